@@ -1,0 +1,53 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvik {
+
+// The faults and scripted read values a RecordingDriver applies, per entry point. Each entry
+// point holds at most one fault and one scripted return; setting one again replaces it.
+// A count of nullopt means every call from now on.
+class InjectionRules {
+public:
+    // The next `count` calls of `entry` return `status` without reaching the driver, after the
+    // first `after` calls have gone through untouched. Throws std::invalid_argument for an
+    // unknown entry point, a count below 1 or a negative `after`.
+    void setFault(std::string_view entry, DriverStatus status, std::optional<int> count, int after);
+
+    // The next `count` calls of `entry` hand back `values` in its by-reference outputs, one value
+    // per output in argument order, with status 0. Integer outputs take whole numbers in their
+    // signed range or as an unsigned bit pattern (0xFFFF for a 16-bit output reads back as -1).
+    // Throws std::invalid_argument for an unknown entry point, one without plain outputs
+    // (arrays and text buffers cannot be scripted), the wrong number of values, a value the
+    // output cannot hold, or a count below 1.
+    void setReturns(std::string_view entry, const std::vector<double>& values, std::optional<int> count);
+
+    void clear();
+
+    // Consumes one use of the entry's fault: its status when this call is to fail.
+    std::optional<DriverStatus> takeFault(std::string_view entry);
+    // Consumes one use of the entry's scripted values: the values when this call gets them.
+    std::optional<std::vector<double>> takeReturns(std::string_view entry);
+
+private:
+    struct Fault {
+        DriverStatus status;
+        std::optional<int> remaining;
+        int passesLeft;
+    };
+    struct Returns {
+        std::vector<double> values;
+        std::optional<int> remaining;
+    };
+
+    std::map<std::string, Fault, std::less<>> faults_;
+    std::map<std::string, Returns, std::less<>> returns_;
+};
+
+} // namespace tarvik

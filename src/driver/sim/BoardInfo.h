@@ -1,0 +1,29 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "driver/sim/BoardKind.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tarvik::sim {
+
+// Information attributes of get_motion_board_info.
+inline constexpr std::int16_t kInfoFamily = 1100;
+inline constexpr std::int16_t kInfoBoardType = 1120;
+inline constexpr std::int16_t kInfoBus = 1130;
+inline constexpr std::int16_t kInfoClosedLoopCapable = 1150;
+inline constexpr std::int16_t kInfoAxisCount = 1510;
+inline constexpr std::int16_t kInfoBoardClass = 2020;
+
+// The value of `attribute` for a board of `kind`. Type codes from 11 up form the second board
+// family on the PCI bus (from 25 up on the PXI bus); the others are the first family on the
+// ISA bus. Codes 7, 8 and 9 are 2-axis models. Encoder boards have no motion board class.
+DriverStatus boardInfo(const BoardKind& kind, std::int16_t attribute, std::int32_t& value);
+
+// Copies `name` into `buffer` the way get_motion_board_name does: with an empty buffer only the
+// length is handed back; otherwise the buffer must hold the whole name within `length`.
+DriverStatus copyBoardName(std::string_view name, std::span<char> buffer, std::int32_t& length);
+
+} // namespace tarvik::sim

@@ -1,0 +1,264 @@
+#include "driver/sim/SimAxis.h"
+
+#include "driver/StatusText.h"
+#include "driver/StatusWords.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tarvik::sim {
+
+namespace {
+
+constexpr double kNever = std::numeric_limits<double>::infinity();
+// A move that is made to fail does so this long after its start (or halfway, if shorter).
+constexpr double kFaultDelaySeconds = 0.010;
+
+bool isServoLike(BoardClass boardClass) { return boardClass == BoardClass::Servo || boardClass == BoardClass::Encoder; }
+
+} // namespace
+
+SimAxis::SimAxis(BoardClass boardClass)
+    : boardClass_(boardClass), maxVelocity_(isServoLike(boardClass) ? 4000 : 1000),
+      acceleration_(isServoLike(boardClass) ? 40000 : 1000),
+      encoderLines_(boardClass == BoardClass::ClosedLoopStepper ? 500 : 1000)
+{}
+
+int SimAxis::countsPerRevolution() const { return isServoLike(boardClass_) ? 4 * encoderLines_ : stepsPerRevolution_; }
+
+void SimAxis::changeSwitches(const AxisSwitches& switches, std::int64_t now)
+{
+    switches_ = switches;
+    if (running_) plan(now);
+}
+
+void SimAxis::setLimitsEnabled(bool reverse, bool forward, std::int64_t now)
+{
+    reverseLimitEnabled_ = reverse;
+    forwardLimitEnabled_ = forward;
+    if (running_) plan(now);
+}
+
+void SimAxis::settle(std::int64_t now)
+{
+    if (running_ && elapsed(now) >= endAt_) finish();
+}
+
+DriverStatus SimAxis::checkCanMove(double distance) const
+{
+    if (distance != 0 && !(maxVelocity_ > 0)) return ZEVA_velocityRangeError;
+    if ((distance != 0 || running_) && !(acceleration_ > 0)) return ZEVA_accelerationRangeError;
+    return ZEVA_noError;
+}
+
+DriverStatus SimAxis::startGoal(std::int64_t now, Goal& goal) const
+{
+    const double here = tablePosition(now);
+    if (mode_ == PositionMode::Velocity) {
+        if (!(acceleration_ > 0)) return ZEVA_accelerationRangeError;
+        goal.kind = GoalKind::Velocity;
+        goal.velocity = velocityForward_ ? maxVelocity_ : -maxVelocity_;
+        return ZEVA_noError;
+    }
+    goal.kind = GoalKind::Target;
+    goal.target = mode_ == PositionMode::Absolute ? target_ + origin_ : here + target_;
+    return checkCanMove(goal.target - here);
+}
+
+DriverStatus SimAxis::checkStart(std::int64_t now) const
+{
+    Goal goal;
+    return startGoal(now, goal);
+}
+
+DriverStatus SimAxis::start(std::int64_t now)
+{
+    Goal goal;
+    if (const DriverStatus status = startGoal(now, goal)) return status;
+    const double here = tablePosition(now);
+    if (goal.kind == GoalKind::Velocity)
+        forward_ = velocityForward_;
+    else if (goal.target != here)
+        forward_ = goal.target > here;
+    beginMove(now, goal);
+    return ZEVA_noError;
+}
+
+DriverStatus SimAxis::findHome(std::int64_t now, bool forward)
+{
+    if (running_) return ZEVA_axisRunningError;
+    const double here = tablePosition(now);
+    Goal goal{GoalKind::Target, 0, 0, AxisStatusHomeSwitch};
+    const bool homeAhead = forward ? switches_.home >= here : switches_.home <= here;
+    if (homeAhead) {
+        goal.target = switches_.home;
+    } else {
+        // Searching away from the home switch runs into the limit of that side.
+        goal.target = forward ? std::max(here, switches_.forwardLimit) : std::min(here, switches_.reverseLimit);
+        goal.endBits = AxisStatusLimitSwitch;
+    }
+    if (const DriverStatus status = checkCanMove(goal.target - here)) return status;
+    forward_ = forward;
+    beginMove(now, goal);
+    return ZEVA_noError;
+}
+
+DriverStatus SimAxis::findIndex(std::int64_t now, bool forward, std::int16_t offset, bool& found)
+{
+    if (running_) return ZEVA_axisRunningError;
+    const double here = tablePosition(now);
+    const double revolution = countsPerRevolution();
+    const double turns = here / revolution;
+    const double nextIndex = revolution * (forward ? std::floor(turns + 1e-9) + 1 : std::ceil(turns - 1e-9) - 1);
+    Goal goal{GoalKind::Target, here + (forward ? revolution : -revolution), 0, 0};
+    if (switches_.indexPresent) goal = {GoalKind::Target, nextIndex + offset, 0, AxisStatusIndexFound};
+    if (const DriverStatus status = checkCanMove(goal.target - here)) return status;
+    forward_ = forward;
+    beginMove(now, goal);
+    found = switches_.indexPresent && endKind_ == EndKind::Completed;
+    return ZEVA_noError;
+}
+
+DriverStatus SimAxis::changeVelocity(double delta, std::int64_t now)
+{
+    if (!(maxVelocity_ + delta > 0)) return ZEVA_velocityRangeError;
+    maxVelocity_ += delta;
+    if (running_ && goal_.kind == GoalKind::Velocity)
+        goal_.velocity = goal_.velocity > 0 ? maxVelocity_ : -maxVelocity_;
+    if (running_ && goal_.kind != GoalKind::Brake) plan(now);
+    return ZEVA_noError;
+}
+
+void SimAxis::stop(std::int64_t now)
+{
+    switch (stopMode_) {
+    case StopMode::Decel:
+        if (!running_) return;
+        goal_ = Goal{};
+        plan(now);
+        return;
+    case StopMode::Halt: halt(now); return;
+    case StopMode::Kill: kill(now); return;
+    }
+}
+
+void SimAxis::halt(std::int64_t now)
+{
+    if (!running_) return;
+    profile_ = MotionProfile::rest(tablePosition(now));
+    running_ = false;
+    profileComplete_ = true;
+    faultAt_.reset();
+}
+
+void SimAxis::kill(std::int64_t now)
+{
+    if (running_) {
+        profile_ = MotionProfile::rest(tablePosition(now));
+        running_ = false;
+        profileComplete_ = false;
+        faultAt_.reset();
+    }
+    motorOff_ = true;
+}
+
+void SimAxis::beginMove(std::int64_t now, const Goal& goal)
+{
+    latched_ = 0;
+    motorOff_ = false;
+    profileComplete_ = false;
+    goal_ = goal;
+    faultAt_.reset();
+    plan(now);
+    if (failNextMove_) {
+        failNextMove_ = false;
+        const double delay =
+            profile_.endless() ? kFaultDelaySeconds : std::min(kFaultDelaySeconds, profile_.duration() / 2);
+        faultAt_ = now + std::llround(delay * 1e6);
+        computeEnd();
+    }
+}
+
+void SimAxis::plan(std::int64_t now)
+{
+    const double here = tablePosition(now);
+    const double speed = velocity(now);
+    switch (goal_.kind) {
+    case GoalKind::Target:
+        profile_ = MotionProfile::toTarget(here, speed, goal_.target, maxVelocity_, acceleration_);
+        break;
+    case GoalKind::Velocity: profile_ = MotionProfile::atVelocity(here, speed, goal_.velocity, acceleration_); break;
+    case GoalKind::Brake: profile_ = MotionProfile::brake(here, speed, acceleration_); break;
+    }
+    profileStart_ = now;
+    running_ = true;
+    computeEnd();
+}
+
+void SimAxis::computeEnd()
+{
+    endAt_ = profile_.endless() ? kNever : profile_.duration();
+    endKind_ = EndKind::Completed;
+    const auto consider = [this](std::optional<double> at, EndKind kind) {
+        if (at && *at <= endAt_) {
+            endAt_ = *at;
+            endKind_ = kind;
+        }
+    };
+    if (reverseLimitEnabled_) consider(profile_.firstReach(switches_.reverseLimit, -1), EndKind::LimitStop);
+    if (forwardLimitEnabled_) consider(profile_.firstReach(switches_.forwardLimit, +1), EndKind::LimitStop);
+    if (faultAt_)
+        consider(std::max(0.0, static_cast<double>(*faultAt_ - profileStart_) * 1e-6), EndKind::FollowingError);
+}
+
+void SimAxis::finish()
+{
+    profile_ = MotionProfile::rest(profile_.position(endAt_));
+    running_ = false;
+    faultAt_.reset();
+    switch (endKind_) {
+    case EndKind::Completed:
+        profileComplete_ = true;
+        latched_ |= goal_.endBits;
+        break;
+    case EndKind::LimitStop:
+        profileComplete_ = true;
+        latched_ |= AxisStatusLimitSwitch;
+        break;
+    case EndKind::FollowingError:
+        motorOff_ = true;
+        latched_ |= AxisStatusPositionError;
+        break;
+    }
+}
+
+double SimAxis::tablePosition(std::int64_t now) const
+{
+    return running_ ? profile_.position(std::min(elapsed(now), endAt_)) : profile_.position(0);
+}
+
+double SimAxis::encoderPosition(std::int64_t now) const
+{
+    const double counts = position(now);
+    if (boardClass_ != BoardClass::ClosedLoopStepper) return counts;
+    return counts * 4.0 * encoderLines_ / stepsPerRevolution_;
+}
+
+double SimAxis::velocity(std::int64_t now) const
+{
+    return running_ && elapsed(now) < endAt_ ? profile_.velocity(elapsed(now)) : 0;
+}
+
+std::int16_t SimAxis::status() const
+{
+    std::uint16_t word = latched_;
+    if (motorOff_) word |= AxisStatusMotorOff;
+    if (running_) word |= AxisStatusRunning;
+    if (profileComplete_) word |= AxisStatusProfileComplete;
+    if (boardClass_ == BoardClass::Servo && mode_ == PositionMode::Velocity) word |= AxisStatusVelocityMode;
+    if (forward_) word |= AxisStatusForward;
+    return static_cast<std::int16_t>(word);
+}
+
+} // namespace tarvik::sim

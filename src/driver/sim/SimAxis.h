@@ -1,0 +1,141 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "driver/sim/BoardKind.h"
+#include "driver/sim/MotionProfile.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace tarvik::sim {
+
+// Switch positions of one axis of the simulated machine, in table counts: the position the
+// axis reports until its position is first reset. Index pulses come once per revolution, at
+// the whole multiples of the counts per revolution.
+struct AxisSwitches {
+    double reverseLimit = -1'000'000;
+    double forwardLimit = 1'000'000;
+    double home = 8000;
+    bool indexPresent = true;
+};
+
+// The home switch reads active this close to its position.
+inline constexpr double kHomeSwitchWidth = 10;
+
+// Values an axis keeps for the program without acting on them.
+struct AxisRegisters {
+    std::int16_t propGain = 0, intgGain = 0, derivGain = 0, derivPeriod = 0, intgLimit = 0;
+    std::int32_t followingErrorLimit = 0;
+    std::int32_t masterSlaveMode = 0;
+    std::int32_t positionReference = 0;
+    std::int32_t positionScale = 0x00010001;
+    std::int16_t scaleSequence = 0;
+    std::int16_t loopMode = 0;
+    std::int16_t baseVelocity = 0;
+    std::int16_t accelFactor = 1;
+    std::int32_t timeBreakpoint = 0;
+    std::int32_t breakpoint = 0;
+    std::int32_t breakModulus = 0;
+    std::int16_t breakMode = 0;
+    std::int16_t triggerLink = 0;
+    std::int32_t rotaryCounts = 0;
+    bool initialized = false;
+};
+
+enum class PositionMode { Absolute, Relative, Velocity };
+enum class StopMode { Decel, Halt, Kill };
+
+// One simulated axis. Its state is a function of the clock: call settle(now) before reading or
+// commanding it, so that a move that has ended by `now` is brought to its end first.
+class SimAxis {
+public:
+    explicit SimAxis(BoardClass boardClass);
+
+    AxisRegisters registers;
+
+    // Loaded move parameters, in counts (steps on steppers), counts/s and counts/s².
+    void loadTarget(std::int32_t target) { target_ = target; }
+    void setMaxVelocity(double countsPerSecond) { maxVelocity_ = countsPerSecond; }
+    void setAcceleration(double countsPerSecond2) { acceleration_ = countsPerSecond2; }
+    void setPositionMode(PositionMode mode) { mode_ = mode; }
+    void setForward(bool forward) { velocityForward_ = forward; }
+    void setStopMode(StopMode mode) { stopMode_ = mode; }
+    void setEncoderLines(int lines) { encoderLines_ = lines; }
+    void setStepsPerRevolution(int steps) { stepsPerRevolution_ = steps; }
+    int countsPerRevolution() const;
+
+    const AxisSwitches& switches() const { return switches_; }
+    void changeSwitches(const AxisSwitches& switches, std::int64_t now);
+    void setLimitsEnabled(bool reverse, bool forward, std::int64_t now);
+    void failNextMove() { failNextMove_ = true; }
+
+    void settle(std::int64_t now);
+
+    // Starts the loaded move, also from a moving state; checkStart only tells whether it would.
+    DriverStatus start(std::int64_t now);
+    DriverStatus checkStart(std::int64_t now) const;
+    DriverStatus findHome(std::int64_t now, bool forward);
+    // `found` tells whether the search will end on the index.
+    DriverStatus findIndex(std::int64_t now, bool forward, std::int16_t offset, bool& found);
+    DriverStatus changeVelocity(double delta, std::int64_t now);
+    void stop(std::int64_t now); // in the axis's stop mode
+    void halt(std::int64_t now);
+    void kill(std::int64_t now);
+    void resetPosition(std::int64_t now) { origin_ = tablePosition(now); }
+
+    double position(std::int64_t now) const { return tablePosition(now) - origin_; }
+    double encoderPosition(std::int64_t now) const;
+    double velocity(std::int64_t now) const;
+    std::int16_t status() const;
+    bool running() const { return running_; }
+    bool moveDone() const { return !running_ && (profileComplete_ || motorOff_); }
+    double tablePosition(std::int64_t now) const;
+
+private:
+    enum class GoalKind { Target, Velocity, Brake };
+    struct Goal {
+        GoalKind kind = GoalKind::Brake;
+        double target = 0;         // table counts
+        double velocity = 0;       // signed counts/s
+        std::uint16_t endBits = 0; // latched when the move completes
+    };
+    enum class EndKind { Completed, LimitStop, FollowingError };
+
+    DriverStatus checkCanMove(double distance) const;
+    DriverStatus startGoal(std::int64_t now, Goal& goal) const;
+    void beginMove(std::int64_t now, const Goal& goal);
+    void plan(std::int64_t now);
+    void computeEnd();
+    void finish();
+    double elapsed(std::int64_t now) const { return static_cast<double>(now - profileStart_) * 1e-6; }
+
+    BoardClass boardClass_;
+    std::int32_t target_ = 0;
+    double maxVelocity_;
+    double acceleration_;
+    PositionMode mode_ = PositionMode::Absolute;
+    bool velocityForward_ = true;
+    StopMode stopMode_ = StopMode::Decel;
+    int encoderLines_;
+    int stepsPerRevolution_ = 2000;
+    AxisSwitches switches_;
+    bool reverseLimitEnabled_ = true;
+    bool forwardLimitEnabled_ = true;
+    bool failNextMove_ = false;
+
+    MotionProfile profile_ = MotionProfile::rest(0);
+    std::int64_t profileStart_ = 0;
+    Goal goal_;
+    bool running_ = false;
+    double endAt_ = 0; // seconds after profileStart_
+    EndKind endKind_ = EndKind::Completed;
+    std::optional<std::int64_t> faultAt_;
+    double origin_ = 0;
+
+    std::uint16_t latched_ = 0; // switch, index and following-error events of the last move
+    bool motorOff_ = false;
+    bool profileComplete_ = true;
+    bool forward_ = true;
+};
+
+} // namespace tarvik::sim

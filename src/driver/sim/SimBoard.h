@@ -1,0 +1,66 @@
+#pragma once
+
+#include "driver/sim/BoardConfigFile.h"
+#include "driver/sim/BoardKind.h"
+#include "driver/sim/ReturnDataBuffer.h"
+#include "driver/sim/SimAxis.h"
+#include "driver/sim/TriggerBuffers.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarvik::sim {
+
+// Board-wide values the program sets and reads back, and the inputs the simulated machine
+// presents.
+struct BoardRegisters {
+    std::int16_t limitPolarity = 0;
+    std::int16_t ioConfig = 0x00FF; // low byte: bits set are inputs; high byte: inverted bits
+    std::int16_t ioOutputs = 0;
+    std::int16_t ioInputs = 0; // levels of the I/O bits set as inputs
+    std::int16_t stepModeWord = 0;
+    std::int16_t ioTriggerMap = 0;
+    std::int32_t auxOutputs = 0; // ports B and C as last set
+    std::int32_t auxInputs = 0;  // levels of port A and of port C when it is an input
+    bool portCInput = false;
+    std::array<std::int16_t, 8> adc{};
+};
+
+// One simulated board: its axes, registers, Return Data Buffer and trigger buffers.
+class SimBoard {
+public:
+    explicit SimBoard(const SimBoardSpec& spec);
+
+    const SimBoardSpec& spec() const { return spec_; }
+    const BoardKind& kind() const { return kind_; }
+    // The name given in the board configuration, else "Board <id>".
+    std::string name() const;
+    int axisCount() const { return kind_.axisCount; }
+    // Axis 1..axisCount(), else null.
+    SimAxis* axis(int number);
+    void settle(std::int64_t now);
+
+    BoardRegisters registers;
+    ReturnDataBuffer rdb;
+    TriggerBuffers triggers;
+    bool commandError = false; // the last command was refused
+    bool powerOnReset = true;  // no command has been accepted since power-on
+
+    // Switches the limit inputs of the axes on and off (home bits have no effect on moves).
+    void setLimitEnable(std::int16_t mask, std::int64_t now);
+    std::int16_t limitMask() const;
+    std::int16_t limitWord(std::int64_t now) const;
+    std::int16_t commStatus() const;
+    int ioBitCount() const { return kind_.threeAxis() ? 6 : 8; }
+    std::int16_t ioPort() const;
+    std::int32_t auxWord() const;
+
+private:
+    SimBoardSpec spec_;
+    BoardKind kind_;
+    std::vector<SimAxis> axes_;
+};
+
+} // namespace tarvik::sim

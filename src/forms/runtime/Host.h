@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tarvik {
+
+class Form;
+class Runtime;
+
+// What differs between running headless (tests, the script runner) and running under a window
+// system. The runtime owns all state and semantics; a host only waits, asks and makes noise.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Runs a nested loop while `form` is shown modally and returns as soon as `finished()` holds
+    // (the form was hidden or unloaded, or the program is ending). User input reaches the
+    // runtime through UserInput; due timers through Runtime::runDue.
+    virtual void runModal(Runtime& runtime, Form& form, const std::function<bool()>& finished) = 0;
+
+    // Shows a message box and returns the answer code of the button chosen (see MsgBox.h).
+    virtual int messageBox(Runtime& runtime, const std::string& prompt, int buttons,
+                           const std::string& title) = 0;
+
+    // Delivers input that is waiting (DoEvents).
+    virtual void processPendingInput(Runtime& runtime) = 0;
+
+    // Waits up to `micros` for input; returns early when input arrived.
+    virtual void idleWait(Runtime& runtime, std::int64_t micros) = 0;
+
+    virtual void beep() = 0;
+
+    // Opens the help viewer at a topic number.
+    virtual void showHelp(int topic) = 0;
+};
+
+} // namespace tarvik

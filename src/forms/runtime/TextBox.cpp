@@ -1,0 +1,81 @@
+#include "forms/runtime/TextBox.h"
+
+#include "forms/runtime/Keys.h"
+
+namespace tarvik {
+
+TextBox::TextBox(Form* form, std::string name, Design design)
+    : Control(form, std::move(name), design, ControlKind::TextBox), maxLength_(design.maxLength)
+{
+    edit_.setText(std::move(design.caption));
+}
+
+void TextBox::edited(bool textChanged)
+{
+    changed(Property::Selection);
+    if (!textChanged) return;
+    changed(Property::Text);
+    raise(onChange);
+}
+
+void TextBox::setText(std::string text)
+{
+    if (!edit_.setText(std::move(text))) return;
+    edited(true);
+}
+
+void TextBox::setMaxLength(int maxLength) { assign(maxLength_, maxLength < 0 ? 0 : maxLength, Property::Style); }
+
+void TextBox::setSelStart(int start)
+{
+    edit_.setSelStart(start);
+    changed(Property::Selection);
+}
+
+void TextBox::setSelLength(int length)
+{
+    edit_.setSelLength(length);
+    changed(Property::Selection);
+}
+
+void TextBox::setSelText(std::string_view text) { edited(edit_.replaceSelection(text)); }
+
+void TextBox::setLocked(bool locked) { assign(locked_, locked, Property::Locked); }
+void TextBox::setMultiLine(bool multiLine) { assign(multiLine_, multiLine, Property::Style); }
+void TextBox::setForeColor(Color color) { assign(foreColor_, color, Property::Colors); }
+void TextBox::setBackColor(Color color) { assign(backColor_, color, Property::Colors); }
+
+void TextBox::keyCharacter(int character)
+{
+    if (locked_) return;
+    if (character == 8) return edited(edit_.backspace());
+    if (character == 13) {
+        if (multiLine_) edited(edit_.replaceSelection("\r\n", maxLength_));
+        return;
+    }
+    // Control characters (Ctrl+V is 22) edit nothing: the box offers no paste of its own.
+    if (character < 32 || character == 127 || character > 255) return;
+    edited(edit_.replaceSelection(std::string(1, static_cast<char>(character)), maxLength_));
+}
+
+void TextBox::keyNavigate(int keyCode, int shift)
+{
+    if (keyCode == static_cast<int>(Key::Delete)) {
+        if (!locked_) edited(edit_.deleteForward());
+        return;
+    }
+    edit_.moveCaret(keyCode, (shift & ShiftMask) != 0);
+    changed(Property::Selection);
+}
+
+void TextBox::paste(std::string_view text)
+{
+    if (locked_) return;
+    std::string pasted(text);
+    if (maxLength_ > 0 && pasted.size() > static_cast<std::size_t>(maxLength_)) pasted.resize(static_cast<std::size_t>(maxLength_));
+    edit_.setSelStart(0);
+    edit_.setSelLength(static_cast<int>(edit_.text().size()));
+    edited(edit_.replaceSelection(pasted));
+}
+
+} // namespace tarvik

@@ -1,0 +1,95 @@
+#include "driver/sim/BoardConfigFile.h"
+#include "driver/sim/SimulatedDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+
+namespace tarvik::sim {
+namespace {
+
+class SimBoardConfigTest : public ::testing::Test {
+protected:
+    std::filesystem::path write(const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    ~SimBoardConfigTest() override { std::filesystem::remove(path); }
+
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path()
+        / ("tarvik-boards-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".cfg");
+    VirtualClock clock;
+};
+
+TEST_F(SimBoardConfigTest, GoodFileListsItsBoards)
+{
+    SimulatedDriver driver(clock,
+                           readBoardConfigFile(write("# two boards\n\n3 11 2A0 Left gantry  \n 5 14 0xd300\r\n")));
+    EXPECT_EQ(driver.configurationError(), "");
+    std::array<std::int16_t, kBoardConfigEntries> types{}, addresses{};
+    ASSERT_EQ(driver.get_bd_config(types, addresses), 0);
+    EXPECT_EQ(types[0], -1);
+    EXPECT_EQ(types[3], 11);
+    EXPECT_EQ(addresses[3], 0x2A0);
+    EXPECT_EQ(types[5], 14);
+    EXPECT_EQ(static_cast<std::uint16_t>(addresses[5]), 0xD300);
+    EXPECT_EQ(types[4], -1);
+    EXPECT_EQ(types[31], -1);
+    std::string name(32, ' ');
+    std::int32_t length = 32;
+    ASSERT_EQ(driver.get_motion_board_name(3, name, length), 0);
+    EXPECT_EQ(name.substr(0, static_cast<std::size_t>(length)), "Left gantry");
+}
+
+TEST_F(SimBoardConfigTest, MissingFileGivesOneBoardOfEachGroup)
+{
+    SimulatedDriver driver(clock, readBoardConfigFile(path));
+    EXPECT_EQ(driver.configurationError(), "");
+    std::array<std::int16_t, kBoardConfigEntries> types{}, addresses{};
+    ASSERT_EQ(driver.get_bd_config(types, addresses), 0);
+    EXPECT_EQ(
+        (std::array<std::int16_t, 8>{types[0], types[1], types[2], types[3], types[4], types[5], types[6], types[7]}),
+        (std::array<std::int16_t, 8>{-1, 0, 1, 2, 11, 12, 13, 14}));
+}
+
+TEST_F(SimBoardConfigTest, MalformedFileFailsTheConfigurationNamingFileLineAndProblem)
+{
+    struct Case {
+        const char* text;
+        const char* problem;
+    };
+    for (const Case& c : {
+             Case{"1 0 300\n2 1\n", "line 2: expected a board ID, a type code and a hexadecimal I/O address"},
+             Case{"# c\n8 0 300\n", "line 2: board ID \"8\" is not a whole number from 1 to 7"},
+             Case{"1 31 300\n", "line 1: type code \"31\" is not a whole number from 0 to 30"},
+             Case{"1 x 300\n", "line 1: type code \"x\" is not a whole number from 0 to 30"},
+             Case{"1 0 30G\n", "line 1: I/O address \"30G\" is not a hexadecimal number from 0 to FFFF"},
+             Case{"1 0 10000\n", "line 1: I/O address \"10000\" is not a hexadecimal number from 0 to FFFF"},
+             Case{"1 0 300\n\n1 2 320\n", "line 3: board ID 1 is listed twice"},
+             Case{"1 0 300\n2 2 300\n", "line 2: board 2 has the I/O address of board 1"},
+         }) {
+        SimulatedDriver driver(clock, readBoardConfigFile(write(c.text)));
+        EXPECT_EQ(driver.configurationError(), path.string() + ", " + c.problem);
+        std::array<std::int16_t, kBoardConfigEntries> types{}, addresses{};
+        types.fill(7);
+        EXPECT_NE(driver.get_bd_config(types, addresses), 0);
+        EXPECT_EQ(types[1], 7);
+        std::int32_t position = 0;
+        EXPECT_EQ(driver.read_pos(1, 1, position), ZEVA_badDeviceOrAxisError);
+    }
+}
+
+TEST_F(SimBoardConfigTest, EmptyFileMeansNoBoardsAndShortArraysAreFilledAsFarAsTheyGo)
+{
+    SimulatedDriver driver(clock, readBoardConfigFile(write("# nothing here\n")));
+    std::array<std::int16_t, 4> types{}, addresses{};
+    types.fill(9);
+    ASSERT_EQ(driver.get_bd_config(types, std::span(addresses).first(2)), 0);
+    EXPECT_EQ(types, (std::array<std::int16_t, 4>{-1, -1, 9, 9}));
+}
+
+} // namespace
+} // namespace tarvik::sim
