@@ -80,16 +80,9 @@ inline constexpr CsrLayout CsrNarrowLayout{0x01, 0x02, 0, 0x04, 0x08, 0x10, 0, 0
 constexpr std::uint16_t CsrAxisRunning(int axis) { return CsrWideLayout.axisRunning(axis); }
 constexpr std::uint16_t CsrAxisMoveComplete(int axis) { return CsrWideLayout.axisMoveComplete(axis); }
 
-// Board type codes 0, 1 and 2 are the 3-axis boards, 6 and 14 the encoder boards.
-constexpr bool isThreeAxisType(int typeCode) { return typeCode >= 0 && typeCode <= 2; }
-constexpr bool isEncoderType(int typeCode) { return typeCode == 6 || typeCode == 14; }
-constexpr int axisCountOfType(int typeCode) { return isThreeAxisType(typeCode) ? 3 : 4; }
-
-constexpr const CsrLayout& csrLayoutOfType(int typeCode) {
-    if (isThreeAxisType(typeCode)) return CsrNarrowLayout;
-    if (isEncoderType(typeCode)) return CsrEncoderLayout;
-    return CsrWideLayout;
-}
+// The layout of a board's register by its type code: narrow on the 3-axis boards, the encoder
+// layout on the encoder boards, wide on every other code (codes the board table lacks included).
+const CsrLayout& csrLayoutOfType(int typeCode);
 
 // ---- LimitWord: read_lim_stat, set_lim_pol and enable_limits ----
 // On a board of `axisCount` axes, axis 1 holds the highest pair and home bit, the last axis
@@ -103,11 +96,6 @@ constexpr std::uint16_t LimitForward(int axis, int axisCount) {
 constexpr std::uint16_t LimitHome(int axis, int axisCount) {
     return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(0x100u << (axisCount - axis)) : 0;
 }
-
-// The per-axis `LimitEnableBits` field of the settings records.
-inline constexpr std::int16_t LimitEnableReverse = 1;
-inline constexpr std::int16_t LimitEnableHome = 2;
-inline constexpr std::int16_t LimitEnableForward = 4;
 
 // ---- Value codes ----
 inline constexpr std::int16_t PosModeAbsolute = 0;

@@ -1,3 +1,4 @@
+#include "driver/StatusWords.h"
 #include "driver/sim/BoardConfigFile.h"
 #include "driver/sim/SimulatedDriver.h"
 
@@ -63,13 +64,13 @@ TEST_F(SimBoardConfigTest, MalformedFileFailsTheConfigurationNamingFileLineAndPr
     };
     for (const Case& c : {
              Case{"1 0 300\n2 1\n", "line 2: expected a board ID, a type code and a hexadecimal I/O address"},
-             Case{"# c\n8 0 300\n", "line 2: board ID \"8\" is not a whole number from 1 to 7"},
-             Case{"1 31 300\n", "line 1: type code \"31\" is not a whole number from 0 to 30"},
-             Case{"1 x 300\n", "line 1: type code \"x\" is not a whole number from 0 to 30"},
+             Case{"# c\n32 0 300\n", "line 2: board ID \"32\" is not a whole number from 0 to 31"},
+             Case{"-1 0 300\n", "line 1: board ID \"-1\" is not a whole number from 0 to 31"},
+             Case{"1 32768 300\n", "line 1: type code \"32768\" is not a whole number from -32768 to 32767"},
+             Case{"1 x 300\n", "line 1: type code \"x\" is not a whole number from -32768 to 32767"},
              Case{"1 0 30G\n", "line 1: I/O address \"30G\" is not a hexadecimal number from 0 to FFFF"},
              Case{"1 0 10000\n", "line 1: I/O address \"10000\" is not a hexadecimal number from 0 to FFFF"},
              Case{"1 0 300\n\n1 2 320\n", "line 3: board ID 1 is listed twice"},
-             Case{"1 0 300\n2 2 300\n", "line 2: board 2 has the I/O address of board 1"},
          }) {
         SimulatedDriver driver(clock, readBoardConfigFile(write(c.text)));
         EXPECT_EQ(driver.configurationError(), path.string() + ", " + c.problem);
@@ -79,6 +80,41 @@ TEST_F(SimBoardConfigTest, MalformedFileFailsTheConfigurationNamingFileLineAndPr
         EXPECT_EQ(types[1], 7);
         std::int32_t position = 0;
         EXPECT_EQ(driver.read_pos(1, 1, position), ZEVA_badDeviceOrAxisError);
+    }
+}
+
+TEST_F(SimBoardConfigTest, BoardsTheProgramCannotVerifyAreSimulatedAndReported)
+{
+    // ID 0, IDs above 7, codes outside 0..30 or without a group, and a shared I/O address.
+    SimulatedDriver driver(clock, readBoardConfigFile(write("0 3 300\n31 31 320\n2 15 320\n9 -7 2A0\n")));
+    EXPECT_EQ(driver.configurationError(), "");
+    std::array<std::int16_t, kBoardConfigEntries> types{}, addresses{};
+    ASSERT_EQ(driver.get_bd_config(types, addresses), 0);
+    EXPECT_EQ((std::array{types[0], types[31], types[2], types[9]}), (std::array<std::int16_t, 4>{3, 31, 15, -7}));
+    EXPECT_EQ(addresses[31], 0x320);
+    EXPECT_EQ(addresses[2], 0x320);
+
+    // Codes the board table gives no class are driven as 4-axis servo boards.
+    for (const std::int16_t board : {31, 2, 9}) {
+        SCOPED_TRACE(board);
+        std::int16_t status = 0;
+        EXPECT_EQ(driver.read_axis_stat(board, 4, status), 0);
+        EXPECT_EQ(driver.read_axis_stat(board, 5, status), ZEVA_badDeviceOrAxisError);
+        EXPECT_EQ(driver.load_prop_gain(board, 4, 10), 0);
+        EXPECT_EQ(driver.set_step_mode_pol(board, 0), ZEVA_stepperOnlyError);
+        std::int16_t csr = 0;
+        ASSERT_EQ(driver.read_csr(board, csr), 0);
+        EXPECT_TRUE(hasBits(csr, CsrAxisMoveComplete(4)));
+    }
+}
+
+TEST(SimBoardKind, EveryCodeIsDrivenAsItsTableClassOrAsAFourAxisServoBoard)
+{
+    for (int code = -32768; code <= 32767; ++code) {
+        const BoardKind kind = boardKindOfType(static_cast<std::int16_t>(code));
+        const bool known = classOf(code).has_value();
+        ASSERT_EQ(kind.boardClass, known ? *classOf(code) : BoardClass::Servo) << code;
+        ASSERT_EQ(kind.axisCount, known ? *axisCountOf(code) : 4) << code;
     }
 }
 

@@ -183,23 +183,41 @@ TEST_F(SimBoardWordsTest, BoardNameNeverWritesPastTheLengthGiven)
 
 TEST_F(SimBoardWordsTest, BoardInformationAttributes)
 {
-    const auto info = [&](std::int16_t board, std::int16_t attribute) {
+    // The value, or -1000 - status when the call fails.
+    const auto info = [](MotionDriver& target, std::int16_t board, std::int16_t attribute) {
         std::int32_t value = -99;
-        const DriverStatus status = driver.get_motion_board_info(board, attribute, value);
+        const DriverStatus status = target.get_motion_board_info(board, attribute, value);
         return status == 0 ? value : -1000 - status;
     };
-    EXPECT_EQ(info(kServo3, 1510), 3);
-    EXPECT_EQ(info(kServo4, 1510), 4);
-    EXPECT_EQ(info(kServo3, 1130), 0);
-    EXPECT_EQ(info(kServo4, 1130), 1);
-    EXPECT_EQ(info(kClosedLoop4, 1120), 13);
-    EXPECT_EQ(info(kOpenLoop3, 2020), 1);
-    EXPECT_EQ(info(kClosedLoop3, 2020), 2);
-    EXPECT_EQ(info(kServo4, 2020), 0);
-    EXPECT_EQ(info(kOpenLoop4, 1150), 0);
-    EXPECT_EQ(info(kServo3, 1150), 1);
-    EXPECT_EQ(info(kServo4, 1100), 1);
-    EXPECT_EQ(info(kServo3, 0), -1000 - ZEVA_infoAttributeError);
+    EXPECT_EQ(info(driver, kServo3, 1510), 3);
+    EXPECT_EQ(info(driver, kServo4, 1510), 4);
+    EXPECT_EQ(info(driver, kServo3, 1130), 0);
+    EXPECT_EQ(info(driver, kServo4, 1130), 1);
+    EXPECT_EQ(info(driver, kClosedLoop4, 1120), 13);
+    EXPECT_EQ(info(driver, kOpenLoop3, 2020), 1);
+    EXPECT_EQ(info(driver, kClosedLoop3, 2020), 2);
+    EXPECT_EQ(info(driver, kServo4, 2020), 0);
+    EXPECT_EQ(info(driver, kOpenLoop4, 1150), 0);
+    EXPECT_EQ(info(driver, kServo3, 1150), 1);
+    EXPECT_EQ(info(driver, kServo4, 1100), 1);
+    EXPECT_EQ(info(driver, kServo3, 1100), 0);
+    EXPECT_EQ(info(driver, kEncoder, 2020), -1000 - ZEVA_motionOnlyError);
+    EXPECT_EQ(info(driver, kServo3, 0), -1000 - ZEVA_infoAttributeError);
+
+    // Family, bus and model axes follow the board table; a code without a group answers as the
+    // 4-axis servo board it is driven as, but has no bus or family.
+    SimulatedDriver other(clock, {{1, 20, 0x300, {}}, {2, 29, 0x320, {}}, {3, 26, 0x340, {}}, {4, 24, 0x360, {}}});
+    EXPECT_EQ(info(other, 1, 1130), 2); // PXI
+    EXPECT_EQ(info(other, 1, 1100), 1);
+    EXPECT_EQ(info(other, 2, 1130), 1); // PCI low profile
+    EXPECT_EQ(info(other, 3, 1130), 2);
+    EXPECT_EQ(info(other, 3, 1510), 2);
+    EXPECT_EQ(info(other, 3, 2020), 0);
+    EXPECT_EQ(info(other, 4, 1510), 4);
+    EXPECT_EQ(info(other, 4, 2020), 0);
+    EXPECT_EQ(info(other, 4, 1150), 1);
+    EXPECT_EQ(info(other, 4, 1130), -1000 - ZEVA_infoAttributeError);
+    EXPECT_EQ(info(other, 4, 1100), -1000 - ZEVA_infoAttributeError);
 }
 
 } // namespace

@@ -59,6 +59,8 @@ TEST(StatusWords, CommStatusLayouts) {
     EXPECT_EQ(&csrLayoutOfType(2), &CsrNarrowLayout);
     EXPECT_EQ(&csrLayoutOfType(14), &CsrEncoderLayout);
     EXPECT_EQ(&csrLayoutOfType(3), &CsrWideLayout);
+    EXPECT_EQ(&csrLayoutOfType(6), &CsrEncoderLayout);
+    for (int code : {-1, 10, 15, 31, -7}) EXPECT_EQ(&csrLayoutOfType(code), &CsrWideLayout) << code;
     EXPECT_EQ(CsrNarrowLayout.axisRunning(3), 0x80);
     EXPECT_EQ(CsrNarrowLayout.axisRunning(4), 0);
     EXPECT_EQ(CsrNarrowLayout.commandError, 0x04);

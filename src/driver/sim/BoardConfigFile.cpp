@@ -1,9 +1,9 @@
 #include "driver/sim/BoardConfigFile.h"
 
-#include "driver/sim/BoardKind.h"
-
+#include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <sstream>
 
@@ -66,10 +66,11 @@ std::string parseLine(std::string_view line, SimBoardSpec& board)
 
     const auto id = wholeNumber(idWord, 10);
     if (!id || *id < kLowestBoardId || *id > kHighestBoardId)
-        return "board ID " + quoted(idWord) + " is not a whole number from 1 to 7";
+        return "board ID " + quoted(idWord) + " is not a whole number from " + std::to_string(kLowestBoardId) + " to "
+            + std::to_string(kHighestBoardId);
     const auto type = wholeNumber(typeWord, 10);
-    if (!type || !isBoardTypeCode(*type))
-        return "type code " + quoted(typeWord) + " is not a whole number from 0 to 30";
+    if (!type || *type < std::numeric_limits<std::int16_t>::min() || *type > std::numeric_limits<std::int16_t>::max())
+        return "type code " + quoted(typeWord) + " is not a whole number from -32768 to 32767";
     const auto address = hexAddress(addressWord);
     if (!address) return "I/O address " + quoted(addressWord) + " is not a hexadecimal number from 0 to FFFF";
 
@@ -95,14 +96,9 @@ BoardConfig parseBoardConfig(std::string_view text, std::string_view fileName)
 
         SimBoardSpec board;
         std::string problem = parseLine(line, board);
-        for (const SimBoardSpec& earlier : config.boards) {
-            if (!problem.empty()) break;
-            if (earlier.id == board.id)
-                problem = "board ID " + std::to_string(board.id) + " is listed twice";
-            else if (earlier.ioAddress == board.ioAddress)
-                problem =
-                    "board " + std::to_string(board.id) + " has the I/O address of board " + std::to_string(earlier.id);
-        }
+        const auto sameId = [&board](const SimBoardSpec& earlier) { return earlier.id == board.id; };
+        if (problem.empty() && std::ranges::any_of(config.boards, sameId))
+            problem = "board ID " + std::to_string(board.id) + " is listed twice";
         if (!problem.empty()) {
             config.boards.clear();
             config.error = std::string(fileName) + ", line " + std::to_string(lineNumber) + ": " + problem;

@@ -3,28 +3,35 @@
 #include "driver/StatusText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tarvik::sim {
 
 namespace {
-int modelAxisCount(const BoardKind& kind) { return kind.typeCode >= 7 && kind.typeCode <= 9 ? 2 : kind.axisCount; }
+
+// An attribute the board table may not know for a type code.
+template <class Value>
+DriverStatus tableValue(std::optional<Value> known, std::int32_t& value)
+{
+    if (!known) return ZEVA_infoAttributeError;
+    value = static_cast<std::int32_t>(*known);
+    return ZEVA_noError;
+}
+
 } // namespace
 
 DriverStatus boardInfo(const BoardKind& kind, std::int16_t attribute, std::int32_t& value)
 {
     switch (attribute) {
-    case kInfoFamily: value = kind.typeCode >= 11 ? 1 : 0; return ZEVA_noError;
+    case kInfoFamily: return tableValue(familyOf(kind.typeCode), value);
     case kInfoBoardType: value = kind.typeCode; return ZEVA_noError;
-    case kInfoBus: value = kind.typeCode >= 25 ? 2 : (kind.typeCode >= 11 ? 1 : 0); return ZEVA_noError;
+    case kInfoBus: return tableValue(busOf(kind.typeCode), value);
     case kInfoClosedLoopCapable: value = kind.closedLoop() ? 1 : 0; return ZEVA_noError;
-    case kInfoAxisCount: value = modelAxisCount(kind); return ZEVA_noError;
+    case kInfoAxisCount: value = modelAxisCountOf(kind.typeCode).value_or(kind.axisCount); return ZEVA_noError;
     case kInfoBoardClass:
-        switch (kind.boardClass) {
-        case BoardClass::Servo: value = 0; return ZEVA_noError;
-        case BoardClass::OpenLoopStepper: value = 1; return ZEVA_noError;
-        case BoardClass::ClosedLoopStepper: value = 2; return ZEVA_noError;
-        case BoardClass::Encoder: return ZEVA_motionOnlyError;
-        }
+        if (kind.boardClass == BoardClass::Encoder) return ZEVA_motionOnlyError;
+        value = static_cast<std::int32_t>(kind.boardClass);
+        return ZEVA_noError;
     }
     return ZEVA_infoAttributeError;
 }

@@ -17,9 +17,11 @@ inline constexpr std::int16_t kInfoClosedLoopCapable = 1150;
 inline constexpr std::int16_t kInfoAxisCount = 1510;
 inline constexpr std::int16_t kInfoBoardClass = 2020;
 
-// The value of `attribute` for a board of `kind`. Type codes from 11 up form the second board
-// family on the PCI bus (from 25 up on the PXI bus); the others are the first family on the
-// ISA bus. Codes 7, 8 and 9 are 2-axis models. Encoder boards have no motion board class.
+// The value of `attribute` for a board of `kind`. Family, bus and the model's axis count come
+// from the board table; class and closed-loop capability from the kind, so a code without a
+// group answers as the 4-axis servo board it is modelled as, with the axes it is driven with.
+// Family and bus of such a code are unknown (ZEVA_infoAttributeError). Encoder boards have no
+// motion board class (ZEVA_motionOnlyError).
 DriverStatus boardInfo(const BoardKind& kind, std::int16_t attribute, std::int32_t& value);
 
 // Copies `name` into `buffer` the way get_motion_board_name does: with an empty buffer only the

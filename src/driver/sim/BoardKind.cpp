@@ -1,33 +1,17 @@
 #include "driver/sim/BoardKind.h"
 
-#include "driver/StatusWords.h"
-
-#include <algorithm>
-#include <array>
-
 namespace tarvik::sim {
 
 namespace {
-constexpr std::array kOpenLoopCodes{1, 4, 8, 12, 18, 20, 22, 30};
-constexpr std::array kClosedLoopCodes{2, 5, 9, 13, 19, 21, 23, 29};
-
-template <std::size_t N>
-bool among(const std::array<int, N>& codes, int code)
-{
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
+// The board a code without a class stands for: the first 4-axis servo model of the table.
+constexpr int kStandInTypeCode = 3;
 } // namespace
 
 BoardKind boardKindOfType(std::int16_t typeCode)
 {
-    BoardClass boardClass = BoardClass::Servo;
-    if (isEncoderType(typeCode))
-        boardClass = BoardClass::Encoder;
-    else if (among(kOpenLoopCodes, typeCode))
-        boardClass = BoardClass::OpenLoopStepper;
-    else if (among(kClosedLoopCodes, typeCode))
-        boardClass = BoardClass::ClosedLoopStepper;
-    return {typeCode, boardClass, axisCountOfType(typeCode)};
+    // Every code with a class has an addressed axis count in the table.
+    const int modelled = classOf(typeCode) ? typeCode : kStandInTypeCode;
+    return {typeCode, classOf(modelled).value(), axisCountOf(modelled).value()};
 }
 
 } // namespace tarvik::sim

@@ -6,11 +6,11 @@
 
 namespace tarvik::sim {
 
-// What a simulated board is, decided by its type code (0 to 30).
+// What a simulated board is, decided by its type code through the board table.
 struct BoardKind {
     std::int16_t typeCode;
     BoardClass boardClass;
-    int axisCount; // 3 on the 3-axis boards, 4 on all others
+    int axisCount; // the axes the board is addressed with: 3 on the 3-axis boards, 4 on all others
 
     bool threeAxis() const { return axisCount == 3; }
     bool stepper() const
@@ -21,10 +21,8 @@ struct BoardKind {
     bool closedLoop() const { return boardClass == BoardClass::Servo || boardClass == BoardClass::ClosedLoopStepper; }
 };
 
-constexpr bool isBoardTypeCode(int typeCode) { return typeCode >= 0 && typeCode <= kHighestTypeCode; }
-
-// The board of a type code. Codes that belong to no board-type group of the program (10, 15,
-// 16, 24, 27, 28) are modelled as 4-axis servo boards.
+// The board of a type code. A code the table gives no class (no board-type group, or outside
+// 0..30) is modelled as a 4-axis servo board, so that every configured board can be driven.
 BoardKind boardKindOfType(std::int16_t typeCode);
 
 } // namespace tarvik::sim

@@ -53,7 +53,7 @@ public:
     std::int16_t limitMask() const;
     std::int16_t limitWord(std::int64_t now) const;
     std::int16_t commStatus() const;
-    int ioBitCount() const { return kind_.threeAxis() ? 6 : 8; }
+    int ioBitCount() const { return ioPortBitCountOf(kind_.typeCode); }
     std::int16_t ioPort() const;
     std::int32_t auxWord() const;
 

@@ -25,7 +25,7 @@ void SimulatedDriver::loadBoards(const std::vector<SimBoardSpec>& boards)
 {
     boards_.resize(kHighestBoardId + 1);
     for (const SimBoardSpec& spec : boards)
-        if (spec.id >= kLowestBoardId && spec.id <= kHighestBoardId && isBoardTypeCode(spec.typeCode))
+        if (spec.id >= kLowestBoardId && spec.id <= kHighestBoardId)
             boards_[static_cast<std::size_t>(spec.id)] = std::make_unique<SimBoard>(spec);
 }
 

@@ -25,6 +25,7 @@ public:
     explicit SimulatedDriver(Clock& clock);
     // Boards as read from a configuration file (readBoardConfigFile), its error included.
     SimulatedDriver(Clock& clock, const BoardConfig& config);
+    // Boards as listed; boards with IDs outside 0..31 are left out.
     SimulatedDriver(Clock& clock, const std::vector<SimBoardSpec>& boards);
     SimulatedDriver(const SimulatedDriver&) = delete;
     SimulatedDriver& operator=(const SimulatedDriver&) = delete;

@@ -1,0 +1,91 @@
+#include "app/Shell.h"
+
+#include "app/App.h"
+#include "app/ConfirmWindow.h"
+#include "app/frmabout.h"
+#include "app/frmasksave.h"
+#include "app/frmerrmsg.h"
+#include "app/frmpicture.h"
+
+namespace tarvik {
+
+namespace {
+
+std::int16_t confirm(App& app, Form& (*window)(App&), std::int16_t board)
+{
+    app.ConfirmBoard = board;
+    app.ConfirmAnswer = 0;
+    if (!app.runtime().endRequested()) window(app).showModal();
+    if (app.ConfirmAnswer != ConfirmContinue) app.ConfirmAnswer = ConfirmCancel;
+    return app.ConfirmAnswer;
+}
+
+template <class F>
+Form& windowOf(App& app)
+{
+    return app.form<F>();
+}
+
+} // namespace
+
+void ShowErrorMessage(App& app, const std::string& message)
+{
+    if (app.runtime().endRequested()) return;
+    if (app.ErrorWindowOpen) {
+        app.PendingErrorMessages.push_back(message);
+        return;
+    }
+    struct Open {
+        App& app;
+        Open(App& a) : app(a) { app.ErrorWindowOpen = true; }
+        ~Open() { app.ErrorWindowOpen = false; }
+    } open{app};
+    std::string text = message;
+    for (;;) {
+        frmerrmsg& window = app.form<frmerrmsg>();
+        window.msgtxt.setText(text);
+        if (!window.showModal() || app.PendingErrorMessages.empty()) break;
+        text = std::move(app.PendingErrorMessages.front());
+        app.PendingErrorMessages.pop_front();
+    }
+}
+
+void SendBackgroundToBack(App& app)
+{
+    if (app.runtime().endRequested()) return;
+    app.form<frmpicture>().zOrder(ZOrder::Back);
+}
+
+void PlaceOverMainWindow(App& app, Form& form, float offsetTwips)
+{
+    const Form* main = app.runtime().mainForm();
+    const float left = main ? main->left() : 0;
+    const float top = main ? main->top() : 0;
+    form.setLeft(left + offsetTwips);
+    form.setTop(top + offsetTwips);
+}
+
+std::int16_t AskSaveSettings(App& app, const std::string& question)
+{
+    app.SaveAnswer = AnswerCancel;
+    if (app.runtime().endRequested()) return app.SaveAnswer;
+    frmasksave& window = app.form<frmasksave>();
+    window.lblBoardOpt.setCaption(question);
+    window.showModal();
+    return app.SaveAnswer;
+}
+
+std::int16_t ConfirmBoardSelection(App& app, std::int16_t board)
+{
+    return confirm(app, &windowOf<frmconfbid>, board);
+}
+
+std::int16_t ConfirmBoardInit(App& app, std::int16_t board) { return confirm(app, &windowOf<frmconfinit>, board); }
+
+void ShowAbout(App& app)
+{
+    if (app.runtime().endRequested()) return;
+    app.form<frmabout>().showModal();
+}
+
+} // namespace tarvik

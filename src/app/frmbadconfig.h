@@ -1,0 +1,32 @@
+#pragma once
+
+#include "forms/runtime/FormRuntime.h"
+
+#include <string>
+#include <vector>
+
+namespace tarvik {
+
+class App;
+
+// The Bad Configuration window: the boards of the driver's configuration that cannot be
+// verified, one row each with the reason. A modeless child window; OK closes it.
+class frmbadconfig : public Form {
+public:
+    explicit frmbadconfig(App& app);
+
+    // The rows, one per line.
+    std::string messageText() const override;
+
+    Label lblexplain{this, "lblexplain",
+                     {.caption = "Tarvik cannot verify these boards of the board configuration. They are left out "
+                                 "of the Initialize Board menu and of every board list:",
+                      .left = 120, .top = 120, .width = 7335, .height = 495}};
+    ListBox lstboards{this, "lstboards", {.left = 120, .top = 720, .width = 7335, .height = 1845}};
+    CommandButton okcmd{this, "okcmd", {.caption = "OK", .left = 3120, .top = 2760, .width = 1215, .height = 375}};
+};
+
+// Shows the Bad Configuration window listing `lines`.
+void ShowBadConfiguration(App& app, const std::vector<std::string>& lines);
+
+} // namespace tarvik

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "forms/runtime/FormRuntime.h"
+
+namespace tarvik {
+
+class App;
+
+// The error window: the message in `msgtxt`; OK closes it, "Quit Tarvik" ends the program.
+// Shown modally through ShowErrorMessage.
+class frmerrmsg : public Form {
+public:
+    explicit frmerrmsg(App& app);
+
+    std::string messageText() const override { return msgtxt.text(); }
+
+    TextBox msgtxt{this, "msgtxt", {.left = 120, .top = 120, .width = 5175, .height = 1455}};
+    CommandButton okcmd{this, "okcmd", {.caption = "OK", .left = 1200, .top = 1740, .width = 1215, .height = 375}};
+    CommandButton quitcmd{this, "quitcmd",
+                          {.caption = "Quit Tarvik", .left = 3000, .top = 1740, .width = 1215, .height = 375}};
+
+private:
+    void Form_Load() override;
+    void okcmd_Click();
+    void quitcmd_Click();
+
+    App& app_;
+};
+
+} // namespace tarvik

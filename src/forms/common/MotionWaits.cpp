@@ -1,0 +1,101 @@
+#include "forms/common/MotionWaits.h"
+
+#include "app/App.h"
+#include "app/Shell.h"
+#include "driver/StatusText.h"
+#include "driver/StatusWords.h"
+#include "forms/runtime/NumberText.h"
+
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+constexpr std::int16_t kFirstIndexAxis = 1;
+constexpr std::int16_t kLastIndexAxis = 4;
+
+std::string seconds(std::int64_t micros) { return strTrimmed(micros / 1'000'000); }
+
+void reportTimeout(App& app, std::int16_t board, std::int16_t axis, const std::string& what, std::int64_t bound)
+{
+    ShowErrorMessage(app, "Axis " + strTrimmed(axis) + " of board " + strTrimmed(board) + " did not finish " + what +
+                              " within " + seconds(bound) + " seconds.");
+}
+
+} // namespace
+
+std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis)
+{
+    std::int16_t status = 0;
+    app.driver().read_axis_stat(board, axis, status);
+    if (AxisMoveDone(status)) {
+        const bool faulted =
+            hasBits(status, AxisStatusPositionError | AxisStatusHomeSwitch | AxisStatusLimitSwitch);
+        return faulted ? MoveEndedFaulted : MoveEndedClean;
+    }
+    return hasBits(status, AxisStatusPositionError) ? MoveEndedFaulted : MoveStillRunning;
+}
+
+DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis)
+{
+    Clock& clock = app.clock();
+    const std::int64_t start = clock.nowMicros();
+    for (;;) {
+        std::int16_t status = 0;
+        if (const DriverStatus result = app.driver().read_axis_stat(board, axis, status)) return result;
+        if (AxisMoveDone(status)) return ZEVA_noError;
+        if (clock.nowMicros() - start >= kMoveDoneTimeoutMicros) {
+            reportTimeout(app, board, axis, "its move", kMoveDoneTimeoutMicros);
+            return ZEVA_boardTimeoutError;
+        }
+        clock.spend(kPollIntervalMicros);
+    }
+}
+
+bool WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& windowClosing)
+{
+    Runtime& runtime = app.runtime();
+    for (;;) {
+        if (!runtime.doEvents() || (windowClosing && windowClosing())) return false;
+        std::int16_t status = 0;
+        app.driver().read_axis_stat(board, axis, status);
+        if (AxisMoveDone(status)) return true;
+        app.clock().spend(kPollIntervalMicros);
+    }
+}
+
+DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found)
+{
+    if (axis < kFirstIndexAxis || axis > kLastIndexAxis) return ZEVA_badDeviceOrAxisError;
+    MotionDriver& driver = app.driver();
+    Clock& clock = app.clock();
+    const std::uint16_t running = CsrAxisRunning(axis);
+    const std::uint16_t complete = CsrAxisMoveComplete(axis);
+    std::int16_t commStatus = 0;
+
+    clock.spend(kIndexSearchSettleMicros);
+    for (int poll = 0; poll < kIndexSearchStartPolls; ++poll) {
+        if (const DriverStatus result = driver.read_csr(board, commStatus)) return result;
+        if (hasBits(commStatus, running)) break;
+    }
+
+    const std::int64_t start = clock.nowMicros();
+    for (;;) {
+        if (const DriverStatus result = driver.read_csr(board, commStatus)) return result;
+        if (!hasBits(commStatus, running) && hasBits(commStatus, complete)) break;
+        if (clock.nowMicros() - start >= kIndexSearchTimeoutMicros) {
+            reportTimeout(app, board, axis, "its index search", kIndexSearchTimeoutMicros);
+            found = -1;
+            return ZEVA_boardTimeoutError;
+        }
+        clock.spend(kPollIntervalMicros);
+    }
+
+    std::int16_t status = 0;
+    if (const DriverStatus result = driver.read_axis_stat(board, axis, status)) return result;
+    found = hasBits(status, AxisStatusIndexFound) ? 0 : -1;
+    return ZEVA_noError;
+}
+
+} // namespace tarvik

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace tarvik {
+
+class App;
+
+// How long the waits that let no events run keep polling before they give up: a stop or a
+// short move ends well within a minute; an index search covers at most one revolution, which
+// takes a minute at the slowest find velocity (1 RPM).
+inline constexpr std::int64_t kMoveDoneTimeoutMicros = 60'000'000;
+inline constexpr std::int64_t kIndexSearchTimeoutMicros = 120'000'000;
+// Pause between two polls of a waiting loop.
+inline constexpr std::int64_t kPollIntervalMicros = 1'000;
+// Time given to the board to start an index search before it is first polled.
+inline constexpr std::int64_t kIndexSearchSettleMicros = 10'000;
+// Register reads that wait for an index search to show up as running before going on anyway.
+inline constexpr int kIndexSearchStartPolls = 10'000;
+
+// CheckMoveState results.
+inline constexpr std::int16_t MoveEndedClean = 0;
+inline constexpr std::int16_t MoveEndedFaulted = -1;
+inline constexpr std::int16_t MoveStillRunning = 97;
+
+// One read of the axis status (its driver status ignored). Move done: MoveEndedFaulted when a
+// following error, the home switch or a limit switch shows, else MoveEndedClean. Still moving:
+// MoveEndedFaulted on a following error, else MoveStillRunning.
+std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis);
+
+// Polls the axis, letting no events run, until its move is done; 0 then. A failing read returns
+// its status at once. An axis still not done after kMoveDoneTimeoutMicros is reported in the
+// error window (naming board and axis) and gives ZEVA_boardTimeoutError.
+DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis);
+
+// Lets pending events run, then polls the axis, until its move is done (driver statuses are
+// ignored). It also ends as soon as `windowClosing` says so after the events have run, or the
+// program is ending. True when the move was seen done.
+bool WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& windowClosing);
+
+// Waits, letting no events run, for the end of an index search on a 2/4-axis servo or
+// closed-loop stepper board (IsClosedLoop4AType) through its communication status register:
+// a settling delay; up to kIndexSearchStartPolls reads until the axis shows running; reads until
+// it shows not running and move complete; then one axis status read: `found` := 0 when the index
+// was found, -1 when not. A failing read returns its status at once and leaves `found` as it was;
+// an axis outside 1..4 gives ZEVA_badDeviceOrAxisError. A search not complete after
+// kIndexSearchTimeoutMicros is reported in the error window (naming board and axis), sets `found`
+// to -1 (nothing was found) and gives ZEVA_boardTimeoutError.
+DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found);
+
+} // namespace tarvik

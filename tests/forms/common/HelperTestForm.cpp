@@ -1,0 +1,60 @@
+#include "forms/common/HelperTestForm.h"
+
+#include "driver/sim/BoardConfigFile.h"
+#include "forms/common/KeyFilter.h"
+
+namespace tarvik::testing {
+
+HelperTestForm::HelperTestForm(App& app) : Form(app.runtime(), "frmhelpers", {.caption = "Helpers"}), app_(app)
+{
+    bidlist.onClick = [this] { listClicks.push_back(bidlist.listIndex()); };
+    bidlist.onKeyDown = [this](int& keyCode, int) { SelectBoardByKey(app_, keyCode, boardIds, bidlist); };
+    valuetxt.onKeyPress = [this](int& keyAscii) { keyAscii = FilterKey(keyAscii, keySet); };
+    valuetxt.onChange = [this] {
+        checked.push_back(valuetxt.text());
+        if (check) valid = check(valuetxt);
+    };
+    valuetxt.onLostFocus = [this] {
+        if (normalize) normalize(valuetxt);
+    };
+}
+
+void HelperTestForm::Form_Load() { FillBoardList(app_, app_.BoardListMask, boardId, boardIds, bidlist); }
+
+FormHelpersTest::FormHelpersTest()
+    : program(HeadlessProgram::Options{.boards = sim::builtInBoards()}), app(program.app())
+{
+    app.BoardListMask = -1;
+}
+
+void FormHelpersTest::configure(const std::vector<std::pair<int, std::int16_t>>& boards)
+{
+    app.BoardType.fill(-1);
+    for (const auto& [id, type] : boards) app.BoardType.at(static_cast<std::size_t>(id)) = type;
+}
+
+HelperTestForm& FormHelpersTest::open()
+{
+    HelperTestForm& form = app.form<HelperTestForm>();
+    form.show();
+    return form;
+}
+
+void FormHelpersTest::answerErrorWindow()
+{
+    program.host().onModal("frmerrmsg", [this](Form& window) {
+        Control* ok = window.findControl("okcmd");
+        ASSERT_NE(ok, nullptr);
+        user().click(*ok);
+    });
+}
+
+std::vector<std::string> FormHelpersTest::errorMessages()
+{
+    std::vector<std::string> texts;
+    for (const auto& shown : program.host().modalShows())
+        if (shown.form == "frmerrmsg") texts.push_back(shown.text);
+    return texts;
+}
+
+} // namespace tarvik::testing
