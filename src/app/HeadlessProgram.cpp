@@ -1,5 +1,7 @@
 #include "app/HeadlessProgram.h"
 
+#include "app/frmerrmsg.h"
+
 namespace tarvik {
 
 namespace {
@@ -20,6 +22,11 @@ HeadlessProgram::HeadlessProgram(const Options& options)
       recorder_(*simulated_, clock_),
       app_(runtime_, recorder_)
 {
+    // The error window is answered OK unless a test or script queues another answer for it.
+    host_.setDefaultModalAction("frmerrmsg", [](Form& form) {
+        auto& window = static_cast<frmerrmsg&>(form);
+        window.runtime().input().click(window.okcmd);
+    });
 }
 
 } // namespace tarvik

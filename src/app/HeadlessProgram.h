@@ -15,6 +15,7 @@ namespace tarvik {
 // The whole program without a window system: a virtual clock, the headless host, the runtime,
 // simulated boards behind a recording driver, and the App. Tests and tarvik-script drive it as
 // a user would; every driver call costs a fixed slice of virtual time so that polling loops end.
+// The error window is closed with OK unless told otherwise.
 class HeadlessProgram {
 public:
     struct Options {

@@ -21,10 +21,6 @@ protected:
     void makeProgram(std::optional<std::vector<SimBoardSpec>> boards = std::nullopt)
     {
         program = std::make_unique<HeadlessProgram>(HeadlessProgram::Options{.boards = std::move(boards)});
-        program->host().setDefaultModalAction("frmerrmsg", [](Form& form) {
-            auto& window = static_cast<frmerrmsg&>(form);
-            window.runtime().input().click(window.okcmd);
-        });
     }
 
     bool start(std::optional<std::vector<SimBoardSpec>> boards = std::nullopt)

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/HeadlessProgram.h"
+#include "forms/runtime/FormRuntime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvik::kit {
+
+// A fresh, empty temporary directory that is the current directory for the life of the object
+// (files the program opens by bare name land there); removed afterwards.
+class TemporaryWorkingDirectory {
+public:
+    TemporaryWorkingDirectory();
+    ~TemporaryWorkingDirectory();
+    TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
+    TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+// The fixture of every test that drives the program as a user: each test gets its own working
+// directory and a fresh headless program (virtual clock, simulated boards behind a recording
+// driver; see HeadlessProgram). Its helpers do what a user does and fail the test, naming the
+// control, when the user could not have done it (a disabled button, a hidden window, another
+// window shown modally).
+//
+// Modal windows and message boxes are answered by a scripted responder: queue the answers
+// before the action that shows them (onModal, answer, answerMessageBox). The error window is
+// closed with OK and OK-only message boxes answered OK unless something else is queued; any
+// other prompt nobody answered ends the test with an UnansweredPrompt naming it and its text.
+// Answers still queued when the test ends fail it: the prompt they were meant for never came.
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest();
+    explicit ProgramTest(const HeadlessProgram::Options& options);
+    void TearDown() override;
+
+    HeadlessProgram& program() { return *program_; }
+    App& app() { return program_->app(); }
+    Runtime& runtime() { return program_->runtime(); }
+    HeadlessHost& host() { return program_->host(); }
+    RecordingDriver& driver() { return program_->driver(); }
+    VirtualClock& clock() { return program_->clock(); }
+    const std::filesystem::path& directory() const { return directory_.path(); }
+
+    // The program's start-up, with its single-instance lock in the test's directory. False
+    // when the program ended during start-up.
+    bool start();
+
+    // ---- What a user does -----------------------------------------------------------------
+    void type(Control& control, std::string_view text);
+    void press(Key key, int shift = 0);
+    void press(Control& control, Key key, int shift = 0);
+    void click(Control& control);
+    void doubleClick(Control& control);
+    void clickForm(Form& form);
+    void focus(Control& control);
+    void select(ListControl& list, int row);
+    void paste(TextBox& box, std::string_view text);
+    // Press and release at one point, in the box's scale units.
+    void mouse(PictureBox& box, float x, float y, int button = LeftButton);
+    // Press at the first point, move to the second, release there.
+    void drag(PictureBox& box, float x1, float y1, float x2, float y2, int button = LeftButton);
+    // The close box; the window may refuse (QueryUnload). True when it closed.
+    bool close(Form& form);
+    // Chooses the menu item of this name (and index, in a menu array) of the open windows.
+    void chooseMenu(std::string_view name, int index = -1);
+    // Lets `ms` of virtual time pass: timers and scheduled actions run.
+    void wait(std::int64_t ms);
+    // Runs `action` as user input when `ms` more have passed (inside DoEvents, a wait or a
+    // modal loop), e.g. a Stop click during a cyclic move.
+    void after(std::int64_t ms, std::function<void()> action);
+
+    // ---- The responder ---------------------------------------------------------------------
+    // The next modal show of `form` runs `action` inside its loop.
+    void onModal(std::string form, std::function<void(Form&)> action);
+    // The next modal show of `form` is answered by clicking its control `button`.
+    void answer(std::string form, std::string button);
+    // The next message box returns `code` (msgbox::Yes, ...).
+    void answerMessageBox(int code) { host().answerMessageBox(code); }
+
+    // ---- What the program showed and called ------------------------------------------------
+    int beeps() const { return program_->host().beepCount(); }
+    std::vector<HeadlessHost::Shown> messageBoxes() const { return program_->host().messageBoxes(); }
+    std::vector<HeadlessHost::Shown> modalShows() const { return program_->host().modalShows(); }
+    // The driver calls in their printed form, "read_pos(1, 2, &1500)".
+    std::vector<std::string> calls() const;
+    // The printed calls since the previous takeCalls(), and consumes them.
+    std::vector<std::string> takeCalls();
+
+private:
+    // Fails the test with `action` and the control's name when `done` is false.
+    void require(bool done, std::string_view action, const Control& control);
+
+    TemporaryWorkingDirectory directory_;
+    std::unique_ptr<HeadlessProgram> program_;
+};
+
+} // namespace tarvik::kit

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "References.h"
+#include "Step.h"
+
+namespace tarvik::script {
+
+class Words;
+
+// The parsers of single commands: each reads the rest of its line (after the command word),
+// throws SyntaxError when it is malformed and returns what the command does.
+
+// Set-up, time and flow (SetupCommands.cpp).
+Step::Action parseBoards(Words& words);
+Step::Action parseFile(Words& words);
+Step::Action parseStart(Words& words);
+Step::Action parseWait(Words& words);
+Step::Action parseAfter(Words& words);
+Step::Action parseFault(Words& words);
+Step::Action parseReturns(Words& words);
+Step::Action parseAnswer(Words& words);
+Step::Action parseMark(Words& words);
+
+// What a user does (InputCommands.cpp).
+Step::Action parseMenu(Words& words);
+Step::Action parseType(Words& words);
+Step::Action parseKey(Words& words);
+Step::Action parseSet(Words& words);
+Step::Action parseFocus(Words& words);
+Step::Action parseClick(Words& words);
+Step::Action parseDoubleClick(Words& words);
+Step::Action parseSelect(Words& words);
+Step::Action parseMouse(Words& words);
+Step::Action parseDrag(Words& words);
+Step::Action parseClose(Words& words);
+// A user's click on a control; `answer FORM.BUTTON` uses it too.
+Step::Action clickControl(ControlRef ref);
+
+// Checks (ExpectCommands.cpp).
+Step::Action parseExpect(Words& words);
+
+// File names the working directory may hold: no folders, nothing that leads out of it.
+std::string parseFileName(Words& words);
+
+} // namespace tarvik::script

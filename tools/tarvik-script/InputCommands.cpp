@@ -1,0 +1,251 @@
+#include "Commands.h"
+#include "Session.h"
+#include "Tokens.h"
+
+#include "forms/runtime/FormRuntime.h"
+
+#include <array>
+
+namespace tarvik::script {
+
+namespace {
+
+Runtime& runtimeOf(Session& session) { return session.program().runtime(); }
+
+// Fails the step when the user could not reach the control now, naming why.
+void requireReachable(Session& session, const Control& control, std::string_view verb)
+{
+    if (std::string why = whyUnreachable(runtimeOf(session), control); !why.empty())
+        throw StepFailure("cannot " + std::string(verb) + " " + qualifiedName(control) + ": " + why);
+}
+
+void requireReachable(Session& session, const Form& form, std::string_view verb)
+{
+    if (std::string why = whyUnreachable(runtimeOf(session), form); !why.empty())
+        throw StepFailure("cannot " + std::string(verb) + " window " + form.name() + ": " + why);
+}
+
+void requireDone(bool done, const Control& control, std::string_view verb, std::string_view why)
+{
+    if (!done) throw StepFailure("cannot " + std::string(verb) + " " + qualifiedName(control) + ": " + std::string(why));
+}
+
+void requireFocusable(const Control& control)
+{
+    if (!control.canFocus())
+        throw StepFailure(qualifiedName(control) + " is a " + kindName(control.kind()) + ", which cannot take the focus");
+}
+
+// Finds the control and checks the user can act on it.
+Control& reach(Session& session, const ControlRef& ref, std::string_view verb)
+{
+    Control& control = findControl(runtimeOf(session), ref);
+    requireReachable(session, control, verb);
+    return control;
+}
+
+// As reach, for commands that need one kind of control: the kind is checked first.
+template <class T>
+T& reachAs(Session& session, const ControlRef& ref, std::string_view verb, std::string_view wanted)
+{
+    T& control = controlAs<T>(findControl(runtimeOf(session), ref), wanted);
+    requireReachable(session, control, verb);
+    return control;
+}
+
+struct ButtonName {
+    std::string_view name;
+    int button;
+};
+constexpr std::array<ButtonName, 3> kButtons{{{"Left", LeftButton}, {"Right", RightButton}, {"Middle", MiddleButton}}};
+
+int mouseButton(Words& words)
+{
+    if (words.atEnd()) return LeftButton;
+    const std::string word = words.word("a mouse button");
+    for (const ButtonName& button : kButtons)
+        if (button.name == word) return button.button;
+    long long code = 0;
+    if (!parseInteger(word, code) || (code != LeftButton && code != RightButton && code != MiddleButton))
+        throw SyntaxError("expected a mouse button (1 or Left, 2 or Right, 4 or Middle), got " + word);
+    return static_cast<int>(code);
+}
+
+// A key as `key` names it: a key name, or a single character (quoted for a blank or '#').
+struct KeyChoice {
+    std::optional<Key> key;
+    char character = 0;
+};
+
+KeyChoice keyChoice(Words& words)
+{
+    const std::string word = words.wordOrText("a key");
+    if (auto key = keyByName(word)) return {key, 0};
+    if (word.size() == 1) return {std::nullopt, word[0]};
+    throw SyntaxError("expected a key: a character, or Enter Tab Backspace Delete Up Down Left Right Home End "
+                      "PageUp PageDown Escape Space F1; got " + word);
+}
+
+} // namespace
+
+Step::Action parseMenu(Words& words)
+{
+    const Segment ref = parseMenuRef(words.word("a menu item"));
+    words.end();
+    return [ref](Session& session) {
+        MenuItem& item = findMenuItem(runtimeOf(session), ref);
+        requireReachable(session, item, "choose menu item");
+        requireDone(runtimeOf(session).input().choose(item), item, "choose menu item", "a menu above it is disabled or hidden");
+    };
+}
+
+Step::Action parseType(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a control"));
+    const std::string text = words.text("the text to type");
+    words.end();
+    return [ref, text](Session& session) {
+        Control& control = reach(session, ref, "type into");
+        requireFocusable(control);
+        requireDone(runtimeOf(session).input().type(control, text), control, "type into", "it refused the focus");
+    };
+}
+
+Step::Action parseKey(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a control"));
+    const KeyChoice choice = keyChoice(words);
+    words.end();
+    return [ref, choice](Session& session) {
+        Control& control = reach(session, ref, "press a key on");
+        requireFocusable(control);
+        UserInput& input = runtimeOf(session).input();
+        const bool done = choice.key ? input.press(control, *choice.key) : input.type(control, std::string(1, choice.character));
+        requireDone(done, control, "press a key on", "it refused the focus");
+    };
+}
+
+Step::Action parseSet(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a control"));
+    const std::string text = words.text("the text");
+    words.end();
+    return [ref, text](Session& session) {
+        Control& control = findControl(runtimeOf(session), ref);
+        auto* box = dynamic_cast<TextBox*>(&control);
+        auto* combo = box != nullptr ? nullptr : &controlAs<ComboBox>(control, "a text box or combo box");
+        requireReachable(session, control, "set the text of");
+        UserInput& input = runtimeOf(session).input();
+        if (box != nullptr)
+            requireDone(input.paste(*box, text), control, "set the text of", "it refused the focus");
+        else
+            requireDone(input.paste(*combo, text), control, "set the text of", "it is a drop-down list: use select");
+    };
+}
+
+Step::Action parseFocus(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a control"));
+    words.end();
+    return [ref](Session& session) {
+        Control& control = reach(session, ref, "focus");
+        requireFocusable(control);
+        requireDone(runtimeOf(session).input().focus(control), control, "focus", "it refused the focus");
+    };
+}
+
+Step::Action clickControl(ControlRef ref)
+{
+    return [ref](Session& session) {
+        Control& control = reach(session, ref, "click");
+        requireDone(runtimeOf(session).input().click(control), control, "click", "the program refused the click");
+    };
+}
+
+Step::Action parseClick(Words& words)
+{
+    const auto segments = parseSegments(words.word("a control or window"));
+    words.end();
+    if (segments.size() != 1 || segments[0].index >= 0) return clickControl(controlRef(segments));
+    return [form = segments[0].name](Session& session) {
+        Form& target = findForm(runtimeOf(session), form);
+        requireReachable(session, target, "click");
+        if (!runtimeOf(session).input().clickForm(target)) throw StepFailure("cannot click window " + form);
+    };
+}
+
+Step::Action parseDoubleClick(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a control"));
+    words.end();
+    return [ref](Session& session) {
+        Control& control = reach(session, ref, "double-click");
+        requireDone(runtimeOf(session).input().doubleClick(control), control, "double-click", "the program refused it");
+    };
+}
+
+Step::Action parseSelect(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a list or combo box"));
+    const long long row = words.integer("a row");
+    words.end();
+    return [ref, row](Session& session) {
+        auto& list = reachAs<ListControl>(session, ref, "select a row of", "a list or combo box");
+        if (row < 0 || row >= list.listCount())
+            throw StepFailure(ref.text() + " has no row " + std::to_string(row) + " (it has " +
+                              std::to_string(list.listCount()) + " rows, counted from 0)");
+        requireDone(runtimeOf(session).input().select(list, static_cast<int>(row)), list, "select a row of",
+                    "the program refused it");
+    };
+}
+
+Step::Action parseMouse(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a picture box"));
+    const double x = words.number("X");
+    const double y = words.number("Y");
+    const int button = mouseButton(words);
+    words.end();
+    return [=](Session& session) {
+        auto& box = reachAs<PictureBox>(session, ref, "click the mouse on", "a picture box");
+        requireDone(runtimeOf(session).input().mouseClick(box, static_cast<float>(x), static_cast<float>(y), button), box,
+                    "click the mouse on", "the program refused it");
+    };
+}
+
+Step::Action parseDrag(Words& words)
+{
+    const ControlRef ref = parseControlRef(words.word("a picture box"));
+    const double x1 = words.number("X1");
+    const double y1 = words.number("Y1");
+    const double x2 = words.number("X2");
+    const double y2 = words.number("Y2");
+    const int button = mouseButton(words);
+    words.end();
+    return [=](Session& session) {
+        UserInput& input = runtimeOf(session).input();
+        auto& pressed = reachAs<PictureBox>(session, ref, "drag on", "a picture box");
+        requireDone(input.mouseDown(pressed, static_cast<float>(x1), static_cast<float>(y1), button), pressed, "drag on",
+                    "the program refused the press");
+        // Each event may close the window: the box is found afresh for the move and the release.
+        const auto box = [&]() -> PictureBox& {
+            return controlAs<PictureBox>(findControl(runtimeOf(session), ref), "a picture box");
+        };
+        input.mouseMove(box(), static_cast<float>(x2), static_cast<float>(y2), button);
+        input.mouseUp(box(), static_cast<float>(x2), static_cast<float>(y2), button);
+    };
+}
+
+Step::Action parseClose(Words& words)
+{
+    const std::string form = parseFormName(words.word("a window"));
+    words.end();
+    return [form](Session& session) {
+        Form& target = findForm(runtimeOf(session), form);
+        requireReachable(session, target, "close");
+        // The window may refuse to close (QueryUnload); that is its behaviour, not a failure.
+        runtimeOf(session).input().close(target);
+    };
+}
+
+} // namespace tarvik::script

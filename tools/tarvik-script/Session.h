@@ -1,0 +1,98 @@
+#pragma once
+
+#include "Reporter.h"
+#include "Step.h"
+
+#include "app/HeadlessProgram.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvik::script {
+
+// How the sessions of a run start their programs.
+struct SessionOptions {
+    // The program's folder as the program sees it (where it looks for its help).
+    std::filesystem::path programFolder{};
+    // Open the runner's test window frmscripttest after every start-up that succeeded.
+    bool testWindow = false;
+};
+
+// One started program and what the script has checked of it so far.
+struct Instance {
+    std::unique_ptr<HeadlessProgram> program;
+    // Records before these positions of the host's record are consumed.
+    std::size_t modalCursor = 0;
+    std::size_t msgboxCursor = 0;
+    std::size_t beepCursor = 0;
+    // Lines of the `answer msgbox` commands given to this instance, in order.
+    std::vector<int> answerLines;
+};
+
+// What one script file runs against: its working directory, the program instances it started
+// (commands address the most recent one), and the bookkeeping that lets the runner say which
+// scripted answers and timed commands never came into play.
+class Session {
+public:
+    Session(std::string fileName, std::filesystem::path directory, SessionOptions options, Reporter& reporter);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Runs a step: a StepFailure is reported at its line and the script goes on; anything else
+    // thrown (a prompt nobody answered) becomes a ScriptAbort at the innermost line.
+    void run(const Step& step);
+    // The line of the step running now.
+    int line() const { return line_; }
+
+    // Counts an expectation; reports "expected ..., got ..." when it failed.
+    void check(bool ok, const std::string& expected, const std::string& got);
+
+    const std::filesystem::path& directory() const { return directory_; }
+
+    // The program: start-up as the program runs it, in a new instance. The single-instance
+    // lock file lies in the working directory, so a second start meets the first one's lock.
+    void start();
+    bool started() const { return !instances_.empty(); }
+    // The most recently started instance; StepFailure before the first start.
+    Instance& instance();
+    HeadlessProgram& program() { return *instance().program; }
+    // Applies `setup` to the current instance, or, before the first start, to the first
+    // instance as soon as it exists (faults and answers for the start-up itself).
+    void setUp(std::function<void(Instance&)> setup);
+
+    // Runs `steps` the next time `form` shows modally.
+    void onModal(const std::string& form, std::vector<Step> steps);
+    // Runs `step` when `ms` more have passed on the clock.
+    void after(std::int64_t ms, Step step);
+
+    // Reports what the script set up and never came into play. Call once at the end.
+    void reportUnused();
+
+private:
+    struct Pending {
+        int line;
+        std::function<void(Instance&)> setup;
+    };
+
+    int promise(std::string what);
+    void kept(int id) { promises_.erase(id); }
+
+    std::string fileName_;
+    std::filesystem::path directory_;
+    SessionOptions options_;
+    Reporter& reporter_;
+    int line_ = 0;
+    std::vector<std::unique_ptr<Instance>> instances_;
+    std::vector<Pending> pending_;
+    // Scripted reactions still waiting, by id: the line and what never happened.
+    std::map<int, std::pair<int, std::string>> promises_;
+    int nextPromise_ = 0;
+};
+
+} // namespace tarvik::script

@@ -1,0 +1,251 @@
+#include "CallPattern.h"
+#include "Commands.h"
+#include "HexBytes.h"
+#include "ScriptParser.h"
+#include "Session.h"
+#include "Tokens.h"
+
+#include "driver/EntryPoints.h"
+#include "driver/StatusText.h"
+#include "driver/sim/BoardConfigFile.h"
+#include "forms/runtime/MsgBox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string_view>
+#include <optional>
+
+namespace tarvik::script {
+
+namespace {
+
+constexpr int kHighestNamedStatus = 63;
+
+// "ID:TYPE:HEXADDR" as a board configuration line "ID TYPE HEXADDR". The values go to the
+// file as written, so that the simulated driver's own checks of the configuration apply.
+std::string boardLine(const std::string& word)
+{
+    const auto first = word.find(':');
+    const auto second = first == std::string::npos ? first : word.find(':', first + 1);
+    long long id = 0;
+    long long type = 0;
+    const std::string address = second == std::string::npos ? "" : word.substr(second + 1);
+    if (second == std::string::npos || !parseInteger(word.substr(0, first), id) ||
+        !parseInteger(word.substr(first + 1, second - first - 1), type) || address.empty() ||
+        address.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        throw SyntaxError("expected a board as ID:TYPE:HEXADDR (e.g. 1:0:300), got " + word);
+    return std::to_string(id) + " " + std::to_string(type) + " " + address;
+}
+
+std::string entryName(Words& words)
+{
+    std::string entry = words.word("a driver entry point");
+    if (!isEntryPoint(entry)) throw SyntaxError("the driver has no entry point " + entry);
+    return entry;
+}
+
+// A status as a number or a ZEVA_ name.
+DriverStatus statusCode(Words& words)
+{
+    const std::string word = words.word("a status");
+    for (int code = 0; code <= kHighestNamedStatus; ++code)
+        if (StatusName(static_cast<DriverStatus>(code)) == word) return static_cast<DriverStatus>(code);
+    long long value = 0;
+    if (!parseInteger(word, value) || value < std::numeric_limits<DriverStatus>::min() ||
+        value > std::numeric_limits<DriverStatus>::max())
+        throw SyntaxError("expected a status (a 16-bit number or a ZEVA_ name), got " + word);
+    return static_cast<DriverStatus>(value);
+}
+
+// How many calls an injection covers (COUNT), or how many go through first (after N).
+int callCount(Words& words, std::string_view what, long long lowest)
+{
+    const long long count = words.integer(what);
+    if (count < lowest || count > std::numeric_limits<int>::max())
+        throw SyntaxError(std::string(what) + " must be a whole number of at least " + std::to_string(lowest));
+    return static_cast<int>(count);
+}
+
+// Values separated by commas; "1, 2" may stand as two words.
+std::vector<double> scriptedValues(Words& words)
+{
+    std::string list = words.word("a value");
+    while (list.ends_with(",")) list += words.word("a value after the comma");
+    std::vector<double> values;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto comma = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, comma - start);
+        long long whole = 0;
+        double value = 0;
+        if (parseInteger(item, whole))
+            value = static_cast<double>(whole);
+        else if (!parseNumber(item, value))
+            throw SyntaxError("expected a number, got " + item);
+        values.push_back(value);
+        start = comma + 1;
+    }
+    return values;
+}
+
+// Checks that the entry point's outputs can take the values: one per output, whole numbers
+// of the output's width (a 16-bit output also takes 0..FFFF as a bit pattern).
+void checkReturns(const std::string& entry, const std::vector<double>& values)
+{
+    const auto found = std::find_if(kEntryPoints.begin(), kEntryPoints.end(), [&](const EntryPoint& e) { return e.name == entry; });
+    const std::string_view outputs = found->outputs;
+    if (outputs.empty()) throw SyntaxError(entry + " hands nothing back");
+    if (outputs.find('b') != std::string_view::npos) throw SyntaxError(entry + " hands back arrays or text, which cannot be scripted");
+    if (values.size() != outputs.size())
+        throw SyntaxError(entry + " hands back " + std::to_string(outputs.size()) + " value(s), the line gives " +
+                          std::to_string(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (outputs[i] == 'd') continue;
+        const double low = outputs[i] == 'h' ? -32768.0 : -2147483648.0;
+        const double high = outputs[i] == 'h' ? 65535.0 : 4294967295.0;
+        if (values[i] != std::floor(values[i]) || values[i] < low || values[i] > high)
+            throw SyntaxError("output " + std::to_string(i + 1) + " of " + entry + " takes whole numbers from " +
+                              std::to_string(static_cast<long long>(low)) + " to " + std::to_string(static_cast<long long>(high)));
+    }
+}
+
+struct AnswerName {
+    std::string_view name;
+    int code;
+};
+constexpr AnswerName kAnswers[] = {
+    {"OK", msgbox::Ok},       {"Cancel", msgbox::Cancel}, {"Abort", msgbox::Abort}, {"Retry", msgbox::Retry},
+    {"Ignore", msgbox::Ignore}, {"Yes", msgbox::Yes},     {"No", msgbox::No},
+};
+
+int answerCode(Words& words)
+{
+    const std::string word = words.word("an answer code");
+    for (const AnswerName& answer : kAnswers)
+        if (answer.name == word) return answer.code;
+    long long code = 0;
+    if (!parseInteger(word, code) || code < msgbox::Ok || code > msgbox::No)
+        throw SyntaxError("expected an answer code (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No), got " + word);
+    return static_cast<int>(code);
+}
+
+std::int64_t milliseconds(Words& words)
+{
+    const long long ms = words.integer("a time in ms");
+    if (ms < 0) throw SyntaxError("a time cannot be negative");
+    return ms;
+}
+
+} // namespace
+
+std::string parseFileName(Words& words)
+{
+    std::string name = words.wordOrText("a file name");
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+        throw SyntaxError("a file name must name a file in the working directory, without folders: " + name);
+    return name;
+}
+
+Step::Action parseBoards(Words& words)
+{
+    std::string text;
+    while (!words.atEnd()) text += boardLine(words.word("a board")) + "\n";
+    return [text](Session& session) {
+        const std::string_view bytes = text;
+        if (!writeBytes(session.directory() / sim::kBoardConfigFileName, Bytes(bytes.begin(), bytes.end())))
+            throw StepFailure("cannot write the board configuration file");
+    };
+}
+
+Step::Action parseFile(Words& words)
+{
+    const std::string name = parseFileName(words);
+    std::string hex;
+    while (!words.atEnd()) hex += words.word("hexadecimal bytes");
+    const auto bytes = parseHexBytes(hex);
+    if (!bytes) throw SyntaxError("expected bytes as pairs of hexadecimal digits, got " + hex);
+    return [name, bytes = *bytes](Session& session) {
+        if (!writeBytes(session.directory() / name, bytes)) throw StepFailure("cannot write the file " + name);
+    };
+}
+
+Step::Action parseStart(Words& words)
+{
+    words.end();
+    return [](Session& session) { session.start(); };
+}
+
+Step::Action parseWait(Words& words)
+{
+    const std::int64_t ms = milliseconds(words);
+    words.end();
+    return [ms](Session& session) { session.program().runtime().wait(ms); };
+}
+
+Step::Action parseAfter(Words& words)
+{
+    const std::int64_t ms = milliseconds(words);
+    Step::Action command = parseCommand(words);
+    return [ms, command](Session& session) { session.after(ms, {session.line(), command}); };
+}
+
+Step::Action parseFault(Words& words)
+{
+    const std::string entry = entryName(words);
+    const DriverStatus status = statusCode(words);
+    std::optional<int> count;
+    int passes = 0;
+    if (!words.atEnd() && !words.accept("after")) {
+        count = callCount(words, "the call count", 1);
+        if (words.accept("after")) passes = callCount(words, "after N", 0);
+    } else if (!words.atEnd()) {
+        passes = callCount(words, "after N", 0);
+    }
+    words.end();
+    return [=](Session& session) {
+        session.setUp([=](Instance& instance) { instance.program->driver().injectFault(entry, status, count, passes); });
+    };
+}
+
+Step::Action parseReturns(Words& words)
+{
+    const std::string entry = entryName(words);
+    const std::vector<double> values = scriptedValues(words);
+    checkReturns(entry, values);
+    std::optional<int> count;
+    if (!words.atEnd()) count = callCount(words, "the call count", 1);
+    words.end();
+    return [=](Session& session) {
+        session.setUp([=](Instance& instance) { instance.program->driver().scriptReturns(entry, values, count); });
+    };
+}
+
+Step::Action parseAnswer(Words& words)
+{
+    if (words.accept("msgbox")) {
+        const int code = answerCode(words);
+        words.end();
+        return [code](Session& session) {
+            session.setUp([code, line = session.line()](Instance& instance) {
+                instance.program->host().answerMessageBox(code);
+                instance.answerLines.push_back(line);
+            });
+        };
+    }
+    const ControlRef button = parseControlRef(words.word("FORM.BUTTON or msgbox"));
+    words.end();
+    return [button](Session& session) { session.onModal(button.form, {{session.line(), clickControl(button)}}); };
+}
+
+Step::Action parseMark(Words& words)
+{
+    words.end();
+    return [](Session& session) {
+        Instance& instance = session.instance();
+        instance.program->driver().mark();
+        instance.modalCursor = instance.msgboxCursor = instance.program->host().shown().size();
+    };
+}
+
+} // namespace tarvik::script

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "forms/runtime/FormRuntime.h"
+
+namespace tarvik {
+class App;
+}
+
+namespace tarvik::script {
+
+// The runner's own test window `frmscripttest`, opened after start-up by `--test-window`, so
+// that the runner's scripts can check the commands that need kinds of controls the program's
+// windows may not have yet:
+//   Form_Click counts clicks on the background into lblclicks;
+//   pic (scale 0,0-100,100) shows a filled box and circle from its load; a press and release
+//   draw a red line from the press to the release point;
+//   spin (0..10, starting at 5) shows its value in lblspin;
+//   lst holds the rows "alpha", "beta", "gamma";
+//   txt turns red (ForeColor 255) while its text is not a whole number;
+//   readcmd reads the position of board 1 axis 1 (read_pos) into lblresult:
+//   "status S position P".
+class TestWindow : public Form {
+public:
+    explicit TestWindow(App& app);
+
+    Label lblclicks{this, "lblclicks", {.caption = "0", .left = 120, .top = 120, .width = 1215, .height = 255}};
+    PictureBox pic{this, "pic", {.left = 120, .top = 480, .width = 1500, .height = 1500}};
+    ScrollBar spin{this, "spin", {.left = 1800, .top = 480, .width = 255, .height = 1500}};
+    Label lblspin{this, "lblspin", {.caption = "5", .left = 2160, .top = 480, .width = 615, .height = 255}};
+    ListBox lst{this, "lst", {.left = 2880, .top = 480, .width = 1215, .height = 1005}};
+    TextBox txt{this, "txt", {.left = 120, .top = 2160, .width = 1215, .height = 285}};
+    CommandButton readcmd{this, "readcmd", {.caption = "Read", .left = 1440, .top = 2160, .width = 975, .height = 375}};
+    Label lblresult{this, "lblresult", {.left = 2520, .top = 2160, .width = 2415, .height = 255}};
+
+private:
+    void Form_Load() override;
+    void Form_Click() override;
+    void pic_MouseDown(float x, float y);
+    void pic_MouseUp(float x, float y);
+    void txt_Change();
+    void readcmd_Click();
+
+    App& app_;
+    int clicks_ = 0;
+    float pressX_ = 0;
+    float pressY_ = 0;
+};
+
+} // namespace tarvik::script

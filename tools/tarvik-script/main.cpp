@@ -1,0 +1,54 @@
+// tarvik-script: runs scripted sessions against the headless program.
+
+#include "HelpText.h"
+#include "Reporter.h"
+#include "ScriptFile.h"
+
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The folder of this executable: the program's folder as the sessions see it.
+std::filesystem::path executableFolder(const char* argv0)
+{
+    std::error_code error;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) self = std::filesystem::absolute(argv0, error);
+    return self.parent_path();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        std::cout << tarvik::script::helpText();
+        return 0;
+    }
+    tarvik::script::SessionOptions options{.programFolder = executableFolder(argv[0])};
+    if (!arguments.empty() && arguments[0] == "--test-window") {
+        options.testWindow = true;
+        arguments.erase(arguments.begin());
+    }
+    if (arguments.empty()) {
+        std::cerr << "Usage: tarvik-script [--test-window] FILE...   (tarvik-script --help for the script grammar)\n";
+        return 2;
+    }
+
+    tarvik::script::Reporter reporter(std::cout);
+    for (std::string_view file : arguments) {
+        try {
+            tarvik::script::runScriptFile(std::string(file), options, reporter);
+        } catch (const std::exception& error) {
+            reporter.fail(file, error.what());
+        }
+    }
+    std::cout << reporter.passed() << " passed, " << reporter.failed() << " failed" << std::endl;
+    return reporter.failed() == 0 ? 0 : 1;
+}
