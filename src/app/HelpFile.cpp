@@ -1,6 +1,8 @@
 #include "app/HelpFile.h"
 
 #include <charconv>
+#include <fstream>
+#include <sstream>
 
 namespace tarvik {
 
@@ -49,6 +51,16 @@ std::optional<HelpTopic> findHelpTopic(std::string_view helpText, int number)
     if (found)
         while (!found->text.empty() && found->text.back() == '\n') found->text.pop_back();
     return found;
+}
+
+std::string helpTopicText(const std::filesystem::path& helpFile, int number)
+{
+    std::ifstream in(helpFile, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    const std::optional<HelpTopic> topic = findHelpTopic(contents.str(), number);
+    return topic ? topic->title + "\n\n" + topic->text : std::string{};
 }
 
 } // namespace tarvik

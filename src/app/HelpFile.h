@@ -23,4 +23,8 @@ struct HelpTopic {
 // The topic `number` of a help text; nothing when the text has no such topic.
 std::optional<HelpTopic> findHelpTopic(std::string_view helpText, int number);
 
+// The viewer's text of topic `number` of the help file: its title, a blank line and its text;
+// "" when the file cannot be read or has no such topic.
+std::string helpTopicText(const std::filesystem::path& helpFile, int number);
+
 } // namespace tarvik

@@ -1,0 +1,193 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "forms/runtime/Control.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tarvik {
+
+// What a command dialog declares about itself; CommandDialog builds the window from it. See
+// CommandDialog.h for an example.
+
+// Key sets of entry fields.
+inline constexpr const char* kUnsignedKeys = "0123456789";
+inline constexpr const char* kSignedKeys = "+-0123456789";
+inline constexpr const char* kDecimalKeys = ".0123456789";
+
+// The range check a field's Change runs (forms/common/RangeChecks.h).
+enum class FieldCheck {
+    ValidateInteger,
+    ValidateDouble,
+    ValidateDoubleOrBlank,
+    ValidateHex,
+    ClampInteger,
+    ClampLong,
+    ClampDouble,
+};
+
+// What leaving a field does to its text.
+enum class FieldLeaving {
+    Keep,    // nothing
+    Whole,   // NormalizeWhole
+    Decimal, // NormalizeDecimal
+    Recheck, // the field's check runs again on the text as it stands
+};
+
+// How Run hands a field's text to the driver call: its value rounded halves-to-even to a 16-bit
+// or 32-bit whole number (saturated at the type's limits), or the value itself.
+enum class FieldConversion { Int16, Int32, Double };
+
+struct FieldBounds {
+    double min = 0;
+    double max = 0;
+};
+
+// A value entry field with its caption label.
+struct CommandField {
+    std::string name{};                // the text box, e.g. "acceltxt"
+    std::string labelName = "Label3";
+    std::string label{};               // the caption above the box
+    int maxLength = 0;               // 0: no limit
+    std::string keys = kUnsignedKeys; // empty: every key passes
+    FieldCheck check = FieldCheck::ValidateInteger;
+    FieldBounds bounds{};
+    // Bounds that depend on the selected board's type code; when given, `bounds` is unused and
+    // the field is checked again whenever another board is selected.
+    std::function<FieldBounds(std::int16_t typeCode)> boundsByType{};
+    FieldLeaving leaving = FieldLeaving::Whole;
+    FieldConversion conversion = FieldConversion::Int16;
+    bool selectOnFocus = true;       // entering the field selects its whole text
+    std::string designText{};        // text at design time; a field with one starts valid
+    std::string loadText{};          // written at load when a board is listed (its check runs)
+};
+
+// The axis field of an axis-level dialog.
+struct CommandAxisField {
+    std::string name = "axistxt";
+    std::string labelName = "Label5";
+    std::string label = "Axis";
+    int maxLength = 1;
+    std::string keys = kUnsignedKeys; // empty: every key passes
+    bool selectOnFocus = true;
+    std::int16_t fixedCount = 0;      // upper bound of the axis; 0: the selected board's AxisCount
+    bool sharedAxis = false;          // the axis goes through CurrentAxis (1 at load, the typed one at Run)
+};
+
+// A label that shows what a successful Run read back, with its caption label.
+struct CommandReadBack {
+    std::string captionName{};
+    std::string caption{};
+    std::string name{};             // the value label, e.g. "poslbl"
+    bool clearOnFailure = false;  // a failed Run empties it (otherwise it keeps the last value)
+};
+
+// Option buttons whose selection gives the command's value. Each option's text is a label
+// beside it; clicking the label selects the option. The first option is selected at design time.
+struct CommandOption {
+    std::string name{};
+    std::string labelName{};
+    std::string label{};
+    std::int16_t value = 0;
+};
+
+struct CommandChoices {
+    std::string frameName{};   // a frame around the options; empty: none
+    std::string frameCaption{};
+    std::string headingName{}; // a heading label above them; empty: none
+    std::string heading{};
+    std::vector<CommandOption> options{};
+    bool clickClearsMessage = true; // an option click empties msgtxt
+};
+
+// One check box per axis (array indices 1, 2, ...); boxes above the selected board's axis count
+// are hidden and take no part, but keep their state.
+struct CommandAxisCheck {
+    std::string caption{};
+    bool checked = false;
+};
+
+struct CommandAxisChecks {
+    std::string frameName = "Frame1";
+    std::string frameCaption{};
+    std::string arrayName = "chkAx";
+    std::vector<CommandAxisCheck> boxes{};
+};
+
+// A fixed advisory text box on the dialog; no handlers.
+struct CommandNotice {
+    std::string name = "Text1";
+    std::string text{};
+    Color backColor = colors::White;
+};
+
+// Which of the frame's handlers empty msgtxt (the entry fields always do on entry).
+struct CommandClearing {
+    bool boardListFocus = true;
+    bool messageBox = true; // focus or a click into msgtxt
+    bool formClick = true;
+};
+
+using CommandValue = std::variant<std::int16_t, std::int32_t, double>;
+
+// One Run as the member's driver call sees it.
+struct CommandRun {
+    MotionDriver& driver;
+    std::int16_t board = -1;
+    std::int16_t type = -1;        // BoardType of the board
+    std::int16_t axis = 0;         // AxisNumber, or CurrentAxis for a shared axis; 0 board-level
+    std::vector<CommandValue> values{}; // per value field, as its conversion says
+    std::int16_t choice = 0;       // the selected option's value (the last option's when none is)
+    std::int16_t axisSet = 0;      // bit n-1 for each shown, checked axis box n
+
+    // The converted value of field `index`; T must be the field's conversion type.
+    template <class T>
+    T value(std::size_t index) const
+    {
+        return std::get<T>(values.at(index));
+    }
+    // Text for read-back label `index`, shown when the call returns status 0.
+    void show(std::size_t index, std::string text);
+    // Replaces the status text that msgtxt shows after the call.
+    void say(std::string text) { message = std::move(text); }
+
+    std::vector<std::optional<std::string>> shown{};
+    std::optional<std::string> message{};
+};
+
+struct CommandDesign {
+    std::string name{};            // the form's name, e.g. "frm62"
+    std::string caption{};
+    std::int16_t mask = -1;      // board-type groups listed (BoardListMask bits; -1 all)
+    bool maskInShared = true;    // the mask is stored into BoardListMask at load
+    int helpTopic = 0;           // F1 opens help here; 0 none
+    std::string boardLabelName = "Label4";
+    std::string boardLabel = "Board ID";
+    std::optional<CommandAxisField> axis = CommandAxisField{}; // none: a board-level dialog
+    std::vector<CommandField> fields{};
+    std::vector<CommandReadBack> readBacks{};
+    std::optional<CommandChoices> choices{};
+    std::optional<CommandAxisChecks> axisChecks{};
+    float memberAreaHeight = 0;  // twips kept free above msgtxt for the member's own controls
+    std::optional<CommandNotice> notice{};
+    CommandClearing clearing{};
+    bool boardKeys = true;       // digit keys in the board list pick a board
+
+    // The Run's driver call (or the member's sequence of calls); returns the status shown.
+    std::function<DriverStatus(CommandRun&)> call{};
+    // After a Run that returned status 0: keep the sent value in the settings record.
+    std::function<void(const CommandRun&)> keep{};
+    // Once at load, when a board is listed: show what the settings record holds for axis 1.
+    std::function<void()> showStored{};
+    // After a board is selected (also the preselection at load), before the fields are checked.
+    std::function<void()> boardChanged{};
+    // A further condition for Run, tested by the Run-enable rule after the field flags.
+    std::function<bool()> runRule{};
+};
+
+} // namespace tarvik

@@ -1,0 +1,432 @@
+#include "forms/common/CommandDialog.h"
+
+#include "app/App.h"
+#include "app/Shell.h"
+#include "driver/BoardTypes.h"
+#include "driver/StatusText.h"
+#include "forms/common/CommandFields.h"
+#include "forms/common/KeyFilter.h"
+#include "forms/common/NormalizeField.h"
+#include "forms/common/RangeChecks.h"
+#include "forms/runtime/NumberText.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace tarvik {
+
+namespace {
+
+// Layout in twips: the board list and the axis field side by side at the top left, RUN at the
+// top right, then one row per value field and read-back label, the options, the axis boxes,
+// the member's band, the status box across the window and the advisory text below it.
+constexpr float kFormWidth = 4800;
+constexpr float kMargin = 120;
+constexpr float kCaptionTop = 120;
+constexpr float kEntryTop = 375;
+constexpr float kCaptionHeight = 255;
+constexpr float kEntryHeight = 285;
+constexpr float kListWidth = 1215;
+constexpr float kListHeight = 315;
+constexpr float kAxisLeft = 1440;
+constexpr float kAxisWidth = 495;
+constexpr float kRunLeft = 3360;
+constexpr float kRunTop = 240;
+constexpr float kRunWidth = 1095;
+constexpr float kRunHeight = 375;
+constexpr float kRowsTop = 840;
+constexpr float kRowStep = 405;
+constexpr float kRowCaptionWidth = 1935;
+constexpr float kRowValueLeft = 2160;
+constexpr float kRowValueWidth = 1455;
+constexpr float kReadBackWidth = 2295;
+constexpr float kGroupWidth = 2895;
+constexpr float kGroupCaptionHeight = 240;
+constexpr float kOptionStep = 300;
+constexpr float kOptionSize = 255;
+constexpr float kOptionLabelWidth = 2175;
+constexpr float kCheckWidth = 1215;
+constexpr float kGap = 120;
+constexpr float kTextWidth = kFormWidth - 3 * kMargin;
+constexpr float kTextHeight = 615;
+constexpr float kTitleBarHeight = 420;
+
+} // namespace
+
+void CommandRun::show(std::size_t index, std::string text)
+{
+    if (shown.size() <= index) shown.resize(index + 1);
+    shown[index] = std::move(text);
+}
+
+CommandDialog::CommandDialog(App& app, CommandDesign design)
+    : Form(app.runtime(), design.name, {.caption = design.caption, .width = kFormWidth, .helpTopic = design.helpTopic}),
+      app_(app),
+      design_(std::move(design)),
+      state_{.ValueValid = std::vector<std::int16_t>(design_.fields.size(), 0)},
+      boardLabel(this, design_.boardLabelName,
+                 {.caption = design_.boardLabel, .left = kMargin, .top = kCaptionTop, .width = kListWidth,
+                  .height = kCaptionHeight}),
+      bidlist(this, "bidlist", {.left = kMargin, .top = kEntryTop, .width = kListWidth, .height = kListHeight},
+              ComboBox::Style::DropDownList),
+      axis_(makeAxisField()),
+      fields_(makeValueFields()),
+      runcmd(this, "runcmd",
+             {.caption = "RUN", .left = kRunLeft, .top = kRunTop, .width = kRunWidth, .height = kRunHeight,
+              .enabled = false}),
+      msgtxt(this, "msgtxt"),
+      axisChecks_(this, design_.axisChecks ? design_.axisChecks->arrayName : "chkAx")
+{
+    if (!design_.call) throw std::invalid_argument(design_.name + ": a command dialog needs its driver call");
+    msgtxt.setMultiLine(true);
+    makeLaterControls();
+    arrange();
+    wireEvents();
+}
+
+CommandDialog::LabelledBox CommandDialog::makeAxisField()
+{
+    if (!design_.axis) return {};
+    const CommandAxisField& axis = *design_.axis;
+    return {std::make_unique<Label>(this, axis.labelName,
+                                    Design{.caption = axis.label, .left = kAxisLeft, .top = kCaptionTop,
+                                           .width = kListWidth, .height = kCaptionHeight}),
+            std::make_unique<TextBox>(this, axis.name,
+                                      Design{.left = kAxisLeft, .top = kEntryTop, .width = kAxisWidth,
+                                             .height = kEntryHeight, .maxLength = axis.maxLength})};
+}
+
+std::vector<CommandDialog::LabelledBox> CommandDialog::makeValueFields()
+{
+    std::vector<LabelledBox> made;
+    for (const CommandField& field : design_.fields) {
+        auto label = std::make_unique<Label>(this, field.labelName, Design{.caption = field.label});
+        auto box = std::make_unique<TextBox>(this, field.name, Design{.caption = field.designText, .maxLength = field.maxLength});
+        made.push_back({std::move(label), std::move(box)});
+    }
+    return made;
+}
+
+void CommandDialog::makeLaterControls()
+{
+    for (const CommandReadBack& readBack : design_.readBacks) {
+        readBacks_.push_back({std::make_unique<Label>(this, readBack.captionName, Design{.caption = readBack.caption}),
+                              std::make_unique<Label>(this, readBack.name)});
+    }
+    if (design_.choices) {
+        const CommandChoices& choices = *design_.choices;
+        if (!choices.frameName.empty())
+            choiceFrame_ = std::make_unique<Frame>(this, choices.frameName, Design{.caption = choices.frameCaption});
+        if (!choices.headingName.empty())
+            choiceHeading_ = std::make_unique<Label>(this, choices.headingName, Design{.caption = choices.heading});
+        bool first = true;
+        for (const CommandOption& option : choices.options) {
+            OptionRow row{std::make_unique<OptionButton>(this, option.name, Design{.container = choiceFrame_.get()}),
+                          std::make_unique<Label>(this, option.labelName, Design{.caption = option.label})};
+            row.option->setValue(first);
+            first = false;
+            options_.push_back(std::move(row));
+        }
+    }
+    if (design_.axisChecks) {
+        const CommandAxisChecks& checks = *design_.axisChecks;
+        checkFrame_ = std::make_unique<Frame>(this, checks.frameName, Design{.caption = checks.frameCaption});
+        int n = 1;
+        for (const CommandAxisCheck& box : checks.boxes) {
+            axisChecks_.add(n++, Design{.caption = box.caption, .container = checkFrame_.get()})
+                .setValue(box.checked ? CheckBox::Checked : CheckBox::Unchecked);
+        }
+    }
+    if (design_.notice) {
+        notice_ = std::make_unique<TextBox>(this, design_.notice->name, Design{.caption = design_.notice->text});
+        notice_->setMultiLine(true);
+        notice_->setLocked(true);
+        notice_->setBackColor(design_.notice->backColor);
+    }
+}
+
+void CommandDialog::arrange()
+{
+    float y = kRowsTop;
+    auto row = [&y](Control& caption, Control& value, float valueWidth) {
+        caption.move(kMargin, y, kRowCaptionWidth, kEntryHeight);
+        value.move(kRowValueLeft, y, valueWidth, kEntryHeight);
+        y += kRowStep;
+    };
+    for (LabelledBox& field : fields_) row(*field.label, *field.box, kRowValueWidth);
+    for (LabelledValue& readBack : readBacks_) row(*readBack.caption, *readBack.value, kReadBackWidth);
+
+    if (choiceHeading_) {
+        choiceHeading_->move(kMargin, y, kGroupWidth, kCaptionHeight);
+        y += kOptionStep;
+    }
+    if (!options_.empty()) {
+        // Inside a frame the buttons sit below its caption (frame coordinates) and their labels
+        // stand beside the frame; without one both stand on the form.
+        const float rowsTop = choiceFrame_ ? kGroupCaptionHeight : y;
+        const float labelsTop = choiceFrame_ ? y + kGroupCaptionHeight : y;
+        const float frameWidth = kOptionSize + 2 * kMargin;
+        const float labelLeft = choiceFrame_ ? kMargin + frameWidth + kGap : kMargin + kOptionSize + kGap;
+        const float rowsHeight = static_cast<float>(options_.size()) * kOptionStep;
+        for (std::size_t i = 0; i < options_.size(); ++i) {
+            const float offset = static_cast<float>(i) * kOptionStep;
+            options_[i].option->move(kMargin, rowsTop + offset, kOptionSize, kOptionSize);
+            options_[i].label->move(labelLeft, labelsTop + offset, kOptionLabelWidth, kOptionSize);
+        }
+        if (choiceFrame_) {
+            choiceFrame_->move(kMargin, y, frameWidth, kGroupCaptionHeight + rowsHeight + kGap);
+            y += kGroupCaptionHeight + kGap;
+        }
+        y += rowsHeight + kGap;
+    }
+    if (checkFrame_) {
+        float checkTop = kGroupCaptionHeight;
+        axisChecks_.each([&](int, CheckBox& box) {
+            box.move(kMargin, checkTop, kCheckWidth, kOptionSize);
+            checkTop += kOptionStep;
+        });
+        checkFrame_->move(kMargin, y, kGroupWidth, checkTop + kGap);
+        y += checkTop + 2 * kGap;
+    }
+
+    memberAreaTop_ = y;
+    y += design_.memberAreaHeight;
+    msgtxt.move(kMargin, y, kTextWidth, kTextHeight);
+    y += kTextHeight + kGap;
+    if (notice_) {
+        notice_->move(kMargin, y, kTextWidth, kTextHeight);
+        y += kTextHeight + kGap;
+    }
+    setHeight(y + kTitleBarHeight);
+}
+
+void CommandDialog::wireEntry(TextBox& box, const std::string& keys, bool selectOnFocus)
+{
+    if (!keys.empty()) box.onKeyPress = [keys](int& keyAscii) { keyAscii = FilterKey(keyAscii, keys); };
+    box.onGotFocus = [this, &box, selectOnFocus] {
+        clearMessage();
+        if (!selectOnFocus) return;
+        box.setSelStart(0);
+        box.setSelLength(static_cast<int>(box.text().size()));
+    };
+}
+
+void CommandDialog::wireEvents()
+{
+    bidlist.onClick = [this] { bidlist_Click(); };
+    if (design_.boardKeys) {
+        bidlist.onKeyDown = [this](int& keyCode, int) { SelectBoardByKey(app_, keyCode, state_.BoardIds, bidlist); };
+    }
+    if (design_.clearing.boardListFocus) bidlist.onGotFocus = [this] { clearMessage(); };
+    if (design_.clearing.messageBox) {
+        msgtxt.onGotFocus = [this] { clearMessage(); };
+        msgtxt.onClick = [this] { clearMessage(); };
+    }
+    if (axis_.box) {
+        wireEntry(*axis_.box, design_.axis->keys, design_.axis->selectOnFocus);
+        axis_.box->onChange = [this] { axistxt_Change(); };
+    }
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const CommandField& field = design_.fields[i];
+        TextBox& box = *fields_[i].box;
+        wireEntry(box, field.keys, field.selectOnFocus);
+        box.onChange = [this, i] { field_Change(i); };
+        if (field.leaving != FieldLeaving::Keep) box.onLostFocus = [this, i] { field_LostFocus(i); };
+    }
+    for (OptionRow& row : options_) {
+        OptionButton& option = *row.option;
+        row.label->onClick = [&option] { option.setValue(true); };
+        if (design_.choices->clickClearsMessage) option.onClick = [this] { clearMessage(); };
+    }
+    axisChecks_.each([this](int, CheckBox& box) { box.onClick = [this] { applyRunRule(); }; });
+    runcmd.onClick = [this] { runcmd_Click(); };
+}
+
+TextBox& CommandDialog::axistxt() const
+{
+    if (!axis_.box) throw std::logic_error(name() + " is a board-level dialog: it has no axis field");
+    return *axis_.box;
+}
+
+TextBox& CommandDialog::field(std::size_t index) const { return *fields_.at(index).box; }
+Label& CommandDialog::readBack(std::size_t index) const { return *readBacks_.at(index).value; }
+OptionButton& CommandDialog::option(std::size_t index) const { return *options_.at(index).option; }
+Label& CommandDialog::optionLabel(std::size_t index) const { return *options_.at(index).label; }
+
+TextBox& CommandDialog::notice() const
+{
+    if (!notice_) throw std::logic_error(name() + " has no advisory text");
+    return *notice_;
+}
+
+std::int16_t CommandDialog::checkedAxes() const
+{
+    std::int16_t set = 0;
+    axisChecks_.each([&](int n, const CheckBox& box) {
+        if (n <= state_.AxisCount && box.value() == CheckBox::Checked) set = static_cast<std::int16_t>(set | (1 << (n - 1)));
+    });
+    return set;
+}
+
+void CommandDialog::applyRunRule()
+{
+    bool enabled = boardListed() && (!axis_.box || state_.AxisValid == 1);
+    for (std::int16_t valid : state_.ValueValid) enabled = enabled && valid == 1;
+    if (enabled && design_.runRule) enabled = design_.runRule();
+    runcmd.setEnabled(enabled);
+}
+
+void CommandDialog::Form_Load()
+{
+    state_.AxisValid = 0;
+    for (std::size_t i = 0; i < fields_.size(); ++i) state_.ValueValid[i] = design_.fields[i].designText.empty() ? 0 : 1;
+    state_.BoardId = -1;
+    if (design_.maskInShared) app_.BoardListMask = design_.mask;
+    FillBoardList(app_, design_.mask, state_.BoardId, state_.BoardIds, bidlist);
+    if (!boardListed()) {
+        disableWithoutBoard();
+        return;
+    }
+    if (axis_.box) {
+        state_.AxisNumber = 1;
+        if (design_.axis->sharedAxis) app_.CurrentAxis = 1;
+        axis_.box->setText("1");
+    } else {
+        clearMessage();
+    }
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (!design_.fields[i].loadText.empty()) fields_[i].box->setText(design_.fields[i].loadText);
+    }
+    if (design_.showStored) design_.showStored();
+    applyRunRule();
+}
+
+void CommandDialog::disableWithoutBoard()
+{
+    bidlist.setEnabled(false);
+    if (axis_.box) axis_.box->setEnabled(false);
+    for (LabelledBox& field : fields_) field.box->setEnabled(false);
+    runcmd.setEnabled(false);
+}
+
+void CommandDialog::Form_Click()
+{
+    if (design_.clearing.formClick) clearMessage();
+}
+
+void CommandDialog::Form_Resize() { SendBackgroundToBack(app_); }
+
+void CommandDialog::Form_Deactivate() { SendBackgroundToBack(app_); }
+
+void CommandDialog::showAxisChecks()
+{
+    axisChecks_.each([this](int n, CheckBox& box) { box.setVisible(n <= state_.AxisCount); });
+}
+
+void CommandDialog::bidlist_Click()
+{
+    const int row = bidlist.listIndex();
+    if (row < 0 || row >= kBoardIdCount) return;
+    const std::int16_t board = state_.BoardIds[static_cast<std::size_t>(row)];
+    if (!app_.isBoard(board)) return;
+    state_.BoardId = board;
+    if (const auto count = axisCountOf(app_.BoardType[static_cast<std::size_t>(board)]))
+        state_.AxisCount = static_cast<std::int16_t>(*count);
+    showAxisChecks();
+    if (design_.boardChanged) design_.boardChanged();
+    if (axis_.box) axistxt_Change();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (design_.fields[i].boundsByType) field_Change(i);
+    }
+    applyRunRule();
+}
+
+void CommandDialog::axistxt_Change()
+{
+    const std::int16_t fixed = design_.axis->fixedCount;
+    state_.AxisValid = ClampRangeInteger(app_, *axis_.box, 1, fixed > 0 ? fixed : state_.AxisCount);
+    applyRunRule();
+}
+
+void CommandDialog::field_Change(std::size_t index)
+{
+    const CommandField& field = design_.fields[index];
+    FieldBounds bounds = field.bounds;
+    if (field.boundsByType) {
+        // Bounds that follow the board cannot be known before a board is selected.
+        if (!app_.isBoard(state_.BoardId)) {
+            state_.ValueValid[index] = 0;
+            applyRunRule();
+            return;
+        }
+        bounds = field.boundsByType(app_.BoardType[static_cast<std::size_t>(state_.BoardId)]);
+    }
+    state_.ValueValid[index] = CheckField(app_, *fields_[index].box, field.check, bounds);
+    applyRunRule();
+}
+
+void CommandDialog::field_LostFocus(std::size_t index)
+{
+    TextBox& box = *fields_[index].box;
+    switch (design_.fields[index].leaving) {
+    case FieldLeaving::Whole:
+        NormalizeWhole(box);
+        break;
+    case FieldLeaving::Decimal:
+        NormalizeDecimal(box);
+        break;
+    case FieldLeaving::Recheck:
+        field_Change(index);
+        break;
+    case FieldLeaving::Keep:
+        break;
+    }
+}
+
+std::int16_t CommandDialog::selectedChoice() const
+{
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        if (options_[i].option->value()) return design_.choices->options[i].value;
+    }
+    return options_.empty() ? 0 : design_.choices->options.back().value;
+}
+
+void CommandDialog::runcmd_Click()
+{
+    // Run is disabled while no row is selected; the board is still checked before any call.
+    const int row = bidlist.listIndex();
+    if (row < 0 || row >= kBoardIdCount) return;
+    const std::int16_t board = state_.BoardIds[static_cast<std::size_t>(row)];
+    if (!app_.isBoard(board)) return;
+    state_.BoardId = board;
+
+    CommandRun run{.driver = app_.driver(), .board = board, .type = app_.BoardType[static_cast<std::size_t>(board)]};
+    if (axis_.box) {
+        state_.AxisNumber = toInt16Saturated(valueOf(axis_.box->text()));
+        if (design_.axis->sharedAxis) app_.CurrentAxis = state_.AxisNumber;
+        run.axis = design_.axis->sharedAxis ? app_.CurrentAxis : state_.AxisNumber;
+    }
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        run.values.push_back(ConvertField(fields_[i].box->text(), design_.fields[i].conversion));
+    run.choice = selectedChoice();
+    run.axisSet = checkedAxes();
+
+    const DriverStatus status = design_.call(run);
+    msgtxt.setText(run.message ? *run.message : StatusText(status));
+    showReadBacks(run, status);
+    if (status == ZEVA_noError && design_.keep) design_.keep(run);
+}
+
+void CommandDialog::showReadBacks(const CommandRun& run, DriverStatus status)
+{
+    for (std::size_t i = 0; i < readBacks_.size(); ++i) {
+        Label& value = *readBacks_[i].value;
+        if (status == ZEVA_noError) {
+            if (i < run.shown.size() && run.shown[i]) value.setCaption(*run.shown[i]);
+        } else if (design_.readBacks[i].clearOnFailure) {
+            value.setCaption("");
+        }
+    }
+}
+
+} // namespace tarvik

@@ -1,0 +1,176 @@
+#pragma once
+
+// The command dialog: one small modeless window that sends one driver command to one board
+// (and, in an axis-level dialog, one axis) with the values the user typed, and shows the
+// returned status as text. A member dialog declares what it is and inherits the window:
+//
+//   class frm62 : public CommandDialog {
+//   public:
+//       explicit frm62(App& app)
+//           : CommandDialog(app, {.name = "frm62",
+//                                 .caption = "Load Acceleration",
+//                                 .mask = 63,
+//                                 .fields = {{.name = "acceltxt",
+//                                             .label = "Acceleration",
+//                                             .maxLength = 7,
+//                                             .check = FieldCheck::ValidateDoubleOrBlank,
+//                                             .bounds = {1, 5242879},
+//                                             .conversion = FieldConversion::Int32}},
+//                                 .call = [](CommandRun& run) {
+//                                     return run.driver.load_accel(run.board, run.axis,
+//                                                                  run.value<std::int32_t>(0));
+//                                 }})
+//       {
+//       }
+//
+//       TextBox& acceltxt = field(0);
+//   };
+//
+// A board-level dialog declares `.axis = std::nullopt`; read-back labels, option buttons, axis
+// check boxes, an advisory text, a help topic and the settings hooks (`keep`, `showStored`) are
+// further members of CommandDesign. A member needing controls of its own reserves
+// `memberAreaHeight` and places them from memberAreaTop(); one needing another arrangement moves
+// the frame's controls in its constructor. Handlers a member adds call applyRunRule() when they
+// change what Run may do.
+//
+// Behaviour:
+// - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the member's mask
+//   (into BoardListMask unless the member keeps it local), FillBoardList, which preselects
+//   CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
+//   CurrentAxis 1 for a shared axis), a board-level dialog empties msgtxt, fields with a load
+//   text get it, the stored value is shown. With none: the list, the entry fields and Run stay
+//   disabled, so no path reaches the driver.
+// - Board selection: BoardId and AxisCount from the row; the axis field, and fields whose bounds
+//   depend on the board, are checked again (an axis above the new count is clamped at once).
+// - Fields: keys filtered by the field's set, entry empties msgtxt and selects the text, Change
+//   runs the range check into the valid flag, leaving normalises the text.
+// - Run-enable rule: Run is enabled when a board is listed, every valid flag is 1 and the
+//   member's own rule (if any) agrees.
+// - Run: the board of the selected row, the axis and values converted, one call of the member's
+//   entry point, msgtxt := its status text; read-back labels are filled on status 0, and only
+//   then is the sent value kept in the settings record.
+
+#include "forms/common/BoardList.h"
+#include "forms/common/CommandDesign.h"
+#include "forms/runtime/FormRuntime.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tarvik {
+
+class App;
+
+class CommandDialog : public Form {
+public:
+    // The form-level state, one set per dialog, reset at every load.
+    struct State {
+        BoardRowIds BoardIds = noRows();      // board ID per list row; -1 where there is no row
+        std::int16_t AxisValid = 0;           // the axis field's valid flag
+        std::vector<std::int16_t> ValueValid; // one valid flag per value field
+        std::int16_t BoardId = -1;            // board of the selected row; -1 until one is selected
+        std::int16_t AxisCount = 0;           // axes of the selected board; 0 while none is listed
+        std::int16_t AxisNumber = 1;          // axis of the last Run
+
+        static BoardRowIds noRows()
+        {
+            BoardRowIds ids{};
+            ids.fill(-1);
+            return ids;
+        }
+    };
+
+    CommandDialog(App& app, CommandDesign design);
+
+    const State& state() const { return state_; }
+
+private:
+    App& app_;
+    CommandDesign design_;
+    State state_;
+
+    // The controls follow in the order Tab visits them: the board list, the axis field, the
+    // value fields, RUN, the status box, then the rest.
+public:
+    Label boardLabel;
+    ComboBox bidlist;
+
+private:
+    struct LabelledBox {
+        std::unique_ptr<Label> label;
+        std::unique_ptr<TextBox> box;
+    };
+    struct LabelledValue {
+        std::unique_ptr<Label> caption;
+        std::unique_ptr<Label> value;
+    };
+    struct OptionRow {
+        std::unique_ptr<OptionButton> option;
+        std::unique_ptr<Label> label;
+    };
+
+    LabelledBox axis_;
+    std::vector<LabelledBox> fields_;
+
+public:
+    CommandButton runcmd;
+    TextBox msgtxt;
+
+    // The axis field; std::logic_error in a board-level dialog.
+    TextBox& axistxt() const;
+    // Value field `index` in declaration order (std::out_of_range when there is none).
+    TextBox& field(std::size_t index) const;
+    Label& readBack(std::size_t index) const;
+    OptionButton& option(std::size_t index) const;
+    Label& optionLabel(std::size_t index) const;
+    // Axis check box n, counted from 1.
+    CheckBox& axisCheck(int n) const { return axisChecks_(n); }
+    TextBox& notice() const;
+    // Top of the band kept free for the member's own controls.
+    float memberAreaTop() const { return memberAreaTop_; }
+    // Bit n-1 for each axis box n that is shown and checked.
+    std::int16_t checkedAxes() const;
+
+protected:
+    // The Run-enable rule; the frame applies it after every check and board selection.
+    void applyRunRule();
+
+    void Form_Load() override;
+    void Form_Click() override;
+    void Form_Resize() override;
+    void Form_Deactivate() override;
+
+private:
+    std::vector<LabelledValue> readBacks_;
+    std::unique_ptr<Frame> choiceFrame_;
+    std::unique_ptr<Label> choiceHeading_;
+    std::vector<OptionRow> options_;
+    std::unique_ptr<Frame> checkFrame_;
+    ControlArray<CheckBox> axisChecks_;
+    std::unique_ptr<TextBox> notice_;
+    float memberAreaTop_ = 0;
+
+    LabelledBox makeAxisField();
+    std::vector<LabelledBox> makeValueFields();
+    void makeLaterControls();
+    void arrange();
+    void wireEvents();
+    void wireEntry(TextBox& box, const std::string& keys, bool selectOnFocus);
+
+    bool boardListed() const { return state_.BoardIds[0] != -1; }
+    void disableWithoutBoard();
+    void showAxisChecks();
+    std::int16_t selectedChoice() const;
+    void showReadBacks(const CommandRun& run, DriverStatus status);
+    void clearMessage() { msgtxt.setText(""); }
+
+    void bidlist_Click();
+    void axistxt_Change();
+    void field_Change(std::size_t index);
+    void field_LostFocus(std::size_t index);
+    void runcmd_Click();
+};
+
+} // namespace tarvik

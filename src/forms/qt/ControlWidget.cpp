@@ -1,0 +1,101 @@
+#include "forms/qt/ControlWidget.h"
+
+#include "forms/qt/EventHook.h"
+#include "forms/qt/InputBridge.h"
+#include "forms/qt/QtUnits.h"
+#include "forms/runtime/Control.h"
+#include "forms/runtime/Form.h"
+#include "forms/runtime/UserInput.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace tarvik {
+
+ControlWidget::ControlWidget(Control& control, InputBridge& bridge) : control_(&control), bridge_(bridge) {}
+
+bool ControlWidget::mirroring() const { return bridge_.mirroring(); }
+
+void ControlWidget::mirror(Property property)
+{
+    if (!control_) return;
+    auto scope = bridge_.mirrorScope();
+    switch (property) {
+    case Property::Geometry: place(); break;
+    case Property::Visible: widget().setVisible(control_->visible()); break;
+    case Property::Enabled: widget().setEnabled(control_->enabled()); break;
+    case Property::Focus:
+    case Property::TabOrder:
+    case Property::Interval: break;
+    default: refresh(); break;
+    }
+}
+
+void ControlWidget::mirrorAll()
+{
+    if (!control_) return;
+    auto scope = bridge_.mirrorScope();
+    place();
+    widget().setEnabled(control_->enabled());
+    refresh();
+    widget().setVisible(control_->visible());
+}
+
+void ControlWidget::place()
+{
+    widget().setGeometry(toPixels(control_->left()), toPixels(control_->top()), toPixels(control_->width()),
+                         toPixels(control_->height()));
+}
+
+void ControlWidget::watch(QWidget& target)
+{
+    new EventHook(target, [this, &target](QEvent& event) { return filter(target, event); });
+}
+
+void ControlWidget::act(const std::function<void(UserInput&, Control&)>& action)
+{
+    if (!control_ || mirroring()) return;
+    bridge_.userDid([&](UserInput& input) {
+        if (control_) action(input, *control_);
+    });
+    mirrorAll();
+}
+
+bool ControlWidget::mouse(QWidget& target, QMouseEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonRelease:
+        if (event.button() == Qt::LeftButton && target.rect().contains(event.position().toPoint()))
+            act([](UserInput& input, Control& control) { input.click(control); });
+        return true;
+    case QEvent::MouseButtonDblClick:
+        if (event.button() == Qt::LeftButton)
+            act([](UserInput& input, Control& control) { input.doubleClick(control); });
+        return true;
+    case QEvent::MouseButtonPress: return true;
+    default: return false;
+    }
+}
+
+bool ControlWidget::filter(QWidget& target, QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress:
+        if (control_) bridge_.key(control_->form(), control_, static_cast<QKeyEvent&>(event));
+        return true;
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: return !control_ || mouse(target, static_cast<QMouseEvent&>(event));
+    default: return false;
+    }
+}
+
+} // namespace tarvik

@@ -1,0 +1,286 @@
+#include "forms/qt/FormView.h"
+
+#include "forms/qt/ControlWidget.h"
+#include "forms/qt/ControlWidgetFactory.h"
+#include "forms/qt/EventHook.h"
+#include "forms/qt/MainWindow.h"
+#include "forms/qt/QtUnits.h"
+#include "forms/runtime/Control.h"
+#include "forms/runtime/Form.h"
+#include "forms/runtime/Runtime.h"
+#include "forms/runtime/UserInput.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tarvik {
+
+namespace {
+
+void fill(QWidget& frame, QWidget& surface)
+{
+    auto* layout = new QVBoxLayout(&frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(&surface);
+}
+
+Qt::WindowStates qtStateOf(WindowState state)
+{
+    switch (state) {
+    case WindowState::Minimized: return Qt::WindowMinimized;
+    case WindowState::Maximized: return Qt::WindowMaximized;
+    case WindowState::Normal: break;
+    }
+    return Qt::WindowNoState;
+}
+
+} // namespace
+
+FormView::FormView(Form& form, InputBridge& bridge, MainWindow& main)
+    : form_(form), bridge_(bridge), main_(main), surface_(new QWidget)
+{
+    surface_->setFocusPolicy(Qt::NoFocus);
+    surfaceHook_ = new EventHook(*surface_, [this](QEvent& event) { return surfaceEvent(event); });
+    for (Control* control : form.controls()) addControl(*control);
+}
+
+FormView::~FormView()
+{
+    for (auto& [control, widget] : widgets_) widget->detach();
+    // The hook may be running (a key on the surface unloaded the form): it stops listening now
+    // and goes with the surface.
+    if (surfaceHook_ && surface_) surface_->removeEventFilter(surfaceHook_);
+    dropFrame();
+    if (surface_) surface_->deleteLater();
+}
+
+void FormView::addControl(Control& control)
+{
+    if (widgets_.contains(&control)) return;
+    QWidget* parent = surface_;
+    if (Control* container = control.container(); container && container->kind() != ControlKind::Menu) {
+        addControl(*container);
+        if (ControlWidget* holder = widgetOf(*container)) parent = &holder->widget();
+    }
+    ControlWidget* created = createControlWidget(control, bridge_, *parent);
+    if (!created) return;
+    widgets_[&control] = created;
+    // Shapes and lines are drawn beneath the controls they frame.
+    if (control.kind() == ControlKind::Shape || control.kind() == ControlKind::Line) created->widget().lower();
+}
+
+ControlWidget* FormView::widgetOf(const Control& control) const
+{
+    auto found = widgets_.find(&control);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+QWidget* FormView::window() const
+{
+    QWidget* frame = frameWidget();
+    return frame && frame->isVisible() ? frame : nullptr;
+}
+
+QWidget* FormView::frameWidget() const
+{
+    switch (kind_) {
+    case FrameKind::Main: return &main_;
+    case FrameKind::Child: return child_;
+    case FrameKind::Dialog:
+    case FrameKind::Window: return window_;
+    case FrameKind::None: break;
+    }
+    return nullptr;
+}
+
+FormView::FrameKind FormView::wantedFrame() const
+{
+    if (bridge_.runtime().mainForm() == &form_) return FrameKind::Main;
+    if (form_.isModal()) return FrameKind::Dialog;
+    return form_.mdiChild() ? FrameKind::Child : FrameKind::Window;
+}
+
+void FormView::reframe()
+{
+    const FrameKind wanted = wantedFrame();
+    if (wanted == kind_) return;
+    auto scope = bridge_.mirrorScope();
+    dropFrame();
+    kind_ = wanted;
+    switch (wanted) {
+    case FrameKind::Main: main_.bind(form_, *surface_); break;
+    case FrameKind::Child:
+        child_ = new FormFrame<QMdiSubWindow>(bridge_, false);
+        child_->setWidget(surface_);
+        main_.mdiArea().addSubWindow(child_);
+        child_->link(&form_);
+        break;
+    case FrameKind::Dialog:
+    case FrameKind::Window:
+        window_ = new FormFrame<QWidget>(bridge_, true, &main_, wanted == FrameKind::Dialog ? Qt::Dialog : Qt::Window);
+        if (wanted == FrameKind::Dialog) window_->setWindowModality(Qt::ApplicationModal);
+        fill(*window_, *surface_);
+        window_->link(&form_);
+        break;
+    case FrameKind::None: break;
+    }
+    surface_->show();
+    applyCaption();
+    applyGeometry();
+    applyWindowState();
+}
+
+void FormView::dropFrame()
+{
+    auto scope = bridge_.mirrorScope();
+    switch (kind_) {
+    case FrameKind::Main:
+        main_.unbind();
+        if (surface_) surface_->setParent(nullptr);
+        break;
+    case FrameKind::Child:
+        if (child_) {
+            child_->link(nullptr);
+            child_->setWidget(nullptr);
+            child_->hide();
+            main_.mdiArea().removeSubWindow(child_);
+            child_->deleteLater();
+        }
+        break;
+    case FrameKind::Dialog:
+    case FrameKind::Window:
+        if (window_) {
+            window_->link(nullptr);
+            if (surface_) surface_->setParent(nullptr);
+            window_->hide();
+            window_->deleteLater();
+        }
+        break;
+    case FrameKind::None: break;
+    }
+    kind_ = FrameKind::None;
+}
+
+void FormView::refreshFrame()
+{
+    if (form_.visible())
+        showVisibility();
+    else if (wantedFrame() == FrameKind::Main || kind_ == FrameKind::Main)
+        reframe();
+}
+
+void FormView::showVisibility()
+{
+    auto scope = bridge_.mirrorScope();
+    if (!form_.visible()) {
+        if (QWidget* frame = frameWidget()) frame->hide();
+        return;
+    }
+    reframe();
+    QWidget* frame = frameWidget();
+    if (!frame) return;
+    // Child windows live in the main window, which shows with the first of them.
+    if (kind_ == FrameKind::Child && !main_.isVisible()) main_.show();
+    frame->show();
+    applyWindowState();
+}
+
+void FormView::applyCaption()
+{
+    if (QWidget* frame = frameWidget()) frame->setWindowTitle(toQString(form_.caption()));
+}
+
+void FormView::applyGeometry()
+{
+    QWidget* frame = frameWidget();
+    if (!frame || form_.windowState() != WindowState::Normal) return;
+    auto scope = bridge_.mirrorScope();
+    // The form's size is the outer size of its window; Qt sizes top-level windows without their
+    // decoration.
+    const QSize decoration = frame->frameGeometry().size() - frame->size();
+    frame->move(toPixels(form_.left()), toPixels(form_.top()));
+    frame->resize(std::max(1, toPixels(form_.width()) - decoration.width()),
+                  std::max(1, toPixels(form_.height()) - decoration.height()));
+}
+
+void FormView::applyWindowState()
+{
+    QWidget* frame = frameWidget();
+    if (!frame) return;
+    auto scope = bridge_.mirrorScope();
+    const Qt::WindowStates wanted = qtStateOf(form_.windowState());
+    if ((frame->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != wanted) frame->setWindowState(wanted);
+    if (wanted == Qt::WindowNoState) applyGeometry();
+}
+
+void FormView::applyZOrder()
+{
+    QWidget* frame = frameWidget();
+    if (!frame) return;
+    const auto forms = bridge_.runtime().forms();
+    if (forms.empty()) return;
+    auto scope = bridge_.mirrorScope();
+    if (forms.front() == &form_)
+        frame->raise();
+    else if (forms.back() == &form_)
+        frame->lower();
+}
+
+void FormView::showActive()
+{
+    if (bridge_.runtime().activeForm() != &form_) return;
+    QWidget* frame = window();
+    if (!frame) return;
+    auto scope = bridge_.mirrorScope();
+    if (kind_ == FrameKind::Child) {
+        if (main_.mdiArea().activeSubWindow() != child_) main_.mdiArea().setActiveSubWindow(child_);
+    } else if (!frame->isActiveWindow()) {
+        frame->raise();
+        frame->activateWindow();
+    }
+    Control* focused = form_.activeControl();
+    ControlWidget* widget = focused ? widgetOf(*focused) : nullptr;
+    if (widget && QApplication::focusWidget() != &widget->focusTarget()) widget->focusTarget().setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::formChanged(Property property)
+{
+    switch (property) {
+    case Property::Caption: applyCaption(); break;
+    case Property::Geometry: applyGeometry(); break;
+    case Property::Visible: showVisibility(); break;
+    case Property::Enabled: surface_->setEnabled(form_.enabled()); break;
+    case Property::WindowState: applyWindowState(); break;
+    case Property::ZOrder: applyZOrder(); break;
+    case Property::Active:
+    case Property::Focus: showActive(); break;
+    default: break;
+    }
+}
+
+void FormView::controlChanged(Control& control, Property property)
+{
+    if (ControlWidget* widget = widgetOf(control)) widget->mirror(property);
+    if (kind_ == FrameKind::Main && (property == Property::Geometry || property == Property::Visible)) main_.fitStrip();
+}
+
+bool FormView::surfaceEvent(QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress: bridge_.key(form_, nullptr, static_cast<QKeyEvent&>(event)); return true;
+    case QEvent::KeyRelease: return true;
+    case QEvent::MouseButtonRelease: {
+        auto& mouse = static_cast<QMouseEvent&>(event);
+        if (mouse.button() == Qt::LeftButton) bridge_.userDid([this](UserInput& input) { input.clickForm(form_); });
+        return true;
+    }
+    default: return false;
+    }
+}
+
+} // namespace tarvik

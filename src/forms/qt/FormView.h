@@ -1,0 +1,72 @@
+#pragma once
+
+#include "forms/qt/FormFrame.h"
+#include "forms/runtime/RuntimeObserver.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+
+#include <unordered_map>
+
+namespace tarvik {
+
+class Control;
+class ControlWidget;
+class EventHook;
+class Form;
+class InputBridge;
+class MainWindow;
+
+// The Qt side of one loaded form: a surface holding the widgets of its controls, and the frame
+// it is shown in, chosen each time it is shown: the main window for the main form, a dialog for
+// a modal show, a child window in the main window's area for a modeless child form, a top-level
+// window otherwise.
+class FormView {
+public:
+    FormView(Form& form, InputBridge& bridge, MainWindow& main);
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+    // Detaches every widget and lets Qt delete the surface and the frame. The form is not
+    // touched: it may be gone already.
+    ~FormView();
+
+    void addControl(Control& control);
+    ControlWidget* widgetOf(const Control& control) const;
+    // The frame showing the form, nullptr while it is not shown.
+    QWidget* window() const;
+
+    void formChanged(Property property);
+    void controlChanged(Control& control, Property property);
+    // Moves the frame (the main window for the main form) to the frame the form needs now.
+    void refreshFrame();
+    // Activates the frame and puts the Qt focus on the form's active control, if the form is
+    // the runtime's active form.
+    void showActive();
+
+private:
+    enum class FrameKind { None, Main, Child, Dialog, Window };
+
+    FrameKind wantedFrame() const;
+    void reframe();
+    void dropFrame();
+    QWidget* frameWidget() const;
+    void showVisibility();
+    void applyCaption();
+    void applyGeometry();
+    void applyWindowState();
+    void applyZOrder();
+    bool surfaceEvent(QEvent& event);
+
+    Form& form_;
+    InputBridge& bridge_;
+    MainWindow& main_;
+    QPointer<QWidget> surface_;
+    QPointer<EventHook> surfaceHook_;
+    FrameKind kind_ = FrameKind::None;
+    QPointer<FormFrame<QMdiSubWindow>> child_;
+    QPointer<FormFrame<QWidget>> window_;
+    std::unordered_map<const Control*, ControlWidget*> widgets_;
+};
+
+} // namespace tarvik

@@ -1,0 +1,123 @@
+#include "forms/qt/ListWidgets.h"
+
+#include "forms/qt/QtUnits.h"
+#include "forms/qt/ShownText.h"
+#include "forms/runtime/ListControls.h"
+#include "forms/runtime/UserInput.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace tarvik {
+
+namespace {
+
+QStringList rowsOf(const ListControl& list)
+{
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(list.items().size()));
+    for (const auto& item : list.items()) rows.push_back(toQString(item));
+    return rows;
+}
+
+void focusControl(UserInput& input, Control& control) { input.focus(control); }
+
+} // namespace
+
+ListBoxWidget::ListBoxWidget(ListBox& list, InputBridge& bridge, QWidget* parent) : QListWidget(parent), ControlWidget(list, bridge)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    watch(*this);
+    watch(*viewport());
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0) return;
+        act([row](UserInput& input, Control& control) { input.select(static_cast<ListBox&>(control), row); });
+    });
+}
+
+void ListBoxWidget::refresh()
+{
+    const auto& list = controlAs<ListBox>();
+    const QStringList rows = rowsOf(list);
+    bool same = count() == rows.size();
+    for (int row = 0; same && row < count(); ++row) same = item(row)->text() == rows[row];
+    if (!same) {
+        clear();
+        addItems(rows);
+    }
+    if (currentRow() != list.listIndex()) setCurrentRow(list.listIndex());
+    if (list.listIndex() < 0) clearSelection();
+}
+
+bool ListBoxWidget::mouse(QWidget&, QMouseEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        // The focus moves first; the row Qt then picks is reported as the pick.
+        act(focusControl);
+        return event.button() != Qt::LeftButton;
+    case QEvent::MouseButtonDblClick:
+        act([](UserInput& input, Control& control) { input.doubleClick(control); });
+        return true;
+    default: return false;
+    }
+}
+
+ComboBoxWidget::ComboBoxWidget(ComboBox& combo, InputBridge& bridge, QWidget* parent) : QComboBox(parent), ControlWidget(combo, bridge)
+{
+    setInsertPolicy(QComboBox::NoInsert);
+    watch(*this);
+    makeEditable(combo.editable());
+    connect(this, &QComboBox::activated, this, [this](int row) {
+        if (row < 0) return;
+        act([row](UserInput& input, Control& control) { input.select(static_cast<ComboBox&>(control), row); });
+    });
+}
+
+void ComboBoxWidget::makeEditable(bool editable)
+{
+    setEditable(editable);
+    if (!editable) return;
+    setCompleter(nullptr);
+    lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    lineEdit()->setAcceptDrops(false);
+    watch(*lineEdit());
+}
+
+void ComboBoxWidget::refresh()
+{
+    const auto& combo = controlAs<ComboBox>();
+    if (combo.editable() != isEditable()) makeEditable(combo.editable());
+    const QStringList rows = rowsOf(combo);
+    bool same = count() == rows.size();
+    for (int row = 0; same && row < count(); ++row) same = itemText(row) == rows[row];
+    if (!same) {
+        clear();
+        addItems(rows);
+    }
+    if (currentIndex() != combo.listIndex()) setCurrentIndex(combo.listIndex());
+    if (QLineEdit* edit = lineEdit()) {
+        const ShownText shown(combo.text(), false);
+        if (edit->text() != shown.text()) edit->setText(shown.text());
+        const int from = shown.toShown(combo.selStart());
+        const int to = shown.toShown(combo.selStart() + combo.selLength());
+        if (to > from)
+            edit->setSelection(from, to - from);
+        else
+            edit->setCursorPosition(from);
+    }
+    setPaletteColor(*this, QPalette::Base, combo.backColor());
+    setPaletteColor(*this, QPalette::Text, combo.foreColor());
+}
+
+bool ComboBoxWidget::mouse(QWidget&, QMouseEvent& event)
+{
+    if (event.type() == QEvent::MouseButtonPress) act(focusControl);
+    // Qt opens the row list; a row chosen there is reported as a pick. The mouse never
+    // selects text in the editable part.
+    return event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonRelease;
+}
+
+} // namespace tarvik

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "forms/qt/ControlWidget.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace tarvik {
+
+class ComboBox;
+class ListBox;
+
+// Rows are mirrored from the runtime; a row the user picks is reported as a pick (ListIndex,
+// Click), and the runtime's selection is mirrored back.
+
+class ListBoxWidget final : public QListWidget, public ControlWidget {
+public:
+    ListBoxWidget(ListBox& list, InputBridge& bridge, QWidget* parent);
+    QWidget& widget() override { return *this; }
+
+protected:
+    void refresh() override;
+    bool mouse(QWidget& target, QMouseEvent& event) override;
+};
+
+// An editable combo box's text is edited by the runtime's keys like a text box's.
+class ComboBoxWidget final : public QComboBox, public ControlWidget {
+public:
+    ComboBoxWidget(ComboBox& combo, InputBridge& bridge, QWidget* parent);
+    QWidget& widget() override { return *this; }
+
+protected:
+    void refresh() override;
+    bool mouse(QWidget& target, QMouseEvent& event) override;
+
+private:
+    void makeEditable(bool editable);
+};
+
+} // namespace tarvik

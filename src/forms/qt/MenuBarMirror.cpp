@@ -1,0 +1,89 @@
+#include "forms/qt/MenuBarMirror.h"
+
+#include "forms/qt/InputBridge.h"
+#include "forms/qt/QtUnits.h"
+#include "forms/runtime/Form.h"
+#include "forms/runtime/MenuItem.h"
+#include "forms/runtime/UserInput.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tarvik {
+
+MenuBarMirror::MenuBarMirror(QMenuBar& bar, InputBridge& bridge) : bar_(bar), bridge_(bridge) {}
+
+MenuBarMirror::~MenuBarMirror() { discard(); }
+
+void MenuBarMirror::discard()
+{
+    for (QAction* action : bar_.actions()) bar_.removeAction(action);
+    for (auto& menu : menus_)
+        if (menu) menu->deleteLater();
+    menus_.clear();
+    if (owner_) owner_->deleteLater();
+    actions_.clear();
+}
+
+void MenuBarMirror::build(Form* form)
+{
+    discard();
+    if (!form) return;
+    owner_ = new QObject();
+    for (Control* control : form->controls()) {
+        if (control->kind() != ControlKind::Menu || control->container()) continue;
+        add(static_cast<MenuItem&>(*control), bar_, *owner_);
+    }
+}
+
+void MenuBarMirror::add(MenuItem& item, QWidget& into, QObject& owner)
+{
+    const auto children = item.items();
+    QAction* action = nullptr;
+    if (children.empty()) {
+        action = new QAction(&owner);
+        MenuItem* chosen = &item;
+        QObject::connect(action, &QAction::triggered, action, [this, chosen, action] {
+            auto found = actions_.find(chosen);
+            if (found == actions_.end() || found->second != action) return;
+            bridge_.userDid([&](UserInput& input) { input.choose(*chosen); });
+            // The runtime decides the check mark, not Qt's toggle.
+            found = actions_.find(chosen);
+            if (found != actions_.end()) mirror(*chosen, *found->second);
+        });
+    } else {
+        auto* menu = new QMenu();
+        menus_.emplace_back(menu);
+        for (MenuItem* child : children) add(*child, *menu, *menu);
+        action = menu->menuAction();
+    }
+    into.addAction(action);
+    actions_[&item] = action;
+    mirror(item, *action);
+}
+
+void MenuBarMirror::mirror(const MenuItem& item, QAction& action) const
+{
+    auto scope = bridge_.mirrorScope();
+    action.setSeparator(item.isSeparator());
+    action.setText(toQString(item.caption()));
+    action.setEnabled(item.enabled());
+    action.setVisible(item.visible());
+    if (action.menu()) return;
+    action.setCheckable(item.checked());
+    action.setChecked(item.checked());
+}
+
+void MenuBarMirror::changed(const MenuItem& item)
+{
+    if (QAction* action = actionOf(item)) mirror(item, *action);
+}
+
+QAction* MenuBarMirror::actionOf(const MenuItem& item) const
+{
+    auto found = actions_.find(&item);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+} // namespace tarvik

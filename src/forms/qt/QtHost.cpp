@@ -1,0 +1,105 @@
+#include "forms/qt/QtHost.h"
+
+#include "forms/qt/QtUnits.h"
+#include "forms/runtime/MsgBox.h"
+#include "forms/runtime/Runtime.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+
+namespace tarvik {
+
+namespace {
+
+// Runs Qt events until `done` holds. Every batch of events is followed by a check, so program end
+// requested from any handler unwinds the loop.
+void runEventsUntil(const std::function<bool()>& done)
+{
+    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+QMessageBox::Icon iconOf(int buttons)
+{
+    switch (buttons & 0x70) {
+    case msgbox::Critical: return QMessageBox::Critical;
+    case msgbox::Question: return QMessageBox::Question;
+    case msgbox::Exclamation: return QMessageBox::Warning;
+    case msgbox::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::ButtonRole roleOf(int answer)
+{
+    switch (answer) {
+    case msgbox::Ok:
+    case msgbox::Yes:
+    case msgbox::Retry: return QMessageBox::AcceptRole;
+    case msgbox::No: return QMessageBox::NoRole;
+    case msgbox::Cancel:
+    case msgbox::Abort: return QMessageBox::RejectRole;
+    default: return QMessageBox::ActionRole;
+    }
+}
+
+} // namespace
+
+void QtHost::runModal(Runtime&, Form&, const std::function<bool()>& finished) { runEventsUntil(finished); }
+
+int QtHost::messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title)
+{
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : mainWindow_;
+    const QString caption = title.empty() ? QCoreApplication::applicationName() : toQString(title);
+    QPointer<QMessageBox> box = new QMessageBox(iconOf(buttons), caption, toQString(prompt), QMessageBox::NoButton, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    box->setWindowModality(Qt::ApplicationModal);
+    std::map<QAbstractButton*, int> answers;
+    const int dismissed = msgbox::dismissAnswer(buttons);
+    for (int answer : msgbox::answersOf(buttons)) {
+        QPushButton* button = box->addButton(toQString(msgbox::answerName(answer)), roleOf(answer));
+        answers[button] = answer;
+        if (answer == dismissed) box->setEscapeButton(button);
+    }
+    box->show();
+    runEventsUntil([&] { return !box || !box->isVisible() || runtime.endRequested(); });
+    int answer = dismissed;
+    if (box) {
+        if (auto chosen = answers.find(box->clickedButton()); chosen != answers.end()) answer = chosen->second;
+        box->hide();
+        box->deleteLater();
+    }
+    return answer;
+}
+
+void QtHost::processPendingInput(Runtime&) { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtHost::idleWait(Runtime& runtime, std::int64_t micros)
+{
+    // Waits the whole time with input running, unless the program ends or something of the
+    // runtime falls due sooner (input may have started a timer): the runtime then takes over.
+    const std::int64_t deadline = runtime.clock().nowMicros() + micros;
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (;;) {
+        const std::int64_t left = deadline - runtime.clock().nowMicros();
+        if (left <= 0 || runtime.endRequested()) return;
+        if (const auto next = runtime.nextDueMicros(); next && *next < deadline) return;
+        wake.start(static_cast<int>(std::min<std::int64_t>((left + 999) / 1000, 60'000)));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void QtHost::beep() { QApplication::beep(); }
+
+void QtHost::showHelp(int topic) { help_.show(topic); }
+
+} // namespace tarvik

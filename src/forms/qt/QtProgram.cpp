@@ -1,0 +1,100 @@
+#include "forms/qt/QtProgram.h"
+
+#include "forms/qt/InputBridge.h"
+#include "forms/qt/MainWindow.h"
+#include "forms/qt/QtHost.h"
+#include "forms/qt/Renderer.h"
+#include "forms/qt/TimerPump.h"
+#include "forms/runtime/Clock.h"
+#include "forms/runtime/Runtime.h"
+
+#include <QApplication>
+
+#include <stdexcept>
+
+namespace tarvik {
+
+struct QtProgram::Parts {
+    Parts(int& argc, char** argv) : application(argc, argv) {}
+
+    QApplication application;
+    RealClock clock;
+    QtHost host;
+    std::unique_ptr<InputBridge> bridge;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<TimerPump> pump;
+    std::unique_ptr<Renderer> renderer;
+    Runtime* runtime = nullptr;
+    bool looping = false;
+};
+
+QtProgram::QtProgram(int& argc, char** argv) : parts_(std::make_unique<Parts>(argc, argv))
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Message boxes without a title and the help viewer carry the program's name.
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvik"));
+}
+
+QtProgram::~QtProgram()
+{
+    if (parts_->pump) parts_->pump->stop();
+    parts_->renderer.reset();
+    parts_->host.setMainWindow(nullptr);
+    parts_->mainWindow.reset();
+    // Surfaces and frames of unloaded forms were handed to Qt for later deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Clock& QtProgram::clock() { return parts_->clock; }
+
+Host& QtProgram::host() { return parts_->host; }
+
+void QtProgram::setHelpSource(HelpSource source) { parts_->host.help().setSource(std::move(source)); }
+
+Renderer* QtProgram::renderer() const { return parts_->renderer.get(); }
+
+void QtProgram::start(Runtime& runtime, const std::function<void()>& startUp)
+{
+    if (&runtime.host() != &parts_->host) throw std::logic_error("the runtime must run on the Qt program's host");
+    if (parts_->runtime) throw std::logic_error("the Qt program runs one runtime");
+    Parts& parts = *parts_;
+    parts.runtime = &runtime;
+    parts.bridge = std::make_unique<InputBridge>(runtime);
+    parts.mainWindow = std::make_unique<MainWindow>(*parts.bridge);
+    parts.mainWindow->setWindowTitle(QCoreApplication::applicationName());
+    parts.mainWindow->resize(1024, 720);
+    parts.host.setMainWindow(parts.mainWindow.get());
+    parts.pump = std::make_unique<TimerPump>(runtime);
+    parts.renderer = std::make_unique<Renderer>(runtime, *parts.bridge, *parts.mainWindow);
+    parts.renderer->setOnTimersChanged([&parts] { parts.pump->arm(); });
+    parts.renderer->setOnProgramEnded([&parts] {
+        parts.pump->stop();
+        parts.mainWindow->hide();
+        if (parts.looping) QCoreApplication::exit(0);
+    });
+    if (startUp) startUp();
+    if (runtime.ended()) return;
+    parts.renderer->followMainForm();
+    parts.renderer->showActive();
+    // A start-up that showed nothing still leaves a window to close.
+    if (!parts.mainWindow->isVisible()) parts.mainWindow->show();
+    parts.pump->arm();
+}
+
+int QtProgram::exec()
+{
+    if (!parts_->runtime) throw std::logic_error("start the Qt program before running its event loop");
+    if (parts_->runtime->ended()) return 0;
+    parts_->looping = true;
+    const int status = QApplication::exec();
+    parts_->looping = false;
+    return status;
+}
+
+int QtProgram::run(Runtime& runtime, const std::function<void()>& startUp)
+{
+    start(runtime, startUp);
+    return exec();
+}
+
+} // namespace tarvik

@@ -1,0 +1,56 @@
+#include "forms/qt/QtUnits.h"
+
+#include "forms/runtime/Caption.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kFallbackDpi = 96.0;
+
+double logicalDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 0.0;
+    return dpi > 0 ? dpi : kFallbackDpi;
+}
+
+bool isSystemColor(Color color) { return color < 0 || color == colors::ButtonFace; }
+
+} // namespace
+
+int toPixels(double twips) { return static_cast<int>(std::lround(twips * logicalDpi() / kTwipsPerInch)); }
+
+double toTwips(int pixels) { return pixels * kTwipsPerInch / logicalDpi(); }
+
+QColor toQColor(Color color)
+{
+    if (isSystemColor(color)) return QGuiApplication::palette().color(QPalette::Window);
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+void setPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color)
+{
+    const QColor qcolor = isSystemColor(color) ? QApplication::palette(&widget).color(role) : toQColor(color);
+    QPalette palette = widget.palette();
+    if (palette.color(role) == qcolor) return;
+    palette.setColor(role, qcolor);
+    widget.setPalette(palette);
+}
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString widgetCaption(const std::string& caption)
+{
+    return toQString(displayCaption(caption)).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace tarvik

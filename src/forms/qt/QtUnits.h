@@ -1,0 +1,35 @@
+#pragma once
+
+#include "forms/runtime/Control.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+namespace tarvik {
+
+// Positions and sizes: twips to pixels at the screen's logical DPI (1440 twips an inch).
+int toPixels(double twips);
+double toTwips(int pixels);
+
+// A runtime colour (red + green * 256 + blue * 65536). The button-face grey every form and label
+// starts with is the style's window colour, so that forms look native; so are the negative values
+// that stand for other system colours.
+QColor toQColor(Color color);
+
+// Paints one palette role of a widget with a runtime colour; system colours give the role the
+// style's colour back.
+void setPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color);
+
+// Texts are UTF-8 in the runtime.
+QString toQString(const std::string& text);
+
+// A caption as Qt shows it on a widget: the access-key marks are resolved by the runtime, so Qt
+// must neither underline nor make a shortcut of them ("&Run" shows "Run", "&&" shows "&").
+QString widgetCaption(const std::string& caption);
+
+} // namespace tarvik

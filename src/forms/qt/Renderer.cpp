@@ -1,0 +1,109 @@
+#include "forms/qt/Renderer.h"
+
+#include "forms/qt/FormView.h"
+#include "forms/qt/InputBridge.h"
+#include "forms/qt/MainWindow.h"
+#include "forms/qt/MenuBarMirror.h"
+#include "forms/runtime/Form.h"
+#include "forms/runtime/MenuItem.h"
+#include "forms/runtime/Runtime.h"
+
+namespace tarvik {
+
+Renderer::Renderer(Runtime& runtime, InputBridge& bridge, MainWindow& main) : runtime_(runtime), bridge_(bridge), main_(main)
+{
+    runtime_.addObserver(*this);
+    bridge_.setAfterInput([this] { showActive(); });
+    for (Form* form : runtime_.forms()) formCreated(*form);
+    followMainForm();
+}
+
+Renderer::~Renderer() = default;
+
+FormView* Renderer::viewOf(const Form& form) const
+{
+    auto found = views_.find(&form);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+ControlWidget* Renderer::widgetOf(const Control& control) const
+{
+    FormView* view = viewOf(control.form());
+    return view ? view->widgetOf(control) : nullptr;
+}
+
+QWidget* Renderer::windowOf(const Form& form) const
+{
+    FormView* view = viewOf(form);
+    return view ? view->window() : nullptr;
+}
+
+void Renderer::followMainForm()
+{
+    const Form* main = runtime_.mainForm();
+    if (main == boundMain_) return;
+    const Form* previous = boundMain_;
+    boundMain_ = main;
+    if (previous)
+        if (FormView* view = viewOf(*previous)) view->refreshFrame();
+    if (main)
+        if (FormView* view = viewOf(*main)) view->refreshFrame();
+}
+
+void Renderer::showActive()
+{
+    if (Form* active = runtime_.activeForm())
+        if (FormView* view = viewOf(*active)) view->showActive();
+}
+
+void Renderer::formCreated(Form& form)
+{
+    if (!views_.contains(&form)) views_.emplace(&form, std::make_unique<FormView>(form, bridge_, main_));
+}
+
+void Renderer::formLoaded(Form&) { followMainForm(); }
+
+void Renderer::formUnloaded(Form& form)
+{
+    if (boundMain_ == &form) boundMain_ = nullptr;
+    views_.erase(&form);
+}
+
+void Renderer::formChanged(Form& form, Property property)
+{
+    followMainForm();
+    if (FormView* view = viewOf(form)) view->formChanged(property);
+}
+
+void Renderer::controlAdded(Control& control)
+{
+    if (control.kind() == ControlKind::Menu) {
+        if (&control.form() == boundMain_) main_.menus().build(&control.form());
+        return;
+    }
+    if (FormView* view = viewOf(control.form())) view->addControl(control);
+}
+
+void Renderer::controlChanged(Control& control, Property property)
+{
+    switch (control.kind()) {
+    case ControlKind::Timer:
+        if (timersChanged_) timersChanged_();
+        return;
+    case ControlKind::Menu:
+        if (&control.form() == boundMain_) main_.menus().changed(static_cast<MenuItem&>(control));
+        return;
+    default:
+        if (FormView* view = viewOf(control.form())) view->controlChanged(control, property);
+        return;
+    }
+}
+
+void Renderer::programEnded()
+{
+    views_.clear();
+    boundMain_ = nullptr;
+    if (programEnded_) programEnded_();
+}
+
+} // namespace tarvik

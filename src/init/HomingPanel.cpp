@@ -1,0 +1,119 @@
+#include "init/HomingPanel.h"
+
+#include "app/App.h"
+#include "app/HelpTopics.h"
+#include "app/Shell.h"
+#include "driver/StatusText.h"
+#include "forms/runtime/NumberText.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr int kAxisButtons = 4;
+constexpr float kPanelWidth = 4620;
+constexpr float kPanelHeight = 2820;
+// The panel's acceleration for a search, in RPS/s, is its find velocity in RPM divided by this.
+constexpr double kRpmPerRpsps = 5.0;
+
+} // namespace
+
+HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
+    : Form(app.runtime(), layout.name,
+           {.caption = layout.caption, .width = kPanelWidth, .height = kPanelHeight, .mdiChild = false,
+            .helpTopic = helpTopicOf(layout.name)}),
+      cmdquit(this, "cmdquit", layout.quit),
+      msgtxt(this, "msgtxt", layout.status),
+      app_(app)
+{
+    for (int axis = 1; axis <= kAxisButtons; ++axis) {
+        const auto i = static_cast<std::size_t>(axis - 1);
+        CommandButton& button = cmdaxis.add(axis, {.caption = "Axis #" + strTrimmed(axis),
+                                                   .left = layout.axisLefts[i],
+                                                   .top = layout.axisTop,
+                                                   .width = layout.axisWidth,
+                                                   .height = layout.axisHeight,
+                                                   .tabIndex = axis - 1});
+        button.onClick = [this, axis] { cmdaxis_Click(axis); };
+    }
+    msgtxt.setMultiLine(true);
+    msgtxt.setLocked(true);
+    msgtxt.onGotFocus = [this] { msgtxt.setText(""); };
+    cmdquit.onClick = [this] { unload(); };
+}
+
+void HomingPanel::Form_Load()
+{
+    board_ = app_.HomingBoard;
+    PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
+    if (!app_.isBoard(board_)) {
+        enableAxisButtons(kAxisButtons, false);
+        msgtxt.setText("Board" + strSigned(board_) + " is not a configured board: there is nothing to search on.");
+        return;
+    }
+    if (axisCount() == 3) {
+        // Three buttons spread over the width of four: #2 moves half-way towards #3, #3 takes
+        // the place of #4.
+        const float second = cmdaxis(2).left();
+        const float third = cmdaxis(3).left();
+        cmdaxis(2).setLeft(static_cast<float>(static_cast<int>((second + third) / 2)));
+        cmdaxis(3).setLeft(cmdaxis(4).left());
+        cmdaxis(4).setVisible(false);
+    }
+    panelLoaded();
+}
+
+std::int16_t HomingPanel::boardType() const
+{
+    return app_.isBoard(board_) ? app_.BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
+}
+
+int HomingPanel::axisCount() const
+{
+    return app_.isBoard(board_) ? axisCountOf(boardType()).value_or(0) : 0;
+}
+
+bool HomingPanel::mayRunOn(int axis)
+{
+    if (axis < 1 || axis > axisCount()) return false;
+    if (boardGroup() == BoardGroup::Encoder) {
+        showStatus(ZEVA_motionOnlyError);
+        return false;
+    }
+    return true;
+}
+
+void HomingPanel::enableAxisButtons(int count, bool enabled)
+{
+    for (int axis = 1; axis <= count && axis <= kAxisButtons; ++axis) cmdaxis(axis).setEnabled(enabled);
+}
+
+SearchSettings HomingPanel::searchSettings(int axis) const
+{
+    SearchSettings settings;
+    visitAxis(app_.Settings, boardType(), board_, axis, [&](const auto& a) {
+        settings.findRpm = static_cast<double>(a.FindRpm);
+        settings.homeReverse = a.HomeReverse;
+        if constexpr (requires { a.IndexReverse; }) settings.indexReverse = a.IndexReverse;
+        if constexpr (requires { a.RefOffset; }) settings.refOffset = a.RefOffset;
+    });
+    return settings;
+}
+
+bool HomingPanel::loadSearchVelocity(int axis, double rpm)
+{
+    MotionDriver& driver = app_.driver();
+    const auto a = static_cast<std::int16_t>(axis);
+    DriverStatus status = driver.load_rpm(board_, a, rpm);
+    if (status == ZEVA_noError) status = driver.load_rpsps(board_, a, rpm / kRpmPerRpsps);
+    if (status == ZEVA_noError) return true;
+    showStatus(status);
+    return false;
+}
+
+void HomingPanel::showStatus(DriverStatus status)
+{
+    msgtxt.setText(StatusText(status));
+}
+
+} // namespace tarvik

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "driver/BoardTypes.h"
+#include "driver/MotionDriver.h"
+#include "forms/runtime/FormRuntime.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tarvik {
+
+class App;
+
+// Where a homing panel puts its controls (twips) and what it is called.
+struct HomingPanelLayout {
+    std::string name;
+    std::string caption;
+    std::array<float, 4> axisLefts;
+    float axisTop;
+    float axisWidth;
+    float axisHeight;
+    Design quit;
+    Design status;
+};
+
+// The search values of one axis, read from the board's settings record. Records without index
+// fields (the open-loop steppers) leave those at 0.
+struct SearchSettings {
+    double findRpm = 0;
+    std::int16_t homeReverse = 0;
+    std::int16_t indexReverse = 0;
+    std::int16_t refOffset = 0;
+};
+
+// What the find-home and find-index panels share: the board handed over in HomingBoard, one
+// button per axis, "Done" and the status box, the placement over the main window, the re-spacing
+// of the buttons on a 3-axis board, and the search velocity loaded before a search.
+//
+// The board is copied once, at load. A HomingBoard that names no configured board leaves the axis
+// buttons disabled with a message in the status box, so no search reaches the driver.
+class HomingPanel : public Form {
+public:
+    ControlArray<CommandButton> cmdaxis{this, "cmdaxis"};
+    CommandButton cmdquit;
+    TextBox msgtxt;
+
+    std::int16_t boardId() const { return board_; }
+
+protected:
+    HomingPanel(App& app, const HomingPanelLayout& layout);
+
+    // Copies the board, places the panel and lays out the axis buttons; then, for a configured
+    // board, panelLoaded().
+    void Form_Load() override;
+    void Form_Click() override { msgtxt.setText(""); }
+    virtual void panelLoaded() {}
+    virtual void cmdaxis_Click(int axis) = 0;
+
+    // The board's type code; -1 when the panel has no board.
+    std::int16_t boardType() const;
+    std::optional<BoardGroup> boardGroup() const { return groupOf(boardType()); }
+    // Axes the board has (3 or 4); 0 without a board.
+    int axisCount() const;
+    // True when an axis button click may go on: the board is configured and the axis is one of
+    // its axes. An encoder board gets the text of ZEVA_motionOnlyError and false.
+    bool mayRunOn(int axis);
+    // Enables or disables the axis buttons 1..count.
+    void enableAxisButtons(int count, bool enabled);
+    // The axis' find velocity, directions and index offset from the board's settings record.
+    SearchSettings searchSettings(int axis) const;
+    // load_rpm with the find velocity, then load_rpsps with a fifth of it. On a failure its status
+    // text goes to the status box and the result is false.
+    bool loadSearchVelocity(int axis, double rpm);
+    // Shows the text of a driver status in the status box.
+    void showStatus(DriverStatus status);
+
+    App& app_;
+    std::int16_t board_ = -1;
+};
+
+} // namespace tarvik

@@ -1,0 +1,159 @@
+#include "init/frmfindhome.h"
+
+#include "app/App.h"
+#include "app/Shell.h"
+#include "driver/StatusText.h"
+#include "driver/StatusWords.h"
+#include "forms/common/MotionWaits.h"
+#include "forms/runtime/NumberText.h"
+
+namespace tarvik {
+
+namespace {
+
+// How long the axis is left to settle after the search before its position is reset. Window
+// events keep running, so "Kill Motion" still acts during it.
+constexpr std::int64_t kHomeSettleMicros = 500'000;
+
+constexpr std::int16_t kWaitEndedOtherwise = -1;
+
+const HomingPanelLayout kLayout{
+    .name = "frmfindhome",
+    .caption = "Find Home",
+    .axisLefts = {180, 1260, 2340, 3420},
+    .axisTop = 120,
+    .axisWidth = 855,
+    .axisHeight = 495,
+    .quit = {.caption = "Done", .left = 2700, .top = 960, .width = 615, .height = 375, .tabIndex = 5},
+    .status = {.left = 60, .top = 1440, .width = 4332, .height = 852, .tabIndex = 6},
+};
+
+} // namespace
+
+frmfindhome::frmfindhome(App& app) : HomingPanel(app, kLayout)
+{
+    cmdkill.onClick = [this] { cmdkill_Click(); };
+}
+
+void frmfindhome::Form_QueryUnload(int& cancel, UnloadReason)
+{
+    if (searchAxis_ == 0 || killSearch()) return;
+    // The axis may still be searching: the panel stays, with its Kill button (the program's end
+    // overrides this).
+    cancel = 1;
+}
+
+void frmfindhome::cmdaxis_Click(int axis)
+{
+    if (!mayRunOn(axis)) return;
+    cmdquit.setEnabled(false);
+    enableAxisButtons(axisCount(), false);
+    FindHomeOnAxis(axis);
+    searchAxis_ = 0;
+    if (!isLoaded()) return;
+    cmdquit.setEnabled(true);
+    enableAxisButtons(cmdaxis.count(), true);
+}
+
+void frmfindhome::FindHomeOnAxis(int axis)
+{
+    const SearchSettings settings = searchSettings(axis);
+    if (!loadSearchVelocity(axis, settings.findRpm)) return;
+    const auto a = static_cast<std::int16_t>(axis);
+    MotionDriver& driver = app_.driver();
+    if (const DriverStatus status = driver.find_home(board_, a, settings.homeReverse)) {
+        showStatus(status);
+        return;
+    }
+    killFlag_ = 0;
+    searchAxis_ = a;
+    if (!homeMoveEnded(axis)) return;
+    // A second look after pending events: a Kill Motion click that came in as the move ended.
+    if (!letEventsRun() || !homeMoveEnded(axis)) return;
+    if (!settle(axis)) return;
+    if (const DriverStatus status = driver.reset_pos(board_, a))
+        showStatus(status);
+    else
+        msgtxt.setText("Find home sequence has completed.");
+}
+
+std::int16_t frmfindhome::WaitHomeMove(int axis)
+{
+    const auto a = static_cast<std::int16_t>(axis);
+    std::int16_t word = 0;
+    for (;;) {
+        msgtxt.setText("Finding home on axis #" + strSigned(axis) + "...");
+        if (killFlag_ == 1) {
+            if (killSearch()) {
+                msgtxt.setText("Find home was terminated.");
+                return kWaitEndedOtherwise;
+            }
+            // The failure is reported; the search is watched on, so Kill Motion can be tried
+            // again.
+            killFlag_ = 0;
+        }
+        if (const DriverStatus status = app_.driver().read_axis_stat(board_, a, word)) return status;
+        if (AxisMoveDone(word)) break;
+        if (!letEventsRun()) return kWaitEndedOtherwise;
+        app_.clock().spend(kPollIntervalMicros);
+    }
+    if (hasBits(word, AxisStatusPositionError)) {
+        msgtxt.setText("Following error occurred on axis" + strSigned(axis) + ".");
+        return kWaitEndedOtherwise;
+    }
+    if (hasBits(word, AxisStatusProfileComplete)) return ZEVA_noError;
+    msgtxt.setText("Profile did not complete on axis" + strSigned(axis) + ".");
+    return kWaitEndedOtherwise;
+}
+
+bool frmfindhome::homeMoveEnded(int axis)
+{
+    const std::int16_t result = WaitHomeMove(axis);
+    if (result != ZEVA_noError && result != kWaitEndedOtherwise) showStatus(result);
+    return result == ZEVA_noError;
+}
+
+bool frmfindhome::settle(int axis)
+{
+    Clock& clock = app_.clock();
+    const std::int64_t start = clock.nowMicros();
+    for (;;) {
+        if (!letEventsRun()) return false;
+        if (killFlag_ != 0) {
+            // The move has ended; a kill that fails is shown in place of the search's message.
+            const DriverStatus status = app_.driver().kill_motion(board_, static_cast<std::int16_t>(axis));
+            if (status == ZEVA_noError)
+                msgtxt.setText("Find home was terminated.");
+            else
+                showStatus(status);
+            return false;
+        }
+        if (clock.nowMicros() - start >= kHomeSettleMicros) return true;
+        clock.spend(kPollIntervalMicros);
+    }
+}
+
+bool frmfindhome::letEventsRun()
+{
+    if (!app_.runtime().doEvents()) {
+        // The program is ending: the axis must not go on searching with nobody watching it.
+        if (searchAxis_ != 0) killSearch();
+        searchAxis_ = 0;
+        return false;
+    }
+    return isLoaded();
+}
+
+bool frmfindhome::killSearch()
+{
+    const DriverStatus status = app_.driver().kill_motion(board_, searchAxis_);
+    if (status == ZEVA_noError) {
+        searchAxis_ = 0;
+        return true;
+    }
+    ShowErrorMessage(app_, "The home search on axis " + strTrimmed(searchAxis_) + " of board " + strTrimmed(board_) +
+                               " could not be stopped: " + StatusText(status));
+    return false;
+}
+
+} // namespace tarvik

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "init/HomingPanel.h"
+
+#include <cstdint>
+
+namespace tarvik {
+
+// The modal Find Home panel of the initialisation wizards: one button per axis runs the home
+// search of that axis on the board in HomingBoard, with the find velocity and home direction of
+// the board's settings record; it waits for the search to end, lets the axis settle and sets its
+// position to zero. "Kill Motion" aborts a running search; "Done" closes the panel.
+//
+// Window events run while the search is watched, so that "Kill Motion" can be pressed. Closing
+// the panel during a search kills the axis first; when that kill fails the failure is reported
+// and the panel stays open, so the axis is never left searching without its Kill button. When
+// the program ends during a search the axis is killed as well.
+class frmfindhome final : public HomingPanel {
+public:
+    explicit frmfindhome(App& app);
+
+    CommandButton cmdkill{this, "cmdkill",
+                          {.caption = "Kill Motion", .left = 840, .top = 960, .width = 1095, .height = 375,
+                           .tabIndex = 4}};
+
+private:
+    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
+    void cmdaxis_Click(int axis) override;
+    void cmdkill_Click() { killFlag_ = 1; }
+
+    void FindHomeOnAxis(int axis);
+    // Polls the axis until its move has ended: 0 when it ended with the profile complete, -1 when
+    // it ended otherwise, was killed or the run was abandoned (any message is shown), else the
+    // failing driver status.
+    std::int16_t WaitHomeMove(int axis);
+    // WaitHomeMove with its failures shown; true when the move ended cleanly.
+    bool homeMoveEnded(int axis);
+    // The pause after the search, in which "Kill Motion" still acts. True when it ran out.
+    bool settle(int axis);
+    // Lets window events run. False when the run must end: the program is ending (the search is
+    // killed first) or the panel was closed (its closing killed the search).
+    bool letEventsRun();
+    // Kills the searching axis; a failure is reported in the error window. True on success.
+    bool killSearch();
+
+    std::int16_t killFlag_ = 0;
+    // The axis whose search runs, from a successful find_home to the end of the run; 0 when idle.
+    std::int16_t searchAxis_ = 0;
+};
+
+} // namespace tarvik

@@ -1,0 +1,197 @@
+// The frame's variations: two value fields with a shared axis, read-back labels, option
+// buttons with a stored value and write-back, and axis check boxes with a Run rule of their own.
+
+#include "forms/common/CommandDialogTest.h"
+
+#include "driver/StatusText.h"
+#include "init/SettingsTables.h"
+
+#include <gmock/gmock.h>
+
+#include <array>
+#include <bit>
+
+namespace tarvik::kit {
+namespace {
+
+using ::testing::ElementsAre;
+
+// Options preset from the settings record at load; the sent mode kept after status 0.
+class StopModeDialog : public CommandDialog {
+public:
+    explicit StopModeDialog(App& app)
+        : CommandDialog(app, {.name = "frm55",
+                              .caption = "Set Stop Mode",
+                              .mask = 63,
+                              .choices = CommandChoices{.frameName = "Frame1",
+                                                        .frameCaption = "Stop Mode",
+                                                        .options = {{"decel", "Label3", "Decelerate", 1},
+                                                                    {"halt", "Label4", "Halt", 2},
+                                                                    {"killb", "Label5", "Kill", 3}},
+                                                        .clickClearsMessage = false},
+                              .call = [](CommandRun& run) { return run.driver.set_stop_mode(run.board, run.axis, run.choice); },
+                              .keep = [&app](const CommandRun& run) {
+                                  visitAxis(app.Settings, run.type, run.board, run.axis,
+                                            [&](auto& axis) { axis.StopMode = run.choice; });
+                              },
+                              .showStored = [this, &app] { showStoredMode(app); }})
+    {
+    }
+
+private:
+    void showStoredMode(App& app)
+    {
+        const int board = state().BoardId;
+        visitAxis(app.Settings, app.BoardType[static_cast<std::size_t>(board)], board, 1, [&](const auto& axis) {
+            for (std::size_t i = 0; i < 3; ++i) option(i).setValue(axis.StopMode == static_cast<int>(i) + 1);
+        });
+    }
+};
+
+// Axis boxes, a Run rule of its own, and the axis set turned into the board's start code.
+class MultiStartDialog : public CommandDialog {
+public:
+    explicit MultiStartDialog(App& app)
+        : CommandDialog(app, {.name = "frm5C",
+                              .caption = "Multi-Axis Start",
+                              .mask = 63,
+                              .axis = std::nullopt,
+                              .axisChecks = CommandAxisChecks{.frameCaption = "Start:",
+                                                              .boxes = {{"Axis #1", true},
+                                                                        {"Axis #2", true},
+                                                                        {"Axis #3", false},
+                                                                        {"Axis #4", false}}},
+                              .call = [](CommandRun& run) {
+                                  constexpr std::array<std::int16_t, 8> kThreeAxisCodes{0, 0, 0, 1, 0, 3, 2, 4};
+                                  const std::int16_t code =
+                                      run.type <= 2 ? kThreeAxisCodes[static_cast<std::size_t>(run.axisSet & 7)] : run.axisSet;
+                                  return run.driver.multi_start(run.board, code);
+                              },
+                              .runRule = [this] { return atLeastTwoAxes(); }})
+    {
+    }
+
+private:
+    bool atLeastTwoAxes()
+    {
+        const bool enough = std::popcount(static_cast<unsigned>(checkedAxes())) >= 2;
+        msgtxt.setText(enough ? "" : "You must start at least two axes.");
+        return enough;
+    }
+};
+
+TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
+{
+    app().CurrentAxis = 3;
+    auto& dialog = open<InPositionDialog>();
+    EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 5"));
+    EXPECT_EQ(app().CurrentAxis, 1);
+    EXPECT_EQ(dialog.state().ValueValid, (std::vector<std::int16_t>{0, 0}));
+
+    type(dialog.dbtxt, "-10");
+    EXPECT_EQ(dialog.dbtxt.text(), "10") << "the deadband takes no sign";
+    type(dialog.postxt, "-");
+    EXPECT_FALSE(dialog.runcmd.enabled()) << "a lone sign is no value";
+    EXPECT_TRUE(modalShows().empty());
+    retype(dialog.postxt, "\b");
+    focus(dialog.dbtxt);
+    EXPECT_EQ(dialog.postxt.text(), "0") << "an emptied field becomes 0 on leaving";
+    EXPECT_TRUE(dialog.runcmd.enabled());
+
+    retype(dialog.axistxt(), "\b");
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    type(dialog.axistxt(), "2");
+    retype(dialog.postxt, "-1073741825");
+    EXPECT_EQ(lastModalText(), "Value needs to be between -1073741824 and 1073741823.");
+    EXPECT_EQ(dialog.postxt.text(), "-1073741824");
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith("in_pos(1, 2, -1073741824, 10, &")));
+    EXPECT_EQ(app().CurrentAxis, 2);
+    EXPECT_THAT(dialog.readBack(0).caption(), ::testing::MatchesRegex("^( [0-9]+|-[0-9]+)$"));
+
+    driver().injectFault("in_pos", ZEVA_boardTimeoutError, 1);
+    click(dialog.runcmd);
+    EXPECT_EQ(dialog.readBack(0).caption(), "") << "a failed In Position empties its result";
+    EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+}
+
+TEST_F(CommandDialogTest, RowsStackBelowTheBoardListAndTheTextsCloseTheWindow)
+{
+    auto& dialog = open<InPositionDialog>();
+    const auto bottom = [](const Control& control) { return control.top() + control.height(); };
+    EXPECT_GT(dialog.postxt.top(), bottom(dialog.bidlist));
+    EXPECT_GT(dialog.dbtxt.top(), bottom(dialog.postxt));
+    EXPECT_GT(dialog.readBack(0).top(), bottom(dialog.dbtxt));
+    EXPECT_GT(dialog.msgtxt.top(), bottom(dialog.readBack(0)));
+    EXPECT_LT(bottom(dialog.msgtxt), dialog.height());
+
+    auto& reader = open<ReadPositionDialog>();
+    EXPECT_GT(reader.notice().top(), bottom(reader.msgtxt));
+    EXPECT_LT(bottom(reader.notice()), reader.height());
+    EXPECT_TRUE(reader.notice().locked());
+}
+
+TEST_F(CommandDialogTest, ReadBackShowsASuccessfulReadAndKeepsItAfterAFailure)
+{
+    auto& dialog = open<ReadPositionDialog>();
+    EXPECT_TRUE(dialog.runcmd.enabled());
+    driver().scriptReturns("read_pos", {-1500}, 1);
+    click(dialog.runcmd);
+    EXPECT_EQ(dialog.readBack(0).caption(), "-1500");
+    driver().injectFault("read_pos", ZEVA_badDeviceOrAxisError, 1);
+    click(dialog.runcmd);
+    EXPECT_EQ(dialog.readBack(0).caption(), "-1500");
+    EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_badDeviceOrAxisError));
+}
+
+TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsTheSentOne)
+{
+    app().CurrentBoard = 2;
+    app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 3;
+    app().Settings.ServoSettingsTable[2].Axis[1].StopMode = 7;
+    auto& dialog = open<StopModeDialog>();
+    EXPECT_TRUE(dialog.option(2).value());
+    EXPECT_FALSE(dialog.option(0).value());
+
+    type(dialog.axistxt(), "2");
+    EXPECT_TRUE(dialog.option(2).value()) << "the stored value is shown at load only";
+    click(dialog.runcmd);
+    const std::string status = dialog.msgtxt.text();
+    click(dialog.optionLabel(1));
+    EXPECT_TRUE(dialog.option(1).value());
+    EXPECT_EQ(dialog.msgtxt.text(), status) << "these options leave the status text alone";
+
+    driver().injectFault("set_stop_mode", ZEVA_axisRunningError, 1);
+    click(dialog.runcmd);
+    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[1].StopMode, 3);
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("set_stop_mode(2, 2, 3)", "set_stop_mode(2, 2, 2)", "set_stop_mode(2, 2, 2)"));
+    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[1].StopMode, 2);
+    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[0].StopMode, 3);
+    EXPECT_EQ(app().SettingsChanged[2], 0);
+}
+
+TEST_F(CommandDialogTest, AxisBoxesFollowTheBoardAndTheirOwnRuleEnablesRun)
+{
+    auto& dialog = open<MultiStartDialog>();
+    EXPECT_TRUE(dialog.runcmd.enabled());
+    EXPECT_EQ(dialog.msgtxt.text(), "");
+    EXPECT_TRUE(dialog.axisCheck(4).visible());
+
+    click(dialog.axisCheck(2));
+    EXPECT_EQ(dialog.msgtxt.text(), "You must start at least two axes.");
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    click(dialog.axisCheck(4));
+    EXPECT_TRUE(dialog.runcmd.enabled());
+    click(dialog.runcmd);
+
+    select(dialog.bidlist, 1); // 3 axes: box 4 is hidden and no longer counts
+    EXPECT_FALSE(dialog.axisCheck(4).visible());
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    click(dialog.axisCheck(3));
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("multi_start(1, 9)", "multi_start(2, 3)"));
+}
+
+} // namespace
+} // namespace tarvik::kit

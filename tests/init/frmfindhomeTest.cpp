@@ -1,0 +1,172 @@
+// The Find Home panel, opened as the wizards open it, on the built-in simulated boards:
+// 2 three-axis open-loop stepper, 4 four-axis servo, 7 encoder. The plain search, Kill Motion
+// and closing during a search from the wizard: tests/scripts/homing-find-home.tvs.
+
+#include "kit/ProgramTest.h"
+
+#include "app/App.h"
+#include "driver/StatusText.h"
+#include "init/frmfindhome.h"
+
+#include <gmock/gmock.h>
+
+#include <functional>
+
+namespace tarvik {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Not;
+using ::testing::StartsWith;
+using ::testing::HasSubstr;
+
+constexpr std::int16_t kStepper3 = 2, kServo4 = 4, kEncoder = 7;
+
+class FindHomeTest : public kit::ProgramTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(start()); }
+
+    // Opens the panel for `board` as a wizard's Find Home button does and runs `inside` in its
+    // modal loop; "Done" closes it afterwards unless `inside` closed it.
+    void openPanel(std::int16_t board, std::function<void(frmfindhome&)> inside)
+    {
+        onModal("frmfindhome", [this, inside](Form& form) {
+            auto& panel = static_cast<frmfindhome&>(form);
+            inside(panel);
+            if (panel.isLoaded() && !runtime().endRequested()) click(panel.cmdquit);
+        });
+        app().HomingBoard = board;
+        driver().mark();
+        app().form<frmfindhome>().showModal();
+    }
+
+    // The calls since the panel opened, the status polls left out.
+    std::vector<std::string> commands()
+    {
+        std::vector<std::string> result;
+        for (const CallRecord& call : driver().callsSinceMark())
+            if (call.entry != "read_axis_stat") result.push_back(call.text());
+        return result;
+    }
+    std::vector<std::string> errorWindows() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& shown : modalShows())
+            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
+        return texts;
+    }
+};
+
+TEST_F(FindHomeTest, SearchesWithTheRecordsVelocityAndDirectionAndResetsThePosition)
+{
+    app().Settings.Servo4SettingsTable[kServo4].Axis[3].HomeReverse = -1;
+    app().Settings.Servo4SettingsTable[kServo4].Axis[3].FindRpm = 62.5;
+    program().boards().setHomeSwitch(kServo4, 4, -3000);
+    openPanel(kServo4, [&](frmfindhome& panel) {
+        EXPECT_TRUE(panel.cmdaxis(4).visible());
+        click(panel.cmdaxis(4));
+        EXPECT_EQ(panel.msgtxt.text(), "Find home sequence has completed.");
+    });
+    EXPECT_THAT(commands(), ElementsAre("load_rpm(4, 4, 62.5)", "load_rpsps(4, 4, 12.5)", "find_home(4, 4, -1)",
+                                        "reset_pos(4, 4)"));
+}
+
+TEST_F(FindHomeTest, EncoderBoardsAndMissingBoardsNeverReachTheDriver)
+{
+    openPanel(kEncoder, [this](frmfindhome& panel) {
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_motionOnlyError));
+    });
+    EXPECT_TRUE(driver().callsSinceMark().empty());
+
+    for (const std::int16_t board : {-1, 0, 9}) {
+        openPanel(board, [&](frmfindhome& panel) {
+            for (int axis = 1; axis <= 4; ++axis) EXPECT_FALSE(panel.cmdaxis(axis).enabled()) << board;
+            EXPECT_THAT(panel.msgtxt.text(), HasSubstr("not a configured board"));
+        });
+        EXPECT_TRUE(driver().callsSinceMark().empty()) << board;
+    }
+}
+
+TEST_F(FindHomeTest, KillMotionInTheSettlingPauseKillsAndAFailingKillIsShown)
+{
+    // The move is seen ended at once, so the click falls into the pause before the reset.
+    driver().scriptReturns("read_axis_stat", {0x0400});
+    openPanel(kServo4, [&](frmfindhome& panel) {
+        after(100, [&] { click(panel.cmdkill); });
+        click(panel.cmdaxis(3));
+        EXPECT_EQ(panel.msgtxt.text(), "Find home was terminated.");
+
+        driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
+        after(100, [&] { click(panel.cmdkill); });
+        click(panel.cmdaxis(3));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+    });
+    EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
+}
+
+TEST_F(FindHomeTest, AFailingKillIsReportedAndTheSearchStaysWatched)
+{
+    driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        after(300, [&] { click(panel.cmdkill); });
+        after(600, [&] { click(panel.cmdkill); });
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(), "Find home was terminated.");
+    });
+    ASSERT_EQ(errorWindows().size(), 1u);
+    EXPECT_EQ(errorWindows()[0], "The home search on axis 1 of board 2 could not be stopped: " +
+                                     StatusText(ZEVA_boardTimeoutError));
+    EXPECT_THAT(commands(), ElementsAre("load_rpm(2, 1, 100)", "load_rpsps(2, 1, 20)", "find_home(2, 1, 0)",
+                                        "kill_motion(2, 1)", "kill_motion(2, 1)"));
+}
+
+TEST_F(FindHomeTest, SearchesThatEndBadlyAreReportedWithoutAReset)
+{
+    program().boards().failNextMove(kStepper3, 1);
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(), "Following error occurred on axis 1.");
+
+        // Motor off without the profile complete.
+        driver().scriptReturns("read_axis_stat", {0x0004});
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(), "Profile did not complete on axis 1.");
+        driver().clearInjections();
+
+        driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError, 1);
+        click(panel.cmdaxis(2));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+    });
+    EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
+    EXPECT_THAT(commands(), Not(Contains(StartsWith("kill_motion"))));
+}
+
+TEST_F(FindHomeTest, AClosingThatCannotKillTheSearchIsRefusedAndReported)
+{
+    driver().injectFault("kill_motion", ZEVA_notReadyToReceiveError, 1);
+    bool closed = true;
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        after(400, [&] { closed = close(panel); });
+        click(panel.cmdaxis(1));
+        EXPECT_TRUE(panel.isLoaded());
+        EXPECT_EQ(panel.msgtxt.text(), "Find home sequence has completed.");
+    });
+    EXPECT_FALSE(closed);
+    EXPECT_THAT(errorWindows(), ElementsAre(HasSubstr("could not be stopped")));
+}
+
+TEST_F(FindHomeTest, ProgramEndDuringASearchKillsTheAxis)
+{
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        after(400, [&] { runtime().endProgram(); });
+        click(panel.cmdaxis(1));
+    });
+    EXPECT_TRUE(runtime().endRequested());
+    EXPECT_EQ(commands().back(), "kill_motion(2, 1)");
+    EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
+}
+
+} // namespace
+} // namespace tarvik
