@@ -5,6 +5,12 @@
 #include "app/MainWindowServices.h"
 #include "app/Shell.h"
 #include "app/frmprefs.h"
+#include "init/InitializeBoardMenu.h"
+#include "init/frmldpid.h"
+#include "init/SetupDialog.h"
+#include "init/frmIOSettings.h"
+#include "init/frmLimSwSettings.h"
+#include "init/frmStepOutMode.h"
 
 #include <array>
 
@@ -23,7 +29,8 @@ const auto kMenus = std::to_array<MenuEntry>({
     {"functionsmu", "F&unctions", ""},
 
     {"initializationmu", "Initialization", "functionsmu"},
-    {"setlimpol", "Set Limit Switch Input Polarity & Enable", "initializationmu"},
+    {"setlimpol", "Set Limit Switch Input Polarity & Enable", "initializationmu",
+     &openSetupDialogFromMenu<frmLimSwSettings, Opening::FrontThenRestore>},
     {"returnlimstat", "Read Limit Switch Status", "initializationmu"},
     {"findhome", "Find Home", "initializationmu"},
     {"returnindex", "Find Encoder Index", "initializationmu"},
@@ -63,10 +70,11 @@ const auto kMenus = std::to_array<MenuEntry>({
     {"setscaleseq1", "Set Scale Factor Sequence", "servomu"},
     {"masterSlaveConfigure", "Master Slave Configure", "servomu"},
     {"loadtimebrk", "Load Anticipation Time Breakpoint", "servomu"},
-    {"loadpidallmu", "Load PID All", "servomu"},
+    {"loadpidallmu", "Load PID All", "servomu", &openChild<frmldpid>},
 
     {"steppermu", "Stepper", "functionsmu"},
-    {"setstepmodepol1", "Set Step Output Mode and Polarity", "steppermu"},
+    {"setstepmodepol1", "Set Step Output Mode and Polarity", "steppermu",
+     &openSetupDialogFromMenu<frmStepOutMode, Opening::Restore>},
     {"setbasevel1", "Set Base Velocity", "steppermu"},
     {"Veladjmu", "Incremental Velocity Change", "steppermu"},
     {"loadaccelfact1", "Load Acceleration Factor", "steppermu"},
@@ -86,7 +94,7 @@ const auto kMenus = std::to_array<MenuEntry>({
     {"setscaleseq2", "Set Scale Factor Sequence", "stepclmu"},
 
     {"iomu", "Inputs/Outputs/Breakpoints", "functionsmu"},
-    {"setiopol", "Set I/O Port Polarity and Direction", "iomu"},
+    {"setiopol", "Set I/O Port Polarity and Direction", "iomu", &openSetupDialogFromMenu<frmIOSettings, Opening::ShowOnly>},
     {"returnioport", "Read I/O Port", "iomu"},
     {"setiooutput", "Set I/O Port Output", "iomu"},
     {"beginprestore", "Begin Trigger Buffer Prestore", "iomu"},
@@ -136,6 +144,6 @@ const auto kMenus = std::to_array<MenuEntry>({
 
 std::span<const MenuEntry> mainMenuEntries() { return kMenus; }
 
-BoardPickAction initializeBoardPick() { return nullptr; }
+BoardPickAction initializeBoardPick() { return &PickBoardToInitialize; }
 
 } // namespace tarvik

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/Shell.h"
+#include "init/AutoInit.h"
 
 #include <string>
 
@@ -27,6 +28,6 @@ std::optional<Preferences> LoadPreferencesAsking(App& app)
     return Preferences{};
 }
 
-void PrepareBoardSettings(App& app) { LoadPreferencesAsking(app); }
+void PrepareBoardSettings(App& app) { PrepareBoardOptions(app, LoadPreferencesAsking(app)); }
 
 } // namespace tarvik

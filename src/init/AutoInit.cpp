@@ -1,0 +1,25 @@
+#include "init/AutoInit.h"
+
+#include "app/App.h"
+#include "init/InitSequences.h"
+#include "init/InitializeBoardMenu.h"
+#include "init/StartUpOptions.h"
+
+namespace tarvik {
+
+void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences)
+{
+    const PerBoard<bool> read = ReadStartUpOptions(app, preferences.value_or(Preferences{}));
+    if (!preferences) return;
+    for (std::int16_t board = 0; board < kBoardIdCount; ++board) {
+        const auto b = static_cast<std::size_t>(board);
+        if (!app.isBoard(board) || !read[b] || !(*preferences)[b].initialisesAtStartUp()) continue;
+        if (app.runtime().endRequested()) return;
+        LoadBoardIntoWizard(app, board, (*preferences)[b].option(), OptionSource::Record);
+        InitializeBoard(app, board);
+        ShowInitState(app, board);
+        ShowInitStateInMenu(app, board);
+    }
+}
+
+} // namespace tarvik

@@ -1,0 +1,86 @@
+#include "init/InitSequences.h"
+
+#include "app/App.h"
+#include "app/MainMenus.h"
+#include "app/Shell.h"
+#include "app/mditarvik.h"
+#include "init/InitStepsRanges.h"
+#include "init/InitSteps.h"
+#include "init/SaveOption.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvik {
+
+namespace {
+
+// Axis 1 and axis 2 values kept per board for the XY demo.
+void keepAxisCopies(App& app, const BoardInitValues& values)
+{
+    const auto b = static_cast<std::size_t>(values.board);
+    const AxisInitValues& x = values.axis(1);
+    const AxisInitValues& y = values.axis(2);
+    app.XCountsPerRev[b] = x.countsPerRev;
+    app.YCountsPerRev[b] = y.countsPerRev;
+    app.XFindRpm[b] = x.findRpm;
+    app.YFindRpm[b] = y.findRpm;
+    app.XHomeReverse[b] = x.homeReverse;
+    app.YHomeReverse[b] = y.homeReverse;
+    app.XIndexReverse[b] = x.indexReverse;
+    app.YIndexReverse[b] = y.indexReverse;
+    app.XRefOffset[b] = x.refOffset;
+    app.YRefOffset[b] = y.refOffset;
+    app.XClosedLoop[b] = x.loopMode;
+    app.YClosedLoop[b] = y.loopMode;
+}
+
+// Switches on the Test and Demo items an initialised board of the group can use: the XY demo
+// for every board, the servo or stepper single-axis test for motion boards. An item whose
+// window is not part of the program stays off.
+void enableTestItems(App& app, BoardGroup group)
+{
+    auto* main = app.loaded<mditarvik>();
+    if (main == nullptr) return;
+    std::vector<std::string_view> items{kXyDemoItem};
+    if (group == BoardGroup::Servo3 || group == BoardGroup::Servo4)
+        items.push_back(kTestServoItem);
+    else if (group != BoardGroup::Encoder)
+        items.push_back(kTestStepperItem);
+    for (std::string_view item : items)
+        if (MenuItem* menuItem = main->menu(item); menuItem != nullptr && main->hasAction(item))
+            menuItem->setEnabled(true);
+}
+
+} // namespace
+
+bool InitializeBoard(App& app, std::int16_t boardId)
+{
+    const std::optional<BoardInitValues> values = InitValuesOf(app, boardId);
+    if (!values) {
+        ShowErrorMessage(app, "There is no board with ID " + std::to_string(boardId) + " to initialize.");
+        return false;
+    }
+    const auto b = static_cast<std::size_t>(boardId);
+    // A record holding a value the board cannot take is not sent at all, so the board stays
+    // as it was.
+    if (std::string problem = FirstValueOutOfRange(app.Settings, app.BoardType[b], boardId); !problem.empty()) {
+        ShowErrorMessage(app, "Board ID " + std::to_string(boardId) +
+                                  " was not initialized: its settings hold a value out of range, " + problem);
+        return false;
+    }
+
+    app.BoardInitState[b] = -1;
+    if (std::optional<std::string> failure = SendInitSteps(app, *values)) {
+        if (!failure->empty()) ShowErrorMessage(app, *failure);
+        return false;
+    }
+    app.BoardInitState[b] = 1;
+    app.BoardOption[b] = OptionOf(app, values->group);
+    keepAxisCopies(app, *values);
+    enableTestItems(app, values->group);
+    return true;
+}
+
+} // namespace tarvik

@@ -1,0 +1,179 @@
+#include "init/InitSteps.h"
+
+#include "app/App.h"
+#include "driver/StatusText.h"
+#include "driver/StatusWords.h"
+#include "forms/common/MotionWaits.h"
+#include "forms/runtime/NumberText.h"
+#include "init/SettingsMasks.h"
+
+namespace tarvik {
+
+namespace {
+
+using I16 = std::int16_t;
+using Outcome = std::optional<std::string>;
+
+// ---- values out of the record -------------------------------------------------------------
+
+AxisInitValues axisValues(const auto& a)
+{
+    AxisInitValues v;
+    v.stopMode = a.StopMode;
+    v.homeReverse = a.HomeReverse;
+    if constexpr (requires { a.EncoderLines; }) {
+        v.countsPerRev = a.EncoderLines;
+        v.propGain = a.PropGain;
+        v.intgGain = a.IntgGain;
+        v.derivGain = a.DerivGain;
+        v.derivPeriod = a.DerivPeriod;
+        v.intgLimit = a.IntgLimit;
+        v.findRpm = toInt32Saturated(a.FindRpm);
+    } else {
+        v.countsPerRev = a.StepsPerRev;
+        v.findRpm = a.FindRpm;
+    }
+    if constexpr (requires { a.LinesPerRev; }) {
+        v.linesPerRev = a.LinesPerRev;
+        v.loopMode = a.ClosedLoop;
+    }
+    if constexpr (requires { a.FollowingError; }) {
+        v.followingError = a.FollowingError;
+        v.indexReverse = a.IndexReverse;
+        v.refOffset = a.RefOffset;
+    }
+    return v;
+}
+
+// ---- the steps ----------------------------------------------------------------------------
+
+Outcome sent(DriverStatus status)
+{
+    return status == ZEVA_noError ? Outcome{} : Outcome{StatusText(status)};
+}
+
+// One relative move of the test move, watched to its end.
+Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance)
+{
+    MotionDriver& driver = app.driver();
+    if (Outcome failed = sent(driver.load_target_pos(board, axis, distance))) return failed;
+    if (Outcome failed = sent(driver.start_motion(board, axis))) return failed;
+    if (const DriverStatus status = WaitMoveDone(app, board, axis)) {
+        // A move that never ended has already been reported, naming board and axis.
+        return status == ZEVA_boardTimeoutError ? Outcome{std::string{}} : sent(status);
+    }
+    I16 word = 0;
+    if (Outcome failed = sent(driver.read_axis_stat(board, axis, word))) return failed;
+    if (hasBits(word, AxisStatusPositionError))
+        return "Following error occurred on axis" + strSigned(axis) + " of board ID" + strSigned(board) +
+               " during the test move. The board is not initialized.";
+    return {};
+}
+
+Outcome testMove(App& app, const BoardInitValues& v, I16 axis)
+{
+    if (Outcome failed = testMoveLeg(app, v.board, axis, kTestMoveCounts)) return failed;
+    return testMoveLeg(app, v.board, axis, -kTestMoveCounts);
+}
+
+// The groups a step serves, as board-list mask bits.
+constexpr I16 bit(BoardGroup g) { return static_cast<I16>(1 << static_cast<int>(g)); }
+constexpr I16 kServos = bit(BoardGroup::Servo3) | bit(BoardGroup::Servo4);
+constexpr I16 kOpenLoops = bit(BoardGroup::OpenLoop3) | bit(BoardGroup::OpenLoop4);
+constexpr I16 kClosedLoops = bit(BoardGroup::ClosedLoop3) | bit(BoardGroup::ClosedLoop4);
+constexpr I16 kEncoders = bit(BoardGroup::Encoder);
+constexpr I16 kSteppers = kOpenLoops | kClosedLoops;
+constexpr I16 kMotion = kServos | kSteppers;
+constexpr I16 kAll = kMotion | kEncoders;
+
+enum class Scope { Board, EachAxis };
+
+struct InitStep {
+    I16 groups;
+    Scope scope;
+    Outcome (*run)(App& app, const BoardInitValues& v, I16 axis);
+};
+
+using V = BoardInitValues;
+
+// Every group's initialisation, in its one order; each group takes the steps that name it.
+constexpr InitStep kInitSteps[] = {
+    {kMotion, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().kill_motion(v.board, a)); }},
+    {kOpenLoops, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().store_steps_rev(v.board, a, v.axis(a).countsPerRev)); }},
+    {kClosedLoops, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) {
+         // Lines in the high word, steps in the low word.
+         const std::int32_t packed = std::int32_t{v.axis(a).linesPerRev} * 65536 + v.axis(a).countsPerRev;
+         return sent(app.driver().load_steps_lines(v.board, a, packed));
+     }},
+    {kServos | kEncoders, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().store_elc(v.board, a, v.axis(a).countsPerRev)); }},
+    {kAll, Scope::Board,
+     [](App& app, const V& v, I16) { return sent(app.driver().set_lim_pol(v.board, v.limitPolarity)); }},
+    {kAll, Scope::Board,
+     [](App& app, const V& v, I16) { return sent(app.driver().enable_limits(v.board, v.limitEnable)); }},
+    {kServos | kClosedLoops, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().load_fol_err(v.board, a, v.axis(a).followingError)); }},
+    {kServos, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().load_prop_gain(v.board, a, v.axis(a).propGain)); }},
+    {kServos, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().load_intg_gain(v.board, a, v.axis(a).intgGain)); }},
+    {kServos, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().load_deriv_gain(v.board, a, v.axis(a).derivGain)); }},
+    {kServos, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().load_deriv_per(v.board, a, v.axis(a).derivPeriod)); }},
+    {kServos, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().load_intg_lim(v.board, a, v.axis(a).intgLimit)); }},
+    {kMotion, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().set_stop_mode(v.board, a, v.axis(a).stopMode)); }},
+    {kClosedLoops, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().set_loop_mode(v.board, a, v.axis(a).loopMode)); }},
+    {kAll, Scope::Board,
+     [](App& app, const V& v, I16) { return sent(app.driver().set_io_pol(v.board, v.ioPolarity)); }},
+    {kSteppers, Scope::Board,
+     [](App& app, const V& v, I16) { return sent(app.driver().set_step_mode_pol(v.board, v.stepMode)); }},
+    {kMotion, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().set_pos_mode(v.board, a, PosModeRelative)); }},
+    {kMotion, Scope::EachAxis, &testMove},
+    {kAll, Scope::EachAxis,
+     [](App& app, const V& v, I16 a) { return sent(app.driver().set_init_stat(v.board, a)); }},
+};
+
+} // namespace
+
+std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId)
+{
+    if (!app.isBoard(boardId)) return std::nullopt;
+    const int type = app.BoardType[static_cast<std::size_t>(boardId)];
+    BoardInitValues values;
+    values.board = boardId;
+    values.group = *groupOf(type);
+    values.limitPolarity = BuildLimitPolarityMask(app.Settings, type, boardId);
+    values.limitEnable = BuildLimitEnableMask(app.Settings, type, boardId);
+    values.ioPolarity = BuildIoPolarityMask(app.Settings, type, boardId);
+    values.stepMode = StepModeWordOf(app.Settings, type, boardId).value_or(0);
+    visitRecord(app.Settings, type, boardId, [&](const auto& record) {
+        for (const auto& a : record.Axis)
+            values.axes[static_cast<std::size_t>(values.axisCount++)] = axisValues(a);
+    });
+    return values;
+}
+
+std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values)
+{
+    const I16 groupBit = bit(values.group);
+    for (const InitStep& step : kInitSteps) {
+        if ((step.groups & groupBit) == 0) continue;
+        if (step.scope == Scope::Board) {
+            if (Outcome failed = step.run(app, values, 0)) return failed;
+            continue;
+        }
+        for (I16 axis = 1; axis <= values.axisCount; ++axis)
+            if (Outcome failed = step.run(app, values, axis)) return failed;
+    }
+    return std::nullopt;
+}
+
+} // namespace tarvik

@@ -1,0 +1,151 @@
+#include "init/InitializeBoardMenu.h"
+
+#include "app/App.h"
+#include "app/PreferenceFile.h"
+#include "app/Shell.h"
+#include "app/mditarvik.h"
+#include "forms/runtime/NumberText.h"
+#include "init/SaveOption.h"
+#include "init/Wizard.h"
+#include "init/frminitPelto.h"
+#include "init/frminitserv.h"
+#include "init/frminitserv4a.h"
+#include "init/frminitstcl.h"
+#include "init/frminitstcl4a.h"
+#include "init/frminitstol.h"
+#include "init/frminitstol4a.h"
+
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+template <class Visit>
+decltype(auto) visitWizardClass(BoardGroup group, Visit&& visit)
+{
+    switch (group) {
+    case BoardGroup::Servo3:
+        return visit.template operator()<frminitserv>();
+    case BoardGroup::OpenLoop3:
+        return visit.template operator()<frminitstol>();
+    case BoardGroup::ClosedLoop3:
+        return visit.template operator()<frminitstcl>();
+    case BoardGroup::Servo4:
+        return visit.template operator()<frminitserv4a>();
+    case BoardGroup::OpenLoop4:
+        return visit.template operator()<frminitstol4a>();
+    case BoardGroup::ClosedLoop4:
+        return visit.template operator()<frminitstcl4a>();
+    case BoardGroup::Encoder:
+        break;
+    }
+    return visit.template operator()<frminitPelto>();
+}
+
+std::optional<BoardGroup> groupOfBoard(const App& app, std::int16_t board)
+{
+    if (!app.isBoard(board)) return std::nullopt;
+    return groupOf(app.BoardType[static_cast<std::size_t>(board)]);
+}
+
+// The option a board's preference record names; option 1 when the preference file cannot be
+// read (start-up has reported that already).
+int preferredOption(std::int16_t board)
+{
+    const FileResult<Preferences> preferences = PreferenceFile::load();
+    return preferences ? preferences.value()[static_cast<std::size_t>(board)].option() : 1;
+}
+
+// Asks whether the unsaved edits of the board a group's wizard shows go into its current
+// option. False when the user cancelled, or the save failed (reported; nothing is lost).
+bool settleUnsavedEdits(App& app, BoardGroup group)
+{
+    const std::int16_t shown = BoardShownOf(app, group);
+    if (!isBoardId(shown) || app.SettingsChanged[static_cast<std::size_t>(shown)] == 0) return true;
+    Wizard* wizard = LoadedWizardOf(app, group);
+    const std::int16_t option = OptionOf(app, group);
+    const std::string boardText(wizard ? wizard->declaration().boardText : modelNameOf(app.BoardType[static_cast<std::size_t>(shown)]));
+    const std::int16_t answer =
+        AskSaveSettings(app, "Save " + boardText + strSigned(shown) + ", with Option" + strSigned(option) + "?");
+    if (answer == AnswerCancel) return false;
+    if (answer != AnswerYes) {
+        app.SettingsChanged[static_cast<std::size_t>(shown)] = 0;
+        return true;
+    }
+    if (wizard) wizard->FormToRecord(shown);
+    if (FileStatus saved = SaveOption(app, shown, "", option); !saved) {
+        ShowErrorMessage(app, saved.error());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Wizard& WizardOf(App& app, BoardGroup group)
+{
+    return visitWizardClass(group, [&]<class W>() -> Wizard& { return app.form<W>(); });
+}
+
+Wizard* LoadedWizardOf(App& app, BoardGroup group)
+{
+    return visitWizardClass(group, [&]<class W>() -> Wizard* { return app.loaded<W>(); });
+}
+
+void FormToRecord(App& app, std::int16_t board)
+{
+    if (auto group = groupOfBoard(app, board))
+        if (Wizard* wizard = LoadedWizardOf(app, *group)) wizard->FormToRecord(board);
+}
+
+void RecordToForm(App& app, std::int16_t board)
+{
+    if (auto group = groupOfBoard(app, board)) WizardOf(app, *group).RecordToForm(board);
+}
+
+bool LoadBoardIntoWizard(App& app, std::int16_t board, int option, OptionSource source)
+{
+    const auto group = groupOfBoard(app, board);
+    if (!group) return false;
+    if (option < 1 || option > 10) option = 1;
+    BoardOf(app, *group) = board;
+    BoardShownOf(app, *group) = board;
+    app.CurrentBoard = board;
+    OptionOf(app, *group) = static_cast<std::int16_t>(option);
+    if (source == OptionSource::File)
+        if (FileStatus read = LoadOption(app, board, option); !read) ShowErrorMessage(app, read.error());
+    WizardOf(app, *group).RecordToForm(board);
+    ShowInitState(app, board);
+    return true;
+}
+
+void ShowInitState(App& app, std::int16_t board)
+{
+    const auto group = groupOfBoard(app, board);
+    if (!group) return;
+    Wizard& wizard = WizardOf(app, *group);
+    wizard.enableFindButtons(app.BoardInitState[static_cast<std::size_t>(board)] == 1);
+    wizard.setCaption(InitStateCaption(app, board, modelNameOf(app.BoardType[static_cast<std::size_t>(board)])));
+}
+
+void PickBoardToInitialize(App& app, int pick)
+{
+    if (!app.isBoard(pick)) return;
+    const auto board = static_cast<std::int16_t>(pick);
+    const BoardGroup group = *groupOfBoard(app, board);
+    if (board != BoardShownOf(app, group) && ConfirmBoardSelection(app, board) != ConfirmContinue) return;
+    if (!settleUnsavedEdits(app, group)) return;
+    if (!LoadBoardIntoWizard(app, board, preferredOption(board))) return;
+    WizardOf(app, group).show();
+}
+
+void ShowInitStateInMenu(App& app, std::int16_t board)
+{
+    if (!app.isBoard(board)) return;
+    if (auto* main = app.loaded<mditarvik>())
+        if (MenuItem* item = main->bidmu.find(board))
+            item->setCaption(InitStateCaption(app, board, modelNameOf(app.BoardType[static_cast<std::size_t>(board)])));
+}
+
+} // namespace tarvik

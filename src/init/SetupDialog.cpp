@@ -1,0 +1,220 @@
+#include "init/SetupDialog.h"
+
+#include "app/Shell.h"
+#include "driver/StatusText.h"
+#include "forms/runtime/NumberText.h"
+#include "init/SettingsTables.h"
+
+#include <utility>
+
+namespace tarvik {
+
+namespace {
+
+Design at(const Place& place, std::string caption = {})
+{
+    return {.caption = std::move(caption), .left = place.left, .top = place.top, .width = place.width,
+            .height = place.height};
+}
+
+} // namespace
+
+SetupDialog::SetupDialog(App& app, std::string name, SetupDialogDesign design)
+    : Form(app.runtime(), std::move(name), design.form),
+      Label14(this, "Label14", at(design.boardLabel, "Board ID")),
+      bidlist(this, "bidlist", at(design.boardList), ComboBox::Style::DropDownList),
+      cmdOK(this, "cmdOK", at(design.setButton, "Set")),
+      cmdRun(this, "cmdRun", at(design.runButton, "RUN")),
+      cmdCancel(this, "cmdCancel", at(design.cancelButton, "Cancel")),
+      msgtxt(this, "msgtxt", at(design.statusBox)),
+      app_(app),
+      design_(std::move(design))
+{
+    msgtxt.setLocked(true);
+    cmdCancel.setCancel(true);
+
+    bidlist.onClick = [this] { bidlist_Click(); };
+    bidlist.onKeyDown = [this](int& keyCode, int) { bidlist_KeyDown(keyCode); };
+    bidlist.onGotFocus = [this] { clearStatus(); };
+    msgtxt.onGotFocus = [this] { clearStatus(); };
+    if (design_.clearStatusWhenRunLosesFocus) cmdRun.onLostFocus = [this] { clearStatus(); };
+    cmdOK.onClick = [this] { cmdOK_Click(); };
+    cmdRun.onClick = [this] { cmdRun_Click(); };
+    cmdCancel.onClick = [this] { cmdCancel_Click(); };
+}
+
+void SetupDialog::showFor(SetupMode mode, Opening how)
+{
+    const bool sameTarget = mode == mode_ && (mode == SetupMode::Menu || boardId_ == app_.CurrentBoard);
+    app_.*design_.panelFlag = mode == SetupMode::Wizard;
+    if (!sameTarget) loadFor(mode);
+    OpenChildWindow(*this, how);
+}
+
+void SetupDialog::choiceClicked()
+{
+    if (!loading_) edited_ = true;
+}
+
+void SetupDialog::Form_Load()
+{
+    loadFor(app_.*design_.panelFlag ? SetupMode::Wizard : SetupMode::Menu);
+}
+
+void SetupDialog::Form_Click()
+{
+    if (design_.clearStatusOnFormClick) clearStatus();
+}
+
+void SetupDialog::Form_Resize()
+{
+    if (design_.backgroundToBackOnResize) SendBackgroundToBack(app_);
+}
+
+void SetupDialog::Form_Deactivate()
+{
+    if (design_.backgroundToBackOnDeactivate) SendBackgroundToBack(app_);
+}
+
+void SetupDialog::Form_Unload(int&)
+{
+    app_.*design_.panelFlag = false;
+}
+
+// Everything a load decides is set here, so that loading an open dialog again for another board
+// or mode leaves nothing of the previous one behind.
+void SetupDialog::loadFor(SetupMode mode)
+{
+    mode_ = mode;
+    boardId_ = -1;
+    edited_ = false;
+    boardIds_.fill(-1);
+    clearStatus();
+    bidlist.clear();
+    bidlist.setEnabled(true);
+    cmdOK.setVisible(true);
+    cmdRun.setVisible(true);
+    cmdRun.setLeft(design_.runButton.left);
+    cmdOK.setEnabled(true);
+    cmdRun.setEnabled(true);
+
+    if (mode == SetupMode::Wizard) {
+        listWizardBoard();
+        return;
+    }
+    app_.BoardListMask = design_.menuMask;
+    FillBoardList(app_, app_.BoardListMask, boardId_, boardIds_, bidlist);
+    if (boardIds_[0] == -1) {
+        showNoBoard();
+        return;
+    }
+    cmdOK.setVisible(false);
+    if (design_.runTakesSetPlaceInMenuMode) cmdRun.setLeft(cmdOK.left());
+}
+
+// Wizard mode: the wizard's board is the one row; selecting it lays out and loads that board.
+void SetupDialog::listWizardBoard()
+{
+    const std::int16_t board = app_.CurrentBoard;
+    if (!isBoardId(board)) {
+        showNoBoard();
+        return;
+    }
+    boardIds_[0] = board;
+    boardId_ = board;
+    bidlist.addItem("ID:" + strSigned(board));
+    bidlist.setListIndex(0);
+    bidlist.setEnabled(false);
+}
+
+void SetupDialog::showNoBoard()
+{
+    bidlist.setEnabled(false);
+    cmdOK.setEnabled(false);
+    cmdRun.setEnabled(false);
+}
+
+void SetupDialog::bidlist_Click()
+{
+    const std::optional<std::int16_t> board = selectedBoard();
+    if (!board) return;
+    boardId_ = *board;
+    layoutFor(typeOf(*board));
+    loadRecord();
+    applyRunRule();
+}
+
+void SetupDialog::bidlist_KeyDown(int keyCode)
+{
+    SelectBoardByKey(app_, keyCode, boardIds_, bidlist);
+}
+
+// In wizard mode RUN is offered only for a board whose initialisation completed.
+void SetupDialog::applyRunRule()
+{
+    if (mode_ != SetupMode::Wizard || !isBoardId(boardId_)) return;
+    cmdRun.setVisible(app_.BoardInitState[static_cast<std::size_t>(boardId_)] == 1);
+}
+
+void SetupDialog::loadRecord()
+{
+    edited_ = false;
+    const std::int16_t type = typeOf(boardId_);
+    if (!keepsSettingsFor(type)) return;
+    loading_ = true;
+    loadSettings(type, boardId_);
+    loading_ = false;
+}
+
+// Keeps the choices in the board's record; the record counts as changed only when the user
+// clicked a choice since the last load or store.
+void SetupDialog::store(std::int16_t board)
+{
+    const bool userEdited = edited_;
+    edited_ = false;
+    const std::int16_t type = typeOf(board);
+    if (!keepsSettingsFor(type)) return;
+    if (userEdited) app_.SettingsChanged[static_cast<std::size_t>(board)] = -1;
+    storeSettings(type, board);
+}
+
+void SetupDialog::cmdOK_Click()
+{
+    const std::optional<std::int16_t> board = selectedBoard();
+    if (!board) return;
+    store(*board);
+    unload();
+}
+
+void SetupDialog::cmdRun_Click()
+{
+    const std::optional<std::int16_t> board = selectedBoard();
+    if (!board) return;
+    boardId_ = *board;
+    const std::int16_t type = typeOf(*board);
+    if (design_.runOrder == RunOrder::StoreThenSend) store(*board);
+    const DriverStatus status = sendSettings(type, *board);
+    msgtxt.setText(StatusText(status));
+    if (design_.runOrder == RunOrder::SendThenStoreOnSuccess && status == 0) store(*board);
+}
+
+void SetupDialog::cmdCancel_Click()
+{
+    unload();
+}
+
+std::int16_t SetupDialog::typeOf(std::int16_t board) const
+{
+    return isBoardId(board) ? app_.BoardType[static_cast<std::size_t>(board)] : kNoBoardType;
+}
+
+std::optional<std::int16_t> SetupDialog::selectedBoard() const
+{
+    const int row = bidlist.listIndex();
+    if (row < 0 || row >= static_cast<int>(boardIds_.size())) return std::nullopt;
+    const std::int16_t board = boardIds_[static_cast<std::size_t>(row)];
+    if (!isBoardId(board)) return std::nullopt;
+    return board;
+}
+
+} // namespace tarvik

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "init/Wizard.h"
+
+// The fields, option pairs and buttons of the wizards, by board kind. The 3-axis and 2/4-axis
+// wizards of one kind share them; the wizards differ only in name, banner, group and axes.
+namespace tarvik::wizard_fields {
+
+inline constexpr char kWholeKeys[] = "0123456789";
+inline constexpr char kSignedKeys[] = "+-0123456789";
+inline constexpr char kDecimalKeys[] = ".0123456789";
+
+inline constexpr double kShortMax = 32767;
+inline constexpr double kFindRpmMax = 1048576;
+
+inline constexpr WizardBox kStepsRevWhole{"StepsRev", "Steps/Rev", "", kWholeKeys, FieldCheck::Integer, 1, kShortMax,
+                                          LeaveAction::NormalizeWhole, AxisField::StepsPerRev};
+inline constexpr WizardBox kLinesRev{"LinesRev", "Lines/Rev", "", kWholeKeys, FieldCheck::Integer, 1, 16383,
+                                     LeaveAction::NormalizeWhole, AxisField::LinesPerRev};
+inline constexpr WizardBox kEncoderLines{"LinesRev", "Lines/Rev", "", kWholeKeys, FieldCheck::Integer, 1, kShortMax,
+                                         LeaveAction::NormalizeWhole, AxisField::EncoderLines};
+inline constexpr WizardBox kIndexOffset{"IndexOff", "Index Offset", "Steps", kSignedKeys, FieldCheck::DoubleOrBlank,
+                                        -32768, kShortMax, LeaveAction::NormalizeWhole, AxisField::RefOffset};
+inline constexpr WizardBox kFindRpm{"FindRPM", "Find Velocity", "RPM", kDecimalKeys, FieldCheck::DoubleOrBlank, 1,
+                                    kFindRpmMax, LeaveAction::NormalizeDecimal, AxisField::FindRpm};
+
+// Closed-loop steppers: the following error reaches 65535 counts.
+inline constexpr WizardBox kClosedLoopBoxes[] = {
+    kStepsRevWhole,
+    kLinesRev,
+    {"FolErr", "Following Error", "Counts", kWholeKeys, FieldCheck::DoubleOrBlank, 1, 65535, LeaveAction::ClampLong,
+     AxisField::FollowingError},
+    kIndexOffset,
+    kFindRpm,
+};
+
+// Open-loop steppers: steps tested as a double, the find velocity without the blank rule.
+inline constexpr WizardBox kOpenLoopBoxes[] = {
+    {"StepsRev", "Steps/Rev", "", kWholeKeys, FieldCheck::DoubleOrBlank, 1, kShortMax, LeaveAction::NormalizeWhole,
+     AxisField::StepsPerRev},
+    {"FindRPM", "Find Velocity", "RPM", kDecimalKeys, FieldCheck::Double, 1, kFindRpmMax,
+     LeaveAction::NormalizeDecimal, AxisField::FindRpm},
+};
+
+// Servos: encoder lines, and a following error of at most 32767 counts.
+inline constexpr WizardBox kServoBoxes[] = {
+    kEncoderLines,
+    {"FolErr", "Following Error", "Counts", kWholeKeys, FieldCheck::DoubleOrBlank, 1, kShortMax,
+     LeaveAction::ClampLong, AxisField::FollowingError},
+    kIndexOffset,
+    kFindRpm,
+};
+
+inline constexpr WizardBox kEncoderBoxes[] = {kEncoderLines};
+
+inline constexpr WizardChoice kLoopMode{"fraLoopMd", "Loop Mode", {"btnOpenLoop", "Open"}, {"btnClosedLoop", "Closed "},
+                                        false, AxisField::ClosedLoop};
+inline constexpr WizardChoice kHomeDirection{"fraHomeDir", "Home Direction", {"btnHomeRev", "Rev"},
+                                             {"btnHomeFwd", "Fwd"}, true, AxisField::HomeReverse};
+inline constexpr WizardChoice kIndexDirection{"Frame13", "Index Direction", {"btnIndexRev", "Rev"},
+                                              {"btnIndexFwd", "Fwd"}, true, AxisField::IndexReverse};
+
+inline constexpr WizardChoice kClosedLoopChoices[] = {kLoopMode, kHomeDirection, kIndexDirection};
+inline constexpr WizardChoice kOpenLoopChoices[] = {kHomeDirection};
+inline constexpr WizardChoice kServoChoices[] = {kHomeDirection, kIndexDirection};
+
+inline constexpr WizardButtonDesign kClosedLoopButtons[] = {
+    {WizardButton::FindHome, "Find Home"},
+    {WizardButton::FindIndex, "Find Index"},
+    {WizardButton::IoSettings, "IO Polarity && Direction"},
+    {WizardButton::LimitSettings, "Limit Sw Settings"},
+    {WizardButton::StepOutput, "Output Mode && Polarity"},
+};
+inline constexpr WizardButtonDesign kOpenLoopButtons[] = {
+    {WizardButton::FindHome, "Find Home"},
+    {WizardButton::IoSettings, "IO Polarity && Dir"},
+    {WizardButton::LimitSettings, "Limit Sw Settings"},
+    {WizardButton::StepOutput, "Output Mode && Polarity"},
+};
+inline constexpr WizardButtonDesign kServoButtons[] = {
+    {WizardButton::FindHome, "Find Home"},
+    {WizardButton::FindIndex, "Find Index"},
+    {WizardButton::IoSettings, "IO Polarity && Direction"},
+    {WizardButton::LimitSettings, "Limit Sw Settings"},
+    {WizardButton::PidGains, "PID Gains"},
+};
+
+inline constexpr char kClosedLoopText[] = "Closed Loop Stepper Board";
+inline constexpr char kOpenLoopText[] = "Open Loop Stepper Board";
+inline constexpr char kServoText[] = "Servo Board";
+inline constexpr char kEncoderText[] = "Encoder Board";
+
+} // namespace tarvik::wizard_fields

@@ -1,0 +1,28 @@
+#include "init/frminitserv4a.h"
+
+#include "init/WizardFields.h"
+
+namespace tarvik {
+
+namespace {
+
+const WizardDeclaration kDeclaration{
+    .formName = "frminitserv4a",
+    .caption = "Initialize Kadrel 2/4 Axis - Servo",
+    .banner = "  2/4 Axis Kadrel-Servo  ",
+    .group = BoardGroup::Servo4,
+    .axes = 4,
+    .boardText = wizard_fields::kServoText,
+    .boxes = wizard_fields::kServoBoxes,
+    .choices = wizard_fields::kServoChoices,
+    .buttons = wizard_fields::kServoButtons,
+    .stopModes = true,
+    .enterLeavesBox = true,
+    .loadSetsCurrentBoard = false,
+};
+
+} // namespace
+
+frminitserv4a::frminitserv4a(App& app) : Wizard(app, kDeclaration) {}
+
+} // namespace tarvik

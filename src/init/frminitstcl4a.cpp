@@ -1,0 +1,28 @@
+#include "init/frminitstcl4a.h"
+
+#include "init/WizardFields.h"
+
+namespace tarvik {
+
+namespace {
+
+const WizardDeclaration kDeclaration{
+    .formName = "frminitstcl4a",
+    .caption = "Initialize Kadrel 2/4 Axis - CL",
+    .banner = "  2/4 Axis Kadrel-CL  ",
+    .group = BoardGroup::ClosedLoop4,
+    .axes = 4,
+    .boardText = wizard_fields::kClosedLoopText,
+    .boxes = wizard_fields::kClosedLoopBoxes,
+    .choices = wizard_fields::kClosedLoopChoices,
+    .buttons = wizard_fields::kClosedLoopButtons,
+    .stopModes = true,
+    .enterLeavesBox = true,
+    .loadSetsCurrentBoard = false,
+};
+
+} // namespace
+
+frminitstcl4a::frminitstcl4a(App& app) : Wizard(app, kDeclaration) {}
+
+} // namespace tarvik

@@ -1,0 +1,28 @@
+#include "init/frminitstol4a.h"
+
+#include "init/WizardFields.h"
+
+namespace tarvik {
+
+namespace {
+
+const WizardDeclaration kDeclaration{
+    .formName = "frminitstol4a",
+    .caption = "Initialize Kadrel 2/4 Axis - OL",
+    .banner = "  2/4 Axis Kadrel-OL  ",
+    .group = BoardGroup::OpenLoop4,
+    .axes = 4,
+    .boardText = wizard_fields::kOpenLoopText,
+    .boxes = wizard_fields::kOpenLoopBoxes,
+    .choices = wizard_fields::kOpenLoopChoices,
+    .buttons = wizard_fields::kOpenLoopButtons,
+    .stopModes = true,
+    .enterLeavesBox = false,
+    .loadSetsCurrentBoard = true,
+};
+
+} // namespace
+
+frminitstol4a::frminitstol4a(App& app) : Wizard(app, kDeclaration) {}
+
+} // namespace tarvik

@@ -1,0 +1,193 @@
+#include "init/frmldpid.h"
+
+#include "app/App.h"
+#include "driver/StatusText.h"
+#include "forms/common/KeyFilter.h"
+#include "forms/common/NormalizeField.h"
+#include "forms/common/RangeChecks.h"
+#include "forms/runtime/NumberText.h"
+#include "init/SettingsTables.h"
+
+#include <stdexcept>
+#include <type_traits>
+
+namespace tarvik {
+
+// One gain column: its box name, header, bounds, record field and driver entry point.
+struct PidColumn {
+    std::string_view name;
+    std::string_view header;
+    int maxLength;
+    std::int16_t max;
+    std::int16_t ServoAxisSettings::*field;
+    DriverStatus (MotionDriver::*send)(std::int16_t, std::int16_t, std::int16_t);
+};
+
+namespace {
+
+// The sample period selector lets 0 through here, unlike the single-gain dialog.
+const PidColumn kColumns[] = {
+    {"proptxt", "Proportional Gain", 5, 32767, &ServoAxisSettings::PropGain, &MotionDriver::load_prop_gain},
+    {"intgtxt", "Integral Gain", 5, 32767, &ServoAxisSettings::IntgGain, &MotionDriver::load_intg_gain},
+    {"derivtxt", "Derivative Gain", 5, 32767, &ServoAxisSettings::DerivGain, &MotionDriver::load_deriv_gain},
+    {"samppertxt", "Sample Period", 3, 255, &ServoAxisSettings::DerivPeriod, &MotionDriver::load_deriv_per},
+    {"intlimtxt", "Integration Limit", 5, 32767, &ServoAxisSettings::IntgLimit, &MotionDriver::load_intg_lim},
+};
+
+constexpr int kMaxAxes = 4;
+constexpr float kColumnLeft = 1080;
+constexpr float kColumnWidth = 1335;
+constexpr float kHeaderTop = 840;
+constexpr float kRowTop = 1380;
+constexpr float kRowHeight = 420;
+constexpr float kRunTop = kRowTop + kMaxAxes * kRowHeight + 120;
+constexpr std::int16_t kServoGroups = 1 | 8;
+
+float columnLeft(std::size_t column) { return kColumnLeft + static_cast<float>(column) * (kColumnWidth + 120); }
+
+// The servo axis sub-record of a board's settings record; nullptr for other boards and axes.
+ServoAxisSettings* servoAxis(App& app, std::int16_t board, int axis)
+{
+    ServoAxisSettings* found = nullptr;
+    if (!app.isBoard(board)) return nullptr;
+    visitAxis(app.Settings, app.BoardType[static_cast<std::size_t>(board)], board, axis, [&](auto& a) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(a)>, ServoAxisSettings>) found = &a;
+    });
+    return found;
+}
+
+} // namespace
+
+frmldpid::frmldpid(App& app)
+    : Form(app.runtime(), "frmldpid", {.caption = "Load PID All", .width = columnLeft(5) + 120, .height = kRunTop + 2100}),
+      runcmd(this, "runcmd", {.caption = "Load All", .left = 1080, .top = kRunTop, .width = 1335, .height = 375, .enabled = false}),
+      cancelcmd(this, "cancelcmd", {.caption = "Close", .left = 2535, .top = kRunTop, .width = 1335, .height = 375}),
+      msgtxt(this, "msgtxt", {.left = 120, .top = kRunTop + 500, .width = columnLeft(5) - 240, .height = 855}),
+      app_(app)
+{
+    msgtxt.setLocked(true);
+    msgtxt.setMultiLine(true);
+    for (int a = 1; a <= kMaxAxes; ++a)
+        lblAxis.add(a, {.caption = "Axis #" + std::to_string(a), .left = 120,
+                        .top = kRowTop + static_cast<float>(a - 1) * kRowHeight + 30, .width = 855, .height = 255});
+    for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+        const PidColumn& design = kColumns[c];
+        ColumnControls& column = columns_.emplace_back();
+        column.design = &design;
+        column.header = std::make_unique<Label>(
+            this, "lbl" + std::string(design.name),
+            Design{.caption = std::string(design.header), .left = columnLeft(c), .top = kHeaderTop, .width = kColumnWidth, .height = 495});
+        column.boxes = std::make_unique<ControlArray<TextBox>>(this, std::string(design.name));
+        for (int a = 1; a <= kMaxAxes; ++a)
+            column.boxes->add(a, {.left = columnLeft(c), .top = kRowTop + static_cast<float>(a - 1) * kRowHeight,
+                                  .width = kColumnWidth, .height = 315, .maxLength = design.maxLength});
+    }
+    for (ColumnControls& column : columns_) {
+        ColumnControls* c = &column;
+        column.boxes->each([this, c](int axis, TextBox& box) {
+            box.onKeyPress = [](int& key) { key = FilterKey(key, "0123456789"); };
+            box.onLostFocus = [&box] { NormalizeWhole(box); };
+            box.onGotFocus = [&box] {
+                box.setSelStart(0);
+                box.setSelLength(static_cast<int>(box.text().size()));
+            };
+            box.onChange = [this, c, axis, &box] {
+                c->valid[static_cast<std::size_t>(axis)] = ValidateRangeInteger(app_, box, 0, c->design->max);
+                app_.RangeCheckOff = false;
+                updateRun();
+            };
+        });
+    }
+    bidlist.onClick = [this] { bidlist_Click(); };
+    bidlist.onKeyDown = [this](int& key, int) { SelectBoardByKey(app_, key, boardIds_, bidlist); };
+    runcmd.onClick = [this] { runcmd_Click(); };
+    cancelcmd.onClick = [this] { unload(); };
+}
+
+TextBox& frmldpid::valueBox(std::string_view column, int axis) const
+{
+    for (const ColumnControls& c : columns_)
+        if (c.design->name == column) return (*c.boxes)(axis);
+    throw std::out_of_range("frmldpid has no column " + std::string(column));
+}
+
+void frmldpid::Form_Load()
+{
+    app_.BoardListMask = kServoGroups;
+    FillBoardList(app_, app_.BoardListMask, board_, boardIds_, bidlist);
+    if (bidlist.listIndex() < 0) showBoard();
+}
+
+void frmldpid::showFor(std::int16_t board)
+{
+    for (int row = 0; row < bidlist.listCount(); ++row)
+        if (boardIds_[static_cast<std::size_t>(row)] == board) bidlist.setListIndex(row);
+    show();
+    if (isLoaded()) setWindowState(WindowState::Normal);
+}
+
+void frmldpid::bidlist_Click()
+{
+    const int row = bidlist.listIndex();
+    board_ = row >= 0 && row < kBoardIdCount ? boardIds_[static_cast<std::size_t>(row)] : std::int16_t{-1};
+    showBoard();
+}
+
+int frmldpid::axisCount() const
+{
+    if (!app_.isBoard(board_)) return 0;
+    return axisCountOf(app_.BoardType[static_cast<std::size_t>(board_)]).value_or(0);
+}
+
+// Shows the selected board's values; the rows of axes the board lacks are hidden, and with no
+// board every box is disabled.
+void frmldpid::showBoard()
+{
+    const int axes = axisCount();
+    lblAxis.each([&](int a, Label& label) { label.setVisible(a <= axes || axes == 0); });
+    for (ColumnControls& column : columns_) {
+        column.boxes->each([&](int a, TextBox& box) {
+            box.setVisible(a <= axes || axes == 0);
+            box.setEnabled(axes > 0);
+            column.valid[static_cast<std::size_t>(a)] = 0;
+            if (const ServoAxisSettings* axis = servoAxis(app_, board_, a)) box.setText(strTrimmed(axis->*column.design->field));
+        });
+    }
+    // Texts equal to what the boxes held raise no Change: check them all once.
+    for (ColumnControls& column : columns_)
+        column.boxes->each([&](int a, TextBox& box) {
+            if (a <= axes) column.valid[static_cast<std::size_t>(a)] = ValidateRangeInteger(app_, box, 0, column.design->max);
+        });
+    updateRun();
+}
+
+void frmldpid::updateRun()
+{
+    const int axes = axisCount();
+    bool complete = axes > 0;
+    for (const ColumnControls& column : columns_)
+        for (int a = 1; a <= axes; ++a) complete = complete && column.valid[static_cast<std::size_t>(a)] == 1;
+    runcmd.setEnabled(complete);
+}
+
+void frmldpid::runcmd_Click()
+{
+    const int axes = axisCount();
+    if (axes == 0) return;
+    DriverStatus status = 0;
+    for (int a = 1; a <= axes && status == 0; ++a) {
+        for (const ColumnControls& column : columns_) {
+            const std::int16_t value = toInt16Saturated(valueOf((*column.boxes)(a).text()));
+            status = (app_.driver().*column.design->send)(board_, static_cast<std::int16_t>(a), value);
+            if (status != 0) break;
+            ServoAxisSettings* axis = servoAxis(app_, board_, a);
+            if (axis && axis->*column.design->field != value) {
+                axis->*column.design->field = value;
+                app_.SettingsChanged[static_cast<std::size_t>(board_)] = -1;
+            }
+        }
+    }
+    msgtxt.setText(StatusText(status));
+}
+
+} // namespace tarvik

@@ -1,0 +1,66 @@
+#include "init/frmloadopt.h"
+
+#include "app/App.h"
+#include "app/Shell.h"
+#include "init/InitializeBoardMenu.h"
+#include "init/OptionFiles.h"
+#include "init/SaveOption.h"
+
+namespace tarvik {
+
+frmloadopt::frmloadopt(App& app)
+    : Form(app.runtime(), "frmloadopt",
+           {.caption = "Load Initialization Option", .width = 4425, .height = 3720, .mdiChild = false}),
+      app_(app)
+{
+    loadcmd.setDefault(true);
+    cancelcmd.setCancel(true);
+    loadlist.onClick = [this] { loadlist_Click(); };
+    loadlist.onDblClick = [this] { LoadSelectedOption(); };
+    loadcmd.onClick = [this] { LoadSelectedOption(); };
+    cancelcmd.onClick = [this] { unload(); };
+}
+
+void frmloadopt::Form_Load()
+{
+    PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
+    loadlist.setListIndex(-1);
+    app_.OptionListIndex = -1;
+    loadcmd.setEnabled(false);
+    if (!app_.isBoard(app_.CurrentBoard)) return;
+    const FileResult<std::vector<FixedName>> names =
+        readOptionNames(app_.BoardType[static_cast<std::size_t>(app_.CurrentBoard)]);
+    if (!names) {
+        ShowErrorMessage(app_, names.error());
+        return;
+    }
+    for (const FixedName& name : names.value()) loadlist.addItem(std::string(name.text()));
+}
+
+void frmloadopt::loadlist_Click()
+{
+    const int row = loadlist.listIndex();
+    loadcmd.setEnabled(row >= 0);
+    app_.OptionListIndex = static_cast<std::int16_t>(row);
+}
+
+// Reads the picked option into the board's record and the group's wizard, then closes. An
+// option that cannot be read is reported and changes nothing.
+void frmloadopt::LoadSelectedOption()
+{
+    const int row = loadlist.listIndex();
+    if (row < 0) return;
+    const std::int16_t board = app_.CurrentBoard;
+    if (app_.isBoard(board)) {
+        const int option = row + 1;
+        if (FileStatus read = LoadOption(app_, board, option); read) {
+            OptionOf(app_, *groupOf(app_.BoardType[static_cast<std::size_t>(board)])) = static_cast<std::int16_t>(option);
+            RecordToForm(app_, board);
+        } else {
+            ShowErrorMessage(app_, read.error());
+        }
+    }
+    unload();
+}
+
+} // namespace tarvik

@@ -1,0 +1,60 @@
+#include "init/frmsaveopt.h"
+
+#include "app/App.h"
+#include "app/Shell.h"
+#include "forms/runtime/NumberText.h"
+#include "init/OptionFiles.h"
+#include "init/SaveOption.h"
+
+namespace tarvik {
+
+frmsaveopt::frmsaveopt(App& app)
+    : Form(app.runtime(), "frmsaveopt",
+           {.caption = "Save Initialization Option", .width = 4425, .height = 4080, .mdiChild = false}),
+      app_(app)
+{
+    savecmd.setDefault(true);
+    cancelcmd.setCancel(true);
+    savelist.onClick = [this] { savelist_Click(); };
+    nametxt.onGotFocus = [this] {
+        nametxt.setSelStart(0);
+        nametxt.setSelLength(static_cast<int>(nametxt.text().size()));
+    };
+    savecmd.onClick = [this] { savecmd_Click(); };
+    cancelcmd.onClick = [this] { unload(); };
+}
+
+void frmsaveopt::Form_Load()
+{
+    PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
+    app_.OptionListIndex = -1;
+    if (!app_.isBoard(app_.CurrentBoard)) return;
+    const FileResult<std::vector<FixedName>> names =
+        readOptionNames(app_.BoardType[static_cast<std::size_t>(app_.CurrentBoard)]);
+    if (!names) {
+        ShowErrorMessage(app_, names.error());
+        return;
+    }
+    for (const FixedName& name : names.value()) savelist.addItem(std::string(name.text()));
+}
+
+void frmsaveopt::savelist_Click()
+{
+    const int row = savelist.listIndex();
+    app_.OptionListIndex = static_cast<std::int16_t>(row);
+    savecmd.setEnabled(row >= 0);
+    if (row >= 0) nametxt.setText(trim(savelist.list(row)));
+}
+
+void frmsaveopt::savecmd_Click()
+{
+    const int row = savelist.listIndex();
+    if (row < 0 || !app_.isBoard(app_.CurrentBoard)) return;
+    if (FileStatus saved = SaveOption(app_, app_.CurrentBoard, nametxt.text(), row + 1); !saved) {
+        ShowErrorMessage(app_, saved.error());
+        return;
+    }
+    unload();
+}
+
+} // namespace tarvik

@@ -1,0 +1,140 @@
+// The Initialize Board pick and the automatic initialisation at start-up.
+
+#include "init/WizardTest.h"
+
+#include "app/PreferenceFile.h"
+#include "init/OptionFiles.h"
+#include "init/frminitstcl.h"
+
+#include <gmock/gmock.h>
+
+namespace tarvik::testing {
+namespace {
+
+using ::testing::HasSubstr;
+
+constexpr int kBoard = 3; // the 3-axis closed-loop stepper board
+
+// Stores option `n` of board 3's file with `steps` in axis 1's StepsPerRev.
+void storeClosedLoopOption(int n, std::int16_t steps)
+{
+    SettingsTables tables;
+    tables.ClosedLoopSettingsTable[kBoard].Axis[0].StepsPerRev = steps;
+    ASSERT_TRUE(writeOption(tables, 2, kBoard, n));
+}
+
+using InitializeBoardMenuTest = WizardTest;
+
+TEST_F(InitializeBoardMenuTest, ClosingTheConfirmationCancelsThePick)
+{
+    onModal("frmconfbid", [this](Form& form) { close(form); });
+    chooseMenu("bidmu", kBoard);
+    EXPECT_EQ(app().loaded<frminitstcl>(), nullptr);
+    EXPECT_EQ(app().ClosedLoopBoard, -1);
+    EXPECT_EQ(app().CurrentBoard, 0);
+}
+
+TEST_F(InitializeBoardMenuTest, ThePickLoadsTheOptionThePreferenceNames)
+{
+    storeClosedLoopOption(4, 1234);
+    ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 4, .AutoInit = 0}));
+    Wizard& w = pick<frminitstcl>(kBoard);
+    EXPECT_EQ(app().ClosedLoopOption, 4);
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "1234");
+}
+
+TEST_F(InitializeBoardMenuTest, APreferredOptionOutsideOneToTenIsReadAsOne)
+{
+    storeClosedLoopOption(1, 1111);
+    ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = -1, .AutoInit = 0}));
+    Wizard& w = pick<frminitstcl>(kBoard);
+    EXPECT_EQ(app().ClosedLoopOption, 1);
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "1111");
+}
+
+TEST_F(InitializeBoardMenuTest, PickingTheShownBoardAgainAsksOnlyAboutUnsavedEdits)
+{
+    Wizard& w = pick<frminitstcl>(kBoard);
+    chooseMenu("bidmu", kBoard);
+    EXPECT_EQ(modalShows().back().form, "frmconfbid") << "no second confirmation, no save question";
+
+    type(w.box("StepsRev", 1), "300");
+    app().SaveAnswer = AnswerYes;
+    onModal("frmasksave", [this](Form& form) { close(form); });
+    chooseMenu("bidmu", kBoard);
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "300") << "closing the question cancels the pick";
+    EXPECT_EQ(modalShows().back().text, "Save Closed Loop Stepper Board 3, with Option 1?");
+
+    answer("frmasksave", "cmdForget");
+    chooseMenu("bidmu", kBoard);
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "2000") << "Forget drops the edits and the option is read afresh";
+    EXPECT_EQ(changed(kBoard), 0);
+}
+
+TEST_F(InitializeBoardMenuTest, SaveInTheQuestionWritesTheEditsBeforeThePick)
+{
+    Wizard& w = pick<frminitstcl>(kBoard);
+    type(w.box("StepsRev", 1), "300");
+    answer("frmasksave", "cmdsave");
+    chooseMenu("bidmu", kBoard);
+    EXPECT_EQ(le16(fileBytes("Moxel.scl"), 32), 300);
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "300");
+}
+
+TEST_F(InitializeBoardMenuTest, AnUnreadableOptionIsReportedAndTheWizardStillOpens)
+{
+    std::vector<std::uint8_t> garbage(10, 0xFF);
+    writeFileBytes("Moxel.scl", garbage);
+    Wizard& w = pick<frminitstcl>(kBoard);
+    EXPECT_THAT(lastError(), HasSubstr("Moxel.scl"));
+    EXPECT_TRUE(w.visible());
+    EXPECT_EQ(fileBytes("Moxel.scl"), garbage);
+}
+
+// Start-up with a preference file asking for board 3 to be initialised with option 2.
+class AutoInitTest : public kit::ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(PreferenceFile::createIfMissing());
+        ASSERT_TRUE(createOptionFileIfMissing(*optionFileOf(2)));
+        storeClosedLoopOption(2, 800);
+        ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 2, .AutoInit = 1}));
+    }
+    Wizard* wizard() { return app().loaded<frminitstcl>(); }
+    std::string menuCaption() { return app().loaded<mditarvik>()->bidmu(kBoard).caption(); }
+};
+
+TEST_F(AutoInitTest, TheBoardIsInitialisedWithItsWizardLoadedHidden)
+{
+    ASSERT_TRUE(start());
+    ASSERT_NE(wizard(), nullptr);
+    EXPECT_FALSE(wizard()->visible());
+    EXPECT_EQ(app().BoardInitState[kBoard], 1);
+    EXPECT_EQ(app().BoardOption[kBoard], 2);
+    EXPECT_EQ(app().XCountsPerRev[kBoard], 800);
+    EXPECT_EQ(wizard()->caption(), "ID 3: 3-Axis Closed-Loop Stepper Board, ISA, 340 -- Initialized using Option 2");
+    EXPECT_EQ(menuCaption(), wizard()->caption());
+    EXPECT_TRUE(wizard()->button(WizardButton::FindHome)->enabled());
+    EXPECT_THAT(calls(), ::testing::Contains(::testing::StartsWith("set_init_stat(3,")));
+    EXPECT_EQ(app().BoardInitState[2], 0) << "only the boards whose preference asks for it";
+
+    chooseMenu("bidmu", kBoard);
+    EXPECT_TRUE(wizard()->visible()) << "the board already shown needs no confirmation";
+    EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "800");
+}
+
+TEST_F(AutoInitTest, AFailureAtStartUpLeavesTheBoardNotInitialized)
+{
+    driver().injectFault("set_init_stat", 7);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(app().BoardInitState[kBoard], -1);
+    EXPECT_THAT(menuCaption(), ::testing::EndsWith(" -- Not Initialized"));
+    EXPECT_FALSE(wizard()->button(WizardButton::FindHome)->enabled());
+    bool reported = false;
+    for (const auto& shown : modalShows()) reported = reported || shown.text.find("status 7:") != std::string::npos;
+    EXPECT_TRUE(reported);
+}
+
+} // namespace
+} // namespace tarvik::testing

@@ -1,0 +1,70 @@
+// Start-up's part of the options: missing option files are created, each configured board reads
+// the option its preference names, and a damaged file is reported and left alone.
+
+#include "kit/ProgramTest.h"
+
+#include "init/OptionFiles.h"
+#include "init/StartUpOptions.h"
+
+#include <gmock/gmock.h>
+
+namespace tarvik::kit {
+namespace {
+
+using ::testing::HasSubstr;
+
+constexpr std::int16_t kOpenLoop3 = 2;     // type 1, "Moxel.sol"
+constexpr std::int16_t kClosedLoop3 = 3;   // type 2, "Moxel.scl"
+
+class SaveOptionStartUpTest : public ProgramTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(start()); }
+
+    std::vector<std::string> errorMessages()
+    {
+        std::vector<std::string> texts;
+        for (const auto& shown : modalShows())
+            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
+        return texts;
+    }
+};
+
+TEST_F(SaveOptionStartUpTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
+{
+    for (const OptionFile& file : allOptionFiles()) std::filesystem::remove(file.name);
+    const std::size_t shownBefore = errorMessages().size();
+
+    Preferences preferences{};
+    preferences[kClosedLoop3].LoadOption = 4;
+    preferences[kOpenLoop3].LoadOption = 42;   // outside 1..10: option 1
+    const PerBoard<bool> read = ReadStartUpOptions(app(), preferences);
+
+    for (const OptionFile& file : allOptionFiles())
+        EXPECT_EQ(std::filesystem::file_size(file.name), kOptionCount * recordLengthOf(file.group)) << file.name;
+    EXPECT_EQ(errorMessages().size(), shownBefore);
+    EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[kClosedLoop3].Name.trimmed(), "option 4:");
+    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
+    for (std::int16_t id = 0; id < kBoardIdCount; ++id)
+        EXPECT_EQ(read[static_cast<std::size_t>(id)], app().isBoard(id)) << "board " << id;
+}
+
+TEST_F(SaveOptionStartUpTest, ADamagedFileIsReportedByNameAndItsBoardKeepsItsRecord)
+{
+    std::filesystem::resize_file("Moxel.sol", 5);
+    auto& record = app().Settings.OpenLoopSettingsTable[kOpenLoop3];
+    record.Axis[0].StepsPerRev = 777;
+    const OpenLoopSettings held = record;
+
+    const PerBoard<bool> read = ReadStartUpOptions(app(), Preferences{});
+
+    EXPECT_FALSE(read[kOpenLoop3]);
+    EXPECT_TRUE(read[kClosedLoop3]);
+    EXPECT_EQ(record, held);
+    EXPECT_EQ(std::filesystem::file_size("Moxel.sol"), 5u);
+    ASSERT_FALSE(errorMessages().empty());
+    EXPECT_THAT(errorMessages().back(), HasSubstr("board ID 2"));
+    EXPECT_THAT(errorMessages().back(), HasSubstr("Moxel.sol"));
+}
+
+} // namespace
+} // namespace tarvik::kit

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "kit/ProgramTest.h"
+
+#include "init/SetupDialog.h"
+#include "init/SettingsRecords.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarvik::testing {
+
+// The program started on its built-in boards (IDs 1..7: type codes 0, 1, 2, 11, 12, 13, 14),
+// with the start-up's driver calls already consumed, and the two ways a set-up dialog opens.
+class SetupDialogTest : public kit::ProgramTest {
+protected:
+    SetupDialogTest() = default;
+    explicit SetupDialogTest(std::vector<SimBoardSpec> boards) : ProgramTest(HeadlessProgram::Options{.boards = std::move(boards)}) {}
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(start());
+        takeCalls();
+    }
+
+    // As a wizard opens it: panel flag set, CurrentBoard the wizard's board.
+    template <class Dialog>
+    Dialog& fromWizard(bool SharedState::*panelFlag, std::int16_t board)
+    {
+        app().CurrentBoard = board;
+        app().*panelFlag = true;
+        Dialog& dialog = app().form<Dialog>();
+        dialog.showFor(SetupMode::Wizard);
+        return dialog;
+    }
+
+    template <class Dialog>
+    Dialog& fromMenu(std::string_view item)
+    {
+        chooseMenu(item);
+        return *app().loaded<Dialog>();
+    }
+
+    // The board's settings record in its packed form, to tell whether anything in it changed.
+    RecordBytes recordOf(std::int16_t board)
+    {
+        RecordBytes bytes;
+        visitRecord(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board,
+                    [&](const auto& record) { bytes = packRecord(record); });
+        return bytes;
+    }
+
+    std::int16_t settingsChanged(std::int16_t board) { return app().SettingsChanged[static_cast<std::size_t>(board)]; }
+};
+
+} // namespace tarvik::testing
