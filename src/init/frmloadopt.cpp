@@ -3,7 +3,7 @@
 #include "app/App.h"
 #include "app/Shell.h"
 #include "init/InitializeBoardMenu.h"
-#include "init/OptionFiles.h"
+#include "init/OptionList.h"
 #include "init/SaveOption.h"
 
 namespace tarvik {
@@ -27,14 +27,7 @@ void frmloadopt::Form_Load()
     loadlist.setListIndex(-1);
     app_.OptionListIndex = -1;
     loadcmd.setEnabled(false);
-    if (!app_.isBoard(app_.CurrentBoard)) return;
-    const FileResult<std::vector<FixedName>> names =
-        readOptionNames(app_.BoardType[static_cast<std::size_t>(app_.CurrentBoard)]);
-    if (!names) {
-        ShowErrorMessage(app_, names.error());
-        return;
-    }
-    for (const FixedName& name : names.value()) loadlist.addItem(std::string(name.text()));
+    FillOptionList(app_, loadlist);
 }
 
 void frmloadopt::loadlist_Click()

@@ -3,7 +3,7 @@
 #include "app/App.h"
 #include "app/Shell.h"
 #include "forms/runtime/NumberText.h"
-#include "init/OptionFiles.h"
+#include "init/OptionList.h"
 #include "init/SaveOption.h"
 
 namespace tarvik {
@@ -28,14 +28,7 @@ void frmsaveopt::Form_Load()
 {
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
     app_.OptionListIndex = -1;
-    if (!app_.isBoard(app_.CurrentBoard)) return;
-    const FileResult<std::vector<FixedName>> names =
-        readOptionNames(app_.BoardType[static_cast<std::size_t>(app_.CurrentBoard)]);
-    if (!names) {
-        ShowErrorMessage(app_, names.error());
-        return;
-    }
-    for (const FixedName& name : names.value()) savelist.addItem(std::string(name.text()));
+    FillOptionList(app_, savelist);
 }
 
 void frmsaveopt::savelist_Click()

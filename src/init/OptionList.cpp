@@ -1,0 +1,22 @@
+#include "init/OptionList.h"
+
+#include "app/App.h"
+#include "app/Shell.h"
+#include "forms/runtime/ListControls.h"
+#include "init/OptionFiles.h"
+
+namespace tarvik {
+
+void FillOptionList(App& app, ListBox& list)
+{
+    if (!app.isBoard(app.CurrentBoard)) return;
+    const FileResult<std::vector<FixedName>> names =
+        readOptionNames(app.BoardType[static_cast<std::size_t>(app.CurrentBoard)]);
+    if (!names) {
+        ShowErrorMessage(app, names.error());
+        return;
+    }
+    for (const FixedName& name : names.value()) list.addItem(std::string(name.text()));
+}
+
+} // namespace tarvik
