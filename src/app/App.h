@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpTopics.h"
 #include "app/SharedState.h"
 #include "driver/MotionDriver.h"
 #include "forms/runtime/Runtime.h"
@@ -22,10 +23,14 @@ public:
     Clock& clock() const { return runtime_.clock(); }
 
     // The default instance of window class F, created (with this App) and loaded on first use.
+    // A window that names no help topic of its own gets its topic from the help topic table, so
+    // F1 works in every window.
     template <class F>
     F& form()
     {
-        return runtime_.instance<F>(*this);
+        F& window = runtime_.instance<F>(*this);
+        if (window.helpTopic() == 0) window.setHelpTopic(helpTopicOf(window.name()));
+        return window;
     }
     // The loaded instance of F, or nullptr.
     template <class F>

@@ -111,6 +111,10 @@ constexpr std::array<std::pair<std::string_view, int>, 99> kTopics{{
     {"mstrslav", 358},
 }};
 
+// The lookup below relies on the order.
+static_assert(std::is_sorted(kTopics.begin(), kTopics.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; }));
+
 } // namespace
 
 int helpTopicOf(std::string_view formName)

@@ -5,7 +5,6 @@
 #include "app/MainWindowServices.h"
 #include "app/Shell.h"
 #include "app/frmprefs.h"
-#include "init/InitializeBoardMenu.h"
 #include "init/frmldpid.h"
 #include "init/SetupDialog.h"
 #include "init/frmIOSettings.h"
@@ -29,7 +28,7 @@ const auto kMenus = std::to_array<MenuEntry>({
     {"functionsmu", "F&unctions", ""},
 
     {"initializationmu", "Initialization", "functionsmu"},
-    {"setlimpol", "Set Limit Switch Input Polarity & Enable", "initializationmu",
+    {"setlimpol", "Set Limit Switch Input Polarity && Enable", "initializationmu",
      &openSetupDialogFromMenu<frmLimSwSettings, Opening::FrontThenRestore>},
     {"returnlimstat", "Read Limit Switch Status", "initializationmu"},
     {"findhome", "Find Home", "initializationmu"},
@@ -143,7 +142,5 @@ const auto kMenus = std::to_array<MenuEntry>({
 } // namespace
 
 std::span<const MenuEntry> mainMenuEntries() { return kMenus; }
-
-BoardPickAction initializeBoardPick() { return &PickBoardToInitialize; }
 
 } // namespace tarvik

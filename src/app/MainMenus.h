@@ -22,11 +22,6 @@ struct MenuEntry {
 // Initialize Board items `bidmu(0..7)` are added by the main window under `initboardmu`.
 std::span<const MenuEntry> mainMenuEntries();
 
-// What picking a board's Initialize Board item does (the board's initialisation wizard);
-// nullptr while the wizards are not part of the program, which keeps the items disabled.
-using BoardPickAction = void (*)(App&, int boardId);
-BoardPickAction initializeBoardPick();
-
 // Menus and items switched on and off as a whole by the board classes and the test panels.
 inline constexpr std::string_view kServoMenu = "servomu";
 inline constexpr std::string_view kStepperMenu = "steppermu";

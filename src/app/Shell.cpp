@@ -11,19 +11,15 @@ namespace tarvik {
 
 namespace {
 
-std::int16_t confirm(App& app, Form& (*window)(App&), std::int16_t board)
+// Asks in confirmation window F about `board`; anything but Continue counts as Cancel.
+template <class F>
+std::int16_t confirm(App& app, std::int16_t board)
 {
     app.ConfirmBoard = board;
     app.ConfirmAnswer = 0;
-    if (!app.runtime().endRequested()) window(app).showModal();
+    if (!app.runtime().endRequested()) app.form<F>().showModal();
     if (app.ConfirmAnswer != ConfirmContinue) app.ConfirmAnswer = ConfirmCancel;
     return app.ConfirmAnswer;
-}
-
-template <class F>
-Form& windowOf(App& app)
-{
-    return app.form<F>();
 }
 
 } // namespace
@@ -75,12 +71,9 @@ std::int16_t AskSaveSettings(App& app, const std::string& question)
     return app.SaveAnswer;
 }
 
-std::int16_t ConfirmBoardSelection(App& app, std::int16_t board)
-{
-    return confirm(app, &windowOf<frmconfbid>, board);
-}
+std::int16_t ConfirmBoardSelection(App& app, std::int16_t board) { return confirm<frmconfbid>(app, board); }
 
-std::int16_t ConfirmBoardInit(App& app, std::int16_t board) { return confirm(app, &windowOf<frmconfinit>, board); }
+std::int16_t ConfirmBoardInit(App& app, std::int16_t board) { return confirm<frmconfinit>(app, board); }
 
 void ShowAbout(App& app)
 {

@@ -3,18 +3,24 @@
 #include "app/App.h"
 #include "app/HelpTopics.h"
 #include "app/MainWindowServices.h"
+#include "app/Shell.h"
 
 namespace tarvik {
 
 frmbadconfig::frmbadconfig(App& app)
     : Form(app.runtime(), "frmbadconfig",
            {.caption = "Bad Configuration", .left = 600, .top = 600, .width = 7695, .height = 3660,
-            .helpTopic = kHelpBadConfiguration})
+            .helpTopic = kHelpBadConfiguration}),
+      app_(app)
 {
     okcmd.setDefault(true);
     okcmd.setCancel(true);
     okcmd.onClick = [this] { unload(); };
 }
+
+void frmbadconfig::Form_Resize() { SendBackgroundToBack(app_); }
+
+void frmbadconfig::Form_Deactivate() { SendBackgroundToBack(app_); }
 
 std::string frmbadconfig::messageText() const
 {

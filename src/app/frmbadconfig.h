@@ -19,11 +19,18 @@ public:
     std::string messageText() const override;
 
     Label lblexplain{this, "lblexplain",
-                     {.caption = "Tarvik cannot verify these boards of the board configuration. They are left out "
-                                 "of the Initialize Board menu and of every board list:",
+                     {.caption = "Tarvik cannot verify these boards of the board configuration. A board on an "
+                                 "unusable ID or of an unsupported type is left out of the Initialize Board menu "
+                                 "and of every board list:",
                       .left = 120, .top = 120, .width = 7335, .height = 495}};
     ListBox lstboards{this, "lstboards", {.left = 120, .top = 720, .width = 7335, .height = 1845}};
     CommandButton okcmd{this, "okcmd", {.caption = "OK", .left = 3120, .top = 2760, .width = 1215, .height = 375}};
+
+private:
+    void Form_Resize() override;
+    void Form_Deactivate() override;
+
+    App& app_;
 };
 
 // Shows the Bad Configuration window listing `lines`.

@@ -60,6 +60,10 @@ void frmprefs::Form_Load()
     }
 }
 
+void frmprefs::Form_Resize() { SendBackgroundToBack(app_); }
+
+void frmprefs::Form_Deactivate() { SendBackgroundToBack(app_); }
+
 void frmprefs::cmdsave_Click()
 {
     for (int id = kFirstBoard; id <= kLastBoard; ++id) {

@@ -22,6 +22,8 @@ public:
 
 private:
     void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Deactivate() override;
     void cmdsave_Click();
 
     App& app_;

@@ -12,6 +12,7 @@
 #include "app/frmbadconfig.h"
 #include "app/frmpicture.h"
 #include "driver/MotionDriver.h"
+#include "init/InitializeBoardMenu.h"
 
 #include <algorithm>
 #include <array>
@@ -62,9 +63,7 @@ mditarvik::mditarvik(App& app, StartOptions options)
     MenuItem* boards = byName.at(kInitializeBoardMenu);
     for (int id = 0; id < kBoardIds; ++id) {
         MenuItem& item = bidmu.add(id, {.caption = BoardMenuCaption(id, kNoBoardType), .container = boards, .enabled = false});
-        item.onClick = [this, id] {
-            if (BoardPickAction pick = initializeBoardPick()) pick(app_, id);
-        };
+        item.onClick = [this, id] { PickBoardToInitialize(app_, id); };
     }
     app.runtime().setMainForm(*this);
 }
@@ -138,11 +137,10 @@ bool mditarvik::readBoardConfiguration()
 
 void mditarvik::listBoardsInMenu()
 {
-    const bool pickable = initializeBoardPick() != nullptr;
     for (int id = 0; id < kBoardIds; ++id) {
         const std::int16_t type = app_.BoardType[static_cast<std::size_t>(id)];
         bidmu(id).setCaption(BoardMenuCaption(id, type));
-        bidmu(id).setEnabled(pickable && app_.isBoard(id));
+        bidmu(id).setEnabled(app_.isBoard(id));
         if (app_.isBoard(id)) EnableMenusForBoardType(app_, type);
     }
 }

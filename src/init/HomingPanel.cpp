@@ -1,7 +1,6 @@
 #include "init/HomingPanel.h"
 
 #include "app/App.h"
-#include "app/HelpTopics.h"
 #include "app/Shell.h"
 #include "driver/StatusText.h"
 #include "forms/runtime/NumberText.h"
@@ -20,8 +19,7 @@ constexpr double kRpmPerRpsps = 5.0;
 
 HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
     : Form(app.runtime(), layout.name,
-           {.caption = layout.caption, .width = kPanelWidth, .height = kPanelHeight, .mdiChild = false,
-            .helpTopic = helpTopicOf(layout.name)}),
+           {.caption = layout.caption, .width = kPanelWidth, .height = kPanelHeight, .mdiChild = false}),
       cmdquit(this, "cmdquit", layout.quit),
       msgtxt(this, "msgtxt", layout.status),
       app_(app)
@@ -48,7 +46,7 @@ void HomingPanel::Form_Load()
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
     if (!app_.isBoard(board_)) {
         enableAxisButtons(kAxisButtons, false);
-        msgtxt.setText("Board" + strSigned(board_) + " is not a configured board: there is nothing to search on.");
+        msgtxt.setText("Board " + strTrimmed(board_) + " is not a configured board: there is nothing to search on.");
         return;
     }
     if (axisCount() == 3) {

@@ -19,7 +19,9 @@ struct Checked {
 
 constexpr double kShortMax = 32767;
 constexpr double kLinesMax = 16383;
-constexpr double kFollowingErrorMax = 65535;
+// Servo boards take a following error of at most 32767 counts, closed-loop steppers 65535.
+constexpr double kServoFollowingErrorMax = 32767;
+constexpr double kStepperFollowingErrorMax = 65535;
 constexpr double kSamplePeriodMax = 255;
 constexpr double kServoFindRpmMax = 1048576;
 
@@ -41,7 +43,7 @@ void visitFields(const ServoAxisSettings& a, auto&& f)
     f(Checked{"Derivative Sample Period", double(a.DerivPeriod), 0, kSamplePeriodMax});
     f(Checked{"Integration Limit", double(a.IntgLimit), 0, kShortMax});
     f(Checked{"Find Velocity", a.FindRpm, 1, kServoFindRpmMax});
-    f(Checked{"Following Error", double(a.FollowingError), 1, kFollowingErrorMax});
+    f(Checked{"Following Error", double(a.FollowingError), 1, kServoFollowingErrorMax});
 }
 
 void visitFields(const StepperAxisSettings& a, auto&& f)
@@ -57,7 +59,7 @@ void visitFields(const ClosedLoopAxisSettings& a, auto&& f)
     f(Checked{"Lines/Rev", double(a.LinesPerRev), 1, kLinesMax});
     visitCommon(a, f);
     f(Checked{"Find Velocity", double(a.FindRpm), 1, kShortMax});
-    f(Checked{"Following Error", double(a.FollowingError), 1, kFollowingErrorMax});
+    f(Checked{"Following Error", double(a.FollowingError), 1, kStepperFollowingErrorMax});
 }
 
 std::string describe(int axis, const Checked& c)

@@ -65,7 +65,7 @@ bool settleUnsavedEdits(App& app, BoardGroup group)
     if (!isBoardId(shown) || app.SettingsChanged[static_cast<std::size_t>(shown)] == 0) return true;
     Wizard* wizard = LoadedWizardOf(app, group);
     const std::int16_t option = OptionOf(app, group);
-    const std::string boardText(wizard ? wizard->declaration().boardText : modelNameOf(app.BoardType[static_cast<std::size_t>(shown)]));
+    const std::string boardText(wizard ? wizard->kind().boardText : modelNameOf(app.BoardType[static_cast<std::size_t>(shown)]));
     const std::int16_t answer =
         AskSaveSettings(app, "Save " + boardText + strSigned(shown) + ", with Option" + strSigned(option) + "?");
     if (answer == AnswerCancel) return false;
@@ -91,12 +91,6 @@ Wizard& WizardOf(App& app, BoardGroup group)
 Wizard* LoadedWizardOf(App& app, BoardGroup group)
 {
     return visitWizardClass(group, [&]<class W>() -> Wizard* { return app.loaded<W>(); });
-}
-
-void FormToRecord(App& app, std::int16_t board)
-{
-    if (auto group = groupOfBoard(app, board))
-        if (Wizard* wizard = LoadedWizardOf(app, *group)) wizard->FormToRecord(board);
 }
 
 void RecordToForm(App& app, std::int16_t board)

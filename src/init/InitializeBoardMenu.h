@@ -14,9 +14,8 @@ Wizard& WizardOf(App& app, BoardGroup group);
 // The wizard of a group when it is loaded, else nullptr.
 Wizard* LoadedWizardOf(App& app, BoardGroup group);
 
-// Copies the wizard of the board's group into the board's settings record, and fills it from
-// the record; nothing when the board has no group or its wizard is not loaded (FormToRecord).
-void FormToRecord(App& app, std::int16_t board);
+// Fills the wizard of the board's group from the board's settings record (loading the wizard
+// hidden when needed); nothing when the board has no group.
 void RecordToForm(App& app, std::int16_t board);
 
 // Whether LoadBoardIntoWizard reads the option from the option file or finds it in the

@@ -40,6 +40,11 @@ constexpr float kButtonWidth = 1815;
 constexpr float kButtonHeight = 375;
 constexpr float kButtonGap = 120;
 constexpr int kButtonsPerRow = 5;
+// The rows of buttons start at the left margin; the window is at least wide enough for a full
+// row, its margins and its borders.
+constexpr float kWindowBorders = 120;
+constexpr float kButtonRowsWidth =
+    kMargin + kButtonsPerRow * (kButtonWidth + kButtonGap) - kButtonGap + kMargin + kWindowBorders;
 
 // Spinner values: the up arrow steps towards Min, giving -1, which adds one to the number.
 constexpr int kSpinnerMin = -32768;
@@ -47,38 +52,47 @@ constexpr int kSpinnerMax = 32767;
 
 float axisLeft(int axis) { return kAxisLeft + static_cast<float>(axis - 1) * (kAxisWidth + kAxisGap); }
 
-// The value of an axis field of any sub-record, or nothing when the sub-record lacks it.
-template <class Axis>
-std::optional<double> readField(const Axis& a, AxisField field)
+// Calls `use` with the axis field of a sub-record; nothing when the sub-record lacks it.
+template <class Axis, class Use>
+void withField(Axis& a, AxisField field, Use&& use)
 {
     switch (field) {
     case AxisField::StepsPerRev:
-        if constexpr (requires { a.StepsPerRev; }) return a.StepsPerRev;
+        if constexpr (requires { a.StepsPerRev; }) use(a.StepsPerRev);
         break;
     case AxisField::LinesPerRev:
-        if constexpr (requires { a.LinesPerRev; }) return a.LinesPerRev;
+        if constexpr (requires { a.LinesPerRev; }) use(a.LinesPerRev);
         break;
     case AxisField::EncoderLines:
-        if constexpr (requires { a.EncoderLines; }) return a.EncoderLines;
+        if constexpr (requires { a.EncoderLines; }) use(a.EncoderLines);
         break;
     case AxisField::FollowingError:
-        if constexpr (requires { a.FollowingError; }) return a.FollowingError;
+        if constexpr (requires { a.FollowingError; }) use(a.FollowingError);
         break;
     case AxisField::RefOffset:
-        if constexpr (requires { a.RefOffset; }) return a.RefOffset;
+        if constexpr (requires { a.RefOffset; }) use(a.RefOffset);
         break;
     case AxisField::FindRpm:
-        return a.FindRpm;
+        use(a.FindRpm);
+        break;
     case AxisField::HomeReverse:
-        return a.HomeReverse;
+        use(a.HomeReverse);
+        break;
     case AxisField::IndexReverse:
-        if constexpr (requires { a.IndexReverse; }) return a.IndexReverse;
+        if constexpr (requires { a.IndexReverse; }) use(a.IndexReverse);
         break;
     case AxisField::ClosedLoop:
-        if constexpr (requires { a.ClosedLoop; }) return a.ClosedLoop;
+        if constexpr (requires { a.ClosedLoop; }) use(a.ClosedLoop);
         break;
     }
-    return std::nullopt;
+}
+
+template <class Axis>
+std::optional<double> readField(const Axis& a, AxisField field)
+{
+    std::optional<double> value;
+    withField(a, field, [&](const auto& f) { value = static_cast<double>(f); });
+    return value;
 }
 
 // Stores a value in a field of its own type: whole numbers rounded and kept within the type.
@@ -89,35 +103,7 @@ void store(double& field, double value) { field = value; }
 template <class Axis>
 void writeField(Axis& a, AxisField field, double value)
 {
-    switch (field) {
-    case AxisField::StepsPerRev:
-        if constexpr (requires { a.StepsPerRev; }) store(a.StepsPerRev, value);
-        break;
-    case AxisField::LinesPerRev:
-        if constexpr (requires { a.LinesPerRev; }) store(a.LinesPerRev, value);
-        break;
-    case AxisField::EncoderLines:
-        if constexpr (requires { a.EncoderLines; }) store(a.EncoderLines, value);
-        break;
-    case AxisField::FollowingError:
-        if constexpr (requires { a.FollowingError; }) store(a.FollowingError, value);
-        break;
-    case AxisField::RefOffset:
-        if constexpr (requires { a.RefOffset; }) store(a.RefOffset, value);
-        break;
-    case AxisField::FindRpm:
-        store(a.FindRpm, value);
-        break;
-    case AxisField::HomeReverse:
-        store(a.HomeReverse, value);
-        break;
-    case AxisField::IndexReverse:
-        if constexpr (requires { a.IndexReverse; }) store(a.IndexReverse, value);
-        break;
-    case AxisField::ClosedLoop:
-        if constexpr (requires { a.ClosedLoop; }) store(a.ClosedLoop, value);
-        break;
-    }
+    withField(a, field, [&](auto& f) { store(f, value); });
 }
 
 std::string initState(const App& app, std::int16_t board)
@@ -139,7 +125,7 @@ std::string InitStateCaption(App& app, std::int16_t board, std::string_view boar
 Wizard::Wizard(App& app, const WizardDeclaration& declaration)
     : Form(app.runtime(), std::string(declaration.formName),
            {.caption = std::string(declaration.caption),
-            .width = axisLeft(declaration.axes + 1) + kUnitWidth,
+            .width = std::max(axisLeft(declaration.axes + 1) + kUnitWidth, kButtonRowsWidth),
             .height = 7800}),
       Label2(this, "Label2",
              {.caption = std::string(declaration.banner), .left = kMargin, .top = kMargin, .width = 6000, .height = 375}),
@@ -168,16 +154,16 @@ Wizard::Wizard(App& app, const WizardDeclaration& declaration)
 // stop-mode list, row by row; the row labels stand left of the first frame.
 void Wizard::buildAxes()
 {
-    const float choicesTop = kRowTop + static_cast<float>(declaration_.boxes.size()) * kRowHeight;
-    const float stopTop = choicesTop + static_cast<float>(declaration_.choices.size()) * (kChoiceHeight + 60);
-    const float frameHeight = stopTop + (declaration_.stopModes ? kFieldHeight + kRowTop : 0);
+    const float choicesTop = kRowTop + static_cast<float>(kind().boxes.size()) * kRowHeight;
+    const float stopTop = choicesTop + static_cast<float>(kind().choices.size()) * (kChoiceHeight + 60);
+    const float frameHeight = stopTop + (kind().stopModes ? kFieldHeight + kRowTop : 0);
     for (int a = 1; a <= declaration_.axes; ++a)
         fraAxis.add(a, {.caption = "Axis #" + std::to_string(a), .left = axisLeft(a), .top = kAxisTop,
                         .width = kAxisWidth, .height = frameHeight});
 
     const float unitLeft = axisLeft(declaration_.axes + 1);
     float top = kRowTop;
-    for (const WizardBox& design : declaration_.boxes) {
+    for (const WizardBox& design : kind().boxes) {
         BoxColumn& column = columns_.emplace_back();
         column.design = &design;
         const std::string name(design.name);
@@ -204,7 +190,7 @@ void Wizard::buildAxes()
         for (int a = 1; a <= declaration_.axes; ++a) wireBox(column, a);
 
     top = choicesTop;
-    for (const WizardChoice& design : declaration_.choices) {
+    for (const WizardChoice& design : kind().choices) {
         ChoiceColumn& column = choices_.emplace_back();
         column.design = &design;
         column.frames = std::make_unique<ControlArray<Frame>>(this, std::string(design.frame));
@@ -225,8 +211,8 @@ void Wizard::buildAxes()
     }
 
     lblStopMod.setTop(kAxisTop + stopTop + 30);
-    lblStopMod.setVisible(declaration_.stopModes);
-    for (int a = 1; declaration_.stopModes && a <= declaration_.axes; ++a) {
+    lblStopMod.setVisible(kind().stopModes);
+    for (int a = 1; kind().stopModes && a <= declaration_.axes; ++a) {
         ComboBox& list = cmbStopMod.add(a, {.left = kMargin, .top = stopTop, .width = kBoxWidth + kSpinnerWidth,
                                             .height = kFieldHeight, .container = &fraAxis(a)},
                                         ComboBox::Style::DropDownList);
@@ -243,7 +229,7 @@ void Wizard::wireBox(BoxColumn& column, int axis)
     text.onKeyDown = [this](int&, int) { markChanged(); };
     text.onKeyPress = [this, c, axis](int& key) {
         key = FilterKey(key, c->design->keys);
-        if (key == kKeyEnter && declaration_.enterLeavesBox) leaveBox(*c, axis);
+        if (key == kKeyEnter && kind().enterLeavesBox) leaveBox(*c, axis);
     };
     text.onGotFocus = [&text] {
         text.setSelStart(0);
@@ -261,7 +247,7 @@ void Wizard::wireBox(BoxColumn& column, int axis)
 // Every button in declaration order after Initialize, Save, Load and Done, five to a row.
 void Wizard::buildButtons()
 {
-    for (const WizardButtonDesign& design : declaration_.buttons) {
+    for (const WizardButtonDesign& design : kind().buttons) {
         static constexpr std::string_view kNames[] = {"cmdfindhome", "cmdfindindex", "cmdLoadIO",
                                                       "cmdLoadLimitSw", "Command1", "cmdLoadPID"};
         const auto which = design.button;
@@ -278,7 +264,7 @@ void Wizard::buildButtons()
     for (std::size_t i = 0; i < all.size(); ++i) {
         const auto row = static_cast<float>(i / kButtonsPerRow);
         const auto column = static_cast<float>(i % kButtonsPerRow);
-        all[i]->move(kAxisLeft + column * (kButtonWidth + kButtonGap), firstTop + row * (kButtonHeight + kButtonGap));
+        all[i]->move(kMargin + column * (kButtonWidth + kButtonGap), firstTop + row * (kButtonHeight + kButtonGap));
     }
 }
 
@@ -359,7 +345,7 @@ void Wizard::RecordToForm(std::int16_t board)
                 const WizardOption& pick = set ? choice.design->set() : choice.design->clear();
                 option(pick.name, a).setValue(true);
             }
-            if (declaration_.stopModes) fillStopMode(a, axis->StopMode);
+            if (kind().stopModes) fillStopMode(a, axis->StopMode);
         }
     });
     app_.SettingsChanged[static_cast<std::size_t>(board)] = 0;
@@ -455,7 +441,7 @@ void Wizard::cmdinit_Click()
     FormToRecord(b);
     InitializeBoard(app_, b);
     enableFindButtons(app_.BoardInitState[static_cast<std::size_t>(b)] == 1);
-    setCaption(InitStateCaption(app_, b, std::string(declaration_.boardText)));
+    setCaption(InitStateCaption(app_, b, kind().boardText));
     ShowInitStateInMenu(app_, b);
 }
 
@@ -489,7 +475,7 @@ void Wizard::Form_Load()
 {
     setTop(0);
     setLeft(0);
-    if (declaration_.loadSetsCurrentBoard) app_.CurrentBoard = board();
+    if (kind().loadSetsCurrentBoard) app_.CurrentBoard = board();
 }
 
 void Wizard::Form_Activate() { app_.CurrentBoard = board(); }
@@ -506,7 +492,7 @@ void Wizard::Form_Unload(int& cancel)
     if (isBoardId(b) && app_.SettingsChanged[static_cast<std::size_t>(b)] != 0) {
         const std::int16_t option = OptionOf(app_, declaration_.group);
         const std::string question =
-            "Save " + std::string(declaration_.boardText) + strSigned(b) + ", with Option" + strSigned(option) + "?";
+            "Save " + std::string(kind().boardText) + strSigned(b) + ", with Option" + strSigned(option) + "?";
         const std::int16_t answer = AskSaveSettings(app_, question);
         if (answer == AnswerCancel) {
             cancel = 1;
@@ -525,7 +511,7 @@ void Wizard::Form_Unload(int& cancel)
         }
     }
     BoardShownOf(app_, declaration_.group) = -1;
-    CloseWizardPanels(app_, declaration_.buttons);
+    CloseWizardPanels(app_, kind().buttons);
     if (!isBoardId(b) || app_.BoardInitState[static_cast<std::size_t>(b)] == 0) BoardOf(app_, declaration_.group) = -1;
 }
 

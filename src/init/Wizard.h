@@ -16,10 +16,11 @@ namespace tarvik {
 class App;
 
 // The initialisation wizard of a board-type group. One class serves all seven: a wizard
-// declares its per-axis boxes (with spinner, key set, check, bounds and what leaving the box
-// does), its option pairs, its buttons and which axis field each of them edits; the copies
-// between the window and the board's settings record (FormToRecord, RecordToForm) and every
-// event handler follow from that declaration.
+// declares its name, caption, banner, group and axes, and its kind (WizardKind, shared by the
+// 3-axis and 2/4-axis wizards of a kind): the per-axis boxes (with spinner, key set, check,
+// bounds and what leaving the box does), option pairs and buttons, and which axis field each of
+// them edits. The copies between the window and the board's settings record (FormToRecord,
+// RecordToForm) and every event handler follow from that declaration.
 
 // The axis fields a wizard control can edit. A settings record's axis sub-record holds a
 // subset of them; a wizard declares only fields its group's records have.
@@ -94,12 +95,8 @@ struct WizardButtonDesign {
     std::string_view caption;
 };
 
-struct WizardDeclaration {
-    std::string_view formName;
-    std::string_view caption;   // the design caption
-    std::string_view banner;    // Label2
-    BoardGroup group;
-    int axes;
+// What the 3-axis and 2/4-axis wizards of one kind share.
+struct WizardKind {
     std::string_view boardText; // "Closed Loop Stepper Board": captions and the save question
     std::span<const WizardBox> boxes;
     std::span<const WizardChoice> choices;
@@ -110,6 +107,15 @@ struct WizardDeclaration {
     bool enterLeavesBox;
     // Form_Load also makes the wizard's board the current board.
     bool loadSetsCurrentBoard;
+};
+
+struct WizardDeclaration {
+    std::string_view formName;
+    std::string_view caption; // the design caption
+    std::string_view banner;  // Label2
+    BoardGroup group;
+    int axes;
+    const WizardKind& kind;
 };
 
 inline constexpr std::string_view kStopModeRows[] = {"Decel Mode", "Halt Mode", "Kill Mode"};
@@ -127,6 +133,7 @@ public:
     Wizard(App& app, const WizardDeclaration& declaration);
 
     const WizardDeclaration& declaration() const { return declaration_; }
+    const WizardKind& kind() const { return declaration_.kind; }
     BoardGroup group() const { return declaration_.group; }
     // The board the wizard acts on (its group's board global; -1 none).
     std::int16_t board() const;
@@ -206,7 +213,7 @@ private:
     void secretmsg_Change();
 
     App& app_;
-    const WizardDeclaration& declaration_;
+    const WizardDeclaration declaration_;
     std::vector<BoxColumn> columns_;
     std::vector<ChoiceColumn> choices_;
     std::vector<OptionalButton> buttons_;

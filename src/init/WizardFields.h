@@ -3,7 +3,8 @@
 #include "init/Wizard.h"
 
 // The fields, option pairs and buttons of the wizards, by board kind. The 3-axis and 2/4-axis
-// wizards of one kind share them; the wizards differ only in name, banner, group and axes.
+// wizards of one kind share them; the wizards differ only in name, caption, banner, group and
+// axes.
 namespace tarvik::wizard_fields {
 
 inline constexpr char kWholeKeys[] = "0123456789";
@@ -85,9 +86,44 @@ inline constexpr WizardButtonDesign kServoButtons[] = {
     {WizardButton::PidGains, "PID Gains"},
 };
 
-inline constexpr char kClosedLoopText[] = "Closed Loop Stepper Board";
-inline constexpr char kOpenLoopText[] = "Open Loop Stepper Board";
-inline constexpr char kServoText[] = "Servo Board";
-inline constexpr char kEncoderText[] = "Encoder Board";
+// The kinds. Only the open-loop wizards make their board the current one as they load, and
+// only there does Enter leave a box as typed.
+inline constexpr WizardKind kClosedLoop{
+    .boardText = "Closed Loop Stepper Board",
+    .boxes = kClosedLoopBoxes,
+    .choices = kClosedLoopChoices,
+    .buttons = kClosedLoopButtons,
+    .stopModes = true,
+    .enterLeavesBox = true,
+    .loadSetsCurrentBoard = false,
+};
+inline constexpr WizardKind kOpenLoop{
+    .boardText = "Open Loop Stepper Board",
+    .boxes = kOpenLoopBoxes,
+    .choices = kOpenLoopChoices,
+    .buttons = kOpenLoopButtons,
+    .stopModes = true,
+    .enterLeavesBox = false,
+    .loadSetsCurrentBoard = true,
+};
+inline constexpr WizardKind kServo{
+    .boardText = "Servo Board",
+    .boxes = kServoBoxes,
+    .choices = kServoChoices,
+    .buttons = kServoButtons,
+    .stopModes = true,
+    .enterLeavesBox = true,
+    .loadSetsCurrentBoard = false,
+};
+// Encoder boards never move: encoder lines only, no stop modes, directions or buttons.
+inline constexpr WizardKind kEncoder{
+    .boardText = "Encoder Board",
+    .boxes = kEncoderBoxes,
+    .choices = {},
+    .buttons = {},
+    .stopModes = false,
+    .enterLeavesBox = true,
+    .loadSetsCurrentBoard = false,
+};
 
 } // namespace tarvik::wizard_fields

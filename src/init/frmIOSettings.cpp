@@ -1,6 +1,5 @@
 #include "init/frmIOSettings.h"
 
-#include "app/HelpTopics.h"
 #include "driver/BoardTypes.h"
 #include "init/SettingsMasks.h"
 
@@ -47,8 +46,7 @@ constexpr float kUpperRowOffset = 90;
 constexpr float kLowerRowOffset = 360;
 
 const SetupDialogDesign kDesign{
-    .form = {.caption = "Set IO Port Polarity And Direction", .width = 5400, .height = 3900,
-             .helpTopic = helpTopicOf("frmIOSettings")},
+    .form = {.caption = "Set IO Port Polarity And Direction", .width = 5400, .height = 3900},
     .menuMask = -1,
     .panelFlag = &SharedState::IoPanelOpen,
     .runOrder = RunOrder::StoreThenSend,

@@ -1,6 +1,5 @@
 #include "init/frmLimSwSettings.h"
 
-#include "app/HelpTopics.h"
 #include "driver/BoardTypes.h"
 #include "init/SettingsMasks.h"
 
@@ -37,8 +36,7 @@ constexpr float kNonInvertingLegendOffset = 810;
 constexpr float kEnableLegendOffset = 1140;
 
 const SetupDialogDesign kDesign{
-    .form = {.caption = "Set Limit Switch Input Polarity", .width = 6360, .height = 4380,
-             .helpTopic = helpTopicOf("frmLimSwSettings")},
+    .form = {.caption = "Set Limit Switch Input Polarity", .width = 6360, .height = 4380},
     .menuMask = -1,
     .panelFlag = &SharedState::LimitPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
@@ -54,9 +52,9 @@ const SetupDialogDesign kDesign{
 
 // The polarity fields of an axis sub-record in column order: reverse, home, forward.
 template <class AxisSettings>
-std::array<std::int16_t*, 3> polarityFields(AxisSettings& axis)
+auto polarityFields(AxisSettings& axis)
 {
-    return {&axis.ReverseLimitInverted, &axis.HomeInverted, &axis.ForwardLimitInverted};
+    return std::array{&axis.ReverseLimitInverted, &axis.HomeInverted, &axis.ForwardLimitInverted};
 }
 
 } // namespace
@@ -83,7 +81,7 @@ void frmLimSwSettings::buildAxisFrame(int axis)
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const InputColumn& column = columns_[c];
         const float left = kFirstColumn + kColumnPitch * static_cast<float>(c);
-        column.head.add(axis - 1, {.caption = kColumnHeads[c], .left = left, .top = 240, .width = 375,
+        column.head.add(axis - 1, {.caption = kColumnHeads[c], .left = left, .top = 240, .width = kColumnPitch,
                                    .height = 195, .container = &frame});
         Frame& pair = Frame1.add((axis - 1) * 3 + static_cast<int>(c),
                                  {.left = left, .top = kPairTop, .width = 330, .height = 600, .container = &frame});
@@ -140,38 +138,34 @@ void frmLimSwSettings::layoutFor(std::int16_t typeCode)
 void frmLimSwSettings::loadSettings(std::int16_t typeCode, std::int16_t board)
 {
     const int axes = axisCountOf(typeCode).value_or(0);
-    visitRecord(app().Settings, typeCode, board, [&](auto& record) {
-        for (int axis = 1; axis <= axes; ++axis) {
-            auto* settings = record.axis(axis);
-            if (settings == nullptr) continue;
-            const auto fields = polarityFields(*settings);
+    for (int axis = 1; axis <= axes; ++axis) {
+        visitAxis(app().Settings, typeCode, board, axis, [&](const auto& settings) {
+            const auto fields = polarityFields(settings);
             for (std::size_t c = 0; c < columns_.size(); ++c) {
                 const InputColumn& column = columns_[c];
                 (*fields[c] != 0 ? column.inverting(axis) : column.nonInverting(axis)).setValue(true);
-                const bool enabled = (settings->LimitEnableBits & column.enableBit) != 0;
+                const bool enabled = (settings.LimitEnableBits & column.enableBit) != 0;
                 column.enable(axis).setValue(enabled ? CheckBox::Checked : CheckBox::Unchecked);
             }
-        }
-    });
+        });
+    }
 }
 
 void frmLimSwSettings::storeSettings(std::int16_t typeCode, std::int16_t board)
 {
     const int axes = axisCountOf(typeCode).value_or(0);
-    visitRecord(app().Settings, typeCode, board, [&](auto& record) {
-        for (int axis = 1; axis <= axes; ++axis) {
-            auto* settings = record.axis(axis);
-            if (settings == nullptr) continue;
-            const auto fields = polarityFields(*settings);
+    for (int axis = 1; axis <= axes; ++axis) {
+        visitAxis(app().Settings, typeCode, board, axis, [&](auto& settings) {
+            const auto fields = polarityFields(settings);
             std::int16_t enableBits = 0;
             for (std::size_t c = 0; c < columns_.size(); ++c) {
                 const InputColumn& column = columns_[c];
                 *fields[c] = column.inverting(axis).value() ? -1 : 0;
                 if (column.enable(axis).value() == CheckBox::Checked) enableBits |= column.enableBit;
             }
-            settings->LimitEnableBits = enableBits;
-        }
-    });
+            settings.LimitEnableBits = enableBits;
+        });
+    }
 }
 
 DriverStatus frmLimSwSettings::sendSettings(std::int16_t typeCode, std::int16_t board)

@@ -1,6 +1,5 @@
 #include "init/frmStepOutMode.h"
 
-#include "app/HelpTopics.h"
 #include "driver/BoardTypes.h"
 #include "init/SettingsMasks.h"
 
@@ -11,8 +10,7 @@ namespace tarvik {
 namespace {
 
 const SetupDialogDesign kDesign{
-    .form = {.caption = "Set Step Output Mode and Polarity", .width = 5640, .height = 3360,
-             .helpTopic = helpTopicOf("frmStepOutMode")},
+    .form = {.caption = "Set Step Output Mode and Polarity", .width = 5640, .height = 3360},
     .menuMask = static_cast<std::int16_t>(maskBitOf(BoardGroup::OpenLoop3) | maskBitOf(BoardGroup::ClosedLoop3) |
                                           maskBitOf(BoardGroup::OpenLoop4) | maskBitOf(BoardGroup::ClosedLoop4)),
     .panelFlag = &SharedState::StepOutPanelOpen,

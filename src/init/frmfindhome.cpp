@@ -109,7 +109,12 @@ std::int16_t frmfindhome::WaitHomeMove(int axis)
 bool frmfindhome::homeMoveEnded(int axis)
 {
     const std::int16_t result = WaitHomeMove(axis);
-    if (result != ZEVA_noError && result != kWaitEndedOtherwise) showStatus(result);
+    if (result != ZEVA_noError && result != kWaitEndedOtherwise) {
+        showStatus(result);
+        // The axis can no longer be watched: stop it rather than leave it searching once the
+        // panel can be closed (a kill that fails is reported).
+        killSearch();
+    }
     return result == ZEVA_noError;
 }
 

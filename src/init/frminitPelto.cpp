@@ -12,13 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  4 Axis Pelto Encoder  ",
     .group = BoardGroup::Encoder,
     .axes = 4,
-    .boardText = wizard_fields::kEncoderText,
-    .boxes = wizard_fields::kEncoderBoxes,
-    .choices = {},
-    .buttons = {},
-    .stopModes = false,
-    .enterLeavesBox = true,
-    .loadSetsCurrentBoard = false,
+    .kind = wizard_fields::kEncoder,
 };
 
 } // namespace

@@ -12,13 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  3 Axis Kadrel-Servo  ",
     .group = BoardGroup::Servo3,
     .axes = 3,
-    .boardText = wizard_fields::kServoText,
-    .boxes = wizard_fields::kServoBoxes,
-    .choices = wizard_fields::kServoChoices,
-    .buttons = wizard_fields::kServoButtons,
-    .stopModes = true,
-    .enterLeavesBox = true,
-    .loadSetsCurrentBoard = false,
+    .kind = wizard_fields::kServo,
 };
 
 } // namespace

@@ -12,13 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  2/4 Axis Kadrel-Servo  ",
     .group = BoardGroup::Servo4,
     .axes = 4,
-    .boardText = wizard_fields::kServoText,
-    .boxes = wizard_fields::kServoBoxes,
-    .choices = wizard_fields::kServoChoices,
-    .buttons = wizard_fields::kServoButtons,
-    .stopModes = true,
-    .enterLeavesBox = true,
-    .loadSetsCurrentBoard = false,
+    .kind = wizard_fields::kServo,
 };
 
 } // namespace

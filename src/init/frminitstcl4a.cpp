@@ -12,13 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  2/4 Axis Kadrel-CL  ",
     .group = BoardGroup::ClosedLoop4,
     .axes = 4,
-    .boardText = wizard_fields::kClosedLoopText,
-    .boxes = wizard_fields::kClosedLoopBoxes,
-    .choices = wizard_fields::kClosedLoopChoices,
-    .buttons = wizard_fields::kClosedLoopButtons,
-    .stopModes = true,
-    .enterLeavesBox = true,
-    .loadSetsCurrentBoard = false,
+    .kind = wizard_fields::kClosedLoop,
 };
 
 } // namespace

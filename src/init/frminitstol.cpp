@@ -12,13 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  3 Axis Kadrel-OL  ",
     .group = BoardGroup::OpenLoop3,
     .axes = 3,
-    .boardText = wizard_fields::kOpenLoopText,
-    .boxes = wizard_fields::kOpenLoopBoxes,
-    .choices = wizard_fields::kOpenLoopChoices,
-    .buttons = wizard_fields::kOpenLoopButtons,
-    .stopModes = true,
-    .enterLeavesBox = false,
-    .loadSetsCurrentBoard = true,
+    .kind = wizard_fields::kOpenLoop,
 };
 
 } // namespace

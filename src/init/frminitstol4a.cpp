@@ -12,13 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  2/4 Axis Kadrel-OL  ",
     .group = BoardGroup::OpenLoop4,
     .axes = 4,
-    .boardText = wizard_fields::kOpenLoopText,
-    .boxes = wizard_fields::kOpenLoopBoxes,
-    .choices = wizard_fields::kOpenLoopChoices,
-    .buttons = wizard_fields::kOpenLoopButtons,
-    .stopModes = true,
-    .enterLeavesBox = false,
-    .loadSetsCurrentBoard = true,
+    .kind = wizard_fields::kOpenLoop,
 };
 
 } // namespace

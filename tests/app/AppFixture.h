@@ -1,44 +1,36 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
-#include "app/HeadlessProgram.h"
-#include "app/StartUp.h"
 #include "app/frmerrmsg.h"
 #include "app/mditarvik.h"
 #include "init/ScratchDirectory.h"
+#include "kit/ProgramTest.h"
 
 namespace tarvik::testing {
 
-// A fresh program in a scratch working directory, its single-instance lock inside it, and the
-// error window answered OK unless a test says otherwise.
-class AppTest : public ::testing::Test {
+// The kit's program fixture with the main window at hand and the simulated boards chosen per
+// start: each start() begins with a fresh program, so one test can start several in turn.
+class AppTest : public kit::ProgramTest {
 protected:
     void makeProgram(std::optional<std::vector<SimBoardSpec>> boards = std::nullopt)
     {
-        program = std::make_unique<HeadlessProgram>(HeadlessProgram::Options{.boards = std::move(boards)});
+        renewProgram({.boards = std::move(boards)});
     }
 
     bool start(std::optional<std::vector<SimBoardSpec>> boards = std::nullopt)
     {
         makeProgram(std::move(boards));
-        return startProgram(app(), options());
+        return ProgramTest::start();
     }
 
-    static StartOptions options() { return {.lockFile = "tarvik.lock"}; }
+    StartOptions options() const { return startOptions(); }
 
-    App& app() { return program->app(); }
-    HeadlessHost& host() { return program->host(); }
-    UserInput& input() { return program->runtime().input(); }
+    UserInput& input() { return runtime().input(); }
     mditarvik& main() { return *app().loaded<mditarvik>(); }
     MenuItem& item(std::string_view name) { return *main().menu(name); }
-
-    ScratchDirectory scratch;
-    std::unique_ptr<HeadlessProgram> program;
 };
 
 } // namespace tarvik::testing

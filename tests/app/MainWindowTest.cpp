@@ -36,20 +36,20 @@ TEST_F(MainWindowTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunning)
     OpenChildWindow(stubborn);
     EXPECT_TRUE(input().choose(item("filequitmu")));
     EXPECT_EQ(app().QuitRequested, 1);
-    EXPECT_FALSE(program->runtime().ended());
+    EXPECT_FALSE(runtime().ended());
     EXPECT_TRUE(main().isLoaded());
     EXPECT_TRUE(stubborn.isLoaded());
 
     stubborn.refuse = false;
     EXPECT_TRUE(input().choose(item("filequitmu")));
-    EXPECT_TRUE(program->runtime().ended());
+    EXPECT_TRUE(runtime().ended());
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowQuitsToo)
 {
     EXPECT_TRUE(input().close(main()));
     EXPECT_EQ(app().QuitRequested, 1);
-    EXPECT_TRUE(program->runtime().ended());
+    EXPECT_TRUE(runtime().ended());
 }
 
 TEST_F(MainWindowTest, OpeningAnOpenWindowBringsItBackAsItWas)
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, OpeningAnOpenWindowBringsItBackAsItWas)
     EXPECT_EQ(&app().form<StubbornWindow>(), &stubborn);
     EXPECT_EQ(stubborn.windowState(), WindowState::Normal);
     EXPECT_EQ(stubborn.caption(), "edited");
-    EXPECT_EQ(program->runtime().activeForm(), &stubborn);
+    EXPECT_EQ(runtime().activeForm(), &stubborn);
 
     EXPECT_TRUE(input().setWindowState(stubborn, WindowState::Minimized));
     OpenChildWindow(stubborn, Opening::ShowOnly);

@@ -37,7 +37,7 @@ TEST_F(ShellTest, TheErrorWindowShowsItsMessageOverTheMainWindowAndOkGoesOn)
     EXPECT_EQ(left, 2500);
     EXPECT_EQ(top, 2800);
     EXPECT_EQ(app().loaded<frmerrmsg>(), nullptr);
-    EXPECT_FALSE(program->runtime().ended());
+    EXPECT_FALSE(runtime().ended());
 }
 
 TEST_F(ShellTest, AnErrorRaisedWhileTheErrorWindowIsOpenIsShownAfterIt)
@@ -66,9 +66,9 @@ TEST_F(ShellTest, AnErrorRaisedWhileTheErrorWindowIsOpenIsShownAfterIt)
 TEST_F(ShellTest, QuitTarvikInTheErrorWindowEndsTheProgram)
 {
     host().onModal("frmerrmsg", [](Form& form) { form.runtime().input().click(static_cast<frmerrmsg&>(form).quitcmd); });
-    program->runtime().schedule(0, [&] { ShowErrorMessage(app(), "status 6: failure"); });
-    program->runtime().wait(1);
-    EXPECT_TRUE(program->runtime().ended());
+    runtime().schedule(0, [&] { ShowErrorMessage(app(), "status 6: failure"); });
+    runtime().wait(1);
+    EXPECT_TRUE(runtime().ended());
 }
 
 TEST_F(ShellTest, AskSaveSettingsLeavesTheAnswerOfEachButtonAndTheCloseBoxCancels)

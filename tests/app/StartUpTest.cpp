@@ -25,9 +25,9 @@ TEST_F(StartUpTest, BuiltInBoardsFillTheBoardTableAndTheInitializeBoardMenu)
 {
     ASSERT_TRUE(start());
     EXPECT_TRUE(main().visible());
-    EXPECT_EQ(program->runtime().mainForm(), &main());
+    EXPECT_EQ(runtime().mainForm(), &main());
     EXPECT_TRUE(app().loaded<frmpicture>() != nullptr);
-    EXPECT_EQ(program->runtime().forms().back()->name(), "frmpicture");
+    EXPECT_EQ(runtime().forms().back()->name(), "frmpicture");
 
     const std::array<std::int16_t, 8> types{-1, 0, 1, 2, 11, 12, 13, 14};
     EXPECT_EQ(app().BoardType, types);
@@ -86,7 +86,6 @@ TEST_F(StartUpTest, EachBoardClassSwitchesOnItsOwnMenus)
         EXPECT_EQ(item("steppermu").enabled(), c.stepper);
         EXPECT_EQ(item("stepclmu").enabled(), c.closedLoop);
         EXPECT_EQ(main().bidmu(2).caption(), "ID 2: No Board");
-        program.reset();
     }
 }
 
@@ -133,14 +132,14 @@ TEST_F(StartUpTest, NoConfiguredBoardShowsTheMessageAndEndsTheProgram)
     EXPECT_EQ(host().modalShows()[0].text,
               "Tarvik could not find any Quorvane Motion Control boards configured. Please run the Board "
               "Configuration Utility, in order to configure boards before running Tarvik.");
-    EXPECT_TRUE(program->runtime().ended());
-    EXPECT_TRUE(program->runtime().forms().empty());
+    EXPECT_TRUE(runtime().ended());
+    EXPECT_TRUE(runtime().forms().empty());
 }
 
 TEST_F(StartUpTest, AFailingConfigurationCallEndsTheProgram)
 {
     makeProgram();
-    program->driver().injectFault("get_bd_config", 6);
+    driver().injectFault("get_bd_config", 6);
     EXPECT_FALSE(startProgram(app(), options()));
     ASSERT_EQ(host().modalShows().size(), 1u);
     EXPECT_TRUE(host().modalShows()[0].text.starts_with("Tarvik could not find any"));
@@ -161,7 +160,7 @@ TEST_F(StartUpTest, QuitFromTheErrorWindowEndsTheStartUp)
     makeProgram(std::vector<SimBoardSpec>{});
     host().onModal("frmerrmsg", [](Form& form) { form.runtime().input().click(static_cast<frmerrmsg&>(form).quitcmd); });
     EXPECT_FALSE(startProgram(app(), options()));
-    EXPECT_TRUE(program->runtime().ended());
+    EXPECT_TRUE(runtime().ended());
 }
 
 TEST_F(StartUpTest, ASecondInstanceIsRefusedUntilTheFirstHasEnded)
@@ -173,10 +172,10 @@ TEST_F(StartUpTest, ASecondInstanceIsRefusedUntilTheFirstHasEnded)
     ASSERT_EQ(second.host().messageBoxes().size(), 1u);
     EXPECT_TRUE(second.host().messageBoxes()[0].text.starts_with("Tarvik is already running.")) << second.host().messageBoxes()[0].text;
     EXPECT_TRUE(second.runtime().ended());
-    EXPECT_FALSE(program->runtime().ended());
+    EXPECT_FALSE(runtime().ended());
 
     EXPECT_TRUE(input().choose(item("filequitmu")));
-    EXPECT_TRUE(program->runtime().ended());
+    EXPECT_TRUE(runtime().ended());
     HeadlessProgram third;
     EXPECT_TRUE(startProgram(third.app(), options()));
 }
@@ -193,7 +192,6 @@ TEST_F(StartUpTest, ThePreferenceFileIsCreatedWhenMissingAndKeptWhenPresent)
     std::vector<std::uint8_t> fresh;
     for (int id = 0; id < 8; ++id) fresh.insert(fresh.end(), {1, 0, 0, 0});
     EXPECT_EQ(fileBytes("Moxel.prf"), fresh);
-    program.reset();
 
     std::vector<std::uint8_t> mine = fresh;
     mine[4] = 7, mine[6] = 1;
@@ -211,7 +209,6 @@ TEST_F(StartUpTest, ADamagedPreferenceFileIsReplacedOnlyWhenTheUserAgrees)
     ASSERT_EQ(host().messageBoxes().size(), 1u);
     EXPECT_NE(host().messageBoxes()[0].text.find("Replace the preference file Moxel.prf"), std::string::npos);
     EXPECT_EQ(fileBytes("Moxel.prf"), (std::vector<std::uint8_t>{1, 0, 0}));
-    program.reset();
 
     makeProgram();
     host().answerMessageBox(msgbox::Yes);

@@ -263,6 +263,14 @@ TEST_F(InitSequenceTest, ARecordWithAValueOutOfRangeIsNotSent)
     EXPECT_FALSE(InitializeBoard(app(), kServo3));
     EXPECT_THAT(lastErrorMessage(), HasSubstr("axis 3: Stop Mode is 4, outside 1 to 3."));
 
+    // A following error a closed-loop stepper takes is too large for a servo board.
+    app().Settings.Servo4SettingsTable[kServo4].Axis[0].FollowingError = 40000;
+    EXPECT_FALSE(InitializeBoard(app(), kServo4));
+    EXPECT_THAT(lastErrorMessage(), HasSubstr("axis 1: Following Error is 40000, outside 1 to 32767."));
+    app().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[0].FollowingError = 40000;
+    EXPECT_TRUE(InitializeBoard(app(), kClosedLoop4));
+    takeCalls();
+
     EXPECT_FALSE(InitializeBoard(app(), 0));
     EXPECT_FALSE(InitializeBoard(app(), 8));
     EXPECT_TRUE(takeCalls().empty());

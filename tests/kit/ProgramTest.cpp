@@ -1,7 +1,5 @@
 #include "kit/ProgramTest.h"
 
-#include "app/StartUp.h"
-
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
@@ -57,7 +55,15 @@ void ProgramTest::TearDown()
     program_.reset();
 }
 
-bool ProgramTest::start() { return startProgram(app(), {.lockFile = directory() / "tarvik.lock"}); }
+bool ProgramTest::start() { return startProgram(app(), startOptions()); }
+
+StartOptions ProgramTest::startOptions() const { return {.lockFile = directory() / "tarvik.lock"}; }
+
+void ProgramTest::renewProgram(const HeadlessProgram::Options& options)
+{
+    program_.reset();
+    program_ = std::make_unique<HeadlessProgram>(options);
+}
 
 void ProgramTest::require(bool done, std::string_view action, const Control& control)
 {

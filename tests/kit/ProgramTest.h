@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HeadlessProgram.h"
+#include "app/StartUp.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,11 @@ protected:
     // The program's start-up, with its single-instance lock in the test's directory. False
     // when the program ended during start-up.
     bool start();
+    // The start options start() uses, for a further program a test starts by hand.
+    StartOptions startOptions() const;
+    // Ends the program and puts a fresh one, built with `options`, in its place; the old one
+    // goes first, so that its single-instance lock is free again.
+    void renewProgram(const HeadlessProgram::Options& options);
 
     // ---- What a user does -----------------------------------------------------------------
     void type(Control& control, std::string_view text);

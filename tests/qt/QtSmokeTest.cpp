@@ -15,13 +15,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFontInfo>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -177,6 +181,40 @@ TEST_F(QtSmokeTest, ControlsArePlacedInPixelsAtTheScreenDpi)
     EXPECT_EQ(mirrorOf(dialog().valuetxt).widget().pos(), QPoint(toPixels(1440), toPixels(240)));
     dialog().valuetxt.setVisible(false);
     EXPECT_TRUE(mirrorOf(dialog().valuetxt).widget().isHidden());
+
+    // Controls are drawn in the small font the positions were made for, and list rows are one
+    // text line high, so that a list shows as many rows as its height was made for.
+    EXPECT_EQ(mirrorOf(dialog().runcmd).widget().font().pointSizeF(), 8.0);
+    auto& list = static_cast<QListWidget&>(mirrorOf(dialog().boardlist).widget());
+    EXPECT_LE(list.sizeHintForRow(0), QFontInfo(list.font()).pixelSize() * 5 / 4 + 1);
+}
+
+TEST_F(QtSmokeTest, AChildWindowWithoutCaptionIsABackdropBehindTheOthers)
+{
+    auto& backdrop = runtime.instance<SmokeBackdrop>(runtime);
+    backdrop.show();
+    auto* frame = qobject_cast<QMdiSubWindow*>(qt.renderer()->windowOf(backdrop));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QMdiArea& area = qt.renderer()->mainWindow().mdiArea();
+    const auto lowest = [&] {
+        for (QObject* child : area.viewport()->children())
+            if (auto* window = qobject_cast<QMdiSubWindow*>(child)) return window;
+        return static_cast<QMdiSubWindow*>(nullptr);
+    };
+    EXPECT_EQ(lowest(), frame);
+
+    // Activated (as a click on it does), it is the active form, and still behind the others.
+    area.setActiveSubWindow(frame);
+    settle();
+    EXPECT_EQ(runtime.activeForm(), &backdrop);
+    EXPECT_EQ(lowest(), frame);
+
+    // A caption makes it an ordinary child window.
+    backdrop.setCaption("Picture");
+    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_NE(qt.renderer()->windowOf(dialog()), nullptr);
 }
 
 TEST_F(QtSmokeTest, TheMenuBarFollowsTheMainFormsMenus)
@@ -186,6 +224,8 @@ TEST_F(QtSmokeTest, TheMenuBarFollowsTheMainFormsMenus)
     EXPECT_EQ(bar->actions()[0]->text(), "&File");
     ASSERT_NE(actionOf(main().openmu), nullptr);
     EXPECT_TRUE(actionOf(main().sepmu)->isSeparator());
+    // Styles show a separator's text as a heading: the "-" caption is not shown.
+    EXPECT_TRUE(actionOf(main().sepmu)->text().isEmpty());
 
     actionOf(main().openmu)->trigger();
     EXPECT_EQ(main().opens, 1);
@@ -213,10 +253,18 @@ TEST_F(QtSmokeTest, ModalFormsAndMessageBoxesRunNestedLoops)
     });
     EXPECT_EQ(runtime.msgBox("Save the settings?", msgbox::YesNoCancel + msgbox::Question), msgbox::No);
 
+    // A modal form is a dialog with a close box and nothing to minimise or maximise it.
     auto& question = runtime.instance<SmokeQuestion>(runtime);
-    QTimer::singleShot(0, [&] { click(mirrorOf(question.okcmd).widget()); });
+    Qt::WindowFlags shownWith;
+    QTimer::singleShot(0, [&] {
+        shownWith = qt.renderer()->windowOf(question)->windowFlags();
+        click(mirrorOf(question.okcmd).widget());
+    });
     EXPECT_TRUE(question.showModal());
     EXPECT_TRUE(question.accepted);
+    EXPECT_TRUE(shownWith.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(shownWith.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(shownWith.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(qt.renderer()->windowOf(question), nullptr);
 }
 
@@ -271,6 +319,21 @@ TEST_F(QtSmokeTest, F1OpensTheHelpViewerAtTheFormsTopic)
         if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible()) viewer = browser;
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->toPlainText().contains("Load Value"));
+
+    // Help asked for from a modal window belongs to that window, which would block it otherwise.
+    auto& question = runtime.instance<SmokeQuestion>(runtime);
+    question.setHelpTopic(42);
+    QWindow* helpOwner = nullptr;
+    QWindow* modalWindow = nullptr;
+    QTimer::singleShot(0, [&] {
+        sendKey(mirrorOf(question.okcmd).widget(), Qt::Key_F1, QString());
+        modalWindow = qt.renderer()->windowOf(question)->windowHandle();
+        helpOwner = viewer->windowHandle()->transientParent();
+        click(mirrorOf(question.okcmd).widget());
+    });
+    EXPECT_TRUE(question.showModal());
+    EXPECT_NE(modalWindow, nullptr);
+    EXPECT_EQ(helpOwner, modalWindow);
 }
 
 TEST_F(QtSmokeTest, ClosingTheMainWindowEndsTheProgram)

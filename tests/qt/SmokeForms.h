@@ -54,6 +54,12 @@ private:
     void runcmd_Click();
 };
 
+// A child window without a caption: the main window's backdrop.
+class SmokeBackdrop : public Form {
+public:
+    explicit SmokeBackdrop(Runtime& runtime) : Form(runtime, "smokebackdrop", {.width = 9000, .height = 5000}) {}
+};
+
 // A modal question with OK and Cancel.
 class SmokeQuestion : public Form {
 public:

@@ -2,8 +2,8 @@
 
 #include "forms/qt/ControlWidget.h"
 
-#include <QGroupBox>
 #include <QLabel>
+#include <QWidget>
 
 namespace tarvik {
 
@@ -20,13 +20,19 @@ protected:
 };
 
 // A frame holds the widgets of the controls it contains, placed relative to its own corner.
-class FrameWidget final : public QGroupBox, public ControlWidget {
+// Its etched border runs through the middle of the caption's line and the caption stands on
+// it, so that contained controls placed just below the caption stay clear of the border.
+class FrameWidget final : public QWidget, public ControlWidget {
 public:
     FrameWidget(Frame& frame, InputBridge& bridge, QWidget* parent);
     QWidget& widget() override { return *this; }
 
 protected:
     void refresh() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
 };
 
 } // namespace tarvik

@@ -3,6 +3,7 @@
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/ControlWidgetFactory.h"
 #include "forms/qt/EventHook.h"
+#include "forms/qt/FormFont.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/runtime/Control.h"
@@ -29,6 +30,12 @@ void fill(QWidget& frame, QWidget& surface)
     layout->addWidget(&surface);
 }
 
+bool isBackdrop(const QMdiSubWindow& child) { return child.windowFlags().testFlag(Qt::FramelessWindowHint); }
+
+// A modal window has a title and a close box; it is neither minimised nor maximised.
+constexpr Qt::WindowFlags kDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
 Qt::WindowStates qtStateOf(WindowState state)
 {
     switch (state) {
@@ -45,6 +52,7 @@ FormView::FormView(Form& form, InputBridge& bridge, MainWindow& main)
     : form_(form), bridge_(bridge), main_(main), surface_(new QWidget)
 {
     surface_->setFocusPolicy(Qt::NoFocus);
+    surface_->setFont(formFont());
     surfaceHook_ = new EventHook(*surface_, [this](QEvent& event) { return surfaceEvent(event); });
     for (Control* control : form.controls()) addControl(*control);
 }
@@ -116,13 +124,18 @@ void FormView::reframe()
     case FrameKind::Main: main_.bind(form_, *surface_); break;
     case FrameKind::Child:
         child_ = new FormFrame<QMdiSubWindow>(bridge_, false);
+        // Activation raises a child window; a backdrop goes straight back behind the others.
+        new EventHook(*child_, [frame = child_.data()](QEvent& event) {
+            if (event.type() == QEvent::ZOrderChange && isBackdrop(*frame)) frame->lower();
+            return false;
+        });
         child_->setWidget(surface_);
         main_.mdiArea().addSubWindow(child_);
         child_->link(&form_);
         break;
     case FrameKind::Dialog:
     case FrameKind::Window:
-        window_ = new FormFrame<QWidget>(bridge_, true, &main_, wanted == FrameKind::Dialog ? Qt::Dialog : Qt::Window);
+        window_ = new FormFrame<QWidget>(bridge_, true, &main_, wanted == FrameKind::Dialog ? kDialogFlags : Qt::Window);
         if (wanted == FrameKind::Dialog) window_->setWindowModality(Qt::ApplicationModal);
         fill(*window_, *surface_);
         window_->link(&form_);
@@ -192,7 +205,23 @@ void FormView::showVisibility()
 
 void FormView::applyCaption()
 {
-    if (QWidget* frame = frameWidget()) frame->setWindowTitle(toQString(form_.caption()));
+    QWidget* frame = frameWidget();
+    if (!frame) return;
+    frame->setWindowTitle(toQString(form_.caption()));
+    if (kind_ == FrameKind::Child) applyBackdrop();
+}
+
+// A child window without a caption has no title bar and no border and stays behind the other
+// child windows: it is a backdrop of the main window's area, not a window of its own.
+void FormView::applyBackdrop()
+{
+    const bool backdrop = form_.caption().empty();
+    if (isBackdrop(*child_) == backdrop) return;
+    auto scope = bridge_.mirrorScope();
+    const bool shown = child_->isVisible();
+    child_->setWindowFlag(Qt::FramelessWindowHint, backdrop);
+    if (shown) child_->show();
+    if (backdrop) child_->lower();
 }
 
 void FormView::applyGeometry()

@@ -53,6 +53,7 @@ private:
     QWidget* frameWidget() const;
     void showVisibility();
     void applyCaption();
+    void applyBackdrop();
     void applyGeometry();
     void applyWindowState();
     void applyZOrder();

@@ -5,8 +5,13 @@
 #include "forms/runtime/ListControls.h"
 #include "forms/runtime/UserInput.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvik {
 
@@ -22,6 +27,25 @@ QStringList rowsOf(const ListControl& list)
 
 void focusControl(UserInput& input, Control& control) { input.focus(control); }
 
+// List rows one text line high, as the forms' list heights count them (a line is about 1.25
+// times the font's size; some fonts report a far larger line height). The style's padded rows
+// would leave the last rows of a list out of sight.
+class TextLineRows final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const int line = static_cast<int>(std::ceil(QFontInfo(option.font).pixelSize() * kLineToFontSize));
+        size.setHeight(std::min(option.fontMetrics.height(), line));
+        return size;
+    }
+
+private:
+    static constexpr double kLineToFontSize = 1.25;
+};
+
 } // namespace
 
 ListBoxWidget::ListBoxWidget(ListBox& list, InputBridge& bridge, QWidget* parent) : QListWidget(parent), ControlWidget(list, bridge)
@@ -29,6 +53,7 @@ ListBoxWidget::ListBoxWidget(ListBox& list, InputBridge& bridge, QWidget* parent
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+    setItemDelegate(new TextLineRows(this));
     watch(*this);
     watch(*viewport());
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -67,7 +67,8 @@ void MenuBarMirror::mirror(const MenuItem& item, QAction& action) const
 {
     auto scope = bridge_.mirrorScope();
     action.setSeparator(item.isSeparator());
-    action.setText(toQString(item.caption()));
+    // Styles that draw a separator's text show it as a section heading: a separator has none.
+    action.setText(item.isSeparator() ? QString() : toQString(item.caption()));
     action.setEnabled(item.enabled());
     action.setVisible(item.visible());
     if (action.menu()) return;

@@ -9,10 +9,33 @@
 #include "forms/runtime/Runtime.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 
 #include <stdexcept>
 
 namespace tarvik {
+
+namespace {
+
+// The icon in the program's title bars, in place of the toolkit's own: a plain blue tile.
+QIcon programIcon()
+{
+    QPixmap tile(32, 32);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 90, 160));
+    painter.drawRoundedRect(QRectF(2, 2, 28, 28), 5, 5);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(8, 8, 16, 4));
+    painter.drawRect(QRectF(14, 8, 4, 16));
+    return QIcon(tile);
+}
+
+} // namespace
 
 struct QtProgram::Parts {
     Parts(int& argc, char** argv) : application(argc, argv) {}
@@ -33,6 +56,7 @@ QtProgram::QtProgram(int& argc, char** argv) : parts_(std::make_unique<Parts>(ar
     QApplication::setQuitOnLastWindowClosed(false);
     // Message boxes without a title and the help viewer carry the program's name.
     QCoreApplication::setApplicationName(QStringLiteral("Tarvik"));
+    QApplication::setWindowIcon(programIcon());
 }
 
 QtProgram::~QtProgram()
