@@ -13,12 +13,12 @@ constexpr std::int32_t kAuxPortC = 0xFF0000;
 constexpr std::int32_t kAuxPortCIsInput = 0x01000000;
 } // namespace
 
-SimBoard::SimBoard(const SimBoardSpec& spec) : spec_(spec), kind_(boardKindOfType(spec.typeCode))
+SimBoard::SimBoard(const SimBoardSpec& setup) : setup_(setup), kind_(boardKindOfType(setup.typeCode))
 {
     axes_.assign(static_cast<std::size_t>(kind_.axisCount), SimAxis(kind_.boardClass));
 }
 
-std::string SimBoard::name() const { return spec_.name.empty() ? "Board " + std::to_string(spec_.id) : spec_.name; }
+std::string SimBoard::name() const { return setup_.name.empty() ? "Board " + std::to_string(setup_.id) : setup_.name; }
 
 SimAxis* SimBoard::axis(int number)
 {

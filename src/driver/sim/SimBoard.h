@@ -31,9 +31,9 @@ struct BoardRegisters {
 // One simulated board: its axes, registers, Return Data Buffer and trigger buffers.
 class SimBoard {
 public:
-    explicit SimBoard(const SimBoardSpec& spec);
+    explicit SimBoard(const SimBoardSpec& setup);
 
-    const SimBoardSpec& spec() const { return spec_; }
+    const SimBoardSpec& setup() const { return setup_; }
     const BoardKind& kind() const { return kind_; }
     // The name given in the board configuration, else "Board <id>".
     std::string name() const;
@@ -58,7 +58,7 @@ public:
     std::int32_t auxWord() const;
 
 private:
-    SimBoardSpec spec_;
+    SimBoardSpec setup_;
     BoardKind kind_;
     std::vector<SimAxis> axes_;
 };

@@ -24,9 +24,9 @@ SimulatedDriver::SimulatedDriver(Clock& clock, const std::vector<SimBoardSpec>& 
 void SimulatedDriver::loadBoards(const std::vector<SimBoardSpec>& boards)
 {
     boards_.resize(kHighestBoardId + 1);
-    for (const SimBoardSpec& spec : boards)
-        if (spec.id >= kLowestBoardId && spec.id <= kHighestBoardId)
-            boards_[static_cast<std::size_t>(spec.id)] = std::make_unique<SimBoard>(spec);
+    for (const SimBoardSpec& setup : boards)
+        if (setup.id >= kLowestBoardId && setup.id <= kHighestBoardId)
+            boards_[static_cast<std::size_t>(setup.id)] = std::make_unique<SimBoard>(setup);
 }
 
 SimBoard* SimulatedDriver::findBoard(std::int16_t id)
@@ -142,8 +142,8 @@ DriverStatus SimulatedDriver::get_bd_config(std::span<std::int16_t> typeCodes, s
     const std::size_t entries = std::min({typeCodes.size(), ioAddresses.size(), std::size_t{kBoardConfigEntries}});
     for (std::size_t id = 0; id < entries; ++id) {
         const SimBoard* board = id < boards_.size() ? boards_[id].get() : nullptr;
-        typeCodes[id] = board != nullptr ? board->spec().typeCode : std::int16_t{-1};
-        ioAddresses[id] = board != nullptr ? board->spec().ioAddress : std::int16_t{0};
+        typeCodes[id] = board != nullptr ? board->setup().typeCode : std::int16_t{-1};
+        ioAddresses[id] = board != nullptr ? board->setup().ioAddress : std::int16_t{0};
     }
     return ZEVA_noError;
 }
