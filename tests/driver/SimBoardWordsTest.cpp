@@ -25,6 +25,11 @@ TEST_F(SimBoardWordsTest, CommStatusRegisterHasThreeLayouts)
     moveTo(kServo3, 3, 100);
     EXPECT_EQ(csr(kServo3), 0x01 | 0x02 | 0x80); // data pending, axis 3 running
     EXPECT_EQ(driver.read_axis_stat(kServo3, 3, word), 0);
+    EXPECT_EQ(csr(kServo3), 0x01 | 0x02 | 0x80);
+    // A refused read is still a read: it leaves the command error flag alone.
+    std::int32_t encoder = 0;
+    EXPECT_EQ(driver.read_encoder(kOpenLoop3, 1, encoder), ZEVA_closedLoopStepperOnlyError);
+    EXPECT_EQ(csr(kOpenLoop3), 0x01 | 0x08);
     EXPECT_EQ(driver.set_pos_mode(kEncoder, 1, 7), ZEVA_motionOnlyError);
     EXPECT_EQ(driver.flush_rdb(kEncoder), 0);
     EXPECT_EQ(csr(kEncoder), 0x0001);
@@ -152,6 +157,15 @@ TEST_F(SimBoardWordsTest, RawCommandsAreDecodedIntoTheirEntryPoints)
     EXPECT_EQ(driver.send_command(kServo4, 1, 0x64, 2, 70000), ZEVA_argumentRangeError);
     EXPECT_EQ(driver.send_command(kServo4, 1, 0x64, 2, 0xFF00), 0); // 16-bit word -256: velocity mode
     EXPECT_EQ(driver.send_command(kEncoder, 1, 0x61, 2, 0), ZEVA_motionOnlyError);
+    // Codes that servo and stepper boards read as different commands.
+    EXPECT_EQ(driver.send_command(kServo4, 1, 0x63, 2, 5), ZEVA_directionError); // set direction
+    EXPECT_EQ(driver.send_command(kOpenLoop4, 1, 0x63, 2, 5), 0);                  // accel factor 5
+    EXPECT_EQ(driver.send_command(kServo4, 1, 0x57, 3, 500 * 65536 + 2000), ZEVA_wordCountError);
+    EXPECT_EQ(driver.send_command(kClosedLoop4, 1, 0x57, 3, 500 * 65536 + 2000), 0); // lines and steps
+    EXPECT_EQ(driver.send_command(kServo4, 1, 0x59, 2, 20), 0);                       // integral gain
+    EXPECT_EQ(driver.send_command(kClosedLoop4, 1, 0x59, 2, 0), 0);                   // encoder into the buffer
+    ASSERT_EQ(driver.read_rdb(kClosedLoop4, count, axes, commands, data), 0);
+    EXPECT_EQ(commands[0], kCommandReadEncoder);
     EXPECT_EQ(driver.send_command(0, 1, 0x61, 2, 0), ZEVA_badDeviceOrAxisError);
     // One packet costs one call's time.
     const std::int64_t before = clock.nowMicros();

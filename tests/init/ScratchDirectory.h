@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/TemporaryWorkingDirectory.h"
+
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,29 +11,9 @@
 
 namespace tarvik::testing {
 
-// Makes a fresh empty directory the current directory for the life of the object, so that
-// files opened by bare name land there; restores the old one and removes it afterwards.
-class ScratchDirectory {
-public:
-    ScratchDirectory() : previous_(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-records-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(path_);
-    }
-    ~ScratchDirectory()
-    {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
+// A fresh empty directory is the current directory for the life of the object, so that files
+// opened by bare name land there.
+using ScratchDirectory = TemporaryWorkingDirectory;
 
 inline std::vector<std::uint8_t> fileBytes(const std::string& name)
 {

@@ -1,9 +1,5 @@
 #include "kit/ProgramTest.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <system_error>
-
 namespace tarvik::kit {
 
 namespace {
@@ -22,23 +18,6 @@ std::string obstacle(const Control& control)
 }
 
 } // namespace
-
-TemporaryWorkingDirectory::TemporaryWorkingDirectory() : previous_(std::filesystem::current_path())
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::filesystem::filesystem_error("cannot make a working directory", pattern,
-                                                std::error_code(errno, std::generic_category()));
-    path_ = pattern;
-    std::filesystem::current_path(path_);
-}
-
-TemporaryWorkingDirectory::~TemporaryWorkingDirectory()
-{
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
 
 ProgramTest::ProgramTest() : ProgramTest(HeadlessProgram::Options{}) {}
 

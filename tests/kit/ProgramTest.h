@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HeadlessProgram.h"
+#include "app/TemporaryWorkingDirectory.h"
 #include "app/StartUp.h"
 #include "forms/runtime/FormRuntime.h"
 
@@ -14,22 +15,6 @@
 #include <vector>
 
 namespace tarvik::kit {
-
-// A fresh, empty temporary directory that is the current directory for the life of the object
-// (files the program opens by bare name land there); removed afterwards.
-class TemporaryWorkingDirectory {
-public:
-    TemporaryWorkingDirectory();
-    ~TemporaryWorkingDirectory();
-    TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
-    TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
 
 // The fixture of every test that drives the program as a user: each test gets its own working
 // directory and a fresh headless program (virtual clock, simulated boards behind a recording

@@ -94,6 +94,15 @@ TEST_F(RuntimeTest, ActivationZOrderAndObservers)
     in.click(d.valuetxt);
     EXPECT_EQ(takeLog(),
               (Lines{"other.Deactivate", "dialog.Activate", "axistxt.LostFocus", "valuetxt.GotFocus", "valuetxt.Click"}));
+    EXPECT_EQ(rt.forms().front(), &d); // activation brings a window to the front
+    // The raise comes before Deactivate, so that the deactivated window's handler can send a
+    // backdrop the user clicked back behind it.
+    d.hooks.deactivate = [&] { other.zOrder(ZOrder::Back); };
+    in.clickForm(other);
+    d.hooks.deactivate = nullptr;
+    EXPECT_EQ(rt.activeForm(), &other);
+    EXPECT_EQ(rt.forms().front(), &d);
+    EXPECT_EQ(rt.forms().back(), &other);
     d.zOrder(ZOrder::Back);
     EXPECT_EQ(rt.forms().back(), &d);
     d.axistxt.setText("1");

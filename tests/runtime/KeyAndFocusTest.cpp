@@ -201,6 +201,12 @@ TEST_F(RuntimeTest, AccessKeysClickButtonsAndLabelsFocusTheirNeighbour)
     takeLog();
     in.press('R', AltMask);
     EXPECT_EQ(takeLog(), (Lines{"axistxt.LostFocus", "runcmd.GotFocus", "runcmd.Click"}));
+    // Alt with a key no caption marks types nothing.
+    in.focus(d.valuetxt);
+    takeLog();
+    in.press('Q', AltMask);
+    EXPECT_EQ(takeLog(), (Lines{"valuetxt.KeyDown 81 4", "valuetxt.KeyUp 81"}));
+    EXPECT_EQ(d.valuetxt.text(), "");
     EXPECT_EQ(displayCaption("IO Polarity && &Direction"), "IO Polarity & Direction");
     EXPECT_EQ(accessKeyOf("IO Polarity && &Direction"), 'D');
     EXPECT_EQ(accessKeyOf("A && B"), 0);

@@ -39,6 +39,12 @@ void TestDialog::Form_Load()
     if (hooks.load) hooks.load(*this);
 }
 
+void TestDialog::Form_Deactivate()
+{
+    log.add(name() + ".Deactivate");
+    if (hooks.deactivate) hooks.deactivate();
+}
+
 void TestDialog::Form_QueryUnload(int& cancel, UnloadReason reason)
 {
     log.add(name() + ".QueryUnload");

@@ -23,6 +23,7 @@ struct FormHooks {
     std::function<void(Form&)> load{};
     std::function<void(int& cancel, UnloadReason)> queryUnload{};
     std::function<void(int& cancel)> unload{};
+    std::function<void()> deactivate{};
 };
 
 // A command dialog with one control of most kinds, logging every event it gets.
@@ -54,7 +55,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override { log.add(name() + ".Activate"); }
-    void Form_Deactivate() override { log.add(name() + ".Deactivate"); }
+    void Form_Deactivate() override;
     void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     void Form_Unload(int& cancel) override;
 

@@ -1,5 +1,7 @@
 #include "TestForms.h"
 
+#include <limits>
+
 namespace tarvik::testing {
 namespace {
 
@@ -188,6 +190,22 @@ TEST_F(RuntimeTest, CheckBoxAndScrollBarValues)
     EXPECT_EQ(takeLog().size(), 5u); // the second Down changes nothing: no Change
     d.spin.setValue(5);
     EXPECT_TRUE(takeLog().empty());
+}
+
+TEST_F(RuntimeTest, GaugeShowsItsValueAsAFractionOfTheScale)
+{
+    auto& d = dialog();
+    Gauge gauge{&d, "gauge"};
+    gauge.setValue(25);
+    EXPECT_DOUBLE_EQ(gauge.fraction(), 0.25);
+    gauge.setValue(150);
+    EXPECT_DOUBLE_EQ(gauge.fraction(), 1.0);
+    gauge.setMin(std::numeric_limits<int>::min()); // the span does not fit an int
+    gauge.setMax(std::numeric_limits<int>::max());
+    gauge.setValue(std::numeric_limits<int>::max());
+    EXPECT_DOUBLE_EQ(gauge.fraction(), 1.0);
+    gauge.setMax(gauge.min());
+    EXPECT_DOUBLE_EQ(gauge.fraction(), 0.0);
 }
 
 TEST_F(RuntimeTest, LabelCaptionChangeRaisesChange)

@@ -4,7 +4,7 @@
 #include "Reporter.h"
 #include "ScriptParser.h"
 #include "Session.h"
-#include "WorkingDirectory.h"
+#include "app/TemporaryWorkingDirectory.h"
 
 namespace tarvik::script {
 
@@ -18,7 +18,7 @@ void runScriptFile(const std::string& fileName, const SessionOptions& options, R
         return;
     }
 
-    const WorkingDirectory directory;
+    const TemporaryWorkingDirectory directory;
     Session session(fileName, directory.path(), options, reporter);
     try {
         for (const Step& step : script.steps) session.run(step);

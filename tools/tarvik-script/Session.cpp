@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kLockFileName = "tarvik.lock";
 
-// The error window is closed with its OK button unless the script answers it otherwise.
 } // namespace
 
 Session::Session(std::string fileName, std::filesystem::path directory, SessionOptions options, Reporter& reporter)

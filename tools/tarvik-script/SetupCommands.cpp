@@ -195,13 +195,12 @@ Step::Action parseFault(Words& words)
     const std::string entry = entryName(words);
     const DriverStatus status = statusCode(words);
     std::optional<int> count;
-    int passes = 0;
-    if (!words.atEnd() && !words.accept("after")) {
+    bool after = words.accept("after");
+    if (!after && !words.atEnd()) {
         count = callCount(words, "the call count", 1);
-        if (words.accept("after")) passes = callCount(words, "after N", 0);
-    } else if (!words.atEnd()) {
-        passes = callCount(words, "after N", 0);
+        after = words.accept("after");
     }
+    const int passes = after ? callCount(words, "after N", 0) : 0;
     words.end();
     return [=](Session& session) {
         session.setUp([=](Instance& instance) { instance.program->driver().injectFault(entry, status, count, passes); });

@@ -2,6 +2,7 @@
 
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
+#include "driver/sim/SimUnits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -146,21 +147,24 @@ void SimAxis::stop(std::int64_t now)
 void SimAxis::halt(std::int64_t now)
 {
     if (!running_) return;
-    profile_ = MotionProfile::rest(tablePosition(now));
-    running_ = false;
+    standStill(now);
     profileComplete_ = true;
-    faultAt_.reset();
 }
 
 void SimAxis::kill(std::int64_t now)
 {
     if (running_) {
-        profile_ = MotionProfile::rest(tablePosition(now));
-        running_ = false;
+        standStill(now);
         profileComplete_ = false;
-        faultAt_.reset();
     }
     motorOff_ = true;
+}
+
+void SimAxis::standStill(std::int64_t now)
+{
+    profile_ = MotionProfile::rest(tablePosition(now));
+    running_ = false;
+    faultAt_.reset();
 }
 
 void SimAxis::beginMove(std::int64_t now, const Goal& goal)
@@ -235,7 +239,7 @@ void SimAxis::finish()
 
 double SimAxis::tablePosition(std::int64_t now) const
 {
-    return running_ ? profile_.position(std::min(elapsed(now), endAt_)) : profile_.position(0);
+    return running_ ? profile_.position(std::clamp(elapsed(now), 0.0, endAt_)) : profile_.position(0);
 }
 
 double SimAxis::encoderPosition(std::int64_t now) const
@@ -248,6 +252,13 @@ double SimAxis::encoderPosition(std::int64_t now) const
 double SimAxis::velocity(std::int64_t now) const
 {
     return running_ && elapsed(now) < endAt_ ? profile_.velocity(elapsed(now)) : 0;
+}
+
+double SimAxis::measuredVelocity(std::int64_t now) const
+{
+    const std::int64_t window = std::llround(2 * kServoSamplePeriod * 1e6);
+    const double counts = std::floor(position(now)) - std::floor(position(now - window));
+    return counts * 1e6 / static_cast<double>(window);
 }
 
 std::int16_t SimAxis::status() const

@@ -86,6 +86,9 @@ public:
     double position(std::int64_t now) const { return tablePosition(now) - origin_; }
     double encoderPosition(std::int64_t now) const;
     double velocity(std::int64_t now) const;
+    // The velocity as a servo board measures it: the whole counts the encoder moved over the
+    // last two sample periods, so it comes in steps of one count per two periods.
+    double measuredVelocity(std::int64_t now) const;
     std::int16_t status() const;
     bool running() const { return running_; }
     bool moveDone() const { return !running_ && (profileComplete_ || motorOff_); }
@@ -104,6 +107,7 @@ private:
     DriverStatus checkCanMove(double distance) const;
     DriverStatus startGoal(std::int64_t now, Goal& goal) const;
     void beginMove(std::int64_t now, const Goal& goal);
+    void standStill(std::int64_t now); // ends the move where the axis is now
     void plan(std::int64_t now);
     void computeEnd();
     void finish();

@@ -50,12 +50,9 @@ void SimulatedDriver::spendCallCost()
 
 DriverStatus SimulatedDriver::finishCall(SimBoard& board, CallKind kind, DriverStatus status)
 {
-    if (status != ZEVA_noError) {
-        board.commandError = true;
-    } else if (kind == CallKind::Command) {
-        board.commandError = false;
-        board.powerOnReset = false;
-    }
+    if (kind == CallKind::Read) return status;
+    board.commandError = status != ZEVA_noError;
+    if (status == ZEVA_noError) board.powerOnReset = false;
     return status;
 }
 
@@ -69,36 +66,34 @@ DriverStatus SimulatedDriver::runOrPrestore(SimBoard& board, std::int64_t now, c
 
 // ---- the simulated machine ----
 
-bool SimulatedDriver::setHomeSwitch(std::int16_t board, std::int16_t axis, std::int32_t position)
+bool SimulatedDriver::changeSwitches(std::int16_t board, std::int16_t axis,
+                                     const std::function<void(AxisSwitches&)>& change)
 {
     SimAxis* found = machineAxis(board, axis);
     if (found == nullptr) return false;
     AxisSwitches switches = found->switches();
-    switches.home = position;
+    change(switches);
     found->changeSwitches(switches, clock_.nowMicros());
     return true;
+}
+
+bool SimulatedDriver::setHomeSwitch(std::int16_t board, std::int16_t axis, std::int32_t position)
+{
+    return changeSwitches(board, axis, [position](AxisSwitches& switches) { switches.home = position; });
 }
 
 bool SimulatedDriver::setLimitSwitches(std::int16_t board, std::int16_t axis, std::int32_t reverse,
                                        std::int32_t forward)
 {
-    SimAxis* found = machineAxis(board, axis);
-    if (found == nullptr) return false;
-    AxisSwitches switches = found->switches();
-    switches.reverseLimit = reverse;
-    switches.forwardLimit = forward;
-    found->changeSwitches(switches, clock_.nowMicros());
-    return true;
+    return changeSwitches(board, axis, [reverse, forward](AxisSwitches& switches) {
+        switches.reverseLimit = reverse;
+        switches.forwardLimit = forward;
+    });
 }
 
 bool SimulatedDriver::setIndexPresent(std::int16_t board, std::int16_t axis, bool present)
 {
-    SimAxis* found = machineAxis(board, axis);
-    if (found == nullptr) return false;
-    AxisSwitches switches = found->switches();
-    switches.indexPresent = present;
-    found->changeSwitches(switches, clock_.nowMicros());
-    return true;
+    return changeSwitches(board, axis, [present](AxisSwitches& switches) { switches.indexPresent = present; });
 }
 
 bool SimulatedDriver::failNextMove(std::int16_t board, std::int16_t axis)
@@ -197,7 +192,7 @@ DriverStatus SimulatedDriver::send_command(std::int16_t board, std::int16_t axis
     SimBoard* found = findBoard(board);
     if (found == nullptr) return ZEVA_badDeviceOrAxisError;
     ++rawCommandDepth_;
-    const DriverStatus status = sendRawCommand(*this, board, axis, command, wordCount, data);
+    const DriverStatus status = sendRawCommand(*this, found->kind().stepper(), board, axis, command, wordCount, data);
     --rawCommandDepth_;
     if (status != ZEVA_noError) found->commandError = true;
     return status;

@@ -129,14 +129,15 @@ public:
                               std::int32_t data) override;
 
 private:
-    // A read leaves the board as it was; a command that succeeds also clears the board's
-    // command error and power-on flags.
+    // A read leaves the board as it was, also when it is refused. A refused command sets the
+    // board's command error flag; an accepted one clears it and the power-on flag.
     enum class CallKind { Command, Read };
     using AxisCommand = std::function<DriverStatus(std::int64_t now)>;
 
     void loadBoards(const std::vector<SimBoardSpec>& boards);
     SimBoard* findBoard(std::int16_t id);
     SimAxis* machineAxis(std::int16_t board, std::int16_t axis);
+    bool changeSwitches(std::int16_t board, std::int16_t axis, const std::function<void(AxisSwitches&)>& change);
     void spendCallCost();
     DriverStatus finishCall(SimBoard& board, CallKind kind, DriverStatus status);
     // Carries out `command` now, or keeps it in the trigger buffer while a prestore is on.

@@ -282,8 +282,9 @@ DriverStatus SimulatedDriver::read_vel(I16 board, I16 axis, I16& velocity)
 
 DriverStatus SimulatedDriver::read_rpm(I16 board, I16 axis, double& rpm)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Read, [&rpm](SimBoard&, SimAxis& a, I64 now) {
-        rpm = a.velocity(now) * 60 / a.countsPerRevolution();
+    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Read, [&rpm](SimBoard& b, SimAxis& a, I64 now) {
+        const double countsPerSecond = isServoUnits(b) ? a.measuredVelocity(now) : a.velocity(now);
+        rpm = countsPerSecond * 60 / a.countsPerRevolution();
         return ZEVA_noError;
     });
 }

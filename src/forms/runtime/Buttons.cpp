@@ -11,21 +11,27 @@ CommandButton::CommandButton(Form* form, std::string name, Design design)
 
 void CommandButton::setCaption(std::string caption) { assign(caption_, std::move(caption), Property::Caption); }
 
+namespace {
+
+// The other command buttons of the button's form.
+template <class Fn>
+void forOtherButtons(const CommandButton& button, Fn fn)
+{
+    for (Control* control : button.form().controls())
+        if (control != &button && control->kind() == ControlKind::CommandButton) fn(*static_cast<CommandButton*>(control));
+}
+
+} // namespace
+
 void CommandButton::setDefault(bool isDefault)
 {
-    if (isDefault)
-        for (Control* control : form().controls())
-            if (control != this && control->kind() == ControlKind::CommandButton)
-                static_cast<CommandButton*>(control)->setDefault(false);
+    if (isDefault) forOtherButtons(*this, [](CommandButton& other) { other.setDefault(false); });
     assign(default_, isDefault, Property::Style);
 }
 
 void CommandButton::setCancel(bool isCancel)
 {
-    if (isCancel)
-        for (Control* control : form().controls())
-            if (control != this && control->kind() == ControlKind::CommandButton)
-                static_cast<CommandButton*>(control)->setCancel(false);
+    if (isCancel) forOtherButtons(*this, [](CommandButton& other) { other.setCancel(false); });
     assign(cancel_, isCancel, Property::Style);
 }
 

@@ -134,25 +134,19 @@ std::vector<Control*> Form::tabOrder() const
     return order;
 }
 
-CommandButton* Form::defaultButton() const
+CommandButton* Form::buttonWith(bool (CommandButton::*flag)() const) const
 {
     for (Control* control : controls_)
         if (control->kind() == ControlKind::CommandButton) {
             auto* button = static_cast<CommandButton*>(control);
-            if (button->isDefault()) return button;
+            if ((button->*flag)()) return button;
         }
     return nullptr;
 }
 
-CommandButton* Form::cancelButton() const
-{
-    for (Control* control : controls_)
-        if (control->kind() == ControlKind::CommandButton) {
-            auto* button = static_cast<CommandButton*>(control);
-            if (button->isCancel()) return button;
-        }
-    return nullptr;
-}
+CommandButton* Form::defaultButton() const { return buttonWith(&CommandButton::isDefault); }
+
+CommandButton* Form::cancelButton() const { return buttonWith(&CommandButton::isCancel); }
 
 int Form::adoptControl(Control& control)
 {

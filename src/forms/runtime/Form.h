@@ -115,6 +115,8 @@ private:
     friend class Runtime;
     friend class UserInput;
 
+    // The first command button for which `flag` holds.
+    CommandButton* buttonWith(bool (CommandButton::*flag)() const) const;
     int adoptControl(Control& control);
     void releaseControl(Control& control);
     void notify(Property property);

@@ -60,11 +60,13 @@ KeyStroke keyStrokeFor(int character)
 int characterOf(int keyCode, int shift)
 {
     const bool shifted = (shift & ShiftMask) != 0;
+    // Alt combinations are commands (access keys), never typed characters.
+    if ((shift & AltMask) != 0) return 0;
     if (isLetterKey(keyCode)) {
         if ((shift & CtrlMask) != 0) return keyCode - 'A' + 1;
         return shifted ? keyCode : keyCode - 'A' + 'a';
     }
-    if ((shift & (CtrlMask | AltMask)) != 0) return 0;
+    if ((shift & CtrlMask) != 0) return 0;
     switch (static_cast<Key>(keyCode)) {
     case Key::Backspace: return 8;
     case Key::Enter: return 13;

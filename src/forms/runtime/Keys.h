@@ -45,7 +45,7 @@ struct KeyStroke {
 KeyStroke keyStrokeFor(int character);
 
 // The character code a key produces with a shift state (what KeyPress receives), 0 for keys
-// that produce none (arrows, Delete, F1, ...).
+// that produce none (arrows, Delete, F1, ..., and every Alt combination).
 int characterOf(int keyCode, int shift);
 
 // A named key: "Enter", "Tab", "Backspace", "Delete", "Up", "Down", "Left", "Right", "Home",

@@ -178,6 +178,10 @@ void Runtime::activate(Form* form)
     if (form == active_) return;
     Form* previous = active_;
     active_ = form;
+    // As a window system does, the activated window comes to the front before the deactivated
+    // one hears of it, so that a Deactivate handler can send a window to the back again. The
+    // main window holds the others: it stays behind them.
+    if (form && form != main_) reorder(*form, ZOrder::Front);
     if (previous && previous->loaded_) {
         notify(*previous, Property::Active);
         previous->Form_Deactivate();

@@ -80,7 +80,9 @@ void Gauge::setValue(int value) { assign(value_, value, Property::Value); }
 double Gauge::fraction() const
 {
     if (max_ == min_) return 0.0;
-    return std::clamp(static_cast<double>(value_ - min_) / (max_ - min_), 0.0, 1.0);
+    // In double: the differences of two ints need not fit an int.
+    const double span = static_cast<double>(max_) - min_;
+    return std::clamp((static_cast<double>(value_) - min_) / span, 0.0, 1.0);
 }
 
 } // namespace tarvik

@@ -1,15 +1,15 @@
-#include "WorkingDirectory.h"
+#include "app/TemporaryWorkingDirectory.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <system_error>
 
-namespace tarvik::script {
+namespace tarvik {
 
-WorkingDirectory::WorkingDirectory() : previous_(std::filesystem::current_path())
+TemporaryWorkingDirectory::TemporaryWorkingDirectory() : previous_(std::filesystem::current_path())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-script-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::filesystem::filesystem_error("cannot make a working directory", pattern,
                                                 std::error_code(errno, std::generic_category()));
@@ -17,11 +17,11 @@ WorkingDirectory::WorkingDirectory() : previous_(std::filesystem::current_path()
     std::filesystem::current_path(path_);
 }
 
-WorkingDirectory::~WorkingDirectory()
+TemporaryWorkingDirectory::~TemporaryWorkingDirectory()
 {
     std::error_code ignored;
     std::filesystem::current_path(previous_, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 
-} // namespace tarvik::script
+} // namespace tarvik
