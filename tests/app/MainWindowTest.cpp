@@ -1,11 +1,13 @@
 #include "AppFixture.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/HelpFile.h"
 #include "app/HelpTopics.h"
+#include "app/MainMenus.h"
 #include "app/MainWindowServices.h"
 
 namespace tarvik {
@@ -67,6 +69,26 @@ TEST_F(MainWindowTest, OpeningAnOpenWindowBringsItBackAsItWas)
     EXPECT_TRUE(input().setWindowState(stubborn, WindowState::Minimized));
     OpenChildWindow(stubborn, Opening::ShowOnly);
     EXPECT_EQ(stubborn.windowState(), WindowState::Minimized);
+}
+
+TEST_F(MainWindowTest, PrestoreItemsComeBackOnlyWhenTheLastPanelClosesAndTheirWindowExists)
+{
+    const auto prestoreItems = {kBeginPrestoreItem, kEndPrestoreItem};
+    for (auto name : prestoreItems) item(name).setEnabled(true);
+    LockPrestoreMenus(app(), true);
+    for (auto name : prestoreItems) EXPECT_FALSE(item(name).enabled()) << name;
+
+    // While any of the three panels is open, unlocking leaves them off.
+    for (std::int16_t* open : {&app().ServoTestOpen, &app().StepperTestOpen, &app().XyDemoOpen}) {
+        *open = 1;
+        LockPrestoreMenus(app(), false);
+        for (auto name : prestoreItems) EXPECT_FALSE(item(name).enabled()) << name;
+        *open = 0;
+    }
+
+    // With none open they come back on, unless their window is not part of the program yet.
+    LockPrestoreMenus(app(), false);
+    for (auto name : prestoreItems) EXPECT_EQ(item(name).enabled(), main().hasAction(name)) << name;
 }
 
 TEST_F(MainWindowTest, F1AndHelpContentsOpenTheirTopics)

@@ -47,7 +47,7 @@ void MenuBarMirror::add(MenuItem& item, QWidget& into, QObject& owner)
         QObject::connect(action, &QAction::triggered, action, [this, chosen, action] {
             auto found = actions_.find(chosen);
             if (found == actions_.end() || found->second != action) return;
-            bridge_.userDid([&](UserInput& input) { input.choose(*chosen); });
+            bridge_.userDid([&](UserInput& input) { input.pick(*chosen); });
             // The runtime decides the check mark, not Qt's toggle.
             found = actions_.find(chosen);
             if (found != actions_.end()) mirror(*chosen, *found->second);
@@ -55,6 +55,13 @@ void MenuBarMirror::add(MenuItem& item, QWidget& into, QObject& owner)
     } else {
         auto* menu = new QMenu();
         menus_.emplace_back(menu);
+        // The runtime's Click of a menu runs as it opens, before its items are shown.
+        MenuItem* opened = &item;
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this, opened, menu] {
+            auto found = actions_.find(opened);
+            if (found == actions_.end() || found->second != menu->menuAction()) return;
+            bridge_.userDid([&](UserInput& input) { input.openMenu(*opened); });
+        });
         for (MenuItem* child : children) add(*child, *menu, *menu);
         action = menu->menuAction();
     }

@@ -18,9 +18,10 @@ class InputBridge;
 class MenuItem;
 
 // The menu bar of the main window, built from a form's menu items: nested menus, separators,
-// captions with their "&" access keys, Enabled, Visible and Checked. Choosing an item chooses
-// it in the runtime. Property changes update the items in place; new control-array elements
-// rebuild the bar (the old menus are deleted later, so a menu that is still executing survives).
+// captions with their "&" access keys, Enabled, Visible and Checked. Opening a menu opens it in
+// the runtime (its Click) and choosing an item picks it there. Property changes update the items
+// in place; new control-array elements rebuild the bar (the old menus are deleted later, so a
+// menu that is still executing survives).
 class MenuBarMirror {
 public:
     MenuBarMirror(QMenuBar& bar, InputBridge& bridge);

@@ -297,13 +297,29 @@ bool UserInput::choose(MenuItem& item)
 {
     return rt_.dispatch([&] {
         if (!accepts(item)) return false;
-        std::vector<MenuItem*> path;
-        for (MenuItem* menu = &item; menu; menu = menu->parentMenu()) path.push_back(menu);
-        std::reverse(path.begin(), path.end());
-        for (MenuItem* menu : path) {
-            if (!accepts(*menu)) break;
-            Control::raise(menu->onClick);
-        }
+        std::vector<MenuItem*> menus;
+        for (MenuItem* menu = item.parentMenu(); menu; menu = menu->parentMenu()) menus.push_back(menu);
+        for (auto menu = menus.rbegin(); menu != menus.rend(); ++menu)
+            if (!openMenu(**menu)) return true;
+        pick(item);
+        return true;
+    });
+}
+
+bool UserInput::openMenu(MenuItem& menu)
+{
+    return rt_.dispatch([&] {
+        if (!accepts(menu)) return false;
+        Control::raise(menu.onClick);
+        return true;
+    });
+}
+
+bool UserInput::pick(MenuItem& item)
+{
+    return rt_.dispatch([&] {
+        if (!accepts(item)) return false;
+        Control::raise(item.onClick);
         return true;
     });
 }

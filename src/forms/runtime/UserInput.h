@@ -73,8 +73,16 @@ public:
 
     // The close box: QueryUnload (reason User) and Unload, either may cancel. True when closed.
     bool close(Form& form);
-    // Chooses a menu item: Click of each enclosing menu as it opens, then of the item.
+    // Chooses a menu item as a user does from the menu bar: opens each enclosing menu, outermost
+    // first, then picks the item. A menu's handler that disables or hides what lies below it
+    // stops the choice there.
     bool choose(MenuItem& item);
+    // Opens a menu: its Click, so that the handler can set the Checked, Enabled and Visible of
+    // its items before they are shown.
+    bool openMenu(MenuItem& menu);
+    // Picks an item in a menu already open: the item's Click only (its menus raised theirs as
+    // they opened).
+    bool pick(MenuItem& item);
 
     // Window handling a renderer reports: activation, moves, sizes and minimising.
     bool activate(Form& form);
