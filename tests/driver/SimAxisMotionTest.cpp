@@ -74,6 +74,13 @@ TEST_F(SimAxisMotionTest, RestartFromMotionIsContinuousAndEndsOnTheNewTarget)
     const std::int32_t before = position(kServo4, 1);
     moveTo(kServo4, 1, 0);
     EXPECT_NEAR(position(kServo4, 1), before, 2);
+    // The measured speed carries on across the restart (still about 60 RPM forward), though
+    // the board's two-period window reaches back before it.
+    for (int poll = 0; poll < 8; ++poll) {
+        double rpm = 0;
+        ASSERT_EQ(driver.read_rpm(kServo4, 1, rpm), 0);
+        EXPECT_NEAR(rpm, 60, 21994.1 / 1000) << "poll " << poll;
+    }
     waitDone(kServo4, 1);
     EXPECT_EQ(position(kServo4, 1), 0);
     EXPECT_FALSE(hasBits(status(kServo4, 1), AxisStatusForward));
@@ -212,8 +219,15 @@ TEST_F(SimAxisMotionTest, MultiStartStartsTheNamedAxesTogetherOrNone)
     for (std::int16_t axis = 1; axis <= 4; ++axis)
         ASSERT_EQ(driver.load_target_pos(kServo4, axis, 4000), 0);
     ASSERT_EQ(driver.load_vel(kServo4, 4, 0), 0);
+    ASSERT_EQ(driver.load_accel(kServo4, 3, 0), 0);
+    // The status is the failing axis's, and no axis moves, the ones before it included.
     EXPECT_EQ(driver.multi_start(kServo4, 0b1010), ZEVA_velocityRangeError); // axis 4 cannot move
-    EXPECT_FALSE(hasBits(status(kServo4, 2), AxisStatusRunning));
+    EXPECT_EQ(driver.multi_start(kServo4, 0b0111), ZEVA_accelerationRangeError); // nor can axis 3
+    clock.advance(1'000'000);
+    for (std::int16_t axis = 1; axis <= 4; ++axis) {
+        EXPECT_EQ(position(kServo4, axis), 0) << "axis " << axis;
+        EXPECT_FALSE(hasBits(status(kServo4, axis), AxisStatusRunning)) << "axis " << axis;
+    }
     ASSERT_EQ(driver.multi_start(kServo4, 0b0011), 0);
     EXPECT_TRUE(hasBits(status(kServo4, 1), AxisStatusRunning));
     EXPECT_TRUE(hasBits(status(kServo4, 2), AxisStatusRunning));
@@ -266,6 +280,27 @@ TEST_F(SimAxisMotionTest, IndexSearchOnThreeAxisBoardsIsDecidedAtTheCall)
     EXPECT_EQ(found, -1);
 }
 
+TEST_F(SimAxisMotionTest, IndexPulsesSitAtTheirOffsetWithinTheRevolution)
+{
+    slowServo(kServo3, 2); // 4000 counts per revolution
+    ASSERT_TRUE(driver.setIndexOffset(kServo3, 2, 1000));
+    std::int16_t found = 99;
+    ASSERT_EQ(driver.find_index(kServo3, 2, DirectionForward, 0, found), 0);
+    EXPECT_EQ(found, 0);
+    waitDone(kServo3, 2);
+    EXPECT_EQ(position(kServo3, 2), 1000);
+    // Standing on a pulse, the search goes on to the next one.
+    ASSERT_EQ(driver.find_index(kServo3, 2, DirectionReverse, 0, found), 0);
+    waitDone(kServo3, 2);
+    EXPECT_EQ(position(kServo3, 2), -3000);
+    // An offset of more than a revolution is its phase within one; the search's own offset adds.
+    ASSERT_TRUE(driver.setIndexOffset(kServo3, 2, 2 * 4000 + 500));
+    ASSERT_EQ(driver.find_index(kServo3, 2, DirectionForward, 20, found), 0);
+    waitDone(kServo3, 2);
+    EXPECT_EQ(position(kServo3, 2), 520);
+    EXPECT_FALSE(driver.setIndexOffset(kServo3, 4, 0));
+}
+
 TEST_F(SimAxisMotionTest, IndexSearchOnFourAxisBoardsIsFollowedThroughTheCommStatusRegister)
 {
     std::int16_t found = 0;
@@ -302,6 +337,30 @@ TEST_F(SimAxisMotionTest, ClosedLoopStepperEncoderCountsFollowLinesAndSteps)
     EXPECT_EQ(encoder, 2000); // 4 × 1000 lines per 2000 steps
     EXPECT_EQ(driver.read_encoder(kOpenLoop3, 1, encoder), ZEVA_closedLoopStepperOnlyError);
     EXPECT_EQ(encoder, 2000);
+}
+
+TEST_F(SimAxisMotionTest, EncoderBoardAxesCountAsTheMachineTurnsThem)
+{
+    ASSERT_TRUE(driver.setEncoderRate(kEncoder, 2, 4000));
+    clock.advance(500'000 - kCallCost);
+    std::int32_t counts = 0;
+    ASSERT_EQ(driver.read_encoder(kEncoder, 2, counts), 0);
+    EXPECT_EQ(counts, 2000);
+    EXPECT_EQ(position(kEncoder, 1), 0);
+    double rpm = 0;
+    ASSERT_EQ(driver.read_rpm(kEncoder, 2, rpm), 0); // 4000 counts per revolution
+    EXPECT_NEAR(rpm, 60, 21994.1 / 1000);
+    // Counting goes on from a reset; a new rate takes over from where the counts are.
+    ASSERT_EQ(driver.reset_pos(kEncoder, 2), 0);
+    ASSERT_TRUE(driver.setEncoderRate(kEncoder, 2, -1000));
+    clock.advance(1'000'000 - kCallCost);
+    EXPECT_EQ(position(kEncoder, 2), -1000);
+    ASSERT_TRUE(driver.setEncoderRate(kEncoder, 2, 0));
+    clock.advance(1'000'000);
+    EXPECT_EQ(position(kEncoder, 2), -1000);
+    // Axes that their board moves are not turned from outside.
+    EXPECT_FALSE(driver.setEncoderRate(kServo4, 1, 100));
+    EXPECT_FALSE(driver.setEncoderRate(kEncoder, 5, 100));
 }
 
 TEST_F(SimAxisMotionTest, PrestoredStartWaitsForItsTrigger)

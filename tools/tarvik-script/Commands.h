@@ -18,6 +18,7 @@ Step::Action parseWait(Words& words);
 Step::Action parseAfter(Words& words);
 Step::Action parseFault(Words& words);
 Step::Action parseReturns(Words& words);
+Step::Action parseMachine(Words& words);
 Step::Action parseAnswer(Words& words);
 Step::Action parseMark(Words& words);
 

@@ -46,7 +46,12 @@ Before and around the start
                                     the entry point hands back the values in its by-reference
                                     outputs (in order), with status 0, for the next COUNT calls
                                     (default: every call)
-  fault, returns, on, answer and after may stand before start: they then apply from start-up on.
+  machine index BOARD AXIS OFFSET   the simulated axis's index pulses sit at OFFSET counts plus
+                                    whole revolutions (0 at first)
+  machine encoder BOARD AXIS RATE   an encoder board's axis counts RATE counts/s from now on, as
+                                    if the machine turned it (0 holds it)
+  fault, returns, machine, on, answer and after may stand before start: they then apply from
+  start-up on.
 
 What a user does
   menu ITEM                         choose a menu item, e.g. menu loadaccel, menu bidmu(2)

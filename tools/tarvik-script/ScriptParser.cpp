@@ -15,7 +15,7 @@ struct CommandEntry {
     Step::Action (*parse)(Words&);
 };
 
-constexpr std::array<CommandEntry, 21> kCommands{{
+constexpr std::array<CommandEntry, 22> kCommands{{
     {"boards", parseBoards},
     {"file", parseFile},
     {"start", parseStart},
@@ -35,6 +35,7 @@ constexpr std::array<CommandEntry, 21> kCommands{{
     {"after", parseAfter},
     {"fault", parseFault},
     {"returns", parseReturns},
+    {"machine", parseMachine},
     {"mark", parseMark},
     {"expect", parseExpect},
 }};

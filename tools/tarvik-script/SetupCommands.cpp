@@ -130,6 +130,18 @@ int answerCode(Words& words)
     return static_cast<int>(code);
 }
 
+// A whole number that fits the driver argument type T.
+template <class T>
+T driverInteger(Words& words, std::string_view what)
+{
+    const long long value = words.integer(what);
+    if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
+        throw SyntaxError(std::string(what) + " must be a whole number from " +
+                          std::to_string(std::numeric_limits<T>::min()) + " to " +
+                          std::to_string(std::numeric_limits<T>::max()));
+    return static_cast<T>(value);
+}
+
 std::int64_t milliseconds(Words& words)
 {
     const long long ms = words.integer("a time in ms");
@@ -217,6 +229,26 @@ Step::Action parseReturns(Words& words)
     words.end();
     return [=](Session& session) {
         session.setUp([=](Instance& instance) { instance.program->driver().scriptReturns(entry, values, count); });
+    };
+}
+
+Step::Action parseMachine(Words& words)
+{
+    const bool index = words.accept("index");
+    if (!index && !words.accept("encoder")) throw SyntaxError("expected index or encoder after machine");
+    const auto board = driverInteger<std::int16_t>(words, "the board ID");
+    const auto axis = driverInteger<std::int16_t>(words, "the axis");
+    const auto value = driverInteger<std::int32_t>(words, index ? "the index offset" : "the count rate");
+    words.end();
+    return [=](Session& session) {
+        session.setUp([=, &session, line = session.line()](Instance& instance) {
+            SimulatedDriver& boards = instance.program->boards();
+            if (index ? boards.setIndexOffset(board, axis, value) : boards.setEncoderRate(board, axis, value)) return;
+            // Reported at this line also when it takes effect at start-up, and the start goes on.
+            const std::string where = "board " + std::to_string(board) + " axis " + std::to_string(axis);
+            const std::string problem = where + (index ? " does not exist" : " is not an encoder board's axis");
+            session.run({line, [problem](Session&) { throw StepFailure(problem); }});
+        });
     };
 }
 

@@ -110,8 +110,9 @@ DriverStatus SimAxis::findIndex(std::int64_t now, bool forward, std::int16_t off
     if (running_) return ZEVA_axisRunningError;
     const double here = tablePosition(now);
     const double revolution = countsPerRevolution();
-    const double turns = here / revolution;
-    const double nextIndex = revolution * (forward ? std::floor(turns + 1e-9) + 1 : std::ceil(turns - 1e-9) - 1);
+    const double turns = (here - switches_.indexOffset) / revolution;
+    const double nextIndex = switches_.indexOffset
+                             + revolution * (forward ? std::floor(turns + 1e-9) + 1 : std::ceil(turns - 1e-9) - 1);
     Goal goal{GoalKind::Target, here + (forward ? revolution : -revolution), 0, 0};
     if (switches_.indexPresent) goal = {GoalKind::Target, nextIndex + offset, 0, AxisStatusIndexFound};
     if (const DriverStatus status = checkCanMove(goal.target - here)) return status;
@@ -129,6 +130,13 @@ DriverStatus SimAxis::changeVelocity(double delta, std::int64_t now)
         goal_.velocity = goal_.velocity > 0 ? maxVelocity_ : -maxVelocity_;
     if (running_ && goal_.kind != GoalKind::Brake) plan(now);
     return ZEVA_noError;
+}
+
+void SimAxis::turnAt(double countsPerSecond, std::int64_t now)
+{
+    turnedBefore_ = turned(now);
+    turnSince_ = now;
+    turnRate_ = countsPerSecond;
 }
 
 void SimAxis::stop(std::int64_t now)
@@ -239,7 +247,13 @@ void SimAxis::finish()
 
 double SimAxis::tablePosition(std::int64_t now) const
 {
-    return running_ ? profile_.position(std::clamp(elapsed(now), 0.0, endAt_)) : profile_.position(0);
+    const double driven = running_ ? profile_.position(std::clamp(elapsed(now), 0.0, endAt_)) : profile_.position(0);
+    return driven + turned(now);
+}
+
+double SimAxis::pastPosition(std::int64_t at) const
+{
+    return tablePosition(at) + profile_.velocity(0) * std::min(0.0, elapsed(at));
 }
 
 double SimAxis::encoderPosition(std::int64_t now) const
@@ -251,13 +265,15 @@ double SimAxis::encoderPosition(std::int64_t now) const
 
 double SimAxis::velocity(std::int64_t now) const
 {
-    return running_ && elapsed(now) < endAt_ ? profile_.velocity(elapsed(now)) : 0;
+    return (running_ && elapsed(now) < endAt_ ? profile_.velocity(elapsed(now)) : 0) + turnRate_;
 }
 
 double SimAxis::measuredVelocity(std::int64_t now) const
 {
     const std::int64_t window = std::llround(2 * kServoSamplePeriod * 1e6);
-    const double counts = std::floor(position(now)) - std::floor(position(now - window));
+    // A restart within the window does not cut it short: the look-back carries the speed the
+    // axis had when the present profile began.
+    const double counts = std::floor(position(now)) - std::floor(pastPosition(now - window) - origin_);
     return counts * 1e6 / static_cast<double>(window);
 }
 

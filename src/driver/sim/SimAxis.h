@@ -11,12 +11,13 @@ namespace tarvik::sim {
 
 // Switch positions of one axis of the simulated machine, in table counts: the position the
 // axis reports until its position is first reset. Index pulses come once per revolution, at
-// the whole multiples of the counts per revolution.
+// `indexOffset` plus the whole multiples of the counts per revolution.
 struct AxisSwitches {
     double reverseLimit = -1'000'000;
     double forwardLimit = 1'000'000;
     double home = 8000;
     bool indexPresent = true;
+    double indexOffset = 0;
 };
 
 // The home switch reads active this close to its position.
@@ -82,6 +83,9 @@ public:
     void halt(std::int64_t now);
     void kill(std::int64_t now);
     void resetPosition(std::int64_t now) { origin_ = tablePosition(now); }
+    // Turns an axis that its board never moves (an encoder board's) from outside: from `now` on
+    // it counts `countsPerSecond` (0 holds it where it is).
+    void turnAt(double countsPerSecond, std::int64_t now);
 
     double position(std::int64_t now) const { return tablePosition(now) - origin_; }
     double encoderPosition(std::int64_t now) const;
@@ -111,6 +115,14 @@ private:
     void plan(std::int64_t now);
     void computeEnd();
     void finish();
+    // The table position at an earlier time `at`: before the present profile began, the axis
+    // is taken to have moved at the velocity that profile started with.
+    double pastPosition(std::int64_t at) const;
+    // The counts the axis has been turned from outside by `at`.
+    double turned(std::int64_t at) const
+    {
+        return turnedBefore_ + turnRate_ * static_cast<double>(at - turnSince_) * 1e-6;
+    }
     double elapsed(std::int64_t now) const { return static_cast<double>(now - profileStart_) * 1e-6; }
 
     BoardClass boardClass_;
@@ -135,6 +147,10 @@ private:
     EndKind endKind_ = EndKind::Completed;
     std::optional<std::int64_t> faultAt_;
     double origin_ = 0;
+    // Turning from outside: the counts turned by turnSince_, and the rate since then.
+    double turnedBefore_ = 0;
+    double turnRate_ = 0;
+    std::int64_t turnSince_ = 0;
 
     std::uint16_t latched_ = 0; // switch, index and following-error events of the last move
     bool motorOff_ = false;

@@ -96,6 +96,19 @@ bool SimulatedDriver::setIndexPresent(std::int16_t board, std::int16_t axis, boo
     return changeSwitches(board, axis, [present](AxisSwitches& switches) { switches.indexPresent = present; });
 }
 
+bool SimulatedDriver::setIndexOffset(std::int16_t board, std::int16_t axis, std::int32_t offset)
+{
+    return changeSwitches(board, axis, [offset](AxisSwitches& switches) { switches.indexOffset = offset; });
+}
+
+bool SimulatedDriver::setEncoderRate(std::int16_t board, std::int16_t axis, std::int32_t countsPerSecond)
+{
+    SimAxis* found = machineAxis(board, axis);
+    if (found == nullptr || findBoard(board)->kind().boardClass != BoardClass::Encoder) return false;
+    found->turnAt(countsPerSecond, clock_.nowMicros());
+    return true;
+}
+
 bool SimulatedDriver::failNextMove(std::int16_t board, std::int16_t axis)
 {
     SimAxis* found = machineAxis(board, axis);

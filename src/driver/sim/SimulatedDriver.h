@@ -41,6 +41,11 @@ public:
     bool setHomeSwitch(std::int16_t board, std::int16_t axis, std::int32_t position);
     bool setLimitSwitches(std::int16_t board, std::int16_t axis, std::int32_t reverse, std::int32_t forward);
     bool setIndexPresent(std::int16_t board, std::int16_t axis, bool present);
+    // Index pulses at `offset` plus whole revolutions (0 at first).
+    bool setIndexOffset(std::int16_t board, std::int16_t axis, std::int32_t offset);
+    // An encoder board's axis counts `countsPerSecond` from now on, as if the machine turned it
+    // (0 holds it); false also for an axis of any other board, whose board moves it.
+    bool setEncoderRate(std::int16_t board, std::int16_t axis, std::int32_t countsPerSecond);
     // The next move of the axis ends in a following error.
     bool failNextMove(std::int16_t board, std::int16_t axis);
     bool setIoInputs(std::int16_t board, std::int16_t levels);

@@ -58,6 +58,8 @@ DriverStatus SimulatedDriver::multi_start(I16 board, I16 mask)
     return onBoard(board, Accepts::MotionBoard, CallKind::Command, [this, mask](SimBoard& b, I64 now) {
         const std::vector<int> axes = multiStartAxes(b, mask);
         if (axes.empty()) return ZEVA_argumentRangeError;
+        // All or none: when a named axis cannot start, none does, and the call gives that
+        // axis's status.
         return runOrPrestore(b, now, [&b, axes](I64 at) {
             for (int axis : axes)
                 if (const DriverStatus status = b.axis(axis)->checkStart(at)) return status;
