@@ -17,6 +17,7 @@ class App;
 struct HomingPanelLayout {
     std::string name;
     std::string caption;
+    std::string searchName; // "home search", as the error window names it
     std::array<float, 4> axisLefts;
     float axisTop;
     float axisWidth;
@@ -36,10 +37,16 @@ struct SearchSettings {
 
 // What the find-home and find-index panels share: the board handed over in HomingBoard, one
 // button per axis, "Done" and the status box, the placement over the main window, the re-spacing
-// of the buttons on a 3-axis board, and the search velocity loaded before a search.
+// of the buttons on a 3-axis board, the search velocity loaded before a search, and the watch
+// over a running search.
 //
 // The board is copied once, at load. A HomingBoard that names no configured board leaves the axis
 // buttons disabled with a message in the status box, so no search reaches the driver.
+//
+// An axis stays watched from a successful search command to the end of its run, and after the
+// run as long as a kill of a search the panel could no longer follow has failed: closing the
+// panel kills a watched axis first and is refused while that kill fails (the program's end
+// overrides this); another search starts only once the watched axis has been killed.
 class HomingPanel : public Form {
 public:
     ControlArray<CommandButton> cmdaxis{this, "cmdaxis"};
@@ -55,6 +62,7 @@ protected:
     // board, panelLoaded().
     void Form_Load() override;
     void Form_Click() override { msgtxt.setText(""); }
+    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     virtual void panelLoaded() {}
     virtual void cmdaxis_Click(int axis) = 0;
 
@@ -63,8 +71,9 @@ protected:
     std::optional<BoardGroup> boardGroup() const { return groupOf(boardType()); }
     // Axes the board has (3 or 4); 0 without a board.
     int axisCount() const;
-    // True when an axis button click may go on: the board is configured and the axis is one of
-    // its axes. An encoder board gets the text of ZEVA_motionOnlyError and false.
+    // True when an axis button click may go on: the board is configured, the axis is one of its
+    // axes and no axis is left watched (one is killed first). An encoder board gets the text of
+    // ZEVA_motionOnlyError and false.
     bool mayRunOn(int axis);
     // Enables or disables the axis buttons 1..count.
     void enableAxisButtons(int count, bool enabled);
@@ -76,8 +85,26 @@ protected:
     // Shows the text of a driver status in the status box.
     void showStatus(DriverStatus status);
 
+    // The search command for `axis` succeeded: the axis is watched.
+    void searchStarted(std::int16_t axis);
+    // The run is over: the axis is no longer watched, unless its search could not be stopped.
+    void runEnded();
+    // Kills the watched axis; a failure is reported in the error window and the axis stays
+    // watched. True on success.
+    bool killSearch();
+    // For a search the panel can no longer follow (a failing status read, a wait that reached its
+    // time limit): kills the axis and shows `reason` and whether the search was stopped.
+    void abandonSearch(const std::string& reason);
+
     App& app_;
     std::int16_t board_ = -1;
+    // The watched axis; 0 when none.
+    std::int16_t searchAxis_ = 0;
+
+private:
+    std::string searchName_;
+    // True when the watched axis' search could not be stopped: it stays watched after the run.
+    bool searchUnstopped_ = false;
 };
 
 } // namespace tarvik

@@ -3,6 +3,7 @@
 #include "driver/BoardTypes.h"
 #include "init/SettingsMasks.h"
 
+#include <optional>
 #include <type_traits>
 
 namespace tarvik {
@@ -25,13 +26,6 @@ const SetupDialogDesign kDesign{
     .backgroundToBackOnResize = true,
     .backgroundToBackOnDeactivate = true,
 };
-
-bool isStepperGroup(std::int16_t typeCode)
-{
-    const auto group = groupOf(typeCode);
-    return group == BoardGroup::OpenLoop3 || group == BoardGroup::ClosedLoop3 || group == BoardGroup::OpenLoop4 ||
-           group == BoardGroup::ClosedLoop4;
-}
 
 } // namespace
 
@@ -68,7 +62,8 @@ void frmStepOutMode::caption_Click(const Choice& choice)
 
 bool frmStepOutMode::keepsSettingsFor(std::int16_t typeCode) const
 {
-    return isStepperGroup(typeCode);
+    const std::optional<BoardClass> boardClass = classOf(typeCode);
+    return boardClass == BoardClass::OpenLoopStepper || boardClass == BoardClass::ClosedLoopStepper;
 }
 
 void frmStepOutMode::loadSettings(std::int16_t typeCode, std::int16_t board)

@@ -1,7 +1,6 @@
 #include "init/frmfindhome.h"
 
 #include "app/App.h"
-#include "app/Shell.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "forms/common/MotionWaits.h"
@@ -20,6 +19,7 @@ constexpr std::int16_t kWaitEndedOtherwise = -1;
 const HomingPanelLayout kLayout{
     .name = "frmfindhome",
     .caption = "Find Home",
+    .searchName = "home search",
     .axisLefts = {180, 1260, 2340, 3420},
     .axisTop = 120,
     .axisWidth = 855,
@@ -35,21 +35,13 @@ frmfindhome::frmfindhome(App& app) : HomingPanel(app, kLayout)
     cmdkill.onClick = [this] { cmdkill_Click(); };
 }
 
-void frmfindhome::Form_QueryUnload(int& cancel, UnloadReason)
-{
-    if (searchAxis_ == 0 || killSearch()) return;
-    // The axis may still be searching: the panel stays, with its Kill button (the program's end
-    // overrides this).
-    cancel = 1;
-}
-
 void frmfindhome::cmdaxis_Click(int axis)
 {
     if (!mayRunOn(axis)) return;
     cmdquit.setEnabled(false);
     enableAxisButtons(axisCount(), false);
     FindHomeOnAxis(axis);
-    searchAxis_ = 0;
+    runEnded();
     if (!isLoaded()) return;
     cmdquit.setEnabled(true);
     enableAxisButtons(cmdaxis.count(), true);
@@ -66,7 +58,7 @@ void frmfindhome::FindHomeOnAxis(int axis)
         return;
     }
     killFlag_ = 0;
-    searchAxis_ = a;
+    searchStarted(a);
     if (!homeMoveEnded(axis)) return;
     // A second look after pending events: a Kill Motion click that came in as the move ended.
     if (!letEventsRun() || !homeMoveEnded(axis)) return;
@@ -109,12 +101,9 @@ std::int16_t frmfindhome::WaitHomeMove(int axis)
 bool frmfindhome::homeMoveEnded(int axis)
 {
     const std::int16_t result = WaitHomeMove(axis);
-    if (result != ZEVA_noError && result != kWaitEndedOtherwise) {
-        showStatus(result);
-        // The axis can no longer be watched: stop it rather than leave it searching once the
-        // panel can be closed (a kill that fails is reported).
-        killSearch();
-    }
+    // The axis can no longer be watched: stop it rather than leave it searching once the panel
+    // can be closed.
+    if (result != ZEVA_noError && result != kWaitEndedOtherwise) abandonSearch(StatusText(result));
     return result == ZEVA_noError;
 }
 
@@ -147,18 +136,6 @@ bool frmfindhome::letEventsRun()
         return false;
     }
     return isLoaded();
-}
-
-bool frmfindhome::killSearch()
-{
-    const DriverStatus status = app_.driver().kill_motion(board_, searchAxis_);
-    if (status == ZEVA_noError) {
-        searchAxis_ = 0;
-        return true;
-    }
-    ShowErrorMessage(app_, "The home search on axis " + strTrimmed(searchAxis_) + " of board " + strTrimmed(board_) +
-                               " could not be stopped: " + StatusText(status));
-    return false;
 }
 
 } // namespace tarvik

@@ -14,7 +14,9 @@ namespace tarvik {
 // Window events run while the search is watched, so that "Kill Motion" can be pressed. Closing
 // the panel during a search kills the axis first; when that kill fails the failure is reported
 // and the panel stays open, so the axis is never left searching without its Kill button. When
-// the program ends during a search the axis is killed as well.
+// the program ends during a search the axis is killed as well. After a failing status read the
+// search can no longer be followed: the axis is killed, and when that kill fails it stays
+// watched after the run (HomingPanel).
 class frmfindhome final : public HomingPanel {
 public:
     explicit frmfindhome(App& app);
@@ -24,7 +26,6 @@ public:
                            .tabIndex = 4}};
 
 private:
-    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     void cmdaxis_Click(int axis) override;
     void cmdkill_Click() { killFlag_ = 1; }
 
@@ -40,12 +41,8 @@ private:
     // Lets window events run. False when the run must end: the program is ending (the search is
     // killed first) or the panel was closed (its closing killed the search).
     bool letEventsRun();
-    // Kills the searching axis; a failure is reported in the error window. True on success.
-    bool killSearch();
 
     std::int16_t killFlag_ = 0;
-    // The axis whose search runs, from a successful find_home to the end of the run; 0 when idle.
-    std::int16_t searchAxis_ = 0;
 };
 
 } // namespace tarvik

@@ -20,6 +20,7 @@ constexpr std::int16_t kStoppedOtherwise = -1;
 const HomingPanelLayout kLayout{
     .name = "frmfindindx",
     .caption = "Find Index",
+    .searchName = "index search",
     .axisLefts = {120, 1200, 2280, 3360},
     .axisTop = 180,
     .axisWidth = 852,
@@ -37,11 +38,6 @@ const char* loopModeWizardOf(BoardGroup group)
     case BoardGroup::ClosedLoop4: return "frminitstcl4a";
     default: return nullptr;
     }
-}
-
-bool isOpenLoop(std::optional<BoardGroup> group)
-{
-    return group == BoardGroup::OpenLoop3 || group == BoardGroup::OpenLoop4;
 }
 
 // The stop conditions WaitIndexMove reports, in the order they are tested, with their message.
@@ -65,6 +61,7 @@ void frmfindindx::cmdaxis_Click(int axis)
     enableAxisButtons(axisCount(), false);
     cmdquit.setEnabled(false);
     FindIndexOnAxis(axis);
+    runEnded();
     enableAxisButtonsByLoopMode();
     cmdquit.setEnabled(true);
 }
@@ -82,7 +79,7 @@ void frmfindindx::FindIndexOnAxis(int axis)
         msgtxt.setText("Axis" + strSigned(axis) + " is running. Cannot find index.");
         return;
     }
-    if (isOpenLoop(boardGroup())) {
+    if (classOf(boardType()) == BoardClass::OpenLoopStepper) {
         showStatus(ZEVA_closedLoopOnlyError);
         return;
     }
@@ -95,9 +92,12 @@ void frmfindindx::FindIndexOnAxis(int axis)
         showStatus(status);
         return;
     }
+    searchStarted(a);
+    // From here on a failing read or a wait that runs out leaves the axis possibly searching: it
+    // is stopped.
     if (IsClosedLoop4AType(boardType())) {
         if (const DriverStatus status = WaitIndexSearch(app_, board_, a, found)) {
-            showStatus(status);
+            abandonSearch(StatusText(status));
             return;
         }
     } else {
@@ -106,7 +106,7 @@ void frmfindindx::FindIndexOnAxis(int axis)
     const std::int16_t stopped = WaitIndexMove(axis);
     if (stopped == kStoppedOtherwise) return;
     if (stopped != ZEVA_noError) {
-        showStatus(stopped);
+        abandonSearch(StatusText(stopped));
         return;
     }
     msgtxt.setText(found == 0 ? "Index was found." : "Index not found.");
@@ -124,8 +124,8 @@ std::int16_t frmfindindx::WaitIndexMove(int axis)
         if (const DriverStatus status = app_.driver().read_axis_stat(board_, a, word)) return status;
         if (AxisMoveDone(word)) break;
         if (clock.nowMicros() - start >= kIndexSearchTimeoutMicros) {
-            msgtxt.setText("Axis #" + strTrimmed(axis) + " of board " + strTrimmed(board_) + " did not stop within " +
-                           strTrimmed(kIndexSearchTimeoutMicros / 1'000'000) + " seconds.");
+            abandonSearch("Axis #" + strTrimmed(axis) + " of board " + strTrimmed(board_) + " did not stop within " +
+                          strTrimmed(kIndexSearchTimeoutMicros / 1'000'000) + " seconds.");
             return kStoppedOtherwise;
         }
         clock.spend(kPollIntervalMicros);
@@ -143,10 +143,10 @@ std::int16_t frmfindindx::WaitIndexMove(int axis)
 
 void frmfindindx::enableAxisButtonsByLoopMode()
 {
-    const std::optional<BoardGroup> group = boardGroup();
-    if (group == BoardGroup::Servo3 || group == BoardGroup::Servo4) {
+    const std::optional<BoardClass> boardClass = classOf(boardType());
+    if (boardClass == BoardClass::Servo) {
         enableAxisButtons(axisCount(), true);
-    } else if (group && loopModeWizardOf(*group)) {
+    } else if (boardClass == BoardClass::ClosedLoopStepper) {
         for (int axis = 1; axis <= axisCount(); ++axis) cmdaxis(axis).setEnabled(wizardHasClosedLoop(axis));
     }
 }

@@ -13,9 +13,10 @@ namespace tarvik {
 // closes the panel.
 //
 // A search runs without letting window events in; every wait in it is bounded on the clock, so
-// an axis that never stops is reported rather than hanging the program. On a closed-loop stepper
-// board an axis button is enabled only while the open wizard of the board's group has that axis
-// set to closed-loop operation.
+// an axis that never stops is reported rather than hanging the program. A wait that runs out or
+// a status read that fails during the search kills the axis, which stays watched while that kill
+// fails (HomingPanel). On a closed-loop stepper board an axis button is enabled only while the
+// open wizard of the board's group has that axis set to closed-loop operation.
 class frmfindindx final : public HomingPanel {
 public:
     explicit frmfindindx(App& app);
@@ -26,8 +27,8 @@ private:
 
     void FindIndexOnAxis(int axis);
     // Polls the axis until it has stopped: 0 when it stopped cleanly with the profile complete,
-    // -1 when it stopped otherwise or did not stop in time (the message is shown), else the
-    // failing driver status.
+    // -1 when it stopped otherwise or did not stop in time (the message is shown; an axis that
+    // did not stop is killed), else the failing driver status.
     std::int16_t WaitIndexMove(int axis);
     // Servo boards: enables every axis button. Closed-loop stepper boards: enables the buttons of
     // the axes the wizard has in closed loop, disables the others. Other boards keep the buttons

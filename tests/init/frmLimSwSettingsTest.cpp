@@ -107,6 +107,27 @@ TEST_F(LimitSwitchDialogTest, ARefusedPolarityWordSkipsTheEnableWordButTheChoice
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_argumentRangeError));
 }
 
+TEST_F(LimitSwitchDialogTest, LegendsAndEnableBoxesFollowTheBoardTypeThereAndBack)
+{
+    const auto expectLayout = [](frmLimSwSettings& dialog, float legendLeft, bool enables) {
+        for (int i = 0; i <= 2; ++i) EXPECT_EQ(dialog.label(i).left(), legendLeft) << "label " << i;
+        EXPECT_EQ(dialog.lblEnable(1).visible(), enables);
+        EXPECT_EQ(dialog.label(2).visible(), enables);
+        for (int axis = 1; axis <= 3; ++axis) {
+            EXPECT_EQ(dialog.ChkRevEn(axis).visible(), enables) << "axis " << axis;
+            EXPECT_EQ(dialog.chkHomeEn(axis).visible(), enables) << "axis " << axis;
+            EXPECT_EQ(dialog.chkFwdEn(axis).visible(), enables) << "axis " << axis;
+        }
+    };
+    auto& dialog = openOn(1); // 3-axis servo
+    expectLayout(dialog, 2700, true);
+    select(dialog.bidlist, 6); // board 7, encoder
+    expectLayout(dialog, 3480, false);
+    EXPECT_FALSE(dialog.chkFwdEn(4).visible());
+    select(dialog.bidlist, 0);
+    expectLayout(dialog, 2700, true);
+}
+
 // The 2-axis models are laid out like the 4-axis boards.
 class TwoAxisLimitSwitchTest : public SetupDialogTest {
 protected:

@@ -58,6 +58,21 @@ TEST_F(StepOutputDialogTest, EachChoiceIsOneBitOfTheWordAndAnAcceptedWordIsKept)
     EXPECT_EQ(settingsChanged(2), -1);
 }
 
+TEST_F(StepOutputDialogTest, InhibitChoicesClearTheStatusOtherChoicesLeaveIt)
+{
+    struct Case {
+        Control& choice; // each one changes the selection, so its click counts
+        bool clears;
+    };
+    auto& dialog = openOn(0);
+    for (const Case& c : {Case{dialog.opn, false}, Case{dialog.Label9, false}, Case{dialog.omcw, false},
+                          Case{dialog.Label2, false}, Case{dialog.ipn, true}, Case{dialog.Label7, true}}) {
+        click(dialog.cmdRun);
+        click(c.choice);
+        EXPECT_EQ(dialog.msgtxt.text(), c.clears ? "" : StatusText(ZEVA_noError)) << c.choice.name();
+    }
+}
+
 TEST_F(StepOutputDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAlone)
 {
     driver().injectFault("set_step_mode_pol", ZEVA_boardTimeoutError, 1);

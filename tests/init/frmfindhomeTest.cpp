@@ -138,7 +138,7 @@ TEST_F(FindHomeTest, SearchesThatEndBadlyAreReportedWithoutAReset)
         // A status read that fails leaves the axis unwatched: it is stopped.
         driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError, 1);
         click(panel.cmdaxis(2));
-        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError) + "\r\nThe search was stopped.");
     });
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
     EXPECT_THAT(commands(), Contains("kill_motion(2, 2)"));
@@ -157,6 +157,26 @@ TEST_F(FindHomeTest, AClosingThatCannotKillTheSearchIsRefusedAndReported)
     });
     EXPECT_FALSE(closed);
     EXPECT_THAT(errorWindows(), ElementsAre(HasSubstr("could not be stopped")));
+}
+
+TEST_F(FindHomeTest, AnAxisLostWithAFailingKillStaysWatchedUntilAKillSucceeds)
+{
+    driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError, 1);
+    driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 3);
+    bool closedWhileUnstopped = true;
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError) + "\r\nThe search could not be stopped.");
+        EXPECT_TRUE(panel.cmdquit.enabled());
+        // Another search first tries the kill again, and is refused while it fails; so is closing.
+        click(panel.cmdaxis(2));
+        closedWhileUnstopped = close(panel);
+    });
+    EXPECT_FALSE(closedWhileUnstopped);
+    EXPECT_EQ(errorWindows().size(), 3u);
+    EXPECT_THAT(commands(), ElementsAre("load_rpm(2, 1, 100)", "load_rpsps(2, 1, 20)", "find_home(2, 1, 0)",
+                                        "kill_motion(2, 1)", "kill_motion(2, 1)", "kill_motion(2, 1)",
+                                        "kill_motion(2, 1)"));
 }
 
 TEST_F(FindHomeTest, ProgramEndDuringASearchKillsTheAxis)

@@ -29,13 +29,13 @@ protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
     // Opens the panel for `board` as a wizard's Find Index button does and runs `inside` in its
-    // modal loop; "Done" closes it afterwards.
+    // modal loop; "Done" closes it afterwards unless `inside` closed it.
     void openPanel(std::int16_t board, std::function<void(frmfindindx&)> inside)
     {
         onModal("frmfindindx", [this, inside](Form& form) {
             auto& panel = static_cast<frmfindindx&>(form);
             inside(panel);
-            click(panel.cmdquit);
+            if (panel.isLoaded()) click(panel.cmdquit);
         });
         app().HomingBoard = board;
         driver().mark();
@@ -49,6 +49,13 @@ protected:
         for (const CallRecord& call : driver().callsSinceMark())
             if (call.entry != "read_axis_stat" && call.entry != "read_csr") result.push_back(call.text());
         return result;
+    }
+    std::vector<std::string> errorWindows() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& shown : modalShows())
+            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
+        return texts;
     }
     static std::vector<bool> enabledButtons(const frmfindindx& panel)
     {
@@ -149,26 +156,65 @@ TEST_F(FindIndexTest, SearchesThatStopBadlyAreReportedWithoutAReset)
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
 }
 
-TEST_F(FindIndexTest, AnAxisThatNeverStopsIsReportedAfterTheTimeLimit)
+TEST_F(FindIndexTest, ASearchThePanelCannotFollowIsReportedAndStopped)
 {
     // At a thousandth of an RPM the search would take days.
     app().Settings.ServoSettingsTable[kServo3].Axis[0].FindRpm = 0.001;
     const std::int64_t start = clock().nowMicros();
     openPanel(kServo3, [&](frmfindindx& panel) {
         click(panel.cmdaxis(1));
-        EXPECT_EQ(panel.msgtxt.text(), "Axis #1 of board 1 did not stop within 120 seconds.");
+        EXPECT_EQ(panel.msgtxt.text(),
+                  "Axis #1 of board 1 did not stop within 120 seconds.\r\nThe search was stopped.");
         EXPECT_TRUE(panel.cmdaxis(1).enabled());
+
+        // A status read that fails once the search runs.
+        driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError, 1, 1);
+        click(panel.cmdaxis(2));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError) + "\r\nThe search was stopped.");
     });
     EXPECT_LT(clock().nowMicros() - start, 130'000'000);
+    EXPECT_THAT(commands(), Contains("kill_motion(1, 1)"));
+    EXPECT_THAT(commands(), Contains("kill_motion(1, 2)"));
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
 
-    // On the four-axis boards the status-register wait gives up in the same way.
+    // On the four-axis boards the status-register wait gives up in the same way, and a failing
+    // register read is handled as a failing status read.
     app().Settings.Servo4SettingsTable[kServo4].Axis[0].FindRpm = 0.001;
     openPanel(kServo4, [&](frmfindindx& panel) {
         click(panel.cmdaxis(1));
-        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError) + "\r\nThe search was stopped.");
+
+        driver().injectFault("read_csr", ZEVA_notReadyToReceiveError, 1);
+        click(panel.cmdaxis(3));
+        EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_notReadyToReceiveError) + "\r\nThe search was stopped.");
     });
+    EXPECT_THAT(commands(), Contains("kill_motion(4, 1)"));
+    EXPECT_THAT(commands(), Contains("kill_motion(4, 3)"));
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
+}
+
+TEST_F(FindIndexTest, AnAxisThatCouldNotBeStoppedKeepsThePanelOpenUntilAKillSucceeds)
+{
+    app().Settings.ServoSettingsTable[kServo3].Axis[0].FindRpm = 0.001;
+    driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 3);
+    bool closedWhileUnstopped = true;
+    openPanel(kServo3, [&](frmfindindx& panel) {
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(),
+                  "Axis #1 of board 1 did not stop within 120 seconds.\r\nThe search could not be stopped.");
+        EXPECT_TRUE(panel.cmdquit.enabled());
+        // Another search first tries the kill again, and is refused while it fails; so is closing.
+        click(panel.cmdaxis(2));
+        closedWhileUnstopped = close(panel);
+    });
+    EXPECT_FALSE(closedWhileUnstopped);
+    EXPECT_THAT(errorWindows(),
+                ElementsAre("The index search on axis 1 of board 1 could not be stopped: " +
+                                StatusText(ZEVA_boardTimeoutError),
+                            StartsWith("The index search on axis 1"), StartsWith("The index search on axis 1")));
+    EXPECT_THAT(commands(), ElementsAre(StartsWith("load_rpm"), StartsWith("load_rpsps"), "find_index(1, 1, 0, 0, &0)",
+                                        "kill_motion(1, 1)", "kill_motion(1, 1)", "kill_motion(1, 1)",
+                                        "kill_motion(1, 1)"));
 }
 
 } // namespace
