@@ -106,9 +106,13 @@ bool LoadBoardIntoWizard(App& app, std::int16_t board, int option, OptionSource 
     BoardOf(app, *group) = board;
     BoardShownOf(app, *group) = board;
     app.CurrentBoard = board;
-    OptionOf(app, *group) = static_cast<std::int16_t>(option);
-    if (source == OptionSource::File)
-        if (FileStatus read = LoadOption(app, board, option); !read) ShowErrorMessage(app, read.error());
+    // The option number follows the record: an option that cannot be read leaves both as they
+    // were, so that neither the caption nor a later save names an option the record never held.
+    FileStatus read = source == OptionSource::File ? LoadOption(app, board, option) : fileOk();
+    if (read)
+        OptionOf(app, *group) = static_cast<std::int16_t>(option);
+    else
+        ShowErrorMessage(app, read.error());
     WizardOf(app, *group).RecordToForm(board);
     ShowInitState(app, board);
     return true;

@@ -42,6 +42,21 @@ FileError noBoard(int boardId)
     return FileError{"There is no board ID " + std::to_string(boardId) + "."};
 }
 
+// The group's default record ten times, named "option 1:" .. "option 10:".
+std::vector<RecordBytes> defaultOptions(BoardGroup group)
+{
+    const SettingsTables defaults;
+    std::vector<RecordBytes> records;
+    visitTable(defaults, group, [&](const auto& table) {
+        auto record = table.front();
+        for (int n = 1; n <= kOptionCount; ++n) {
+            record.Name = defaultOptionName(n);
+            records.push_back(packRecord(record));
+        }
+    });
+    return records;
+}
+
 } // namespace
 
 std::span<const OptionFile> allOptionFiles()
@@ -77,16 +92,7 @@ FixedName defaultOptionName(int optionNo)
 
 FileResult<bool> createOptionFileIfMissing(const OptionFile& file)
 {
-    const SettingsTables defaults;
-    std::vector<RecordBytes> records;
-    visitTable(defaults, file.group, [&](const auto& table) {
-        auto record = table.front();
-        for (int n = 1; n <= kOptionCount; ++n) {
-            record.Name = defaultOptionName(n);
-            records.push_back(packRecord(record));
-        }
-    });
-    return recordFileOf(file).createIfMissing(records);
+    return recordFileOf(file).createIfMissing(defaultOptions(file.group));
 }
 
 std::vector<FileError> createMissingOptionFiles()
@@ -99,6 +105,20 @@ std::vector<FileError> createMissingOptionFiles()
         }
     }
     return errors;
+}
+
+std::optional<FileError> optionFileDamage(const OptionFile& file)
+{
+    const RecordFile records = recordFileOf(file);
+    if (!records.hasWrongSize()) {
+        return std::nullopt;
+    }
+    return FileError{records.check().error()};
+}
+
+FileStatus replaceWithDefaultOptions(const OptionFile& file)
+{
+    return recordFileOf(file).replace(defaultOptions(file.group));
 }
 
 FileResult<std::vector<FixedName>> readOptionNames(int typeCode)

@@ -43,6 +43,14 @@ FileResult<bool> createOptionFileIfMissing(const OptionFile& file);
 // Creates every missing option file; the errors of those that could not be created.
 std::vector<FileError> createMissingOptionFiles();
 
+// The problem of an option file that exists with the wrong size (short or long), naming the
+// file; none when the file is sound, missing or cannot be looked at.
+std::optional<FileError> optionFileDamage(const OptionFile& file);
+
+// Replaces the whole option file with the ten options a new file gets; only once the user
+// agreed, as every option the file held is lost.
+FileStatus replaceWithDefaultOptions(const OptionFile& file);
+
 // The ten option names of the type code's option file, as stored (32 characters each).
 FileResult<std::vector<FixedName>> readOptionNames(int typeCode);
 

@@ -62,6 +62,16 @@ FileStatus RecordFile::check() const
     return fileOk();
 }
 
+bool RecordFile::hasWrongSize() const
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(name_, ec)) {
+        return false;
+    }
+    const std::uintmax_t size = fs::file_size(name_, ec);
+    return !ec && size != recordLength_ * static_cast<std::uintmax_t>(recordCount_);
+}
+
 FileStatus RecordFile::checkRecordNo(int recordNo) const
 {
     if (recordNo < 1 || recordNo > recordCount_) {

@@ -30,6 +30,9 @@ public:
 
     // Success when the file exists and has exactly the expected size.
     FileStatus check() const;
+    // True when the file is a regular file of the wrong size (short or long): the damage that
+    // replacing the whole file mends.
+    bool hasWrongSize() const;
 
     FileResult<RecordBytes> read(int recordNo) const;
     FileResult<std::vector<RecordBytes>> readAll() const;

@@ -110,9 +110,6 @@ FileStatus LoadOption(App& app, std::int16_t boardId, int recordNo)
     const int type = typeOf(app, boardId);
     SettingsTables read = app.Settings;
     if (FileStatus status = readOption(read, type, boardId, recordNo); !status) return status;
-    if (std::string problem = FirstValueOutOfRange(read, type, boardId); !problem.empty())
-        return FileError{optionPlace(type, recordNo) + " holds a value out of range, " + problem +
-                         " The option was not loaded."};
     app.Settings = std::move(read);
     return fileOk();
 }

@@ -96,14 +96,29 @@ std::optional<double> readField(const Axis& a, AxisField field)
 }
 
 // Stores a value in a field of its own type: whole numbers rounded and kept within the type.
-void store(std::int16_t& field, double value) { field = toInt16Saturated(value); }
-void store(std::int32_t& field, double value) { field = toInt32Saturated(value); }
-void store(double& field, double value) { field = value; }
+// False when the value did not fit and the field holds the type's nearer limit instead.
+bool store(std::int16_t& field, double value)
+{
+    field = toInt16Saturated(value);
+    return toInt16(value).has_value();
+}
+bool store(std::int32_t& field, double value)
+{
+    field = toInt32Saturated(value);
+    return toInt32(value).has_value();
+}
+bool store(double& field, double value)
+{
+    field = value;
+    return true;
+}
 
 template <class Axis>
-void writeField(Axis& a, AxisField field, double value)
+bool writeField(Axis& a, AxisField field, double value)
 {
-    withField(a, field, [&](auto& f) { store(f, value); });
+    bool fits = true;
+    withField(a, field, [&](auto& f) { fits = store(f, value); });
+    return fits;
 }
 
 std::string initState(const App& app, std::int16_t board)
@@ -316,9 +331,13 @@ void Wizard::FormToRecord(std::int16_t board)
         for (int a = 1; a <= declaration_.axes; ++a) {
             auto* axis = record.axis(a);
             if (!axis) continue;
-            for (const BoxColumn& column : columns_)
-                if (column.valid[static_cast<std::size_t>(a)] == 1)
-                    writeField(*axis, column.design->field, valueOf((*column.boxes)(a).text()));
+            for (const BoxColumn& column : columns_) {
+                if (column.valid[static_cast<std::size_t>(a)] != 1) continue;
+                TextBox& text = (*column.boxes)(a);
+                // A value the field cannot hold is kept at its limit, and the box shows that limit.
+                if (!writeField(*axis, column.design->field, valueOf(text.text())))
+                    text.setText(strTrimmed(*readField(*axis, column.design->field)));
+            }
             for (const ChoiceColumn& choice : choices_) {
                 const bool set = (choice.design->firstSets ? *choice.first : *choice.second)(a).value();
                 writeField(*axis, choice.design->field, set ? -1 : 0);

@@ -149,7 +149,8 @@ public:
 
     // Copies the window into the board's settings record. A box whose last check found no
     // value leaves its field as it was, and values are stored within their field's type
-    // (a find velocity above 32767 is kept as 32767 in the 16-bit stepper field).
+    // (a find velocity above 32767 is kept as 32767 in the 16-bit stepper field, and the box
+    // then shows 32767 too).
     void FormToRecord(std::int16_t board);
     // Fills the window from the board's settings record (each box is checked as if typed, so a
     // value outside its bounds is reported and replaced in the box, not in the record) and

@@ -91,6 +91,27 @@ TEST_F(InitializeBoardMenuTest, AnUnreadableOptionIsReportedAndTheWizardStillOpe
     EXPECT_EQ(fileBytes("Moxel.scl"), garbage);
 }
 
+TEST_F(InitializeBoardMenuTest, AnOptionThatCannotBeReadLeavesTheOptionNumberWithTheRecord)
+{
+    storeClosedLoopOption(4, 1234);
+    ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 4, .AutoInit = 0}));
+    Wizard& w = pick<frminitstcl>(kBoard);
+
+    // The pick now asks for option 6 of a damaged file: the record still holds option 4.
+    ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 6, .AutoInit = 0}));
+    auto bytes = fileBytes("Moxel.scl");
+    bytes.pop_back();
+    writeFileBytes("Moxel.scl", bytes);
+    chooseMenu("bidmu", kBoard);
+    EXPECT_THAT(lastError(), HasSubstr("Moxel.scl"));
+    EXPECT_EQ(app().ClosedLoopOption, 4);
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "1234");
+
+    initialize(w);
+    EXPECT_EQ(app().BoardOption[kBoard], 4);
+    EXPECT_EQ(w.caption(), "ID 3: Closed Loop Stepper Board, 340 -- Initialized using Option 4");
+}
+
 // Start-up with a preference file asking for board 3 to be initialised with option 2.
 class AutoInitTest : public kit::ProgramTest {
 protected:
@@ -122,6 +143,23 @@ TEST_F(AutoInitTest, TheBoardIsInitialisedWithItsWizardLoadedHidden)
     chooseMenu("bidmu", kBoard);
     EXPECT_TRUE(wizard()->visible()) << "the board already shown needs no confirmation";
     EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "800");
+}
+
+TEST_F(AutoInitTest, AnOptionHoldingAValueOutOfRangeIsShownButNotSent)
+{
+    storeClosedLoopOption(2, 0);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(app().BoardInitState[kBoard], 0);
+    EXPECT_THAT(calls(), ::testing::Not(::testing::Contains(::testing::StartsWith("kill_motion(3,"))))
+        << "the sequence does not even start";
+    EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "1");
+    std::vector<std::string> errors;
+    for (const auto& shown : modalShows())
+        if (shown.form == "frmerrmsg") errors.push_back(shown.text);
+    EXPECT_THAT(errors, ::testing::ElementsAre("Value needs to be between 1 and 32767.",
+                                               "Board ID 3 was not initialized: its settings hold a value out "
+                                               "of range, axis 1: Steps/Rev is 0, outside 1 to 32767."));
+    EXPECT_THAT(menuCaption(), ::testing::EndsWith(" -- Not Initialized"));
 }
 
 TEST_F(AutoInitTest, AFailureAtStartUpLeavesTheBoardNotInitialized)

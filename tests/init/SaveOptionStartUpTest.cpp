@@ -1,5 +1,6 @@
 // Start-up's part of the options: missing option files are created, each configured board reads
-// the option its preference names, and a damaged file is reported and left alone.
+// the option its preference names, and a damaged file is offered for replacement and left alone
+// unless the user agrees.
 
 #include "kit/ProgramTest.h"
 
@@ -48,15 +49,19 @@ TEST_F(SaveOptionStartUpTest, CreatesMissingFilesAndReadsEachBoardsPreferredOpti
         EXPECT_EQ(read[static_cast<std::size_t>(id)], app().isBoard(id)) << "board " << id;
 }
 
-TEST_F(SaveOptionStartUpTest, ADamagedFileIsReportedByNameAndItsBoardKeepsItsRecord)
+TEST_F(SaveOptionStartUpTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKeepsItsRecord)
 {
     std::filesystem::resize_file("Moxel.sol", 5);
     auto& record = app().Settings.OpenLoopSettingsTable[kOpenLoop3];
     record.Axis[0].StepsPerRev = 777;
     const OpenLoopSettings held = record;
 
+    answerMessageBox(msgbox::No);
     const PerBoard<bool> read = ReadStartUpOptions(app(), Preferences{});
 
+    ASSERT_EQ(messageBoxes().size(), 1u);
+    EXPECT_THAT(messageBoxes().back().text, HasSubstr("\"Moxel.sol\" is damaged: it is too short"));
+    EXPECT_THAT(messageBoxes().back().text, HasSubstr("\n\nReplace the option file Moxel.sol with the defaults"));
     EXPECT_FALSE(read[kOpenLoop3]);
     EXPECT_TRUE(read[kClosedLoop3]);
     EXPECT_EQ(record, held);
@@ -64,6 +69,30 @@ TEST_F(SaveOptionStartUpTest, ADamagedFileIsReportedByNameAndItsBoardKeepsItsRec
     ASSERT_FALSE(errorMessages().empty());
     EXPECT_THAT(errorMessages().back(), HasSubstr("board ID 2"));
     EXPECT_THAT(errorMessages().back(), HasSubstr("Moxel.sol"));
+}
+
+TEST_F(SaveOptionStartUpTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions)
+{
+    std::filesystem::resize_file("Moxel.sol", 2000);
+    const std::size_t shownBefore = errorMessages().size();
+
+    answerMessageBox(msgbox::Yes);
+    const PerBoard<bool> read = ReadStartUpOptions(app(), Preferences{});
+
+    EXPECT_TRUE(read[kOpenLoop3]);
+    EXPECT_EQ(std::filesystem::file_size("Moxel.sol"), kOptionCount * recordLengthOf(BoardGroup::OpenLoop3));
+    EXPECT_EQ(readOptionNames(1).value()[9].trimmed(), "option 10:");
+    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
+    EXPECT_EQ(errorMessages().size(), shownBefore);
+}
+
+TEST_F(SaveOptionStartUpTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
+{
+    // The 4-axis boards configured are all of the second generation: none uses "Moxel4.sol".
+    std::filesystem::resize_file("Moxel4.sol", 5);
+    ReadStartUpOptions(app(), Preferences{});
+    EXPECT_TRUE(messageBoxes().empty());
+    EXPECT_EQ(std::filesystem::file_size("Moxel4.sol"), 5u);
 }
 
 } // namespace

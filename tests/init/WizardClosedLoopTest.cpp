@@ -165,6 +165,7 @@ TEST_F(WizardClosedLoopTest, AFindVelocityBeyondTheRecordsFieldIsKeptAtItsLimit)
     w.box("StepsRev", 2).setText("");
     w.FormToRecord(kBoard);
     EXPECT_EQ(axis(1).FindRpm, 32767);
+    EXPECT_EQ(w.box("FindRPM", 1).text(), "32767") << "the box shows what the record holds";
     EXPECT_EQ(axis(2).StepsPerRev, 2000) << "an empty box leaves its field as it was";
 }
 

@@ -83,7 +83,7 @@ TEST_F(LoadOptionWindowTest, ADamagedFileIsReportedAndLeftAlone)
     EXPECT_EQ(fileBytes("Moxel.scl"), bytes);
 }
 
-TEST_F(LoadOptionWindowTest, AnOptionHoldingValuesOutOfRangeIsNotLoaded)
+TEST_F(LoadOptionWindowTest, AnOptionHoldingAValueOutOfRangeIsLoadedWithTheBoundInTheBox)
 {
     storeOption(3, 2, 0);
     Wizard& w = pick<frminitstcl>(3);
@@ -93,10 +93,18 @@ TEST_F(LoadOptionWindowTest, AnOptionHoldingValuesOutOfRangeIsNotLoaded)
         click(window.loadcmd);
     });
     click(w.cmdload);
-    EXPECT_THAT(lastError(), HasSubstr("Steps/Rev is 0"));
-    EXPECT_EQ(app().ClosedLoopOption, 1);
-    EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[3].Axis[0].StepsPerRev, 2000);
+    EXPECT_EQ(lastError(), "Value needs to be between 1 and 32767.");
+    EXPECT_EQ(app().ClosedLoopOption, 2);
+    EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[3].Axis[0].StepsPerRev, 0) << "the record as the file holds it";
+    EXPECT_EQ(w.box("StepsRev", 1).text(), "1");
     EXPECT_EQ(app().loaded<frmloadopt>(), nullptr);
+
+    // Initialize sends what the window shows: the mended value.
+    takeCalls();
+    initialize(w);
+    EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[3].Axis[0].StepsPerRev, 1);
+    EXPECT_THAT(calls(), ::testing::Contains("load_steps_lines(3, 1, 32768001)"));
+    EXPECT_EQ(app().BoardInitState[3], 1);
 }
 
 } // namespace
