@@ -26,22 +26,28 @@ Frame::Frame(Form* form, std::string name, Design design)
 
 void Frame::setCaption(std::string caption) { assign(caption_, std::move(caption), Property::Caption); }
 
+DrawnControl::DrawnControl(Form* form, std::string name, Design design, ControlKind kind)
+    : Control(form, std::move(name), design, kind)
+{
+}
+
+void DrawnControl::setBorderColor(Color color) { assign(borderColor_, color, Property::Colors); }
+void DrawnControl::setBorderWidth(int width) { assign(borderWidth_, std::max(width, 1), Property::Style); }
+
 Shape::Shape(Form* form, std::string name, Design design, Kind kind)
-    : Control(form, std::move(name), design, ControlKind::Shape), shape_(kind)
+    : DrawnControl(form, std::move(name), design, ControlKind::Shape), shape_(kind)
 {
 }
 
 void Shape::setShape(Kind shape) { assign(shape_, shape, Property::Style); }
 void Shape::setFillColor(Color color) { assign(fillColor_, color, Property::Colors); }
 void Shape::setFillStyle(int style) { assign(fillStyle_, std::clamp(style, 0, 7), Property::Style); }
-void Shape::setBorderColor(Color color) { assign(borderColor_, color, Property::Colors); }
-void Shape::setBorderWidth(int width) { assign(borderWidth_, std::max(width, 1), Property::Style); }
 
 Line::Line(Form* form, std::string name, float x1, float y1, float x2, float y2, Control* container)
-    : Control(form, std::move(name),
-              Design{.left = std::min(x1, x2), .top = std::min(y1, y2), .width = std::abs(x2 - x1),
-                     .height = std::abs(y2 - y1), .container = container},
-              ControlKind::Line),
+    : DrawnControl(form, std::move(name),
+                   Design{.left = std::min(x1, x2), .top = std::min(y1, y2), .width = std::abs(x2 - x1),
+                          .height = std::abs(y2 - y1), .container = container},
+                   ControlKind::Line),
       x1_(x1), y1_(y1), x2_(x2), y2_(y2)
 {
 }
@@ -56,9 +62,6 @@ void Line::setEnds(float x1, float y1, float x2, float y2)
     move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
     changed(Property::Geometry);
 }
-
-void Line::setBorderColor(Color color) { assign(borderColor_, color, Property::Colors); }
-void Line::setBorderWidth(int width) { assign(borderWidth_, std::max(width, 1), Property::Style); }
 
 Image::Image(Form* form, std::string name, Design design)
     : Control(form, std::move(name), design, ControlKind::Image)

@@ -43,8 +43,27 @@ private:
     std::string caption_;
 };
 
+// A drawn figure, shape or line: a border of a colour and width, and no clicks of its own.
+class DrawnControl : public Control {
+public:
+    Color borderColor() const { return borderColor_; }
+    void setBorderColor(Color color);
+    int borderWidth() const { return borderWidth_; }
+    void setBorderWidth(int width);
+
+protected:
+    DrawnControl(Form* form, std::string name, Design design, ControlKind kind);
+
+private:
+    void userClick() override {}
+    void userDoubleClick() override {}
+
+    Color borderColor_ = colors::Black;
+    int borderWidth_ = 1;
+};
+
 // A shape: rectangle, square, oval, circle or rounded forms, with border and fill.
-class Shape : public Control {
+class Shape : public DrawnControl {
 public:
     enum class Kind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4, RoundedSquare = 5 };
     static constexpr int SolidFill = 0;
@@ -59,24 +78,15 @@ public:
     // 0 solid, 1 transparent, 2..7 hatch patterns.
     int fillStyle() const { return fillStyle_; }
     void setFillStyle(int style);
-    Color borderColor() const { return borderColor_; }
-    void setBorderColor(Color color);
-    int borderWidth() const { return borderWidth_; }
-    void setBorderWidth(int width);
 
 private:
-    void userClick() override {}
-    void userDoubleClick() override {}
-
     Kind shape_;
     Color fillColor_ = colors::Black;
     int fillStyle_ = TransparentFill;
-    Color borderColor_ = colors::Black;
-    int borderWidth_ = 1;
 };
 
 // A line drawn on the form between (X1, Y1) and (X2, Y2), in twips.
-class Line : public Control {
+class Line : public DrawnControl {
 public:
     Line(Form* form, std::string name, float x1, float y1, float x2, float y2, Control* container = nullptr);
 
@@ -85,21 +95,12 @@ public:
     float x2() const { return x2_; }
     float y2() const { return y2_; }
     void setEnds(float x1, float y1, float x2, float y2);
-    Color borderColor() const { return borderColor_; }
-    void setBorderColor(Color color);
-    int borderWidth() const { return borderWidth_; }
-    void setBorderWidth(int width);
 
 private:
-    void userClick() override {}
-    void userDoubleClick() override {}
-
     float x1_;
     float y1_;
     float x2_;
     float y2_;
-    Color borderColor_ = colors::Black;
-    int borderWidth_ = 1;
 };
 
 // An image showing a picture named by the program's resources.
