@@ -1,8 +1,8 @@
 // Cost of polling the simulated boards: the program's waits and panels poll read_axis_stat in
 // tight loops, so these calls must stay cheap.
+#include "base/Clock.h"
 #include "driver/StatusWords.h"
 #include "driver/sim/SimulatedDriver.h"
-#include "forms/runtime/Clock.h"
 
 #include <benchmark/benchmark.h>
 

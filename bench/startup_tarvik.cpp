@@ -1,10 +1,10 @@
 // Start-up benchmark: the real program under Qt, ended at its first idle turn.
 
-#include "app/App.h"
-#include "app/StartUp.h"
 #include "driver/sim/SimulatedDriver.h"
 #include "forms/qt/QtProgram.h"
 #include "forms/runtime/Runtime.h"
+#include "mainwindow/StartUp.h"
+#include "program/App.h"
 
 int main(int argc, char** argv)
 {

@@ -1,11 +1,11 @@
 // Tarvik: the program under Qt, on the simulated boards.
 
-#include "app/App.h"
-#include "app/HelpFile.h"
-#include "app/StartUp.h"
 #include "driver/sim/SimulatedDriver.h"
 #include "forms/qt/QtProgram.h"
 #include "forms/runtime/Runtime.h"
+#include "mainwindow/StartUp.h"
+#include "program/App.h"
+#include "program/HelpFile.h"
 
 int main(int argc, char** argv)
 {

@@ -1,9 +1,9 @@
 #include "init/AutoInit.h"
 
-#include "app/App.h"
 #include "init/InitSequences.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/StartUpOptions.h"
+#include "program/App.h"
 
 namespace tarvik {
 

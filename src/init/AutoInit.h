@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PreferenceFile.h"
+#include "program/PreferenceFile.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 #include "init/HomingPanel.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "forms/runtime/NumberText.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 namespace tarvik {
 

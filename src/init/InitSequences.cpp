@@ -1,12 +1,11 @@
 #include "init/InitSequences.h"
 
-#include "app/App.h"
-#include "app/MainMenus.h"
-#include "app/Shell.h"
-#include "app/mditarvik.h"
-#include "init/InitStepsRanges.h"
+#include "forms/runtime/MenuItem.h"
 #include "init/InitSteps.h"
+#include "init/InitStepsRanges.h"
 #include "init/SaveOption.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 #include <string>
 #include <string_view>
@@ -41,15 +40,15 @@ void keepAxisCopies(App& app, const BoardInitValues& values)
 // window is not part of the program stays off.
 void enableTestItems(App& app, BoardGroup group)
 {
-    auto* main = app.loaded<mditarvik>();
-    if (main == nullptr) return;
+    MenuBar* bar = app.menuBar();
+    if (bar == nullptr) return;
     std::vector<std::string_view> items{kXyDemoItem};
     if (group == BoardGroup::Servo3 || group == BoardGroup::Servo4)
         items.push_back(kTestServoItem);
     else if (group != BoardGroup::Encoder)
         items.push_back(kTestStepperItem);
     for (std::string_view item : items)
-        if (MenuItem* menuItem = main->menu(item); menuItem != nullptr && main->hasAction(item))
+        if (MenuItem* menuItem = bar->menu(item); menuItem != nullptr && bar->hasAction(item))
             menuItem->setEnabled(true);
 }
 

@@ -1,11 +1,11 @@
 #include "init/InitSteps.h"
 
-#include "app/App.h"
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "forms/common/MotionWaits.h"
-#include "forms/runtime/NumberText.h"
-#include "init/SettingsMasks.h"
+#include "program/App.h"
+#include "program/SettingsMasks.h"
 
 namespace tarvik {
 

@@ -1,6 +1,6 @@
 #include "init/InitStepsRanges.h"
 
-#include "forms/runtime/NumberText.h"
+#include "base/NumberText.h"
 
 #include <optional>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "init/SettingsTables.h"
+#include "program/SettingsTables.h"
 
 namespace tarvik {
 

@@ -1,10 +1,7 @@
 #include "init/InitializeBoardMenu.h"
 
-#include "app/App.h"
-#include "app/PreferenceFile.h"
-#include "app/Shell.h"
-#include "app/mditarvik.h"
-#include "forms/runtime/NumberText.h"
+#include "base/NumberText.h"
+#include "forms/runtime/MenuItem.h"
 #include "init/SaveOption.h"
 #include "init/Wizard.h"
 #include "init/frminitPelto.h"
@@ -14,6 +11,9 @@
 #include "init/frminitstcl4a.h"
 #include "init/frminitstol.h"
 #include "init/frminitstol4a.h"
+#include "program/App.h"
+#include "program/PreferenceFile.h"
+#include "program/Shell.h"
 
 #include <string>
 
@@ -141,8 +141,8 @@ void PickBoardToInitialize(App& app, int pick)
 void ShowInitStateInMenu(App& app, std::int16_t board)
 {
     if (!app.isBoard(board)) return;
-    if (auto* main = app.loaded<mditarvik>())
-        if (MenuItem* item = main->bidmu.find(board))
+    if (MenuBar* bar = app.menuBar())
+        if (MenuItem* item = bar->boardItem(board))
             item->setCaption(InitStateCaption(app, board, modelNameOf(app.BoardType[static_cast<std::size_t>(board)])));
 }
 

@@ -1,9 +1,9 @@
 #include "init/OptionList.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
 #include "forms/runtime/ListControls.h"
-#include "init/OptionFiles.h"
+#include "program/App.h"
+#include "program/OptionFiles.h"
+#include "program/Shell.h"
 
 namespace tarvik {
 

@@ -1,9 +1,9 @@
 #include "init/SaveOption.h"
 
-#include "app/App.h"
-#include "forms/runtime/NumberText.h"
+#include "base/NumberText.h"
 #include "init/InitStepsRanges.h"
-#include "init/OptionFiles.h"
+#include "program/App.h"
+#include "program/OptionFiles.h"
 
 #include <string>
 

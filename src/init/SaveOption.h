@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "driver/BoardTypes.h"
-#include "init/FileResult.h"
+#include "program/FileResult.h"
 
 namespace tarvik {
 

@@ -1,9 +1,9 @@
 #include "init/SetupDialog.h"
 
-#include "app/Shell.h"
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "forms/runtime/NumberText.h"
-#include "init/SettingsTables.h"
+#include "program/SettingsTables.h"
+#include "program/Shell.h"
 
 #include <utility>
 

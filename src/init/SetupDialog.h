@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/App.h"
-#include "app/MainWindowServices.h"
 #include "driver/MotionDriver.h"
 #include "forms/common/BoardList.h"
 #include "forms/runtime/FormRuntime.h"
+#include "program/App.h"
+#include "program/MainWindowServices.h"
 
 #include <cstdint>
 #include <optional>

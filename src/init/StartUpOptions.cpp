@@ -1,9 +1,9 @@
 #include "init/StartUpOptions.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
-#include "init/OptionFiles.h"
 #include "init/SaveOption.h"
+#include "program/App.h"
+#include "program/OptionFiles.h"
+#include "program/Shell.h"
 
 #include <string>
 

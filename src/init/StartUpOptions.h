@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PreferenceFile.h"
-#include "app/SharedState.h"
+#include "program/PreferenceFile.h"
+#include "program/SharedState.h"
 
 namespace tarvik {
 

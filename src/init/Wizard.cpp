@@ -1,17 +1,17 @@
 #include "init/Wizard.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
+#include "base/NumberText.h"
 #include "forms/common/KeyFilter.h"
 #include "forms/common/NormalizeField.h"
 #include "forms/common/RangeChecks.h"
-#include "forms/runtime/NumberText.h"
 #include "init/InitSequences.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/SaveOption.h"
 #include "init/WizardPanels.h"
 #include "init/frmloadopt.h"
 #include "init/frmsaveopt.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 #include <algorithm>
 #include <cstdint>

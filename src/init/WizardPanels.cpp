@@ -1,12 +1,12 @@
 #include "init/WizardPanels.h"
 
-#include "app/App.h"
 #include "init/frmIOSettings.h"
 #include "init/frmLimSwSettings.h"
 #include "init/frmStepOutMode.h"
 #include "init/frmfindhome.h"
 #include "init/frmfindindx.h"
 #include "init/frmldpid.h"
+#include "program/App.h"
 
 #include <algorithm>
 

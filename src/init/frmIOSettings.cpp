@@ -1,7 +1,7 @@
 #include "init/frmIOSettings.h"
 
 #include "driver/BoardTypes.h"
-#include "init/SettingsMasks.h"
+#include "program/SettingsMasks.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "init/frmLimSwSettings.h"
 
 #include "driver/BoardTypes.h"
-#include "init/SettingsMasks.h"
+#include "program/SettingsMasks.h"
 
 namespace tarvik {
 

@@ -1,7 +1,7 @@
 #include "init/frmStepOutMode.h"
 
 #include "driver/BoardTypes.h"
-#include "init/SettingsMasks.h"
+#include "program/SettingsMasks.h"
 
 #include <optional>
 #include <type_traits>

@@ -1,10 +1,10 @@
 #include "init/frmfindhome.h"
 
-#include "app/App.h"
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "forms/common/MotionWaits.h"
-#include "forms/runtime/NumberText.h"
+#include "program/App.h"
 
 namespace tarvik {
 

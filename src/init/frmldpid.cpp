@@ -1,12 +1,12 @@
 #include "init/frmldpid.h"
 
-#include "app/App.h"
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "forms/common/KeyFilter.h"
 #include "forms/common/NormalizeField.h"
 #include "forms/common/RangeChecks.h"
-#include "forms/runtime/NumberText.h"
-#include "init/SettingsTables.h"
+#include "program/App.h"
+#include "program/SettingsTables.h"
 
 #include <stdexcept>
 #include <type_traits>

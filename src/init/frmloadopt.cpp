@@ -1,10 +1,10 @@
 #include "init/frmloadopt.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/OptionList.h"
 #include "init/SaveOption.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 namespace tarvik {
 

@@ -1,10 +1,10 @@
 #include "init/frmsaveopt.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
-#include "forms/runtime/NumberText.h"
+#include "base/NumberText.h"
 #include "init/OptionList.h"
 #include "init/SaveOption.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 namespace tarvik {
 

@@ -5,7 +5,7 @@
 
 #include "driver/BoardTypes.h"
 
-namespace tarvik {
+namespace tarvik::testing {
 namespace {
 
 // The type codes of each group, as the board table must assign them.
@@ -110,4 +110,4 @@ TEST(BoardTypes, ClosedLoop4ATypesAreTheTwoFourAxisServoAndClosedLoopStepperCode
 }
 
 } // namespace
-} // namespace tarvik
+} // namespace tarvik::testing

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-namespace tarvik {
+namespace tarvik::testing {
 namespace {
 
 TEST(StatusText, GivenTextsStandAsTheyAre) {
@@ -88,4 +88,4 @@ TEST(StatusWords, LimitWordPutsAxisOneHighest) {
 }
 
 } // namespace
-} // namespace tarvik
+} // namespace tarvik::testing

@@ -4,19 +4,19 @@
 
 #include "kit/ProgramTest.h"
 
-#include "app/mditarvik.h"
-#include "app/MainMenus.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "init/InitSequences.h"
 #include "init/SaveOption.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/mditarvik.h"
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
 #include <set>
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::ElementsAreArray;
@@ -278,4 +278,4 @@ TEST_F(InitSequenceTest, ARecordWithAValueOutOfRangeIsNotSent)
 }
 
 } // namespace
-} // namespace tarvik::kit
+} // namespace tarvik::testing

@@ -2,9 +2,9 @@
 
 #include "init/WizardTest.h"
 
-#include "app/PreferenceFile.h"
-#include "init/OptionFiles.h"
 #include "init/frminitstcl.h"
+#include "program/OptionFiles.h"
+#include "program/PreferenceFile.h"
 
 #include <gmock/gmock.h>
 
@@ -113,7 +113,7 @@ TEST_F(InitializeBoardMenuTest, AnOptionThatCannotBeReadLeavesTheOptionNumberWit
 }
 
 // Start-up with a preference file asking for board 3 to be initialised with option 2.
-class AutoInitTest : public kit::ProgramTest {
+class AutoInitTest : public ProgramTest {
 protected:
     void SetUp() override
     {

@@ -4,12 +4,12 @@
 
 #include "kit/ProgramTest.h"
 
-#include "init/OptionFiles.h"
 #include "init/StartUpOptions.h"
+#include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::HasSubstr;
@@ -96,4 +96,4 @@ TEST_F(SaveOptionStartUpTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
 }
 
 } // namespace
-} // namespace tarvik::kit
+} // namespace tarvik::testing

@@ -4,15 +4,15 @@
 
 #include "kit/ProgramTest.h"
 
-#include "init/OptionFiles.h"
 #include "init/SaveOption.h"
+#include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>
 
 #include <fstream>
 #include <iterator>
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::HasSubstr;
@@ -183,4 +183,4 @@ TEST_F(SaveOptionTest, EachWizardGroupHasItsOwnGlobals)
 }
 
 } // namespace
-} // namespace tarvik::kit
+} // namespace tarvik::testing

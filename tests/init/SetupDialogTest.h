@@ -3,7 +3,7 @@
 #include "kit/ProgramTest.h"
 
 #include "init/SetupDialog.h"
-#include "init/SettingsRecords.h"
+#include "program/SettingsRecords.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +13,7 @@ namespace tarvik::testing {
 
 // The program started on its built-in boards (IDs 1..7: type codes 0, 1, 2, 11, 12, 13, 14),
 // with the start-up's driver calls already consumed, and the two ways a set-up dialog opens.
-class SetupDialogTest : public kit::ProgramTest {
+class SetupDialogTest : public ProgramTest {
 protected:
     SetupDialogTest() = default;
     explicit SetupDialogTest(std::vector<SimBoardSpec> boards) : ProgramTest(HeadlessProgram::Options{.boards = std::move(boards)}) {}

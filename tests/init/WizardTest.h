@@ -2,10 +2,10 @@
 
 #include "kit/ProgramTest.h"
 
-#include "app/mditarvik.h"
 #include "init/InitializeBoardMenu.h"
-#include "init/ScratchDirectory.h"
 #include "init/Wizard.h"
+#include "kit/ScratchDirectory.h"
+#include "mainwindow/mditarvik.h"
 
 #include <stdexcept>
 #include <string>
@@ -15,7 +15,7 @@ namespace tarvik::testing {
 // The program started with the built-in boards: ID 1 3-axis servo (300), 2 3-axis open-loop
 // stepper (320), 3 3-axis closed-loop stepper (340), 4 4-axis servo (D000), 5 4-axis open-loop
 // stepper (D100), 6 4-axis closed-loop stepper (D200), 7 encoder (D300).
-class WizardTest : public kit::ProgramTest {
+class WizardTest : public ProgramTest {
 protected:
     void SetUp() override
     {

@@ -1,7 +1,7 @@
 #include "SetupDialogTest.h"
 
-#include "init/SettingsMasks.h"
 #include "init/frmIOSettings.h"
+#include "program/SettingsMasks.h"
 
 #include <gmock/gmock.h>
 

@@ -1,8 +1,8 @@
 #include "SetupDialogTest.h"
 
 #include "driver/StatusText.h"
-#include "init/SettingsMasks.h"
 #include "init/frmStepOutMode.h"
+#include "program/SettingsMasks.h"
 
 #include <gmock/gmock.h>
 

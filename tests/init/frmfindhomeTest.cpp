@@ -4,15 +4,15 @@
 
 #include "kit/ProgramTest.h"
 
-#include "app/App.h"
 #include "driver/StatusText.h"
 #include "init/frmfindhome.h"
+#include "program/App.h"
 
 #include <gmock/gmock.h>
 
 #include <functional>
 
-namespace tarvik {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::Contains;
@@ -23,7 +23,7 @@ using ::testing::HasSubstr;
 
 constexpr std::int16_t kStepper3 = 2, kServo4 = 4, kEncoder = 7;
 
-class FindHomeTest : public kit::ProgramTest {
+class FindHomeTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
@@ -191,4 +191,4 @@ TEST_F(FindHomeTest, ProgramEndDuringASearchKillsTheAxis)
 }
 
 } // namespace
-} // namespace tarvik
+} // namespace tarvik::testing

@@ -5,16 +5,16 @@
 
 #include "kit/ProgramTest.h"
 
-#include "app/App.h"
 #include "driver/StatusText.h"
 #include "init/frmfindindx.h"
+#include "program/App.h"
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
 #include <functional>
 
-namespace tarvik {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::Contains;
@@ -24,7 +24,7 @@ using ::testing::StartsWith;
 
 constexpr std::int16_t kServo3 = 1, kStepper3 = 2, kServo4 = 4, kEncoder = 7;
 
-class FindIndexTest : public kit::ProgramTest {
+class FindIndexTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
@@ -218,4 +218,4 @@ TEST_F(FindIndexTest, AnAxisThatCouldNotBeStoppedKeepsThePanelOpenUntilAKillSucc
 }
 
 } // namespace
-} // namespace tarvik
+} // namespace tarvik::testing

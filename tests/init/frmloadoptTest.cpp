@@ -3,10 +3,10 @@
 
 #include "init/WizardTest.h"
 
-#include "init/OptionFiles.h"
 #include "init/frminitstcl.h"
 #include "init/frminitstol4a.h"
 #include "init/frmloadopt.h"
+#include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>
 

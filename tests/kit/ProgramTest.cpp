@@ -1,6 +1,6 @@
 #include "kit/ProgramTest.h"
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 
 namespace {
 
@@ -147,4 +147,4 @@ std::vector<std::string> ProgramTest::takeCalls()
     return printed;
 }
 
-} // namespace tarvik::kit
+} // namespace tarvik::testing

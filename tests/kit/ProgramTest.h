@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/HeadlessProgram.h"
-#include "app/TemporaryWorkingDirectory.h"
-#include "app/StartUp.h"
 #include "forms/runtime/FormRuntime.h"
+#include "mainwindow/HeadlessProgram.h"
+#include "mainwindow/StartUp.h"
+#include "mainwindow/TemporaryWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 
 // The fixture of every test that drives the program as a user: each test gets its own working
 // directory and a fresh headless program (virtual clock, simulated boards behind a recording
@@ -99,4 +99,4 @@ private:
     std::unique_ptr<HeadlessProgram> program_;
 };
 
-} // namespace tarvik::kit
+} // namespace tarvik::testing

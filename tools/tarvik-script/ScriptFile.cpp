@@ -4,7 +4,7 @@
 #include "Reporter.h"
 #include "ScriptParser.h"
 #include "Session.h"
-#include "app/TemporaryWorkingDirectory.h"
+#include "mainwindow/TemporaryWorkingDirectory.h"
 
 namespace tarvik::script {
 

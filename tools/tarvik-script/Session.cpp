@@ -2,8 +2,8 @@
 
 #include "TestWindow.h"
 
-#include "app/StartUp.h"
 #include "forms/runtime/FormRuntime.h"
+#include "mainwindow/StartUp.h"
 
 namespace tarvik::script {
 

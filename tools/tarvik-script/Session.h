@@ -3,7 +3,7 @@
 #include "Reporter.h"
 #include "Step.h"
 
-#include "app/HeadlessProgram.h"
+#include "mainwindow/HeadlessProgram.h"
 
 #include <cstddef>
 #include <filesystem>

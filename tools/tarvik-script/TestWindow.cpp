@@ -1,6 +1,6 @@
 #include "TestWindow.h"
 
-#include "app/App.h"
+#include "program/App.h"
 
 #include <string>
 

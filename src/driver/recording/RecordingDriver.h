@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "driver/MotionDriver.h"
 #include "driver/recording/CallArguments.h"
 #include "driver/recording/InjectionRules.h"
-#include "forms/runtime/Clock.h"
 
 #include <cstddef>
 #include <memory>

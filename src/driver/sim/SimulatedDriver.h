@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "driver/MotionDriver.h"
 #include "driver/StatusText.h"
 #include "driver/sim/BoardAcceptance.h"
 #include "driver/sim/BoardConfigFile.h"
 #include "driver/sim/SimBoard.h"
-#include "forms/runtime/Clock.h"
 
 #include <cstdint>
 #include <functional>

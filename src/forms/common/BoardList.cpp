@@ -1,9 +1,9 @@
 #include "forms/common/BoardList.h"
 
-#include "app/App.h"
+#include "base/NumberText.h"
 #include "driver/BoardTypes.h"
 #include "forms/runtime/ListControls.h"
-#include "forms/runtime/NumberText.h"
+#include "program/App.h"
 
 namespace tarvik {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "init/SettingsTables.h"
+#include "program/SettingsTables.h"
 
 #include <array>
 #include <cstdint>

@@ -1,14 +1,14 @@
 #include "forms/common/CommandDialog.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
+#include "base/NumberText.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "forms/common/CommandFields.h"
 #include "forms/common/KeyFilter.h"
 #include "forms/common/NormalizeField.h"
 #include "forms/common/RangeChecks.h"
-#include "forms/runtime/NumberText.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 #include <stdexcept>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "forms/common/CommandFields.h"
 
+#include "base/NumberText.h"
 #include "forms/common/RangeChecks.h"
-#include "forms/runtime/NumberText.h"
 
 namespace tarvik {
 

@@ -1,10 +1,10 @@
 #include "forms/common/MotionWaits.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "forms/runtime/NumberText.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "forms/common/NormalizeField.h"
 
-#include "forms/runtime/NumberText.h"
+#include "base/NumberText.h"
 #include "forms/runtime/TextBox.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "forms/common/RangeChecks.h"
 
-#include "app/App.h"
-#include "app/Shell.h"
-#include "forms/runtime/NumberText.h"
+#include "base/NumberText.h"
 #include "forms/runtime/TextBox.h"
+#include "program/App.h"
+#include "program/Shell.h"
 
 #include <bit>
 #include <optional>

@@ -1,11 +1,11 @@
 #include "forms/qt/QtProgram.h"
 
+#include "base/Clock.h"
 #include "forms/qt/InputBridge.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/QtHost.h"
 #include "forms/qt/Renderer.h"
 #include "forms/qt/TimerPump.h"
-#include "forms/runtime/Clock.h"
 #include "forms/runtime/Runtime.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "forms/qt/TextBoxWidget.h"
 
-#include "forms/qt/ShownText.h"
 #include "forms/qt/QtUnits.h"
+#include "forms/qt/ShownText.h"
 #include "forms/runtime/TextBox.h"
 #include "forms/runtime/UserInput.h"
 

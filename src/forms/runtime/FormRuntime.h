@@ -48,9 +48,9 @@
 //   waiting, beep, help viewer); HeadlessHost answers from a script and records what was shown.
 // - RuntimeObserver tells a renderer about every change.
 
+#include "base/Clock.h"
 #include "forms/runtime/Buttons.h"
 #include "forms/runtime/Caption.h"
-#include "forms/runtime/Clock.h"
 #include "forms/runtime/Control.h"
 #include "forms/runtime/ControlArray.h"
 #include "forms/runtime/Form.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/runtime/Clock.h"
+#include "base/Clock.h"
 #include "forms/runtime/Form.h"
 #include "forms/runtime/Host.h"
 #include "forms/runtime/MsgBox.h"

@@ -7,7 +7,7 @@
 
 #include <gmock/gmock.h>
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::ElementsAre;
@@ -196,4 +196,4 @@ TEST_F(CommandDialogWithoutBoardsTest, NoListedBoardLeavesFieldsAndRunDisabled)
 }
 
 } // namespace
-} // namespace tarvik::kit
+} // namespace tarvik::testing

@@ -6,11 +6,11 @@
 
 #include "kit/ProgramTest.h"
 
-#include "app/MainWindowServices.h"
+#include "base/NumberText.h"
 #include "forms/common/CommandDialog.h"
-#include "forms/runtime/NumberText.h"
+#include "program/MainWindowServices.h"
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 
 // An axis-level dialog with one value field.
 class AccelDialog : public CommandDialog {
@@ -157,4 +157,4 @@ protected:
     std::string lastModalText() const { return modalShows().empty() ? "" : modalShows().back().text; }
 };
 
-} // namespace tarvik::kit
+} // namespace tarvik::testing

@@ -4,14 +4,14 @@
 #include "forms/common/CommandDialogTest.h"
 
 #include "driver/StatusText.h"
-#include "init/SettingsTables.h"
+#include "program/SettingsTables.h"
 
 #include <gmock/gmock.h>
 
 #include <array>
 #include <bit>
 
-namespace tarvik::kit {
+namespace tarvik::testing {
 namespace {
 
 using ::testing::ElementsAre;
@@ -194,4 +194,4 @@ TEST_F(CommandDialogTest, AxisBoxesFollowTheBoardAndTheirOwnRuleEnablesRun)
 }
 
 } // namespace
-} // namespace tarvik::kit
+} // namespace tarvik::testing

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/HeadlessProgram.h"
 #include "forms/common/BoardList.h"
 #include "forms/runtime/FormRuntime.h"
+#include "mainwindow/HeadlessProgram.h"
 
 #include <gtest/gtest.h>
 

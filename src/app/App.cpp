@@ -1,7 +1,0 @@
-#include "app/App.h"
-
-namespace tarvik {
-
-App::App(Runtime& runtime, MotionDriver& driver) : runtime_(runtime), driver_(driver) {}
-
-} // namespace tarvik

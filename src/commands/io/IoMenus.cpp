@@ -1,0 +1,7 @@
+#include "commands/io/IoMenus.h"
+
+namespace tarvik {
+
+std::span<const MenuActionEntry> ioCommandMenuActions() { return {}; }
+
+} // namespace tarvik

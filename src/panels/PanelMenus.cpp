@@ -1,0 +1,7 @@
+#include "panels/PanelMenus.h"
+
+namespace tarvik {
+
+std::span<const MenuActionEntry> panelMenuActions() { return {}; }
+
+} // namespace tarvik

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "forms/runtime/Runtime.h"
+#include "program/HelpTopics.h"
+#include "program/MenuBar.h"
+#include "program/SharedState.h"
+
+#include <string>
+
+namespace tarvik {
+
+// The program: the form runtime, the motion driver and the data the windows share. Every window
+// is constructed with the App and reaches everything through it; nothing else is global, so a
+// test builds a fresh App for each case.
+class App : public SharedState {
+public:
+    App(Runtime& runtime, MotionDriver& driver);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Runtime& runtime() const { return runtime_; }
+    MotionDriver& driver() const { return driver_; }
+    Clock& clock() const { return runtime_.clock(); }
+    // The main window's menu bar; nullptr while no main window is loaded.
+    MenuBar* menuBar() const { return menuBar_; }
+    void setMenuBar(MenuBar* menuBar) { menuBar_ = menuBar; }
+
+    // The default instance of window class F, created (with this App) and loaded on first use.
+    // A window that names no help topic of its own gets its topic from the help topic table, so
+    // F1 works in every window.
+    template <class F>
+    F& form()
+    {
+        F& window = runtime_.instance<F>(*this);
+        if (window.helpTopic() == 0) window.setHelpTopic(helpTopicOf(window.name()));
+        return window;
+    }
+    // The loaded instance of F, or nullptr.
+    template <class F>
+    F* loaded() const
+    {
+        return runtime_.find<F>();
+    }
+
+private:
+    Runtime& runtime_;
+    MotionDriver& driver_;
+    MenuBar* menuBar_ = nullptr;
+};
+
+} // namespace tarvik

@@ -1,0 +1,70 @@
+#include "program/MainWindowServices.h"
+
+#include "driver/BoardTypes.h"
+#include "forms/runtime/MenuItem.h"
+#include "program/BoardTable.h"
+
+namespace tarvik {
+
+namespace {
+
+void enableItem(App& app, std::string_view name, bool enabled)
+{
+    if (MenuBar* bar = app.menuBar())
+        if (MenuItem* item = bar->menu(name)) item->setEnabled(enabled);
+}
+
+} // namespace
+
+void OpenChildWindow(Form& form, Opening how)
+{
+    form.show();
+    if (how == Opening::FrontThenRestore) form.zOrder(ZOrder::Front);
+    if (how != Opening::ShowOnly && form.isLoaded()) form.setWindowState(WindowState::Normal);
+}
+
+void EnableMenusForBoardType(App& app, int typeCode)
+{
+    const auto boardClass = classOf(typeCode);
+    if (!boardClass) return;
+    switch (*boardClass) {
+    case BoardClass::Servo:
+        enableItem(app, kServoMenu, true);
+        break;
+    case BoardClass::ClosedLoopStepper:
+        enableItem(app, kStepperClosedLoopMenu, true);
+        enableItem(app, kStepperMenu, true);
+        break;
+    case BoardClass::OpenLoopStepper:
+        enableItem(app, kStepperMenu, true);
+        break;
+    case BoardClass::Encoder:
+        break;
+    }
+}
+
+void LockPrestoreMenus(App& app, bool locked)
+{
+    const bool panelOpen = app.ServoTestOpen != 0 || app.StepperTestOpen != 0 || app.XyDemoOpen != 0;
+    if (!locked && panelOpen) return;
+    MenuBar* bar = app.menuBar();
+    if (!bar) return;
+    for (std::string_view name : {kBeginPrestoreItem, kEndPrestoreItem})
+        if (MenuItem* item = bar->menu(name)) item->setEnabled(!locked && bar->hasAction(name));
+}
+
+std::string InitializeBoardCaption(App& app, int boardId)
+{
+    if (MenuBar* bar = app.menuBar())
+        if (MenuItem* item = bar->boardItem(boardId)) return item->caption();
+    const int type = app.isBoard(boardId) ? app.BoardType[static_cast<std::size_t>(boardId)] : kNoBoardType;
+    return BoardMenuCaption(boardId, type);
+}
+
+void QuitProgram(App& app)
+{
+    app.QuitRequested = 1;
+    if (Form* main = app.runtime().mainForm()) main->unload();
+}
+
+} // namespace tarvik

@@ -1,0 +1,77 @@
+#include "program/Shell.h"
+
+#include "program/App.h"
+#include "program/ConfirmWindow.h"
+#include "program/frmasksave.h"
+#include "program/frmerrmsg.h"
+#include "program/frmpicture.h"
+
+namespace tarvik {
+
+namespace {
+
+// Asks in confirmation window F about `board`; anything but Continue counts as Cancel.
+template <class F>
+std::int16_t confirm(App& app, std::int16_t board)
+{
+    app.ConfirmBoard = board;
+    app.ConfirmAnswer = 0;
+    if (!app.runtime().endRequested()) app.form<F>().showModal();
+    if (app.ConfirmAnswer != ConfirmContinue) app.ConfirmAnswer = ConfirmCancel;
+    return app.ConfirmAnswer;
+}
+
+} // namespace
+
+void ShowErrorMessage(App& app, const std::string& message)
+{
+    if (app.runtime().endRequested()) return;
+    if (app.ErrorWindowOpen) {
+        app.PendingErrorMessages.push_back(message);
+        return;
+    }
+    struct Open {
+        App& app;
+        Open(App& a) : app(a) { app.ErrorWindowOpen = true; }
+        ~Open() { app.ErrorWindowOpen = false; }
+    } open{app};
+    std::string text = message;
+    for (;;) {
+        frmerrmsg& window = app.form<frmerrmsg>();
+        window.msgtxt.setText(text);
+        if (!window.showModal() || app.PendingErrorMessages.empty()) break;
+        text = std::move(app.PendingErrorMessages.front());
+        app.PendingErrorMessages.pop_front();
+    }
+}
+
+void SendBackgroundToBack(App& app)
+{
+    if (app.runtime().endRequested()) return;
+    app.form<frmpicture>().zOrder(ZOrder::Back);
+}
+
+void PlaceOverMainWindow(App& app, Form& form, float offsetTwips)
+{
+    const Form* main = app.runtime().mainForm();
+    const float left = main ? main->left() : 0;
+    const float top = main ? main->top() : 0;
+    form.setLeft(left + offsetTwips);
+    form.setTop(top + offsetTwips);
+}
+
+std::int16_t AskSaveSettings(App& app, const std::string& question)
+{
+    app.SaveAnswer = AnswerCancel;
+    if (app.runtime().endRequested()) return app.SaveAnswer;
+    frmasksave& window = app.form<frmasksave>();
+    window.lblBoardOpt.setCaption(question);
+    window.showModal();
+    return app.SaveAnswer;
+}
+
+std::int16_t ConfirmBoardSelection(App& app, std::int16_t board) { return confirm<frmconfbid>(app, board); }
+
+std::int16_t ConfirmBoardInit(App& app, std::int16_t board) { return confirm<frmconfinit>(app, board); }
+
+} // namespace tarvik

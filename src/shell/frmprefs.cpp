@@ -1,0 +1,83 @@
+#include "shell/frmprefs.h"
+
+#include "program/App.h"
+#include "program/HelpTopics.h"
+#include "program/MainWindowServices.h"
+#include "program/PreferencesAsking.h"
+#include "program/Shell.h"
+
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int kFirstBoard = 1;
+constexpr int kLastBoard = 7;
+constexpr int kOptions = 10;
+constexpr float kRowTop = 240;
+constexpr float kRowHeight = 375;
+
+} // namespace
+
+frmprefs::frmprefs(App& app)
+    : Form(app.runtime(), "frmprefs",
+           {.caption = "Preferences", .left = 600, .top = 600, .width = 7200, .height = 3900,
+            .helpTopic = kHelpPreferences}),
+      app_(app)
+{
+    for (int id = kFirstBoard; id <= kLastBoard; ++id) {
+        const float top = kRowTop + static_cast<float>(id - kFirstBoard) * kRowHeight;
+        lblboard.add(id, {.left = 120, .top = top + 45, .width = 3615, .height = 255});
+        ComboBox& options =
+            cbooption.add(id, {.left = 3840, .top = top, .width = 855, .height = 315}, ComboBox::Style::DropDownList);
+        for (int option = 1; option <= kOptions; ++option) options.addItem(std::to_string(option));
+        chkautoinit.add(id, {.caption = "Initialize at start-up", .left = 4920, .top = top, .width = 2055, .height = 315});
+    }
+    cmdsave.setDefault(true);
+    cmdclose.setCancel(true);
+    cmdsave.onClick = [this] { cmdsave_Click(); };
+    cmdclose.onClick = [this] { unload(); };
+}
+
+void frmprefs::Form_Load()
+{
+    std::optional<Preferences> loaded = LoadPreferencesAsking(app_);
+    if (!loaded) {
+        unload();
+        return;
+    }
+    preferences_ = *loaded;
+    for (int id = kFirstBoard; id <= kLastBoard; ++id) {
+        const PreferenceRecord& record = preferences_[static_cast<std::size_t>(id)];
+        const bool board = app_.isBoard(id);
+        lblboard(id).setCaption(InitializeBoardCaption(app_, id));
+        cbooption(id).setListIndex(record.option() - 1);
+        chkautoinit(id).setValue(record.initialisesAtStartUp() ? CheckBox::Checked : CheckBox::Unchecked);
+        for (Control* control : {static_cast<Control*>(&lblboard(id)), static_cast<Control*>(&cbooption(id)),
+                                 static_cast<Control*>(&chkautoinit(id))})
+            control->setEnabled(board);
+    }
+}
+
+void frmprefs::Form_Resize() { SendBackgroundToBack(app_); }
+
+void frmprefs::Form_Deactivate() { SendBackgroundToBack(app_); }
+
+void frmprefs::cmdsave_Click()
+{
+    for (int id = kFirstBoard; id <= kLastBoard; ++id) {
+        PreferenceRecord& record = preferences_[static_cast<std::size_t>(id)];
+        const PreferenceRecord edited{static_cast<std::int16_t>(cbooption(id).listIndex() + 1),
+                                      static_cast<std::int16_t>(chkautoinit(id).value() == CheckBox::Checked ? 1 : 0)};
+        if (edited.option() == record.option() && edited.AutoInit == record.AutoInit) continue;
+        if (FileStatus stored = PreferenceFile::store(id, edited); !stored) {
+            ShowErrorMessage(app_, stored.error());
+            return;
+        }
+        record = edited;
+    }
+    unload();
+}
+
+} // namespace tarvik

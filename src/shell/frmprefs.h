@@ -1,0 +1,33 @@
+#pragma once
+
+#include "forms/runtime/FormRuntime.h"
+#include "program/PreferenceFile.h"
+
+namespace tarvik {
+
+class App;
+
+// File > Preferences: per board ID 1..7 the option its settings are loaded from (1..10) and
+// whether it is initialised at start-up. Save writes the board records of the preference file;
+// Close leaves it as it was. Rows of IDs without a board are disabled.
+class frmprefs : public Form {
+public:
+    explicit frmprefs(App& app);
+
+    ControlArray<Label> lblboard{this, "lblboard"};
+    ControlArray<ComboBox> cbooption{this, "cbooption"};
+    ControlArray<CheckBox> chkautoinit{this, "chkautoinit"};
+    CommandButton cmdsave{this, "cmdsave", {.caption = "Save", .left = 2760, .top = 3000, .width = 1215, .height = 375}};
+    CommandButton cmdclose{this, "cmdclose", {.caption = "Close", .left = 4200, .top = 3000, .width = 1215, .height = 375}};
+
+private:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Deactivate() override;
+    void cmdsave_Click();
+
+    App& app_;
+    Preferences preferences_{};
+};
+
+} // namespace tarvik
