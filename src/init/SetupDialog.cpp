@@ -1,6 +1,5 @@
 #include "init/SetupDialog.h"
 
-#include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "program/SettingsTables.h"
 #include "program/Shell.h"
@@ -28,7 +27,8 @@ SetupDialog::SetupDialog(App& app, std::string name, SetupDialogDesign design)
       cmdCancel(this, "cmdCancel", at(design.cancelButton, "Cancel")),
       msgtxt(this, "msgtxt", at(design.statusBox)),
       app_(app),
-      design_(std::move(design))
+      design_(std::move(design)),
+      boards_(app, bidlist)
 {
     msgtxt.setLocked(true);
     cmdCancel.setCancel(true);
@@ -88,9 +88,8 @@ void SetupDialog::loadFor(SetupMode mode)
     mode_ = mode;
     boardId_ = -1;
     edited_ = false;
-    boardIds_.fill(-1);
     clearStatus();
-    bidlist.clear();
+    boards_.clear();
     bidlist.setEnabled(true);
     cmdOK.setVisible(true);
     cmdRun.setVisible(true);
@@ -103,8 +102,9 @@ void SetupDialog::loadFor(SetupMode mode)
         return;
     }
     app_.BoardListMask = design_.menuMask;
-    FillBoardList(app_, app_.BoardListMask, boardId_, boardIds_, bidlist);
-    if (boardIds_[0] == -1) {
+    const std::optional<std::int16_t> preselected = boards_.fill(app_.BoardListMask);
+    if (preselected && boardId_ == -1) boardId_ = *preselected;
+    if (!boards_.listed()) {
         showNoBoard();
         return;
     }
@@ -120,10 +120,8 @@ void SetupDialog::listWizardBoard()
         showNoBoard();
         return;
     }
-    boardIds_[0] = board;
     boardId_ = board;
-    bidlist.addItem("ID:" + strSigned(board));
-    bidlist.setListIndex(0);
+    boards_.listOnly(board);
     bidlist.setEnabled(false);
 }
 
@@ -136,7 +134,7 @@ void SetupDialog::showNoBoard()
 
 void SetupDialog::bidlist_Click()
 {
-    const std::optional<std::int16_t> board = selectedBoard();
+    const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     boardId_ = *board;
     layoutFor(typeOf(*board));
@@ -146,7 +144,7 @@ void SetupDialog::bidlist_Click()
 
 void SetupDialog::bidlist_KeyDown(int keyCode)
 {
-    SelectBoardByKey(app_, keyCode, boardIds_, bidlist);
+    boards_.pickByKey(keyCode);
 }
 
 // In wizard mode RUN is offered only for a board whose initialisation completed.
@@ -180,7 +178,7 @@ void SetupDialog::store(std::int16_t board)
 
 void SetupDialog::cmdOK_Click()
 {
-    const std::optional<std::int16_t> board = selectedBoard();
+    const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     store(*board);
     unload();
@@ -188,7 +186,7 @@ void SetupDialog::cmdOK_Click()
 
 void SetupDialog::cmdRun_Click()
 {
-    const std::optional<std::int16_t> board = selectedBoard();
+    const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     boardId_ = *board;
     const std::int16_t type = typeOf(*board);
@@ -206,15 +204,6 @@ void SetupDialog::cmdCancel_Click()
 std::int16_t SetupDialog::typeOf(std::int16_t board) const
 {
     return isBoardId(board) ? app_.BoardType[static_cast<std::size_t>(board)] : kNoBoardType;
-}
-
-std::optional<std::int16_t> SetupDialog::selectedBoard() const
-{
-    const int row = bidlist.listIndex();
-    if (row < 0 || row >= static_cast<int>(boardIds_.size())) return std::nullopt;
-    const std::int16_t board = boardIds_[static_cast<std::size_t>(row)];
-    if (!isBoardId(board)) return std::nullopt;
-    return board;
 }
 
 } // namespace tarvik

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/BoardList.h"
+#include "forms/common/BoardPicker.h"
 #include "forms/runtime/FormRuntime.h"
 #include "program/App.h"
 #include "program/MainWindowServices.h"
@@ -120,14 +120,12 @@ private:
     void store(std::int16_t board);
     void applyRunRule();
     std::int16_t typeOf(std::int16_t board) const;
-    // The board of the selected row; none when no row is selected or its entry holds no board.
-    std::optional<std::int16_t> selectedBoard() const;
 
     App& app_;
     SetupDialogDesign design_;
     SetupMode mode_ = SetupMode::Menu;
     std::int16_t boardId_ = -1;
-    BoardRowIds boardIds_{};
+    BoardPicker boards_;
     bool loading_ = false;
     bool edited_ = false;
 };

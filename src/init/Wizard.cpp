@@ -1,9 +1,6 @@
 #include "init/Wizard.h"
 
 #include "base/NumberText.h"
-#include "forms/common/KeyFilter.h"
-#include "forms/common/NormalizeField.h"
-#include "forms/common/RangeChecks.h"
 #include "init/InitSequences.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/SaveOption.h"
@@ -240,23 +237,20 @@ void Wizard::wireBox(BoxColumn& column, int axis)
 {
     TextBox& text = (*column.boxes)(axis);
     ScrollBar& spin = (*column.spinners)(axis);
-    BoxColumn* c = &column;
+    auto& field = column.fields[static_cast<std::size_t>(axis)];
+    field = std::make_unique<EntryField>(app_, text, column.design->rule);
+    field->enterLeaves = kind().enterLeavesBox;
+    field->checked = [this] {
+        UpdateInitButton();
+        app_.RangeCheckOff = false;
+    };
     text.onKeyDown = [this](int&, int) { markChanged(); };
-    text.onKeyPress = [this, c, axis](int& key) {
-        key = FilterKey(key, c->design->keys);
-        if (key == kKeyEnter && kind().enterLeavesBox) leaveBox(*c, axis);
-    };
-    text.onGotFocus = [&text] {
-        text.setSelStart(0);
-        text.setSelLength(static_cast<int>(text.text().size()));
-    };
-    text.onChange = [this, c, axis] { boxChanged(*c, axis); };
-    text.onLostFocus = [this, c, axis] { leaveBox(*c, axis); };
+    BoxColumn* c = &column;
     spin.onChange = [this, c, axis] {
         spinnerChanged(*c, axis);
         markChanged();
     };
-    spin.onLostFocus = [this, c, axis] { leaveBox(*c, axis); };
+    spin.onLostFocus = [entry = field.get()] { entry->leave(); };
 }
 
 // Every button in declaration order after Initialize, Save, Load and Done, five to a row.
@@ -332,7 +326,7 @@ void Wizard::FormToRecord(std::int16_t board)
             auto* axis = record.axis(a);
             if (!axis) continue;
             for (const BoxColumn& column : columns_) {
-                if (column.valid[static_cast<std::size_t>(a)] != 1) continue;
+                if (column.fields[static_cast<std::size_t>(a)]->valid() != 1) continue;
                 TextBox& text = (*column.boxes)(a);
                 // A value the field cannot hold is kept at its limit, and the box shows that limit.
                 if (!writeField(*axis, column.design->field, valueOf(text.text())))
@@ -392,47 +386,6 @@ void Wizard::markChanged()
     if (const std::int16_t b = board(); isBoardId(b)) app_.SettingsChanged[static_cast<std::size_t>(b)] = -1;
 }
 
-void Wizard::boxChanged(BoxColumn& column, int axis)
-{
-    TextBox& text = (*column.boxes)(axis);
-    const WizardBox& d = *column.design;
-    std::int16_t result = 0;
-    switch (d.check) {
-    case FieldCheck::Integer:
-        result = ValidateRangeInteger(app_, text, static_cast<std::int16_t>(d.min), static_cast<std::int16_t>(d.max));
-        break;
-    case FieldCheck::Double:
-        result = ValidateRangeDouble(app_, text, d.min, d.max);
-        break;
-    case FieldCheck::DoubleOrBlank:
-        result = ValidateRangeDoubleOrBlank(app_, text, d.min, d.max);
-        break;
-    }
-    column.valid[static_cast<std::size_t>(axis)] = result;
-    UpdateInitButton();
-    app_.RangeCheckOff = false;
-}
-
-void Wizard::leaveBox(BoxColumn& column, int axis)
-{
-    TextBox& text = (*column.boxes)(axis);
-    const WizardBox& d = *column.design;
-    switch (d.leave) {
-    case LeaveAction::NormalizeWhole:
-        NormalizeWhole(text);
-        break;
-    case LeaveAction::NormalizeDecimal:
-        NormalizeDecimal(text);
-        break;
-    case LeaveAction::ClampLong:
-        app_.RangeCheckOff = false;
-        column.valid[static_cast<std::size_t>(axis)] =
-            ClampRangeLong(app_, text, static_cast<std::int32_t>(d.min), static_cast<std::int32_t>(d.max));
-        UpdateInitButton();
-        break;
-    }
-}
-
 // The new number is the box's whole number minus the spinner's value; the spinner goes back
 // to 0, whose change leaves the number as it is.
 void Wizard::spinnerChanged(BoxColumn& column, int axis)
@@ -448,7 +401,8 @@ void Wizard::UpdateInitButton()
 {
     bool complete = true;
     for (int a = 1; a <= declaration_.axes; ++a)
-        for (const BoxColumn& column : columns_) complete = complete && column.valid[static_cast<std::size_t>(a)] == 1;
+        for (const BoxColumn& column : columns_)
+            complete = complete && column.fields[static_cast<std::size_t>(a)]->valid() == 1;
     cmdinit.setEnabled(complete);
 }
 

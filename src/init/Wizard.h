@@ -1,6 +1,7 @@
 #pragma once
 
 #include "driver/BoardTypes.h"
+#include "forms/common/EntryField.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <array>
@@ -36,27 +37,14 @@ enum class AxisField {
     ClosedLoop,
 };
 
-// The range check a box runs on every change.
-enum class FieldCheck { Integer, Double, DoubleOrBlank };
-
-// What leaving a box (or its spinner) does.
-enum class LeaveAction {
-    NormalizeWhole,
-    NormalizeDecimal,
-    ClampLong, // silent clamp to the bounds, then the Initialize rule (following error)
-};
-
 // A per-axis entry box and its spinner. With `name` "StepsRev" the controls are txtStepsRev(a)
-// and scrStepsRev(a), and the row's label lblStepsRev.
+// and scrStepsRev(a), and the row's label lblStepsRev. Leaving the spinner does what leaving
+// the box does.
 struct WizardBox {
     std::string_view name;
     std::string_view label;
     std::string_view unit; // shown right of the last axis; may be empty
-    std::string_view keys; // characters a keystroke may add
-    FieldCheck check;
-    double min;
-    double max;
-    LeaveAction leave;
+    FieldRule rule;        // keys, the check on every change, bounds, what leaving does
     AxisField field;
 };
 
@@ -177,7 +165,7 @@ private:
         std::unique_ptr<Label> unit;
         std::unique_ptr<ControlArray<TextBox>> boxes;
         std::unique_ptr<ControlArray<ScrollBar>> spinners;
-        std::array<std::int16_t, 5> valid{}; // per axis 1..4
+        std::array<std::unique_ptr<EntryField>, 5> fields{}; // per axis 1..4
     };
     struct ChoiceColumn {
         const WizardChoice* design;
@@ -201,8 +189,6 @@ private:
     void wireBox(BoxColumn& column, int axis);
 
     void markChanged();
-    void boxChanged(BoxColumn& column, int axis);
-    void leaveBox(BoxColumn& column, int axis);
     void spinnerChanged(BoxColumn& column, int axis);
     void UpdateInitButton();
     void fillStopMode(int axis, std::int16_t stopMode);

@@ -7,50 +7,47 @@
 // axes.
 namespace tarvik::wizard_fields {
 
-inline constexpr char kWholeKeys[] = "0123456789";
-inline constexpr char kSignedKeys[] = "+-0123456789";
-inline constexpr char kDecimalKeys[] = ".0123456789";
-
 inline constexpr double kShortMax = 32767;
 inline constexpr double kFindRpmMax = 1048576;
 
-inline constexpr WizardBox kStepsRevWhole{"StepsRev", "Steps/Rev", "", kWholeKeys, FieldCheck::Integer, 1, kShortMax,
-                                          LeaveAction::NormalizeWhole, AxisField::StepsPerRev};
-inline constexpr WizardBox kLinesRev{"LinesRev", "Lines/Rev", "", kWholeKeys, FieldCheck::Integer, 1, 16383,
-                                     LeaveAction::NormalizeWhole, AxisField::LinesPerRev};
-inline constexpr WizardBox kEncoderLines{"LinesRev", "Lines/Rev", "", kWholeKeys, FieldCheck::Integer, 1, kShortMax,
-                                         LeaveAction::NormalizeWhole, AxisField::EncoderLines};
-inline constexpr WizardBox kIndexOffset{"IndexOff", "Index Offset", "Steps", kSignedKeys, FieldCheck::DoubleOrBlank,
-                                        -32768, kShortMax, LeaveAction::NormalizeWhole, AxisField::RefOffset};
-inline constexpr WizardBox kFindRpm{"FindRPM", "Find Velocity", "RPM", kDecimalKeys, FieldCheck::DoubleOrBlank, 1,
-                                    kFindRpmMax, LeaveAction::NormalizeDecimal, AxisField::FindRpm};
+// Each box's rule: keys, the check on every change, bounds, what leaving the box does.
+inline constexpr FieldRule kWholeRule{kUnsignedKeys, FieldCheck::ValidateInteger, {1, kShortMax}, FieldLeaving::Whole};
+
+inline constexpr WizardBox kStepsRevWhole{"StepsRev", "Steps/Rev", "", kWholeRule, AxisField::StepsPerRev};
+inline constexpr WizardBox kLinesRev{"LinesRev", "Lines/Rev", "",
+                                     {kUnsignedKeys, FieldCheck::ValidateInteger, {1, 16383}, FieldLeaving::Whole},
+                                     AxisField::LinesPerRev};
+inline constexpr WizardBox kEncoderLines{"LinesRev", "Lines/Rev", "", kWholeRule, AxisField::EncoderLines};
+inline constexpr WizardBox kIndexOffset{
+    "IndexOff", "Index Offset", "Steps",
+    {kSignedKeys, FieldCheck::ValidateDoubleOrBlank, {-32768, kShortMax}, FieldLeaving::Whole}, AxisField::RefOffset};
+inline constexpr WizardBox kFindRpm{
+    "FindRPM", "Find Velocity", "RPM",
+    {kDecimalKeys, FieldCheck::ValidateDoubleOrBlank, {1, kFindRpmMax}, FieldLeaving::Decimal}, AxisField::FindRpm};
+
+// The following error is clamped silently as the box is left.
+constexpr WizardBox followingError(double max)
+{
+    return {"FolErr", "Following Error", "Counts",
+            {kUnsignedKeys, FieldCheck::ValidateDoubleOrBlank, {1, max}, FieldLeaving::ClampLong},
+            AxisField::FollowingError};
+}
 
 // Closed-loop steppers: the following error reaches 65535 counts.
 inline constexpr WizardBox kClosedLoopBoxes[] = {
-    kStepsRevWhole,
-    kLinesRev,
-    {"FolErr", "Following Error", "Counts", kWholeKeys, FieldCheck::DoubleOrBlank, 1, 65535, LeaveAction::ClampLong,
-     AxisField::FollowingError},
-    kIndexOffset,
-    kFindRpm,
+    kStepsRevWhole, kLinesRev, followingError(65535), kIndexOffset, kFindRpm,
 };
 
 // Open-loop steppers: steps tested as a double, the find velocity without the blank rule.
 inline constexpr WizardBox kOpenLoopBoxes[] = {
-    {"StepsRev", "Steps/Rev", "", kWholeKeys, FieldCheck::DoubleOrBlank, 1, kShortMax, LeaveAction::NormalizeWhole,
-     AxisField::StepsPerRev},
-    {"FindRPM", "Find Velocity", "RPM", kDecimalKeys, FieldCheck::Double, 1, kFindRpmMax,
-     LeaveAction::NormalizeDecimal, AxisField::FindRpm},
+    {"StepsRev", "Steps/Rev", "",
+     {kUnsignedKeys, FieldCheck::ValidateDoubleOrBlank, {1, kShortMax}, FieldLeaving::Whole}, AxisField::StepsPerRev},
+    {"FindRPM", "Find Velocity", "RPM",
+     {kDecimalKeys, FieldCheck::ValidateDouble, {1, kFindRpmMax}, FieldLeaving::Decimal}, AxisField::FindRpm},
 };
 
 // Servos: encoder lines, and a following error of at most 32767 counts.
-inline constexpr WizardBox kServoBoxes[] = {
-    kEncoderLines,
-    {"FolErr", "Following Error", "Counts", kWholeKeys, FieldCheck::DoubleOrBlank, 1, kShortMax,
-     LeaveAction::ClampLong, AxisField::FollowingError},
-    kIndexOffset,
-    kFindRpm,
-};
+inline constexpr WizardBox kServoBoxes[] = {kEncoderLines, followingError(kShortMax), kIndexOffset, kFindRpm};
 
 inline constexpr WizardBox kEncoderBoxes[] = {kEncoderLines};
 

@@ -2,9 +2,6 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "forms/common/KeyFilter.h"
-#include "forms/common/NormalizeField.h"
-#include "forms/common/RangeChecks.h"
 #include "program/App.h"
 #include "program/SettingsTables.h"
 
@@ -13,13 +10,19 @@
 
 namespace tarvik {
 
-// One gain column: its box name, header, bounds, record field and driver entry point.
+// One gain column: its box name, header, largest value, record field and driver entry point.
 struct PidColumn {
     std::string_view name;
     std::string_view header;
     int maxLength;
     std::int16_t max;
     std::int16_t ServoAxisSettings::*field;
+
+    // Whole numbers from 0, checked as typed, their whole form when left.
+    FieldRule rule() const
+    {
+        return {.keys = kUnsignedKeys, .check = FieldCheck::ValidateInteger, .bounds = {0, static_cast<double>(max)}};
+    }
     DriverStatus (MotionDriver::*send)(std::int16_t, std::int16_t, std::int16_t);
 };
 
@@ -63,7 +66,8 @@ frmldpid::frmldpid(App& app)
       runcmd(this, "runcmd", {.caption = "Load All", .left = 1080, .top = kRunTop, .width = 1335, .height = 375, .enabled = false}),
       cancelcmd(this, "cancelcmd", {.caption = "Close", .left = 2535, .top = kRunTop, .width = 1335, .height = 375}),
       msgtxt(this, "msgtxt", {.left = 120, .top = kRunTop + 500, .width = columnLeft(5) - 240, .height = 855}),
-      app_(app)
+      app_(app),
+      boards_(app, bidlist)
 {
     msgtxt.setLocked(true);
     msgtxt.setMultiLine(true);
@@ -83,23 +87,17 @@ frmldpid::frmldpid(App& app)
                                   .width = kColumnWidth, .height = 315, .maxLength = design.maxLength});
     }
     for (ColumnControls& column : columns_) {
-        ColumnControls* c = &column;
-        column.boxes->each([this, c](int axis, TextBox& box) {
-            box.onKeyPress = [](int& key) { key = FilterKey(key, "0123456789"); };
-            box.onLostFocus = [&box] { NormalizeWhole(box); };
-            box.onGotFocus = [&box] {
-                box.setSelStart(0);
-                box.setSelLength(static_cast<int>(box.text().size()));
-            };
-            box.onChange = [this, c, axis, &box] {
-                c->valid[static_cast<std::size_t>(axis)] = ValidateRangeInteger(app_, box, 0, c->design->max);
+        column.boxes->each([this, &column](int axis, TextBox& box) {
+            auto& field = column.fields[static_cast<std::size_t>(axis)];
+            field = std::make_unique<EntryField>(app_, box, column.design->rule());
+            field->checked = [this] {
                 app_.RangeCheckOff = false;
                 updateRun();
             };
         });
     }
     bidlist.onClick = [this] { bidlist_Click(); };
-    bidlist.onKeyDown = [this](int& key, int) { SelectBoardByKey(app_, key, boardIds_, bidlist); };
+    bidlist.onKeyDown = [this](int& key, int) { boards_.pickByKey(key); };
     runcmd.onClick = [this] { runcmd_Click(); };
     cancelcmd.onClick = [this] { unload(); };
 }
@@ -114,22 +112,21 @@ TextBox& frmldpid::valueBox(std::string_view column, int axis) const
 void frmldpid::Form_Load()
 {
     app_.BoardListMask = kServoGroups;
-    FillBoardList(app_, app_.BoardListMask, board_, boardIds_, bidlist);
+    const std::optional<std::int16_t> preselected = boards_.fill(app_.BoardListMask);
+    if (preselected && board_ == -1) board_ = *preselected;
     if (bidlist.listIndex() < 0) showBoard();
 }
 
 void frmldpid::showFor(std::int16_t board)
 {
-    for (int row = 0; row < bidlist.listCount(); ++row)
-        if (boardIds_[static_cast<std::size_t>(row)] == board) bidlist.setListIndex(row);
+    boards_.select(board);
     show();
     if (isLoaded()) setWindowState(WindowState::Normal);
 }
 
 void frmldpid::bidlist_Click()
 {
-    const int row = bidlist.listIndex();
-    board_ = row >= 0 && row < kBoardIdCount ? boardIds_[static_cast<std::size_t>(row)] : std::int16_t{-1};
+    board_ = boards_.selected().value_or(-1);
     showBoard();
 }
 
@@ -149,15 +146,13 @@ void frmldpid::showBoard()
         column.boxes->each([&](int a, TextBox& box) {
             box.setVisible(a <= axes || axes == 0);
             box.setEnabled(axes > 0);
-            column.valid[static_cast<std::size_t>(a)] = 0;
+            column.fields[static_cast<std::size_t>(a)]->setValid(0);
             if (const ServoAxisSettings* axis = servoAxis(app_, board_, a)) box.setText(strTrimmed(axis->*column.design->field));
         });
     }
     // Texts equal to what the boxes held raise no Change: check them all once.
     for (ColumnControls& column : columns_)
-        column.boxes->each([&](int a, TextBox& box) {
-            if (a <= axes) column.valid[static_cast<std::size_t>(a)] = ValidateRangeInteger(app_, box, 0, column.design->max);
-        });
+        for (int a = 1; a <= axes; ++a) column.fields[static_cast<std::size_t>(a)]->check();
     updateRun();
 }
 
@@ -166,12 +161,15 @@ void frmldpid::updateRun()
     const int axes = axisCount();
     bool complete = axes > 0;
     for (const ColumnControls& column : columns_)
-        for (int a = 1; a <= axes; ++a) complete = complete && column.valid[static_cast<std::size_t>(a)] == 1;
+        for (int a = 1; a <= axes; ++a) complete = complete && column.fields[static_cast<std::size_t>(a)]->valid() == 1;
     runcmd.setEnabled(complete);
 }
 
 void frmldpid::runcmd_Click()
 {
+    const std::optional<std::int16_t> board = boards_.selected();
+    if (!board) return;
+    board_ = *board;
     const int axes = axisCount();
     if (axes == 0) return;
     DriverStatus status = 0;

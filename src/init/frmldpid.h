@@ -1,6 +1,7 @@
 #pragma once
 
-#include "forms/common/BoardList.h"
+#include "forms/common/BoardPicker.h"
+#include "forms/common/EntryField.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <array>
@@ -43,7 +44,7 @@ private:
         const PidColumn* design;
         std::unique_ptr<Label> header;
         std::unique_ptr<ControlArray<TextBox>> boxes;
-        std::array<std::int16_t, 5> valid{}; // per axis 1..4
+        std::array<std::unique_ptr<EntryField>, 5> fields{}; // per axis 1..4
     };
 
     void Form_Load() override;
@@ -55,7 +56,7 @@ private:
 
     App& app_;
     std::vector<ColumnControls> columns_;
-    BoardRowIds boardIds_{};
+    BoardPicker boards_;
     std::int16_t board_ = -1;
 };
 

@@ -5,7 +5,7 @@
 #include "SetupDialogTest.h"
 
 #include "driver/StatusText.h"
-#include "forms/common/BoardList.h"
+#include "forms/common/BoardPicker.h"
 #include "init/frmIOSettings.h"
 #include "init/frmLimSwSettings.h"
 #include "init/frmStepOutMode.h"

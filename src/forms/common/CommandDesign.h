@@ -1,12 +1,14 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
+#include "forms/common/EntryField.h"
 #include "forms/runtime/Control.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -15,54 +17,21 @@ namespace tarvik {
 // What a command dialog declares about itself; CommandDialog builds the window from it. See
 // CommandDialog.h for an example.
 
-// Key sets of entry fields.
-inline constexpr const char* kUnsignedKeys = "0123456789";
-inline constexpr const char* kSignedKeys = "+-0123456789";
-inline constexpr const char* kDecimalKeys = ".0123456789";
-
-// The range check a field's Change runs (forms/common/RangeChecks.h).
-enum class FieldCheck {
-    ValidateInteger,
-    ValidateDouble,
-    ValidateDoubleOrBlank,
-    ValidateHex,
-    ClampInteger,
-    ClampLong,
-    ClampDouble,
-};
-
-// What leaving a field does to its text.
-enum class FieldLeaving {
-    Keep,    // nothing
-    Whole,   // NormalizeWhole
-    Decimal, // NormalizeDecimal
-    Recheck, // the field's check runs again on the text as it stands
-};
-
 // How Run hands a field's text to the driver call: its value rounded halves-to-even to a 16-bit
 // or 32-bit whole number (saturated at the type's limits), or the value itself.
 enum class FieldConversion { Int16, Int32, Double };
 
-struct FieldBounds {
-    double min = 0;
-    double max = 0;
-};
-
 // A value entry field with its caption label.
 struct CommandField {
-    std::string name{};                // the text box, e.g. "acceltxt"
+    std::string name{};              // the text box, e.g. "acceltxt"
     std::string labelName = "Label3";
-    std::string label{};               // the caption above the box
+    std::string label{};             // the caption beside the box
     int maxLength = 0;               // 0: no limit
-    std::string keys = kUnsignedKeys; // empty: every key passes
-    FieldCheck check = FieldCheck::ValidateInteger;
-    FieldBounds bounds{};
-    // Bounds that depend on the selected board's type code; when given, `bounds` is unused and
-    // the field is checked again whenever another board is selected.
+    FieldRule rule{};                // keys, check, bounds, what leaving does
+    // Bounds that depend on the selected board's type code; when given, the rule's bounds are
+    // unused and the field is checked again whenever another board is selected.
     std::function<FieldBounds(std::int16_t typeCode)> boundsByType{};
-    FieldLeaving leaving = FieldLeaving::Whole;
     FieldConversion conversion = FieldConversion::Int16;
-    bool selectOnFocus = true;       // entering the field selects its whole text
     std::string designText{};        // text at design time; a field with one starts valid
     std::string loadText{};          // written at load when a board is listed (its check runs)
 };
@@ -73,7 +42,7 @@ struct CommandAxisField {
     std::string labelName = "Label5";
     std::string label = "Axis";
     int maxLength = 1;
-    std::string keys = kUnsignedKeys; // empty: every key passes
+    std::string_view keys = kUnsignedKeys; // empty: every key passes
     bool selectOnFocus = true;
     std::int16_t fixedCount = 0;      // upper bound of the axis; 0: the selected board's AxisCount
     bool sharedAxis = false;          // the axis goes through CurrentAxis (1 at load, the typed one at Run)

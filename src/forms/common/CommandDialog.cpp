@@ -3,10 +3,6 @@
 #include "base/NumberText.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
-#include "forms/common/CommandFields.h"
-#include "forms/common/KeyFilter.h"
-#include "forms/common/NormalizeField.h"
-#include "forms/common/RangeChecks.h"
 #include "program/App.h"
 #include "program/Shell.h"
 
@@ -51,6 +47,21 @@ constexpr float kTextWidth = kFormWidth - 3 * kMargin;
 constexpr float kTextHeight = 615;
 constexpr float kTitleBarHeight = 420;
 
+// The value of a field's text as Run hands it to the driver call.
+CommandValue convertField(std::string_view text, FieldConversion conversion)
+{
+    const double value = valueOf(text);
+    switch (conversion) {
+    case FieldConversion::Int16:
+        return toInt16Saturated(value);
+    case FieldConversion::Int32:
+        return toInt32Saturated(value);
+    case FieldConversion::Double:
+        break;
+    }
+    return value;
+}
+
 } // namespace
 
 void CommandRun::show(std::size_t index, std::string text)
@@ -63,7 +74,6 @@ CommandDialog::CommandDialog(App& app, CommandDesign design)
     : Form(app.runtime(), design.name, {.caption = design.caption, .width = kFormWidth, .helpTopic = design.helpTopic}),
       app_(app),
       design_(std::move(design)),
-      state_{.ValueValid = std::vector<std::int16_t>(design_.fields.size(), 0)},
       boardLabel(this, design_.boardLabelName,
                  {.caption = design_.boardLabel, .left = kMargin, .top = kCaptionTop, .width = kListWidth,
                   .height = kCaptionHeight}),
@@ -75,7 +85,8 @@ CommandDialog::CommandDialog(App& app, CommandDesign design)
              {.caption = "RUN", .left = kRunLeft, .top = kRunTop, .width = kRunWidth, .height = kRunHeight,
               .enabled = false}),
       msgtxt(this, "msgtxt"),
-      axisChecks_(this, design_.axisChecks ? design_.axisChecks->arrayName : "chkAx")
+      axisChecks_(this, design_.axisChecks ? design_.axisChecks->arrayName : "chkAx"),
+      boards_(app, bidlist)
 {
     if (!design_.call) throw std::invalid_argument(design_.name + ": a command dialog needs its driver call");
     msgtxt.setMultiLine(true);
@@ -93,7 +104,8 @@ CommandDialog::LabelledBox CommandDialog::makeAxisField()
                                            .width = kListWidth, .height = kCaptionHeight}),
             std::make_unique<TextBox>(this, axis.name,
                                       Design{.left = kAxisLeft, .top = kEntryTop, .width = kAxisWidth,
-                                             .height = kEntryHeight, .maxLength = axis.maxLength})};
+                                             .height = kEntryHeight, .maxLength = axis.maxLength}),
+            nullptr};
 }
 
 std::vector<CommandDialog::LabelledBox> CommandDialog::makeValueFields()
@@ -102,7 +114,7 @@ std::vector<CommandDialog::LabelledBox> CommandDialog::makeValueFields()
     for (const CommandField& field : design_.fields) {
         auto label = std::make_unique<Label>(this, field.labelName, Design{.caption = field.label});
         auto box = std::make_unique<TextBox>(this, field.name, Design{.caption = field.designText, .maxLength = field.maxLength});
-        made.push_back({std::move(label), std::move(box)});
+        made.push_back({std::move(label), std::move(box), nullptr});
     }
     return made;
 }
@@ -200,38 +212,31 @@ void CommandDialog::arrange()
     setHeight(y + kTitleBarHeight);
 }
 
-void CommandDialog::wireEntry(TextBox& box, const std::string& keys, bool selectOnFocus)
+void CommandDialog::wireField(LabelledBox& entry, const FieldRule& rule)
 {
-    if (!keys.empty()) box.onKeyPress = [keys](int& keyAscii) { keyAscii = FilterKey(keyAscii, keys); };
-    box.onGotFocus = [this, &box, selectOnFocus] {
-        clearMessage();
-        if (!selectOnFocus) return;
-        box.setSelStart(0);
-        box.setSelLength(static_cast<int>(box.text().size()));
-    };
+    entry.field = std::make_unique<EntryField>(app_, *entry.box, rule);
+    entry.field->entered = [this] { clearMessage(); };
+    entry.field->checked = [this] { applyRunRule(); };
 }
 
 void CommandDialog::wireEvents()
 {
     bidlist.onClick = [this] { bidlist_Click(); };
-    if (design_.boardKeys) {
-        bidlist.onKeyDown = [this](int& keyCode, int) { SelectBoardByKey(app_, keyCode, state_.BoardIds, bidlist); };
-    }
+    if (design_.boardKeys) bidlist.onKeyDown = [this](int& keyCode, int) { boards_.pickByKey(keyCode); };
     if (design_.clearing.boardListFocus) bidlist.onGotFocus = [this] { clearMessage(); };
     if (design_.clearing.messageBox) {
         msgtxt.onGotFocus = [this] { clearMessage(); };
         msgtxt.onClick = [this] { clearMessage(); };
     }
     if (axis_.box) {
-        wireEntry(*axis_.box, design_.axis->keys, design_.axis->selectOnFocus);
-        axis_.box->onChange = [this] { axistxt_Change(); };
+        // The axis is clamped silently to the selected board's axes as it is typed.
+        wireField(axis_, {.keys = design_.axis->keys, .check = FieldCheck::ClampInteger,
+                          .leaving = FieldLeaving::Keep, .selectOnFocus = design_.axis->selectOnFocus});
+        axis_.field->boundsNow = [this] { return axisBounds(); };
     }
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const CommandField& field = design_.fields[i];
-        TextBox& box = *fields_[i].box;
-        wireEntry(box, field.keys, field.selectOnFocus);
-        box.onChange = [this, i] { field_Change(i); };
-        if (field.leaving != FieldLeaving::Keep) box.onLostFocus = [this, i] { field_LostFocus(i); };
+        wireField(fields_[i], design_.fields[i].rule);
+        if (design_.fields[i].boundsByType) fields_[i].field->boundsNow = [this, i] { return valueBounds(i); };
     }
     for (OptionRow& row : options_) {
         OptionButton& option = *row.option;
@@ -259,6 +264,13 @@ TextBox& CommandDialog::notice() const
     return *notice_;
 }
 
+std::vector<std::int16_t> CommandDialog::valueValid() const
+{
+    std::vector<std::int16_t> flags;
+    for (const LabelledBox& entry : fields_) flags.push_back(entry.field->valid());
+    return flags;
+}
+
 std::int16_t CommandDialog::checkedAxes() const
 {
     std::int16_t set = 0;
@@ -270,19 +282,20 @@ std::int16_t CommandDialog::checkedAxes() const
 
 void CommandDialog::applyRunRule()
 {
-    bool enabled = boardListed() && (!axis_.box || state_.AxisValid == 1);
-    for (std::int16_t valid : state_.ValueValid) enabled = enabled && valid == 1;
+    bool enabled = boardListed() && (!axis_.field || axis_.field->valid() == 1);
+    for (const LabelledBox& entry : fields_) enabled = enabled && entry.field->valid() == 1;
     if (enabled && design_.runRule) enabled = design_.runRule();
     runcmd.setEnabled(enabled);
 }
 
 void CommandDialog::Form_Load()
 {
-    state_.AxisValid = 0;
-    for (std::size_t i = 0; i < fields_.size(); ++i) state_.ValueValid[i] = design_.fields[i].designText.empty() ? 0 : 1;
+    if (axis_.field) axis_.field->setValid(0);
+    for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i].field->setValid(design_.fields[i].designText.empty() ? 0 : 1);
     state_.BoardId = -1;
     if (design_.maskInShared) app_.BoardListMask = design_.mask;
-    FillBoardList(app_, design_.mask, state_.BoardId, state_.BoardIds, bidlist);
+    const std::optional<std::int16_t> preselected = boards_.fill(design_.mask);
+    if (preselected && state_.BoardId == -1) state_.BoardId = *preselected;
     if (!boardListed()) {
         disableWithoutBoard();
         return;
@@ -325,62 +338,31 @@ void CommandDialog::showAxisChecks()
 
 void CommandDialog::bidlist_Click()
 {
-    const int row = bidlist.listIndex();
-    if (row < 0 || row >= kBoardIdCount) return;
-    const std::int16_t board = state_.BoardIds[static_cast<std::size_t>(row)];
-    if (!app_.isBoard(board)) return;
-    state_.BoardId = board;
-    if (const auto count = axisCountOf(app_.BoardType[static_cast<std::size_t>(board)]))
+    const std::optional<std::int16_t> board = boards_.selected();
+    if (!board) return;
+    state_.BoardId = *board;
+    if (const auto count = axisCountOf(app_.BoardType[static_cast<std::size_t>(*board)]))
         state_.AxisCount = static_cast<std::int16_t>(*count);
     showAxisChecks();
     if (design_.boardChanged) design_.boardChanged();
-    if (axis_.box) axistxt_Change();
+    if (axis_.field) axis_.field->check();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (design_.fields[i].boundsByType) field_Change(i);
+        if (design_.fields[i].boundsByType) fields_[i].field->check();
     }
     applyRunRule();
 }
 
-void CommandDialog::axistxt_Change()
+std::optional<FieldBounds> CommandDialog::axisBounds() const
 {
     const std::int16_t fixed = design_.axis->fixedCount;
-    state_.AxisValid = ClampRangeInteger(app_, *axis_.box, 1, fixed > 0 ? fixed : state_.AxisCount);
-    applyRunRule();
+    return FieldBounds{1, static_cast<double>(fixed > 0 ? fixed : state_.AxisCount)};
 }
 
-void CommandDialog::field_Change(std::size_t index)
+// Bounds that follow the board cannot be known before a board is selected.
+std::optional<FieldBounds> CommandDialog::valueBounds(std::size_t index) const
 {
-    const CommandField& field = design_.fields[index];
-    FieldBounds bounds = field.bounds;
-    if (field.boundsByType) {
-        // Bounds that follow the board cannot be known before a board is selected.
-        if (!app_.isBoard(state_.BoardId)) {
-            state_.ValueValid[index] = 0;
-            applyRunRule();
-            return;
-        }
-        bounds = field.boundsByType(app_.BoardType[static_cast<std::size_t>(state_.BoardId)]);
-    }
-    state_.ValueValid[index] = CheckField(app_, *fields_[index].box, field.check, bounds);
-    applyRunRule();
-}
-
-void CommandDialog::field_LostFocus(std::size_t index)
-{
-    TextBox& box = *fields_[index].box;
-    switch (design_.fields[index].leaving) {
-    case FieldLeaving::Whole:
-        NormalizeWhole(box);
-        break;
-    case FieldLeaving::Decimal:
-        NormalizeDecimal(box);
-        break;
-    case FieldLeaving::Recheck:
-        field_Change(index);
-        break;
-    case FieldLeaving::Keep:
-        break;
-    }
+    if (!app_.isBoard(state_.BoardId)) return std::nullopt;
+    return design_.fields[index].boundsByType(app_.BoardType[static_cast<std::size_t>(state_.BoardId)]);
 }
 
 std::int16_t CommandDialog::selectedChoice() const
@@ -394,10 +376,9 @@ std::int16_t CommandDialog::selectedChoice() const
 void CommandDialog::runcmd_Click()
 {
     // Run is disabled while no row is selected; the board is still checked before any call.
-    const int row = bidlist.listIndex();
-    if (row < 0 || row >= kBoardIdCount) return;
-    const std::int16_t board = state_.BoardIds[static_cast<std::size_t>(row)];
-    if (!app_.isBoard(board)) return;
+    const std::optional<std::int16_t> selected = boards_.selected();
+    if (!selected) return;
+    const std::int16_t board = *selected;
     state_.BoardId = board;
 
     CommandRun run{.driver = app_.driver(), .board = board, .type = app_.BoardType[static_cast<std::size_t>(board)]};
@@ -407,7 +388,7 @@ void CommandDialog::runcmd_Click()
         run.axis = design_.axis->sharedAxis ? app_.CurrentAxis : state_.AxisNumber;
     }
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        run.values.push_back(ConvertField(fields_[i].box->text(), design_.fields[i].conversion));
+        run.values.push_back(convertField(fields_[i].box->text(), design_.fields[i].conversion));
     run.choice = selectedChoice();
     run.axisSet = checkedAxes();
 

@@ -13,8 +13,8 @@
 //                                 .fields = {{.name = "acceltxt",
 //                                             .label = "Acceleration",
 //                                             .maxLength = 7,
-//                                             .check = FieldCheck::ValidateDoubleOrBlank,
-//                                             .bounds = {1, 5242879},
+//                                             .rule = {.check = FieldCheck::ValidateDoubleOrBlank,
+//                                                      .bounds = {1, 5242879}},
 //                                             .conversion = FieldConversion::Int32}},
 //                                 .call = [](CommandRun& run) {
 //                                     return run.driver.load_accel(run.board, run.axis,
@@ -35,28 +35,30 @@
 //
 // Behaviour:
 // - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the member's mask
-//   (into BoardListMask unless the member keeps it local), FillBoardList, which preselects
-//   CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
+//   (into BoardListMask unless the member keeps it local), the board list filled by the board
+//   picker, which preselects CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
 //   CurrentAxis 1 for a shared axis), a board-level dialog empties msgtxt, fields with a load
 //   text get it, the stored value is shown. With none: the list, the entry fields and Run stay
 //   disabled, so no path reaches the driver.
 // - Board selection: BoardId and AxisCount from the row; the axis field, and fields whose bounds
 //   depend on the board, are checked again (an axis above the new count is clamped at once).
-// - Fields: keys filtered by the field's set, entry empties msgtxt and selects the text, Change
-//   runs the range check into the valid flag, leaving normalises the text.
+// - Fields (EntryField): keys filtered by the field's set, entry empties msgtxt and selects the
+//   text, Change runs the range check into the valid flag, leaving does what the rule says.
 // - Run-enable rule: Run is enabled when a board is listed, every valid flag is 1 and the
 //   member's own rule (if any) agrees.
 // - Run: the board of the selected row, the axis and values converted, one call of the member's
 //   entry point, msgtxt := its status text; read-back labels are filled on status 0, and only
 //   then is the sent value kept in the settings record.
 
-#include "forms/common/BoardList.h"
+#include "forms/common/BoardPicker.h"
 #include "forms/common/CommandDesign.h"
+#include "forms/common/EntryField.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tarvik {
@@ -65,26 +67,22 @@ class App;
 
 class CommandDialog : public Form {
 public:
-    // The form-level state, one set per dialog, reset at every load.
+    // The form-level state, one set per dialog, reset at every load. The valid flags live in the
+    // entry fields (axisValid(), valueValid()).
     struct State {
-        BoardRowIds BoardIds = noRows();      // board ID per list row; -1 where there is no row
-        std::int16_t AxisValid = 0;           // the axis field's valid flag
-        std::vector<std::int16_t> ValueValid; // one valid flag per value field
-        std::int16_t BoardId = -1;            // board of the selected row; -1 until one is selected
-        std::int16_t AxisCount = 0;           // axes of the selected board; 0 while none is listed
-        std::int16_t AxisNumber = 1;          // axis of the last Run
-
-        static BoardRowIds noRows()
-        {
-            BoardRowIds ids{};
-            ids.fill(-1);
-            return ids;
-        }
+        std::int16_t BoardId = -1;   // board of the selected row; -1 until one is selected
+        std::int16_t AxisCount = 0;  // axes of the selected board; 0 while none is listed
+        std::int16_t AxisNumber = 1; // axis of the last Run
     };
 
     CommandDialog(App& app, CommandDesign design);
 
     const State& state() const { return state_; }
+    // The axis field's valid flag (0 in a board-level dialog).
+    std::int16_t axisValid() const { return axis_.field ? axis_.field->valid() : std::int16_t{0}; }
+    // One valid flag per value field.
+    std::vector<std::int16_t> valueValid() const;
+    const BoardPicker& boards() const { return boards_; }
 
 private:
     App& app_;
@@ -101,6 +99,7 @@ private:
     struct LabelledBox {
         std::unique_ptr<Label> label;
         std::unique_ptr<TextBox> box;
+        std::unique_ptr<EntryField> field;
     };
     struct LabelledValue {
         std::unique_ptr<Label> caption;
@@ -151,15 +150,18 @@ private:
     ControlArray<CheckBox> axisChecks_;
     std::unique_ptr<TextBox> notice_;
     float memberAreaTop_ = 0;
+    BoardPicker boards_;
 
     LabelledBox makeAxisField();
     std::vector<LabelledBox> makeValueFields();
     void makeLaterControls();
     void arrange();
     void wireEvents();
-    void wireEntry(TextBox& box, const std::string& keys, bool selectOnFocus);
+    void wireField(LabelledBox& entry, const FieldRule& rule);
+    std::optional<FieldBounds> axisBounds() const;
+    std::optional<FieldBounds> valueBounds(std::size_t index) const;
 
-    bool boardListed() const { return state_.BoardIds[0] != -1; }
+    bool boardListed() const { return boards_.listed(); }
     void disableWithoutBoard();
     void showAxisChecks();
     std::int16_t selectedChoice() const;
@@ -167,9 +169,6 @@ private:
     void clearMessage() { msgtxt.setText(""); }
 
     void bidlist_Click();
-    void axistxt_Change();
-    void field_Change(std::size_t index);
-    void field_LostFocus(std::size_t index);
     void runcmd_Click();
 };
 

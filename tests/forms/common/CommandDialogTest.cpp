@@ -25,7 +25,7 @@ TEST_F(CommandDialogTest, LoadPreselectsTheCurrentBoardAndRunSendsTheTypedValues
     EXPECT_EQ(dialog.state().BoardId, 2);
     EXPECT_EQ(dialog.state().AxisCount, 3);
     EXPECT_EQ(dialog.axistxt().text(), "1");
-    EXPECT_EQ(dialog.state().AxisValid, 1);
+    EXPECT_EQ(dialog.axisValid(), 1);
     EXPECT_FALSE(dialog.runcmd.enabled()) << "the value field is still empty";
 
     type(dialog.acceltxt, "1x0.0");
@@ -61,7 +61,7 @@ TEST_F(CommandDialogTest, AxisIsClampedSilentlyToTheSelectedBoard)
 
     retype(dialog.axistxt(), "\b");
     EXPECT_EQ(dialog.axistxt().text(), "");
-    EXPECT_EQ(dialog.state().AxisValid, 0);
+    EXPECT_EQ(dialog.axisValid(), 0);
     EXPECT_FALSE(dialog.runcmd.enabled());
     EXPECT_EQ(beeps(), 3);
 }

@@ -22,8 +22,8 @@ public:
                               .fields = {{.name = "acceltxt",
                                           .label = "Acceleration",
                                           .maxLength = 7,
-                                          .check = FieldCheck::ValidateDoubleOrBlank,
-                                          .bounds = {1, 5242879},
+                                          .rule = {.check = FieldCheck::ValidateDoubleOrBlank,
+                                                   .bounds = {1, 5242879}},
                                           .conversion = FieldConversion::Int32}},
                               .call = [](CommandRun& run) {
                                   return run.driver.load_accel(run.board, run.axis, run.value<std::int32_t>(0));
@@ -57,11 +57,11 @@ public:
                                           .labelName = "Label2",
                                           .label = "Trigger #",
                                           .maxLength = 1,
-                                          .check = FieldCheck::ClampInteger,
+                                          .rule = {.check = FieldCheck::ClampInteger,
+                                                   .leaving = FieldLeaving::Recheck},
                                           .boundsByType = [](std::int16_t type) {
                                               return FieldBounds{1, type <= 2 ? 6.0 : 4.0};
-                                          },
-                                          .leaving = FieldLeaving::Recheck}},
+                                          }}},
                               .boardKeys = false,
                               .call = [](CommandRun& run) {
                                   return run.driver.begin_prestore(run.board, run.value<std::int16_t>(0));
@@ -95,11 +95,12 @@ public:
     TextBox& dbtxt = field(1);
 
 private:
-    static CommandField position(std::string name, std::string labelName, std::string label, const char* keys)
+    static CommandField position(std::string name, std::string labelName, std::string label, std::string_view keys)
     {
         return {.name = std::move(name), .labelName = std::move(labelName), .label = std::move(label),
-                .maxLength = 11, .keys = keys, .check = FieldCheck::ValidateDoubleOrBlank,
-                .bounds = {-1073741824, 1073741823}, .conversion = FieldConversion::Int32};
+                .maxLength = 11,
+                .rule = {.keys = keys, .check = FieldCheck::ValidateDoubleOrBlank, .bounds = {-1073741824, 1073741823}},
+                .conversion = FieldConversion::Int32};
     }
 };
 

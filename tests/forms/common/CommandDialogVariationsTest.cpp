@@ -86,7 +86,7 @@ TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
     auto& dialog = open<InPositionDialog>();
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 5"));
     EXPECT_EQ(app().CurrentAxis, 1);
-    EXPECT_EQ(dialog.state().ValueValid, (std::vector<std::int16_t>{0, 0}));
+    EXPECT_EQ(dialog.valueValid(), (std::vector<std::int16_t>{0, 0}));
 
     type(dialog.dbtxt, "-10");
     EXPECT_EQ(dialog.dbtxt.text(), "10") << "the deadband takes no sign";

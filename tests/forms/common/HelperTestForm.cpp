@@ -5,10 +5,11 @@
 
 namespace tarvik::testing {
 
-HelperTestForm::HelperTestForm(App& app) : Form(app.runtime(), "frmhelpers", {.caption = "Helpers"}), app_(app)
+HelperTestForm::HelperTestForm(App& app)
+    : Form(app.runtime(), "frmhelpers", {.caption = "Helpers"}), boards(app, bidlist), app_(app)
 {
     bidlist.onClick = [this] { listClicks.push_back(bidlist.listIndex()); };
-    bidlist.onKeyDown = [this](int& keyCode, int) { SelectBoardByKey(app_, keyCode, boardIds, bidlist); };
+    bidlist.onKeyDown = [this](int& keyCode, int) { boards.pickByKey(keyCode); };
     valuetxt.onKeyPress = [this](int& keyAscii) { keyAscii = FilterKey(keyAscii, keySet); };
     valuetxt.onChange = [this] {
         checked.push_back(valuetxt.text());
@@ -19,7 +20,10 @@ HelperTestForm::HelperTestForm(App& app) : Form(app.runtime(), "frmhelpers", {.c
     };
 }
 
-void HelperTestForm::Form_Load() { FillBoardList(app_, app_.BoardListMask, boardId, boardIds, bidlist); }
+void HelperTestForm::Form_Load()
+{
+    if (const auto preselected = boards.fill(app_.BoardListMask); preselected && boardId == -1) boardId = *preselected;
+}
 
 FormHelpersTest::FormHelpersTest()
     : program(HeadlessProgram::Options{.boards = sim::builtInBoards()}), app(program.app())

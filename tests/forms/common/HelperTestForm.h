@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/common/BoardList.h"
+#include "forms/common/BoardPicker.h"
 #include "forms/runtime/FormRuntime.h"
 #include "mainwindow/HeadlessProgram.h"
 
@@ -28,11 +28,11 @@ public:
     std::int16_t valid = -1;           // the last flag the check gave
     std::vector<std::string> checked;  // the text of each Change, in order
     std::vector<int> listClicks;       // ListIndex at each Click of the board list
-    BoardRowIds boardIds{};
     std::int16_t boardId = -1;
 
     ComboBox bidlist{this, "bidlist", {.left = 120, .top = 360, .width = 1215, .height = 315},
                      ComboBox::Style::DropDownList};
+    BoardPicker boards;
     TextBox valuetxt{this, "valuetxt", {.left = 1440, .top = 360, .width = 1500, .height = 285}};
     TextBox othertxt{this, "othertxt", {.left = 1440, .top = 840, .width = 1500, .height = 285}};
 

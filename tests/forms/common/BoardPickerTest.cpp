@@ -7,9 +7,9 @@ namespace {
 
 constexpr std::int16_t kServoGroups = 1 | 8;
 
-using FillBoardListTest = FormHelpersTest;
+using BoardPickerTest = FormHelpersTest;
 
-TEST_F(FillBoardListTest, ListsTheMaskedGroupsInIdOrderAndPreselectsTheCurrentBoard)
+TEST_F(BoardPickerTest, ListsTheMaskedGroupsInIdOrderAndPreselectsTheCurrentBoard)
 {
     configure({{1, 0}, {2, 1}, {3, 11}, {5, 25}, {6, 14}, {7, 3}});
     app.BoardListMask = kServoGroups;
@@ -17,14 +17,14 @@ TEST_F(FillBoardListTest, ListsTheMaskedGroupsInIdOrderAndPreselectsTheCurrentBo
     HelperTestForm& form = open();
 
     EXPECT_EQ(form.bidlist.items(), (std::vector<std::string>{"ID: 1", "ID: 3", "ID: 5", "ID: 7"}));
-    EXPECT_EQ(form.boardIds, (BoardRowIds{1, 3, 5, 7, -1, -1, -1, -1}));
+    EXPECT_EQ(form.boards.rows(), (BoardRowIds{1, 3, 5, 7, -1, -1, -1, -1}));
     EXPECT_EQ(form.listClicks, std::vector<int>{2});
     EXPECT_EQ(form.boardId, 5);
     EXPECT_EQ(app.CurrentBoard, 5);
     EXPECT_TRUE(program.host().messageBoxes().empty());
 }
 
-TEST_F(FillBoardListTest, FirstRowWhenTheCurrentBoardIsNotListedAndAChosenBoardIdIsKept)
+TEST_F(BoardPickerTest, FirstRowWhenTheCurrentBoardIsNotListed)
 {
     configure({{2, 1}, {4, 12}, {6, 13}});
     app.BoardListMask = 16 | 32;
@@ -32,17 +32,16 @@ TEST_F(FillBoardListTest, FirstRowWhenTheCurrentBoardIsNotListedAndAChosenBoardI
     HelperTestForm& form = open();
     EXPECT_EQ(form.bidlist.listIndex(), 0);
     EXPECT_EQ(form.boardId, 4);
+    EXPECT_EQ(form.boards.selected(), std::optional<std::int16_t>{4});
 
     form.bidlist.clear();
     form.listClicks.clear();
-    form.boardId = 6;
     app.CurrentBoard = 6;
-    FillBoardList(app, app.BoardListMask, form.boardId, form.boardIds, form.bidlist);
+    EXPECT_EQ(form.boards.fill(app.BoardListMask), std::optional<std::int16_t>{6});
     EXPECT_EQ(form.listClicks, std::vector<int>{1});
-    EXPECT_EQ(form.boardId, 6);
 }
 
-TEST_F(FillBoardListTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
+TEST_F(BoardPickerTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
 {
     // Codes without a group never appear, even for a mask that admits every group.
     configure({{2, 10}, {3, 16}, {4, 28}, {5, 31}});
@@ -55,11 +54,11 @@ TEST_F(FillBoardListTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
     EXPECT_EQ(form.bidlist.listCount(), 0);
     EXPECT_EQ(form.bidlist.listIndex(), -1);
     EXPECT_TRUE(form.listClicks.empty());
-    EXPECT_EQ(form.boardIds, (BoardRowIds{-1, -1, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(form.boards.rows(), (BoardRowIds{-1, -1, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(form.boardId, -1);
 }
 
-TEST_F(FillBoardListTest, RowsBeyondTheEighthAreNeverAddedToAFullList)
+TEST_F(BoardPickerTest, RowsBeyondTheEighthAreNeverAddedToAFullList)
 {
     configure({{3, 11}, {4, 12}});
     app.BoardListMask = 0; // nothing on load
@@ -67,15 +66,14 @@ TEST_F(FillBoardListTest, RowsBeyondTheEighthAreNeverAddedToAFullList)
     for (int row = 0; row < 7; ++row) form.bidlist.addItem("kept");
     app.BoardListMask = -1;
 
-    FillBoardList(app, app.BoardListMask, form.boardId, form.boardIds, form.bidlist);
+    EXPECT_EQ(form.boards.fill(app.BoardListMask), std::optional<std::int16_t>{3});
     EXPECT_EQ(form.bidlist.listCount(), 8);
     EXPECT_EQ(form.bidlist.list(7), "ID: 3");
-    EXPECT_EQ(form.boardIds, (BoardRowIds{-1, -1, -1, -1, -1, -1, -1, 3}));
+    EXPECT_EQ(form.boards.rows(), (BoardRowIds{-1, -1, -1, -1, -1, -1, -1, 3}));
     EXPECT_EQ(form.bidlist.listIndex(), 7);
-    EXPECT_EQ(form.boardId, 3);
 }
 
-TEST_F(FillBoardListTest, DigitKeysPickTheBoardsRowAndOtherKeysBeep)
+TEST_F(BoardPickerTest, DigitKeysPickTheBoardsRowAndOtherKeysBeep)
 {
     configure({{1, 0}, {3, 11}, {6, 13}});
     app.CurrentBoard = 1;
@@ -99,7 +97,30 @@ TEST_F(FillBoardListTest, DigitKeysPickTheBoardsRowAndOtherKeysBeep)
     EXPECT_EQ(form.bidlist.listIndex(), 1);
 }
 
-TEST_F(FillBoardListTest, DigitKeysInAnEmptyListOnlyBeep)
+TEST_F(BoardPickerTest, OnlyASelectedRowOfAConfiguredBoardIsSelected)
+{
+    configure({{1, 0}, {3, 11}});
+    app.CurrentBoard = 3;
+    HelperTestForm& form = open();
+    EXPECT_EQ(form.boards.selected(), std::optional<std::int16_t>{3});
+
+    // Rows the picker did not fill, and a board that is no longer configured, give no board.
+    form.bidlist.addItem("kept");
+    form.bidlist.setListIndex(2);
+    EXPECT_EQ(form.boards.selected(), std::nullopt);
+    form.bidlist.setListIndex(1);
+    app.BoardType[3] = -1;
+    EXPECT_EQ(form.boards.selected(), std::nullopt);
+    form.bidlist.setListIndex(-1);
+    EXPECT_EQ(form.boards.selected(), std::nullopt);
+
+    form.boards.listOnly(1);
+    EXPECT_EQ(form.bidlist.items(), std::vector<std::string>{"ID: 1"});
+    EXPECT_EQ(form.boards.selected(), std::optional<std::int16_t>{1});
+    EXPECT_FALSE(form.boards.select(3));
+}
+
+TEST_F(BoardPickerTest, DigitKeysInAnEmptyListOnlyBeep)
 {
     configure({});
     HelperTestForm& form = open();
