@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <span>
 #include <sstream>
 
 #include "mainwindow/MainMenus.h"
@@ -123,6 +125,26 @@ TEST(HelpFile, EveryWindowHasItsTopicInTheShippedHelpFile)
     EXPECT_EQ(helpTopicOf("frmsendcmd"), 98);
     EXPECT_EQ(helpTopicOf("nosuchwindow"), 0);
     ASSERT_TRUE(findHelpTopic(text.str(), kHelpContents).has_value());
+}
+
+TEST_F(MainWindowTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitchedOn)
+{
+    std::set<std::string_view> items;
+    for (const MenuEntry& entry : mainMenuEntries()) items.insert(entry.name);
+    std::set<std::string_view> listed;
+    for (std::span<const MenuActionEntry> family : familyMenuActions()) {
+        for (const MenuActionEntry& entry : family) {
+            EXPECT_TRUE(items.contains(entry.item)) << entry.item << " is no item of the menu bar";
+            EXPECT_TRUE(listed.insert(entry.item).second) << entry.item << " is listed by two families";
+            EXPECT_NE(entry.action, nullptr) << entry.item;
+            EXPECT_TRUE(main().hasAction(entry.item)) << entry.item;
+        }
+    }
+    // An item no family lists is shown, disabled; its menu stays usable.
+    EXPECT_FALSE(listed.contains("loadtargetpos"));
+    EXPECT_FALSE(item("loadtargetpos").enabled());
+    EXPECT_TRUE(item("trajectorymu").enabled());
+    EXPECT_TRUE(item("loadpidallmu").enabled());
 }
 
 TEST(HelpFile, TopicsRunToTheNextHeading)
