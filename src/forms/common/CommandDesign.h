@@ -74,6 +74,22 @@ struct CommandChoices {
     bool clickClearsMessage = true; // an option click empties msgtxt
 };
 
+// A fixed drop-down list whose selected row gives the command's value; it has no handlers, so
+// choosing a row does not clear msgtxt.
+struct CommandModeRow {
+    std::string text{};
+    std::int32_t value = 0;
+};
+
+struct CommandModeList {
+    std::string name = "ModeCombo";
+    std::string labelName = "ModeLabel";
+    std::string label = "Mode";
+    std::vector<CommandModeRow> rows{};
+    int loadRow = -1;              // selected at load when a board is listed; -1 none
+    std::int32_t noRowValue = 0;   // the value while no row is selected
+};
+
 // One check box per axis (array indices 1, 2, ...); boxes above the selected board's axis count
 // are hidden and take no part, but keep their state.
 struct CommandAxisCheck {
@@ -113,6 +129,7 @@ struct CommandRun {
     std::vector<CommandValue> values{}; // per value field, as its conversion says
     std::int16_t choice = 0;       // the selected option's value (the last option's when none is)
     std::int16_t axisSet = 0;      // bit n-1 for each shown, checked axis box n
+    std::int32_t mode = 0;         // the mode list's value
 
     // The converted value of field `index`; T must be the field's conversion type.
     template <class T>
@@ -141,11 +158,13 @@ struct CommandDesign {
     std::vector<CommandField> fields{};
     std::vector<CommandReadBack> readBacks{};
     std::optional<CommandChoices> choices{};
+    std::optional<CommandModeList> modeList{};
     std::optional<CommandAxisChecks> axisChecks{};
     float memberAreaHeight = 0;  // twips kept free above msgtxt for the member's own controls
     std::optional<CommandNotice> notice{};
     CommandClearing clearing{};
     bool boardKeys = true;       // digit keys in the board list pick a board
+    bool runStartsEnabled = false; // Run is enabled at design time (it is still off while no board is listed)
 
     // The Run's driver call (or the member's sequence of calls); returns the status shown.
     std::function<DriverStatus(CommandRun&)> call{};

@@ -83,7 +83,7 @@ CommandDialog::CommandDialog(App& app, CommandDesign design)
       fields_(makeValueFields()),
       runcmd(this, "runcmd",
              {.caption = "RUN", .left = kRunLeft, .top = kRunTop, .width = kRunWidth, .height = kRunHeight,
-              .enabled = false}),
+              .enabled = design_.runStartsEnabled}),
       msgtxt(this, "msgtxt"),
       axisChecks_(this, design_.axisChecks ? design_.axisChecks->arrayName : "chkAx"),
       boards_(app, bidlist)
@@ -140,6 +140,12 @@ void CommandDialog::makeLaterControls()
             options_.push_back(std::move(row));
         }
     }
+    if (design_.modeList) {
+        const CommandModeList& list = *design_.modeList;
+        modeLabel_ = std::make_unique<Label>(this, list.labelName, Design{.caption = list.label});
+        modeList_ = std::make_unique<ComboBox>(this, list.name, Design{}, ComboBox::Style::DropDownList);
+        for (const CommandModeRow& row : list.rows) modeList_->addItem(row.text);
+    }
     if (design_.axisChecks) {
         const CommandAxisChecks& checks = *design_.axisChecks;
         checkFrame_ = std::make_unique<Frame>(this, checks.frameName, Design{.caption = checks.frameCaption});
@@ -168,6 +174,11 @@ void CommandDialog::arrange()
     for (LabelledBox& field : fields_) row(*field.label, *field.box, kRowValueWidth);
     for (LabelledValue& readBack : readBacks_) row(*readBack.caption, *readBack.value, kReadBackWidth);
 
+    if (modeList_) {
+        modeLabel_->move(kMargin, y, kRowCaptionWidth, kEntryHeight);
+        modeList_->move(kRowValueLeft, y, kRowValueWidth + kAxisWidth, kListHeight);
+        y += kRowStep;
+    }
     if (choiceHeading_) {
         choiceHeading_->move(kMargin, y, kGroupWidth, kCaptionHeight);
         y += kOptionStep;
@@ -258,6 +269,12 @@ Label& CommandDialog::readBack(std::size_t index) const { return *readBacks_.at(
 OptionButton& CommandDialog::option(std::size_t index) const { return *options_.at(index).option; }
 Label& CommandDialog::optionLabel(std::size_t index) const { return *options_.at(index).label; }
 
+ComboBox& CommandDialog::modeList() const
+{
+    if (!modeList_) throw std::logic_error(name() + " has no mode list");
+    return *modeList_;
+}
+
 TextBox& CommandDialog::notice() const
 {
     if (!notice_) throw std::logic_error(name() + " has no advisory text");
@@ -310,6 +327,7 @@ void CommandDialog::Form_Load()
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (!design_.fields[i].loadText.empty()) fields_[i].box->setText(design_.fields[i].loadText);
     }
+    if (modeList_) modeList_->setListIndex(design_.modeList->loadRow);
     if (design_.showStored) design_.showStored();
     applyRunRule();
 }
@@ -365,6 +383,15 @@ std::optional<FieldBounds> CommandDialog::valueBounds(std::size_t index) const
     return design_.fields[index].boundsByType(app_.BoardType[static_cast<std::size_t>(state_.BoardId)]);
 }
 
+std::int32_t CommandDialog::selectedMode() const
+{
+    if (!design_.modeList) return 0;
+    const std::vector<CommandModeRow>& rows = design_.modeList->rows;
+    const int row = modeList_->listIndex();
+    if (row < 0 || row >= static_cast<int>(rows.size())) return design_.modeList->noRowValue;
+    return rows[static_cast<std::size_t>(row)].value;
+}
+
 std::int16_t CommandDialog::selectedChoice() const
 {
     for (std::size_t i = 0; i < options_.size(); ++i) {
@@ -391,6 +418,7 @@ void CommandDialog::runcmd_Click()
         run.values.push_back(convertField(fields_[i].box->text(), design_.fields[i].conversion));
     run.choice = selectedChoice();
     run.axisSet = checkedAxes();
+    run.mode = selectedMode();
 
     const DriverStatus status = design_.call(run);
     msgtxt.setText(run.message ? *run.message : StatusText(status));

@@ -45,7 +45,8 @@
 // - Fields (EntryField): keys filtered by the field's set, entry empties msgtxt and selects the
 //   text, Change runs the range check into the valid flag, leaving does what the rule says.
 // - Run-enable rule: Run is enabled when a board is listed, every valid flag is 1 and the
-//   member's own rule (if any) agrees.
+//   member's own rule (if any) agrees. A member whose Run starts enabled keeps it so until the
+//   first check; with no board listed it is disabled all the same.
 // - Run: the board of the selected row, the axis and values converted, one call of the member's
 //   entry point, msgtxt := its status text; read-back labels are filled on status 0, and only
 //   then is the sent value kept in the settings record.
@@ -123,6 +124,8 @@ public:
     TextBox& field(std::size_t index) const;
     Label& readBack(std::size_t index) const;
     OptionButton& option(std::size_t index) const;
+    // The mode list; std::logic_error in a dialog without one.
+    ComboBox& modeList() const;
     Label& optionLabel(std::size_t index) const;
     // Axis check box n, counted from 1.
     CheckBox& axisCheck(int n) const { return axisChecks_(n); }
@@ -146,6 +149,8 @@ private:
     std::unique_ptr<Frame> choiceFrame_;
     std::unique_ptr<Label> choiceHeading_;
     std::vector<OptionRow> options_;
+    std::unique_ptr<Label> modeLabel_;
+    std::unique_ptr<ComboBox> modeList_;
     std::unique_ptr<Frame> checkFrame_;
     ControlArray<CheckBox> axisChecks_;
     std::unique_ptr<TextBox> notice_;
@@ -165,6 +170,7 @@ private:
     void disableWithoutBoard();
     void showAxisChecks();
     std::int16_t selectedChoice() const;
+    std::int32_t selectedMode() const;
     void showReadBacks(const CommandRun& run, DriverStatus status);
     void clearMessage() { msgtxt.setText(""); }
 

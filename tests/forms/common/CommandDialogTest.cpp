@@ -195,5 +195,27 @@ TEST_F(CommandDialogWithoutBoardsTest, NoListedBoardLeavesFieldsAndRunDisabled)
     EXPECT_EQ(beeps(), 0);
 }
 
+// A Run that starts enabled and a board-level dialog are disabled all the same without a board.
+class KillAllDialog : public CommandDialog {
+public:
+    explicit KillAllDialog(App& app)
+        : CommandDialog(app, {.name = "frmkillall", .caption = "Kill All", .mask = 63, .axis = std::nullopt,
+                              .runStartsEnabled = true,
+                              .call = [](CommandRun& run) { return run.driver.kill_motion(run.board, 1); }})
+    {
+    }
+};
+
+TEST_F(CommandDialogWithoutBoardsTest, RunThatStartsEnabledStaysOffWithoutABoard)
+{
+    ASSERT_TRUE(start());
+    takeCalls();
+    auto& dialog = app().form<KillAllDialog>();
+    OpenChildWindow(dialog);
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    EXPECT_FALSE(runtime().input().click(dialog.runcmd));
+    EXPECT_TRUE(takeCalls().empty());
+}
+
 } // namespace
 } // namespace tarvik::testing

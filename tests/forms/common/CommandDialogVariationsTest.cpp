@@ -80,6 +80,45 @@ private:
     }
 };
 
+// A mode list in place of a value field, and a Run that starts enabled.
+class MasterSlaveDialog : public CommandDialog {
+public:
+    explicit MasterSlaveDialog(App& app)
+        : CommandDialog(app, {.name = "mstrslav",
+                              .caption = "Master Slave Configure",
+                              .mask = 9,
+                              .modeList = CommandModeList{.rows = {{"Normal Axis", 0},
+                                                                   {"Normal Slave", 255},
+                                                                   {"Reverse Slave", -256},
+                                                                   {"Master", -1}},
+                                                          .loadRow = 3},
+                              .runStartsEnabled = true,
+                              .call = [](CommandRun& run) {
+                                  return run.driver.master_slave_cfg(run.board, run.axis, run.mode);
+                              }})
+    {
+    }
+};
+
+TEST_F(CommandDialogTest, AModeListGivesTheValueOfItsRowAndChoosingOneKeepsTheStatus)
+{
+    auto& dialog = open<MasterSlaveDialog>();
+    EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2"));
+    EXPECT_EQ(dialog.modeList().text(), "Master");
+    EXPECT_FALSE(dialog.modeList().editable());
+    EXPECT_TRUE(dialog.runcmd.enabled());
+    click(dialog.runcmd);
+    const std::string status = dialog.msgtxt.text();
+    select(dialog.modeList(), 2);
+    EXPECT_EQ(dialog.msgtxt.text(), status) << "choosing a mode leaves the status";
+    type(dialog.axistxt(), "2");
+    click(dialog.runcmd);
+    dialog.modeList().setListIndex(-1);
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("master_slave_cfg(1, 1, -1)", "master_slave_cfg(1, 2, -256)",
+                                         "master_slave_cfg(1, 2, 0)"));
+}
+
 TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
 {
     app().CurrentAxis = 3;
