@@ -18,11 +18,13 @@ constexpr double kRpmPerRpsps = 5.0;
 } // namespace
 
 HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
-    : Form(app.runtime(), layout.name,
-           {.caption = layout.caption, .width = kPanelWidth, .height = kPanelHeight, .mdiChild = false}),
+    : WatchedMotionPanel(app, layout.name,
+                         {.caption = layout.caption,
+                          .width = kPanelWidth,
+                          .height = kPanelHeight,
+                          .mdiChild = false}),
       cmdquit(this, "cmdquit", layout.quit),
       msgtxt(this, "msgtxt", layout.status),
-      app_(app),
       searchName_(layout.searchName)
 {
     for (int axis = 1; axis <= kAxisButtons; ++axis) {
@@ -62,13 +64,6 @@ void HomingPanel::Form_Load()
     panelLoaded();
 }
 
-void HomingPanel::Form_QueryUnload(int& cancel, UnloadReason)
-{
-    if (searchAxis_ == 0 || killSearch()) return;
-    // The axis may still be searching: the panel stays (the program's end overrides this).
-    cancel = 1;
-}
-
 std::int16_t HomingPanel::boardType() const
 {
     return app_.isBoard(board_) ? app_.BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
@@ -87,7 +82,7 @@ bool HomingPanel::mayRunOn(int axis)
         return false;
     }
     // A search left unstopped is not given up for another one.
-    return searchAxis_ == 0 || killSearch();
+    return killWatched();
 }
 
 void HomingPanel::enableAxisButtons(int count, bool enabled)
@@ -125,33 +120,12 @@ void HomingPanel::showStatus(DriverStatus status)
 
 void HomingPanel::searchStarted(std::int16_t axis)
 {
-    searchAxis_ = axis;
-    searchUnstopped_ = false;
-}
-
-void HomingPanel::runEnded()
-{
-    if (!searchUnstopped_) searchAxis_ = 0;
-}
-
-bool HomingPanel::killSearch()
-{
-    const DriverStatus status = app_.driver().kill_motion(board_, searchAxis_);
-    if (status == ZEVA_noError) {
-        searchAxis_ = 0;
-        searchUnstopped_ = false;
-        return true;
-    }
-    ShowErrorMessage(app_, "The " + searchName_ + " on axis " + strTrimmed(searchAxis_) + " of board " +
-                               strTrimmed(board_) + " could not be stopped: " + StatusText(status));
-    return false;
+    motionStarted({.board = board_, .axes = {axis}, .name = searchName_, .shortName = "search"});
 }
 
 void HomingPanel::abandonSearch(const std::string& reason)
 {
-    searchUnstopped_ = !killSearch();
-    msgtxt.setText(reason + "\r\n" +
-                   (searchUnstopped_ ? "The search could not be stopped." : "The search was stopped."));
+    msgtxt.setText(abandonMotion(reason));
 }
 
 } // namespace tarvik

@@ -2,6 +2,7 @@
 
 #include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
+#include "forms/common/WatchedMotionPanel.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <array>
@@ -10,8 +11,6 @@
 #include <string>
 
 namespace tarvik {
-
-class App;
 
 // Where a homing panel puts its controls (twips) and what it is called.
 struct HomingPanelLayout {
@@ -37,17 +36,13 @@ struct SearchSettings {
 
 // What the find-home and find-index panels share: the board handed over in HomingBoard, one
 // button per axis, "Done" and the status box, the placement over the main window, the re-spacing
-// of the buttons on a 3-axis board, the search velocity loaded before a search, and the watch
-// over a running search.
+// of the buttons on a 3-axis board, and the search velocity loaded before a search. A search is
+// a watched motion of one axis (WatchedMotionPanel): closing the panel kills it first, and
+// another search starts only once it has been killed.
 //
 // The board is copied once, at load. A HomingBoard that names no configured board leaves the axis
 // buttons disabled with a message in the status box, so no search reaches the driver.
-//
-// An axis stays watched from a successful search command to the end of its run, and after the
-// run as long as a kill of a search the panel could no longer follow has failed: closing the
-// panel kills a watched axis first and is refused while that kill fails (the program's end
-// overrides this); another search starts only once the watched axis has been killed.
-class HomingPanel : public Form {
+class HomingPanel : public WatchedMotionPanel {
 public:
     ControlArray<CommandButton> cmdaxis{this, "cmdaxis"};
     CommandButton cmdquit;
@@ -62,7 +57,6 @@ protected:
     // board, panelLoaded().
     void Form_Load() override;
     void Form_Click() override { msgtxt.setText(""); }
-    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     virtual void panelLoaded() {}
     virtual void cmdaxis_Click(int axis) = 0;
 
@@ -87,24 +81,14 @@ protected:
 
     // The search command for `axis` succeeded: the axis is watched.
     void searchStarted(std::int16_t axis);
-    // The run is over: the axis is no longer watched, unless its search could not be stopped.
-    void runEnded();
-    // Kills the watched axis; a failure is reported in the error window and the axis stays
-    // watched. True on success.
-    bool killSearch();
     // For a search the panel can no longer follow (a failing status read, a wait that reached its
     // time limit): kills the axis and shows `reason` and whether the search was stopped.
     void abandonSearch(const std::string& reason);
 
-    App& app_;
     std::int16_t board_ = -1;
-    // The watched axis; 0 when none.
-    std::int16_t searchAxis_ = 0;
 
 private:
     std::string searchName_;
-    // True when the watched axis' search could not be stopped: it stays watched after the run.
-    bool searchUnstopped_ = false;
 };
 
 } // namespace tarvik

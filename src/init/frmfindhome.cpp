@@ -76,7 +76,7 @@ std::int16_t frmfindhome::WaitHomeMove(int axis)
     for (;;) {
         msgtxt.setText("Finding home on axis #" + strSigned(axis) + "...");
         if (killFlag_ == 1) {
-            if (killSearch()) {
+            if (killWatched()) {
                 msgtxt.setText("Find home was terminated.");
                 return kWaitEndedOtherwise;
             }
@@ -125,17 +125,6 @@ bool frmfindhome::settle(int axis)
         if (clock.nowMicros() - start >= kHomeSettleMicros) return true;
         clock.spend(kPollIntervalMicros);
     }
-}
-
-bool frmfindhome::letEventsRun()
-{
-    if (!app_.runtime().doEvents()) {
-        // The program is ending: the axis must not go on searching with nobody watching it.
-        if (searchAxis_ != 0) killSearch();
-        searchAxis_ = 0;
-        return false;
-    }
-    return isLoaded();
 }
 
 } // namespace tarvik

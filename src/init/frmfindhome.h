@@ -16,7 +16,7 @@ namespace tarvik {
 // and the panel stays open, so the axis is never left searching without its Kill button. When
 // the program ends during a search the axis is killed as well. After a failing status read the
 // search can no longer be followed: the axis is killed, and when that kill fails it stays
-// watched after the run (HomingPanel).
+// watched after the run (WatchedMotionPanel).
 class frmfindhome final : public HomingPanel {
 public:
     explicit frmfindhome(App& app);
@@ -38,9 +38,6 @@ private:
     bool homeMoveEnded(int axis);
     // The pause after the search, in which "Kill Motion" still acts. True when it ran out.
     bool settle(int axis);
-    // Lets window events run. False when the run must end: the program is ending (the search is
-    // killed first) or the panel was closed (its closing killed the search).
-    bool letEventsRun();
 
     std::int16_t killFlag_ = 0;
 };

@@ -15,8 +15,8 @@ namespace tarvik {
 // A search runs without letting window events in; every wait in it is bounded on the clock, so
 // an axis that never stops is reported rather than hanging the program. A wait that runs out or
 // a status read that fails during the search kills the axis, which stays watched while that kill
-// fails (HomingPanel). On a closed-loop stepper board an axis button is enabled only while the
-// open wizard of the board's group has that axis set to closed-loop operation.
+// fails (WatchedMotionPanel). On a closed-loop stepper board an axis button is enabled only while
+// the open wizard of the board's group has that axis set to closed-loop operation.
 class frmfindindx final : public HomingPanel {
 public:
     explicit frmfindindx(App& app);
