@@ -1,76 +1,19 @@
 #include "CallPattern.h"
 #include "Commands.h"
+#include "Comparison.h"
 #include "HexBytes.h"
+#include "Listing.h"
 #include "PropertyText.h"
 #include "Session.h"
 #include "Tokens.h"
-#include "Wildcard.h"
 
 #include "forms/runtime/FormRuntime.h"
 
-#include <functional>
+#include <array>
 
 namespace tarvik::script {
 
 namespace {
-
-using Shown = HeadlessHost::Shown;
-
-// `"VALUE"` or `like "PATTERN"`.
-struct Comparison {
-    std::string value;
-    bool like = false;
-
-    bool matches(std::string_view actual) const { return like ? matchesWildcard(value, actual) : value == actual; }
-    std::string text() const { return (like ? "like " : "") + quotedText(value); }
-};
-
-Comparison comparison(Words& words)
-{
-    Comparison result;
-    result.like = words.accept("like");
-    result.value = words.text(result.like ? "a pattern" : "the expected value");
-    words.end();
-    return result;
-}
-
-// Lists items for a "got ..." part, at most a screenful.
-template <class Item, class Describe>
-std::string listed(const std::vector<Item>& items, std::size_t from, Describe describe, std::string_view none)
-{
-    constexpr std::size_t kShown = 8;
-    std::string text;
-    std::size_t count = 0;
-    for (std::size_t i = from; i < items.size(); ++i) {
-        if (auto described = describe(items[i]); !described.empty()) {
-            if (++count <= kShown) text += (text.empty() ? "" : ", ") + described;
-        }
-    }
-    if (count > kShown) text += " and " + std::to_string(count - kShown) + " more";
-    return count == 0 ? std::string(none) : text;
-}
-
-// The host's record of one kind from the cursor on.
-std::string recordsOf(const Instance& instance, std::size_t cursor, Shown::Kind kind, std::string_view none)
-{
-    return listed(instance.program->host().shown(), cursor, [kind](const Shown& shown) {
-        if (shown.kind != kind) return std::string();
-        return kind == Shown::Kind::Modal ? shown.form + " " + quotedText(shown.text) : quotedText(shown.text);
-    }, none);
-}
-
-// Searches forward from the cursor for a record of `kind` that fits; a match consumes it and
-// everything before it.
-bool consume(Instance& instance, std::size_t& cursor, Shown::Kind kind, const std::function<bool(const Shown&)>& fits)
-{
-    const auto& shown = instance.program->host().shown();
-    for (std::size_t i = cursor; i < shown.size(); ++i)
-        if (shown[i].kind == kind && fits(shown[i])) {
-            cursor = i + 1;
-            return true;
-        }
-    return false;
-}
 
 std::string callsText(const RecordingDriver& driver, std::string_view none)
 {
@@ -81,11 +24,13 @@ Step::Action expectProperty(const std::string& word, Words& words)
 {
     const auto segments = parseSegments(word);
     const Comparison expected = comparison(words);
+    words.end();
     const Segment property = segments.back();
     const std::string what = word + " " + expected.text();
     if (segments.size() == 2 && segments[0].index < 0 && property.index < 0 && isFormProperty(property.name)) {
         return [form = segments[0].name, property, expected, what](Session& session) {
             const auto value = formProperty(findForm(session.program().runtime(), form), property.name);
+            if (!value) throw StepFailure("window " + form + " has no " + property.name + ": " + whyNoFormProperty(property.name));
             session.check(expected.matches(*value), what, quotedText(*value));
         };
     }
@@ -108,8 +53,9 @@ Step::Action expectMenu(Words& words)
     const std::string word = words.word("ITEM.PROPERTY");
     const auto segments = parseSegments(word);
     if (segments.size() != 2 || !isControlProperty(segments[1].name) || segments[1].index >= 0)
-        throw SyntaxError("expected a menu item and its property (Caption Enabled Visible Checked), got " + word);
+        throw SyntaxError("expected a menu item and its property (Caption Enabled Visible Checked Index), got " + word);
     const Comparison expected = comparison(words);
+    words.end();
     return [item = segments[0], property = segments[1].name, expected, word](Session& session) {
         const MenuItem& menu = findMenuItem(session.program().runtime(), item);
         const auto value = controlProperty(menu, property);
@@ -126,61 +72,6 @@ Step::Action expectLoaded(Words& words, bool loaded)
         const Form* found = session.program().runtime().findForm(form);
         const bool isLoaded = found != nullptr && found->isLoaded();
         session.check(isLoaded == loaded, (loaded ? "loaded " : "unloaded ") + form, isLoaded ? "loaded" : "not loaded");
-    };
-}
-
-Step::Action expectModal(Words& words)
-{
-    if (words.accept("none")) throw SyntaxError("expect modal none is written expect modals none");
-    const std::string form = parseFormName(words.word("a window"));
-    const Comparison expected = comparison(words);
-    return [form, expected](Session& session) {
-        Instance& instance = session.instance();
-        const std::string got = recordsOf(instance, instance.modalCursor, Shown::Kind::Modal, "no modal window");
-        const bool found = consume(instance, instance.modalCursor, Shown::Kind::Modal, [&](const Shown& shown) {
-            return shown.form == form && expected.matches(shown.text);
-        });
-        session.check(found, "modal " + form + " " + expected.text(), got);
-    };
-}
-
-Step::Action expectMsgbox(Words& words)
-{
-    const Comparison expected = comparison(words);
-    return [expected](Session& session) {
-        Instance& instance = session.instance();
-        const std::string got = recordsOf(instance, instance.msgboxCursor, Shown::Kind::MessageBox, "no message box");
-        const bool found = consume(instance, instance.msgboxCursor, Shown::Kind::MessageBox,
-                                   [&](const Shown& shown) { return expected.matches(shown.text); });
-        session.check(found, "msgbox " + expected.text(), got);
-    };
-}
-
-// `expect modals none` and `expect msgboxes none`.
-Step::Action expectNoRecords(Words& words, Shown::Kind kind)
-{
-    if (!words.accept("none")) throw SyntaxError("expected none");
-    words.end();
-    return [kind](Session& session) {
-        Instance& instance = session.instance();
-        std::size_t& cursor = kind == Shown::Kind::Modal ? instance.modalCursor : instance.msgboxCursor;
-        const std::string got = recordsOf(instance, cursor, kind, "");
-        const std::string what = kind == Shown::Kind::Modal ? "modals" : "msgboxes";
-        session.check(got.empty(), what + " none", got);
-    };
-}
-
-Step::Action expectBeeps(Words& words)
-{
-    const long long count = words.integer("the number of beeps");
-    words.end();
-    return [count](Session& session) {
-        Instance& instance = session.instance();
-        const auto& shown = instance.program->host().shown();
-        long long beeps = 0;
-        for (std::size_t i = instance.beepCursor; i < shown.size(); ++i) beeps += shown[i].kind == Shown::Kind::Beep;
-        instance.beepCursor = shown.size();
-        session.check(beeps == count, "beeps " + std::to_string(count), std::to_string(beeps));
     };
 }
 
@@ -270,24 +161,34 @@ Step::Action expectHelp(Words& words)
     };
 }
 
+struct Expectation {
+    std::string_view word;
+    Step::Action (*parse)(Words&);
+};
+
+constexpr std::array<Expectation, 14> kExpectations{{
+    {"loaded", [](Words& words) { return expectLoaded(words, true); }},
+    {"unloaded", [](Words& words) { return expectLoaded(words, false); }},
+    {"menu", expectMenu},
+    {"modal", expectModal},
+    {"modals", expectModalsNone},
+    {"msgbox", expectMsgbox},
+    {"msgboxes", expectMsgboxesNone},
+    {"beeps", expectBeeps},
+    {"call", [](Words& words) { return expectCall(words, false); }},
+    {"next", [](Words& words) { return expectCall(words, true); }},
+    {"calls", expectCallsNone},
+    {"file", expectFile},
+    {"focus", expectFocus},
+    {"help", expectHelp},
+}};
+
 } // namespace
 
 Step::Action parseExpect(Words& words)
 {
-    if (words.accept("loaded")) return expectLoaded(words, true);
-    if (words.accept("unloaded")) return expectLoaded(words, false);
-    if (words.accept("menu")) return expectMenu(words);
-    if (words.accept("modal")) return expectModal(words);
-    if (words.accept("modals")) return expectNoRecords(words, Shown::Kind::Modal);
-    if (words.accept("msgbox")) return expectMsgbox(words);
-    if (words.accept("msgboxes")) return expectNoRecords(words, Shown::Kind::MessageBox);
-    if (words.accept("beeps")) return expectBeeps(words);
-    if (words.accept("call")) return expectCall(words, false);
-    if (words.accept("next")) return expectCall(words, true);
-    if (words.accept("calls")) return expectCallsNone(words);
-    if (words.accept("file")) return expectFile(words);
-    if (words.accept("focus")) return expectFocus(words);
-    if (words.accept("help")) return expectHelp(words);
+    for (const Expectation& expectation : kExpectations)
+        if (words.accept(expectation.word)) return expectation.parse(words);
     return expectProperty(words.word("what to expect"), words);
 }
 

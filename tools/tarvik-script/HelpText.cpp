@@ -18,10 +18,17 @@ could not be carried out, malformed lines (a file with one does not run) and scr
 timed commands that never came into play. The exit status is 0 only when M is 0.
 
 --test-window opens the runner's own test window frmscripttest after every start-up, for the
-runner's scripts: lblclicks counts clicks on its background; pic (scale 0,0-100,100) holds a
-filled box and circle and draws a red line from each press to its release; spin (0..10, at 5)
-shows its value in lblspin; lst holds alpha, beta, gamma; txt turns red while its text is not a
-whole number; readcmd reads read_pos(1, 1, &P) into lblresult as "status S position P".
+runner's scripts: lblclicks counts clicks on its background; a resize sends the background
+picture frmpicture to the back; pic (scale 0,0-100,100) holds a filled box and circle and draws
+a red line from each press to its release, and lblmouse shows its last mouse event as
+"down|move|up button B shift S at X,Y"; spin (0..10, at 5) shows its value in lblspin; lst holds
+alpha, beta, gamma; txt turns red while its text is not a whole number; readcmd reads
+read_pos(1, 1, &P) into lblresult as "status S position P", rdbcmd up to 10 packets of board 1
+(read_rdb) as "status S packets A:C:D ...", namecmd board 1's name as "status S name N"; askcmd
+asks "Save the changes?" (YesNo, title "Script Test") and shows "answer A"; lblresult is in
+Monospace 10; tmr has an Interval of 500 and is disabled; its Test menu tstmu holds tstbackmu
+(send the window to the back), the separator tstsepmu and tstrestoremu (bring it back: to the
+front, restored).
 
 SCRIPTS
 One command a line. A '#' that starts a word begins a comment. Strings stand in double quotes
@@ -46,6 +53,14 @@ Before and around the start
                                     the entry point hands back the values in its by-reference
                                     outputs (in order), with status 0, for the next COUNT calls
                                     (default: every call)
+  returns read_rdb [AXIS:CMD:DATA, ...] [COUNT]
+                                    read_rdb hands back these packets ([] none), as many as the
+                                    count asked for and the arrays hold; the count it hands back
+                                    is the number written
+  returns get_motion_board_name "NAME" [COUNT]
+                                    the board name, as much as the buffer's length allows; the
+                                    length handed back is the number of characters written (a
+                                    query with no buffer gets the name's length)
   machine index BOARD AXIS OFFSET   the simulated axis's index pulses sit at OFFSET counts plus
                                     whole revolutions (0 at first)
   machine encoder BOARD AXIS RATE   an encoder board's axis counts RATE counts/s from now on, as
@@ -66,10 +81,24 @@ What a user does
   click FORM                        click the window's background
   dblclick CONTROL
   select CONTROL ROW                pick row ROW (from 0) of a list or combo box
-  mouse CONTROL X Y [BUTTON]        press and release on a picture box at scale coordinates;
-                                    BUTTON 1 Left (default), 2 Right, 4 Middle
-  drag CONTROL X1 Y1 X2 Y2 [BUTTON] press at the first point, move to the second, release
+  mouse CONTROL X Y [BUTTON [SHIFT]]
+                                    press and release on a picture box at scale coordinates;
+                                    BUTTON 1 Left (default), 2 Right, 4 Middle; SHIFT None
+                                    (default), or Shift Ctrl Alt joined with + (Shift+Ctrl), or
+                                    their sum 0 to 7 (1 Shift, 2 Ctrl, 4 Alt)
+  drag CONTROL X1 Y1 X2 Y2 [BUTTON [SHIFT]]
+                                    press at the first point, move to the second, release
+  mousedown CONTROL X Y [BUTTON [SHIFT]]
+                                    one press (the picture box takes the focus)
+  mousemove CONTROL X Y [BUTTONS [SHIFT]]
+                                    one move; BUTTONS are the buttons held: None (default), or
+                                    Left Right Middle joined with + (Left+Right), or 0 to 7
+  mouseup CONTROL X Y [BUTTON [SHIFT]]
+                                    one release
   close FORM                        the close box (the window may refuse to close)
+  resize FORM WIDTH HEIGHT          size the window (twips), as dragging its border does
+  minimize FORM                     minimise the window (WindowState 1)
+  restore FORM                      restore a minimised or maximised window (WindowState 0)
 
 Modal windows and message boxes
   on FORM                           the commands up to `end` run the next time FORM shows
@@ -91,16 +120,31 @@ Time
 Expectations
   expect CONTROL.PROPERTY "VALUE"   Text Caption Enabled Visible Value ListIndex ListCount List(i)
                                     FillColor ForeColor BackColor SelStart SelLength Checked
-                                    Left Top Width Height Drawing
+                                    Left Top Width Height Drawing Max Min (scroll bars,
+                                    gauges) Interval (timers) FontName FontSize (controls that
+                                    show a text, and picture boxes)
   expect FORM.PROPERTY "VALUE"      Caption Left Top Width Height WindowState Visible Enabled
+                                    ZOrder (the window's place among the main window's child
+                                    windows, 0 at the front; hidden ones counted)
   expect ... like "PATTERN"         the same, `*` matching any run of characters
+  expect ... N                      a whole number may stand without quotes: expect
+                                    frmx.ZOrder 0 is expect frmx.ZOrder "0"
   expect loaded FORM / expect unloaded FORM
-  expect menu ITEM.PROPERTY "VALUE" Caption Enabled Visible Checked (also with like)
+  expect menu ITEM.PROPERTY "VALUE" Caption Enabled Visible Checked Index (also with like).
+                                    Index is where the item stands in its menu (the menu bar
+                                    for a top-level item), from 0 in the order the menu shows
+                                    its items; separators and hidden items keep their places
+                                    and count. Array elements added at run time stand after
+                                    the items declared, in the order they were added.
   expect modal FORM "TEXT"          FORM was shown modally with this message text, searching
   expect modal FORM like "PATTERN"  forward from the last matched one
   expect modals none                no modal window since the last matched one
   expect msgbox "TEXT"              a message box with this prompt, searching forward
   expect msgbox like "PATTERN"
+  expect msgbox ... [buttons SET] [title "TITLE"]
+                                    ... with these buttons (OK OKCancel AbortRetryIgnore
+                                    YesNoCancel YesNo RetryCancel) and this title (also title
+                                    like "PATTERN"; "" when the program gave none)
   expect msgboxes none              no message box since the last matched one
   expect beeps N                    beeps since the previous `expect beeps`
   expect call ENTRY(ARGS)           the next matching driver call, searching forward

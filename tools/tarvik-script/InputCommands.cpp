@@ -1,74 +1,20 @@
 #include "Commands.h"
 #include "Session.h"
 #include "Tokens.h"
+#include "UserReach.h"
 
 #include "forms/runtime/FormRuntime.h"
 
-#include <array>
+#include <optional>
 
 namespace tarvik::script {
 
 namespace {
 
-Runtime& runtimeOf(Session& session) { return session.program().runtime(); }
-
-// Fails the step when the user could not reach the control now, naming why.
-void requireReachable(Session& session, const Control& control, std::string_view verb)
-{
-    if (std::string why = whyUnreachable(runtimeOf(session), control); !why.empty())
-        throw StepFailure("cannot " + std::string(verb) + " " + qualifiedName(control) + ": " + why);
-}
-
-void requireReachable(Session& session, const Form& form, std::string_view verb)
-{
-    if (std::string why = whyUnreachable(runtimeOf(session), form); !why.empty())
-        throw StepFailure("cannot " + std::string(verb) + " window " + form.name() + ": " + why);
-}
-
-void requireDone(bool done, const Control& control, std::string_view verb, std::string_view why)
-{
-    if (!done) throw StepFailure("cannot " + std::string(verb) + " " + qualifiedName(control) + ": " + std::string(why));
-}
-
 void requireFocusable(const Control& control)
 {
     if (!control.canFocus())
         throw StepFailure(qualifiedName(control) + " is a " + kindName(control.kind()) + ", which cannot take the focus");
-}
-
-// Finds the control and checks the user can act on it.
-Control& reach(Session& session, const ControlRef& ref, std::string_view verb)
-{
-    Control& control = findControl(runtimeOf(session), ref);
-    requireReachable(session, control, verb);
-    return control;
-}
-
-// As reach, for commands that need one kind of control: the kind is checked first.
-template <class T>
-T& reachAs(Session& session, const ControlRef& ref, std::string_view verb, std::string_view wanted)
-{
-    T& control = controlAs<T>(findControl(runtimeOf(session), ref), wanted);
-    requireReachable(session, control, verb);
-    return control;
-}
-
-struct ButtonName {
-    std::string_view name;
-    int button;
-};
-constexpr std::array<ButtonName, 3> kButtons{{{"Left", LeftButton}, {"Right", RightButton}, {"Middle", MiddleButton}}};
-
-int mouseButton(Words& words)
-{
-    if (words.atEnd()) return LeftButton;
-    const std::string word = words.word("a mouse button");
-    for (const ButtonName& button : kButtons)
-        if (button.name == word) return button.button;
-    long long code = 0;
-    if (!parseInteger(word, code) || (code != LeftButton && code != RightButton && code != MiddleButton))
-        throw SyntaxError("expected a mouse button (1 or Left, 2 or Right, 4 or Middle), got " + word);
-    return static_cast<int>(code);
 }
 
 // A key as `key` names it: a key name, or a single character (quoted for a blank or '#').
@@ -196,55 +142,6 @@ Step::Action parseSelect(Words& words)
                               std::to_string(list.listCount()) + " rows, counted from 0)");
         requireDone(runtimeOf(session).input().select(list, static_cast<int>(row)), list, "select a row of",
                     "the program refused it");
-    };
-}
-
-Step::Action parseMouse(Words& words)
-{
-    const ControlRef ref = parseControlRef(words.word("a picture box"));
-    const double x = words.number("X");
-    const double y = words.number("Y");
-    const int button = mouseButton(words);
-    words.end();
-    return [=](Session& session) {
-        auto& box = reachAs<PictureBox>(session, ref, "click the mouse on", "a picture box");
-        requireDone(runtimeOf(session).input().mouseClick(box, static_cast<float>(x), static_cast<float>(y), button), box,
-                    "click the mouse on", "the program refused it");
-    };
-}
-
-Step::Action parseDrag(Words& words)
-{
-    const ControlRef ref = parseControlRef(words.word("a picture box"));
-    const double x1 = words.number("X1");
-    const double y1 = words.number("Y1");
-    const double x2 = words.number("X2");
-    const double y2 = words.number("Y2");
-    const int button = mouseButton(words);
-    words.end();
-    return [=](Session& session) {
-        UserInput& input = runtimeOf(session).input();
-        auto& pressed = reachAs<PictureBox>(session, ref, "drag on", "a picture box");
-        requireDone(input.mouseDown(pressed, static_cast<float>(x1), static_cast<float>(y1), button), pressed, "drag on",
-                    "the program refused the press");
-        // Each event may close the window: the box is found afresh for the move and the release.
-        const auto box = [&]() -> PictureBox& {
-            return controlAs<PictureBox>(findControl(runtimeOf(session), ref), "a picture box");
-        };
-        input.mouseMove(box(), static_cast<float>(x2), static_cast<float>(y2), button);
-        input.mouseUp(box(), static_cast<float>(x2), static_cast<float>(y2), button);
-    };
-}
-
-Step::Action parseClose(Words& words)
-{
-    const std::string form = parseFormName(words.word("a window"));
-    words.end();
-    return [form](Session& session) {
-        Form& target = findForm(runtimeOf(session), form);
-        requireReachable(session, target, "close");
-        // The window may refuse to close (QueryUnload); that is its behaviour, not a failure.
-        runtimeOf(session).input().close(target);
     };
 }
 

@@ -30,6 +30,13 @@ Reader of(Read read)
     };
 }
 
+// Reads through `read` when the control shows a text in a font.
+template <class Read>
+Reader ofTextKinds(Read read)
+{
+    return of<Label, TextBox, CommandButton, ComboBox, ListBox, OptionButton, CheckBox, Frame, PictureBox>(read);
+}
+
 struct ControlProperty {
     std::string_view name;
     Reader read;
@@ -58,13 +65,38 @@ const std::vector<ControlProperty>& controlProperties()
         {"Top", of<Control>([](const Control& c, int) { return c.top(); })},
         {"Width", of<Control>([](const Control& c, int) { return c.width(); })},
         {"Height", of<Control>([](const Control& c, int) { return c.height(); })},
+        {"Max", of<ScrollBar, Gauge>([](const auto& c, int) { return c.max(); })},
+        {"Min", of<ScrollBar, Gauge>([](const auto& c, int) { return c.min(); })},
+        {"Interval", of<Timer>([](const Timer& c, int) { return c.interval(); })},
+        {"FontName", ofTextKinds([](const Control& c, int) { return c.fontName(); })},
+        {"FontSize", ofTextKinds([](const Control& c, int) { return c.fontSize(); })},
+        {"Index", of<MenuItem>([](const MenuItem& c, int) { return c.position(); })},
     };
     return properties;
 }
 
+// A window the main window holds as a child: modeless, shown inside it.
+bool isChildWindow(const Form& form)
+{
+    return form.mdiChild() && !form.isModal() && &form != form.runtime().mainForm();
+}
+
+// Front first among the main window's child windows, 0 at the front.
+std::optional<std::string> zOrderPosition(const Form& form)
+{
+    if (!isChildWindow(form)) return std::nullopt;
+    int position = 0;
+    for (const Form* other : form.runtime().forms()) {
+        if (other == &form) break;
+        position += isChildWindow(*other);
+    }
+    return valueText(position);
+}
+
 struct FormProperty {
     std::string_view name;
-    std::function<std::string(const Form&)> read;
+    std::function<std::optional<std::string>(const Form&)> read;
+    std::string_view whyMissing{};
 };
 
 const std::vector<FormProperty>& formProperties()
@@ -78,6 +110,7 @@ const std::vector<FormProperty>& formProperties()
         {"WindowState", [](const Form& f) { return valueText(static_cast<int>(f.windowState())); }},
         {"Visible", [](const Form& f) { return valueText(f.visible()); }},
         {"Enabled", [](const Form& f) { return valueText(f.enabled()); }},
+        {"ZOrder", zOrderPosition, "only the main window's child windows have one"},
     };
     return properties;
 }
@@ -108,6 +141,12 @@ std::optional<std::string> formProperty(const Form& form, std::string_view name)
     const auto found = findIn(formProperties(), name);
     if (found == formProperties().end()) return std::nullopt;
     return found->read(form);
+}
+
+std::string whyNoFormProperty(std::string_view name)
+{
+    const auto found = findIn(formProperties(), name);
+    return found == formProperties().end() ? std::string() : std::string(found->whyMissing);
 }
 
 std::string kindName(ControlKind kind)

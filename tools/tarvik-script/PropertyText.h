@@ -22,6 +22,9 @@ bool takesIndex(std::string_view property);
 // control or window has no such property. `index` is List's row.
 std::optional<std::string> controlProperty(const Control& control, std::string_view name, int index = -1);
 std::optional<std::string> formProperty(const Form& form, std::string_view name);
+// Which windows have a form property that some windows lack (ZOrder: the main window's child
+// windows), for the message when one has not.
+std::string whyNoFormProperty(std::string_view name);
 
 // "text box", "command button", ... for messages.
 std::string kindName(ControlKind kind);

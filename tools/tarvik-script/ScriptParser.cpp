@@ -15,7 +15,7 @@ struct CommandEntry {
     Step::Action (*parse)(Words&);
 };
 
-constexpr std::array<CommandEntry, 22> kCommands{{
+constexpr std::array<CommandEntry, 28> kCommands{{
     {"boards", parseBoards},
     {"file", parseFile},
     {"start", parseStart},
@@ -28,8 +28,14 @@ constexpr std::array<CommandEntry, 22> kCommands{{
     {"dblclick", parseDoubleClick},
     {"select", parseSelect},
     {"mouse", parseMouse},
+    {"mousedown", parseMouseDown},
+    {"mousemove", parseMouseMove},
+    {"mouseup", parseMouseUp},
     {"drag", parseDrag},
     {"close", parseClose},
+    {"resize", parseResize},
+    {"minimize", parseMinimize},
+    {"restore", parseRestore},
     {"answer", parseAnswer},
     {"wait", parseWait},
     {"after", parseAfter},

@@ -5,16 +5,13 @@
 #include "Session.h"
 #include "Tokens.h"
 
-#include "driver/EntryPoints.h"
 #include "driver/StatusText.h"
 #include "driver/sim/BoardConfigFile.h"
 #include "forms/runtime/MsgBox.h"
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
-#include <string_view>
 #include <optional>
+#include <string_view>
 
 namespace tarvik::script {
 
@@ -38,13 +35,6 @@ std::string boardLine(const std::string& word)
     return std::to_string(id) + " " + std::to_string(type) + " " + address;
 }
 
-std::string entryName(Words& words)
-{
-    std::string entry = words.word("a driver entry point");
-    if (!isEntryPoint(entry)) throw SyntaxError("the driver has no entry point " + entry);
-    return entry;
-}
-
 // A status as a number or a ZEVA_ name.
 DriverStatus statusCode(Words& words)
 {
@@ -56,58 +46,6 @@ DriverStatus statusCode(Words& words)
         value > std::numeric_limits<DriverStatus>::max())
         throw SyntaxError("expected a status (a 16-bit number or a ZEVA_ name), got " + word);
     return static_cast<DriverStatus>(value);
-}
-
-// How many calls an injection covers (COUNT), or how many go through first (after N).
-int callCount(Words& words, std::string_view what, long long lowest)
-{
-    const long long count = words.integer(what);
-    if (count < lowest || count > std::numeric_limits<int>::max())
-        throw SyntaxError(std::string(what) + " must be a whole number of at least " + std::to_string(lowest));
-    return static_cast<int>(count);
-}
-
-// Values separated by commas; "1, 2" may stand as two words.
-std::vector<double> scriptedValues(Words& words)
-{
-    std::string list = words.word("a value");
-    while (list.ends_with(",")) list += words.word("a value after the comma");
-    std::vector<double> values;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const auto comma = std::min(list.find(',', start), list.size());
-        const std::string item = list.substr(start, comma - start);
-        long long whole = 0;
-        double value = 0;
-        if (parseInteger(item, whole))
-            value = static_cast<double>(whole);
-        else if (!parseNumber(item, value))
-            throw SyntaxError("expected a number, got " + item);
-        values.push_back(value);
-        start = comma + 1;
-    }
-    return values;
-}
-
-// Checks that the entry point's outputs can take the values: one per output, whole numbers
-// of the output's width (a 16-bit output also takes 0..FFFF as a bit pattern).
-void checkReturns(const std::string& entry, const std::vector<double>& values)
-{
-    const auto found = std::find_if(kEntryPoints.begin(), kEntryPoints.end(), [&](const EntryPoint& e) { return e.name == entry; });
-    const std::string_view outputs = found->outputs;
-    if (outputs.empty()) throw SyntaxError(entry + " hands nothing back");
-    if (outputs.find('b') != std::string_view::npos) throw SyntaxError(entry + " hands back arrays or text, which cannot be scripted");
-    if (values.size() != outputs.size())
-        throw SyntaxError(entry + " hands back " + std::to_string(outputs.size()) + " value(s), the line gives " +
-                          std::to_string(values.size()));
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (outputs[i] == 'd') continue;
-        const double low = outputs[i] == 'h' ? -32768.0 : -2147483648.0;
-        const double high = outputs[i] == 'h' ? 65535.0 : 4294967295.0;
-        if (values[i] != std::floor(values[i]) || values[i] < low || values[i] > high)
-            throw SyntaxError("output " + std::to_string(i + 1) + " of " + entry + " takes whole numbers from " +
-                              std::to_string(static_cast<long long>(low)) + " to " + std::to_string(static_cast<long long>(high)));
-    }
 }
 
 struct AnswerName {
@@ -150,6 +88,21 @@ std::int64_t milliseconds(Words& words)
 }
 
 } // namespace
+
+std::string entryName(Words& words)
+{
+    std::string entry = words.word("a driver entry point");
+    if (!isEntryPoint(entry)) throw SyntaxError("the driver has no entry point " + entry);
+    return entry;
+}
+
+int callCount(Words& words, std::string_view what, long long lowest)
+{
+    const long long count = words.integer(what);
+    if (count < lowest || count > std::numeric_limits<int>::max())
+        throw SyntaxError(std::string(what) + " must be a whole number of at least " + std::to_string(lowest));
+    return static_cast<int>(count);
+}
 
 std::string parseFileName(Words& words)
 {
@@ -216,19 +169,6 @@ Step::Action parseFault(Words& words)
     words.end();
     return [=](Session& session) {
         session.setUp([=](Instance& instance) { instance.program->driver().injectFault(entry, status, count, passes); });
-    };
-}
-
-Step::Action parseReturns(Words& words)
-{
-    const std::string entry = entryName(words);
-    const std::vector<double> values = scriptedValues(words);
-    checkReturns(entry, values);
-    std::optional<int> count;
-    if (!words.atEnd()) count = callCount(words, "the call count", 1);
-    words.end();
-    return [=](Session& session) {
-        session.setUp([=](Instance& instance) { instance.program->driver().scriptReturns(entry, values, count); });
     };
 }
 

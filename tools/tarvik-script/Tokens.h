@@ -30,6 +30,8 @@ public:
     explicit Words(TokenizedLine line) : line_(std::move(line)) {}
 
     bool atEnd() const { return next_ == line_.tokens.size(); }
+    // The next token is a quoted string.
+    bool atText() const { return !atEnd() && line_.tokens[next_].quoted; }
     // The next token is the unquoted word `keyword`: it is consumed.
     bool accept(std::string_view keyword);
     // The next unquoted word; `what` names it in the error.

@@ -22,7 +22,7 @@ std::string printInOut(T in, T out, bool succeeded) {
     return text;
 }
 
-// A count handed back by the inner driver, held to what the arrays can show.
+// A count (handed back, or asked for), held to what the arrays can hold.
 std::size_t shownCount(std::int64_t count, std::size_t capacity) {
     return count <= 0 ? 0 : std::min(static_cast<std::size_t>(count), capacity);
 }
@@ -67,6 +67,29 @@ void appendPrinted(std::vector<std::string>& printed, const BoardConfigArrays& c
                   printInteger(config.ioAddresses[id]);
     }
     printed.push_back(boards + "}");
+}
+
+void assignScripted(RdbArrays& rdb, const ScriptedOutputs& scripted, std::size_t&) {
+    const auto& packets = std::get<std::vector<RdbPacket>>(scripted);
+    const std::size_t written = std::min(
+        shownCount(rdb.countIn, std::min({rdb.axes.size(), rdb.commands.size(), rdb.data.size()})), packets.size());
+    for (std::size_t i = 0; i < written; ++i) {
+        rdb.axes[i] = packets[i].axis;
+        rdb.commands[i] = packets[i].command;
+        rdb.data[i] = packets[i].data;
+    }
+    rdb.count = static_cast<std::int16_t>(written);
+}
+
+void assignScripted(NameBuffer& buffer, const ScriptedOutputs& scripted, std::size_t&) {
+    const auto& text = std::get<std::string>(scripted);
+    if (buffer.name.empty()) {
+        buffer.length = static_cast<std::int32_t>(text.size());
+        return;
+    }
+    const std::size_t written = std::min(shownCount(buffer.lengthIn, buffer.name.size()), text.size());
+    std::copy_n(text.begin(), written, buffer.name.begin());
+    buffer.length = static_cast<std::int32_t>(written);
 }
 
 } // namespace tarvik

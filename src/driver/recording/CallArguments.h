@@ -1,5 +1,7 @@
 #pragma once
 
+#include "driver/recording/ScriptedOutputs.h"
+
 #include <algorithm>
 #include <concepts>
 #include <cstddef>
@@ -120,12 +122,18 @@ void appendPrinted(std::vector<std::string>& printed, const RdbArrays& rdb, bool
 void appendPrinted(std::vector<std::string>& printed, const NameBuffer& buffer, bool succeeded);
 void appendPrinted(std::vector<std::string>& printed, const BoardConfigArrays& config, bool succeeded);
 
-// Scripted values into the scalar outputs, in order; `next` counts the values used.
+// Scripted outputs into the call's outputs. Plain outputs take the values in order (`next`
+// counts the values used). read_rdb's arrays take as many packets as the count asked for and the
+// arrays hold, and the count becomes the number written. A name buffer takes as much of the text
+// as its length allows and the length becomes the number of characters written; an empty buffer
+// (a length query) gets the text's length.
 template <typename T>
-void assignScripted(T&, const std::vector<double>&, std::size_t&) {}
+void assignScripted(T&, const ScriptedOutputs&, std::size_t&) {}
 template <typename T>
-void assignScripted(Out<T>& out, const std::vector<double>& values, std::size_t& next) {
-    out.value = static_cast<T>(values.at(next++));
+void assignScripted(Out<T>& out, const ScriptedOutputs& scripted, std::size_t& next) {
+    out.value = static_cast<T>(std::get<std::vector<double>>(scripted).at(next++));
 }
+void assignScripted(RdbArrays& rdb, const ScriptedOutputs& scripted, std::size_t& next);
+void assignScripted(NameBuffer& buffer, const ScriptedOutputs& scripted, std::size_t& next);
 
 } // namespace tarvik

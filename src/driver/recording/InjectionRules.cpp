@@ -54,13 +54,31 @@ void InjectionRules::setReturns(std::string_view entry, const std::vector<double
     const EntryPoint& known = knownEntry(entry);
     checkCount(count);
     if (known.outputs.empty() || known.outputs.find('b') != std::string_view::npos)
-        throw std::invalid_argument(std::string(entry) + " has no output that can be scripted");
+        throw std::invalid_argument(std::string(entry) + " has no plain outputs to take values");
     if (values.size() != known.outputs.size())
         throw std::invalid_argument(std::string(entry) + " hands back " + std::to_string(known.outputs.size()) +
                                     " value(s), " + std::to_string(values.size()) + " given");
     std::vector<double> fitted;
     for (std::size_t i = 0; i < values.size(); ++i) fitted.push_back(fitOutput(known.outputs[i], values[i], entry));
     returns_.insert_or_assign(std::string(known.name), Returns{std::move(fitted), count});
+}
+
+void InjectionRules::setReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets,
+                                        std::optional<int> count) {
+    setOutputs(entry, outputLetters<RdbArrays>, "Return Data Buffer packets", std::move(packets), count);
+}
+
+void InjectionRules::setReturnedText(std::string_view entry, std::string text, std::optional<int> count) {
+    setOutputs(entry, outputLetters<NameBuffer>, "a name text", std::move(text), count);
+}
+
+void InjectionRules::setOutputs(std::string_view entry, std::string_view letters, std::string_view what,
+                                ScriptedOutputs outputs, std::optional<int> count) {
+    const EntryPoint& known = knownEntry(entry);
+    checkCount(count);
+    if (known.outputs != letters)
+        throw std::invalid_argument(std::string(entry) + " hands back no " + std::string(what));
+    returns_.insert_or_assign(std::string(known.name), Returns{std::move(outputs), count});
 }
 
 void InjectionRules::clear() {
@@ -81,12 +99,12 @@ std::optional<DriverStatus> InjectionRules::takeFault(std::string_view entry) {
     return status;
 }
 
-std::optional<std::vector<double>> InjectionRules::takeReturns(std::string_view entry) {
+std::optional<ScriptedOutputs> InjectionRules::takeReturns(std::string_view entry) {
     const auto found = returns_.find(entry);
     if (found == returns_.end()) return std::nullopt;
-    std::vector<double> values = found->second.values;
+    ScriptedOutputs outputs = found->second.outputs;
     if (!consumeUse(found->second)) returns_.erase(found);
-    return values;
+    return outputs;
 }
 
 } // namespace tarvik

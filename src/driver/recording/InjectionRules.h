@@ -1,6 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
+#include "driver/recording/ScriptedOutputs.h"
 
 #include <map>
 #include <optional>
@@ -24,16 +25,21 @@ public:
     // per output in argument order, with status 0. Integer outputs take whole numbers in their
     // signed range or as an unsigned bit pattern (0xFFFF for a 16-bit output reads back as -1).
     // Throws std::invalid_argument for an unknown entry point, one without plain outputs
-    // (arrays and text buffers cannot be scripted), the wrong number of values, a value the
+    // (arrays and text buffers take the two setters below), the wrong number of values, a value the
     // output cannot hold, or a count below 1.
     void setReturns(std::string_view entry, const std::vector<double>& values, std::optional<int> count);
+    // The same for the entry points that hand back Return Data Buffer packets (read_rdb) or a
+    // name text (get_motion_board_name); see assignScripted in CallArguments.h for how they are
+    // written. Throws std::invalid_argument for an entry point that hands back no such output.
+    void setReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets, std::optional<int> count);
+    void setReturnedText(std::string_view entry, std::string text, std::optional<int> count);
 
     void clear();
 
     // Consumes one use of the entry's fault: its status when this call is to fail.
     std::optional<DriverStatus> takeFault(std::string_view entry);
-    // Consumes one use of the entry's scripted values: the values when this call gets them.
-    std::optional<std::vector<double>> takeReturns(std::string_view entry);
+    // Consumes one use of the entry's scripted outputs: the outputs when this call gets them.
+    std::optional<ScriptedOutputs> takeReturns(std::string_view entry);
 
 private:
     struct Fault {
@@ -42,9 +48,13 @@ private:
         int passesLeft;
     };
     struct Returns {
-        std::vector<double> values;
+        ScriptedOutputs outputs;
         std::optional<int> remaining;
     };
+
+    // Scripted outputs for an entry point whose outputs are exactly `letters`.
+    void setOutputs(std::string_view entry, std::string_view letters, std::string_view what, ScriptedOutputs outputs,
+                    std::optional<int> count);
 
     std::map<std::string, Fault, std::less<>> faults_;
     std::map<std::string, Returns, std::less<>> returns_;

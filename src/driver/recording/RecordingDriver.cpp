@@ -32,6 +32,15 @@ void RecordingDriver::scriptReturns(std::string_view entry, const std::vector<do
     rules_.setReturns(entry, values, count);
 }
 
+void RecordingDriver::scriptReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets,
+                                            std::optional<int> count) {
+    rules_.setReturnedPackets(entry, std::move(packets), count);
+}
+
+void RecordingDriver::scriptReturnedText(std::string_view entry, std::string text, std::optional<int> count) {
+    rules_.setReturnedText(entry, std::move(text), count);
+}
+
 void RecordingDriver::clearInjections() { rules_.clear(); }
 
 std::span<const CallRecord> RecordingDriver::callsSinceMark() const {
@@ -60,9 +69,9 @@ DriverStatus RecordingDriver::record(DriverStatus (MotionDriver::*entry)(Params.
     } else {
         auto inner = std::tuple_cat(unwrap(args)...);
         call.status = std::apply([&](auto&&... a) { return (inner_.*entry)(a...); }, inner);
-        if (const auto values = rules_.takeReturns(known->name)) {
+        if (const auto outputs = rules_.takeReturns(known->name)) {
             std::size_t next = 0;
-            (assignScripted(args, *values, next), ...);
+            (assignScripted(args, *outputs, next), ...);
             call.status = 0;
             call.injection = CallInjection::Returns;
         }

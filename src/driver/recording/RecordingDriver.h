@@ -38,7 +38,7 @@ struct CallRecord {
 };
 
 // Wraps a driver: forwards every call, logs it, and can make an entry point fail or hand back
-// scripted values.
+// scripted values (plain outputs, Return Data Buffer packets, a board name).
 //
 // Faults: a failing call returns the chosen status at once; its outputs are left as they were
 // and the wrapped driver is not called. Scripted values: the wrapped driver is still called,
@@ -57,6 +57,9 @@ public:
                      int after = 0);
     void scriptReturns(std::string_view entry, const std::vector<double>& values,
                        std::optional<int> count = std::nullopt);
+    void scriptReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets,
+                               std::optional<int> count = std::nullopt);
+    void scriptReturnedText(std::string_view entry, std::string text, std::optional<int> count = std::nullopt);
     void clearInjections();
 
     // The call log. The mark divides calls already consumed by a check from those still open.

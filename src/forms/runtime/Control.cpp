@@ -3,6 +3,7 @@
 #include "forms/runtime/Form.h"
 #include "forms/runtime/Runtime.h"
 
+#include <cmath>
 #include <stdexcept>
 
 namespace tarvik {
@@ -76,6 +77,15 @@ bool Control::effectivelyEnabled() const
 bool Control::canTakeInput() const
 {
     return form_.isLoaded() && effectivelyVisible() && effectivelyEnabled();
+}
+
+void Control::setFontName(std::string name) { assign(fontName_, std::move(name), Property::Font); }
+
+bool Control::setFontSize(float points)
+{
+    if (!(points > 0) || !std::isfinite(points)) return false;
+    assign(fontSize_, points, Property::Font);
+    return true;
 }
 
 void Control::setTabIndex(int tabIndex) { assign(tabIndex_, tabIndex, Property::TabOrder); }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tarvik {
@@ -16,6 +17,10 @@ class Runtime;
 // Colours are classic long values: red + green * 256 + blue * 65536.
 using Color = std::int32_t;
 constexpr Color rgb(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
+
+// The font a control starts with: the small dialog font forms are laid out for.
+inline constexpr std::string_view kDefaultFontName = "Sans Serif";
+inline constexpr float kDefaultFontSize = 8;
 
 namespace colors {
 inline constexpr Color Black = 0x000000;
@@ -105,6 +110,13 @@ public:
     const std::string& tag() const { return tag_; }
     void setTag(std::string tag) { tag_ = std::move(tag); }
 
+    // The font of the text the control shows (kinds that show no text keep it unused).
+    const std::string& fontName() const { return fontName_; }
+    void setFontName(std::string name);
+    float fontSize() const { return fontSize_; }
+    // In points. A size that is not above 0 is refused (false) and leaves the size as it was.
+    bool setFontSize(float points);
+
     // Kinds that can hold the focus (text, buttons, lists, scroll bars, picture boxes).
     virtual bool canFocus() const { return false; }
     // Moves the focus here from code (LostFocus, GotFocus); false when the control cannot
@@ -179,6 +191,8 @@ private:
     int tabIndex_;
     bool tabStop_ = true;
     std::string tag_;
+    std::string fontName_{kDefaultFontName};
+    float fontSize_ = kDefaultFontSize;
 };
 
 } // namespace tarvik

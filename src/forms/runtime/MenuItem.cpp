@@ -27,4 +27,14 @@ std::vector<MenuItem*> MenuItem::items() const
     return children;
 }
 
+int MenuItem::position() const
+{
+    int position = 0;
+    for (const Control* control : form().controls()) {
+        if (control == this) break;
+        if (control->kind() == ControlKind::Menu && control->container() == container()) ++position;
+    }
+    return position;
+}
+
 } // namespace tarvik

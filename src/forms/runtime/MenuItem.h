@@ -17,8 +17,12 @@ public:
     bool checked() const { return checked_; }
     void setChecked(bool checked);
     MenuItem* parentMenu() const;
-    // The items of this menu, in declaration order.
+    // The items of this menu, in declaration order (array elements where they were added):
+    // the order the menu shows them in.
     std::vector<MenuItem*> items() const;
+    // Where the item stands in its menu (the form's menu bar for a top-level item), from 0 in
+    // that order; separators and hidden items keep their places and count.
+    int position() const;
     bool isSeparator() const { return caption_ == "-"; }
 
 private:

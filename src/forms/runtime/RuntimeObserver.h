@@ -30,6 +30,7 @@ enum class Property {
     Interval,
     Picture,
     TabOrder,
+    Font,        // FontName, FontSize
 };
 
 // Everything a renderer needs to follow the runtime. All callbacks run on the runtime's thread,

@@ -272,6 +272,55 @@ TEST_F(RecordingDriverTest, ScriptedValuesReplaceTheDriversAnswer) {
     EXPECT_EQ(rpm, -0.25);
 }
 
+TEST_F(RecordingDriverTest, ScriptedPacketsFillAsManyEntriesAsAskedAndHeld) {
+    driver.scriptReturnedPackets("read_rdb", {{1, 0x34, 70000}, {2, 0x35, -1}, {3, 0x36, 9}}, 3);
+    fake.status = 30;
+    I16 count = 2;
+    std::array<I16, 4> axes{}, commands{};
+    std::array<I32, 4> data{};
+    EXPECT_EQ(driver.read_rdb(1, count, axes, commands, data), 0);
+    EXPECT_EQ(count, 2) << "no more packets than the count asked for";
+    EXPECT_EQ(lastCall(), "read_rdb(1, &2->2, [1:52:70000, 2:53:-1])");
+    EXPECT_EQ(driver.calls().back().injection, CallInjection::Returns);
+
+    std::array<I16, 1> oneAxis{}, oneCommand{};
+    std::array<I32, 1> oneData{};
+    count = 5;
+    driver.read_rdb(1, count, oneAxis, oneCommand, oneData);
+    EXPECT_EQ(lastCall(), "read_rdb(1, &5->1, [1:52:70000])") << "and no more than the arrays hold";
+
+    count = 4;
+    driver.read_rdb(1, count, axes, commands, data);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(data[2], 9);
+
+    fake.status = 0;
+    driver.read_rdb(1, count, axes, commands, data);
+    EXPECT_EQ(lastCall(), "read_rdb(1, &3->2, [1:52:100, 2:52:-5])") << "the count of 3 is used up";
+}
+
+TEST_F(RecordingDriverTest, ScriptedNameFitsTheBufferAndAnswersALengthQuery) {
+    driver.scriptReturnedText("get_motion_board_name", "Gantry");
+    fake.status = 6; // the wrapped driver writes nothing: what the buffer gets is the script's
+    I32 length = 0;
+    EXPECT_EQ(driver.get_motion_board_name(1, {}, length), 0);
+    EXPECT_EQ(length, 6);
+    EXPECT_EQ(lastCall(), "get_motion_board_name(1, \"\", &0->6)");
+
+    std::array<char, 32> name{};
+    length = 32;
+    driver.get_motion_board_name(1, name, length);
+    EXPECT_EQ(std::string_view(name.data(), static_cast<std::size_t>(length)), "Gantry");
+    EXPECT_EQ(lastCall(), "get_motion_board_name(1, \"Gantry\", &32->6)");
+
+    std::fill(name.begin(), name.end(), '#');
+    length = 3;
+    driver.get_motion_board_name(1, name, length);
+    EXPECT_EQ(length, 3);
+    EXPECT_EQ(name[3], '#') << "nothing written beyond the length given";
+    EXPECT_EQ(lastCall(), "get_motion_board_name(1, \"Gan\", &3->3)");
+}
+
 TEST_F(RecordingDriverTest, FaultWinsOverScriptedValues) {
     driver.scriptReturns("read_pos", {42}, 1);
     driver.injectFault("read_pos", 6, 1);
@@ -293,6 +342,10 @@ TEST_F(RecordingDriverTest, RefusesBadInjections) {
     EXPECT_THROW(driver.scriptReturns("read_pos", {0.5}), std::invalid_argument);
     EXPECT_THROW(driver.scriptReturns("read_rpm", {std::numeric_limits<double>::quiet_NaN()}),
                  std::invalid_argument);
+    EXPECT_THROW(driver.scriptReturnedPackets("get_bd_config", {}), std::invalid_argument);
+    EXPECT_THROW(driver.scriptReturnedPackets("read_pos", {}), std::invalid_argument);
+    EXPECT_THROW(driver.scriptReturnedText("read_rdb", "x"), std::invalid_argument);
+    EXPECT_THROW(driver.scriptReturnedText("get_motion_board_name", "x", 0), std::invalid_argument);
     EXPECT_NO_THROW(driver.scriptReturns("read_gpio", {4294967295.0}));
     I32 aux = 0;
     driver.read_gpio(1, aux);

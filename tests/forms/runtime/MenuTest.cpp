@@ -57,5 +57,35 @@ TEST_F(RuntimeTest, OpeningAMenuRaisesItsClickBeforeItsItemsAreChosen)
     EXPECT_EQ(view.clicks, (Lines{"view"}));
 }
 
+TEST_F(RuntimeTest, MenuPositionsFollowTheOrderTheMenusShow)
+{
+    struct BoardWindow : Form {
+        MenuItem filemu{this, "filemu", {.caption = "&File"}};
+        MenuItem openmu{this, "openmu", {.caption = "&Open", .container = &filemu}};
+        MenuItem sepmu{this, "sepmu", {.caption = "-", .container = &filemu}};
+        MenuItem hiddenmu{this, "hiddenmu", {.caption = "&Hidden", .container = &filemu, .visible = false}};
+        MenuItem quitmu{this, "quitmu", {.caption = "&Quit", .container = &filemu}};
+        MenuItem helpmu{this, "helpmu", {.caption = "&Help"}};
+        ControlArray<MenuItem> recentmu{this, "recentmu"};
+        explicit BoardWindow(Runtime& r) : Form(r, "frmboards", {.mdiChild = false}) {}
+    };
+    auto& window = rt.instance<BoardWindow>(rt);
+    EXPECT_EQ(window.filemu.position(), 0);
+    EXPECT_EQ(window.helpmu.position(), 1);
+    EXPECT_EQ(window.openmu.position(), 0);
+    EXPECT_EQ(window.sepmu.position(), 1);
+    EXPECT_EQ(window.hiddenmu.position(), 2);
+    EXPECT_EQ(window.quitmu.position(), 3);
+
+    // Elements added while the window is open go to the end of their menu, whatever their index.
+    MenuItem& second = window.recentmu.add(2, {.caption = "2 b.sol", .container = &window.filemu});
+    MenuItem& first = window.recentmu.add(1, {.caption = "1 a.sol", .container = &window.filemu});
+    EXPECT_EQ(second.position(), 4);
+    EXPECT_EQ(first.position(), 5);
+    const auto items = window.filemu.items();
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[static_cast<std::size_t>(first.position())], &first);
+}
+
 } // namespace
 } // namespace tarvik::testing

@@ -267,6 +267,31 @@ TEST_F(RuntimeTest, MouseOnAPictureBoxArrivesInScaleUnits)
     EXPECT_TRUE(d.box.hasFocus());
 }
 
+TEST_F(RuntimeTest, FontChangesAreObservedAndABadSizeIsRefused)
+{
+    struct FontWatcher : RuntimeObserver {
+        std::vector<std::string> seen;
+        void controlChanged(Control& c, Property p) override
+        {
+            if (p == Property::Font) seen.push_back(c.name() + " " + c.fontName() + " " + std::to_string(c.fontSize()));
+        }
+    } watcher;
+    auto& form = dialog();
+    EXPECT_EQ(form.msglbl.fontName(), kDefaultFontName);
+    EXPECT_EQ(form.msglbl.fontSize(), kDefaultFontSize);
+    rt.addObserver(watcher);
+    form.msglbl.setFontName("Monospace");
+    form.msglbl.setFontName("Monospace");
+    EXPECT_TRUE(form.msglbl.setFontSize(12));
+    EXPECT_FALSE(form.msglbl.setFontSize(0));
+    EXPECT_FALSE(form.msglbl.setFontSize(-3));
+    EXPECT_FALSE(form.msglbl.setFontSize(std::numeric_limits<float>::infinity()));
+    rt.removeObserver(watcher);
+    EXPECT_EQ(form.msglbl.fontSize(), 12);
+    EXPECT_EQ(form.axistxt.fontName(), kDefaultFontName) << "each control has its own font";
+    EXPECT_EQ(watcher.seen, (std::vector<std::string>{"msglbl Monospace 8.000000", "msglbl Monospace 12.000000"}));
+}
+
 TEST_F(RuntimeTest, MenusClickTheirPathAndArraysCarryTheirIndex)
 {
     struct MainWindow : Form {
