@@ -41,52 +41,58 @@ std::vector<double> rootsWithin(double c, double b, double k, double limit)
 MotionProfile MotionProfile::rest(double position) { return MotionProfile(position, 0); }
 
 MotionProfile MotionProfile::toTarget(double position, double velocity, double target, double maxVelocity,
-                                      double acceleration)
+                                      double acceleration, double baseSpeed)
 {
     MotionProfile profile(position, velocity);
     if (!(acceleration > 0) || !(maxVelocity > 0)) {
         profile.speed_ = 0; // nothing to move with: the axis stands where it is
         return profile;
     }
+    const double base = std::clamp(baseSpeed, 0.0, maxVelocity);
+    profile.base_ = base;
     // First brake when heading away from the target or unable to stop before it.
     const double heading = profile.speed_ * sign(target - position);
-    const double stopping = profile.speed_ * profile.speed_ / (2 * acceleration);
+    const double stopping = std::max(0.0, profile.speed_ * profile.speed_ - base * base) / (2 * acceleration);
     if (heading < 0 || (heading > 0 && stopping > std::abs(target - position) + kPositionTolerance)
         || (profile.speed_ != 0 && target == position))
-        profile.accelerateTo(0, acceleration);
+        profile.changeSpeed(0, acceleration);
 
     const double distance = std::abs(target - profile.end_);
     const double direction = sign(target - profile.end_);
     if (distance > 0) {
-        const double entry = std::abs(profile.speed_);
-        const double peak = std::sqrt(acceleration * distance + entry * entry / 2);
+        // Up from the entry speed (the base speed at least) to the peak, down to the base speed.
+        const double entry = std::max(std::abs(profile.speed_), base);
+        const double peak = std::sqrt(acceleration * distance + (entry * entry + base * base) / 2);
         const double cruiseSpeed = std::min(peak, maxVelocity);
         const double cruiseDistance = distance
                                       - std::abs(cruiseSpeed * cruiseSpeed - entry * entry) / (2 * acceleration)
-                                      - cruiseSpeed * cruiseSpeed / (2 * acceleration);
-        profile.accelerateTo(direction * cruiseSpeed, acceleration);
+                                      - (cruiseSpeed * cruiseSpeed - base * base) / (2 * acceleration);
+        profile.changeSpeed(direction * cruiseSpeed, acceleration);
         if (cruiseDistance > 0) profile.append(cruiseDistance / cruiseSpeed, 0);
-        profile.accelerateTo(0, acceleration);
+        profile.changeSpeed(0, acceleration);
     }
     profile.end_ = target;
     return profile;
 }
 
-MotionProfile MotionProfile::atVelocity(double position, double velocity, double targetVelocity, double acceleration)
+MotionProfile MotionProfile::atVelocity(double position, double velocity, double targetVelocity, double acceleration,
+                                        double baseSpeed)
 {
     MotionProfile profile(position, velocity);
+    profile.base_ = std::max(baseSpeed, 0.0);
     if (acceleration > 0)
-        profile.accelerateTo(targetVelocity, acceleration);
+        profile.changeSpeed(targetVelocity, acceleration);
     else
         profile.speed_ = targetVelocity;
     profile.append(kInfinity, 0);
     return profile;
 }
 
-MotionProfile MotionProfile::brake(double position, double velocity, double acceleration)
+MotionProfile MotionProfile::brake(double position, double velocity, double acceleration, double baseSpeed)
 {
     MotionProfile profile(position, velocity);
-    if (acceleration > 0) profile.accelerateTo(0, acceleration);
+    profile.base_ = std::max(baseSpeed, 0.0);
+    if (acceleration > 0) profile.changeSpeed(0, acceleration);
     profile.speed_ = 0;
     return profile;
 }
@@ -105,6 +111,16 @@ void MotionProfile::accelerateTo(double velocity, double acceleration)
     const double change = velocity - speed_;
     if (change != 0) append(std::abs(change) / acceleration, sign(change) * acceleration);
     speed_ = velocity; // exact, whatever the rounding of the phase
+}
+
+void MotionProfile::changeSpeed(double velocity, double acceleration)
+{
+    if (speed_ != 0 && sign(velocity) != sign(speed_)) {
+        if (std::abs(speed_) > base_) accelerateTo(sign(speed_) * base_, acceleration);
+        speed_ = 0;
+    }
+    if (velocity != 0 && std::abs(speed_) < base_) speed_ = sign(velocity) * std::min(base_, std::abs(velocity));
+    accelerateTo(velocity, acceleration);
 }
 
 double MotionProfile::duration() const
@@ -148,6 +164,19 @@ std::optional<double> MotionProfile::firstReach(double boundary, int sense) cons
         if (c >= -kPositionTolerance && (b > 0 || (b == 0 && k > 0))) return phaseStart;
         for (double root : rootsWithin(c, b, k, phase.duration))
             if (root > 0 && b + 2 * k * root >= -kSpeedTolerance) return phaseStart + root;
+        phaseStart += phase.duration;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> MotionProfile::firstFasterThan(double speed) const
+{
+    double phaseStart = 0;
+    for (const Phase& phase : phases_) {
+        if (std::abs(phase.speed) > speed + kSpeedTolerance) return phaseStart;
+        // The speed leaves the band [-speed, speed] on the side the acceleration points to.
+        if (phase.accel != 0 && std::abs(phase.speed + phase.accel * phase.duration) > speed + kSpeedTolerance)
+            return phaseStart + std::max(0.0, (sign(phase.accel) * speed - phase.speed) / phase.accel);
         phaseStart += phase.duration;
     }
     return std::nullopt;

@@ -31,14 +31,33 @@ int SimAxis::countsPerRevolution() const { return isServoLike(boardClass_) ? 4 *
 void SimAxis::changeSwitches(const AxisSwitches& switches, std::int64_t now)
 {
     switches_ = switches;
-    if (running_) plan(now);
+    replanIfRunning(now);
 }
 
 void SimAxis::setLimitsEnabled(bool reverse, bool forward, std::int64_t now)
 {
     reverseLimitEnabled_ = reverse;
     forwardLimitEnabled_ = forward;
-    if (running_) plan(now);
+    replanIfRunning(now);
+}
+
+void SimAxis::setFollowingErrorLimit(std::int32_t counts, std::int64_t now)
+{
+    followingErrorLimit_ = counts;
+    replanIfRunning(now);
+}
+
+void SimAxis::setLoopClosed(bool closed, std::int64_t now)
+{
+    loopClosed_ = closed;
+    replanIfRunning(now);
+}
+
+double SimAxis::checkedFollowingErrorLimit() const
+{
+    const bool checked =
+        boardClass_ == BoardClass::Servo || (boardClass_ == BoardClass::ClosedLoopStepper && loopClosed_);
+    return checked ? followingErrorLimit_ : 0;
 }
 
 void SimAxis::settle(std::int64_t now)
@@ -128,7 +147,7 @@ DriverStatus SimAxis::changeVelocity(double delta, std::int64_t now)
     maxVelocity_ += delta;
     if (running_ && goal_.kind == GoalKind::Velocity)
         goal_.velocity = goal_.velocity > 0 ? maxVelocity_ : -maxVelocity_;
-    if (running_ && goal_.kind != GoalKind::Brake) plan(now);
+    if (goal_.kind != GoalKind::Brake) replanIfRunning(now);
     return ZEVA_noError;
 }
 
@@ -198,10 +217,12 @@ void SimAxis::plan(std::int64_t now)
     const double speed = velocity(now);
     switch (goal_.kind) {
     case GoalKind::Target:
-        profile_ = MotionProfile::toTarget(here, speed, goal_.target, maxVelocity_, acceleration_);
+        profile_ = MotionProfile::toTarget(here, speed, goal_.target, maxVelocity_, acceleration_, baseVelocity_);
         break;
-    case GoalKind::Velocity: profile_ = MotionProfile::atVelocity(here, speed, goal_.velocity, acceleration_); break;
-    case GoalKind::Brake: profile_ = MotionProfile::brake(here, speed, acceleration_); break;
+    case GoalKind::Velocity:
+        profile_ = MotionProfile::atVelocity(here, speed, goal_.velocity, acceleration_, baseVelocity_);
+        break;
+    case GoalKind::Brake: profile_ = MotionProfile::brake(here, speed, acceleration_, baseVelocity_); break;
     }
     profileStart_ = now;
     running_ = true;
@@ -220,6 +241,8 @@ void SimAxis::computeEnd()
     };
     if (reverseLimitEnabled_) consider(profile_.firstReach(switches_.reverseLimit, -1), EndKind::LimitStop);
     if (forwardLimitEnabled_) consider(profile_.firstReach(switches_.forwardLimit, +1), EndKind::LimitStop);
+    if (const double limit = checkedFollowingErrorLimit(); limit > 0)
+        consider(profile_.firstFasterThan(limit / kFollowingLagSeconds), EndKind::FollowingError);
     if (faultAt_)
         consider(std::max(0.0, static_cast<double>(*faultAt_ - profileStart_) * 1e-6), EndKind::FollowingError);
 }

@@ -23,16 +23,20 @@ struct AxisSwitches {
 // The home switch reads active this close to its position.
 inline constexpr double kHomeSwitchWidth = 10;
 
-// Values an axis keeps for the program without acting on them.
+// A closed-loop axis trails its profile by the distance it travels in this time. While that
+// following error exceeds the axis's limit the move ends as a real board ends it: motor off
+// and Position Error.
+inline constexpr double kFollowingLagSeconds = 0.001;
+
+// Values an axis keeps for the program without acting on them. The position scale factor
+// (numerator in the high 16 bits, denominator in the low 16) and its sequence are kept only:
+// positions are loaded and reported in counts (steps) whatever the factor.
 struct AxisRegisters {
     std::int16_t propGain = 0, intgGain = 0, derivGain = 0, derivPeriod = 0, intgLimit = 0;
-    std::int32_t followingErrorLimit = 0;
     std::int32_t masterSlaveMode = 0;
     std::int32_t positionReference = 0;
     std::int32_t positionScale = 0x00010001;
     std::int16_t scaleSequence = 0;
-    std::int16_t loopMode = 0;
-    std::int16_t baseVelocity = 0;
     std::int16_t accelFactor = 1;
     std::int32_t timeBreakpoint = 0;
     std::int32_t breakpoint = 0;
@@ -61,6 +65,13 @@ public:
     void setPositionMode(PositionMode mode) { mode_ = mode; }
     void setForward(bool forward) { velocityForward_ = forward; }
     void setStopMode(StopMode mode) { stopMode_ = mode; }
+    // A stepper's start velocity in steps/s (MotionProfile's base speed), from the next start.
+    void setBaseVelocity(double stepsPerSecond) { baseVelocity_ = stepsPerSecond; }
+    // The following error limit in counts; 0 (power-on) checks nothing. It is checked on servo
+    // axes, and on closed-loop stepper axes while their loop is closed. Both act on a running
+    // move at once.
+    void setFollowingErrorLimit(std::int32_t counts, std::int64_t now);
+    void setLoopClosed(bool closed, std::int64_t now);
     void setEncoderLines(int lines) { encoderLines_ = lines; }
     void setStepsPerRevolution(int steps) { stepsPerRevolution_ = steps; }
     int countsPerRevolution() const;
@@ -78,6 +89,8 @@ public:
     DriverStatus findHome(std::int64_t now, bool forward);
     // `found` tells whether the search will end on the index.
     DriverStatus findIndex(std::int64_t now, bool forward, std::int16_t offset, bool& found);
+    // Adds `delta` to the loaded velocity; a running move takes the new velocity at once. Refused
+    // when the velocity would not stay above 0.
     DriverStatus changeVelocity(double delta, std::int64_t now);
     void stop(std::int64_t now); // in the axis's stop mode
     void halt(std::int64_t now);
@@ -113,6 +126,12 @@ private:
     void beginMove(std::int64_t now, const Goal& goal);
     void standStill(std::int64_t now); // ends the move where the axis is now
     void plan(std::int64_t now);
+    void replanIfRunning(std::int64_t now)
+    {
+        if (running_) plan(now);
+    }
+    // The following error limit that applies now; 0 when none is checked.
+    double checkedFollowingErrorLimit() const;
     void computeEnd();
     void finish();
     // The table position at an earlier time `at`: before the present profile began, the axis
@@ -132,6 +151,9 @@ private:
     PositionMode mode_ = PositionMode::Absolute;
     bool velocityForward_ = true;
     StopMode stopMode_ = StopMode::Decel;
+    double baseVelocity_ = 0;
+    std::int32_t followingErrorLimit_ = 0;
+    bool loopClosed_ = false;
     int encoderLines_;
     int stepsPerRevolution_ = 2000;
     AxisSwitches switches_;

@@ -32,6 +32,13 @@ void SimBoard::settle(std::int64_t now)
         axis.settle(now);
 }
 
+std::int16_t SimBoard::axisStatus(const SimAxis& axis) const
+{
+    std::uint16_t word = static_cast<std::uint16_t>(axis.status());
+    if (commandError && !kind_.threeAxis()) word |= AxisStatusLastCmdNotExecuted;
+    return static_cast<std::int16_t>(word);
+}
+
 std::int16_t SimBoard::limitMask() const
 {
     std::uint16_t mask = 0;

@@ -41,11 +41,14 @@ public:
     // Axis 1..axisCount(), else null.
     SimAxis* axis(int number);
     void settle(std::int64_t now);
+    // The status word of one of its axes as the board reports it: on 4-axis boards it also
+    // carries Last Command Not Executed while the board's last command was refused.
+    std::int16_t axisStatus(const SimAxis& axis) const;
 
     BoardRegisters registers;
     ReturnDataBuffer rdb;
     TriggerBuffers triggers;
-    bool commandError = false; // the last command was refused
+    bool commandError = false; // the last command was refused (cleared by the next accepted one)
     bool powerOnReset = true;  // no command has been accepted since power-on
 
     // Switches the limit inputs of the axes on and off (home bits have no effect on moves).

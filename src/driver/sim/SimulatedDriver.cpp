@@ -158,7 +158,7 @@ DriverStatus SimulatedDriver::get_bd_config(std::span<std::int16_t> typeCodes, s
 
 DriverStatus SimulatedDriver::set_init_stat(std::int16_t board, std::int16_t axis)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Command, [](SimBoard&, SimAxis& a, std::int64_t) {
+    return onAxis(board, axis, entryPoint("set_init_stat"), CallKind::Command, [](SimBoard&, SimAxis& a, std::int64_t) {
         a.registers.initialized = true;
         return ZEVA_noError;
     });
@@ -166,7 +166,7 @@ DriverStatus SimulatedDriver::set_init_stat(std::int16_t board, std::int16_t axi
 
 DriverStatus SimulatedDriver::set_lim_pol(std::int16_t board, std::int16_t mask)
 {
-    return onBoard(board, Accepts::AnyBoard, CallKind::Command, [mask](SimBoard& b, std::int64_t) {
+    return onBoard(board, entryPoint("set_lim_pol"), CallKind::Command, [mask](SimBoard& b, std::int64_t) {
         b.registers.limitPolarity = static_cast<std::int16_t>(mask & b.limitMask());
         return ZEVA_noError;
     });
@@ -174,7 +174,7 @@ DriverStatus SimulatedDriver::set_lim_pol(std::int16_t board, std::int16_t mask)
 
 DriverStatus SimulatedDriver::enable_limits(std::int16_t board, std::int16_t mask)
 {
-    return onBoard(board, Accepts::AnyBoard, CallKind::Command, [mask](SimBoard& b, std::int64_t now) {
+    return onBoard(board, entryPoint("enable_limits"), CallKind::Command, [mask](SimBoard& b, std::int64_t now) {
         b.setLimitEnable(mask, now);
         return ZEVA_noError;
     });
@@ -182,7 +182,7 @@ DriverStatus SimulatedDriver::enable_limits(std::int16_t board, std::int16_t mas
 
 DriverStatus SimulatedDriver::set_io_pol(std::int16_t board, std::int16_t mask)
 {
-    return onBoard(board, Accepts::AnyBoard, CallKind::Command, [mask](SimBoard& b, std::int64_t) {
+    return onBoard(board, entryPoint("set_io_pol"), CallKind::Command, [mask](SimBoard& b, std::int64_t) {
         const int bits = (1 << b.ioBitCount()) - 1;
         b.registers.ioConfig = static_cast<std::int16_t>(mask & (bits | bits << 8));
         return ZEVA_noError;
@@ -191,7 +191,7 @@ DriverStatus SimulatedDriver::set_io_pol(std::int16_t board, std::int16_t mask)
 
 DriverStatus SimulatedDriver::set_step_mode_pol(std::int16_t board, std::int16_t word)
 {
-    return onBoard(board, Accepts::Stepper, CallKind::Command, [word](SimBoard& b, std::int64_t) {
+    return onBoard(board, entryPoint("set_step_mode_pol"), CallKind::Command, [word](SimBoard& b, std::int64_t) {
         if (word < 0 || word > 7) return ZEVA_argumentRangeError;
         b.registers.stepModeWord = word;
         return ZEVA_noError;

@@ -78,8 +78,14 @@ public:
     DriverStatus load_rpm(std::int16_t board, std::int16_t axis, double rpm) override;
     DriverStatus load_rpsps(std::int16_t board, std::int16_t axis, double rpsps) override;
     DriverStatus load_time_brk(std::int16_t board, std::int16_t axis, std::int32_t time) override;
+    // Result is kInPosition when the position the axis reports lies within `deadband` counts of
+    // `position` (both ends included), else kNotInPosition. The difference is taken in 64 bits,
+    // so every 32-bit position and deadband is compared as it is; a negative deadband holds no
+    // position. Servo, closed-loop stepper and encoder axes.
     DriverStatus in_pos(std::int16_t board, std::int16_t axis, std::int32_t position, std::int32_t deadband,
                         std::int32_t& result) override;
+    static constexpr std::int32_t kInPosition = 1;
+    static constexpr std::int32_t kNotInPosition = 0;
     DriverStatus read_pos(std::int16_t board, std::int16_t axis, std::int32_t& position) override;
     DriverStatus read_encoder(std::int16_t board, std::int16_t axis, std::int32_t& position) override;
     DriverStatus read_steps_vel(std::int16_t board, std::int16_t axis, std::int32_t& stepsPerSecond) override;
@@ -149,25 +155,26 @@ private:
     DriverStatus runOrPrestore(SimBoard& board, std::int64_t now, const AxisCommand& command);
     DriverStatus pushPacket(SimBoard& board, std::int16_t axis, std::int16_t command, std::int32_t data);
 
-    // Runs `action(board, now)` on an existing board that carries out commands of `accepts`.
+    // Runs `action(board, now)` for the entry point `entry` on an existing board whose class
+    // takes it (BoardAcceptance).
     template <class Action>
-    DriverStatus onBoard(std::int16_t id, Accepts accepts, CallKind kind, Action&& action)
+    DriverStatus onBoard(std::int16_t id, EntryPointId entry, CallKind kind, Action&& action)
     {
         spendCallCost();
         SimBoard* board = findBoard(id);
         if (board == nullptr) return ZEVA_badDeviceOrAxisError;
         const std::int64_t now = clock_.nowMicros();
         board->settle(now);
-        DriverStatus status = refusal(accepts, board->kind());
+        DriverStatus status = refusal(entry, board->kind());
         if (status == ZEVA_noError) status = action(*board, now);
         return finishCall(*board, kind, status);
     }
 
     // The same for `action(board, axis, now)` on an existing axis of the board.
     template <class Action>
-    DriverStatus onAxis(std::int16_t id, std::int16_t axisNumber, Accepts accepts, CallKind kind, Action&& action)
+    DriverStatus onAxis(std::int16_t id, std::int16_t axisNumber, EntryPointId entry, CallKind kind, Action&& action)
     {
-        return onBoard(id, accepts, kind, [&](SimBoard& board, std::int64_t now) -> DriverStatus {
+        return onBoard(id, entry, kind, [&](SimBoard& board, std::int64_t now) -> DriverStatus {
             SimAxis* axis = board.axis(axisNumber);
             if (axis == nullptr) return ZEVA_badDeviceOrAxisError;
             return action(board, *axis, now);

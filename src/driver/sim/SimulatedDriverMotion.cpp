@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace tarvik::sim {
 
@@ -15,8 +16,10 @@ using I16 = std::int16_t;
 using I32 = std::int32_t;
 using I64 = std::int64_t;
 
+// Velocity words of every board and servo acceleration words have 24 bits; stepper
+// accelerations go to 5242879 steps/s².
 constexpr I32 kServoWordMax = 0xFFFFFF;
-constexpr I32 kStepperVelocityMax = 0x100000;
+constexpr I32 kVelocityMax = 0xFFFFFF;
 constexpr I32 kStepperAccelerationMax = 0x4FFFFF;
 constexpr double kRevolutionValueMax = 100000; // RPM and RPS/s
 
@@ -48,14 +51,14 @@ std::vector<int> multiStartAxes(const SimBoard& board, I16 mask)
 
 DriverStatus SimulatedDriver::start_motion(I16 board, I16 axis)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [this](SimBoard& b, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("start_motion"), CallKind::Command, [this](SimBoard& b, SimAxis& a, I64 now) {
         return runOrPrestore(b, now, [&a](I64 at) { return a.start(at); });
     });
 }
 
 DriverStatus SimulatedDriver::multi_start(I16 board, I16 mask)
 {
-    return onBoard(board, Accepts::MotionBoard, CallKind::Command, [this, mask](SimBoard& b, I64 now) {
+    return onBoard(board, entryPoint("multi_start"), CallKind::Command, [this, mask](SimBoard& b, I64 now) {
         const std::vector<int> axes = multiStartAxes(b, mask);
         if (axes.empty()) return ZEVA_argumentRangeError;
         // All or none: when a named axis cannot start, none does, and the call gives that
@@ -72,7 +75,7 @@ DriverStatus SimulatedDriver::multi_start(I16 board, I16 mask)
 
 DriverStatus SimulatedDriver::stop_motion(I16 board, I16 axis)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [this](SimBoard& b, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("stop_motion"), CallKind::Command, [this](SimBoard& b, SimAxis& a, I64 now) {
         return runOrPrestore(b, now, [&a](I64 at) {
             a.stop(at);
             return ZEVA_noError;
@@ -82,7 +85,7 @@ DriverStatus SimulatedDriver::stop_motion(I16 board, I16 axis)
 
 DriverStatus SimulatedDriver::kill_motion(I16 board, I16 axis)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [this](SimBoard& b, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("kill_motion"), CallKind::Command, [this](SimBoard& b, SimAxis& a, I64 now) {
         return runOrPrestore(b, now, [&a](I64 at) {
             a.kill(at);
             return ZEVA_noError;
@@ -92,7 +95,7 @@ DriverStatus SimulatedDriver::kill_motion(I16 board, I16 axis)
 
 DriverStatus SimulatedDriver::reset_pos(I16 board, I16 axis)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Command, [](SimBoard&, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("reset_pos"), CallKind::Command, [](SimBoard&, SimAxis& a, I64 now) {
         a.resetPosition(now);
         return ZEVA_noError;
     });
@@ -102,7 +105,7 @@ DriverStatus SimulatedDriver::reset_pos(I16 board, I16 axis)
 
 DriverStatus SimulatedDriver::set_stop_mode(I16 board, I16 axis, I16 mode)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("set_stop_mode"), CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
         if (mode < StopModeDecel || mode > StopModeKill) return ZEVA_stopModeError;
         a.setStopMode(mode == StopModeDecel ? StopMode::Decel
                                             : (mode == StopModeHalt ? StopMode::Halt : StopMode::Kill));
@@ -112,7 +115,7 @@ DriverStatus SimulatedDriver::set_stop_mode(I16 board, I16 axis, I16 mode)
 
 DriverStatus SimulatedDriver::set_pos_mode(I16 board, I16 axis, I16 mode)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("set_pos_mode"), CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
         if (mode == PosModeAbsolute)
             a.setPositionMode(PositionMode::Absolute);
         else if (mode == PosModeRelative)
@@ -127,7 +130,7 @@ DriverStatus SimulatedDriver::set_pos_mode(I16 board, I16 axis, I16 mode)
 
 DriverStatus SimulatedDriver::set_direction(I16 board, I16 axis, I16 direction)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [direction](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("set_direction"), CallKind::Command, [direction](SimBoard&, SimAxis& a, I64) {
         if (direction != DirectionForward && direction != DirectionReverse) return ZEVA_directionError;
         a.setForward(direction == DirectionForward);
         return ZEVA_noError;
@@ -136,16 +139,16 @@ DriverStatus SimulatedDriver::set_direction(I16 board, I16 axis, I16 direction)
 
 DriverStatus SimulatedDriver::set_loop_mode(I16 board, I16 axis, I16 mode)
 {
-    return onAxis(board, axis, Accepts::ClosedLoopStepper, CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("set_loop_mode"), CallKind::Command, [mode](SimBoard&, SimAxis& a, I64 now) {
         if (mode != LoopModeOpen && mode != LoopModeClosed) return ZEVA_argumentRangeError;
-        a.registers.loopMode = mode;
+        a.setLoopClosed(mode == LoopModeClosed, now);
         return ZEVA_noError;
     });
 }
 
 DriverStatus SimulatedDriver::set_scale_seq(I16 board, I16 axis, I16 sequence)
 {
-    return onAxis(board, axis, Accepts::ClosedLoop, CallKind::Command, [sequence](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("set_scale_seq"), CallKind::Command, [sequence](SimBoard&, SimAxis& a, I64) {
         if (sequence != 0 && sequence != -1) return ZEVA_argumentRangeError;
         a.registers.scaleSequence = sequence;
         return ZEVA_noError;
@@ -156,36 +159,37 @@ DriverStatus SimulatedDriver::set_scale_seq(I16 board, I16 axis, I16 sequence)
 
 DriverStatus SimulatedDriver::load_target_pos(I16 board, I16 axis, I32 position)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [position](SimBoard&, SimAxis& a, I64) {
-        a.loadTarget(position);
-        return ZEVA_noError;
-    });
+    return onAxis(board, axis, entryPoint("load_target_pos"), CallKind::Command,
+                  [position](SimBoard&, SimAxis& a, I64) {
+                      a.loadTarget(position);
+                      return ZEVA_noError;
+                  });
 }
 
 DriverStatus SimulatedDriver::load_vel(I16 board, I16 axis, I32 velocity)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [velocity](SimBoard& b, SimAxis& a, I64) {
-        const bool servo = isServoUnits(b);
-        if (velocity < 0 || velocity > (servo ? kServoWordMax : kStepperVelocityMax)) return ZEVA_velocityRangeError;
-        a.setMaxVelocity(servo ? servoVelocityToCountsPerSecond(velocity) : velocity);
+    return onAxis(board, axis, entryPoint("load_vel"), CallKind::Command, [velocity](SimBoard& b, SimAxis& a, I64) {
+        if (velocity < 0 || velocity > kVelocityMax) return ZEVA_velocityRangeError;
+        a.setMaxVelocity(isServoUnits(b) ? servoVelocityToCountsPerSecond(velocity) : velocity);
         return ZEVA_noError;
     });
 }
 
 DriverStatus SimulatedDriver::load_accel(I16 board, I16 axis, I32 acceleration)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [acceleration](SimBoard& b, SimAxis& a, I64) {
-        const bool servo = isServoUnits(b);
-        if (acceleration < 0 || acceleration > (servo ? kServoWordMax : kStepperAccelerationMax))
-            return ZEVA_accelerationRangeError;
-        a.setAcceleration(servo ? servoAccelerationToCountsPerSecond2(acceleration) : acceleration);
-        return ZEVA_noError;
-    });
+    return onAxis(board, axis, entryPoint("load_accel"), CallKind::Command,
+                  [acceleration](SimBoard& b, SimAxis& a, I64) {
+                      const bool servo = isServoUnits(b);
+                      if (acceleration < 0 || acceleration > (servo ? kServoWordMax : kStepperAccelerationMax))
+                          return ZEVA_accelerationRangeError;
+                      a.setAcceleration(servo ? servoAccelerationToCountsPerSecond2(acceleration) : acceleration);
+                      return ZEVA_noError;
+                  });
 }
 
 DriverStatus SimulatedDriver::load_accel_fact(I16 board, I16 axis, I16 factor)
 {
-    return onAxis(board, axis, Accepts::Stepper, CallKind::Command, [factor](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_accel_fact"), CallKind::Command, [factor](SimBoard&, SimAxis& a, I64) {
         if (factor < 1 || factor > 10) return ZEVA_argumentRangeError;
         a.registers.accelFactor = factor;
         return ZEVA_noError;
@@ -194,24 +198,25 @@ DriverStatus SimulatedDriver::load_accel_fact(I16 board, I16 axis, I16 factor)
 
 DriverStatus SimulatedDriver::set_base_vel(I16 board, I16 axis, I16 velocity)
 {
-    return onAxis(board, axis, Accepts::Stepper, CallKind::Command, [velocity](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("set_base_vel"), CallKind::Command, [velocity](SimBoard&, SimAxis& a, I64) {
         if (velocity < 0 || velocity > 5000) return ZEVA_velocityRangeError;
-        a.registers.baseVelocity = velocity;
+        a.setBaseVelocity(velocity);
         return ZEVA_noError;
     });
 }
 
 DriverStatus SimulatedDriver::load_vel_change(I16 board, I16 axis, I16 change)
 {
-    return onAxis(board, axis, Accepts::Stepper, CallKind::Command, [change](SimBoard&, SimAxis& a, I64 now) {
-        if (change < -20000 || change > 20000) return ZEVA_velocityRangeError;
-        return a.changeVelocity(change, now);
-    });
+    return onAxis(board, axis, entryPoint("load_vel_change"), CallKind::Command,
+                  [change](SimBoard&, SimAxis& a, I64 now) {
+                      if (change < -20000 || change > 20000) return ZEVA_velocityRangeError;
+                      return a.changeVelocity(change, now);
+                  });
 }
 
 DriverStatus SimulatedDriver::load_rpm(I16 board, I16 axis, double rpm)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [rpm](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_rpm"), CallKind::Command, [rpm](SimBoard&, SimAxis& a, I64) {
         if (!within(rpm, 0, kRevolutionValueMax)) return ZEVA_velocityRangeError;
         a.setMaxVelocity(rpm * a.countsPerRevolution() / 60);
         return ZEVA_noError;
@@ -220,7 +225,7 @@ DriverStatus SimulatedDriver::load_rpm(I16 board, I16 axis, double rpm)
 
 DriverStatus SimulatedDriver::load_rpsps(I16 board, I16 axis, double rpsps)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [rpsps](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_rpsps"), CallKind::Command, [rpsps](SimBoard&, SimAxis& a, I64) {
         if (!within(rpsps, 0, kRevolutionValueMax)) return ZEVA_accelerationRangeError;
         a.setAcceleration(rpsps * a.countsPerRevolution());
         return ZEVA_noError;
@@ -229,7 +234,7 @@ DriverStatus SimulatedDriver::load_rpsps(I16 board, I16 axis, double rpsps)
 
 DriverStatus SimulatedDriver::load_time_brk(I16 board, I16 axis, I32 time)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, [time](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_time_brk"), CallKind::Command, [time](SimBoard&, SimAxis& a, I64) {
         if (time < 0 || time > 65535) return ZEVA_argumentRangeError;
         a.registers.timeBreakpoint = time;
         return ZEVA_noError;
@@ -238,10 +243,10 @@ DriverStatus SimulatedDriver::load_time_brk(I16 board, I16 axis, I32 time)
 
 DriverStatus SimulatedDriver::in_pos(I16 board, I16 axis, I32 position, I32 deadband, I32& result)
 {
-    return onAxis(board, axis, Accepts::ClosedLoopOrEncoder, CallKind::Read,
+    return onAxis(board, axis, entryPoint("in_pos"), CallKind::Read,
                   [&result, position, deadband](SimBoard&, SimAxis& a, I64 now) {
-                      if (deadband < 0) return ZEVA_argumentRangeError;
-                      result = std::abs(a.position(now) - position) <= deadband ? 1 : 0;
+                      const I64 offBy = I64{saturatedLong(a.position(now))} - position;
+                      result = std::abs(offBy) <= deadband ? kInPosition : kNotInPosition;
                       return ZEVA_noError;
                   });
 }
@@ -250,7 +255,7 @@ DriverStatus SimulatedDriver::in_pos(I16 board, I16 axis, I32 position, I32 dead
 
 DriverStatus SimulatedDriver::read_pos(I16 board, I16 axis, I32& position)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Read, [&position](SimBoard&, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("read_pos"), CallKind::Read, [&position](SimBoard&, SimAxis& a, I64 now) {
         position = saturatedLong(a.position(now));
         return ZEVA_noError;
     });
@@ -258,7 +263,7 @@ DriverStatus SimulatedDriver::read_pos(I16 board, I16 axis, I32& position)
 
 DriverStatus SimulatedDriver::read_encoder(I16 board, I16 axis, I32& position)
 {
-    return onAxis(board, axis, Accepts::EncoderFeedback, CallKind::Read, [&position](SimBoard&, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("read_encoder"), CallKind::Read, [&position](SimBoard&, SimAxis& a, I64 now) {
         position = saturatedLong(a.encoderPosition(now));
         return ZEVA_noError;
     });
@@ -266,15 +271,16 @@ DriverStatus SimulatedDriver::read_encoder(I16 board, I16 axis, I32& position)
 
 DriverStatus SimulatedDriver::read_steps_vel(I16 board, I16 axis, I32& stepsPerSecond)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Read, [&stepsPerSecond](SimBoard&, SimAxis& a, I64 now) {
-        stepsPerSecond = saturatedLong(a.velocity(now));
-        return ZEVA_noError;
-    });
+    return onAxis(board, axis, entryPoint("read_steps_vel"), CallKind::Read,
+                  [&stepsPerSecond](SimBoard&, SimAxis& a, I64 now) {
+                      stepsPerSecond = saturatedLong(a.velocity(now));
+                      return ZEVA_noError;
+                  });
 }
 
 DriverStatus SimulatedDriver::read_vel(I16 board, I16 axis, I16& velocity)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Read, [&velocity](SimBoard& b, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("read_vel"), CallKind::Read, [&velocity](SimBoard& b, SimAxis& a, I64 now) {
         const double countsPerSecond = a.velocity(now);
         velocity = isServoUnits(b) ? servoReadVelocity(countsPerSecond)
                                    : static_cast<I16>(std::clamp(std::round(countsPerSecond), -32768.0, 32767.0));
@@ -284,7 +290,7 @@ DriverStatus SimulatedDriver::read_vel(I16 board, I16 axis, I16& velocity)
 
 DriverStatus SimulatedDriver::read_rpm(I16 board, I16 axis, double& rpm)
 {
-    return onAxis(board, axis, Accepts::AnyBoard, CallKind::Read, [&rpm](SimBoard& b, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("read_rpm"), CallKind::Read, [&rpm](SimBoard& b, SimAxis& a, I64 now) {
         const double countsPerSecond = isServoUnits(b) ? a.measuredVelocity(now) : a.velocity(now);
         rpm = countsPerSecond * 60 / a.countsPerRevolution();
         return ZEVA_noError;
@@ -293,8 +299,8 @@ DriverStatus SimulatedDriver::read_rpm(I16 board, I16 axis, double& rpm)
 
 DriverStatus SimulatedDriver::read_axis_stat(I16 board, I16 axis, I16& status)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Read, [&status](SimBoard&, SimAxis& a, I64) {
-        status = a.status();
+    return onAxis(board, axis, entryPoint("read_axis_stat"), CallKind::Read, [&status](SimBoard& b, SimAxis& a, I64) {
+        status = b.axisStatus(a);
         return ZEVA_noError;
     });
 }
@@ -316,42 +322,48 @@ auto servoValue(I16 value, I16 high)
 
 DriverStatus SimulatedDriver::load_prop_gain(I16 board, I16 axis, I16 gain)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, servoValue<&AxisRegisters::propGain>(gain, 32767));
+    return onAxis(board, axis, entryPoint("load_prop_gain"), CallKind::Command,
+                  servoValue<&AxisRegisters::propGain>(gain, 32767));
 }
 
 DriverStatus SimulatedDriver::load_intg_gain(I16 board, I16 axis, I16 gain)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, servoValue<&AxisRegisters::intgGain>(gain, 32767));
+    return onAxis(board, axis, entryPoint("load_intg_gain"), CallKind::Command,
+                  servoValue<&AxisRegisters::intgGain>(gain, 32767));
 }
 
 DriverStatus SimulatedDriver::load_deriv_gain(I16 board, I16 axis, I16 gain)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, servoValue<&AxisRegisters::derivGain>(gain, 32767));
+    return onAxis(board, axis, entryPoint("load_deriv_gain"), CallKind::Command,
+                  servoValue<&AxisRegisters::derivGain>(gain, 32767));
 }
 
 DriverStatus SimulatedDriver::load_deriv_per(I16 board, I16 axis, I16 period)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, servoValue<&AxisRegisters::derivPeriod>(period, 255));
+    return onAxis(board, axis, entryPoint("load_deriv_per"), CallKind::Command,
+                  servoValue<&AxisRegisters::derivPeriod>(period, 255));
 }
 
 DriverStatus SimulatedDriver::load_intg_lim(I16 board, I16 axis, I16 limit)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, servoValue<&AxisRegisters::intgLimit>(limit, 32767));
+    return onAxis(board, axis, entryPoint("load_intg_lim"), CallKind::Command,
+                  servoValue<&AxisRegisters::intgLimit>(limit, 32767));
 }
 
 DriverStatus SimulatedDriver::load_fol_err(I16 board, I16 axis, I32 counts)
 {
-    return onAxis(board, axis, Accepts::ClosedLoop, CallKind::Command, [counts](SimBoard& b, SimAxis& a, I64) {
-        const I32 high = b.kind().boardClass == BoardClass::Servo ? 32767 : 65535;
-        if (counts < 1 || counts > high) return ZEVA_argumentRangeError;
-        a.registers.followingErrorLimit = counts;
-        return ZEVA_noError;
-    });
+    return onAxis(board, axis, entryPoint("load_fol_err"), CallKind::Command,
+                  [counts](SimBoard& b, SimAxis& a, I64 now) {
+                      const I32 high = b.kind().boardClass == BoardClass::Servo ? 32767 : 65535;
+                      if (counts < 1 || counts > high) return ZEVA_argumentRangeError;
+                      a.setFollowingErrorLimit(counts, now);
+                      return ZEVA_noError;
+                  });
 }
 
 DriverStatus SimulatedDriver::master_slave_cfg(I16 board, I16 axis, I32 mode)
 {
-    return onAxis(board, axis, Accepts::Servo, CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("master_slave_cfg"), CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
         if (mode != 0 && mode != 255 && mode != -256 && mode != -1) return ZEVA_argumentRangeError;
         a.registers.masterSlaveMode = mode;
         return ZEVA_noError;
@@ -360,7 +372,7 @@ DriverStatus SimulatedDriver::master_slave_cfg(I16 board, I16 axis, I32 mode)
 
 DriverStatus SimulatedDriver::load_pos_ref(I16 board, I16 axis, I32 offset)
 {
-    return onAxis(board, axis, Accepts::ClosedLoop, CallKind::Command, [offset](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_pos_ref"), CallKind::Command, [offset](SimBoard&, SimAxis& a, I64) {
         if (offset < -32768 || offset > 32767) return ZEVA_argumentRangeError;
         a.registers.positionReference = offset;
         return ZEVA_noError;
@@ -369,7 +381,7 @@ DriverStatus SimulatedDriver::load_pos_ref(I16 board, I16 axis, I32 offset)
 
 DriverStatus SimulatedDriver::load_pos_scale(I16 board, I16 axis, I32 scale)
 {
-    return onAxis(board, axis, Accepts::ClosedLoop, CallKind::Command, [scale](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_pos_scale"), CallKind::Command, [scale](SimBoard&, SimAxis& a, I64) {
         const I32 numerator = scale >> 16;
         const I32 denominator = scale & 0xFFFF;
         if (!within(numerator, 1, 32767) || !within(denominator, 1, 32767)) return ZEVA_argumentRangeError;
@@ -382,7 +394,7 @@ DriverStatus SimulatedDriver::load_pos_scale(I16 board, I16 axis, I32 scale)
 
 DriverStatus SimulatedDriver::store_steps_rev(I16 board, I16 axis, I16 steps)
 {
-    return onAxis(board, axis, Accepts::Stepper, CallKind::Command, [steps](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("store_steps_rev"), CallKind::Command, [steps](SimBoard&, SimAxis& a, I64) {
         if (steps < 1) return ZEVA_argumentRangeError;
         a.setStepsPerRevolution(steps);
         return ZEVA_noError;
@@ -391,7 +403,7 @@ DriverStatus SimulatedDriver::store_steps_rev(I16 board, I16 axis, I16 steps)
 
 DriverStatus SimulatedDriver::load_steps_lines(I16 board, I16 axis, I32 linesAndSteps)
 {
-    return onAxis(board, axis, Accepts::ClosedLoopStepper, CallKind::Command,
+    return onAxis(board, axis, entryPoint("load_steps_lines"), CallKind::Command,
                   [linesAndSteps](SimBoard&, SimAxis& a, I64) {
                       const I32 lines = linesAndSteps >> 16;
                       const I32 steps = linesAndSteps & 0xFFFF;
@@ -404,7 +416,7 @@ DriverStatus SimulatedDriver::load_steps_lines(I16 board, I16 axis, I32 linesAnd
 
 DriverStatus SimulatedDriver::store_elc(I16 board, I16 axis, I16 lines)
 {
-    return onAxis(board, axis, Accepts::ServoOrEncoder, CallKind::Command, [lines](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("store_elc"), CallKind::Command, [lines](SimBoard&, SimAxis& a, I64) {
         if (lines < 1) return ZEVA_argumentRangeError;
         a.setEncoderLines(lines);
         return ZEVA_noError;
@@ -413,7 +425,7 @@ DriverStatus SimulatedDriver::store_elc(I16 board, I16 axis, I16 lines)
 
 DriverStatus SimulatedDriver::load_rot_counts(I16 board, I16 axis, I32 counts)
 {
-    return onAxis(board, axis, Accepts::FourAxisServo, CallKind::Command, [counts](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("load_rot_counts"), CallKind::Command, [counts](SimBoard&, SimAxis& a, I64) {
         if (counts < 0 || counts > kServoWordMax) return ZEVA_argumentRangeError;
         a.registers.rotaryCounts = counts;
         return ZEVA_noError;
@@ -424,7 +436,7 @@ DriverStatus SimulatedDriver::load_rot_counts(I16 board, I16 axis, I32 counts)
 
 DriverStatus SimulatedDriver::find_home(I16 board, I16 axis, I16 direction)
 {
-    return onAxis(board, axis, Accepts::MotionBoard, CallKind::Command, [direction](SimBoard&, SimAxis& a, I64 now) {
+    return onAxis(board, axis, entryPoint("find_home"), CallKind::Command, [direction](SimBoard&, SimAxis& a, I64 now) {
         if (direction != DirectionForward && direction != DirectionReverse) return ZEVA_directionError;
         return a.findHome(now, direction == DirectionForward);
     });
@@ -432,7 +444,7 @@ DriverStatus SimulatedDriver::find_home(I16 board, I16 axis, I16 direction)
 
 DriverStatus SimulatedDriver::find_index(I16 board, I16 axis, I16 direction, I16 offset, I16& found)
 {
-    return onAxis(board, axis, Accepts::ClosedLoop, CallKind::Command,
+    return onAxis(board, axis, entryPoint("find_index"), CallKind::Command,
                   [&found, direction, offset](SimBoard&, SimAxis& a, I64 now) {
                       if (direction != DirectionForward && direction != DirectionReverse) return ZEVA_directionError;
                       bool willFind = false;

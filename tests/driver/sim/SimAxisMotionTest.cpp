@@ -1,8 +1,12 @@
 #include "driver/sim/SimDriverFixture.h"
+#include "driver/sim/RawCommand.h"
 #include "driver/sim/SimUnits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
+#include <vector>
 
 namespace tarvik::testing {
 namespace {
@@ -208,13 +212,33 @@ TEST_F(SimAxisMotionTest, LimitsStopOnlyWhenEnabledAndAStartIntoAnActiveLimitEnd
 
 TEST_F(SimAxisMotionTest, MultiStartStartsTheNamedAxesTogetherOrNone)
 {
-    for (std::int16_t axis = 1; axis <= 3; ++axis)
-        ASSERT_EQ(driver.load_target_pos(kServo3, axis, 4000), 0);
-    ASSERT_EQ(driver.multi_start(kServo3, 2), 0); // 3-axis code 2: axes 2 and 3
-    EXPECT_FALSE(hasBits(status(kServo3, 1), AxisStatusRunning));
-    EXPECT_TRUE(hasBits(status(kServo3, 2), AxisStatusRunning));
-    EXPECT_TRUE(hasBits(status(kServo3, 3), AxisStatusRunning));
-    EXPECT_EQ(driver.multi_start(kServo3, 5), ZEVA_argumentRangeError);
+    // 3-axis boards take a code per axis pair or triple, 4-axis boards a bit per axis.
+    struct Case {
+        std::int16_t board;
+        std::int16_t value;
+        std::vector<std::int16_t> axes; // none: refused as a bad argument
+    };
+    const std::vector<Case> cases{
+        {kServo3, 1, {1, 2}},          {kOpenLoop3, 2, {2, 3}},        {kClosedLoop3, 3, {1, 3}},
+        {kServo3, 4, {1, 2, 3}},       {kOpenLoop3, 0, {}},            {kClosedLoop3, 5, {}},
+        {kServo3, 7, {}},              {kServo3, -1, {}},              {kServo4, 0b1111, {1, 2, 3, 4}},
+        {kOpenLoop4, 0b0101, {1, 3}},  {kClosedLoop4, 0b1000, {4}},    {kServo4, 0x10, {}},
+        {kOpenLoop4, 0, {}},           {kClosedLoop4, -1, {}},
+    };
+    for (const Case& c : cases) {
+        const std::int16_t axes = c.board >= kServo4 ? 4 : 3;
+        for (std::int16_t axis = 1; axis <= axes; ++axis)
+            ASSERT_EQ(driver.set_pos_mode(c.board, axis, PosModeVelocity), 0);
+        EXPECT_EQ(driver.multi_start(c.board, c.value), c.axes.empty() ? ZEVA_argumentRangeError : 0)
+            << "board " << c.board << " value " << c.value;
+        for (std::int16_t axis = 1; axis <= axes; ++axis) {
+            const bool named = std::find(c.axes.begin(), c.axes.end(), axis) != c.axes.end();
+            EXPECT_EQ(hasBits(status(c.board, axis), AxisStatusRunning), named)
+                << "board " << c.board << " value " << c.value << " axis " << axis;
+            ASSERT_EQ(driver.kill_motion(c.board, axis), 0);
+            ASSERT_EQ(driver.set_pos_mode(c.board, axis, PosModeAbsolute), 0);
+        }
+    }
 
     for (std::int16_t axis = 1; axis <= 4; ++axis)
         ASSERT_EQ(driver.load_target_pos(kServo4, axis, 4000), 0);
@@ -233,6 +257,129 @@ TEST_F(SimAxisMotionTest, MultiStartStartsTheNamedAxesTogetherOrNone)
     EXPECT_TRUE(hasBits(status(kServo4, 2), AxisStatusRunning));
     EXPECT_EQ(driver.multi_start(kServo4, 0x10), ZEVA_argumentRangeError);
     EXPECT_EQ(driver.multi_start(kServo4, 0), ZEVA_argumentRangeError);
+}
+
+TEST_F(SimAxisMotionTest, KillReachesEveryAxisOfEveryMotionBoardType)
+{
+    // Two-axis models are addressed with four axes like their four-axis group.
+    std::vector<SimBoardSpec> boards;
+    for (std::int16_t code = 0; code <= kHighestTypeCode; ++code)
+        if (groupOf(code) && classOf(code) != BoardClass::Encoder)
+            boards.push_back({static_cast<std::int16_t>(boards.size()), code, 0x300, {}});
+    ASSERT_EQ(boards.size(), 23u);
+    SimulatedDriver all(clock, boards);
+    for (const SimBoardSpec& board : boards) {
+        const std::int16_t axes = board.typeCode <= 2 ? 3 : 4;
+        for (std::int16_t axis = 1; axis <= axes; ++axis) {
+            ASSERT_EQ(all.set_pos_mode(board.id, axis, PosModeVelocity), 0);
+            ASSERT_EQ(all.start_motion(board.id, axis), 0);
+            EXPECT_EQ(all.kill_motion(board.id, axis), 0) << "type " << board.typeCode << " axis " << axis;
+            std::int16_t word = 0;
+            ASSERT_EQ(all.read_axis_stat(board.id, axis, word), 0);
+            EXPECT_TRUE(AxisMoveDone(word) && hasBits(word, AxisStatusMotorOff))
+                << "type " << board.typeCode << " axis " << axis;
+        }
+        EXPECT_EQ(all.kill_motion(board.id, static_cast<std::int16_t>(axes + 1)), ZEVA_badDeviceOrAxisError)
+            << "type " << board.typeCode;
+    }
+}
+
+TEST_F(SimAxisMotionTest, FollowingErrorOverItsLimitTurnsTheMotorOff)
+{
+    // The error is what the axis travels in a millisecond: a limit of 5 counts holds to 5000
+    // counts/s. At 60 RPM (4000 counts/s) the move ends normally.
+    slowServo(kServo4, 2);
+    ASSERT_EQ(driver.load_fol_err(kServo4, 2, 5), 0);
+    moveTo(kServo4, 2, 8000);
+    EXPECT_NEAR(waitDone(kServo4, 2), 3.0, 0.001);
+    EXPECT_FALSE(hasBits(status(kServo4, 2), AxisStatusPositionError));
+    // At 120 RPM, ramping at 4000 counts/s², the axis passes 5000 counts/s after 1.25 s.
+    ASSERT_EQ(driver.load_rpm(kServo4, 2, 120), 0);
+    moveTo(kServo4, 2, 40000);
+    EXPECT_NEAR(waitDone(kServo4, 2), 1.25, 0.001);
+    std::int16_t word = status(kServo4, 2);
+    EXPECT_TRUE(hasBits(word, AxisStatusPositionError) && hasBits(word, AxisStatusMotorOff));
+    EXPECT_FALSE(hasBits(word, AxisStatusProfileComplete));
+    EXPECT_EQ(position(kServo4, 2), 8000 + 3125);
+    // A wider limit lets the move run; narrowing it under the running axis stops it at once.
+    ASSERT_EQ(driver.load_fol_err(kServo4, 2, 10), 0);
+    moveTo(kServo4, 2, 80000);
+    clock.advance(3'000'000);
+    EXPECT_TRUE(hasBits(status(kServo4, 2), AxisStatusRunning));
+    ASSERT_EQ(driver.load_fol_err(kServo4, 2, 7), 0);
+    word = status(kServo4, 2);
+    EXPECT_TRUE(AxisMoveDone(word) && hasBits(word, AxisStatusPositionError));
+
+    // Closed-loop steppers check it only while their loop is closed (1000 steps/s² ramps).
+    ASSERT_EQ(driver.load_fol_err(kClosedLoop4, 1, 1), 0);
+    ASSERT_EQ(driver.load_vel(kClosedLoop4, 1, 2000), 0);
+    moveTo(kClosedLoop4, 1, 5000);
+    EXPECT_GT(waitDone(kClosedLoop4, 1), 3.0);
+    EXPECT_FALSE(hasBits(status(kClosedLoop4, 1), AxisStatusPositionError));
+    ASSERT_EQ(driver.set_loop_mode(kClosedLoop4, 1, LoopModeClosed), 0);
+    moveTo(kClosedLoop4, 1, 0);
+    EXPECT_NEAR(waitDone(kClosedLoop4, 1), 1.0, 0.001);
+    EXPECT_TRUE(hasBits(status(kClosedLoop4, 1), AxisStatusPositionError));
+}
+
+TEST_F(SimAxisMotionTest, BaseVelocityStartsAndEndsAStepperMoveAtSpeed)
+{
+    // 3000 steps at 1000 steps/s and 1000 steps/s² from a base of 500: 0.5 s up, 2.25 s
+    // cruising, 0.5 s down.
+    ASSERT_EQ(driver.set_base_vel(kOpenLoop3, 1, 500), 0);
+    moveTo(kOpenLoop3, 1, 3000);
+    std::int32_t steps = 0;
+    ASSERT_EQ(driver.read_steps_vel(kOpenLoop3, 1, steps), 0);
+    EXPECT_EQ(steps, 500);
+    EXPECT_NEAR(waitDone(kOpenLoop3, 1), 3.25, 0.001);
+    EXPECT_EQ(position(kOpenLoop3, 1), 3000);
+    // A decelerating stop ramps down to the base velocity and stops there.
+    ASSERT_EQ(driver.set_pos_mode(kOpenLoop3, 1, PosModeVelocity), 0);
+    ASSERT_EQ(driver.start_motion(kOpenLoop3, 1), 0);
+    clock.advance(2'000'000);
+    ASSERT_EQ(driver.stop_motion(kOpenLoop3, 1), 0);
+    EXPECT_NEAR(waitDone(kOpenLoop3, 1), 0.5, 0.001);
+    // A base velocity above the velocity runs the whole move at the velocity.
+    ASSERT_EQ(driver.set_base_vel(kClosedLoop4, 2, 5000), 0);
+    ASSERT_EQ(driver.load_vel(kClosedLoop4, 2, 200), 0);
+    moveTo(kClosedLoop4, 2, 1000);
+    EXPECT_NEAR(waitDone(kClosedLoop4, 2), 5.0, 0.001);
+}
+
+TEST_F(SimAxisMotionTest, ExtremeDialogValuesMoveAndCompareWithoutOverflow)
+{
+    // The most negative target at the fastest velocity and acceleration the dialogs send.
+    constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+    ASSERT_EQ(driver.enable_limits(kClosedLoop4, 0), 0);
+    ASSERT_EQ(driver.load_vel(kClosedLoop4, 3, 16777215), 0);
+    ASSERT_EQ(driver.load_accel(kClosedLoop4, 3, 5242879), 0);
+    moveTo(kClosedLoop4, 3, lowest);
+    EXPECT_FALSE(hasBits(status(kClosedLoop4, 3), AxisStatusForward));
+    clock.advance(200'000'000);
+    EXPECT_TRUE(AxisMoveDone(status(kClosedLoop4, 3)));
+    EXPECT_EQ(position(kClosedLoop4, 3), lowest);
+    // in_pos compares in a wide type: lowest and highest are 2^32 - 1 apart, not 1. Both ends
+    // of the deadband count.
+    struct Case {
+        std::int32_t position, deadband, result;
+    };
+    for (const Case& c : {Case{highest, 10, SimulatedDriver::kNotInPosition},
+                          Case{highest, highest, SimulatedDriver::kNotInPosition},
+                          Case{lowest + 10, 10, SimulatedDriver::kInPosition},
+                          Case{lowest + 11, 10, SimulatedDriver::kNotInPosition},
+                          Case{lowest, 0, SimulatedDriver::kInPosition},
+                          Case{lowest, -1, SimulatedDriver::kNotInPosition}}) {
+        std::int32_t result = -5;
+        ASSERT_EQ(driver.in_pos(kClosedLoop4, 3, c.position, c.deadband, result), 0);
+        EXPECT_EQ(result, c.result) << c.position << " within " << c.deadband;
+    }
+    // The dialog's widest band around an axis at 0.
+    std::int32_t result = -5;
+    ASSERT_EQ(driver.in_pos(kServo3, 1, 1073741823, 1073741823, result), 0);
+    EXPECT_EQ(result, SimulatedDriver::kInPosition);
+    ASSERT_EQ(driver.in_pos(kServo3, 1, -1073741824, 1073741823, result), 0);
+    EXPECT_EQ(result, SimulatedDriver::kNotInPosition);
 }
 
 TEST_F(SimAxisMotionTest, HomeSearchStopsOnTheHomeSwitchOrRunsIntoTheLimitTheOtherWay)
@@ -335,6 +482,12 @@ TEST_F(SimAxisMotionTest, ClosedLoopStepperEncoderCountsFollowLinesAndSteps)
     std::int32_t encoder = 0;
     ASSERT_EQ(driver.read_encoder(kClosedLoop3, 1, encoder), 0);
     EXPECT_EQ(encoder, 2000); // 4 × 1000 lines per 2000 steps
+    // The same counts into the Return Data Buffer, as axis, command and data.
+    ASSERT_EQ(driver.read_encoder_rdb(kClosedLoop3, 1), 0);
+    const ReturnDataBuffer::Packet packet = takePacket(kClosedLoop3);
+    EXPECT_EQ(packet.axis, 1);
+    EXPECT_EQ(packet.command, kCommandReadEncoder);
+    EXPECT_EQ(packet.data, 2000);
     EXPECT_EQ(driver.read_encoder(kOpenLoop3, 1, encoder), ZEVA_closedLoopStepperOnlyError);
     EXPECT_EQ(encoder, 2000);
 }
@@ -343,9 +496,7 @@ TEST_F(SimAxisMotionTest, EncoderBoardAxesCountAsTheMachineTurnsThem)
 {
     ASSERT_TRUE(driver.setEncoderRate(kEncoder, 2, 4000));
     clock.advance(500'000 - kCallCost);
-    std::int32_t counts = 0;
-    ASSERT_EQ(driver.read_encoder(kEncoder, 2, counts), 0);
-    EXPECT_EQ(counts, 2000);
+    EXPECT_EQ(position(kEncoder, 2), 2000);
     EXPECT_EQ(position(kEncoder, 1), 0);
     double rpm = 0;
     ASSERT_EQ(driver.read_rpm(kEncoder, 2, rpm), 0); // 4000 counts per revolution

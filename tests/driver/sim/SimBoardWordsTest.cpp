@@ -38,6 +38,56 @@ TEST_F(SimBoardWordsTest, CommStatusRegisterHasThreeLayouts)
     EXPECT_EQ(static_cast<std::uint16_t>(csr(kServo4)), 0x0001 | 0x0200 | 0xD000);
 }
 
+TEST_F(SimBoardWordsTest, AxisStatusShowsTheBoardsLastCommandTheModeAndTheDirection)
+{
+    // Last Command Not Executed: on every axis of a 4-axis board while the board's last command
+    // was refused, whatever refused it; reads leave it, the next accepted command clears it.
+    // 3-axis boards have no such bit.
+    for (std::int16_t board : {kServo3, kOpenLoop3, kClosedLoop3, kServo4, kOpenLoop4, kClosedLoop4}) {
+        const bool fourAxis = board >= kServo4;
+        const bool servo = board == kServo3 || board == kServo4;
+        ASSERT_EQ(driver.set_pos_mode(board, 2, 7), ZEVA_posModeError);
+        EXPECT_EQ(hasBits(status(board, 1), AxisStatusLastCmdNotExecuted), fourAxis) << board;
+        EXPECT_EQ(hasBits(status(board, 2), AxisStatusLastCmdNotExecuted), fourAxis) << board;
+        ASSERT_EQ(driver.load_target_pos(board, 3, 0), 0);
+        EXPECT_FALSE(hasBits(status(board, 2), AxisStatusLastCmdNotExecuted)) << board;
+        ASSERT_EQ(driver.kill_motion(board, 5), ZEVA_badDeviceOrAxisError);
+        EXPECT_EQ(hasBits(status(board, 1), AxisStatusLastCmdNotExecuted), fourAxis) << board;
+        ASSERT_NE(servo ? driver.set_base_vel(board, 1, 100) : driver.set_direction(board, 1, 0), 0);
+        EXPECT_EQ(hasBits(status(board, 3), AxisStatusLastCmdNotExecuted), fourAxis) << board;
+        ASSERT_EQ(driver.reset_pos(board, 1), 0);
+        EXPECT_FALSE(hasBits(status(board, 1), AxisStatusLastCmdNotExecuted)) << board;
+
+        // Velocity Mode: servo axes in operation mode -256, running or not.
+        ASSERT_EQ(driver.set_pos_mode(board, 1, PosModeVelocity), 0);
+        EXPECT_EQ(hasBits(status(board, 1), AxisStatusVelocityMode), servo) << board;
+        EXPECT_FALSE(hasBits(status(board, 2), AxisStatusVelocityMode)) << board;
+        ASSERT_EQ(driver.set_pos_mode(board, 1, PosModeRelative), 0);
+        EXPECT_FALSE(hasBits(status(board, 1), AxisStatusVelocityMode)) << board;
+
+        // Forward: the direction of the present move, kept once it has ended.
+        moveTo(board, 2, -100);
+        EXPECT_FALSE(hasBits(status(board, 2), AxisStatusForward)) << board;
+        waitDone(board, 2);
+        EXPECT_FALSE(hasBits(status(board, 2), AxisStatusForward)) << board;
+        moveTo(board, 2, -100); // nothing to move: still the last move's direction
+        waitDone(board, 2);
+        EXPECT_FALSE(hasBits(status(board, 2), AxisStatusForward)) << board;
+        moveTo(board, 2, 100);
+        EXPECT_TRUE(hasBits(status(board, 2), AxisStatusForward)) << board;
+    }
+    // A velocity move goes the way set_direction chose, and keeps reporting it after its stop.
+    ASSERT_EQ(driver.set_pos_mode(kServo4, 3, PosModeVelocity), 0);
+    ASSERT_EQ(driver.set_direction(kServo4, 3, DirectionReverse), 0);
+    ASSERT_EQ(driver.start_motion(kServo4, 3), 0);
+    clock.advance(1'000'000);
+    EXPECT_LT(position(kServo4, 3), 0);
+    ASSERT_EQ(driver.stop_motion(kServo4, 3), 0);
+    waitDone(kServo4, 3);
+    EXPECT_EQ(static_cast<std::uint16_t>(status(kServo4, 3)) & (AxisStatusForward | AxisStatusVelocityMode),
+              AxisStatusVelocityMode);
+}
+
 TEST_F(SimBoardWordsTest, LimitWordPutsAxisOneHighest)
 {
     driver.setLimitSwitches(kServo4, 1, 0, 1000);  // axis 1 sits on its reverse limit

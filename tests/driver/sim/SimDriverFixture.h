@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tarvik::testing {
 
 // The simulator's own parts (axes, profiles, configuration files) by their short names.
@@ -39,6 +41,16 @@ protected:
         std::int16_t word = 0;
         EXPECT_EQ(driver.read_csr(board, word), 0);
         return word;
+    }
+    // The oldest packet of the board's Return Data Buffer, taken out of it.
+    ReturnDataBuffer::Packet takePacket(std::int16_t board)
+    {
+        std::array<std::int16_t, 1> axes{}, commands{};
+        std::array<std::int32_t, 1> data{};
+        std::int16_t count = 1;
+        EXPECT_EQ(driver.read_rdb(board, count, axes, commands, data), 0);
+        EXPECT_EQ(count, 1);
+        return {axes[0], commands[0], data[0]};
     }
     // Polls the axis as the program's waits do until the move-done rule holds; gives the
     // seconds that took, or -1 after a minute of virtual time.

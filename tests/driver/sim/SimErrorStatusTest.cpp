@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <vector>
 
 namespace tarvik::testing {
 namespace {
@@ -24,35 +26,89 @@ TEST_F(SimErrorStatusTest, BadBoardOrAxisIs6)
     EXPECT_EQ(sparse.start_motion(5, 1), 0);
 }
 
-TEST_F(SimErrorStatusTest, CommandsForAnotherBoardClassAreRefusedWithItsStatus)
+TEST_F(SimErrorStatusTest, EachBoardClassRefusesTheCallsItLacksWithItsStatus)
 {
-    std::int16_t flag = 5;
+    constexpr DriverStatus ok = ZEVA_noError, motion = ZEVA_motionOnlyError, servo = ZEVA_servoOnlyError,
+                           stepper = ZEVA_stepperOnlyError, closedLoop = ZEVA_closedLoopOnlyError,
+                           clStepper = ZEVA_closedLoopStepperOnlyError, fourAxis = ZEVA_fourAxisOnlyError;
+    using Call = std::function<DriverStatus(MotionDriver&, std::int16_t board)>;
+    struct Row {
+        const char* call;
+        Call run;
+        // Boards 1 to 7: 3-axis servo, open-loop, closed-loop; 4-axis servo, open-loop,
+        // closed-loop; encoder.
+        std::array<DriverStatus, 7> expected;
+    };
     std::int32_t value = 0;
-    // Motion commands to an encoder board.
-    EXPECT_EQ(driver.load_target_pos(kEncoder, 1, 10), ZEVA_motionOnlyError);
-    EXPECT_EQ(driver.start_motion(kEncoder, 1), ZEVA_motionOnlyError);
-    EXPECT_EQ(driver.find_home(kEncoder, 1, 0), ZEVA_motionOnlyError);
-    EXPECT_EQ(driver.find_index(kEncoder, 1, 0, 0, flag), ZEVA_motionOnlyError);
-    EXPECT_EQ(driver.kill_motion(kEncoder, 1), ZEVA_motionOnlyError);
-    EXPECT_EQ(driver.read_pos(kEncoder, 1, value), 0); // reading and zeroing an encoder is fine
-    EXPECT_EQ(driver.reset_pos(kEncoder, 1), 0);
-    EXPECT_EQ(driver.store_elc(kEncoder, 1, 2048), 0);
-    // Closed-loop-only commands on open-loop steppers.
-    EXPECT_EQ(driver.find_index(kOpenLoop3, 1, 0, 0, flag), ZEVA_closedLoopOnlyError);
-    EXPECT_EQ(driver.load_fol_err(kOpenLoop4, 1, 100), ZEVA_closedLoopOnlyError);
-    EXPECT_EQ(driver.in_pos(kOpenLoop4, 1, 0, 10, value), ZEVA_closedLoopOnlyError);
-    EXPECT_EQ(flag, 5);
-    // Closed-loop-stepper-only commands elsewhere.
-    for (std::int16_t board : {kServo3, kOpenLoop3, kServo4, kOpenLoop4, kEncoder})
-        EXPECT_EQ(driver.set_loop_mode(board, 1, LoopModeClosed), ZEVA_closedLoopStepperOnlyError) << board;
-    EXPECT_EQ(driver.set_loop_mode(kClosedLoop3, 1, LoopModeClosed), 0);
-    EXPECT_EQ(driver.load_steps_lines(kServo4, 1, 65537), ZEVA_closedLoopStepperOnlyError);
-    // Servo-only and stepper-only commands, and 4-axis-only ones on 3-axis boards.
-    EXPECT_EQ(driver.load_prop_gain(kOpenLoop3, 1, 100), ZEVA_servoOnlyError);
-    EXPECT_EQ(driver.load_accel_fact(kServo4, 1, 2), ZEVA_stepperOnlyError);
-    EXPECT_EQ(driver.load_rot_counts(kServo3, 1, 100), ZEVA_fourAxisOnlyError);
-    std::int16_t adc = 0;
-    EXPECT_EQ(driver.read_adc(kServo3, 1, adc), ZEVA_fourAxisOnlyError);
+    double rpm = 0;
+    std::int16_t word = 0;
+    const std::array<DriverStatus, 7> motionBoards{ok, ok, ok, ok, ok, ok, motion};
+    const std::array<DriverStatus, 7> servoOnly{ok, servo, servo, ok, servo, servo, motion};
+    const std::array<DriverStatus, 7> stepperOnly{stepper, ok, ok, stepper, ok, ok, motion};
+    const std::array<DriverStatus, 7> closedLoopMotion{ok, closedLoop, ok, ok, closedLoop, ok, motion};
+    const std::array<DriverStatus, 7> closedLoopStepperOnly{clStepper, clStepper, ok, clStepper, clStepper, ok,
+                                                            clStepper};
+    const std::array<DriverStatus, 7> everyBoard{ok, ok, ok, ok, ok, ok, ok};
+    const std::vector<Row> rows{
+        {"set_direction", [](MotionDriver& d, std::int16_t b) { return d.set_direction(b, 1, DirectionReverse); },
+         servoOnly},
+        {"master_slave_cfg", [](MotionDriver& d, std::int16_t b) { return d.master_slave_cfg(b, 2, -256); }, servoOnly},
+        {"load_time_brk", [](MotionDriver& d, std::int16_t b) { return d.load_time_brk(b, 1, 65535); }, servoOnly},
+        {"load_prop_gain", [](MotionDriver& d, std::int16_t b) { return d.load_prop_gain(b, 1, 100); }, servoOnly},
+        {"load_accel_fact", [](MotionDriver& d, std::int16_t b) { return d.load_accel_fact(b, 1, 10); }, stepperOnly},
+        {"set_base_vel", [](MotionDriver& d, std::int16_t b) { return d.set_base_vel(b, 1, 0); }, stepperOnly},
+        {"load_vel_change", [](MotionDriver& d, std::int16_t b) { return d.load_vel_change(b, 1, 20000); },
+         stepperOnly},
+        {"load_pos_scale", [](MotionDriver& d, std::int16_t b) { return d.load_pos_scale(b, 1, 2147450879); },
+         closedLoopMotion},
+        {"set_scale_seq", [](MotionDriver& d, std::int16_t b) { return d.set_scale_seq(b, 1, -1); }, closedLoopMotion},
+        {"load_fol_err", [](MotionDriver& d, std::int16_t b) { return d.load_fol_err(b, 1, 1000); }, closedLoopMotion},
+        {"in_pos", [&](MotionDriver& d, std::int16_t b) { return d.in_pos(b, 1, 0, 10, value); },
+         {ok, closedLoop, ok, ok, closedLoop, ok, ok}},
+        {"read_encoder", [&](MotionDriver& d, std::int16_t b) { return d.read_encoder(b, 1, value); },
+         closedLoopStepperOnly},
+        {"read_encoder_rdb", [](MotionDriver& d, std::int16_t b) { return d.read_encoder_rdb(b, 1); },
+         closedLoopStepperOnly},
+        {"set_loop_mode", [](MotionDriver& d, std::int16_t b) { return d.set_loop_mode(b, 1, LoopModeOpen); },
+         closedLoopStepperOnly},
+        {"load_target_pos", [](MotionDriver& d, std::int16_t b) { return d.load_target_pos(b, 1, -2147483647 - 1); },
+         motionBoards},
+        {"load_vel", [](MotionDriver& d, std::int16_t b) { return d.load_vel(b, 1, 16777215); }, motionBoards},
+        {"load_accel", [](MotionDriver& d, std::int16_t b) { return d.load_accel(b, 1, 5242879); }, motionBoards},
+        {"load_rpm", [](MotionDriver& d, std::int16_t b) { return d.load_rpm(b, 1, 100000); }, motionBoards},
+        {"load_rpsps", [](MotionDriver& d, std::int16_t b) { return d.load_rpsps(b, 1, 100000); }, motionBoards},
+        {"set_pos_mode", [](MotionDriver& d, std::int16_t b) { return d.set_pos_mode(b, 1, PosModeVelocity); },
+         motionBoards},
+        {"set_stop_mode", [](MotionDriver& d, std::int16_t b) { return d.set_stop_mode(b, 1, StopModeKill); },
+         motionBoards},
+        {"start_motion", [](MotionDriver& d, std::int16_t b) { return d.start_motion(b, 1); }, motionBoards},
+        {"multi_start", [](MotionDriver& d, std::int16_t b) { return d.multi_start(b, 3); }, motionBoards},
+        {"stop_motion", [](MotionDriver& d, std::int16_t b) { return d.stop_motion(b, 1); }, motionBoards},
+        {"kill_motion", [](MotionDriver& d, std::int16_t b) { return d.kill_motion(b, 3); }, motionBoards},
+        {"read_axis_stat", [&](MotionDriver& d, std::int16_t b) { return d.read_axis_stat(b, 1, word); },
+         motionBoards},
+        // Encoder boards count: their counters are zeroed and read like any axis's position.
+        {"reset_pos", [](MotionDriver& d, std::int16_t b) { return d.reset_pos(b, 1); }, everyBoard},
+        {"read_pos", [&](MotionDriver& d, std::int16_t b) { return d.read_pos(b, 1, value); }, everyBoard},
+        {"read_rpm", [&](MotionDriver& d, std::int16_t b) { return d.read_rpm(b, 1, rpm); }, everyBoard},
+        {"read_vel", [&](MotionDriver& d, std::int16_t b) { return d.read_vel(b, 1, word); }, everyBoard},
+        {"read_steps_vel", [&](MotionDriver& d, std::int16_t b) { return d.read_steps_vel(b, 1, value); },
+         everyBoard},
+        {"load_rot_counts", [](MotionDriver& d, std::int16_t b) { return d.load_rot_counts(b, 1, 100); },
+         {fourAxis, servo, servo, ok, servo, servo, motion}},
+        {"read_gpio", [&](MotionDriver& d, std::int16_t b) { return d.read_gpio(b, value); },
+         {stepper, ok, ok, stepper, ok, ok, stepper}},
+    };
+    for (const Row& row : rows)
+        for (std::int16_t board = 1; board <= 7; ++board)
+            EXPECT_EQ(row.run(driver, board), row.expected[static_cast<std::size_t>(board - 1)])
+                << row.call << " on board " << board;
+
+    // A refused call hands nothing back.
+    value = 77;
+    EXPECT_EQ(driver.in_pos(kOpenLoop3, 1, 0, 10, value), ZEVA_closedLoopOnlyError);
+    EXPECT_EQ(driver.read_encoder(kServo4, 1, value), ZEVA_closedLoopStepperOnlyError);
+    EXPECT_EQ(value, 77);
 }
 
 TEST_F(SimErrorStatusTest, OutOfRangeArgumentsAreRefusedAndChangeNothing)
@@ -64,7 +120,7 @@ TEST_F(SimErrorStatusTest, OutOfRangeArgumentsAreRefusedAndChangeNothing)
     EXPECT_EQ(driver.find_home(kServo4, 1, 2), ZEVA_directionError);
     EXPECT_EQ(driver.load_vel(kServo4, 1, -1), ZEVA_velocityRangeError);
     EXPECT_EQ(driver.load_vel(kServo4, 1, 0x1000000), ZEVA_velocityRangeError);
-    EXPECT_EQ(driver.load_vel(kOpenLoop4, 1, 0x100001), ZEVA_velocityRangeError);
+    EXPECT_EQ(driver.load_vel(kOpenLoop4, 1, 0x1000000), ZEVA_velocityRangeError);
     EXPECT_EQ(driver.load_accel(kOpenLoop4, 1, 0x500000), ZEVA_accelerationRangeError);
     EXPECT_EQ(driver.load_rpm(kServo4, 1, -1), ZEVA_velocityRangeError);
     EXPECT_EQ(driver.load_rpm(kServo4, 1, std::numeric_limits<double>::quiet_NaN()), ZEVA_velocityRangeError);
