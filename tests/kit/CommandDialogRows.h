@@ -3,7 +3,6 @@
 #include "kit/ProgramTest.h"
 
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,33 +52,16 @@ protected:
     // Opens the row's dialog from its menu item, picks the board, does the steps and runs.
     void runRow(const CommandDialogRow& row)
     {
-        chooseMenu(row.item);
-        Form* dialog = runtime().findForm(row.form);
-        ASSERT_NE(dialog, nullptr) << row.item << " opened no window " << row.form;
-        if (row.board >= 0) type(control(*dialog, "bidlist"), std::to_string(row.board));
+        Form& dialog = openFromMenu(row.item, row.form);
+        if (row.board >= 0) type(control<Control>(dialog, "bidlist"), std::to_string(row.board));
         for (const DialogStep& step : row.steps) {
-            Control& target = control(*dialog, step.control, step.index);
-            if (step.text.empty()) {
-                click(target);
-                continue;
-            }
-            auto& box = dynamic_cast<TextBox&>(target);
-            focus(box);
-            ASSERT_TRUE(runtime().input().selectText(box, 0, static_cast<int>(box.text().size())));
-            type(box, step.text);
+            if (step.text.empty()) click(control<Control>(dialog, step.control, step.index));
+            else retype(control<TextBox>(dialog, step.control, step.index), step.text);
         }
         takeCalls();
-        click(control(*dialog, row.run));
+        click(control<Control>(dialog, row.run));
         EXPECT_EQ(takeCalls(), row.calls);
-        EXPECT_EQ(dynamic_cast<TextBox&>(control(*dialog, "msgtxt")).text(), row.status);
-    }
-
-private:
-    Control& control(Form& form, std::string_view name, int index = -1)
-    {
-        Control* found = form.findControl(name, index);
-        if (found == nullptr) throw std::runtime_error(form.name() + " has no control " + std::string(name));
-        return *found;
+        EXPECT_EQ(control<TextBox>(dialog, "msgtxt").text(), row.status);
     }
 };
 

@@ -112,6 +112,21 @@ void ProgramTest::chooseMenu(std::string_view name, int index)
     ADD_FAILURE() << "no open window has a menu item " << name << (index >= 0 ? "(" + std::to_string(index) + ")" : "");
 }
 
+Form& ProgramTest::openFromMenu(std::string_view item, std::string_view form)
+{
+    chooseMenu(item);
+    Form* window = runtime().findForm(form);
+    if (window == nullptr) throw std::runtime_error(std::string(item) + " opened no " + std::string(form));
+    return *window;
+}
+
+void ProgramTest::retype(TextBox& box, std::string_view text)
+{
+    focus(box);
+    require(runtime().input().selectText(box, 0, static_cast<int>(box.text().size())), "select the text of", box);
+    type(box, text);
+}
+
 void ProgramTest::wait(std::int64_t ms) { runtime().wait(ms); }
 
 void ProgramTest::after(std::int64_t ms, std::function<void()> action) { runtime().schedule(ms, std::move(action)); }

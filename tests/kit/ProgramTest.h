@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,8 @@ protected:
     void focus(Control& control);
     void select(ListControl& list, int row);
     void paste(TextBox& box, std::string_view text);
+    // Selects the whole text of the box, as a user does before typing over it, and types.
+    void retype(TextBox& box, std::string_view text);
     // Press and release at one point, in the box's scale units.
     void mouse(PictureBox& box, float x, float y, int button = LeftButton);
     // Press at the first point, move to the second, release there.
@@ -68,6 +71,25 @@ protected:
     bool close(Form& form);
     // Chooses the menu item of this name (and index, in a menu array) of the open windows.
     void chooseMenu(std::string_view name, int index = -1);
+    // Chooses the menu item and returns the window `form` it opened; throws when it opened none.
+    Form& openFromMenu(std::string_view item, std::string_view form);
+    template <class F>
+    F& openFromMenu(std::string_view item)
+    {
+        chooseMenu(item);
+        F* window = runtime().find<F>();
+        if (window == nullptr) throw std::runtime_error(std::string(item) + " opened no window");
+        return *window;
+    }
+    // The control of a window by name (and index, in an array), as kind C; throws when the
+    // window has none.
+    template <class C = TextBox>
+    static C& control(Form& form, std::string_view name, int index = -1)
+    {
+        Control* found = form.findControl(name, index);
+        if (found == nullptr) throw std::runtime_error(form.name() + " has no control " + std::string(name));
+        return dynamic_cast<C&>(*found);
+    }
     // Lets `ms` of virtual time pass: timers and scheduled actions run.
     void wait(std::int64_t ms);
     // Runs `action` as user input when `ms` more have passed (inside DoEvents, a wait or a

@@ -141,9 +141,9 @@ TEST_F(MainWindowTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitched
         }
     }
     // An item no family lists is shown, disabled; its menu stays usable.
-    EXPECT_FALSE(listed.contains("loadtargetpos"));
-    EXPECT_FALSE(item("loadtargetpos").enabled());
-    EXPECT_TRUE(item("trajectorymu").enabled());
+    EXPECT_FALSE(listed.contains("returnioport"));
+    EXPECT_FALSE(item("returnioport").enabled());
+    EXPECT_TRUE(item("iomu").enabled());
     EXPECT_TRUE(item("loadpidallmu").enabled());
 }
 

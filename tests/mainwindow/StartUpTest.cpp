@@ -63,12 +63,12 @@ TEST_F(StartUpTest, MenusStandInTheirOrderAndPendingItemsAreDisabled)
     EXPECT_TRUE(item("fileprefmu").enabled());
     EXPECT_TRUE(item("filequitmu").enabled());
     EXPECT_TRUE(item("helpaboutmu").enabled());
-    EXPECT_TRUE(item("trajectorymu").enabled());
-    EXPECT_FALSE(item("loadaccel").enabled());
-    EXPECT_TRUE(item("loadaccel").visible());
+    EXPECT_TRUE(item("iomu").enabled());
+    EXPECT_FALSE(item("returnioport").enabled());
+    EXPECT_TRUE(item("returnioport").visible());
     EXPECT_FALSE(item("testservmu").enabled());
     EXPECT_FALSE(item("xytablemu").enabled());
-    EXPECT_FALSE(input().choose(item("loadaccel")));
+    EXPECT_FALSE(input().choose(item("returnioport")));
 }
 
 struct ClassMenus {

@@ -147,14 +147,6 @@ protected:
         return dialog;
     }
 
-    // Selects the whole text of a box, as a user does before typing over it, and types.
-    void retype(TextBox& box, std::string_view text)
-    {
-        focus(box);
-        ASSERT_TRUE(runtime().input().selectText(box, 0, static_cast<int>(box.text().size())));
-        type(box, text);
-    }
-
     std::string lastModalText() const { return modalShows().empty() ? "" : modalShows().back().text; }
 };
 

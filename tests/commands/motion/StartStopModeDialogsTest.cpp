@@ -1,0 +1,198 @@
+// The start, stop, kill, multi-axis start, mode, master/slave and scale factor dialogs where they
+// go beyond a single Run: Kill All past a refusal, every Multi-Axis Start set, what clears the
+// status of an option dialog, the scale factor's shared axis, and each kind without a board.
+// The sessions in tests/scripts/motion-startstop-*.tvs walk the dialogs' whole roads.
+
+#include "commands/motion/frm5C.h"
+#include "commands/motion/frm61.h"
+#include "commands/motion/frm63s.h"
+#include "commands/motion/frm64s.h"
+#include "commands/motion/frm69.h"
+#include "commands/motion/frmkillall.h"
+#include "commands/motion/mstrslav.h"
+#include "driver/StatusText.h"
+#include "kit/ProgramTest.h"
+#include "program/MainWindowServices.h"
+
+#include <gmock/gmock.h>
+
+#include <bit>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarvik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr const char* kStatusZero = "status 0: ZEVA_noError. No error.";
+
+// The built-in boards: 1 to 3 three-axis (servo, open-loop, closed-loop stepper), 4 to 6 their
+// four-axis kin, 7 an encoder board. Rows of a mask-63 list: boards 1 to 6 at rows 0 to 5.
+class StartStopModeDialogsTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(start());
+        takeCalls();
+    }
+
+    // Clicks the shown boxes whose state differs from `axes` (bit n-1 for box n).
+    void checkAxes(frm5C& dialog, int axes, int boxes)
+    {
+        for (int n = 1; n <= boxes; ++n) {
+            const bool wanted = (axes >> (n - 1) & 1) != 0;
+            if ((dialog.chkAx(n).value() == CheckBox::Checked) != wanted) click(dialog.chkAx(n));
+        }
+    }
+};
+
+TEST_F(StartStopModeDialogsTest, KillAllKillsEveryAxisWhateverAnEarlierOneAnswered)
+{
+    auto& dialog = openFromMenu<frmkillall>("killall");
+    // A refused axis 2 leaves axis 3 still to be killed, and the refusal is told.
+    driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1, 1);
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("kill_motion(1, 1)", "kill_motion(1, 2)", "kill_motion(1, 3)"));
+    EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+
+    // On a four-axis board a success on axis 4 does not hide the refusals before it.
+    select(dialog.bidlist, 3);
+    driver().injectFault("kill_motion", ZEVA_badDeviceOrAxisError, 3);
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("kill_motion(4, 1)", "kill_motion(4, 2)", "kill_motion(4, 3)",
+                                         "kill_motion(4, 4)"));
+    EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_badDeviceOrAxisError));
+    click(dialog.runcmd);
+    EXPECT_EQ(dialog.msgtxt.text(), kStatusZero);
+}
+
+TEST_F(StartStopModeDialogsTest, MultiAxisStartCodesEveryAxisSetOfBothBoardKinds)
+{
+    auto& dialog = openFromMenu<frm5C>("multistart");
+    const std::vector<std::pair<int, int>> threeAxis{{3, 1}, {6, 2}, {5, 3}, {7, 4}};
+    for (const auto& [axes, code] : threeAxis) {
+        checkAxes(dialog, axes, 3);
+        click(dialog.runcmd);
+        EXPECT_THAT(takeCalls(), ElementsAre("multi_start(1, " + std::to_string(code) + ")")) << "axes " << axes;
+    }
+    select(dialog.bidlist, 4);
+    for (int axes = 0; axes < 16; ++axes) {
+        checkAxes(dialog, axes, 4);
+        const bool twoOrMore = std::popcount(static_cast<unsigned>(axes)) >= 2;
+        ASSERT_EQ(dialog.runcmd.enabled(), twoOrMore) << "axes " << axes;
+        if (!twoOrMore) continue;
+        click(dialog.runcmd);
+        EXPECT_THAT(takeCalls(), ElementsAre("multi_start(5, " + std::to_string(axes) + ")"));
+    }
+    // All four ticked, then a three-axis board: box 4 hides, keeps its tick and takes no part.
+    select(dialog.bidlist, 0);
+    EXPECT_FALSE(dialog.chkAx(4).visible());
+    click(dialog.runcmd);
+    checkAxes(dialog, 1, 3);
+    EXPECT_EQ(dialog.chkAx(4).value(), CheckBox::Checked);
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    EXPECT_EQ(dialog.msgtxt.text(), "You must start at least two axes.");
+    EXPECT_THAT(takeCalls(), ElementsAre("multi_start(1, 4)"));
+}
+
+TEST_F(StartStopModeDialogsTest, OptionsClearTheStatusWhenTheyChangeAndKeepTheirChoiceUntilClosed)
+{
+    auto& dialog = openFromMenu<frm64s>("setposmode");
+    click(dialog.runcmd);
+    click(dialog.Label7);
+    EXPECT_EQ(dialog.msgtxt.text(), kStatusZero) << "the label of the chosen option changes nothing";
+    click(dialog.Label8);
+    EXPECT_TRUE(dialog.pr.value());
+    EXPECT_EQ(dialog.msgtxt.text(), "");
+    select(dialog.bidlist, 4);
+    click(dialog.runcmd);
+    click(dialog.va);
+    EXPECT_EQ(dialog.msgtxt.text(), "");
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("set_pos_mode(1, 1, 0)", "set_pos_mode(5, 1, 255)", "set_pos_mode(5, 1, -256)"));
+
+    ASSERT_TRUE(close(dialog));
+    auto& again = openFromMenu<frm64s>("setposmode");
+    EXPECT_TRUE(again.pa.value()) << "each load starts at the first option";
+}
+
+TEST_F(StartStopModeDialogsTest, ScaleFactorSharesItsAxisAndPacksBothParts)
+{
+    app().CurrentAxis = 3;
+    auto& dialog = openFromMenu<frm69>("loadposscale1");
+    EXPECT_EQ(app().CurrentAxis, 1) << "a load with a board listed starts at axis 1";
+    EXPECT_FALSE(dialog.runcmd.enabled());
+
+    // However a zero arrives, it is answered with the range message and the bound.
+    for (const std::string_view zero : {"00", "000"}) {
+        paste(dialog.numertxt, zero);
+        EXPECT_EQ(dialog.numertxt.text(), "1") << zero;
+    }
+    EXPECT_EQ(modalShows().size(), 2u);
+    type(dialog.denomtxt, "32767");
+    select(dialog.bidlist, 2);
+    type(dialog.axistxt(), "4");
+    EXPECT_EQ(app().CurrentAxis, 1) << "only a Run shares the typed axis";
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("load_pos_scale(4, 4, 98303)"));
+    EXPECT_EQ(app().CurrentAxis, 4);
+}
+
+// Only an encoder board: no dialog of this group but Reset Position lists it.
+class StartStopModeWithoutBoardsTest : public ProgramTest {
+protected:
+    StartStopModeWithoutBoardsTest()
+        : ProgramTest({.boards = std::vector<SimBoardSpec>{{.id = 7, .typeCode = 14, .ioAddress = 0x300, .name = ""}}})
+    {
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(start());
+        takeCalls();
+    }
+
+    // Opens the dialog, which finds no board; nothing the user can do reaches the driver.
+    template <class F>
+    F& openWithoutBoard()
+    {
+        const std::size_t shownBefore = messageBoxes().size();
+        F& dialog = app().form<F>();
+        OpenChildWindow(dialog);
+        EXPECT_EQ(messageBoxes().size(), shownBefore + 1) << dialog.name();
+        EXPECT_EQ(messageBoxes().back().text, "There are no valid boards configured for this command.");
+        EXPECT_FALSE(dialog.bidlist.enabled()) << dialog.name();
+        EXPECT_FALSE(dialog.runcmd.enabled()) << dialog.name();
+        EXPECT_FALSE(runtime().input().click(dialog.runcmd)) << dialog.name();
+        return dialog;
+    }
+};
+
+TEST_F(StartStopModeWithoutBoardsTest, EveryDialogKindStaysShutWithoutABoard)
+{
+    openWithoutBoard<frmkillall>();
+    EXPECT_FALSE(openWithoutBoard<frm61>().axistxt().enabled());
+
+    auto& multi = openWithoutBoard<frm5C>();
+    click(multi.chkAx(3));
+    EXPECT_FALSE(multi.runcmd.enabled());
+
+    auto& direction = openWithoutBoard<frm63s>();
+    click(direction.Label8);
+    EXPECT_FALSE(direction.runcmd.enabled());
+
+    auto& masterSlave = openWithoutBoard<mstrslav>();
+    EXPECT_EQ(masterSlave.ModeCombo.listIndex(), -1);
+
+    auto& scale = openWithoutBoard<frm69>();
+    EXPECT_FALSE(scale.numertxt.enabled());
+    EXPECT_FALSE(scale.denomtxt.enabled());
+
+    EXPECT_TRUE(takeCalls().empty());
+    EXPECT_EQ(beeps(), 0);
+}
+
+} // namespace
+} // namespace tarvik::testing
