@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "program/App.h"
+#include "program/AxisSettings.h"
 #include "program/Shell.h"
 
 namespace tarvik {
@@ -92,14 +93,12 @@ void HomingPanel::enableAxisButtons(int count, bool enabled)
 
 SearchSettings HomingPanel::searchSettings(int axis) const
 {
-    SearchSettings settings;
-    visitAxis(app_.Settings, boardType(), board_, axis, [&](const auto& a) {
-        settings.findRpm = static_cast<double>(a.FindRpm);
-        settings.homeReverse = a.HomeReverse;
-        if constexpr (requires { a.IndexReverse; }) settings.indexReverse = a.IndexReverse;
-        if constexpr (requires { a.RefOffset; }) settings.refOffset = a.RefOffset;
-    });
-    return settings;
+    // Fields the record does not hold (the open-loop steppers' index fields) read as 0.
+    const auto field = [&](AxisField f) { return axisSetting(app_.Settings, boardType(), board_, axis, f).value_or(0); };
+    return {.findRpm = field(AxisField::FindRpm),
+            .homeReverse = toInt16Saturated(field(AxisField::HomeReverse)),
+            .indexReverse = toInt16Saturated(field(AxisField::IndexReverse)),
+            .refOffset = toInt16Saturated(field(AxisField::RefOffset))};
 }
 
 bool HomingPanel::loadSearchVelocity(int axis, double rpm)

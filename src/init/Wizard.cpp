@@ -49,75 +49,6 @@ constexpr int kSpinnerMax = 32767;
 
 float axisLeft(int axis) { return kAxisLeft + static_cast<float>(axis - 1) * (kAxisWidth + kAxisGap); }
 
-// Calls `use` with the axis field of a sub-record; nothing when the sub-record lacks it.
-template <class Axis, class Use>
-void withField(Axis& a, AxisField field, Use&& use)
-{
-    switch (field) {
-    case AxisField::StepsPerRev:
-        if constexpr (requires { a.StepsPerRev; }) use(a.StepsPerRev);
-        break;
-    case AxisField::LinesPerRev:
-        if constexpr (requires { a.LinesPerRev; }) use(a.LinesPerRev);
-        break;
-    case AxisField::EncoderLines:
-        if constexpr (requires { a.EncoderLines; }) use(a.EncoderLines);
-        break;
-    case AxisField::FollowingError:
-        if constexpr (requires { a.FollowingError; }) use(a.FollowingError);
-        break;
-    case AxisField::RefOffset:
-        if constexpr (requires { a.RefOffset; }) use(a.RefOffset);
-        break;
-    case AxisField::FindRpm:
-        use(a.FindRpm);
-        break;
-    case AxisField::HomeReverse:
-        use(a.HomeReverse);
-        break;
-    case AxisField::IndexReverse:
-        if constexpr (requires { a.IndexReverse; }) use(a.IndexReverse);
-        break;
-    case AxisField::ClosedLoop:
-        if constexpr (requires { a.ClosedLoop; }) use(a.ClosedLoop);
-        break;
-    }
-}
-
-template <class Axis>
-std::optional<double> readField(const Axis& a, AxisField field)
-{
-    std::optional<double> value;
-    withField(a, field, [&](const auto& f) { value = static_cast<double>(f); });
-    return value;
-}
-
-// Stores a value in a field of its own type: whole numbers rounded and kept within the type.
-// False when the value did not fit and the field holds the type's nearer limit instead.
-bool store(std::int16_t& field, double value)
-{
-    field = toInt16Saturated(value);
-    return toInt16(value).has_value();
-}
-bool store(std::int32_t& field, double value)
-{
-    field = toInt32Saturated(value);
-    return toInt32(value).has_value();
-}
-bool store(double& field, double value)
-{
-    field = value;
-    return true;
-}
-
-template <class Axis>
-bool writeField(Axis& a, AxisField field, double value)
-{
-    bool fits = true;
-    withField(a, field, [&](auto& f) { fits = store(f, value); });
-    return fits;
-}
-
 std::string initState(const App& app, std::int16_t board)
 {
     const auto b = static_cast<std::size_t>(board);
@@ -329,12 +260,12 @@ void Wizard::FormToRecord(std::int16_t board)
                 if (column.fields[static_cast<std::size_t>(a)]->valid() != 1) continue;
                 TextBox& text = (*column.boxes)(a);
                 // A value the field cannot hold is kept at its limit, and the box shows that limit.
-                if (!writeField(*axis, column.design->field, valueOf(text.text())))
-                    text.setText(strTrimmed(*readField(*axis, column.design->field)));
+                if (storeAxisField(*axis, column.design->field, valueOf(text.text())) == Stored::AtLimit)
+                    text.setText(strTrimmed(*axisFieldValue(*axis, column.design->field)));
             }
             for (const ChoiceColumn& choice : choices_) {
                 const bool set = (choice.design->firstSets ? *choice.first : *choice.second)(a).value();
-                writeField(*axis, choice.design->field, set ? -1 : 0);
+                storeAxisField(*axis, choice.design->field, set ? -1 : 0);
             }
             if (const ComboBox* list = cmbStopMod.find(a); list && list->listIndex() >= 0)
                 axis->StopMode = static_cast<std::int16_t>(list->listIndex() + 1);
@@ -352,9 +283,10 @@ void Wizard::RecordToForm(std::int16_t board)
             const auto* axis = record.axis(a);
             if (!axis) continue;
             for (const BoxColumn& column : columns_)
-                if (auto value = readField(*axis, column.design->field)) (*column.boxes)(a).setText(strTrimmed(*value));
+                if (auto value = axisFieldValue(*axis, column.design->field))
+                    (*column.boxes)(a).setText(strTrimmed(*value));
             for (const ChoiceColumn& choice : choices_) {
-                const bool set = readField(*axis, choice.design->field).value_or(0) != 0;
+                const bool set = axisFieldValue(*axis, choice.design->field).value_or(0) != 0;
                 const WizardOption& pick = set ? choice.design->set() : choice.design->clear();
                 option(pick.name, a).setValue(true);
             }

@@ -2,6 +2,7 @@
 
 #include "driver/BoardTypes.h"
 #include "forms/common/EntryField.h"
+#include "program/AxisSettings.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <array>
@@ -22,20 +23,6 @@ class App;
 // bounds and what leaving the box does), option pairs and buttons, and which axis field each of
 // them edits. The copies between the window and the board's settings record (FormToRecord,
 // RecordToForm) and every event handler follow from that declaration.
-
-// The axis fields a wizard control can edit. A settings record's axis sub-record holds a
-// subset of them; a wizard declares only fields its group's records have.
-enum class AxisField {
-    StepsPerRev,
-    LinesPerRev,
-    EncoderLines,
-    FollowingError,
-    RefOffset,
-    FindRpm,
-    HomeReverse,
-    IndexReverse,
-    ClosedLoop,
-};
 
 // A per-axis entry box and its spinner. With `name` "StepsRev" the controls are txtStepsRev(a)
 // and scrStepsRev(a), and the row's label lblStepsRev. Leaving the spinner does what leaving

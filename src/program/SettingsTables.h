@@ -26,6 +26,8 @@ struct SettingsTables {
     BoardTable<OpenLoop4Settings> OpenLoop4SettingsTable{};
     BoardTable<ClosedLoop4Settings> ClosedLoop4SettingsTable{};
     BoardTable<Servo4Settings> EncoderSettingsTable{};
+
+    friend bool operator==(const SettingsTables&, const SettingsTables&) = default;
 };
 
 template <class T>
