@@ -8,6 +8,7 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace tarvik {
 
@@ -22,6 +23,7 @@ struct AxisValueDialog {
     std::int16_t mask = -1; // board-type groups listed (BoardListMask bits)
     bool sharedAxis = false; // the axis goes through CurrentAxis
     std::optional<CommandNotice> notice{};
+    std::vector<CommandKept> kept{}; // what a successful Run keeps in the settings record
 };
 
 // An entry point that takes board, axis and one value of type T.
@@ -52,7 +54,8 @@ CommandDesign axisValueDesign(AxisValueEntry<T> entry, AxisValueDialog dialog, C
             .axis = CommandAxisField{.sharedAxis = dialog.sharedAxis},
             .fields = {std::move(field)},
             .notice = std::move(dialog.notice),
-            .call = [entry](CommandRun& run) { return (run.driver.*entry)(run.board, run.axis, run.value<T>(0)); }};
+            .call = [entry](CommandRun& run) { return (run.driver.*entry)(run.board, run.axis, run.value<T>(0)); },
+            .kept = std::move(dialog.kept)};
 }
 
 } // namespace tarvik

@@ -7,9 +7,18 @@
 #include "commands/motion/frm50.h"
 #include "commands/motion/frm53ret.h"
 #include "commands/motion/frm54rets.h"
+#include "commands/motion/frm55.h"
+#include "commands/motion/frm56s.h"
+#include "commands/motion/frm57.h"
+#include "commands/motion/frm57s.h"
+#include "commands/motion/frm58.h"
 #include "commands/motion/frm59.h"
 #include "commands/motion/frm59ret.h"
+#include "commands/motion/frm59s.h"
+#include "commands/motion/frm5A.h"
+#include "commands/motion/frm5As.h"
 #include "commands/motion/frm5b.h"
+#include "commands/motion/frm5Bs.h"
 #include "commands/motion/frm5C.h"
 #include "commands/motion/frm61.h"
 #include "commands/motion/frm62.h"
@@ -17,6 +26,7 @@
 #include "commands/motion/frm63s.h"
 #include "commands/motion/frm64s.h"
 #include "commands/motion/frm67.h"
+#include "commands/motion/frm68.h"
 #include "commands/motion/frm69.h"
 #include "commands/motion/frm6A.h"
 #include "commands/motion/frmAdjustVel.h"
@@ -26,6 +36,7 @@
 #include "commands/motion/frmldrpm.h"
 #include "commands/motion/frmldrpsps.h"
 #include "commands/motion/frmretrpm.h"
+#include "commands/motion/frmstorespr.h"
 #include "commands/motion/mstrslav.h"
 #include "program/MainWindowServices.h"
 
@@ -71,6 +82,22 @@ const auto kActions = std::to_array<MenuActionEntry>({
     {"loadposscale1", &openChild<frm69>},
     {"loadposscale2", &openChild<frm69>},
 
+    // Stop mode, gains and following error (kept in the settings record).
+    {"setstopmode", &openChild<frm55>},
+    {"loadpropgain", &openChild<frm58>},
+    {"loadintggain", &openChild<frm59s>},
+    {"loadderivgain", &openChild<frm5As>},
+    {"loadintglim", &openChild<frm5Bs>},
+    {"loadderivper", &openChild<frm57s>},
+    {"loadfolerr1", &openChild<frm56s>},
+    {"loadfolerr2", &openChild<frm56s>},
+
+    // Reference offset, steps and lines, loop mode (kept in the settings record).
+    {"loadposref1", &openChild<frm68>},
+    {"loadposref2", &openChild<frm68>},
+    {"storestepsperrevmu", &openChild<frmstorespr>},
+    {"loadstepslines", &openChild<frm57>},
+    {"setloopmode", &openChild<frm5A>},
 });
 
 } // namespace

@@ -53,16 +53,36 @@ void SimAxis::setLoopClosed(bool closed, std::int64_t now)
     replanIfRunning(now);
 }
 
+void SimAxis::setStepsAndLines(int steps, int lines, std::int64_t now)
+{
+    stepsPerRevolution_ = steps;
+    encoderLines_ = lines;
+    replanIfRunning(now);
+}
+
+bool SimAxis::positionLoopClosed() const
+{
+    return boardClass_ == BoardClass::Servo || (boardClass_ == BoardClass::ClosedLoopStepper && loopClosed_);
+}
+
 double SimAxis::checkedFollowingErrorLimit() const
 {
-    const bool checked =
-        boardClass_ == BoardClass::Servo || (boardClass_ == BoardClass::ClosedLoopStepper && loopClosed_);
-    return checked ? followingErrorLimit_ : 0;
+    if (!positionLoopClosed()) return 0;
+    // The limit is in encoder counts, the profile in steps on a stepper.
+    if (boardClass_ == BoardClass::ClosedLoopStepper)
+        return followingErrorLimit_ * static_cast<double>(stepsPerRevolution_) / (4.0 * encoderLines_);
+    return followingErrorLimit_;
 }
 
 void SimAxis::settle(std::int64_t now)
 {
-    if (running_ && elapsed(now) >= endAt_) finish();
+    while (running_ && elapsed(now) >= endAt_) {
+        const std::optional<double> next = endKind_ == EndKind::Completed ? goal_.then : std::nullopt;
+        // Whole microseconds, rounded down: the next leg never starts after `now`.
+        const std::int64_t reached = profileStart_ + static_cast<std::int64_t>(std::floor(endAt_ * 1e6));
+        finish();
+        if (next) moveOn(*next, reached);
+    }
 }
 
 DriverStatus SimAxis::checkCanMove(double distance) const
@@ -109,7 +129,7 @@ DriverStatus SimAxis::findHome(std::int64_t now, bool forward)
 {
     if (running_) return ZEVA_axisRunningError;
     const double here = tablePosition(now);
-    Goal goal{GoalKind::Target, 0, 0, AxisStatusHomeSwitch};
+    Goal goal{GoalKind::Target, 0, 0, AxisStatusHomeSwitch, std::nullopt};
     const bool homeAhead = forward ? switches_.home >= here : switches_.home <= here;
     if (homeAhead) {
         goal.target = switches_.home;
@@ -124,16 +144,22 @@ DriverStatus SimAxis::findHome(std::int64_t now, bool forward)
     return ZEVA_noError;
 }
 
-DriverStatus SimAxis::findIndex(std::int64_t now, bool forward, std::int16_t offset, bool& found)
+DriverStatus SimAxis::findIndex(std::int64_t now, bool forward, bool& found)
 {
+    if (!positionLoopClosed()) return ZEVA_closedLoopOnlyError;
     if (running_) return ZEVA_axisRunningError;
     const double here = tablePosition(now);
     const double revolution = countsPerRevolution();
     const double turns = (here - switches_.indexOffset) / revolution;
     const double nextIndex = switches_.indexOffset
                              + revolution * (forward ? std::floor(turns + 1e-9) + 1 : std::ceil(turns - 1e-9) - 1);
-    Goal goal{GoalKind::Target, here + (forward ? revolution : -revolution), 0, 0};
-    if (switches_.indexPresent) goal = {GoalKind::Target, nextIndex + offset, 0, AxisStatusIndexFound};
+    Goal goal{GoalKind::Target, here + (forward ? revolution : -revolution), 0, 0, std::nullopt};
+    if (switches_.indexPresent) {
+        // The pulse is sought in the search's direction whatever the offset's sign; the offset
+        // is a move of its own from there.
+        goal = {GoalKind::Target, nextIndex, 0, AxisStatusIndexFound, std::nullopt};
+        if (referenceOffset_ != 0) goal.then = nextIndex + referenceOffset_;
+    }
     if (const DriverStatus status = checkCanMove(goal.target - here)) return status;
     forward_ = forward;
     beginMove(now, goal);
@@ -227,6 +253,15 @@ void SimAxis::plan(std::int64_t now)
     profileStart_ = now;
     running_ = true;
     computeEnd();
+}
+
+void SimAxis::moveOn(double target, std::int64_t at)
+{
+    const double here = tablePosition(at);
+    goal_ = Goal{GoalKind::Target, target, 0, 0, std::nullopt};
+    profileComplete_ = false;
+    if (target != here) forward_ = target > here;
+    plan(at);
 }
 
 void SimAxis::computeEnd()

@@ -24,17 +24,18 @@ struct AxisSwitches {
 inline constexpr double kHomeSwitchWidth = 10;
 
 // A closed-loop axis trails its profile by the distance it travels in this time. While that
-// following error exceeds the axis's limit the move ends as a real board ends it: motor off
-// and Position Error.
+// following error, in encoder counts, exceeds the axis's limit the move ends as a real board
+// ends it: motor off and Position Error.
 inline constexpr double kFollowingLagSeconds = 0.001;
 
-// Values an axis keeps for the program without acting on them. The position scale factor
+// Values an axis keeps for the program without acting on them. The servo loop's gains,
+// derivative sample period and integration limit are kept only: an axis follows its profile
+// with the fixed lag of kFollowingLagSeconds whatever they are. The position scale factor
 // (numerator in the high 16 bits, denominator in the low 16) and its sequence are kept only:
 // positions are loaded and reported in counts (steps) whatever the factor.
 struct AxisRegisters {
     std::int16_t propGain = 0, intgGain = 0, derivGain = 0, derivPeriod = 0, intgLimit = 0;
     std::int32_t masterSlaveMode = 0;
-    std::int32_t positionReference = 0;
     std::int32_t positionScale = 0x00010001;
     std::int16_t scaleSequence = 0;
     std::int16_t accelFactor = 1;
@@ -67,14 +68,21 @@ public:
     void setStopMode(StopMode mode) { stopMode_ = mode; }
     // A stepper's start velocity in steps/s (MotionProfile's base speed), from the next start.
     void setBaseVelocity(double stepsPerSecond) { baseVelocity_ = stepsPerSecond; }
-    // The following error limit in counts; 0 (power-on) checks nothing. It is checked on servo
-    // axes, and on closed-loop stepper axes while their loop is closed. Both act on a running
-    // move at once.
+    // The following error limit in encoder counts; 0 (power-on) checks nothing. It is checked
+    // while the axis's position loop is closed. On a closed-loop stepper a step is 4 × lines /
+    // steps per revolution encoder counts. Each of these acts on a running move at once.
     void setFollowingErrorLimit(std::int32_t counts, std::int64_t now);
     void setLoopClosed(bool closed, std::int64_t now);
-    void setEncoderLines(int lines) { encoderLines_ = lines; }
-    void setStepsPerRevolution(int steps) { stepsPerRevolution_ = steps; }
+    // Steps and encoder lines per revolution, both at once or each on its own.
+    void setStepsAndLines(int steps, int lines, std::int64_t now);
+    void setStepsPerRevolution(int steps, std::int64_t now) { setStepsAndLines(steps, encoderLines_, now); }
+    void setEncoderLines(int lines, std::int64_t now) { setStepsAndLines(stepsPerRevolution_, lines, now); }
+    // Servo axes always close their position loop, closed-loop stepper axes while set to.
+    bool positionLoopClosed() const;
     int countsPerRevolution() const;
+    // The position reference offset (0 at power-on): how far from the index pulse, in table
+    // counts, an index search ends.
+    void setReferenceOffset(std::int32_t counts) { referenceOffset_ = counts; }
 
     const AxisSwitches& switches() const { return switches_; }
     void changeSwitches(const AxisSwitches& switches, std::int64_t now);
@@ -87,8 +95,11 @@ public:
     DriverStatus start(std::int64_t now);
     DriverStatus checkStart(std::int64_t now) const;
     DriverStatus findHome(std::int64_t now, bool forward);
-    // `found` tells whether the search will end on the index.
-    DriverStatus findIndex(std::int64_t now, bool forward, std::int16_t offset, bool& found);
+    // Searches in the given direction for the next index pulse, stops on it and then moves on to
+    // the pulse plus the reference offset. Refused with ZEVA_closedLoopOnlyError while the
+    // position loop is open. `found` tells whether the search will reach the pulse; without one
+    // it runs one revolution (or into a limit).
+    DriverStatus findIndex(std::int64_t now, bool forward, bool& found);
     // Adds `delta` to the loaded velocity; a running move takes the new velocity at once. Refused
     // when the velocity would not stay above 0.
     DriverStatus changeVelocity(double delta, std::int64_t now);
@@ -118,6 +129,7 @@ private:
         double target = 0;         // table counts
         double velocity = 0;       // signed counts/s
         std::uint16_t endBits = 0; // latched when the move completes
+        std::optional<double> then; // a target the axis moves on to once this one is reached
     };
     enum class EndKind { Completed, LimitStop, FollowingError };
 
@@ -126,6 +138,9 @@ private:
     void beginMove(std::int64_t now, const Goal& goal);
     void standStill(std::int64_t now); // ends the move where the axis is now
     void plan(std::int64_t now);
+    // Goes on from rest to `target` at `at`, when the goal before it was reached; the events
+    // that goal latched stay.
+    void moveOn(double target, std::int64_t at);
     void replanIfRunning(std::int64_t now)
     {
         if (running_) plan(now);
@@ -156,6 +171,7 @@ private:
     bool loopClosed_ = false;
     int encoderLines_;
     int stepsPerRevolution_ = 2000;
+    std::int32_t referenceOffset_ = 0;
     AxisSwitches switches_;
     bool reverseLimitEnabled_ = true;
     bool forwardLimitEnabled_ = true;

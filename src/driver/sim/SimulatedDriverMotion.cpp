@@ -374,7 +374,7 @@ DriverStatus SimulatedDriver::load_pos_ref(I16 board, I16 axis, I32 offset)
 {
     return onAxis(board, axis, entryPoint("load_pos_ref"), CallKind::Command, [offset](SimBoard&, SimAxis& a, I64) {
         if (offset < -32768 || offset > 32767) return ZEVA_argumentRangeError;
-        a.registers.positionReference = offset;
+        a.setReferenceOffset(offset);
         return ZEVA_noError;
     });
 }
@@ -394,31 +394,31 @@ DriverStatus SimulatedDriver::load_pos_scale(I16 board, I16 axis, I32 scale)
 
 DriverStatus SimulatedDriver::store_steps_rev(I16 board, I16 axis, I16 steps)
 {
-    return onAxis(board, axis, entryPoint("store_steps_rev"), CallKind::Command, [steps](SimBoard&, SimAxis& a, I64) {
-        if (steps < 1) return ZEVA_argumentRangeError;
-        a.setStepsPerRevolution(steps);
-        return ZEVA_noError;
-    });
+    return onAxis(board, axis, entryPoint("store_steps_rev"), CallKind::Command,
+                  [steps](SimBoard&, SimAxis& a, I64 now) {
+                      if (steps < 1) return ZEVA_argumentRangeError;
+                      a.setStepsPerRevolution(steps, now);
+                      return ZEVA_noError;
+                  });
 }
 
 DriverStatus SimulatedDriver::load_steps_lines(I16 board, I16 axis, I32 linesAndSteps)
 {
     return onAxis(board, axis, entryPoint("load_steps_lines"), CallKind::Command,
-                  [linesAndSteps](SimBoard&, SimAxis& a, I64) {
+                  [linesAndSteps](SimBoard&, SimAxis& a, I64 now) {
                       const I32 lines = linesAndSteps >> 16;
                       const I32 steps = linesAndSteps & 0xFFFF;
                       if (!within(lines, 1, 16383) || !within(steps, 1, 32767)) return ZEVA_argumentRangeError;
-                      a.setEncoderLines(lines);
-                      a.setStepsPerRevolution(steps);
+                      a.setStepsAndLines(steps, lines, now);
                       return ZEVA_noError;
                   });
 }
 
 DriverStatus SimulatedDriver::store_elc(I16 board, I16 axis, I16 lines)
 {
-    return onAxis(board, axis, entryPoint("store_elc"), CallKind::Command, [lines](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("store_elc"), CallKind::Command, [lines](SimBoard&, SimAxis& a, I64 now) {
         if (lines < 1) return ZEVA_argumentRangeError;
-        a.setEncoderLines(lines);
+        a.setEncoderLines(lines, now);
         return ZEVA_noError;
     });
 }
@@ -447,8 +447,11 @@ DriverStatus SimulatedDriver::find_index(I16 board, I16 axis, I16 direction, I16
     return onAxis(board, axis, entryPoint("find_index"), CallKind::Command,
                   [&found, direction, offset](SimBoard&, SimAxis& a, I64 now) {
                       if (direction != DirectionForward && direction != DirectionReverse) return ZEVA_directionError;
+                      // The offset goes to the board as the axis's reference offset, as
+                      // load_pos_ref sends it, ahead of the search command.
+                      a.setReferenceOffset(offset);
                       bool willFind = false;
-                      if (const DriverStatus status = a.findIndex(now, direction == DirectionForward, offset, willFind))
+                      if (const DriverStatus status = a.findIndex(now, direction == DirectionForward, willFind))
                           return status;
                       found = willFind ? 0 : -1;
                       return ZEVA_noError;

@@ -3,6 +3,7 @@
 #include "driver/MotionDriver.h"
 #include "forms/common/EntryField.h"
 #include "forms/runtime/Control.h"
+#include "program/AxisSettings.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,7 +58,9 @@ struct CommandReadBack {
 };
 
 // Option buttons whose selection gives the command's value. Each option's text is a label
-// beside it; clicking the label selects the option. The first option is selected at design time.
+// beside it; clicking the label selects the option. The first option is selected at design time;
+// a value shown from the settings record may leave none selected, and Run then waits for the
+// user to choose one, so that no value is sent that nobody chose.
 struct CommandOption {
     std::string name{};
     std::string labelName{};
@@ -118,6 +121,23 @@ struct CommandClearing {
     bool formClick = true;
 };
 
+// Where a kept value comes from: a value field, or the selected option.
+enum class KeptFrom { ValueField, Choice };
+
+// A value a successful Run keeps in the board's settings record. After status 0 the value sent
+// (value field `index`'s as the call took it, or the selected option's) is stored into `field`
+// of the Run's axis in the record of the board that was sent to; nothing else of the record
+// changes, SettingsChanged is left alone and no file is written. With `shownAtLoad`, the load
+// shows what the record holds for axis 1 of the preselected board, once: the value field gets
+// it in the signed form (" 1000") and checks it as a typed value, or the option of that value
+// is selected (none when no option has it). Choosing another board or axis shows nothing anew.
+struct CommandKept {
+    AxisField field{};
+    KeptFrom from = KeptFrom::ValueField;
+    std::size_t index = 0; // the value field, for KeptFrom::ValueField
+    bool shownAtLoad = false;
+};
+
 using CommandValue = std::variant<std::int16_t, std::int32_t, double>;
 
 // One Run as the member's driver call sees it.
@@ -127,7 +147,7 @@ struct CommandRun {
     std::int16_t type = -1;        // BoardType of the board
     std::int16_t axis = 0;         // AxisNumber, or CurrentAxis for a shared axis; 0 board-level
     std::vector<CommandValue> values{}; // per value field, as its conversion says
-    std::int16_t choice = 0;       // the selected option's value (the last option's when none is)
+    std::int16_t choice = 0;       // the selected option's value (Run is disabled while none is)
     std::int16_t axisSet = 0;      // bit n-1 for each shown, checked axis box n
     std::int32_t mode = 0;         // the mode list's value
 
@@ -168,6 +188,8 @@ struct CommandDesign {
 
     // The Run's driver call (or the member's sequence of calls); returns the status shown.
     std::function<DriverStatus(CommandRun&)> call{};
+    // Values a Run that returned status 0 keeps in the settings record, before `keep` runs.
+    std::vector<CommandKept> kept{};
     // After a Run that returned status 0: keep the sent value in the settings record.
     std::function<void(const CommandRun&)> keep{};
     // Once at load, when a board is listed: show what the settings record holds for axis 1.

@@ -4,10 +4,12 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "program/App.h"
+#include "program/AxisSettings.h"
 #include "program/Shell.h"
 
 #include <stdexcept>
 #include <utility>
+#include <variant>
 
 namespace tarvik {
 
@@ -89,6 +91,12 @@ CommandDialog::CommandDialog(App& app, CommandDesign design)
       boards_(app, bidlist)
 {
     if (!design_.call) throw std::invalid_argument(design_.name + ": a command dialog needs its driver call");
+    for (const CommandKept& kept : design_.kept) {
+        const bool hasSource = kept.from == KeptFrom::Choice ? design_.choices && !design_.choices->options.empty()
+                                                             : kept.index < design_.fields.size();
+        if (!hasSource)
+            throw std::invalid_argument(design_.name + ": a kept value needs the field or options it comes from");
+    }
     msgtxt.setMultiLine(true);
     makeLaterControls();
     arrange();
@@ -252,7 +260,12 @@ void CommandDialog::wireEvents()
     for (OptionRow& row : options_) {
         OptionButton& option = *row.option;
         row.label->onClick = [&option] { option.setValue(true); };
-        if (design_.choices->clickClearsMessage) option.onClick = [this] { clearMessage(); };
+        const bool clears = design_.choices->clickClearsMessage;
+        // Choosing an option may be what Run waited for.
+        option.onClick = [this, clears] {
+            if (clears) clearMessage();
+            applyRunRule();
+        };
     }
     axisChecks_.each([this](int, CheckBox& box) { box.onClick = [this] { applyRunRule(); }; });
     runcmd.onClick = [this] { runcmd_Click(); };
@@ -301,6 +314,7 @@ void CommandDialog::applyRunRule()
 {
     bool enabled = boardListed() && (!axis_.field || axis_.field->valid() == 1);
     for (const LabelledBox& entry : fields_) enabled = enabled && entry.field->valid() == 1;
+    if (!options_.empty()) enabled = enabled && selectedOption().has_value();
     if (enabled && design_.runRule) enabled = design_.runRule();
     runcmd.setEnabled(enabled);
 }
@@ -328,6 +342,7 @@ void CommandDialog::Form_Load()
         if (!design_.fields[i].loadText.empty()) fields_[i].box->setText(design_.fields[i].loadText);
     }
     if (modeList_) modeList_->setListIndex(design_.modeList->loadRow);
+    showKept();
     if (design_.showStored) design_.showStored();
     applyRunRule();
 }
@@ -392,12 +407,47 @@ std::int32_t CommandDialog::selectedMode() const
     return rows[static_cast<std::size_t>(row)].value;
 }
 
-std::int16_t CommandDialog::selectedChoice() const
+std::optional<std::size_t> CommandDialog::selectedOption() const
 {
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        if (options_[i].option->value()) return design_.choices->options[i].value;
+        if (options_[i].option->value()) return i;
     }
-    return options_.empty() ? 0 : design_.choices->options.back().value;
+    return std::nullopt;
+}
+
+std::int16_t CommandDialog::selectedChoice() const
+{
+    const std::optional<std::size_t> selected = selectedOption();
+    return selected ? design_.choices->options[*selected].value : std::int16_t{0};
+}
+
+// Axis 1 of the board the load preselected; a record without the field shows nothing.
+void CommandDialog::showKept()
+{
+    const std::int16_t board = state_.BoardId;
+    if (!app_.isBoard(board)) return;
+    const std::int16_t type = app_.BoardType[static_cast<std::size_t>(board)];
+    for (const CommandKept& kept : design_.kept) {
+        if (!kept.shownAtLoad) continue;
+        const std::optional<double> stored = axisSetting(app_.Settings, type, board, 1, kept.field);
+        if (!stored) continue;
+        if (kept.from == KeptFrom::ValueField) {
+            fields_[kept.index].box->setText(strSigned(*stored));
+            continue;
+        }
+        for (std::size_t i = 0; i < options_.size(); ++i)
+            options_[i].option->setValue(design_.choices->options[i].value == *stored);
+    }
+}
+
+void CommandDialog::keepSent(const CommandRun& run)
+{
+    for (const CommandKept& kept : design_.kept) {
+        const auto asDouble = [](auto value) { return static_cast<double>(value); };
+        const double sent = kept.from == KeptFrom::Choice ? static_cast<double>(run.choice)
+                                                          : std::visit(asDouble, run.values.at(kept.index));
+        setAxisSetting(app_.Settings, run.type, run.board, run.axis, kept.field, sent);
+    }
 }
 
 void CommandDialog::runcmd_Click()
@@ -423,7 +473,9 @@ void CommandDialog::runcmd_Click()
     const DriverStatus status = design_.call(run);
     msgtxt.setText(run.message ? *run.message : StatusText(status));
     showReadBacks(run, status);
-    if (status == ZEVA_noError && design_.keep) design_.keep(run);
+    if (status != ZEVA_noError) return;
+    keepSent(run);
+    if (design_.keep) design_.keep(run);
 }
 
 void CommandDialog::showReadBacks(const CommandRun& run, DriverStatus status)

@@ -27,29 +27,33 @@
 //   };
 //
 // A board-level dialog declares `.axis = std::nullopt`; read-back labels, option buttons, axis
-// check boxes, an advisory text, a help topic and the settings hooks (`keep`, `showStored`) are
-// further members of CommandDesign. A member needing controls of its own reserves
-// `memberAreaHeight` and places them from memberAreaTop(); one needing another arrangement moves
-// the frame's controls in its constructor. Handlers a member adds call applyRunRule() when they
-// change what Run may do.
+// check boxes, an advisory text, a help topic, the values kept in the settings record (`kept`)
+// and the settings hooks (`keep`, `showStored`) are further members of CommandDesign. A dialog
+// that keeps the count it sent and opens with the stored one declares, for instance:
+//   .kept = {{.field = AxisField::FollowingError, .shownAtLoad = true}}
+// A member needing controls of its own reserves `memberAreaHeight` and places them from
+// memberAreaTop(); one needing another arrangement moves the frame's controls in its
+// constructor. Handlers a member adds call applyRunRule() when they change what Run may do.
 //
 // Behaviour:
 // - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the member's mask
 //   (into BoardListMask unless the member keeps it local), the board list filled by the board
 //   picker, which preselects CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
 //   CurrentAxis 1 for a shared axis), a board-level dialog empties msgtxt, fields with a load
-//   text get it, the stored value is shown. With none: the list, the entry fields and Run stay
-//   disabled, so no path reaches the driver.
+//   text get it, the stored values are shown (axis 1 of the preselected board, once). With
+//   none: the list, the entry fields and Run stay disabled, so no path reaches the driver, and
+//   nothing is read from the settings.
 // - Board selection: BoardId and AxisCount from the row; the axis field, and fields whose bounds
 //   depend on the board, are checked again (an axis above the new count is clamped at once).
 // - Fields (EntryField): keys filtered by the field's set, entry empties msgtxt and selects the
 //   text, Change runs the range check into the valid flag, leaving does what the rule says.
-// - Run-enable rule: Run is enabled when a board is listed, every valid flag is 1 and the
-//   member's own rule (if any) agrees. A member whose Run starts enabled keeps it so until the
-//   first check; with no board listed it is disabled all the same.
+// - Run-enable rule: Run is enabled when a board is listed, every valid flag is 1, one option
+//   is selected (in a dialog with options) and the member's own rule (if any) agrees. A member
+//   whose Run starts enabled keeps it so until the first check; with no board listed it is
+//   disabled all the same.
 // - Run: the board of the selected row, the axis and values converted, one call of the member's
 //   entry point, msgtxt := its status text; read-back labels are filled on status 0, and only
-//   then is the sent value kept in the settings record.
+//   then are the sent values kept in the settings record of the board and axis sent to.
 
 #include "forms/common/BoardPicker.h"
 #include "forms/common/CommandDesign.h"
@@ -169,7 +173,10 @@ private:
     bool boardListed() const { return boards_.listed(); }
     void disableWithoutBoard();
     void showAxisChecks();
+    std::optional<std::size_t> selectedOption() const;
     std::int16_t selectedChoice() const;
+    void showKept();
+    void keepSent(const CommandRun& run);
     std::int32_t selectedMode() const;
     void showReadBacks(const CommandRun& run, DriverStatus status);
     void clearMessage() { msgtxt.setText(""); }

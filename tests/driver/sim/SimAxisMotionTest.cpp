@@ -119,31 +119,6 @@ TEST_F(SimAxisMotionTest, VelocityModeRunsUntilStoppedAndSpeedCanChangeOnTheFly)
     EXPECT_EQ(steps, 1500);
 }
 
-TEST_F(SimAxisMotionTest, StopModesDecelHaltAndKill)
-{
-    struct Case {
-        std::int16_t mode;
-        std::int32_t stopsAt; // moving at 4000 counts/s from 4000 counts
-        double takes;
-        std::uint16_t endBits;
-    };
-    for (const Case& c : {Case{StopModeDecel, 6000, 1.0, AxisStatusProfileComplete},
-                          Case{StopModeHalt, 4000, 0.0, AxisStatusProfileComplete},
-                          Case{StopModeKill, 4000, 0.0, AxisStatusMotorOff}}) {
-        ASSERT_EQ(driver.reset_pos(kServo3, 1), 0);
-        slowServo(kServo3, 1);
-        ASSERT_EQ(driver.set_stop_mode(kServo3, 1, c.mode), 0);
-        moveTo(kServo3, 1, 8000);
-        clock.advance(1'500'000 - kCallCost);
-        ASSERT_EQ(driver.stop_motion(kServo3, 1), 0);
-        EXPECT_NEAR(waitDone(kServo3, 1), c.takes, 0.001) << "mode " << c.mode;
-        EXPECT_EQ(position(kServo3, 1), c.stopsAt) << "mode " << c.mode;
-        const std::int16_t word = status(kServo3, 1);
-        EXPECT_TRUE(hasBits(word, c.endBits));
-        EXPECT_EQ(hasBits(word, AxisStatusProfileComplete), c.mode != StopModeKill);
-    }
-}
-
 TEST_F(SimAxisMotionTest, EveryWayAMoveEndsLeavesTheMoveDoneRuleTrueAndTheNextStartClearsTheEvent)
 {
     struct Ending {
@@ -450,6 +425,7 @@ TEST_F(SimAxisMotionTest, IndexPulsesSitAtTheirOffsetWithinTheRevolution)
 
 TEST_F(SimAxisMotionTest, IndexSearchOnFourAxisBoardsIsFollowedThroughTheCommStatusRegister)
 {
+    ASSERT_EQ(driver.set_loop_mode(kClosedLoop4, 3, LoopModeClosed), 0);
     std::int16_t found = 0;
     ASSERT_EQ(driver.find_index(kClosedLoop4, 3, DirectionForward, 0, found), 0);
     EXPECT_EQ(csr(kClosedLoop4) & (CsrAxisRunning(3) | CsrAxisMoveComplete(3)), CsrAxisRunning(3));

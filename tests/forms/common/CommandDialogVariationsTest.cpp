@@ -1,51 +1,51 @@
 // The frame's variations: two value fields with a shared axis, read-back labels, option
-// buttons with a stored value and write-back, and axis check boxes with a Run rule of their own.
+// buttons (Set Stop Mode's) and a value field shown from the settings record and kept in it, and
+// axis check boxes with a Run rule of their own.
 
 #include "forms/common/CommandDialogTest.h"
 
+#include "commands/motion/frm55.h"
 #include "driver/StatusText.h"
+#include "program/AxisSettings.h"
 #include "program/SettingsTables.h"
 
 #include <gmock/gmock.h>
 
 #include <array>
 #include <bit>
+#include <optional>
+#include <stdexcept>
+#include <vector>
 
 namespace tarvik::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
-// Options preset from the settings record at load; the sent mode kept after status 0.
-class StopModeDialog : public CommandDialog {
+// A value field kept in the record and shown from it at load, and a settings hook of the
+// member's own that runs after the frame kept the value.
+class KeptCountDialog : public CommandDialog {
 public:
-    explicit StopModeDialog(App& app)
-        : CommandDialog(app, {.name = "frm55",
-                              .caption = "Set Stop Mode",
-                              .mask = 63,
-                              .choices = CommandChoices{.frameName = "Frame1",
-                                                        .frameCaption = "Stop Mode",
-                                                        .options = {{"decel", "Label3", "Decelerate", 1},
-                                                                    {"halt", "Label4", "Halt", 2},
-                                                                    {"killb", "Label5", "Kill", 3}},
-                                                        .clickClearsMessage = false},
-                              .call = [](CommandRun& run) { return run.driver.set_stop_mode(run.board, run.axis, run.choice); },
-                              .keep = [&app](const CommandRun& run) {
-                                  visitAxis(app.Settings, run.type, run.board, run.axis,
-                                            [&](auto& axis) { axis.StopMode = run.choice; });
+    explicit KeptCountDialog(App& app)
+        : CommandDialog(app, {.name = "frm56s",
+                              .caption = "Load Following Error Count",
+                              .mask = 1 | 8,
+                              .fields = {{.name = "follerrtxt",
+                                          .maxLength = 6,
+                                          .rule = {.check = FieldCheck::ValidateDoubleOrBlank, .bounds = {1, 32767}},
+                                          .conversion = FieldConversion::Int32}},
+                              .call = [](CommandRun& run) {
+                                  return run.driver.load_fol_err(run.board, run.axis, run.value<std::int32_t>(0));
                               },
-                              .showStored = [this, &app] { showStoredMode(app); }})
+                              .kept = {{.field = AxisField::FollowingError, .shownAtLoad = true}},
+                              .keep = [this, &app](const CommandRun& run) {
+                                  keptSeen = axisSetting(app.Settings, run.type, run.board, run.axis,
+                                                         AxisField::FollowingError);
+                              }})
     {
     }
-
-private:
-    void showStoredMode(App& app)
-    {
-        const int board = state().BoardId;
-        visitAxis(app.Settings, app.BoardType[static_cast<std::size_t>(board)], board, 1, [&](const auto& axis) {
-            for (std::size_t i = 0; i < 3; ++i) option(i).setValue(axis.StopMode == static_cast<int>(i) + 1);
-        });
-    }
+    TextBox& follerrtxt = field(0);
+    std::optional<double> keptSeen{};
 };
 
 // Axis boxes, a Run rule of its own, and the axis set turned into the board's start code.
@@ -188,7 +188,7 @@ TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsThe
     app().CurrentBoard = 2;
     app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 3;
     app().Settings.ServoSettingsTable[2].Axis[1].StopMode = 7;
-    auto& dialog = open<StopModeDialog>();
+    auto& dialog = open<frm55>();
     EXPECT_TRUE(dialog.option(2).value());
     EXPECT_FALSE(dialog.option(0).value());
 
@@ -208,6 +208,63 @@ TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsThe
     EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[1].StopMode, 2);
     EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[0].StopMode, 3);
     EXPECT_EQ(app().SettingsChanged[2], 0);
+}
+
+TEST_F(CommandDialogTest, OptionsShowingNoStoredValueLeaveRunToTheUsersChoice)
+{
+    app().CurrentBoard = 2;
+    app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 9;
+    auto& dialog = open<frm55>();
+    EXPECT_FALSE(dialog.option(0).value() || dialog.option(1).value() || dialog.option(2).value());
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    click(dialog.option(2));
+    EXPECT_TRUE(dialog.runcmd.enabled()) << "choosing is what Run waited for";
+    retype(dialog.axistxt(), "\b");
+    EXPECT_FALSE(dialog.runcmd.enabled());
+    type(dialog.axistxt(), "3");
+    click(dialog.runcmd);
+    EXPECT_THAT(takeCalls(), ElementsAre("set_stop_mode(2, 3, 3)"));
+    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[2].StopMode, 3);
+    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[0].StopMode, 9) << "only the axis sent to";
+}
+
+TEST_F(CommandDialogTest, AKeptValueFieldOpensWithTheStoredValueAndKeepsItsOwnHookLast)
+{
+    app().CurrentBoard = 1;
+    app().Settings.Servo4SettingsTable[1].Axis[0].FollowingError = 1200;
+    app().Settings.Servo4SettingsTable[1].Axis[3].FollowingError = 40;
+    auto& dialog = open<KeptCountDialog>();
+    EXPECT_EQ(dialog.follerrtxt.text(), " 1200");
+    EXPECT_EQ(dialog.valueValid(), std::vector<std::int16_t>{1});
+    EXPECT_TRUE(dialog.runcmd.enabled());
+
+    type(dialog.axistxt(), "4");
+    retype(dialog.follerrtxt, "0");
+    EXPECT_EQ(lastModalText(), "Value needs to be between 1 and 32767.");
+    driver().injectFault("load_fol_err", ZEVA_boardTimeoutError, 1);
+    click(dialog.runcmd);
+    EXPECT_FALSE(dialog.keptSeen.has_value()) << "no hook after a failure";
+    EXPECT_EQ(app().Settings.Servo4SettingsTable[1].Axis[3].FollowingError, 40);
+    click(dialog.runcmd);
+    EXPECT_EQ(dialog.keptSeen, 1.0) << "the hook sees the value the frame kept";
+    EXPECT_EQ(app().Settings.Servo4SettingsTable[1].Axis[0].FollowingError, 1200);
+
+    // A board of another group (3-axis servo) keeps into its own table.
+    select(dialog.bidlist, 1);
+    retype(dialog.follerrtxt, "77");
+    click(dialog.runcmd);
+    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[2].FollowingError, 77);
+    EXPECT_EQ(app().Settings.Servo4SettingsTable[2].Axis[2].FollowingError, 1000) << "ID 2's entry of the other table";
+}
+
+TEST_F(CommandDialogTest, AKeptValueMustComeFromAFieldOrOptionsTheDialogHas)
+{
+    const auto call = [](CommandRun& run) { return run.driver.start_motion(run.board, run.axis); };
+    EXPECT_THROW(CommandDialog(app(), {.name = "frmx", .call = call, .kept = {{.field = AxisField::StopMode}}}),
+                 std::invalid_argument);
+    EXPECT_THROW(CommandDialog(app(), {.name = "frmy", .call = call,
+                                       .kept = {{.field = AxisField::StopMode, .from = KeptFrom::Choice}}}),
+                 std::invalid_argument);
 }
 
 TEST_F(CommandDialogTest, AxisBoxesFollowTheBoardAndTheirOwnRuleEnablesRun)

@@ -136,6 +136,8 @@ TEST_F(MotionWaitsTest, WaitMoveDoneEventsEndsWhenTheProgramEnds)
 
 TEST_F(MotionWaitsTest, WaitIndexSearchFollowsTheSearchOnTheStatusRegister)
 {
+    // A closed-loop stepper searches for the index only on an axis running in closed loop.
+    ASSERT_EQ(driver().set_loop_mode(kClosedLoop4, 3, LoopModeClosed), 0);
     for (bool indexPresent : {true, false}) {
         SCOPED_TRACE(indexPresent);
         ASSERT_TRUE(program.boards().setIndexPresent(kClosedLoop4, 3, indexPresent));

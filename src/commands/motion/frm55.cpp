@@ -1,0 +1,27 @@
+#include "commands/motion/frm55.h"
+
+#include "driver/StatusWords.h"
+
+namespace tarvik {
+
+// The option labels are Label3 to Label5, so the board and axis captions take other names.
+frm55::frm55(App& app)
+    : CommandDialog(app, {.name = "frm55",
+                          .caption = "Set Stop Mode",
+                          .mask = 63,
+                          .boardLabelName = "Label1",
+                          .axis = CommandAxisField{.labelName = "Label2"},
+                          .choices = CommandChoices{.frameName = "Frame1",
+                                                    .frameCaption = "Stop Mode",
+                                                    .options = {{"decel", "Label3", "Decelerate", StopModeDecel},
+                                                                {"halt", "Label4", "Halt", StopModeHalt},
+                                                                {"killb", "Label5", "Kill", StopModeKill}},
+                                                    .clickClearsMessage = false},
+                          .call = [](CommandRun& run) {
+                              return run.driver.set_stop_mode(run.board, run.axis, run.choice);
+                          },
+                          .kept = {{.field = AxisField::StopMode, .from = KeptFrom::Choice, .shownAtLoad = true}}})
+{
+}
+
+} // namespace tarvik

@@ -1,0 +1,18 @@
+#include "commands/motion/frm5Bs.h"
+
+#include "commands/motion/ServoGainDesign.h"
+
+namespace tarvik {
+
+frm5Bs::frm5Bs(App& app)
+    : CommandDialog(app, servoGainDesign(&MotionDriver::load_intg_lim,
+                                         {.name = "frm5Bs",
+                                          .caption = "Load Integration Limit",
+                                          .valueName = "intlimtxt",
+                                          .valueLabel = "Integration Limit",
+                                          .maxLength = 6,
+                                          .kept = AxisField::IntgLimit}))
+{
+}
+
+} // namespace tarvik

@@ -1,0 +1,98 @@
+// An option group the runtime leaves with no option selected shows none checked under Qt, and a
+// choice made on screen checks exactly the one chosen: Set Stop Mode of the real program, opened
+// for a board whose settings hold no valid stop mode.
+
+#include "commands/motion/frm55.h"
+#include "driver/sim/SimulatedDriver.h"
+#include "forms/qt/ControlWidget.h"
+#include "forms/qt/MainWindow.h"
+#include "forms/qt/MenuBarMirror.h"
+#include "forms/qt/QtProgram.h"
+#include "forms/qt/Renderer.h"
+#include "forms/runtime/Runtime.h"
+#include "mainwindow/StartUp.h"
+#include "mainwindow/TemporaryWorkingDirectory.h"
+#include "mainwindow/mditarvik.h"
+#include "program/App.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace tarvik::testing {
+namespace {
+
+void settle()
+{
+    for (int round = 0; round < 5; ++round) QApplication::processEvents();
+}
+
+void clickWidget(QWidget& target)
+{
+    const QPointF local(target.rect().center());
+    const QPointF global(target.mapToGlobal(target.rect().center()));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &release);
+}
+
+TEST(OptionGroupRenderTest, NoOptionSelectedShowsNoneCheckedUntilOneIsChosen)
+{
+    TemporaryWorkingDirectory scratch;
+    int argc = 1;
+    char programName[] = "test_qt";
+    char* argv[] = {programName, nullptr};
+    QtProgram qt(argc, argv);
+    Runtime runtime(qt.clock(), qt.host());
+    SimulatedDriver boards(qt.clock());
+    App app(runtime, boards);
+    qt.start(runtime, [&] { ASSERT_TRUE(startProgram(app, {.lockFile = scratch.path() / "tarvik.lock"})); });
+    settle();
+
+    app.Settings.ServoSettingsTable[1].Axis[0].StopMode = 0;
+    mditarvik* main = app.loaded<mditarvik>();
+    ASSERT_NE(main, nullptr);
+    qt.renderer()->mainWindow().menus().actionOf(*main->menu("setstopmode"))->trigger();
+    settle();
+    frm55* dialog = app.loaded<frm55>();
+    ASSERT_NE(dialog, nullptr);
+
+    const auto radio = [&](const OptionButton& option) -> QRadioButton& {
+        return dynamic_cast<QRadioButton&>(qt.renderer()->widgetOf(option)->widget());
+    };
+    EXPECT_FALSE(radio(dialog->decel).isChecked());
+    EXPECT_FALSE(radio(dialog->halt).isChecked());
+    EXPECT_FALSE(radio(dialog->killb).isChecked());
+    EXPECT_FALSE(qt.renderer()->widgetOf(dialog->runcmd)->widget().isEnabled());
+
+    clickWidget(radio(dialog->killb));
+    settle();
+    EXPECT_TRUE(dialog->killb.value());
+    EXPECT_TRUE(radio(dialog->killb).isChecked());
+    EXPECT_FALSE(radio(dialog->decel).isChecked());
+    EXPECT_TRUE(qt.renderer()->widgetOf(dialog->runcmd)->widget().isEnabled());
+
+    // A second click on the chosen option leaves it chosen: Qt does not toggle it off.
+    clickWidget(radio(dialog->killb));
+    settle();
+    EXPECT_TRUE(radio(dialog->killb).isChecked());
+    dialog->halt.setValue(true);
+    settle();
+    EXPECT_TRUE(radio(dialog->halt).isChecked());
+    EXPECT_FALSE(radio(dialog->killb).isChecked());
+    // And back to none: an exclusive group on screen would keep one checked.
+    dialog->halt.setValue(false);
+    settle();
+    EXPECT_FALSE(radio(dialog->halt).isChecked());
+    EXPECT_FALSE(radio(dialog->decel).isChecked() || radio(dialog->killb).isChecked());
+
+    runtime.endProgram();
+    settle();
+}
+
+} // namespace
+} // namespace tarvik::testing
