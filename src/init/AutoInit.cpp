@@ -16,7 +16,7 @@ void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences
         if (!app.isBoard(board) || !read[b] || !(*preferences)[b].initialisesAtStartUp()) continue;
         if (app.runtime().endRequested()) return;
         LoadBoardIntoWizard(app, board, (*preferences)[b].option(), OptionSource::Record);
-        InitializeBoard(app, board);
+        InitializeBoard(app, board, InitRequest::StartUp);
         ShowInitState(app, board);
         ShowInitStateInMenu(app, board);
     }

@@ -8,11 +8,13 @@ namespace tarvik {
 
 class App;
 
-// The start-up step for the boards' options once the preferences are read: the missing option
-// files are created and each configured board's preferred option is read into its record; then
-// every board whose preference asks for it (and whose option could be read) is initialised with
-// its group's wizard loaded hidden and filled from the record, as the Initialize Board menu
-// would fill it; the wizard's caption and the board's Initialize Board item show the outcome.
+// The start-up step for the boards' options once the preferences are read (reading them created
+// the missing settings files): each configured board's preferred option is read into its record;
+// then
+// every board whose preference asks for it (and whose option could be read, every value in
+// range) is initialised with its group's wizard loaded hidden and filled from the record, as the
+// Initialize Board menu would fill it; the wizard's caption and the board's Initialize Board item
+// show the outcome, and a failure names the board and the option.
 // Without preferences (the file could not be read) no board is initialised.
 void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences);
 

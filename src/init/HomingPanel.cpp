@@ -2,6 +2,8 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
+#include "init/SaveOption.h"
+#include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
 #include "program/Shell.h"
@@ -91,14 +93,18 @@ void HomingPanel::enableAxisButtons(int count, bool enabled)
     for (int axis = 1; axis <= count && axis <= kAxisButtons; ++axis) cmdaxis(axis).setEnabled(enabled);
 }
 
-SearchSettings HomingPanel::searchSettings(int axis) const
+std::optional<SearchSettings> HomingPanel::searchSettings(int axis)
 {
+    if (std::string report = OutOfRangeReport(app_, board_, OptionOf(app_, *boardGroup())); !report.empty()) {
+        msgtxt.setText(report);
+        return std::nullopt;
+    }
     // Fields the record does not hold (the open-loop steppers' index fields) read as 0.
     const auto field = [&](AxisField f) { return axisSetting(app_.Settings, boardType(), board_, axis, f).value_or(0); };
-    return {.findRpm = field(AxisField::FindRpm),
-            .homeReverse = toInt16Saturated(field(AxisField::HomeReverse)),
-            .indexReverse = toInt16Saturated(field(AxisField::IndexReverse)),
-            .refOffset = toInt16Saturated(field(AxisField::RefOffset))};
+    return SearchSettings{.findRpm = field(AxisField::FindRpm),
+                          .homeReverse = toInt16Saturated(field(AxisField::HomeReverse)),
+                          .indexReverse = toInt16Saturated(field(AxisField::IndexReverse)),
+                          .refOffset = toInt16Saturated(field(AxisField::RefOffset))};
 }
 
 bool HomingPanel::loadSearchVelocity(int axis, double rpm)

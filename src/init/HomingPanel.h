@@ -72,7 +72,9 @@ protected:
     // Enables or disables the axis buttons 1..count.
     void enableAxisButtons(int count, bool enabled);
     // The axis' find velocity, directions and index offset from the board's settings record.
-    SearchSettings searchSettings(int axis) const;
+    // None when the record holds a value outside its range (a record loaded after the board was
+    // initialised may): the report goes to the status box and nothing of the record may be sent.
+    std::optional<SearchSettings> searchSettings(int axis);
     // load_rpm with the find velocity, then load_rpsps with a fifth of it. On a failure its status
     // text goes to the status box and the result is false.
     bool loadSearchVelocity(int axis, double rpm);

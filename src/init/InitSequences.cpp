@@ -2,8 +2,8 @@
 
 #include "forms/runtime/MenuItem.h"
 #include "init/InitSteps.h"
-#include "init/InitStepsRanges.h"
 #include "init/SaveOption.h"
+#include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/Shell.h"
 
@@ -54,7 +54,7 @@ void enableTestItems(App& app, BoardGroup group)
 
 } // namespace
 
-bool InitializeBoard(App& app, std::int16_t boardId)
+bool InitializeBoard(App& app, std::int16_t boardId, InitRequest request)
 {
     const std::optional<BoardInitValues> values = InitValuesOf(app, boardId);
     if (!values) {
@@ -62,21 +62,26 @@ bool InitializeBoard(App& app, std::int16_t boardId)
         return false;
     }
     const auto b = static_cast<std::size_t>(boardId);
+    const std::int16_t option = OptionOf(app, values->group);
     // A record holding a value the board cannot take is not sent at all, so the board stays
     // as it was.
-    if (std::string problem = FirstValueOutOfRange(app.Settings, app.BoardType[b], boardId); !problem.empty()) {
-        ShowErrorMessage(app, "Board ID " + std::to_string(boardId) +
-                                  " was not initialized: its settings hold a value out of range, " + problem);
+    if (std::string report = OutOfRangeReport(app, boardId, option); !report.empty()) {
+        ShowErrorMessage(app, "Board ID " + std::to_string(boardId) + " was not initialized. " + report);
         return false;
     }
 
     app.BoardInitState[b] = -1;
     if (std::optional<std::string> failure = SendInitSteps(app, *values)) {
+        // At start-up one board's failure may follow another's before the user has seen any
+        // board: each names its board and option.
+        if (request == InitRequest::StartUp && !failure->empty())
+            failure->insert(0, "Board ID " + std::to_string(boardId) + " was not initialized at start-up with option " +
+                                   std::to_string(option) + ": ");
         if (!failure->empty()) ShowErrorMessage(app, *failure);
         return false;
     }
     app.BoardInitState[b] = 1;
-    app.BoardOption[b] = OptionOf(app, values->group);
+    app.BoardOption[b] = option;
     keepAxisCopies(app, *values);
     enableTestItems(app, values->group);
     return true;

@@ -6,17 +6,22 @@ namespace tarvik {
 
 class App;
 
+// Who asks for an initialisation: a wizard's Initialize, or start-up for a board whose
+// preference asks for it.
+enum class InitRequest { Wizard, StartUp };
+
 // Runs the initialisation sequence of the board's group with its settings record.
-// Returns true on success; on failure the status text is shown in the error window.
+// Returns true on success; on failure the status text is shown in the error window, at start-up
+// after "Board ID n was not initialized at start-up with option k: ".
 //
 // The steps and their order are those of SendInitSteps (InitSteps.h). BoardInitState of the
 // board is -1 while the sequence runs; on success it is 1, BoardOption takes the group's option
 // global, the axis 1 and axis 2 values are kept for the XY demo (XCountsPerRev .. YClosedLoop;
 // counts per revolution are encoder lines as the record holds them on servo and encoder boards,
 // motor steps on steppers), and the Test and Demo items the board can use are switched on. A
-// record holding a value out of range is not sent at all: the error window names it and the
-// board's state stays as it was. The wizard's own controls (find buttons, caption) are left to
-// the caller.
-bool InitializeBoard(App& app, std::int16_t boardId);
+// record holding a value out of range is not sent at all: the error window names the board,
+// the option, the field and the value (OutOfRangeReport), and the board's state stays as it was.
+// The wizard's own controls (find buttons, caption) are left to the caller.
+bool InitializeBoard(App& app, std::int16_t boardId, InitRequest request = InitRequest::Wizard);
 
 } // namespace tarvik

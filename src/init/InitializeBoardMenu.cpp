@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "forms/runtime/MenuItem.h"
 #include "init/SaveOption.h"
+#include "init/SettingsRanges.h"
 #include "init/Wizard.h"
 #include "init/frminitPelto.h"
 #include "init/frminitserv.h"
@@ -109,10 +110,14 @@ bool LoadBoardIntoWizard(App& app, std::int16_t board, int option, OptionSource 
     // The option number follows the record: an option that cannot be read leaves both as they
     // were, so that neither the caption nor a later save names an option the record never held.
     FileStatus read = source == OptionSource::File ? LoadOption(app, board, option) : fileOk();
-    if (read)
-        OptionOf(app, *group) = static_cast<std::int16_t>(option);
-    else
+    if (!read) {
         ShowErrorMessage(app, read.error());
+    } else {
+        OptionOf(app, *group) = static_cast<std::int16_t>(option);
+        // Start-up reports the records it reads itself.
+        const std::string report = source == OptionSource::File ? OutOfRangeReport(app, board, option) : "";
+        if (!report.empty()) ShowErrorMessage(app, report);
+    }
     WizardOf(app, *group).RecordToForm(board);
     ShowInitState(app, board);
     return true;

@@ -1,7 +1,7 @@
 #include "init/SaveOption.h"
 
 #include "base/NumberText.h"
-#include "init/InitStepsRanges.h"
+#include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/OptionFiles.h"
 

@@ -22,8 +22,8 @@ FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionNam
 // Reads option `recordNo` (1..10) of the board's option file into the board's table entry. A
 // missing, short, oversized or damaged file gives an error naming the file, the option and the
 // problem, and the table entry stays as it was. A record holding a value outside its range is
-// read as it stands, so that the option can be opened and mended: the wizard's fill reports the
-// value, and the initialisation refuses to send it. Nothing is shown, and neither
+// read as it stands, so that the option can be opened and mended: the caller reports it
+// (OutOfRangeReport), the wizard's fill shows the bound instead, and nothing sends it. Nothing is shown, and neither
 // SettingsChanged nor the group's option global changes: the caller does what its window says.
 FileStatus LoadOption(App& app, std::int16_t boardId, int recordNo);
 

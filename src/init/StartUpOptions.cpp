@@ -1,6 +1,7 @@
 #include "init/StartUpOptions.h"
 
 #include "init/SaveOption.h"
+#include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/OptionFiles.h"
 #include "program/Shell.h"
@@ -41,7 +42,6 @@ void offerToReplaceDamagedFiles(App& app)
 
 PerBoard<bool> ReadStartUpOptions(App& app, const Preferences& preferences)
 {
-    for (const FileError& error : createMissingOptionFiles()) ShowErrorMessage(app, error.message);
     offerToReplaceDamagedFiles(app);
 
     PerBoard<bool> read{};
@@ -49,8 +49,16 @@ PerBoard<bool> ReadStartUpOptions(App& app, const Preferences& preferences)
         if (!app.isBoard(id)) continue;
         const int option = preferences[static_cast<std::size_t>(id)].option();
         if (FileStatus loaded = LoadOption(app, id, option); !loaded) {
-            ShowErrorMessage(app, "The settings of board ID " + std::to_string(id) +
-                                      " keep their defaults: " + loaded.error());
+            // A missing file was reported once, with every file that could not be created.
+            const std::optional<OptionFile> file = optionFileOf(app.BoardType[static_cast<std::size_t>(id)]);
+            if (!file || optionFileExists(*file))
+                ShowErrorMessage(app, "The settings of board ID " + std::to_string(id) +
+                                          " keep their defaults: " + loaded.error());
+            continue;
+        }
+        // The record stays as read, so that its wizard can show it to be mended.
+        if (std::string report = OutOfRangeReport(app, id, option); !report.empty()) {
+            ShowErrorMessage(app, report);
             continue;
         }
         read[static_cast<std::size_t>(id)] = true;

@@ -4,6 +4,7 @@
 #include "init/InitSequences.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/SaveOption.h"
+#include "init/SettingsRanges.h"
 #include "init/WizardPanels.h"
 #include "init/frmloadopt.h"
 #include "init/frmsaveopt.h"
@@ -295,6 +296,9 @@ void Wizard::RecordToForm(std::int16_t board)
     });
     app_.SettingsChanged[static_cast<std::size_t>(board)] = 0;
 }
+
+// The list's rows are the stop modes a record may hold.
+static_assert(std::size(kStopModeRows) == static_cast<std::size_t>(field_ranges::kStopMode.bounds.max));
 
 // Selects the row of a stop mode; a mode outside 1..3 is reported like a box value out of
 // range and the nearer mode is shown instead.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "init/SettingsRanges.h"
 #include "init/Wizard.h"
 
 // The fields, option pairs and buttons of the wizards, by board kind. The 3-axis and 2/4-axis
@@ -7,55 +8,59 @@
 // axes.
 namespace tarvik::wizard_fields {
 
-inline constexpr double kShortMax = 32767;
-inline constexpr double kFindRpmMax = 1048576;
+namespace ranges = field_ranges;
 
-// Each box's rule: keys, the check on every change, bounds, what leaving the box does.
-inline constexpr FieldRule kWholeRule{kUnsignedKeys, FieldCheck::ValidateInteger, {1, kShortMax}, FieldLeaving::Whole};
-
-inline constexpr WizardBox kStepsRevWhole{"StepsRev", "Steps/Rev", "", kWholeRule, AxisField::StepsPerRev};
-inline constexpr WizardBox kLinesRev{"LinesRev", "Lines/Rev", "",
-                                     {kUnsignedKeys, FieldCheck::ValidateInteger, {1, 16383}, FieldLeaving::Whole},
-                                     AxisField::LinesPerRev};
-inline constexpr WizardBox kEncoderLines{"LinesRev", "Lines/Rev", "", kWholeRule, AxisField::EncoderLines};
-inline constexpr WizardBox kIndexOffset{
-    "IndexOff", "Index Offset", "Steps",
-    {kSignedKeys, FieldCheck::ValidateDoubleOrBlank, {-32768, kShortMax}, FieldLeaving::Whole}, AxisField::RefOffset};
-inline constexpr WizardBox kFindRpm{
-    "FindRPM", "Find Velocity", "RPM",
-    {kDecimalKeys, FieldCheck::ValidateDoubleOrBlank, {1, kFindRpmMax}, FieldLeaving::Decimal}, AxisField::FindRpm};
-
-// The following error is clamped silently as the box is left.
-constexpr WizardBox followingError(double max)
+// A box whose label and bounds are its record field's (SettingsRanges.h), with its keys, the
+// check on every change and what leaving it does.
+constexpr WizardBox box(std::string_view name, const FieldRange& range, std::string_view unit, std::string_view keys,
+                        FieldCheck check, FieldLeaving leaving, AxisField field)
 {
-    return {"FolErr", "Following Error", "Counts",
-            {kUnsignedKeys, FieldCheck::ValidateDoubleOrBlank, {1, max}, FieldLeaving::ClampLong},
-            AxisField::FollowingError};
+    return {name, range.label, unit, {keys, check, range.bounds, leaving}, field};
 }
 
-// Closed-loop steppers: the following error reaches 65535 counts.
+inline constexpr WizardBox kStepsRevWhole = box("StepsRev", ranges::kStepsPerRev, "", kUnsignedKeys,
+                                                FieldCheck::ValidateInteger, FieldLeaving::Whole,
+                                                AxisField::StepsPerRev);
+inline constexpr WizardBox kLinesRev = box("LinesRev", ranges::kLinesPerRev, "", kUnsignedKeys,
+                                           FieldCheck::ValidateInteger, FieldLeaving::Whole, AxisField::LinesPerRev);
+inline constexpr WizardBox kEncoderLines = box("LinesRev", ranges::kEncoderLines, "", kUnsignedKeys,
+                                               FieldCheck::ValidateInteger, FieldLeaving::Whole,
+                                               AxisField::EncoderLines);
+inline constexpr WizardBox kIndexOffset = box("IndexOff", ranges::kIndexOffset, "Steps", kSignedKeys,
+                                              FieldCheck::ValidateDoubleOrBlank, FieldLeaving::Whole,
+                                              AxisField::RefOffset);
+inline constexpr WizardBox kFindRpm = box("FindRPM", ranges::kFindRpm, "RPM", kDecimalKeys,
+                                          FieldCheck::ValidateDoubleOrBlank, FieldLeaving::Decimal, AxisField::FindRpm);
+
+// The following error is clamped silently as the box is left.
+constexpr WizardBox followingError(const FieldRange& range)
+{
+    return box("FolErr", range, "Counts", kUnsignedKeys, FieldCheck::ValidateDoubleOrBlank, FieldLeaving::ClampLong,
+               AxisField::FollowingError);
+}
+
 inline constexpr WizardBox kClosedLoopBoxes[] = {
-    kStepsRevWhole, kLinesRev, followingError(65535), kIndexOffset, kFindRpm,
+    kStepsRevWhole, kLinesRev, followingError(ranges::kStepperFollowingError), kIndexOffset, kFindRpm,
 };
 
 // Open-loop steppers: steps tested as a double, the find velocity without the blank rule.
 inline constexpr WizardBox kOpenLoopBoxes[] = {
-    {"StepsRev", "Steps/Rev", "",
-     {kUnsignedKeys, FieldCheck::ValidateDoubleOrBlank, {1, kShortMax}, FieldLeaving::Whole}, AxisField::StepsPerRev},
-    {"FindRPM", "Find Velocity", "RPM",
-     {kDecimalKeys, FieldCheck::ValidateDouble, {1, kFindRpmMax}, FieldLeaving::Decimal}, AxisField::FindRpm},
+    box("StepsRev", ranges::kStepsPerRev, "", kUnsignedKeys, FieldCheck::ValidateDoubleOrBlank, FieldLeaving::Whole,
+        AxisField::StepsPerRev),
+    box("FindRPM", ranges::kFindRpm, "RPM", kDecimalKeys, FieldCheck::ValidateDouble, FieldLeaving::Decimal,
+        AxisField::FindRpm),
 };
 
-// Servos: encoder lines, and a following error of at most 32767 counts.
-inline constexpr WizardBox kServoBoxes[] = {kEncoderLines, followingError(kShortMax), kIndexOffset, kFindRpm};
+inline constexpr WizardBox kServoBoxes[] = {kEncoderLines, followingError(ranges::kServoFollowingError), kIndexOffset,
+                                            kFindRpm};
 
 inline constexpr WizardBox kEncoderBoxes[] = {kEncoderLines};
 
-inline constexpr WizardChoice kLoopMode{"fraLoopMd", "Loop Mode", {"btnOpenLoop", "Open"}, {"btnClosedLoop", "Closed "},
-                                        false, AxisField::ClosedLoop};
-inline constexpr WizardChoice kHomeDirection{"fraHomeDir", "Home Direction", {"btnHomeRev", "Rev"},
+inline constexpr WizardChoice kLoopMode{"fraLoopMd", ranges::kLoopMode.label, {"btnOpenLoop", "Open"},
+                                        {"btnClosedLoop", "Closed "}, false, AxisField::ClosedLoop};
+inline constexpr WizardChoice kHomeDirection{"fraHomeDir", ranges::kHomeDirection.label, {"btnHomeRev", "Rev"},
                                              {"btnHomeFwd", "Fwd"}, true, AxisField::HomeReverse};
-inline constexpr WizardChoice kIndexDirection{"Frame13", "Index Direction", {"btnIndexRev", "Rev"},
+inline constexpr WizardChoice kIndexDirection{"Frame13", ranges::kIndexDirection.label, {"btnIndexRev", "Rev"},
                                               {"btnIndexFwd", "Fwd"}, true, AxisField::IndexReverse};
 
 inline constexpr WizardChoice kClosedLoopChoices[] = {kLoopMode, kHomeDirection, kIndexDirection};

@@ -49,11 +49,11 @@ void frmfindhome::cmdaxis_Click(int axis)
 
 void frmfindhome::FindHomeOnAxis(int axis)
 {
-    const SearchSettings settings = searchSettings(axis);
-    if (!loadSearchVelocity(axis, settings.findRpm)) return;
+    const std::optional<SearchSettings> settings = searchSettings(axis);
+    if (!settings || !loadSearchVelocity(axis, settings->findRpm)) return;
     const auto a = static_cast<std::int16_t>(axis);
     MotionDriver& driver = app_.driver();
-    if (const DriverStatus status = driver.find_home(board_, a, settings.homeReverse)) {
+    if (const DriverStatus status = driver.find_home(board_, a, settings->homeReverse)) {
         showStatus(status);
         return;
     }

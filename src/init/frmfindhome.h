@@ -9,7 +9,8 @@ namespace tarvik {
 // The modal Find Home panel of the initialisation wizards: one button per axis runs the home
 // search of that axis on the board in HomingBoard, with the find velocity and home direction of
 // the board's settings record; it waits for the search to end, lets the axis settle and sets its
-// position to zero. "Kill Motion" aborts a running search; "Done" closes the panel.
+// position to zero. A record holding a value out of range starts no search: the status box says
+// which. "Kill Motion" aborts a running search; "Done" closes the panel.
 //
 // Window events run while the search is watched, so that "Kill Motion" can be pressed. Closing
 // the panel during a search kills the axis first; when that kill fails the failure is reported

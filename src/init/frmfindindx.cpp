@@ -83,12 +83,12 @@ void frmfindindx::FindIndexOnAxis(int axis)
         showStatus(ZEVA_closedLoopOnlyError);
         return;
     }
-    const SearchSettings settings = searchSettings(axis);
-    if (!loadSearchVelocity(axis, settings.findRpm)) return;
+    const std::optional<SearchSettings> settings = searchSettings(axis);
+    if (!settings || !loadSearchVelocity(axis, settings->findRpm)) return;
     msgtxt.setText("Executing find index sequence on axis #" + strTrimmed(axis) + "...");
 
     std::int16_t found = 0;
-    if (const DriverStatus status = driver.find_index(board_, a, settings.indexReverse, settings.refOffset, found)) {
+    if (const DriverStatus status = driver.find_index(board_, a, settings->indexReverse, settings->refOffset, found)) {
         showStatus(status);
         return;
     }

@@ -9,8 +9,9 @@ namespace tarvik {
 // The modal Find Index panel of the servo and closed-loop stepper initialisation wizards: one
 // button per axis runs the index search of that axis on the board in HomingBoard, with the find
 // velocity, index direction and index offset of the board's settings record; it waits for the
-// search to end, reports whether the index was found and sets the position to zero. "Done"
-// closes the panel.
+// search to end, reports whether the index was found and sets the position to zero. A record
+// holding a value out of range starts no search: the status box says which. "Done" closes the
+// panel.
 //
 // A search runs without letting window events in; every wait in it is bounded on the clock, so
 // an axis that never stops is reported rather than hanging the program. A wait that runs out or

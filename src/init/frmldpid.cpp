@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
+#include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/SettingsTables.h"
 
@@ -10,31 +11,35 @@
 
 namespace tarvik {
 
-// One gain column: its box name, header, largest value, record field and driver entry point.
+// One gain column: its box name, header, the values the record's field may hold, the field and
+// the driver entry point.
 struct PidColumn {
     std::string_view name;
     std::string_view header;
     int maxLength;
-    std::int16_t max;
+    const FieldRange& range;
     std::int16_t ServoAxisSettings::*field;
 
-    // Whole numbers from 0, checked as typed, their whole form when left.
+    // Whole numbers, checked as typed, their whole form when left.
     FieldRule rule() const
     {
-        return {.keys = kUnsignedKeys, .check = FieldCheck::ValidateInteger, .bounds = {0, static_cast<double>(max)}};
+        return {.keys = kUnsignedKeys, .check = FieldCheck::ValidateInteger, .bounds = range.bounds};
     }
     DriverStatus (MotionDriver::*send)(std::int16_t, std::int16_t, std::int16_t);
 };
 
 namespace {
 
+using namespace field_ranges;
+
 // The sample period selector lets 0 through here, unlike the single-gain dialog.
 const PidColumn kColumns[] = {
-    {"proptxt", "Proportional Gain", 5, 32767, &ServoAxisSettings::PropGain, &MotionDriver::load_prop_gain},
-    {"intgtxt", "Integral Gain", 5, 32767, &ServoAxisSettings::IntgGain, &MotionDriver::load_intg_gain},
-    {"derivtxt", "Derivative Gain", 5, 32767, &ServoAxisSettings::DerivGain, &MotionDriver::load_deriv_gain},
-    {"samppertxt", "Sample Period", 3, 255, &ServoAxisSettings::DerivPeriod, &MotionDriver::load_deriv_per},
-    {"intlimtxt", "Integration Limit", 5, 32767, &ServoAxisSettings::IntgLimit, &MotionDriver::load_intg_lim},
+    {"proptxt", "Proportional Gain", 5, kProportionalGain, &ServoAxisSettings::PropGain, &MotionDriver::load_prop_gain},
+    {"intgtxt", "Integral Gain", 5, kIntegralGain, &ServoAxisSettings::IntgGain, &MotionDriver::load_intg_gain},
+    {"derivtxt", "Derivative Gain", 5, kDerivativeGain, &ServoAxisSettings::DerivGain, &MotionDriver::load_deriv_gain},
+    {"samppertxt", "Sample Period", 3, kSamplePeriod, &ServoAxisSettings::DerivPeriod, &MotionDriver::load_deriv_per},
+    {"intlimtxt", "Integration Limit", 5, kIntegrationLimit, &ServoAxisSettings::IntgLimit,
+     &MotionDriver::load_intg_lim},
 };
 
 constexpr int kMaxAxes = 4;

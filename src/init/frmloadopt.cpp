@@ -3,6 +3,7 @@
 #include "init/InitializeBoardMenu.h"
 #include "init/OptionList.h"
 #include "init/SaveOption.h"
+#include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/Shell.h"
 
@@ -38,7 +39,8 @@ void frmloadopt::loadlist_Click()
 }
 
 // Reads the picked option into the board's record and the group's wizard, then closes. An
-// option that cannot be read is reported and changes nothing.
+// option that cannot be read is reported and changes nothing; one holding a value out of range
+// is reported and loaded, so that the wizard shows it to be mended.
 void frmloadopt::LoadSelectedOption()
 {
     const int row = loadlist.listIndex();
@@ -48,6 +50,8 @@ void frmloadopt::LoadSelectedOption()
         const int option = row + 1;
         if (FileStatus read = LoadOption(app_, board, option); read) {
             OptionOf(app_, *groupOf(app_.BoardType[static_cast<std::size_t>(board)])) = static_cast<std::int16_t>(option);
+            if (std::string report = OutOfRangeReport(app_, board, option); !report.empty())
+                ShowErrorMessage(app_, report);
             RecordToForm(app_, board);
         } else {
             ShowErrorMessage(app_, read.error());

@@ -6,7 +6,15 @@
 #include "program/App.h"
 #include "program/Shell.h"
 
+#include <string>
+
 namespace tarvik {
+
+namespace {
+
+bool isControlCharacter(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
+
+} // namespace
 
 frmsaveopt::frmsaveopt(App& app)
     : Form(app.runtime(), "frmsaveopt",
@@ -20,6 +28,7 @@ frmsaveopt::frmsaveopt(App& app)
         nametxt.setSelStart(0);
         nametxt.setSelLength(static_cast<int>(nametxt.text().size()));
     };
+    nametxt.onChange = [this] { nametxt_Change(); };
     savecmd.onClick = [this] { savecmd_Click(); };
     cancelcmd.onClick = [this] { unload(); };
 }
@@ -37,6 +46,14 @@ void frmsaveopt::savelist_Click()
     app_.OptionListIndex = static_cast<std::int16_t>(row);
     savecmd.setEnabled(row >= 0);
     if (row >= 0) nametxt.setText(trim(savelist.list(row)));
+}
+
+// Control characters (a pasted line end, an escape) edit nothing, as they do when typed: an
+// option name never holds them.
+void frmsaveopt::nametxt_Change()
+{
+    std::string name = nametxt.text();
+    if (std::erase_if(name, isControlCharacter) > 0) nametxt.setText(std::move(name));
 }
 
 void frmsaveopt::savecmd_Click()

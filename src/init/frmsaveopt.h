@@ -7,10 +7,11 @@ namespace tarvik {
 class App;
 
 // The Save Initialization Option window (modal, from a wizard's Save button): the ten option
-// names of CurrentBoard's option file; picking a row puts its name into `nametxt` for editing,
-// and Save writes the board's settings record as that option under the name (SaveOption).
-// Save needs a picked row; the group's option global is left as it is. A file that cannot be
-// read or written is reported, naming it, and the window stays open.
+// names of CurrentBoard's option file; picking a row puts its name into `nametxt` for editing
+// (control characters, typed or pasted, never stay in it), and Save writes the board's settings
+// record as that option under the name (SaveOption). Save needs a picked row; the group's option
+// global is left as it is. A file that cannot be read or written is reported, naming it, and the
+// window stays open.
 class frmsaveopt : public Form {
 public:
     explicit frmsaveopt(App& app);
@@ -25,6 +26,7 @@ public:
 private:
     void Form_Load() override;
     void savelist_Click();
+    void nametxt_Change();
     void savecmd_Click();
 
     App& app_;

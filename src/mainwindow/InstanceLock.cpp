@@ -9,30 +9,53 @@
 
 namespace tarvik {
 
-InstanceLock::Result InstanceLock::acquire(const std::filesystem::path& path)
+namespace {
+
+enum class Outcome { Locked, Busy, Failed };
+
+// Opens `path` with `flags` and locks it exclusively without waiting; `fd` holds it when locked.
+Outcome lockOpened(const std::filesystem::path& path, int flags, int& fd)
 {
-    release();
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return Result::Unavailable;
+    fd = ::open(path.c_str(), flags | O_CLOEXEC, 0600);
+    if (fd < 0) return Outcome::Failed;
     int locked = 0;
     do {
         locked = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
-    if (locked != 0) {
-        const bool busy = errno == EWOULDBLOCK;
-        ::close(fd);
-        return busy ? Result::HeldElsewhere : Result::Unavailable;
+    if (locked == 0) return Outcome::Locked;
+    const bool busy = errno == EWOULDBLOCK;
+    ::close(fd);
+    fd = -1;
+    return busy ? Outcome::Busy : Outcome::Failed;
+}
+
+} // namespace
+
+InstanceLock::Result InstanceLock::acquire(const std::filesystem::path& path,
+                                           const std::filesystem::path& workingDirectory)
+{
+    release();
+    // A folder opened for reading can be locked like a file, and needs no write permission: a
+    // read-only working directory is guarded too.
+    const Outcome directory = lockOpened(workingDirectory, O_RDONLY | O_DIRECTORY, directoryFd_);
+    const Outcome file = directory == Outcome::Busy
+                             ? Outcome::Failed
+                             : lockOpened(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY, fileFd_);
+    if (directory == Outcome::Busy || file == Outcome::Busy) {
+        release();
+        return Result::HeldElsewhere;
     }
-    fd_ = fd;
-    return Result::Acquired;
+    return directory == Outcome::Locked && file == Outcome::Locked ? Result::Acquired : Result::Unavailable;
 }
 
 void InstanceLock::release()
 {
-    if (fd_ < 0) return;
-    ::flock(fd_, LOCK_UN);
-    ::close(fd_);
-    fd_ = -1;
+    for (int* fd : {&fileFd_, &directoryFd_}) {
+        if (*fd < 0) continue;
+        ::flock(*fd, LOCK_UN);
+        ::close(*fd);
+        *fd = -1;
+    }
 }
 
 std::filesystem::path InstanceLock::defaultPath()

@@ -115,7 +115,8 @@ void mditarvik::Form_Load()
 bool mditarvik::claimSingleInstance()
 {
     const auto path = options_.lockFile.empty() ? InstanceLock::defaultPath() : options_.lockFile;
-    if (lock_.acquire(path) != InstanceLock::Result::HeldElsewhere) return true;
+    // The working directory is locked too: it holds the settings files this program writes.
+    if (lock_.acquire(path, ".") != InstanceLock::Result::HeldElsewhere) return true;
     app_.runtime().msgBox(kSecondInstanceMessage, msgbox::OkOnly + msgbox::Exclamation, "Tarvik");
     app_.runtime().endProgram();
     return false;

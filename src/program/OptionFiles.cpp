@@ -5,8 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "program/RecordFile.h"
-
 namespace tarvik {
 
 namespace {
@@ -95,16 +93,23 @@ FileResult<bool> createOptionFileIfMissing(const OptionFile& file)
     return recordFileOf(file).createIfMissing(defaultOptions(file.group));
 }
 
-std::vector<FileError> createMissingOptionFiles()
+std::vector<NewRecordFile> newOptionFiles()
 {
-    std::vector<FileError> errors;
+    std::vector<NewRecordFile> files;
     for (const OptionFile& file : kOptionFiles) {
-        FileResult<bool> created = createOptionFileIfMissing(file);
-        if (!created) {
-            errors.push_back(FileError{created.error()});
-        }
+        files.push_back({recordFileOf(file), defaultOptions(file.group)});
     }
-    return errors;
+    return files;
+}
+
+FileStatus createMissingOptionFiles()
+{
+    return RecordFile::createMissing(newOptionFiles());
+}
+
+bool optionFileExists(const OptionFile& file)
+{
+    return recordFileOf(file).exists();
 }
 
 std::optional<FileError> optionFileDamage(const OptionFile& file)

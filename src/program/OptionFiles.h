@@ -9,6 +9,7 @@
 #include "driver/BoardTypes.h"
 #include "program/FileResult.h"
 #include "program/RecordBytes.h"
+#include "program/RecordFile.h"
 #include "program/SettingsTables.h"
 
 namespace tarvik {
@@ -40,8 +41,15 @@ FixedName defaultOptionName(int optionNo);
 // "option 10:", when it is missing; true when it was created. An existing file is left alone.
 FileResult<bool> createOptionFileIfMissing(const OptionFile& file);
 
-// Creates every missing option file; the errors of those that could not be created.
-std::vector<FileError> createMissingOptionFiles();
+// Every option file with the ten options a new file gets, for creating those that are missing
+// (RecordFile::createMissing).
+std::vector<NewRecordFile> newOptionFiles();
+
+// Creates every missing option file; one error naming those that could not be created.
+FileStatus createMissingOptionFiles();
+
+// True when there is something under the file's name (a name that cannot be looked at counts).
+bool optionFileExists(const OptionFile& file);
 
 // The problem of an option file that exists with the wrong size (short or long), naming the
 // file; none when the file is sound, missing or cannot be looked at.

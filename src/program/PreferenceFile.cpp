@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "program/RecordFile.h"
-
 namespace tarvik {
 
 namespace {
@@ -44,6 +42,16 @@ namespace PreferenceFile {
 FileResult<bool> createIfMissing()
 {
     return preferenceFile().createIfMissing(packAll(Preferences{}));
+}
+
+NewRecordFile newFile()
+{
+    return {preferenceFile(), packAll(Preferences{})};
+}
+
+bool exists()
+{
+    return preferenceFile().exists();
 }
 
 FileResult<Preferences> load()

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "program/FileResult.h"
+#include "program/RecordFile.h"
 
 namespace tarvik {
 
@@ -34,6 +35,13 @@ inline constexpr std::size_t kRecordLength = 4;
 // Creates the file with option 1 and no auto-initialisation for every board when it is
 // missing; true when it was created. An existing file is never touched.
 FileResult<bool> createIfMissing();
+
+// The file with the records createIfMissing gives it, for creating it along with other files
+// (RecordFile::createMissing).
+NewRecordFile newFile();
+
+// True when there is something under the file's name (a name that cannot be looked at counts).
+bool exists();
 
 // All eight records; a missing, short, long or unreadable file is an error and is left as it is.
 FileResult<Preferences> load();

@@ -1,18 +1,32 @@
 #include "program/PreferencesAsking.h"
 
 #include "program/App.h"
+#include "program/OptionFiles.h"
 #include "program/Shell.h"
 
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
+namespace {
+
+// Creates the preference file and the option files that are missing; one message for those
+// that could not be made, rather than one window per file and more for each board after them.
+void createMissingSettingsFiles(App& app)
+{
+    std::vector<NewRecordFile> files{PreferenceFile::newFile()};
+    for (NewRecordFile& file : newOptionFiles()) files.push_back(std::move(file));
+    if (FileStatus created = RecordFile::createMissing(files); !created)
+        ShowErrorMessage(app, created.error() + "\n\nTarvik goes on with the default settings in their place.");
+}
+
+} // namespace
+
 std::optional<Preferences> LoadPreferencesAsking(App& app)
 {
-    if (FileResult<bool> created = PreferenceFile::createIfMissing(); !created) {
-        ShowErrorMessage(app, created.error());
-        return std::nullopt;
-    }
+    createMissingSettingsFiles(app);
+    if (!PreferenceFile::exists()) return std::nullopt;
     FileResult<Preferences> preferences = PreferenceFile::load();
     if (preferences) return preferences.value();
     const std::string question = preferences.error() + "\n\nReplace the preference file " +

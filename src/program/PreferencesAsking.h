@@ -8,7 +8,10 @@ namespace tarvik {
 
 class App;
 
-// The preferences from the preference file, created first when it is missing. A file that
+// The preferences from the preference file. First the settings files that are missing are
+// created: the preference file and the option files, all at once, so that files that cannot be
+// made (a read-only working directory, a full disk) are reported together in one error window
+// with the system's reason; without a preference file nothing is returned then. A file that
 // cannot be read (short, long, damaged) is reported and replaced with the defaults only when
 // the user agrees; without that agreement nothing is returned and the file stays as it is.
 // A file that cannot be written is reported in the error window.

@@ -21,7 +21,8 @@ public:
     static constexpr std::size_t kLength = 32;
 
     FixedName() { text_.fill(' '); }
-    // Pads with blanks; cuts a longer text at 32 bytes (never inside a UTF-8 sequence).
+    // Pads with blanks; cuts a longer text at 32 bytes. A UTF-8 character is never split: one
+    // that the cut, or the end of `text`, leaves incomplete is left out.
     explicit FixedName(std::string_view text);
 
     // All 32 characters, trailing blanks included.

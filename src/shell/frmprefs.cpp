@@ -57,6 +57,7 @@ void frmprefs::Form_Load()
         for (Control* control : {static_cast<Control*>(&lblboard(id)), static_cast<Control*>(&cbooption(id)),
                                  static_cast<Control*>(&chkautoinit(id))})
             control->setEnabled(board);
+        shown_[static_cast<std::size_t>(id)] = rowState(id);
     }
 }
 
@@ -64,20 +65,31 @@ void frmprefs::Form_Resize() { SendBackgroundToBack(app_); }
 
 void frmprefs::Form_Deactivate() { SendBackgroundToBack(app_); }
 
+// A row the user changed writes its board's record: the field changed as the row shows it, the
+// other as it was read. Rows left as shown write nothing, so that a value the window cannot show
+// (an AutoInit of -1, an option outside 1..10) survives a save of another board.
 void frmprefs::cmdsave_Click()
 {
     for (int id = kFirstBoard; id <= kLastBoard; ++id) {
-        PreferenceRecord& record = preferences_[static_cast<std::size_t>(id)];
-        const PreferenceRecord edited{static_cast<std::int16_t>(cbooption(id).listIndex() + 1),
-                                      static_cast<std::int16_t>(chkautoinit(id).value() == CheckBox::Checked ? 1 : 0)};
-        if (edited.option() == record.option() && edited.AutoInit == record.AutoInit) continue;
+        const auto i = static_cast<std::size_t>(id);
+        const RowState now = rowState(id);
+        if (now == shown_[i]) continue;
+        PreferenceRecord edited = preferences_[i];
+        if (now.option != shown_[i].option) edited.LoadOption = static_cast<std::int16_t>(now.option);
+        if (now.autoInit != shown_[i].autoInit) edited.AutoInit = now.autoInit ? 1 : 0;
         if (FileStatus stored = PreferenceFile::store(id, edited); !stored) {
             ShowErrorMessage(app_, stored.error());
             return;
         }
-        record = edited;
+        preferences_[i] = edited;
+        shown_[i] = now;
     }
     unload();
+}
+
+frmprefs::RowState frmprefs::rowState(int id) const
+{
+    return {.option = cbooption(id).listIndex() + 1, .autoInit = chkautoinit(id).value() == CheckBox::Checked};
 }
 
 } // namespace tarvik

@@ -3,13 +3,16 @@
 #include "forms/runtime/FormRuntime.h"
 #include "program/PreferenceFile.h"
 
+#include <array>
+
 namespace tarvik {
 
 class App;
 
 // File > Preferences: per board ID 1..7 the option its settings are loaded from (1..10) and
-// whether it is initialised at start-up. Save writes the board records of the preference file;
-// Close leaves it as it was. Rows of IDs without a board are disabled.
+// whether it is initialised at start-up. Save writes the records of the boards whose row the
+// user changed, changing only the fields changed; every other byte of the preference file stays
+// as it was read. Close leaves it as it was. Rows of IDs without a board are disabled.
 class frmprefs : public Form {
 public:
     explicit frmprefs(App& app);
@@ -21,13 +24,22 @@ public:
     CommandButton cmdclose{this, "cmdclose", {.caption = "Close", .left = 4200, .top = 3000, .width = 1215, .height = 375}};
 
 private:
+    // What a row shows: the option picked and whether the check box is checked.
+    struct RowState {
+        int option = 0;
+        bool autoInit = false;
+        friend bool operator==(const RowState&, const RowState&) = default;
+    };
+
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Deactivate() override;
     void cmdsave_Click();
+    RowState rowState(int id) const;
 
     App& app_;
-    Preferences preferences_{};
+    Preferences preferences_{};                          // the records as read, by board ID
+    std::array<RowState, Preferences{}.size()> shown_{}; // the rows as those records filled them
 };
 
 } // namespace tarvik

@@ -145,21 +145,38 @@ TEST_F(AutoInitTest, TheBoardIsInitialisedWithItsWizardLoadedHidden)
     EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "800");
 }
 
-TEST_F(AutoInitTest, AnOptionHoldingAValueOutOfRangeIsShownButNotSent)
+// The option is checked as start-up reads it: reported once, naming board, option, field and
+// value, and nothing of it is sent, although the preference asks for an initialisation. The
+// record keeps what the file holds, for the wizard to show and mend.
+TEST_F(AutoInitTest, AnOptionHoldingAValueOutOfRangeIsReportedAndNotSent)
 {
     storeClosedLoopOption(2, 0);
     ASSERT_TRUE(start());
     EXPECT_EQ(app().BoardInitState[kBoard], 0);
-    EXPECT_THAT(calls(), ::testing::Not(::testing::Contains(::testing::StartsWith("kill_motion(3,"))))
-        << "the sequence does not even start";
-    EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "1");
+    EXPECT_THAT(calls(), ::testing::ElementsAre(::testing::StartsWith("get_bd_config("))) << "nothing else is sent";
     std::vector<std::string> errors;
     for (const auto& shown : modalShows())
         if (shown.form == "frmerrmsg") errors.push_back(shown.text);
-    EXPECT_THAT(errors, ::testing::ElementsAre("Value needs to be between 1 and 32767.",
-                                               "Board ID 3 was not initialized: its settings hold a value out "
-                                               "of range, axis 1: Steps/Rev is 0, outside 1 to 32767."));
-    EXPECT_THAT(menuCaption(), ::testing::EndsWith(" -- Not Initialized"));
+    EXPECT_THAT(errors, ::testing::ElementsAre("The settings of board ID 3 (option 2 of the file \"Moxel.scl\") hold a "
+                                               "value out of range, axis 1: Steps/Rev is 0, outside 1 to 32767. Nothing "
+                                               "of them is sent to the board until they are mended in the wizard."));
+    EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[kBoard].Axis[0].StepsPerRev, 0);
+    EXPECT_EQ(wizard(), nullptr);
+
+    // The pick reads the option again and reports it again; the wizard shows the bound, and
+    // Initialize sends what the wizard shows.
+    answer("frmconfbid", "cmdcont");
+    chooseMenu("bidmu", kBoard);
+    const auto shows = modalShows();
+    ASSERT_GE(shows.size(), 3u);
+    EXPECT_EQ(shows[shows.size() - 2].text, errors.front());
+    EXPECT_EQ(shows.back().text, "Value needs to be between 1 and 32767.");
+    ASSERT_NE(wizard(), nullptr);
+    EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "1");
+    answer("frmconfinit", "cmdcont");
+    click(wizard()->cmdinit);
+    EXPECT_EQ(app().BoardInitState[kBoard], 1);
+    EXPECT_EQ(app().BoardOption[kBoard], 2);
 }
 
 TEST_F(AutoInitTest, AFailureAtStartUpLeavesTheBoardNotInitialized)
@@ -169,9 +186,8 @@ TEST_F(AutoInitTest, AFailureAtStartUpLeavesTheBoardNotInitialized)
     EXPECT_EQ(app().BoardInitState[kBoard], -1);
     EXPECT_THAT(menuCaption(), ::testing::EndsWith(" -- Not Initialized"));
     EXPECT_FALSE(wizard()->button(WizardButton::FindHome)->enabled());
-    bool reported = false;
-    for (const auto& shown : modalShows()) reported = reported || shown.text.find("status 7:") != std::string::npos;
-    EXPECT_TRUE(reported);
+    EXPECT_THAT(modalShows().back().text, ::testing::StartsWith("Board ID 3 was not initialized at start-up with "
+                                                                "option 2: status 7:"));
 }
 
 } // namespace

@@ -1,13 +1,17 @@
-// Start-up's part of the options: missing option files are created, each configured board reads
-// the option its preference names, and a damaged file is offered for replacement and left alone
-// unless the user agrees.
+// Start-up's part of the options: missing settings files are created (and those that cannot be
+// are reported once), each configured board reads the option its preference names, and a
+// damaged file is offered for replacement and left alone unless the user agrees.
 
 #include "kit/ProgramTest.h"
 
 #include "init/StartUpOptions.h"
 #include "program/OptionFiles.h"
+#include "program/PreferencesAsking.h"
 
 #include <gmock/gmock.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tarvik::testing {
 namespace {
@@ -33,8 +37,11 @@ protected:
 TEST_F(SaveOptionStartUpTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
 {
     for (const OptionFile& file : allOptionFiles()) std::filesystem::remove(file.name);
+    std::filesystem::remove(PreferenceFile::kName);
     const std::size_t shownBefore = errorMessages().size();
 
+    ASSERT_EQ(LoadPreferencesAsking(app()), Preferences{});
+    EXPECT_EQ(std::filesystem::file_size(PreferenceFile::kName), 32u);
     Preferences preferences{};
     preferences[kClosedLoop3].LoadOption = 4;
     preferences[kOpenLoop3].LoadOption = 42;   // outside 1..10: option 1
@@ -93,6 +100,52 @@ TEST_F(SaveOptionStartUpTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
     ReadStartUpOptions(app(), Preferences{});
     EXPECT_TRUE(messageBoxes().empty());
     EXPECT_EQ(std::filesystem::file_size("Moxel4.sol"), 5u);
+}
+
+// The program's start-up in a working directory it cannot write into. Root writes into any
+// directory, so a test run as root starts the program as the unprivileged user "nobody".
+class ReadOnlyDirectoryTest : public ProgramTest {
+protected:
+    static constexpr uid_t kNobody = 65534;
+
+    void SetUp() override
+    {
+        std::filesystem::permissions(directory(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                                      std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                                                      std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+        if (::geteuid() == 0 && ::seteuid(kNobody) == 0) asNobody_ = true;
+        // Whether the directory is writable as the program would find it: with the effective IDs.
+        if (::faccessat(AT_FDCWD, ".", W_OK, AT_EACCESS) == 0) {
+            GTEST_SKIP() << "the directory stays writable";
+        }
+    }
+
+    void TearDown() override
+    {
+        if (asNobody_) {
+            EXPECT_EQ(::seteuid(0), 0);
+        }
+        std::filesystem::permissions(directory(), std::filesystem::perms::owner_all);
+        ProgramTest::TearDown();
+    }
+
+    bool asNobody_ = false;
+};
+
+TEST_F(ReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCreatedAndTheReason)
+{
+    ASSERT_TRUE(start());
+    std::vector<std::string> errors;
+    for (const auto& shown : modalShows())
+        if (shown.form == "frmerrmsg") errors.push_back(shown.text);
+    ASSERT_EQ(errors.size(), 1u) << ::testing::PrintToString(errors);
+    EXPECT_THAT(errors[0], HasSubstr(" could not be created in the working directory \"" + directory().string() +
+                                     "\": Permission denied.\n\nTarvik goes on with the default settings"));
+    EXPECT_THAT(errors[0], HasSubstr("The files \"Moxel.prf\", \"Moxel.ser\", "));
+    for (const OptionFile& file : allOptionFiles()) EXPECT_THAT(errors[0], HasSubstr("\"" + std::string(file.name) + "\""));
+    EXPECT_TRUE(messageBoxes().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(directory()));
+    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3], SettingsTables{}.OpenLoopSettingsTable[kOpenLoop3]);
 }
 
 } // namespace

@@ -38,7 +38,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(start());
-        ASSERT_TRUE(createMissingOptionFiles().empty());
+        ASSERT_TRUE(createMissingOptionFiles());
     }
 
     ClosedLoopSettings& closedLoopRecord() { return app().Settings.ClosedLoopSettingsTable[kClosedLoop3]; }

@@ -3,6 +3,7 @@
 
 #include "init/WizardTest.h"
 
+#include "base/NumberText.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/frminitPelto.h"
 #include "init/frminitserv.h"
@@ -46,6 +47,25 @@ TEST_P(WizardGroupsTest, TheGroupsWizardInitialisesItsBoard)
     EXPECT_EQ(app().BoardInitState[static_cast<std::size_t>(c.board)], 1) << lastError();
     EXPECT_EQ(w.caption(), "ID " + std::to_string(c.board) + ": " + c.boardText + ", " + c.address +
                                " -- Initialized using Option 1");
+}
+
+// What a box lets a user enter is what the record may hold: with every box at its lower bound,
+// then at its upper bound, Initialize sends the record (the board itself may still refuse it: a
+// following error of 1 count ends the servos' test move).
+TEST_P(WizardGroupsTest, EveryBoxsBoundsPassTheRecordCheck)
+{
+    const GroupCase& c = GetParam();
+    Wizard& w = pickWizard(c.board);
+    for (const bool upper : {false, true}) {
+        for (const WizardBox& design : w.kind().boxes)
+            for (int a = 1; a <= c.axes; ++a)
+                paste(w.box(design.name, a), strTrimmed(upper ? design.rule.bounds.max : design.rule.bounds.min));
+        takeCalls();
+        initialize(w);
+        const std::vector<std::string> sent = takeCalls();
+        EXPECT_FALSE(sent.empty()) << (upper ? "upper: " : "lower: ") << lastError();
+        EXPECT_THAT(lastError(), ::testing::Not(HasSubstr("out of range")));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,6 +11,8 @@
 #include <gmock/gmock.h>
 
 #include <functional>
+#include <limits>
+#include <utility>
 
 namespace tarvik::testing {
 namespace {
@@ -70,6 +72,43 @@ TEST_F(FindHomeTest, SearchesWithTheRecordsVelocityAndDirectionAndResetsThePosit
     });
     EXPECT_THAT(commands(), ElementsAre("load_rpm(4, 4, 62.5)", "load_rpsps(4, 4, 12.5)", "find_home(4, 4, -1)",
                                         "reset_pos(4, 4)"));
+}
+
+// The record may have been loaded after the board was initialised: one holding a value no window
+// could have stored starts no search, whichever field it is and whichever axis it is on.
+TEST_F(FindHomeTest, ARecordValueOutOfRangeStartsNoSearch)
+{
+    const double kInfinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, std::string> kVelocities[] = {
+        {std::numeric_limits<double>::quiet_NaN(), "NaN"}, {kInfinity, "Infinity"}, {-kInfinity, "-Infinity"},
+        {1e300, "1E+300"}, {-5, "-5"}, {0, "0"}, {1048576.5, "1048576.5"},
+    };
+    for (const auto& [rpm, shown] : kVelocities) {
+        app().Settings.Servo4SettingsTable[kServo4].Axis[0].FindRpm = rpm;
+        openPanel(kServo4, [&](frmfindhome& panel) {
+            click(panel.cmdaxis(2));
+            EXPECT_EQ(panel.msgtxt.text(),
+                      "The settings of board ID 4 (option 1 of the file \"moxpci11.ser\") hold a value out of range, "
+                      "axis 1: Find Velocity is " + shown + ", outside 1 to 1048576. Nothing of them is sent to the "
+                      "board until they are mended in the wizard.");
+            EXPECT_TRUE(panel.cmdaxis(2).enabled());
+            EXPECT_TRUE(panel.cmdquit.enabled());
+        });
+        EXPECT_THAT(commands(), ElementsAre()) << shown;
+    }
+
+    app().Settings.OpenLoopSettingsTable[kStepper3].Axis[2].HomeReverse = 5;
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        click(panel.cmdaxis(3));
+        EXPECT_THAT(panel.msgtxt.text(), HasSubstr("axis 3: Home Direction is 5, outside -1 to 0."));
+    });
+    app().Settings.OpenLoopSettingsTable[kStepper3].Axis[2].HomeReverse = -1;
+    app().Settings.OpenLoopSettingsTable[kStepper3].Axis[0].FindRpm = 0;
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        click(panel.cmdaxis(1));
+        EXPECT_THAT(panel.msgtxt.text(), HasSubstr("axis 1: Find Velocity is 0, outside 1 to 1048576."));
+    });
+    EXPECT_THAT(commands(), ElementsAre());
 }
 
 TEST_F(FindHomeTest, EncoderBoardsAndMissingBoardsNeverReachTheDriver)

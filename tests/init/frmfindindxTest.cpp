@@ -19,6 +19,7 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
 
@@ -80,6 +81,28 @@ TEST_F(FindIndexTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePosition)
     EXPECT_THAT(commands(), ElementsAre("load_rpm(1, 2, 250)", "load_rpsps(1, 2, 50)", "find_index(1, 2, -1, 12, &0)",
                                         "reset_pos(1, 2)"));
     EXPECT_EQ(driver().callsSinceMark().front().entry, "read_axis_stat");
+}
+
+// The direction goes to the driver as it stands, so one the Rev/Fwd pair could not have stored
+// starts no search; neither does a bad value elsewhere in the record.
+TEST_F(FindIndexTest, ARecordValueOutOfRangeStartsNoSearch)
+{
+    app().Settings.ServoSettingsTable[kServo3].Axis[0].IndexReverse = 7;
+    openPanel(kServo3, [&](frmfindindx& panel) {
+        click(panel.cmdaxis(1));
+        EXPECT_THAT(panel.msgtxt.text(), HasSubstr("board ID 1 (option 1 of the file \"Moxel.ser\") hold a value out of "
+                                                   "range, axis 1: Index Direction is 7, outside -1 to 0."));
+        EXPECT_THAT(enabledButtons(panel), ElementsAre(true, true, true, true));
+    });
+    EXPECT_THAT(commands(), ElementsAre());
+
+    app().Settings.ServoSettingsTable[kServo3].Axis[0].IndexReverse = 0;
+    app().Settings.ServoSettingsTable[kServo3].IoInput[5] = 2;
+    openPanel(kServo3, [&](frmfindindx& panel) {
+        click(panel.cmdaxis(2));
+        EXPECT_THAT(panel.msgtxt.text(), HasSubstr("I/O bit 6 Direction is 2, outside -1 to 1."));
+    });
+    EXPECT_THAT(commands(), ElementsAre());
 }
 
 TEST_F(FindIndexTest, FourAxisServoWaitsOnTheStatusRegisterAndTellsFoundFromNotFound)
@@ -158,8 +181,8 @@ TEST_F(FindIndexTest, SearchesThatStopBadlyAreReportedWithoutAReset)
 
 TEST_F(FindIndexTest, ASearchThePanelCannotFollowIsReportedAndStopped)
 {
-    // At a thousandth of an RPM the search would take days.
-    app().Settings.ServoSettingsTable[kServo3].Axis[0].FindRpm = 0.001;
+    // Status words that never show the search's end: the axis seems to search for ever.
+    driver().scriptReturns("read_axis_stat", {0});
     const std::int64_t start = clock().nowMicros();
     openPanel(kServo3, [&](frmfindindx& panel) {
         click(panel.cmdaxis(1));
@@ -179,7 +202,7 @@ TEST_F(FindIndexTest, ASearchThePanelCannotFollowIsReportedAndStopped)
 
     // On the four-axis boards the status-register wait gives up in the same way, and a failing
     // register read is handled as a failing status read.
-    app().Settings.Servo4SettingsTable[kServo4].Axis[0].FindRpm = 0.001;
+    driver().scriptReturns("read_csr", {0});
     openPanel(kServo4, [&](frmfindindx& panel) {
         click(panel.cmdaxis(1));
         EXPECT_EQ(panel.msgtxt.text(), StatusText(ZEVA_boardTimeoutError) + "\r\nThe search was stopped.");
@@ -195,7 +218,7 @@ TEST_F(FindIndexTest, ASearchThePanelCannotFollowIsReportedAndStopped)
 
 TEST_F(FindIndexTest, AnAxisThatCouldNotBeStoppedKeepsThePanelOpenUntilAKillSucceeds)
 {
-    app().Settings.ServoSettingsTable[kServo3].Axis[0].FindRpm = 0.001;
+    driver().scriptReturns("read_axis_stat", {0});
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 3);
     bool closedWhileUnstopped = true;
     openPanel(kServo3, [&](frmfindindx& panel) {

@@ -93,7 +93,13 @@ TEST_F(LoadOptionWindowTest, AnOptionHoldingAValueOutOfRangeIsLoadedWithTheBound
         click(window.loadcmd);
     });
     click(w.cmdload);
-    EXPECT_EQ(lastError(), "Value needs to be between 1 and 32767.");
+    std::vector<std::string> errors;
+    for (const auto& shown : modalShows())
+        if (shown.form == "frmerrmsg") errors.push_back(shown.text);
+    EXPECT_THAT(errors, ::testing::ElementsAre("The settings of board ID 3 (option 2 of the file \"Moxel.scl\") hold a "
+                                               "value out of range, axis 1: Steps/Rev is 0, outside 1 to 32767. Nothing "
+                                               "of them is sent to the board until they are mended in the wizard.",
+                                               "Value needs to be between 1 and 32767."));
     EXPECT_EQ(app().ClosedLoopOption, 2);
     EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[3].Axis[0].StepsPerRev, 0) << "the record as the file holds it";
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1");

@@ -41,6 +41,23 @@ TEST_F(SaveOptionWindowTest, SavesTheWizardAsThePickedOptionUnderTheTypedName)
     EXPECT_EQ(app().loaded<frmsaveopt>(), nullptr);
 }
 
+// Pasted control characters are taken out at once, as typed ones edit nothing: the list, the
+// file and the next wizard never see a line end or an escape in a name.
+TEST_F(SaveOptionWindowTest, ControlCharactersNeverReachTheName)
+{
+    Wizard& w = pick<frminitstcl>(3);
+    onModal("frmsaveopt", [this](Form& form) {
+        auto& window = static_cast<frmsaveopt&>(form);
+        select(window.savelist, 1);
+        paste(window.nametxt, "\x1B[2JX\ttable\r\n\x7F");
+        EXPECT_EQ(window.nametxt.text(), "[2JXtable");
+        click(window.savecmd);
+    });
+    click(w.cmdsave);
+    const auto file = fileBytes("Moxel.scl");
+    EXPECT_EQ(std::string(file.begin() + kRecord, file.begin() + kRecord + 32), "[2JXtable" + std::string(23, ' '));
+}
+
 TEST_F(SaveOptionWindowTest, NothingIsSavedWithoutAPickedRow)
 {
     Wizard& w = pick<frminitstcl>(3);

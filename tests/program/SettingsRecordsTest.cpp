@@ -280,5 +280,20 @@ TEST(FixedName, PadsCutsAndTrims)
     EXPECT_EQ(FixedName(text).text(), std::string(31, 'a') + " ");
 }
 
+// A name that arrives already cut inside a character (a box that counted bytes) loses the broken
+// character; whole characters of every length stay, up to the last byte.
+TEST(FixedName, NeverStoresHalfACharacter)
+{
+    const std::string euro = "\xE2\x82\xAC";
+    const std::string clef = "\xF0\x9D\x84\x9E";
+    EXPECT_EQ(FixedName("Gantry \xCE").trimmed(), "Gantry");
+    EXPECT_EQ(FixedName("Gantry " + euro.substr(0, 2)).trimmed(), "Gantry");
+    EXPECT_EQ(FixedName("Gantry " + clef.substr(0, 3)).trimmed(), "Gantry");
+    EXPECT_EQ(FixedName("Gantry " + euro).trimmed(), "Gantry " + euro);
+    EXPECT_EQ(FixedName(std::string(28, 'a') + clef).text(), std::string(28, 'a') + clef);
+    EXPECT_EQ(FixedName(std::string(29, 'a') + clef).text(), std::string(29, 'a') + "   ");
+    EXPECT_EQ(FixedName(std::string(30, 'a') + euro + "z").text(), std::string(30, 'a') + "  ");
+}
+
 } // namespace
 } // namespace tarvik::testing

@@ -15,6 +15,7 @@ Step::Action parseBoards(Words& words);
 Step::Action parseFile(Words& words);
 Step::Action parseStart(Words& words);
 Step::Action parseWait(Words& words);
+Step::Action parseTimeLimit(Words& words);
 Step::Action parseAfter(Words& words);
 Step::Action parseFault(Words& words);
 Step::Action parseMachine(Words& words);

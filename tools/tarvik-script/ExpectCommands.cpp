@@ -17,7 +17,11 @@ namespace {
 
 std::string callsText(const RecordingDriver& driver, std::string_view none)
 {
-    return listed(driver.calls(), driver.markPosition(), [](const CallRecord& call) { return call.text(); }, none);
+    std::string text = listed(driver.calls(), driver.markPosition(), [](const CallRecord& call) { return call.text(); }, none);
+    // A call the script looks for may be among those the bounded log let go.
+    if (const std::size_t dropped = driver.droppedCalls())
+        text += " (the log dropped the oldest " + std::to_string(dropped) + " driver calls)";
+    return text;
 }
 
 Step::Action expectProperty(const std::string& word, Words& words)

@@ -4,7 +4,7 @@ namespace tarvik::script {
 
 std::string_view helpText()
 {
-    return R"(Usage: tarvik-script [--test-window] FILE...
+    return R"(Usage: tarvik-script [--test-window] [--time-limit MS] FILE...
        tarvik-script --help
 
 Runs scripted sessions against the program without a window system: the form runtime on a
@@ -16,6 +16,12 @@ temporary working directory that is removed afterwards. The runner prints one li
 where N counts the expectations met and M every failure: expectations not met, commands that
 could not be carried out, malformed lines (a file with one does not run) and scripted answers or
 timed commands that never came into play. The exit status is 0 only when M is 0.
+
+--time-limit MS bounds the virtual time each program a script starts may run (default 3600000,
+an hour; a script's own `timelimit` command overrides it). A program whose clock passes it, a
+wait that never ends, stops its script with a failure at the line that was running, as a prompt
+nobody answers does. The driver call log keeps the newest 1000000 calls: a failure that lists
+calls, and one at the time limit, says how many older calls it dropped.
 
 --test-window opens the runner's own test window frmscripttest after every start-up, for the
 runner's scripts: lblclicks counts clicks on its background; a resize sends the background
@@ -113,6 +119,9 @@ Modal windows and message boxes
 
 Time
   wait MS                           let MS of virtual time pass: timers and scheduled commands run
+  timelimit MS                      the time limit (see --time-limit) of the running program and
+                                    of those started after this line, counted on each one's
+                                    clock from its start
   after MS COMMAND                  run COMMAND (any one-line command, expect included) when the
                                     clock has advanced MS more
   mark                              consume every driver call, modal window and message box so far

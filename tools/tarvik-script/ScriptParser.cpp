@@ -15,7 +15,7 @@ struct CommandEntry {
     Step::Action (*parse)(Words&);
 };
 
-constexpr std::array<CommandEntry, 28> kCommands{{
+constexpr std::array<CommandEntry, 29> kCommands{{
     {"boards", parseBoards},
     {"file", parseFile},
     {"start", parseStart},
@@ -38,6 +38,7 @@ constexpr std::array<CommandEntry, 28> kCommands{{
     {"restore", parseRestore},
     {"answer", parseAnswer},
     {"wait", parseWait},
+    {"timelimit", parseTimeLimit},
     {"after", parseAfter},
     {"fault", parseFault},
     {"returns", parseReturns},

@@ -5,11 +5,22 @@
 #include "forms/runtime/FormRuntime.h"
 #include "mainwindow/StartUp.h"
 
+#include <algorithm>
+
 namespace tarvik::script {
 
 namespace {
 
 constexpr const char* kLockFileName = "tarvik.lock";
+
+std::string timeLimitPassed(const Instance& instance)
+{
+    std::string message = "the program's clock passed the time limit of " + std::to_string(instance.timeLimitMs) +
+                          " ms (timelimit, --time-limit): a wait that never ends?";
+    if (const std::size_t dropped = instance.program->driver().droppedCalls())
+        message += " (the log dropped the oldest " + std::to_string(dropped) + " driver calls)";
+    return message;
+}
 
 } // namespace
 
@@ -17,7 +28,8 @@ Session::Session(std::string fileName, std::filesystem::path directory, SessionO
     : fileName_(std::move(fileName)),
       directory_(std::move(directory)),
       options_(std::move(options)),
-      reporter_(reporter)
+      reporter_(reporter),
+      timeLimitMs_(options_.timeLimitMs)
 {
 }
 
@@ -59,9 +71,11 @@ void Session::start()
 {
     auto created = std::make_unique<Instance>();
     created->program = std::make_unique<HeadlessProgram>();
+    created->timeLimitMs = timeLimitMs_;
     HeadlessProgram& program = *created->program;
     program.runtime().setProgramFolder(options_.programFolder);
     instances_.push_back(std::move(created));
+    armTimeLimit(*instances_.back());
     for (Pending& pending : pending_) pending.setup(*instances_.back());
     pending_.clear();
     if (startProgram(program.app(), {.lockFile = directory_ / kLockFileName}) && options_.testWindow)
@@ -80,6 +94,27 @@ void Session::setUp(std::function<void(Instance&)> setup)
         setup(instance());
     else
         pending_.push_back({line_, std::move(setup)});
+}
+
+void Session::setTimeLimit(std::int64_t ms)
+{
+    timeLimitMs_ = ms;
+    if (!started()) return;
+    instance().timeLimitMs = ms;
+    armTimeLimit(instance());
+}
+
+// The check runs as a scheduled action, which every wait and every loop that lets events run
+// takes in turn; a loop that polls without doing so has a bound of its own.
+void Session::armTimeLimit(Instance& instance)
+{
+    HeadlessProgram& program = *instance.program;
+    const std::int64_t elapsedMs = program.clock().nowMicros() / 1000;
+    program.runtime().schedule(std::max<std::int64_t>(instance.timeLimitMs - elapsedMs, 0), [this, &instance] {
+        // A limit raised since this was scheduled has a check of its own.
+        if (instance.program->clock().nowMicros() < instance.timeLimitMs * 1000) return;
+        throw ScriptAbort(line_, timeLimitPassed(instance));
+    });
 }
 
 int Session::promise(std::string what)

@@ -15,17 +15,28 @@
 
 namespace tarvik::script {
 
+// How long a program may run by default, in ms of virtual time from its start: an hour, far
+// beyond any wait a script means, and beyond the time a modal window nobody answers is given,
+// so that such a window is reported as unanswered.
+inline constexpr std::int64_t kDefaultTimeLimitMs = 3'600'000;
+// The longest time limit that can be set (a year).
+inline constexpr std::int64_t kLongestTimeLimitMs = 31'536'000'000;
+
 // How the sessions of a run start their programs.
 struct SessionOptions {
     // The program's folder as the program sees it (where it looks for its help).
     std::filesystem::path programFolder{};
     // Open the runner's test window frmscripttest after every start-up that succeeded.
     bool testWindow = false;
+    // The time limit of every program the scripts start, until a script sets its own.
+    std::int64_t timeLimitMs = kDefaultTimeLimitMs;
 };
 
 // One started program and what the script has checked of it so far.
 struct Instance {
     std::unique_ptr<HeadlessProgram> program;
+    // Past this time on its clock (which starts at 0) the script ends with a failure.
+    std::int64_t timeLimitMs = kDefaultTimeLimitMs;
     // Records before these positions of the host's record are consumed.
     std::size_t modalCursor = 0;
     std::size_t msgboxCursor = 0;
@@ -66,6 +77,10 @@ public:
     // instance as soon as it exists (faults and answers for the start-up itself).
     void setUp(std::function<void(Instance&)> setup);
 
+    // The time limit of the current instance and of those started later. A program that passes
+    // it (a wait that never ends) stops the script with a ScriptAbort at the line running then.
+    void setTimeLimit(std::int64_t ms);
+
     // Runs `steps` the next time `form` shows modally.
     void onModal(const std::string& form, std::vector<Step> steps);
     // Runs `step` when `ms` more have passed on the clock.
@@ -80,6 +95,7 @@ private:
         std::function<void(Instance&)> setup;
     };
 
+    void armTimeLimit(Instance& instance);
     int promise(std::string what);
     void kept(int id) { promises_.erase(id); }
 
@@ -88,6 +104,7 @@ private:
     SessionOptions options_;
     Reporter& reporter_;
     int line_ = 0;
+    std::int64_t timeLimitMs_;
     std::vector<std::unique_ptr<Instance>> instances_;
     std::vector<Pending> pending_;
     // Scripted reactions still waiting, by id: the line and what never happened.

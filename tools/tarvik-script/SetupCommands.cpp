@@ -148,6 +148,15 @@ Step::Action parseWait(Words& words)
     return [ms](Session& session) { session.program().runtime().wait(ms); };
 }
 
+Step::Action parseTimeLimit(Words& words)
+{
+    const std::int64_t ms = milliseconds(words);
+    words.end();
+    if (ms == 0 || ms > kLongestTimeLimitMs)
+        throw SyntaxError("a time limit must be from 1 to " + std::to_string(kLongestTimeLimitMs) + " ms");
+    return [ms](Session& session) { session.setTimeLimit(ms); };
+}
+
 Step::Action parseAfter(Words& words)
 {
     const std::int64_t ms = milliseconds(words);

@@ -3,6 +3,7 @@
 #include "HelpText.h"
 #include "Reporter.h"
 #include "ScriptFile.h"
+#include "Tokens.h"
 
 #include <exception>
 #include <filesystem>
@@ -32,12 +33,24 @@ int main(int argc, char** argv)
         return 0;
     }
     tarvik::script::SessionOptions options{.programFolder = executableFolder(argv[0])};
-    if (!arguments.empty() && arguments[0] == "--test-window") {
-        options.testWindow = true;
+    while (!arguments.empty() && arguments[0].starts_with("--")) {
+        long long ms = 0;
+        if (arguments[0] == "--test-window") {
+            options.testWindow = true;
+        } else if (arguments[0] == "--time-limit" && arguments.size() > 1 &&
+                   tarvik::script::parseInteger(arguments[1], ms) && ms > 0 &&
+                   ms <= tarvik::script::kLongestTimeLimitMs) {
+            options.timeLimitMs = ms;
+            arguments.erase(arguments.begin());
+        } else {
+            break;
+        }
         arguments.erase(arguments.begin());
     }
-    if (arguments.empty()) {
-        std::cerr << "Usage: tarvik-script [--test-window] FILE...   (tarvik-script --help for the script grammar)\n";
+    if (arguments.empty() || arguments[0].starts_with("--")) {
+        std::cerr << "Usage: tarvik-script [--test-window] [--time-limit MS] FILE...   (tarvik-script --help for "
+                     "the script grammar; MS from 1 to "
+                  << tarvik::script::kLongestTimeLimitMs << ")\n";
         return 2;
     }
 

@@ -52,6 +52,18 @@ void RecordingDriver::consumeThrough(std::size_t index) { mark_ = std::max(mark_
 void RecordingDriver::clearLog() {
     calls_.clear();
     mark_ = 0;
+    dropped_ = 0;
+}
+
+void RecordingDriver::setCallLogLimit(std::size_t limit) { logLimit_ = std::max<std::size_t>(limit, 4); }
+
+// A quarter at a time, so that the calls move down the vector only once every limit/4 calls.
+void RecordingDriver::dropOldest() {
+    if (calls_.size() < logLimit_) return;
+    const std::size_t count = calls_.size() - logLimit_ + std::max<std::size_t>(logLimit_ / 4, 1);
+    calls_.erase(calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(count));
+    mark_ = mark_ > count ? mark_ - count : 0;
+    dropped_ += count;
 }
 
 // Every entry point comes through here: fault, or forward (then scripted values), then log.
@@ -78,6 +90,7 @@ DriverStatus RecordingDriver::record(DriverStatus (MotionDriver::*entry)(Params.
     }
     const bool outputsWritten = call.status == 0 && call.injection != CallInjection::Fault;
     (appendPrinted(call.arguments, args, outputsWritten), ...);
+    dropOldest();
     calls_.push_back(std::move(call));
     return calls_.back().status;
 }

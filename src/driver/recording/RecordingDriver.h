@@ -62,7 +62,17 @@ public:
     void scriptReturnedText(std::string_view entry, std::string text, std::optional<int> count = std::nullopt);
     void clearInjections();
 
-    // The call log. The mark divides calls already consumed by a check from those still open.
+    // The log keeps the newest calls only, so that a program polling without end cannot fill
+    // the memory: when it holds callLogLimit() calls, the oldest quarter of them is dropped.
+    static constexpr std::size_t kDefaultCallLogLimit = 1'000'000;
+    std::size_t callLogLimit() const { return logLimit_; }
+    // At least 4; a log already longer is cut at the next call.
+    void setCallLogLimit(std::size_t limit);
+    // How many calls were dropped to make room since the log was last cleared.
+    std::size_t droppedCalls() const { return dropped_; }
+
+    // The call log. The mark divides calls already consumed by a check from those still open;
+    // dropping calls moves it along with them.
     const std::vector<CallRecord>& calls() const { return calls_; }
     std::span<const CallRecord> callsSinceMark() const;
     std::size_t markPosition() const { return mark_; }
@@ -155,6 +165,8 @@ public:
 private:
     template <EntryName Name, typename... Params, typename... Args>
     DriverStatus record(DriverStatus (MotionDriver::*entry)(Params...), Args... args);
+    // Makes room for one more call.
+    void dropOldest();
 
     std::unique_ptr<MotionDriver> owned_;
     MotionDriver& inner_;
@@ -162,6 +174,8 @@ private:
     InjectionRules rules_;
     std::vector<CallRecord> calls_;
     std::size_t mark_ = 0;
+    std::size_t logLimit_ = kDefaultCallLogLimit;
+    std::size_t dropped_ = 0;
 };
 
 } // namespace tarvik

@@ -1,17 +1,24 @@
 #include "driver/sim/BoardConfigFile.h"
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <fcntl.h>
 #include <limits>
 #include <optional>
-#include <sstream>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace tarvik::sim {
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r";
+// How much of an offending word a message quotes.
+constexpr std::size_t kExcerptLength = 24;
+constexpr int kEmptySlotType = -1;
 
 std::string_view trimmed(std::string_view text)
 {
@@ -47,11 +54,28 @@ std::optional<int> hexAddress(std::string_view word)
     return value;
 }
 
+// The word in double quotes, as the message shows it: at most kExcerptLength bytes of it, then
+// "..." and its length; quotes, backslashes and bytes outside printable ASCII escaped, so that
+// a hostile file cannot put a huge or garbled text into the error window.
 std::string quoted(std::string_view word)
 {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string text(1, '"');
-    text.append(word);
+    for (const char c : word.substr(0, kExcerptLength)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            text += '\\';
+            text += c;
+        } else if (byte < 0x20 || byte > 0x7E) {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0xF];
+        } else {
+            text += c;
+        }
+    }
     text.push_back('"');
+    if (word.size() > kExcerptLength) text += "... (" + std::to_string(word.size()) + " characters)";
     return text;
 }
 
@@ -71,6 +95,8 @@ std::string parseLine(std::string_view line, SimBoardSpec& board)
     const auto type = wholeNumber(typeWord, 10);
     if (!type || *type < std::numeric_limits<std::int16_t>::min() || *type > std::numeric_limits<std::int16_t>::max())
         return "type code " + quoted(typeWord) + " is not a whole number from -32768 to 32767";
+    if (*type == kEmptySlotType)
+        return "type code -1 marks an empty slot in the board configuration, so the board would not be seen";
     const auto address = hexAddress(addressWord);
     if (!address) return "I/O address " + quoted(addressWord) + " is not a hexadecimal number from 0 to FFFF";
 
@@ -81,44 +107,118 @@ std::string parseLine(std::string_view line, SimBoardSpec& board)
     return {};
 }
 
-} // namespace
+// The lines of one board file, taken in order: the boards so far, or the first problem.
+class BoardLines {
+public:
+    explicit BoardLines(std::string fileName) : fileName_(std::move(fileName)) {}
 
-BoardConfig parseBoardConfig(std::string_view text, std::string_view fileName)
-{
-    BoardConfig config;
-    int lineNumber = 0;
-    while (!text.empty()) {
-        const auto end = std::min(text.find('\n'), text.size());
-        const std::string_view line = trimmed(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-        ++lineNumber;
-        if (line.empty() || line.front() == '#') continue;
-
+    // The next line, without its line end. False once a line has been refused.
+    bool take(std::string_view line)
+    {
+        ++lineNumber_;
+        line = trimmed(line);
+        if (line.empty() || line.front() == '#') return true;
         SimBoardSpec board;
         std::string problem = parseLine(line, board);
         const auto sameId = [&board](const SimBoardSpec& earlier) { return earlier.id == board.id; };
-        if (problem.empty() && std::ranges::any_of(config.boards, sameId))
+        if (problem.empty() && std::ranges::any_of(config_.boards, sameId))
             problem = "board ID " + std::to_string(board.id) + " is listed twice";
-        if (!problem.empty()) {
-            config.boards.clear();
-            config.error = std::string(fileName) + ", line " + std::to_string(lineNumber) + ": " + problem;
-            return config;
-        }
-        config.boards.push_back(std::move(board));
+        if (!problem.empty()) return fail(problem);
+        config_.boards.push_back(std::move(board));
+        return true;
     }
-    return config;
+
+    // Refuses the next line, unparsed, for `problem`; always false.
+    bool refuse(const std::string& problem)
+    {
+        ++lineNumber_;
+        return fail(problem);
+    }
+
+    BoardConfig result() && { return std::move(config_); }
+
+private:
+    bool fail(const std::string& problem)
+    {
+        config_.boards.clear();
+        config_.error = fileName_ + ", line " + std::to_string(lineNumber_) + ": " + problem;
+        return false;
+    }
+
+    std::string fileName_;
+    int lineNumber_ = 0;
+    BoardConfig config_;
+};
+
+BoardConfig fileProblem(const std::string& fileName, const std::string& problem)
+{
+    return {{}, fileName + ": " + problem};
 }
+
+BoardConfig unreadable(const std::string& fileName, int error)
+{
+    return fileProblem(fileName, "the file cannot be read: " + std::generic_category().message(error));
+}
+
+BoardConfig tooLarge(const std::string& fileName)
+{
+    return fileProblem(fileName, "the file is larger than " + std::to_string(kBoardConfigMaxBytes) + " bytes");
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() { ::close(fd_); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace
 
 BoardConfig readBoardConfigFile(const std::filesystem::path& path)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return {builtInBoards(), {}};
-    std::ifstream file(path, std::ios::binary);
-    if (!std::filesystem::is_regular_file(path, error) || !file.is_open())
-        return {{}, path.string() + ": the file cannot be read"};
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parseBoardConfig(text.str(), path.string());
+    const std::string fileName = path.string();
+    // Non-blocking, so that opening a named pipe does not wait for a writer; the type is checked
+    // on what was opened, so nothing can be swapped in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? BoardConfig{builtInBoards(), {}} : unreadable(fileName, errno);
+    const FileDescriptor file(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) return unreadable(fileName, errno);
+    if (!S_ISREG(status.st_mode)) return fileProblem(fileName, "the file cannot be read: it is not a regular file");
+    if (static_cast<std::uintmax_t>(status.st_size) > kBoardConfigMaxBytes) return tooLarge(fileName);
+
+    BoardLines lines(fileName);
+    std::string line;
+    std::size_t total = 0;
+    std::array<char, 16 * 1024> buffer{};
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) return unreadable(fileName, errno);
+        if (count == 0) break;
+        total += static_cast<std::size_t>(count);
+        if (total > kBoardConfigMaxBytes) return tooLarge(fileName); // it grew while being read
+        std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
+        while (!chunk.empty()) {
+            const std::size_t end = std::min(chunk.find('\n'), chunk.size());
+            if (line.size() + end > kBoardConfigMaxLineLength) {
+                lines.refuse("the line is longer than " + std::to_string(kBoardConfigMaxLineLength) + " characters");
+                return std::move(lines).result();
+            }
+            line.append(chunk.substr(0, end));
+            if (end == chunk.size()) break;
+            chunk.remove_prefix(end + 1);
+            if (!lines.take(line)) return std::move(lines).result();
+            line.clear();
+        }
+    }
+    if (!line.empty()) lines.take(line);
+    return std::move(lines).result();
 }
 
 std::vector<SimBoardSpec> builtInBoards()

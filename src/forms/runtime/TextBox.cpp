@@ -1,6 +1,7 @@
 #include "forms/runtime/TextBox.h"
 
 #include "forms/runtime/Keys.h"
+#include "forms/runtime/Runtime.h"
 
 namespace tarvik {
 
@@ -71,11 +72,15 @@ void TextBox::keyNavigate(int keyCode, int shift)
 void TextBox::paste(std::string_view text)
 {
     if (locked_) return;
-    std::string pasted(text);
-    if (maxLength_ > 0 && pasted.size() > static_cast<std::size_t>(maxLength_)) pasted.resize(static_cast<std::size_t>(maxLength_));
+    // A cut paste would keep a different number, or half a character: the user hears that it
+    // did not fit, as when typing past the limit, and the box keeps its text.
+    if (maxLength_ > 0 && text.size() > static_cast<std::size_t>(maxLength_)) {
+        runtime().beep();
+        return;
+    }
     edit_.setSelStart(0);
     edit_.setSelLength(static_cast<int>(edit_.text().size()));
-    edited(edit_.replaceSelection(pasted));
+    edited(edit_.replaceSelection(text));
 }
 
 } // namespace tarvik

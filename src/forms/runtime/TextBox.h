@@ -7,7 +7,8 @@ namespace tarvik {
 
 // A text box. Setting Text from code raises Change when the text differs, also from inside a
 // Change handler (nested Change). Typing goes KeyDown, KeyPress, edit, Change, KeyUp; MaxLength
-// limits typing only. A locked box takes the focus and key events but no edits.
+// limits what a user enters (typing, pasting), never text set by code. A locked box takes the
+// focus and key events but no edits.
 class TextBox : public Control {
 public:
     TextBox(Form* form, std::string name, Design design = {});
@@ -39,7 +40,8 @@ private:
 
     void keyCharacter(int character) override;
     void keyNavigate(int keyCode, int shift) override;
-    // Replaces the whole text as a paste does: MaxLength applies, Locked refuses.
+    // Replaces the whole text as a paste does. Locked refuses; a text longer than MaxLength is
+    // refused whole with a beep, never cut.
     void paste(std::string_view text);
     void edited(bool textChanged);
 

@@ -56,7 +56,8 @@ public:
     bool focus(Control& control);
     // Picks a row of a list or combo box: focus, then ListIndex (Click when it changes).
     bool select(ListControl& list, int row);
-    // Replaces the whole text as a paste does: no key events; MaxLength applies; Change runs.
+    // Replaces the whole text as a paste does: no key events; Change runs. A text box refuses a
+    // text longer than its MaxLength whole, with a beep.
     bool paste(TextBox& box, std::string_view text);
     bool paste(ComboBox& box, std::string_view text);
     // Selects text with the mouse.

@@ -370,6 +370,32 @@ TEST_F(RecordingDriverTest, MarkConsumesTheLog) {
     EXPECT_EQ(driver.markPosition(), 0u);
 }
 
+TEST_F(RecordingDriverTest, TheLogKeepsTheNewestCallsAndCountsTheOthers) {
+    EXPECT_EQ(driver.callLogLimit(), RecordingDriver::kDefaultCallLogLimit);
+    driver.setCallLogLimit(8);
+    for (I16 axis = 1; axis <= 5; ++axis) driver.start_motion(1, axis);
+    driver.mark();
+    for (I16 axis = 6; axis <= 9; ++axis) driver.start_motion(1, axis);
+    // The ninth call dropped the oldest two; the mark moved with them.
+    EXPECT_EQ(driver.droppedCalls(), 2u);
+    EXPECT_EQ(driver.calls().front().text(), "start_motion(1, 3)");
+    ASSERT_EQ(driver.callsSinceMark().size(), 4u);
+    EXPECT_EQ(driver.callsSinceMark().front().text(), "start_motion(1, 6)");
+
+    for (I16 axis = 10; axis <= 49; ++axis) driver.start_motion(1, axis);
+    EXPECT_LE(driver.calls().size(), 8u);
+    EXPECT_EQ(driver.calls().back().text(), "start_motion(1, 49)");
+    EXPECT_EQ(driver.droppedCalls() + driver.calls().size(), 49u);
+    EXPECT_EQ(driver.callsSinceMark().size(), driver.calls().size()) << "the calls after the mark were dropped too";
+
+    driver.setCallLogLimit(0);
+    EXPECT_EQ(driver.callLogLimit(), 4u);
+    driver.start_motion(1, 50);
+    EXPECT_LE(driver.calls().size(), 4u);
+    driver.clearLog();
+    EXPECT_EQ(driver.droppedCalls(), 0u);
+}
+
 TEST(RecordingDriverOwning, OwnsAndForwardsToItsDriver) {
     VirtualClock clock;
     auto owned = std::make_unique<FakeDriver>();

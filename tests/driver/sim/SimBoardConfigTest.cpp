@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <fcntl.h>
 #include <fstream>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvik::testing {
 
@@ -73,6 +78,10 @@ TEST_F(SimBoardConfigTest, MalformedFileFailsTheConfigurationNamingFileLineAndPr
              Case{"1 0 30G\n", "line 1: I/O address \"30G\" is not a hexadecimal number from 0 to FFFF"},
              Case{"1 0 10000\n", "line 1: I/O address \"10000\" is not a hexadecimal number from 0 to FFFF"},
              Case{"1 0 300\n\n1 2 320\n", "line 3: board ID 1 is listed twice"},
+             Case{"1 0 300\n2 -1 320\n",
+                  "line 2: type code -1 marks an empty slot in the board configuration, so the board would not be seen"},
+             Case{"1 0 300\n# x\n3 -01 340 Left\n",
+                  "line 3: type code -1 marks an empty slot in the board configuration, so the board would not be seen"},
          }) {
         SimulatedDriver driver(clock, readBoardConfigFile(write(c.text)));
         EXPECT_EQ(driver.configurationError(), path.string() + ", " + c.problem);
@@ -83,6 +92,60 @@ TEST_F(SimBoardConfigTest, MalformedFileFailsTheConfigurationNamingFileLineAndPr
         std::int32_t position = 0;
         EXPECT_EQ(driver.read_pos(1, 1, position), ZEVA_badDeviceOrAxisError);
     }
+}
+
+TEST_F(SimBoardConfigTest, AnOffendingWordIsQuotedShortAndEscaped)
+{
+    const std::string word = "\x01\x1b[2J\"\\" + std::string(3000, 'A') + "\xff";
+    const BoardConfig config = readBoardConfigFile(write("1 0 300\n2 " + word + " 320\n"));
+    EXPECT_EQ(config.error, path.string() + ", line 2: type code \"\\x01\\x1B[2J\\\"\\\\AAAAAAAAAAAAAAAAA\"... (3008 characters)"
+                                            " is not a whole number from -32768 to 32767");
+}
+
+TEST_F(SimBoardConfigTest, OversizedFilesAndLinesAreRefusedWithoutReadingThemWhole)
+{
+    // A sparse file of 2 GB: refused by its size before a byte is read.
+    write("1 0 300\n");
+    std::filesystem::resize_file(path, std::uintmax_t{2} << 30);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(readBoardConfigFile(path).error, path.string() + ": the file is larger than 1048576 bytes");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+
+    EXPECT_EQ(readBoardConfigFile(write("# ok\n1 0 300 " + std::string(4090, 'n') + "\n")).error,
+              path.string() + ", line 2: the line is longer than 4096 characters");
+    EXPECT_EQ(readBoardConfigFile(write("#" + std::string(4096, '#'))).error,
+              path.string() + ", line 1: the line is longer than 4096 characters");
+
+    // Just within both caps: a long name and a file of comments up to the byte limit.
+    const std::string longest = "1 0 300 " + std::string(4096 - 8, 'n');
+    std::string text = longest + "\n";
+    while (text.size() + 4097 <= kBoardConfigMaxBytes) text += std::string(4096, '#') + "\n";
+    const BoardConfig config = readBoardConfigFile(write(text));
+    EXPECT_EQ(config.error, "");
+    ASSERT_EQ(config.boards.size(), 1u);
+    EXPECT_EQ(config.boards[0].name.size(), 4096u - 8);
+}
+
+TEST_F(SimBoardConfigTest, OnlyARegularFileIsRead)
+{
+    const std::string notRegular = path.string() + ": the file cannot be read: it is not a regular file";
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(readBoardConfigFile(path).error, notRegular);
+    std::filesystem::remove(path);
+
+    // A named pipe nobody writes to: reading it must not wait for a writer.
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [this] { return readBoardConfigFile(path); });
+    if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading a named pipe waits for a writer";
+        ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK)); // lets the stuck reader go on
+    }
+    EXPECT_EQ(reading.get().error, notRegular);
+
+    // A link to a device is a device.
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink("/dev/zero", path);
+    EXPECT_EQ(readBoardConfigFile(path).error, notRegular);
 }
 
 TEST_F(SimBoardConfigTest, BoardsTheProgramCannotVerifyAreSimulatedAndReported)

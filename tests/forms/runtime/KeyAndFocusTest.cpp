@@ -96,9 +96,34 @@ TEST_F(RuntimeTest, PasteReplacesTheTextWithoutKeyEvents)
     auto& d = dialog();
     in.type(d.axistxt, "1");
     takeLog();
-    in.paste(d.axistxt, "98765");
+    EXPECT_TRUE(in.paste(d.axistxt, "987"));
     EXPECT_EQ(d.axistxt.text(), "987");
     EXPECT_EQ(takeLog(), Lines{"axistxt.Change"});
+    EXPECT_EQ(host.beepCount(), 0);
+}
+
+// A paste past MaxLength is not cut to fit, which would keep another number (or half a UTF-8
+// character): it beeps and edits nothing, whatever the selection.
+TEST_F(RuntimeTest, APasteLongerThanMaxLengthIsRefusedWithABeep)
+{
+    auto& d = dialog();
+    in.type(d.axistxt, "12");
+    takeLog();
+    EXPECT_TRUE(in.paste(d.axistxt, "9876"));
+    EXPECT_EQ(d.axistxt.text(), "12");
+    EXPECT_EQ(takeLog(), Lines{});
+    EXPECT_EQ(host.beepCount(), 1);
+
+    in.paste(d.axistxt, "\xCE\xA9\xCE\xA9"); // two two-byte characters: four bytes
+    EXPECT_EQ(d.axistxt.text(), "12");
+    EXPECT_EQ(host.beepCount(), 2);
+
+    // A box without a maximum takes any length; a locked one takes nothing, silently.
+    in.paste(d.valuetxt, std::string(300, '7'));
+    EXPECT_EQ(d.valuetxt.text().size(), 300u);
+    d.axistxt.setLocked(true);
+    in.paste(d.axistxt, "9876");
+    EXPECT_EQ(host.beepCount(), 2);
 }
 
 TEST_F(RuntimeTest, ChangeFromCodeIsNestedAndOnlyOnRealChanges)
