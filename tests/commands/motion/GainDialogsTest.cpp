@@ -4,7 +4,7 @@
 // take any key, and each dialog without a board. The sessions in
 // tests/scripts/motion-kept-gains-*.tvs walk the roads through option files and the wizards.
 
-#include "kit/ProgramTest.h"
+#include "kit/DialogsWithoutBoards.h"
 
 #include "commands/motion/frm55.h"
 #include "commands/motion/frm56s.h"
@@ -32,7 +32,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-constexpr std::string_view kNoBoardMessage = "There are no valid boards configured for this command.";
 constexpr std::string_view kServoRange = "Value needs to be between 1 and 32767.";
 constexpr std::string_view kStepperRange = "Value needs to be between 1 and 65535.";
 
@@ -283,32 +282,7 @@ TEST_F(GainDialogsTest, GainBoxesOpenEmptyAndTheUnfilteredOnesReadTheirLeadingNu
 }
 
 // Only an encoder board: none of these dialogs lists it.
-class GainDialogsWithoutBoardsTest : public ProgramTest {
-protected:
-    GainDialogsWithoutBoardsTest()
-        : ProgramTest({.boards = std::vector<SimBoardSpec>{{.id = 7, .typeCode = 14, .ioAddress = 0x300, .name = ""}}})
-    {
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(start());
-        takeCalls();
-    }
-
-    template <class F>
-    F& openWithoutBoard()
-    {
-        const std::size_t shownBefore = messageBoxes().size();
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        EXPECT_EQ(messageBoxes().size(), shownBefore + 1) << dialog.name();
-        EXPECT_EQ(messageBoxes().back().text, kNoBoardMessage);
-        EXPECT_FALSE(dialog.bidlist.enabled()) << dialog.name();
-        EXPECT_FALSE(dialog.axistxt().enabled()) << dialog.name();
-        EXPECT_FALSE(dialog.runcmd.enabled()) << dialog.name();
-        return dialog;
-    }
-};
+using GainDialogsWithoutBoardsTest = DialogsWithoutBoardsTest;
 
 TEST_F(GainDialogsWithoutBoardsTest, EveryDialogStaysShutAndReadsNoRecord)
 {

@@ -11,7 +11,7 @@
 #include "commands/motion/frmkillall.h"
 #include "commands/motion/mstrslav.h"
 #include "driver/StatusText.h"
-#include "kit/ProgramTest.h"
+#include "kit/DialogsWithoutBoards.h"
 #include "program/MainWindowServices.h"
 
 #include <gmock/gmock.h>
@@ -142,33 +142,7 @@ TEST_F(StartStopModeDialogsTest, ScaleFactorSharesItsAxisAndPacksBothParts)
 }
 
 // Only an encoder board: no dialog of this group but Reset Position lists it.
-class StartStopModeWithoutBoardsTest : public ProgramTest {
-protected:
-    StartStopModeWithoutBoardsTest()
-        : ProgramTest({.boards = std::vector<SimBoardSpec>{{.id = 7, .typeCode = 14, .ioAddress = 0x300, .name = ""}}})
-    {
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(start());
-        takeCalls();
-    }
-
-    // Opens the dialog, which finds no board; nothing the user can do reaches the driver.
-    template <class F>
-    F& openWithoutBoard()
-    {
-        const std::size_t shownBefore = messageBoxes().size();
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        EXPECT_EQ(messageBoxes().size(), shownBefore + 1) << dialog.name();
-        EXPECT_EQ(messageBoxes().back().text, "There are no valid boards configured for this command.");
-        EXPECT_FALSE(dialog.bidlist.enabled()) << dialog.name();
-        EXPECT_FALSE(dialog.runcmd.enabled()) << dialog.name();
-        EXPECT_FALSE(runtime().input().click(dialog.runcmd)) << dialog.name();
-        return dialog;
-    }
-};
+using StartStopModeWithoutBoardsTest = DialogsWithoutBoardsTest;
 
 TEST_F(StartStopModeWithoutBoardsTest, EveryDialogKindStaysShutWithoutABoard)
 {

@@ -7,6 +7,7 @@
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/MenuBarMirror.h"
+#include "RunningProgram.h"
 #include "forms/qt/QtProgram.h"
 #include "forms/qt/Renderer.h"
 #include "forms/runtime/Runtime.h"
@@ -25,11 +26,6 @@
 namespace tarvik::testing {
 namespace {
 
-void settle()
-{
-    for (int round = 0; round < 5; ++round) QApplication::processEvents();
-}
-
 void clickWidget(QWidget& target)
 {
     const QPointF local(target.rect().center());
@@ -42,16 +38,10 @@ void clickWidget(QWidget& target)
 
 TEST(OptionGroupRenderTest, NoOptionSelectedShowsNoneCheckedUntilOneIsChosen)
 {
-    TemporaryWorkingDirectory scratch;
-    int argc = 1;
-    char programName[] = "test_qt";
-    char* argv[] = {programName, nullptr};
-    QtProgram qt(argc, argv);
-    Runtime runtime(qt.clock(), qt.host());
-    SimulatedDriver boards(qt.clock());
-    App app(runtime, boards);
-    qt.start(runtime, [&] { ASSERT_TRUE(startProgram(app, {.lockFile = scratch.path() / "tarvik.lock"})); });
-    settle();
+    RunningProgram program;
+    ASSERT_TRUE(program.start());
+    App& app = program.app;
+    QtProgram& qt = program.qt;
 
     app.Settings.ServoSettingsTable[1].Axis[0].StopMode = 0;
     mditarvik* main = app.loaded<mditarvik>();
@@ -90,7 +80,7 @@ TEST(OptionGroupRenderTest, NoOptionSelectedShowsNoneCheckedUntilOneIsChosen)
     EXPECT_FALSE(radio(dialog->halt).isChecked());
     EXPECT_FALSE(radio(dialog->decel).isChecked() || radio(dialog->killb).isChecked());
 
-    runtime.endProgram();
+    program.runtime.endProgram();
     settle();
 }
 

@@ -4,6 +4,7 @@
 #include "driver/sim/SimulatedDriver.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/MenuBarMirror.h"
+#include "RunningProgram.h"
 #include "forms/qt/QtProgram.h"
 #include "forms/qt/Renderer.h"
 #include "forms/runtime/Runtime.h"
@@ -31,30 +32,19 @@
 namespace tarvik::testing {
 namespace {
 
-void settle()
-{
-    for (int round = 0; round < 5; ++round) QApplication::processEvents();
-}
-
 TEST(ProgramSmokeTest, TheRealMainWindowShowsItsMenusOpensAWindowAndQuits)
 {
-    // The preference and option files land in here, not in the source tree.
-    TemporaryWorkingDirectory scratch;
-    int argc = 1;
-    char programName[] = "test_qt";
-    char* argv[] = {programName, nullptr};
-    QtProgram qt(argc, argv);
-    Runtime runtime(qt.clock(), qt.host());
-    SimulatedDriver boards(qt.clock());
-    App app(runtime, boards);
-    qt.start(runtime, [&] { ASSERT_TRUE(startProgram(app, {.lockFile = scratch.path() / "tarvik.lock"})); });
-    settle();
+    RunningProgram program;
+    ASSERT_TRUE(program.start());
+    App& app = program.app;
+    QtProgram& qt = program.qt;
+    Runtime& runtime = program.runtime;
 
     MainWindow& window = qt.renderer()->mainWindow();
     mditarvik* main = app.loaded<mditarvik>();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(std::filesystem::exists(scratch.path() / PreferenceFile::kName));
+    EXPECT_TRUE(std::filesystem::exists(program.scratch.path() / PreferenceFile::kName));
     const auto actionOf = [&](std::string_view name) { return window.menus().actionOf(*main->menu(name)); };
 
     // The Initialize Board menu stands in the bar with an item per built-in board.
