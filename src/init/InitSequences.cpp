@@ -1,15 +1,13 @@
 #include "init/InitSequences.h"
 
-#include "forms/runtime/MenuItem.h"
 #include "init/InitSteps.h"
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "program/App.h"
+#include "program/MainWindowServices.h"
 #include "program/Shell.h"
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace tarvik {
 
@@ -40,16 +38,11 @@ void keepAxisCopies(App& app, const BoardInitValues& values)
 // window is not part of the program stays off.
 void enableTestItems(App& app, BoardGroup group)
 {
-    MenuBar* bar = app.menuBar();
-    if (bar == nullptr) return;
-    std::vector<std::string_view> items{kXyDemoItem};
+    SwitchMenuItem(app, kXyDemoItem, true);
     if (group == BoardGroup::Servo3 || group == BoardGroup::Servo4)
-        items.push_back(kTestServoItem);
+        SwitchMenuItem(app, kTestServoItem, true);
     else if (group != BoardGroup::Encoder)
-        items.push_back(kTestStepperItem);
-    for (std::string_view item : items)
-        if (MenuItem* menuItem = bar->menu(item); menuItem != nullptr && bar->hasAction(item))
-            menuItem->setEnabled(true);
+        SwitchMenuItem(app, kTestStepperItem, true);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "program/App.h"
 #include "program/OptionFiles.h"
 
-
 namespace tarvik {
 
 namespace {

@@ -47,10 +47,13 @@ void LockPrestoreMenus(App& app, bool locked)
 {
     const bool panelOpen = app.ServoTestOpen != 0 || app.StepperTestOpen != 0 || app.XyDemoOpen != 0;
     if (!locked && panelOpen) return;
-    MenuBar* bar = app.menuBar();
-    if (!bar) return;
-    for (std::string_view name : {kBeginPrestoreItem, kEndPrestoreItem})
-        if (MenuItem* item = bar->menu(name)) item->setEnabled(!locked && bar->hasAction(name));
+    for (std::string_view name : {kBeginPrestoreItem, kEndPrestoreItem}) SwitchMenuItem(app, name, !locked);
+}
+
+void SwitchMenuItem(App& app, std::string_view name, bool on)
+{
+    if (MenuBar* bar = app.menuBar())
+        if (MenuItem* item = bar->menu(name)) item->setEnabled(on && bar->hasAction(name));
 }
 
 std::string InitializeBoardCaption(App& app, int boardId)

@@ -3,6 +3,7 @@
 #include "program/App.h"
 
 #include <string>
+#include <string_view>
 
 namespace tarvik {
 
@@ -28,6 +29,10 @@ void openChild(App& app)
 // Switches on the menus of a board's class: Servo for servo boards, Stepper for open-loop
 // steppers, Stepper and Stepper Closed Loop for closed-loop steppers, none for encoder boards.
 void EnableMenusForBoardType(App& app, int typeCode);
+
+// Switches a menu item off, or on when its window is part of the program (an item whose window
+// is not built stays off). Nothing while no main window is loaded.
+void SwitchMenuItem(App& app, std::string_view name, bool on);
 
 // While a test panel or the XY demo is open the two trigger-buffer prestore items are off:
 // `locked` true switches them off; false switches them on again once no panel is open any more

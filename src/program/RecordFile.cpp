@@ -261,11 +261,8 @@ FileResult<bool> RecordFile::createIfMissing(const std::vector<RecordBytes>& rec
     if (exists()) {
         return false;
     }
-    if (FileStatus s = checkRecords(records); !s) {
-        return FileError{s.error()};
-    }
-    if (const std::error_code ec = writeWhole(records)) {
-        return FileError{notCreated({name_}, ec)};
+    if (FileStatus created = createMissing({{*this, records}}); !created) {
+        return FileError{created.error()};
     }
     return true;
 }

@@ -48,10 +48,9 @@ EntryField::EntryField(App& app, TextBox& box, const FieldRule& rule) : app_(app
 
 void EntryField::check()
 {
-    const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
     // The check may rewrite the text, whose Change checks the new text first (nested); the
     // outer check's flag is the one kept.
-    settle(bounds ? CheckField(app_, box_, rule_.check, *bounds) : std::int16_t{0});
+    settleWith(rule_.check);
 }
 
 void EntryField::leave()
@@ -68,18 +67,17 @@ void EntryField::leave()
     case FieldLeaving::Recheck:
         check();
         break;
-    case FieldLeaving::ClampLong: {
+    case FieldLeaving::ClampLong:
         app_.RangeCheckOff = false;
-        const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
-        settle(bounds ? CheckField(app_, box_, FieldCheck::ClampLong, *bounds) : std::int16_t{0});
+        settleWith(FieldCheck::ClampLong);
         break;
-    }
     }
 }
 
-void EntryField::settle(std::int16_t valid)
+void EntryField::settleWith(FieldCheck check)
 {
-    valid_ = valid;
+    const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
+    valid_ = bounds ? CheckField(app_, box_, check, *bounds) : std::int16_t{0};
     if (checked) checked();
 }
 

@@ -91,7 +91,8 @@ public:
     bool enterLeaves = false;
 
 private:
-    void settle(std::int16_t valid);
+    // Runs `check` with the bounds of the moment (none: flag 0 without a check), then `checked`.
+    void settleWith(FieldCheck check);
 
     App& app_;
     TextBox& box_;

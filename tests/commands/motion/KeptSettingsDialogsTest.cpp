@@ -4,7 +4,7 @@
 // configured. The offsets that cannot be kept and the records read from option files are run
 // end to end in tests/scripts/motion-kept-*.tvs.
 
-#include "kit/ProgramTest.h"
+#include "kit/DialogsWithoutBoards.h"
 
 #include "commands/motion/frm57.h"
 #include "commands/motion/frm5A.h"
@@ -31,7 +31,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-constexpr std::string_view kNoBoardMessage = "There are no valid boards configured for this command.";
 
 // A record field of the Run's axis: what it holds before and what a successful Run leaves.
 struct KeptField {
@@ -232,42 +231,16 @@ TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStat
 
 // With none of a dialog's groups configured: told once, nothing can be used, nothing is read
 // from or written to a record, and no Run reaches the driver.
-class KeptNoBoardTest : public ProgramTest {
-protected:
-    void startWith(std::vector<SimBoardSpec> boards)
-    {
-        renewProgram({.boards = std::move(boards)});
-        ASSERT_TRUE(start());
-        takeCalls();
-    }
-
-    template <class F>
-    F& expectNoBoard()
-    {
-        const SettingsTables before = app().Settings;
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        EXPECT_THAT(messageBoxes(),
-                    ElementsAre(::testing::Field(&HeadlessHost::Shown::text, std::string(kNoBoardMessage))));
-        host().clearRecord();
-        EXPECT_FALSE(dialog.bidlist.enabled()) << dialog.name();
-        EXPECT_FALSE(dialog.axistxt().enabled()) << dialog.name();
-        EXPECT_FALSE(dialog.runcmd.enabled()) << dialog.name();
-        EXPECT_TRUE(app().Settings == before);
-        EXPECT_TRUE(takeCalls().empty());
-        return dialog;
-    }
-};
+using KeptNoBoardTest = DialogsWithoutBoardsTest;
 
 TEST_F(KeptNoBoardTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndLoopModeDialogsHaveNone)
 {
-    startWith({{.id = 2, .typeCode = 1, .ioAddress = 0x300, .name = ""},
-               {.id = 7, .typeCode = 14, .ioAddress = 0x310, .name = ""}});
-    EXPECT_FALSE(expectNoBoard<frm68>().offsettxt.enabled());
-    auto& counts = expectNoBoard<frm57>();
+    startWith({{2, 1}, {7, 14}});
+    EXPECT_FALSE(openWithoutBoard<frm68>().offsettxt.enabled());
+    auto& counts = openWithoutBoard<frm57>();
     EXPECT_FALSE(counts.stepsrevtxt.enabled());
     EXPECT_FALSE(counts.linesrevtxt.enabled());
-    auto& loop = expectNoBoard<frm5A>();
+    auto& loop = openWithoutBoard<frm5A>();
     click(loop.Label8);
     EXPECT_TRUE(loop.lmc.value());
     EXPECT_FALSE(loop.runcmd.enabled()) << "a mode chosen does not enable Run";
@@ -275,8 +248,8 @@ TEST_F(KeptNoBoardTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndL
 
 TEST_F(KeptNoBoardTest, WithoutAnOpenLoopStepperBoardStoreStepsPerRevHasNone)
 {
-    startWith({{.id = 3, .typeCode = 2, .ioAddress = 0x300, .name = ""}});
-    EXPECT_FALSE(expectNoBoard<frmstorespr>().sprtxt.enabled());
+    startWith({{3, 2}});
+    EXPECT_FALSE(openWithoutBoard<frmstorespr>().sprtxt.enabled());
 }
 
 } // namespace

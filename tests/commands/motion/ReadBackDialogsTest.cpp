@@ -5,7 +5,7 @@
 // The roads through the reads, refusals and the no-board state on the built-in boards are
 // sessions in tests/scripts/motion-readback-*.tvs.
 
-#include "kit/ProgramTest.h"
+#include "kit/DialogsWithoutBoards.h"
 
 #include "commands/motion/frm53ret.h"
 #include "commands/motion/frm54rets.h"
@@ -31,7 +31,6 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 constexpr std::string_view kSuccess = "status 0: ZEVA_noError. No error.";
-constexpr std::string_view kNoBoardMessage = "There are no valid boards configured for this command.";
 
 // The rows of the status dialog top to bottom, by bit.
 constexpr std::array kLampBits{0, 1, 2, 4, 5, 7, 10, 11, 12, 3, 13};
@@ -281,31 +280,14 @@ TEST_F(ReadBackUse, TheLampRowsStandDownTheLeftAndTheBoardAndAxisAtTheTopRight)
 
 // ---- No board of the dialog's groups ---------------------------------------------------------
 
-class OnlyAnEncoderBoard : public ReadBackUse {
-protected:
-    OnlyAnEncoderBoard()
-        : ReadBackUse({.boards = std::vector<SimBoardSpec>{{.id = 7, .typeCode = 14, .ioAddress = 0x300, .name = ""}}})
-    {
-    }
-};
+using OnlyAnEncoderBoard = DialogsWithoutBoardsTest;
 
 TEST_F(OnlyAnEncoderBoard, TheEncoderDialogsListNothingAndCannotRun)
 {
     // The Stepper Closed Loop menu stays off without a closed-loop stepper board; opened as its
     // items would open them, the dialogs say so and offer nothing to type into or run.
-    const auto expectNothingToRun = [](CommandDialog& dialog) {
-        OpenChildWindow(dialog);
-        EXPECT_EQ(dialog.bidlist.listCount(), 0);
-        EXPECT_FALSE(dialog.bidlist.enabled());
-        EXPECT_EQ(dialog.axistxt().text(), "");
-        EXPECT_FALSE(dialog.axistxt().enabled());
-        EXPECT_FALSE(dialog.runcmd.enabled());
-    };
-    expectNothingToRun(app().form<frm59ret>());
-    expectNothingToRun(app().form<frm59>());
-    const auto noBoard = ::testing::Field(&HeadlessHost::Shown::text, kNoBoardMessage);
-    EXPECT_THAT(messageBoxes(), ElementsAre(noBoard, noBoard));
-    EXPECT_TRUE(takeCalls().empty());
+    openWithoutBoard<frm59ret>();
+    openWithoutBoard<frm59>();
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // rewrites on leaving a field, the shared axis of Load RPM, a refused call and the dialogs with
 // no board of their groups configured.
 
-#include "kit/ProgramTest.h"
+#include "kit/DialogsWithoutBoards.h"
 
 #include "commands/motion/frm4E.h"
 #include "commands/motion/frm5b.h"
@@ -29,7 +29,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-constexpr std::string_view kNoBoardMessage = "There are no valid boards configured for this command.";
 
 // What the user does in these dialogs, by control name.
 class TrajectoryUse : public ProgramTest {
@@ -231,36 +230,14 @@ TEST_F(TrajectoryDialogsTest, ARefusedCallShowsItsStatusAndKeepsTheDialogAsItWas
 // Dialogs none of whose groups is configured: told once on opening, and nothing in one can be
 // used, so no Run reaches the driver. The Servo and Stepper menus are off without a board of
 // their class, so those dialogs are opened as their menu items would open them.
-class TrajectoryNoBoardTest : public TrajectoryUse {
+class TrajectoryNoBoardTest : public DialogsWithoutBoardsTest {
 protected:
-    void startWith(std::vector<std::pair<std::int16_t, std::int16_t>> idsAndTypes)
-    {
-        std::vector<SimBoardSpec> boards;
-        for (const auto& [id, type] : idsAndTypes) {
-            const auto address = static_cast<std::int16_t>(0x300 + 0x10 * id);
-            boards.push_back({.id = id, .typeCode = type, .ioAddress = address, .name = ""});
-        }
-        renewProgram({.boards = std::move(boards)});
-        ASSERT_TRUE(start());
-        takeCalls();
-    }
-
     bool menuEnabled(std::string_view menu) { return runtime().findForm("mditarvik")->findControl(menu)->enabled(); }
 
     template <class F>
     void expectNoBoardIn(std::string_view field)
     {
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        ASSERT_EQ(messageBoxes().size(), 1u) << dialog.name();
-        EXPECT_EQ(messageBoxes().front().text, kNoBoardMessage);
-        host().clearRecord();
-        EXPECT_FALSE(dialog.bidlist.enabled()) << dialog.name();
-        EXPECT_EQ(dialog.axistxt().text(), "") << dialog.name();
-        EXPECT_FALSE(dialog.axistxt().enabled()) << dialog.name();
-        EXPECT_FALSE(control(dialog, field).enabled()) << dialog.name();
-        EXPECT_FALSE(dialog.runcmd.enabled()) << dialog.name();
-        EXPECT_TRUE(takeCalls().empty()) << "opening sends nothing";
+        EXPECT_FALSE(control(openWithoutBoard<F>(), field).enabled());
     }
 };
 
