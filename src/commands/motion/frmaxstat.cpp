@@ -108,8 +108,7 @@ void frmaxstat::arrange()
     boardLabel.move(kRightLeft, kCaptionTop, kListWidth, kEntryTop - kCaptionTop);
     bidlist.move(kRightLeft, kEntryTop, kListWidth, kListHeight);
     // The axis field's caption label is the frame's own; it is reached by its name.
-    if (Control* axisLabel = findControl("Label5"))
-        axisLabel->move(kAxisLeft, kCaptionTop, kAxisWidth + kMargin, kEntryTop - kCaptionTop);
+    axisLabel().move(kAxisLeft, kCaptionTop, kAxisWidth + kMargin, kEntryTop - kCaptionTop);
     axistxt().move(kAxisLeft, kEntryTop, kAxisWidth, kEntryHeight);
     runcmd.move(kRightLeft, kRunTop, kRunWidth, kRunHeight);
 

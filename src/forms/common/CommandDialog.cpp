@@ -277,6 +277,12 @@ TextBox& CommandDialog::axistxt() const
     return *axis_.box;
 }
 
+Label& CommandDialog::axisLabel() const
+{
+    if (!axis_.label) throw std::logic_error(name() + " is a board-level dialog: it has no axis field");
+    return *axis_.label;
+}
+
 TextBox& CommandDialog::field(std::size_t index) const { return *fields_.at(index).box; }
 Label& CommandDialog::readBack(std::size_t index) const { return *readBacks_.at(index).value; }
 OptionButton& CommandDialog::option(std::size_t index) const { return *options_.at(index).option; }

@@ -124,6 +124,8 @@ public:
 
     // The axis field; std::logic_error in a board-level dialog.
     TextBox& axistxt() const;
+    // The axis field's caption label; std::logic_error in a board-level dialog.
+    Label& axisLabel() const;
     // Value field `index` in declaration order (std::out_of_range when there is none).
     TextBox& field(std::size_t index) const;
     Label& readBack(std::size_t index) const;
