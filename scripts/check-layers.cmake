@@ -4,7 +4,8 @@
 # Each folder of src/ may include its own headers and those of the folders listed for it; a
 # folder missing from the table is an error too, so a new folder must be given its place.
 #   1 base                        the clock and number texts
-#   2 driver, forms/runtime       each over the base only; forms/qt over the runtime
+#   2 driver, forms/runtime       each over the base only (driver/sim, driver/recording and
+#                                 driver/library over the driver too); forms/qt over the runtime
 #   3 program                     the shared data and services
 #   4 forms/common                fields, board picker, dialog and panel frames, waits
 #   5 window families             shell, init, commands/motion, commands/io, panels
@@ -19,7 +20,7 @@ endif()
 
 set(layer_base "")
 set(layer_driver base)
-set(layer_program base driver driver/sim driver/recording forms/runtime)
+set(layer_program base driver driver/sim driver/recording driver/library forms/runtime)
 set(layer_common ${layer_program} program)
 set(layer_family ${layer_common} forms/common)
 
@@ -27,6 +28,7 @@ set(allowed_base "")
 set(allowed_driver ${layer_driver})
 set(allowed_driver/sim ${layer_driver} driver)
 set(allowed_driver/recording ${layer_driver} driver)
+set(allowed_driver/library ${layer_driver} driver)
 set(allowed_forms/runtime base)
 set(allowed_forms/qt base forms/runtime)
 set(allowed_program ${layer_program})
@@ -35,7 +37,7 @@ foreach(family shell init commands/motion commands/io panels)
   set(allowed_${family} ${layer_family})
 endforeach()
 set(allowed_mainwindow ${layer_family} shell init commands/motion commands/io panels)
-set(known base driver driver/sim driver/recording forms/runtime forms/qt program forms/common shell init
+set(known base driver driver/sim driver/recording driver/library forms/runtime forms/qt program forms/common shell init
           commands/motion commands/io panels mainwindow)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace tarvik {
 
@@ -10,6 +13,23 @@ struct StartOptions {
     // The single-instance lock file; empty: tarvik.lock in the user's runtime directory.
     std::filesystem::path lockFile{};
 };
+
+// What the command line asks of the program.
+struct CommandLine {
+    // The driver library to drive the boards through; empty: the simulated boards.
+    std::filesystem::path driverLibrary{};
+    bool showHelp = false;
+    // What could not be understood; empty when everything was.
+    std::string error{};
+};
+
+// Reads `--driver PATH` (or `--driver=PATH`) and `--help` from the program's arguments and leaves
+// every other argument to the window system. Without --driver, the library the environment
+// variable TARVIK_DRIVER names (`driverVariable`, null when it is not set) is used.
+CommandLine readCommandLine(std::span<const std::string_view> arguments, const char* driverVariable);
+
+// The text `tarvik --help` prints.
+std::string_view commandLineHelp();
 
 // Starts the program: loads the main window `mditarvik`, whose Form_Load is the start-up
 // (single instance, board table, menus, bad-configuration check, preference file). Returns

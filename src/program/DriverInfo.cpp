@@ -1,5 +1,6 @@
 #include "program/DriverInfo.h"
 
+#include "driver/library/LibraryDriver.h"
 #include "driver/recording/RecordingDriver.h"
 #include "driver/sim/SimulatedDriver.h"
 
@@ -7,11 +8,16 @@ namespace tarvik {
 
 namespace {
 
-const SimulatedDriver* simulatedBoards(MotionDriver& driver)
+MotionDriver& innermost(MotionDriver& driver)
 {
     MotionDriver* inner = &driver;
     while (auto* recorder = dynamic_cast<RecordingDriver*>(inner)) inner = &recorder->inner();
-    return dynamic_cast<const SimulatedDriver*>(inner);
+    return *inner;
+}
+
+const SimulatedDriver* simulatedBoards(MotionDriver& driver)
+{
+    return dynamic_cast<const SimulatedDriver*>(&innermost(driver));
 }
 
 } // namespace
@@ -20,8 +26,9 @@ bool boardsAreSimulated(MotionDriver& driver) { return simulatedBoards(driver) !
 
 std::string boardConfigurationError(MotionDriver& driver)
 {
-    const SimulatedDriver* boards = simulatedBoards(driver);
-    return boards ? boards->configurationError() : std::string{};
+    if (const SimulatedDriver* boards = simulatedBoards(driver)) return boards->configurationError();
+    if (const auto* library = dynamic_cast<const LibraryDriver*>(&innermost(driver))) return library->loadError();
+    return {};
 }
 
 } // namespace tarvik

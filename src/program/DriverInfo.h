@@ -9,8 +9,9 @@ class MotionDriver;
 // True when the boards behind `driver` (directly or behind a call recorder) are simulated.
 bool boardsAreSimulated(MotionDriver& driver);
 
-// Why the simulated boards' configuration file could not be read ("<file>, line N: <problem>");
-// empty when it was read or the boards are not simulated.
+// Why the boards' configuration could not be read: the simulated boards' configuration file
+// ("<file>, line N: <problem>") or the driver library that could not be loaded and bound (its
+// path and the reason, or the entry points it lacks); empty when nothing went wrong.
 std::string boardConfigurationError(MotionDriver& driver);
 
 } // namespace tarvik

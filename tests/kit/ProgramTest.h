@@ -39,7 +39,7 @@ protected:
     Runtime& runtime() { return program_->runtime(); }
     HeadlessHost& host() { return program_->host(); }
     RecordingDriver& driver() { return program_->driver(); }
-    VirtualClock& clock() { return program_->clock(); }
+    Clock& clock() { return program_->clock(); }
     const std::filesystem::path& directory() const { return directory_.path(); }
 
     // The program's start-up, with its single-instance lock in the test's directory. False

@@ -4,7 +4,7 @@ namespace tarvik::script {
 
 std::string_view helpText()
 {
-    return R"(Usage: tarvik-script [--test-window] [--time-limit MS] FILE...
+    return R"(Usage: tarvik-script [--test-window] [--time-limit MS] [--driver PATH] FILE...
        tarvik-script --help
 
 Runs scripted sessions against the program without a window system: the form runtime on a
@@ -22,6 +22,11 @@ an hour; a script's own `timelimit` command overrides it). A program whose clock
 wait that never ends, stops its script with a failure at the line that was running, as a prompt
 nobody answers does. The driver call log keeps the newest 1000000 calls: a failure that lists
 calls, and one at the time limit, says how many older calls it dropped.
+
+--driver PATH drives the boards through the driver library at PATH instead of the simulated
+boards (see tarvik --help). Those boards run on real time, and so do the programs then: a wait
+lasts as long as it says and the time limit is real time; `machine` needs simulated boards.
+The call log, faults and scripted returns work as with the simulated boards.
 
 --test-window opens the runner's own test window frmscripttest after every start-up, for the
 runner's scripts: lblclicks counts clicks on its background; a resize sends the background

@@ -70,7 +70,8 @@ void Session::check(bool ok, const std::string& expected, const std::string& got
 void Session::start()
 {
     auto created = std::make_unique<Instance>();
-    created->program = std::make_unique<HeadlessProgram>();
+    created->program =
+        std::make_unique<HeadlessProgram>(HeadlessProgram::Options{.driverLibrary = options_.driverLibrary});
     created->timeLimitMs = timeLimitMs_;
     HeadlessProgram& program = *created->program;
     program.runtime().setProgramFolder(options_.programFolder);

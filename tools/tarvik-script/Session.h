@@ -30,6 +30,8 @@ struct SessionOptions {
     bool testWindow = false;
     // The time limit of every program the scripts start, until a script sets its own.
     std::int64_t timeLimitMs = kDefaultTimeLimitMs;
+    // The driver library the programs drive their boards through (--driver); empty: simulated.
+    std::filesystem::path driverLibrary{};
 };
 
 // One started program and what the script has checked of it so far.

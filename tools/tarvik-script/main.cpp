@@ -37,6 +37,10 @@ int main(int argc, char** argv)
         long long ms = 0;
         if (arguments[0] == "--test-window") {
             options.testWindow = true;
+        } else if (arguments[0] == "--driver" && arguments.size() > 1 && !arguments[1].empty()) {
+            // From the directory the runner starts in: each script runs in a directory of its own.
+            options.driverLibrary = std::filesystem::absolute(arguments[1]);
+            arguments.erase(arguments.begin());
         } else if (arguments[0] == "--time-limit" && arguments.size() > 1 &&
                    tarvik::script::parseInteger(arguments[1], ms) && ms > 0 &&
                    ms <= tarvik::script::kLongestTimeLimitMs) {
@@ -48,8 +52,8 @@ int main(int argc, char** argv)
         arguments.erase(arguments.begin());
     }
     if (arguments.empty() || arguments[0].starts_with("--")) {
-        std::cerr << "Usage: tarvik-script [--test-window] [--time-limit MS] FILE...   (tarvik-script --help for "
-                     "the script grammar; MS from 1 to "
+        std::cerr << "Usage: tarvik-script [--test-window] [--time-limit MS] [--driver PATH] FILE...   (tarvik-script "
+                     "--help for the script grammar; MS from 1 to "
                   << tarvik::script::kLongestTimeLimitMs << ")\n";
         return 2;
     }

@@ -1,0 +1,83 @@
+// The program started on a driver library, as a user starts it with --driver.
+
+#include "kit/ProgramTest.h"
+#include "mainwindow/mditarvik.h"
+
+#include <fstream>
+
+namespace tarvik::testing {
+namespace {
+
+class DriverLibraryStartUp : public ProgramTest {
+protected:
+    void startOn(const std::filesystem::path& library) { renewProgram({.driverLibrary = library}); }
+
+    std::vector<std::string> boardMenu()
+    {
+        std::vector<std::string> items;
+        auto* main = app().loaded<mditarvik>();
+        for (int id = 0; main != nullptr && id < 8; ++id)
+            items.push_back(main->bidmu(id).caption() + (main->bidmu(id).enabled() ? "" : " (off)"));
+        return items;
+    }
+
+    // The error window the start-up showed; empty when it showed none.
+    std::string errorWindowText()
+    {
+        for (const auto& shown : host().modalShows())
+            if (shown.form == "frmerrmsg") return shown.text;
+        return {};
+    }
+};
+
+TEST_F(DriverLibraryStartUp, StartsWithTheBoardsBehindTheLibraryAsWithTheSimulatedOnes)
+{
+    ASSERT_TRUE(start());
+    const std::vector<std::string> simulatedMenu = boardMenu();
+    const std::vector<std::string> simulatedCalls = calls();
+
+    startOn(TARVIK_FAKE_DRIVER);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(boardMenu(), simulatedMenu);
+    EXPECT_EQ(errorWindowText(), "");
+    // The calls go through the recording driver as they do to the simulated boards.
+    EXPECT_EQ(calls(), simulatedCalls);
+}
+
+TEST_F(DriverLibraryStartUp, ALibraryThatCannotBeLoadedIsReportedWithItsPathAndTheProgramEnds)
+{
+    const std::filesystem::path missing = directory() / "no-such-driver.so";
+    const std::filesystem::path notALibrary = directory() / "notes.so";
+    std::ofstream(notALibrary) << "not a shared library\n";
+
+    for (const auto& library : {missing, notALibrary}) {
+        startOn(library);
+        EXPECT_FALSE(start());
+        const std::string text = errorWindowText();
+        EXPECT_NE(text.find("Tarvik could not find any Quorvane Motion Control boards configured."), std::string::npos);
+        EXPECT_NE(text.find("The board configuration could not be read: the driver library \"" + library.string() +
+                            "\" could not be loaded: "),
+                  std::string::npos)
+            << text;
+        EXPECT_TRUE(runtime().ended());
+        EXPECT_TRUE(runtime().forms().empty());
+    }
+    EXPECT_NE(errorWindowText().find("notes.so"), std::string::npos);
+}
+
+TEST_F(DriverLibraryStartUp, ALibraryWithoutEveryEntryPointIsRefusedNamingTheMissingOnes)
+{
+    startOn(TARVIK_PARTIAL_DRIVER);
+    EXPECT_FALSE(start());
+    const std::string text = errorWindowText();
+    EXPECT_NE(text.find(std::string("the driver library \"") + TARVIK_PARTIAL_DRIVER +
+                        "\" does not export the entry points read_rdb, send_command"),
+              std::string::npos)
+        << text;
+    // Nothing of a half-bound library is called.
+    EXPECT_EQ(calls(), std::vector<std::string>{"get_bd_config(&{})"});
+    EXPECT_TRUE(runtime().ended());
+}
+
+} // namespace
+} // namespace tarvik::testing
