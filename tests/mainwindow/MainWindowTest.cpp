@@ -1,14 +1,10 @@
 #include "kit/AppFixture.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <span>
-#include <sstream>
 
 #include "mainwindow/MainMenus.h"
-#include "program/HelpFile.h"
 #include "program/HelpTopics.h"
 #include "program/MainWindowServices.h"
 
@@ -103,30 +99,6 @@ TEST_F(MainWindowTest, F1AndHelpContentsOpenTheirTopics)
     EXPECT_EQ(topics, (std::vector<int>{kHelpMainWindow, kHelpContents}));
 }
 
-TEST(HelpFile, EveryWindowHasItsTopicInTheShippedHelpFile)
-{
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "../../docs/help" / kHelpFileName;
-    std::ifstream file(path);
-    ASSERT_TRUE(file.is_open()) << path;
-    std::stringstream text;
-    text << file.rdbuf();
-    for (const char* window : {"mditarvik", "frmerrmsg", "frmasksave", "frmconfbid", "frmconfinit", "frmabout",
-                               "frmbadconfig", "frmprefs", "frm62", "frminitstcl", "frmsendcmd", "frmservtest",
-                               "frmxyhome", "frmScaleSegments"}) {
-        SCOPED_TRACE(window);
-        const int topic = helpTopicOf(window);
-        ASSERT_NE(topic, 0);
-        const auto found = findHelpTopic(text.str(), topic);
-        ASSERT_TRUE(found.has_value());
-        EXPECT_FALSE(found->title.empty());
-        EXPECT_FALSE(found->text.empty());
-    }
-    EXPECT_EQ(helpTopicOf("frmservtest"), 202);
-    EXPECT_EQ(helpTopicOf("frmsendcmd"), 98);
-    EXPECT_EQ(helpTopicOf("nosuchwindow"), 0);
-    ASSERT_TRUE(findHelpTopic(text.str(), kHelpContents).has_value());
-}
-
 TEST_F(MainWindowTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitchedOn)
 {
     std::set<std::string_view> items;
@@ -140,23 +112,11 @@ TEST_F(MainWindowTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitched
             EXPECT_TRUE(main().hasAction(entry.item)) << entry.item;
         }
     }
-    // An item no family lists is shown, disabled; its menu stays usable.
-    EXPECT_FALSE(listed.contains("returnioport"));
-    EXPECT_FALSE(item("returnioport").enabled());
-    EXPECT_TRUE(item("iomu").enabled());
-    EXPECT_TRUE(item("loadpidallmu").enabled());
-}
-
-TEST(HelpFile, TopicsRunToTheNextHeading)
-{
-    const std::string text = "intro\n[topic 5] Five\nline a\r\nline b\n\n[topic 50] Fifty\nx\n[topic x] not a heading\n";
-    const auto five = findHelpTopic(text, 5);
-    ASSERT_TRUE(five.has_value());
-    EXPECT_EQ(five->title, "Five");
-    EXPECT_EQ(five->text, "line a\nline b");
-    EXPECT_EQ(findHelpTopic(text, 50)->text, "x\n[topic x] not a heading");
-    EXPECT_FALSE(findHelpTopic(text, 6).has_value());
-    EXPECT_EQ(helpFilePath("/opt/tarvik/bin"), std::filesystem::path("/opt/tarvik/bin/../Docs/tarvik-help.txt"));
+    // Every item that opens a window has its window: only the menus themselves are unlisted.
+    for (const MenuEntry& entry : mainMenuEntries()) {
+        const bool isMenu = !item(entry.name).items().empty() || entry.caption == "-";
+        EXPECT_EQ(listed.contains(entry.name), !isMenu) << entry.name;
+    }
 }
 
 } // namespace

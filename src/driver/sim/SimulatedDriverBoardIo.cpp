@@ -149,8 +149,10 @@ DriverStatus SimulatedDriver::enable_io_trig(I16 board, I16 triggerMap)
 
 DriverStatus SimulatedDriver::enable_brk(I16 board, I16 axis, I16 mode)
 {
-    return onAxis(board, axis, entryPoint("enable_brk"), CallKind::Command, [mode](SimBoard&, SimAxis& a, I64) {
+    return onAxis(board, axis, entryPoint("enable_brk"), CallKind::Command, [mode](SimBoard& b, SimAxis& a, I64) {
         if (mode != BreakModeAbsolute && mode != BreakModeRelative) return ZEVA_argumentRangeError;
+        // An encoder board's breakpoints are absolute only.
+        if (mode == BreakModeRelative && b.kind().boardClass == BoardClass::Encoder) return ZEVA_argumentRangeError;
         a.registers.breakMode = mode;
         return ZEVA_noError;
     });
@@ -249,7 +251,7 @@ DriverStatus SimulatedDriver::read_rdb(I16 board, I16& count, std::span<I16> axe
         const std::size_t room = std::min({axes.size(), commands.size(), data.size()});
         if (count < 0 || count > kRdbCapacity || static_cast<std::size_t>(count) > room)
             return ZEVA_returnDataCountError;
-        if (count > 0 && b.rdb.empty()) return ZEVA_returnDataEmptyError;
+        // An empty buffer is no failure: it hands back no packet, count 0.
         count = static_cast<I16>(b.rdb.pop(count, axes, commands, data));
         return ZEVA_noError;
     });

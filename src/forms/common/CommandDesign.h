@@ -19,8 +19,9 @@ namespace tarvik {
 // CommandDialog.h for an example.
 
 // How Run hands a field's text to the driver call: its value rounded halves-to-even to a 16-bit
-// or 32-bit whole number (saturated at the type's limits), or the value itself.
-enum class FieldConversion { Int16, Int32, Double };
+// or 32-bit whole number (saturated at the type's limits), or the value itself; Hex16 reads the
+// text as hexadecimal digits ("41" is 65) into a 16-bit number.
+enum class FieldConversion { Int16, Int32, Double, Hex16 };
 
 // A value entry field with its caption label.
 struct CommandField {
@@ -121,6 +122,12 @@ struct CommandClearing {
     bool formClick = true;
 };
 
+// Which of the window's events send the background window behind all others.
+struct CommandBackground {
+    bool onResize = true;
+    bool onDeactivate = true;
+};
+
 // Where a kept value comes from: a value field, or the selected option.
 enum class KeptFrom { ValueField, Choice };
 
@@ -183,6 +190,7 @@ struct CommandDesign {
     float memberAreaHeight = 0;  // twips kept free above msgtxt for the member's own controls
     std::optional<CommandNotice> notice{};
     CommandClearing clearing{};
+    CommandBackground background{};
     bool boardKeys = true;       // digit keys in the board list pick a board
     bool runStartsEnabled = false; // Run is enabled at design time (it is still off while no board is listed)
 
@@ -194,6 +202,9 @@ struct CommandDesign {
     std::function<void(const CommandRun&)> keep{};
     // Once at load, when a board is listed: show what the settings record holds for axis 1.
     std::function<void()> showStored{};
+    // Once at load, when a board is listed, after the fields' load texts: the member's own
+    // load steps.
+    std::function<void()> loaded{};
     // After a board is selected (also the preselection at load), before the fields are checked.
     std::function<void()> boardChanged{};
     // A further condition for Run, tested by the Run-enable rule after the field flags.

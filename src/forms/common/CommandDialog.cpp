@@ -8,6 +8,7 @@
 #include "program/Shell.h"
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -58,6 +59,8 @@ CommandValue convertField(std::string_view text, FieldConversion conversion)
         return toInt16Saturated(value);
     case FieldConversion::Int32:
         return toInt32Saturated(value);
+    case FieldConversion::Hex16:
+        return toInt16Saturated(valueOf("&H" + std::string(text)));
     case FieldConversion::Double:
         break;
     }
@@ -284,9 +287,23 @@ Label& CommandDialog::axisLabel() const
 }
 
 TextBox& CommandDialog::field(std::size_t index) const { return *fields_.at(index).box; }
+Label& CommandDialog::fieldLabel(std::size_t index) const { return *fields_.at(index).label; }
+EntryField& CommandDialog::fieldEntry(std::size_t index) const { return *fields_.at(index).field; }
 Label& CommandDialog::readBack(std::size_t index) const { return *readBacks_.at(index).value; }
 OptionButton& CommandDialog::option(std::size_t index) const { return *options_.at(index).option; }
 Label& CommandDialog::optionLabel(std::size_t index) const { return *options_.at(index).label; }
+
+Frame& CommandDialog::choiceFrame() const
+{
+    if (!choiceFrame_) throw std::logic_error(name() + " has no frame around its options");
+    return *choiceFrame_;
+}
+
+Label& CommandDialog::choiceHeading() const
+{
+    if (!choiceHeading_) throw std::logic_error(name() + " has no heading above its options");
+    return *choiceHeading_;
+}
 
 ComboBox& CommandDialog::modeList() const
 {
@@ -350,6 +367,7 @@ void CommandDialog::Form_Load()
     if (modeList_) modeList_->setListIndex(design_.modeList->loadRow);
     showKept();
     if (design_.showStored) design_.showStored();
+    if (design_.loaded) design_.loaded();
     applyRunRule();
 }
 
@@ -366,9 +384,15 @@ void CommandDialog::Form_Click()
     if (design_.clearing.formClick) clearMessage();
 }
 
-void CommandDialog::Form_Resize() { SendBackgroundToBack(app_); }
+void CommandDialog::Form_Resize()
+{
+    if (design_.background.onResize) SendBackgroundToBack(app_);
+}
 
-void CommandDialog::Form_Deactivate() { SendBackgroundToBack(app_); }
+void CommandDialog::Form_Deactivate()
+{
+    if (design_.background.onDeactivate) SendBackgroundToBack(app_);
+}
 
 void CommandDialog::showAxisChecks()
 {

@@ -40,7 +40,8 @@
 //   (into BoardListMask unless the member keeps it local), the board list filled by the board
 //   picker, which preselects CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
 //   CurrentAxis 1 for a shared axis), a board-level dialog empties msgtxt, fields with a load
-//   text get it, the stored values are shown (axis 1 of the preselected board, once). With
+//   text get it, the stored values are shown (axis 1 of the preselected board, once), then the
+//   member's own load steps (`loaded`) run. With
 //   none: the list, the entry fields and Run stay disabled, so no path reaches the driver, and
 //   nothing is read from the settings.
 // - Board selection: BoardId and AxisCount from the row; the axis field, and fields whose bounds
@@ -128,11 +129,17 @@ public:
     Label& axisLabel() const;
     // Value field `index` in declaration order (std::out_of_range when there is none).
     TextBox& field(std::size_t index) const;
+    // The caption label of value field `index` (std::out_of_range when there is none).
+    Label& fieldLabel(std::size_t index) const;
     Label& readBack(std::size_t index) const;
     OptionButton& option(std::size_t index) const;
     // The mode list; std::logic_error in a dialog without one.
     ComboBox& modeList() const;
     Label& optionLabel(std::size_t index) const;
+    // The frame around the options and the heading above them; std::logic_error where the
+    // dialog declares none.
+    Frame& choiceFrame() const;
+    Label& choiceHeading() const;
     // Axis check box n, counted from 1.
     CheckBox& axisCheck(int n) const { return axisChecks_(n); }
     TextBox& notice() const;
@@ -144,6 +151,9 @@ public:
 protected:
     // The Run-enable rule; the frame applies it after every check and board selection.
     void applyRunRule();
+    // The entry field that runs value field `index` (std::out_of_range when there is none), for
+    // a member that writes the field's text and sets its valid flag itself.
+    EntryField& fieldEntry(std::size_t index) const;
 
     void Form_Load() override;
     void Form_Click() override;

@@ -7,7 +7,31 @@
 #include "forms/runtime/TextBox.h"
 #include "program/App.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 namespace tarvik {
+
+namespace {
+
+// True when a sign stands anywhere but first.
+bool signMisplaced(std::string_view text)
+{
+    return text.size() > 1 && text.substr(1).find_first_of("+-") != std::string_view::npos;
+}
+
+// The text a keystroke would leave: the selection replaced by the key.
+std::string textAfterKey(const TextBox& box, char key)
+{
+    std::string text = box.text();
+    const auto start = std::min(static_cast<std::size_t>(std::max(box.selStart(), 0)), text.size());
+    const auto length = std::min(static_cast<std::size_t>(std::max(box.selLength(), 0)), text.size() - start);
+    text.replace(start, length, 1, key);
+    return text;
+}
+
+} // namespace
 
 std::int16_t CheckField(App& app, TextBox& box, FieldCheck check, FieldBounds bounds)
 {
@@ -34,6 +58,10 @@ EntryField::EntryField(App& app, TextBox& box, const FieldRule& rule) : app_(app
 {
     box_.onKeyPress = [this](int& keyAscii) {
         if (!rule_.keys.empty()) keyAscii = FilterKey(keyAscii, rule_.keys);
+        // Only printable keys add a character; Backspace and Enter pass.
+        if (rule_.signFirstOnly && keyAscii >= 32 && keyAscii < 127 &&
+            signMisplaced(textAfterKey(box_, static_cast<char>(keyAscii))))
+            keyAscii = 0;
         if (keyAscii == kKeyEnter && enterLeaves) leave();
     };
     box_.onGotFocus = [this] {
@@ -42,7 +70,7 @@ EntryField::EntryField(App& app, TextBox& box, const FieldRule& rule) : app_(app
         box_.setSelStart(0);
         box_.setSelLength(static_cast<int>(box_.text().size()));
     };
-    box_.onChange = [this] { check(); };
+    box_.onChange = [this] { settleWith(rule_.check, rule_.quietChange); };
     if (rule_.leaving != FieldLeaving::Keep) box_.onLostFocus = [this] { leave(); };
 }
 
@@ -74,10 +102,13 @@ void EntryField::leave()
     }
 }
 
-void EntryField::settleWith(FieldCheck check)
+void EntryField::settleWith(FieldCheck check, bool quietly)
 {
     const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
-    valid_ = bounds ? CheckField(app_, box_, check, *bounds) : std::int16_t{0};
+    if (quietly) app_.RangeCheckOff = true;
+    if (rule_.signFirstOnly && signMisplaced(box_.text())) valid_ = 0;
+    else valid_ = bounds ? CheckField(app_, box_, check, *bounds) : std::int16_t{0};
+    if (quietly) app_.RangeCheckOff = false;
     if (checked) checked();
 }
 

@@ -51,6 +51,14 @@ struct FieldRule {
     FieldBounds bounds{};
     FieldLeaving leaving = FieldLeaving::Whole;
     bool selectOnFocus = true; // entering the field selects its whole text
+    // A sign ("+" or "-") may stand only as the first character: a keystroke that would put one
+    // anywhere else is dropped, and a text that holds one elsewhere (pasted) is not valid, so
+    // that "5-" or "--" never reach a command as 5 or 0.
+    bool signFirstOnly = false;
+    // Change only reads the text: its check runs with RangeCheckOff set (no range test, no
+    // message, no rewrite; RangeCheckOff is False afterwards), so the field counts as valid only
+    // once leaving it has run the full check (FieldLeaving::Recheck).
+    bool quietChange = false;
 };
 
 // Runs the range check `check` on the box with the bounds; returns the field's valid flag.
@@ -92,7 +100,7 @@ public:
 
 private:
     // Runs `check` with the bounds of the moment (none: flag 0 without a check), then `checked`.
-    void settleWith(FieldCheck check);
+    void settleWith(FieldCheck check, bool quietly = false);
 
     App& app_;
     TextBox& box_;

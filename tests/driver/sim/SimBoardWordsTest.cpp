@@ -160,12 +160,16 @@ TEST_F(SimBoardWordsTest, ReturnDataBufferKeepsOrderAndCapacity)
     ASSERT_EQ(driver.read_rdb(kServo4, count, axes, commands, data), 0);
     EXPECT_EQ(count, 2000);
 
+    // An empty buffer hands back no packet and no failure.
     count = 1;
-    EXPECT_EQ(driver.read_rdb(kServo4, count, axes, commands, data), ZEVA_returnDataEmptyError);
-    EXPECT_EQ(count, 1);
+    EXPECT_EQ(driver.read_rdb(kServo4, count, axes, commands, data), 0);
+    EXPECT_EQ(count, 0);
     ASSERT_EQ(driver.read_vel_rdb(kServo4, 1), 0);
+    ASSERT_EQ(driver.read_vel_rdb(kServo4, 2), 0);
     ASSERT_EQ(driver.flush_rdb(kServo4), 0);
-    EXPECT_EQ(driver.read_rdb(kServo4, count, axes, commands, data), ZEVA_returnDataEmptyError);
+    count = 5;
+    EXPECT_EQ(driver.read_rdb(kServo4, count, axes, commands, data), 0);
+    EXPECT_EQ(count, 0);
 }
 
 TEST_F(SimBoardWordsTest, ReadRdbNeverReturnsMoreThanAskedOrThanTheArraysHold)

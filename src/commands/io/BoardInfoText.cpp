@@ -1,0 +1,45 @@
+#include "commands/io/BoardInfoText.h"
+
+#include "base/NumberText.h"
+
+#include <array>
+
+namespace tarvik {
+
+namespace {
+
+constexpr std::array kRows{
+    InfoAttributeRow{"Board Family", 1100, InfoShown::Family},
+    InfoAttributeRow{"Number Of Axes", 1510, InfoShown::Number},
+    InfoAttributeRow{"Bus Type", 1130, InfoShown::Bus},
+    InfoAttributeRow{"Board Type", 1120, InfoShown::Number},
+    InfoAttributeRow{"Ostrel Board Class", 2020, InfoShown::BoardClass},
+    InfoAttributeRow{"Closed-Loop Capable", 1150, InfoShown::YesNo},
+};
+
+// The text of a value that names one of `names` by its index.
+template <std::size_t N>
+std::string named(const std::array<std::string_view, N>& names, std::int32_t value)
+{
+    if (value < 0 || static_cast<std::size_t>(value) >= N) return std::string(kInternalErrorText);
+    return std::string(names[static_cast<std::size_t>(value)]);
+}
+
+} // namespace
+
+std::span<const InfoAttributeRow> infoAttributeRows() { return kRows; }
+
+std::string infoValueText(const InfoAttributeRow& row, std::int32_t value)
+{
+    switch (row.shown) {
+    case InfoShown::Family: return value == 1 ? "Ostrel" : "Brevan";
+    case InfoShown::Number: return strTrimmed(value);
+    case InfoShown::Bus: return named(std::array<std::string_view, 3>{"ISA Bus", "PCI Bus", "PXI Bus"}, value);
+    case InfoShown::BoardClass:
+        return named(std::array<std::string_view, 3>{"Servo", "Open-Loop Stepper", "Closed-Loop Stepper"}, value);
+    case InfoShown::YesNo: return named(std::array<std::string_view, 2>{"No", "Yes"}, value);
+    }
+    return std::string(kInternalErrorText);
+}
+
+} // namespace tarvik
