@@ -74,6 +74,23 @@ double SimAxis::checkedFollowingErrorLimit() const
     return followingErrorLimit_;
 }
 
+void SimAxis::stopAt(std::int64_t at, StopEvent event)
+{
+    const EndKind kind = event == StopEvent::FollowingError ? EndKind::FollowingError
+                         : event == StopEvent::LimitSwitch  ? EndKind::LimitStop
+                                                            : EndKind::HomeStop;
+    scheduledStop_ = ScheduledStop{at, kind};
+    if (running_) computeEnd();
+}
+
+std::optional<double> SimAxis::takeScriptedReading()
+{
+    if (scriptedReadings_.empty()) return std::nullopt;
+    const double reading = scriptedReadings_.front();
+    scriptedReadings_.pop_front();
+    return reading;
+}
+
 void SimAxis::settle(std::int64_t now)
 {
     while (running_ && elapsed(now) >= endAt_) {
@@ -280,6 +297,16 @@ void SimAxis::computeEnd()
         consider(profile_.firstFasterThan(limit / kFollowingLagSeconds), EndKind::FollowingError);
     if (faultAt_)
         consider(std::max(0.0, static_cast<double>(*faultAt_ - profileStart_) * 1e-6), EndKind::FollowingError);
+    scheduledStopEnds_ = false;
+    if (scheduledStop_ && scheduledStop_->at < profileStart_) scheduledStop_.reset();
+    if (scheduledStop_) {
+        const double at = static_cast<double>(scheduledStop_->at - profileStart_) * 1e-6;
+        if (at <= endAt_) {
+            endAt_ = at;
+            endKind_ = scheduledStop_->kind;
+            scheduledStopEnds_ = true;
+        }
+    }
 }
 
 void SimAxis::finish()
@@ -287,6 +314,8 @@ void SimAxis::finish()
     profile_ = MotionProfile::rest(profile_.position(endAt_));
     running_ = false;
     faultAt_.reset();
+    if (scheduledStopEnds_) scheduledStop_.reset();
+    scheduledStopEnds_ = false;
     switch (endKind_) {
     case EndKind::Completed:
         profileComplete_ = true;
@@ -299,6 +328,10 @@ void SimAxis::finish()
     case EndKind::FollowingError:
         motorOff_ = true;
         latched_ |= AxisStatusPositionError;
+        break;
+    case EndKind::HomeStop:
+        profileComplete_ = true;
+        latched_ |= AxisStatusHomeSwitch;
         break;
     }
 }

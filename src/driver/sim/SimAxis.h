@@ -5,7 +5,9 @@
 #include "driver/sim/MotionProfile.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
+#include <vector>
 
 namespace tarvik::sim {
 
@@ -49,6 +51,8 @@ struct AxisRegisters {
 };
 
 enum class PositionMode { Absolute, Relative, Velocity };
+// How a move can be made to end at a chosen time (tests and scripts).
+enum class StopEvent { FollowingError, LimitSwitch, HomeSwitch };
 enum class StopMode { Decel, Halt, Kill };
 
 // One simulated axis. Its state is a function of the clock: call settle(now) before reading or
@@ -88,6 +92,15 @@ public:
     void changeSwitches(const AxisSwitches& switches, std::int64_t now);
     void setLimitsEnabled(bool reverse, bool forward, std::int64_t now);
     void failNextMove() { failNextMove_ = true; }
+    // The move running at clock time `at` ends then, as `event` ends a move: a following error
+    // turns the motor off with Position Error, a limit or home switch stops the axis with the
+    // profile complete and its switch bit latched. A move that starts later, before `at`, is
+    // stopped the same way; once it has fired, or when no move runs at `at`, it is forgotten.
+    void stopAt(std::int64_t at, StopEvent event);
+    // Velocity readings handed out, one per read_rpm (in RPM) or read_steps_vel (in steps/s), in
+    // place of the measured velocity until they run out.
+    void scriptReadings(std::vector<double> readings) { scriptedReadings_.assign(readings.begin(), readings.end()); }
+    std::optional<double> takeScriptedReading();
 
     void settle(std::int64_t now);
 
@@ -131,7 +144,11 @@ private:
         std::uint16_t endBits = 0; // latched when the move completes
         std::optional<double> then; // a target the axis moves on to once this one is reached
     };
-    enum class EndKind { Completed, LimitStop, FollowingError };
+    enum class EndKind { Completed, LimitStop, FollowingError, HomeStop };
+    struct ScheduledStop {
+        std::int64_t at = 0;
+        EndKind kind = EndKind::FollowingError;
+    };
 
     DriverStatus checkCanMove(double distance) const;
     DriverStatus startGoal(std::int64_t now, Goal& goal) const;
@@ -184,6 +201,9 @@ private:
     double endAt_ = 0; // seconds after profileStart_
     EndKind endKind_ = EndKind::Completed;
     std::optional<std::int64_t> faultAt_;
+    std::optional<ScheduledStop> scheduledStop_;
+    bool scheduledStopEnds_ = false; // the present move ends by scheduledStop_
+    std::deque<double> scriptedReadings_;
     double origin_ = 0;
     // Turning from outside: the counts turned by turnSince_, and the rate since then.
     double turnedBefore_ = 0;

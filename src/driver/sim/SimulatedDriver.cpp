@@ -117,6 +117,24 @@ bool SimulatedDriver::failNextMove(std::int16_t board, std::int16_t axis)
     return true;
 }
 
+bool SimulatedDriver::stopAt(std::int16_t board, std::int16_t axis, std::int64_t atMicros, StopEvent event)
+{
+    SimAxis* found = machineAxis(board, axis);
+    if (found == nullptr) return false;
+    // A move that has already ended by now keeps its ending.
+    found->settle(clock_.nowMicros());
+    found->stopAt(atMicros, event);
+    return true;
+}
+
+bool SimulatedDriver::scriptVelocityReadings(std::int16_t board, std::int16_t axis, std::vector<double> readings)
+{
+    SimAxis* found = machineAxis(board, axis);
+    if (found == nullptr) return false;
+    found->scriptReadings(std::move(readings));
+    return true;
+}
+
 bool SimulatedDriver::setIoInputs(std::int16_t board, std::int16_t levels)
 {
     SimBoard* found = findBoard(board);

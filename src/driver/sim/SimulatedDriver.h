@@ -48,6 +48,11 @@ public:
     bool setEncoderRate(std::int16_t board, std::int16_t axis, std::int32_t countsPerSecond);
     // The next move of the axis ends in a following error.
     bool failNextMove(std::int16_t board, std::int16_t axis);
+    // The move the axis runs at clock time `atMicros` ends then with `event` (SimAxis::stopAt).
+    bool stopAt(std::int16_t board, std::int16_t axis, std::int64_t atMicros, StopEvent event);
+    // read_rpm and read_steps_vel of the axis hand back these readings in turn (RPM or steps/s)
+    // before they measure the velocity again.
+    bool scriptVelocityReadings(std::int16_t board, std::int16_t axis, std::vector<double> readings);
     bool setIoInputs(std::int16_t board, std::int16_t levels);
     // Port A (bits 0..7) and, while port C is an input, port C (bits 16..23).
     bool setAuxInputs(std::int16_t board, std::int32_t levels);

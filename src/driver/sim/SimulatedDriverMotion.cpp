@@ -273,7 +273,7 @@ DriverStatus SimulatedDriver::read_steps_vel(I16 board, I16 axis, I32& stepsPerS
 {
     return onAxis(board, axis, entryPoint("read_steps_vel"), CallKind::Read,
                   [&stepsPerSecond](SimBoard&, SimAxis& a, I64 now) {
-                      stepsPerSecond = saturatedLong(a.velocity(now));
+                      stepsPerSecond = saturatedLong(a.takeScriptedReading().value_or(a.velocity(now)));
                       return ZEVA_noError;
                   });
 }
@@ -291,6 +291,10 @@ DriverStatus SimulatedDriver::read_vel(I16 board, I16 axis, I16& velocity)
 DriverStatus SimulatedDriver::read_rpm(I16 board, I16 axis, double& rpm)
 {
     return onAxis(board, axis, entryPoint("read_rpm"), CallKind::Read, [&rpm](SimBoard& b, SimAxis& a, I64 now) {
+        if (const std::optional<double> scripted = a.takeScriptedReading()) {
+            rpm = *scripted;
+            return ZEVA_noError;
+        }
         const double countsPerSecond = isServoUnits(b) ? a.measuredVelocity(now) : a.velocity(now);
         rpm = countsPerSecond * 60 / a.countsPerRevolution();
         return ZEVA_noError;

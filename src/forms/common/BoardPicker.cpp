@@ -5,6 +5,8 @@
 #include "forms/runtime/ListControls.h"
 #include "program/App.h"
 
+#include <algorithm>
+
 namespace tarvik {
 
 namespace {
@@ -52,6 +54,22 @@ void BoardPicker::clear()
 {
     rows_.fill(-1);
     list_.clear();
+}
+
+void BoardPicker::addRow(std::int16_t board)
+{
+    const int row = list_.listCount();
+    if (row >= static_cast<int>(rows_.size())) return;
+    list_.addItem(rowText(board));
+    rows_[static_cast<std::size_t>(row)] = board;
+}
+
+void BoardPicker::removeRow(int row)
+{
+    if (row < 0 || row >= list_.listCount() || row >= static_cast<int>(rows_.size())) return;
+    list_.removeItem(row);
+    std::shift_left(rows_.begin() + row, rows_.end(), 1);
+    rows_.back() = -1;
 }
 
 std::optional<std::int16_t> BoardPicker::selected() const

@@ -36,6 +36,12 @@ public:
     void listOnly(std::int16_t board);
     // Empties the list and the row table.
     void clear();
+    // Adds one row for `board` after the rows the list holds (a window that chooses its boards
+    // by rules of its own); nothing when the row table is full.
+    void addRow(std::int16_t board);
+    // Removes row `row` and its entry; the rows below move up. Nothing for a row the list does
+    // not hold.
+    void removeRow(int row);
 
     std::int16_t mask() const { return mask_; }
     // True when a row shows a board.

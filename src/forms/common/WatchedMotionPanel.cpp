@@ -17,7 +17,7 @@ WatchedMotionPanel::WatchedMotionPanel(App& app, std::string name, FormDesign de
 void WatchedMotionPanel::Form_QueryUnload(int& cancel, UnloadReason)
 {
     // An axis that may still be moving keeps the panel, and with it the means to stop the axis.
-    if (!killWatched()) cancel = 1;
+    if (!stopWatchedForClosing()) cancel = 1;
 }
 
 void WatchedMotionPanel::motionStarted(WatchedMotion motion)
@@ -42,6 +42,7 @@ bool WatchedMotionPanel::killWatched()
             std::erase(motion_.axes, axis);
             continue;
         }
+        lastKillFailure_ = status;
         ShowErrorMessage(app_, "The " + motion.name + " on axis " + strTrimmed(axis) + " of board " +
                                    strTrimmed(motion.board) + " could not be stopped: " + StatusText(status));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "driver/StatusText.h"
 #include "forms/runtime/FormRuntime.h"
 
 #include <cstdint>
@@ -66,6 +67,8 @@ protected:
     // fails is reported in the error window and stays watched. True when no axis is left watched
     // (also when none was, without a driver call).
     bool killWatched();
+    // The status of the last kill that failed in killWatched(); ZEVA_noError when none has.
+    DriverStatus lastKillFailure() const { return lastKillFailure_; }
     // Abandons a motion the panel can no longer follow: kills its axes and returns the text the
     // panel shows, `reason` and the outcome ("\r\nThe search was stopped." or "\r\nThe search
     // could not be stopped.").
@@ -74,6 +77,10 @@ protected:
     // (the watched axes are killed first and watched no more) or the panel was closed (its
     // closing killed them).
     bool letEventsRun();
+    // What closing the panel does first: by default the watched axes are killed (killWatched).
+    // A panel that stops its axes another way on closing overrides it, and ends with
+    // killWatched() for whatever it could not stop. True lets the panel close.
+    virtual bool stopWatchedForClosing() { return killWatched(); }
 
     App& app_;
 
@@ -83,6 +90,7 @@ private:
     WatchedMotion motion_;
     // The motion was abandoned and some kill failed: its axes stay watched after the run.
     bool unstopped_ = false;
+    DriverStatus lastKillFailure_ = ZEVA_noError;
 };
 
 } // namespace tarvik

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 
 namespace tarvik {
@@ -136,13 +137,29 @@ GaugeWidget::GaugeWidget(Gauge& gauge, InputBridge& bridge, QWidget* parent) : Q
 void GaugeWidget::paintEvent(QPaintEvent*)
 {
     if (!control()) return;
+    // A dial: a half circle from Min on the left to Max (full scale) on the right, a tick every
+    // tenth of the scale and a needle from the centre of the base line.
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr int kTicks = 10;
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(frame, palette().color(QPalette::Base));
-    const int filled = static_cast<int>(controlAs<Gauge>().fraction() * frame.width());
-    painter.fillRect(QRect(frame.left(), frame.top(), filled, frame.height()), palette().color(QPalette::Highlight));
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const double radius = std::max(1.0, std::min(area.width() / 2, area.height()));
+    const QPointF centre(area.center().x(), area.top() + radius);
+    const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawChord(circle, 0, 180 * 16);
+    const auto pointAt = [&](double fraction, double length) {
+        const double angle = kPi * (1.0 - fraction);
+        return QPointF(centre.x() + length * std::cos(angle), centre.y() - length * std::sin(angle));
+    };
+    for (int tick = 0; tick <= kTicks; ++tick) {
+        const double fraction = static_cast<double>(tick) / kTicks;
+        painter.drawLine(pointAt(fraction, radius * 0.85), pointAt(fraction, radius));
+    }
+    painter.setPen(QPen(palette().color(QPalette::Highlight), std::max(2.0, radius / 25)));
+    painter.drawLine(centre, pointAt(controlAs<Gauge>().fraction(), radius * 0.8));
 }
 
 } // namespace tarvik

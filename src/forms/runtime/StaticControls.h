@@ -118,7 +118,7 @@ private:
     bool stretch_ = false;
 };
 
-// Our gauge: a bar showing Value between Min and Max (Max is the full scale).
+// Our gauge: a dial whose needle shows Value between Min and Max (Max is the full scale).
 class Gauge : public Control {
 public:
     Gauge(Form* form, std::string name, Design design = {});

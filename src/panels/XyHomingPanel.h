@@ -1,0 +1,52 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "driver/StatusWords.h"
+#include "forms/common/WatchedMotionPanel.h"
+#include "forms/runtime/FormRuntime.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tarvik {
+
+// What the XY demo's Find Home and Find Index panels share: the board handed over by the demo,
+// "Continue", "Done" and the status box, the placement over the main window, the search
+// velocity of an axis and the bounded wait for a search's end. Searches run on axes 1 (X) and
+// 2 (Y) of the board and are watched motions: closing the panel kills them first.
+class XyHomingPanel : public WatchedMotionPanel {
+public:
+    CommandButton contcmd;
+    CommandButton quitcmd;
+    TextBox msgtxt;
+
+protected:
+    // `greeting` is the status box's text at load.
+    XyHomingPanel(App& app, std::string name, std::string caption, std::string greeting);
+
+    // Takes the board (`board`), places the panel; a board that is not configured leaves
+    // Continue disabled with a message.
+    void loadPanel(std::int16_t board);
+    virtual void contcmd_Click() = 0;
+
+    // The find velocity in RPM of axis 1 or 2 of the board, and the search directions as the
+    // driver takes them (any non-zero copy is reverse).
+    double findRpm(int axis) const;
+    static std::int16_t directionOf(std::int16_t reverse) { return reverse != 0 ? DirectionReverse : DirectionForward; }
+    // load_rpm, then load_rpsps with a fifth of it; a failure's status text goes to the box.
+    bool loadSearchVelocity(int axis, double rpm);
+    void showStatus(DriverStatus status);
+    // The axis's status word once its search has ended (AxisMoveDone). Nothing when the wait
+    // ended otherwise: a failing read, the time limit or a closed panel (what the box shows is
+    // already set, and the search killed where it could no longer be followed). `yield` lets
+    // events run between reads.
+    std::optional<std::int16_t> waitSearchEnd(int axis, bool yield, const std::function<bool()>& killRequested);
+    // The fixed pause before a position is reset, in which the axis comes to rest.
+    void settle();
+
+    std::int16_t board_ = -1;
+};
+
+} // namespace tarvik
