@@ -3,6 +3,8 @@
 #include "init/SettingsRanges.h"
 #include "init/Wizard.h"
 
+#include <array>
+
 // The fields, option pairs and buttons of the wizards, by board kind. The 3-axis and 2/4-axis
 // wizards of one kind share them; the wizards differ only in name, caption, banner, group and
 // axes.
@@ -80,13 +82,19 @@ inline constexpr WizardButtonDesign kOpenLoopButtons[] = {
     {WizardButton::LimitSettings, "Limit Sw Settings"},
     {WizardButton::StepOutput, "Output Mode && Polarity"},
 };
-inline constexpr WizardButtonDesign kServoButtons[] = {
-    {WizardButton::FindHome, "Find Home"},
-    {WizardButton::FindIndex, "Find Index"},
-    {WizardButton::IoSettings, "IO Polarity && Direction"},
-    {WizardButton::LimitSettings, "Limit Sw Settings"},
-    {WizardButton::PidGains, "PID Gains"},
-};
+// The servo wizards differ only in their I/O button's caption.
+constexpr std::array<WizardButtonDesign, 5> servoButtons(std::string_view ioCaption)
+{
+    return {{
+        {WizardButton::FindHome, "Find Home"},
+        {WizardButton::FindIndex, "Find Index"},
+        {WizardButton::IoSettings, ioCaption},
+        {WizardButton::LimitSettings, "Limit Sw Settings"},
+        {WizardButton::PidGains, "PID Gains"},
+    }};
+}
+inline constexpr auto kServo3Buttons = servoButtons("IO Polarity && Dir");
+inline constexpr auto kServo4Buttons = servoButtons("I/O Polarity && Dir");
 
 // The kinds. Only the open-loop wizards make their board the current one as they load, and
 // only there does Enter leave a box as typed.
@@ -108,15 +116,20 @@ inline constexpr WizardKind kOpenLoop{
     .enterLeavesBox = false,
     .loadSetsCurrentBoard = true,
 };
-inline constexpr WizardKind kServo{
-    .boardText = "Servo Board",
-    .boxes = kServoBoxes,
-    .choices = kServoChoices,
-    .buttons = kServoButtons,
-    .stopModes = true,
-    .enterLeavesBox = true,
-    .loadSetsCurrentBoard = false,
-};
+constexpr WizardKind servo(std::span<const WizardButtonDesign> buttons)
+{
+    return {
+        .boardText = "Servo Board",
+        .boxes = kServoBoxes,
+        .choices = kServoChoices,
+        .buttons = buttons,
+        .stopModes = true,
+        .enterLeavesBox = true,
+        .loadSetsCurrentBoard = false,
+    };
+}
+inline constexpr WizardKind kServo3 = servo(kServo3Buttons);
+inline constexpr WizardKind kServo4 = servo(kServo4Buttons);
 // Encoder boards never move: encoder lines only, no stop modes, directions or buttons.
 inline constexpr WizardKind kEncoder{
     .boardText = "Encoder Board",

@@ -58,6 +58,7 @@ void frmfindhome::FindHomeOnAxis(int axis)
         return;
     }
     killFlag_ = 0;
+    killFailure_ = ZEVA_noError;
     searchStarted(a);
     if (!homeMoveEnded(axis)) return;
     // A second look after pending events: a Kill Motion click that came in as the move ended.
@@ -74,20 +75,29 @@ std::int16_t frmfindhome::WaitHomeMove(int axis)
     const auto a = static_cast<std::int16_t>(axis);
     std::int16_t word = 0;
     for (;;) {
-        msgtxt.setText("Finding home on axis #" + strSigned(axis) + "...");
+        msgtxt.setText("Finding home on axis #" + strSigned(axis) + "..." + killFailureLine());
         if (killFlag_ == 1) {
+            killFlag_ = 0;
             if (killWatched()) {
+                killFailure_ = ZEVA_noError;
                 msgtxt.setText("Find home was terminated.");
                 return kWaitEndedOtherwise;
             }
-            // The failure is reported; the search is watched on, so Kill Motion can be tried
-            // again.
-            killFlag_ = 0;
+            // The axis may still be moving: it stays watched, so Kill Motion can be tried again,
+            // and the status box says the kill failed until the search ends.
+            killFailure_ = lastKillFailure();
+            msgtxt.setText("Finding home on axis #" + strSigned(axis) + "..." + killFailureLine());
         }
         if (const DriverStatus status = app_.driver().read_axis_stat(board_, a, word)) return status;
         if (AxisMoveDone(word)) break;
         if (!letEventsRun()) return kWaitEndedOtherwise;
         app_.clock().spend(kPollIntervalMicros);
+    }
+    // A search the user asked to kill is no finished search, even when it ended by itself: the
+    // position is not reset.
+    if (killFailure_ != ZEVA_noError) {
+        msgtxt.setText(StatusText(killFailure_) + "\r\nKill Motion failed; the position was not reset.");
+        return kWaitEndedOtherwise;
     }
     if (hasBits(word, AxisStatusPositionError)) {
         msgtxt.setText("Following error occurred on axis" + strSigned(axis) + ".");
@@ -96,6 +106,11 @@ std::int16_t frmfindhome::WaitHomeMove(int axis)
     if (hasBits(word, AxisStatusProfileComplete)) return ZEVA_noError;
     msgtxt.setText("Profile did not complete on axis" + strSigned(axis) + ".");
     return kWaitEndedOtherwise;
+}
+
+std::string frmfindhome::killFailureLine() const
+{
+    return killFailure_ == ZEVA_noError ? std::string() : "\r\nKill Motion failed: " + StatusText(killFailure_);
 }
 
 bool frmfindhome::homeMoveEnded(int axis)

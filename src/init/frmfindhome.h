@@ -3,6 +3,7 @@
 #include "init/HomingPanel.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tarvik {
 
@@ -12,12 +13,14 @@ namespace tarvik {
 // position to zero. A record holding a value out of range starts no search: the status box says
 // which. "Kill Motion" aborts a running search; "Done" closes the panel.
 //
-// Window events run while the search is watched, so that "Kill Motion" can be pressed. Closing
-// the panel during a search kills the axis first; when that kill fails the failure is reported
-// and the panel stays open, so the axis is never left searching without its Kill button. When
-// the program ends during a search the axis is killed as well. After a failing status read the
-// search can no longer be followed: the axis is killed, and when that kill fails it stays
-// watched after the run (WatchedMotionPanel).
+// Window events run while the search is watched, so that "Kill Motion" can be pressed. A Kill
+// Motion that fails is reported and the search stays watched, so it can be pressed again; the
+// status box says the kill failed, and when the search then ends by itself its position is not
+// reset. Closing the panel during a search kills the axis first; when that kill fails the
+// failure is reported and the panel stays open, so the axis is never left searching without its
+// Kill button. When the program ends during a search the axis is killed as well. After a failing
+// status read the search can no longer be followed: the axis is killed, and when that kill fails
+// it stays watched after the run (WatchedMotionPanel).
 class frmfindhome final : public HomingPanel {
 public:
     explicit frmfindhome(App& app);
@@ -40,7 +43,12 @@ private:
     // The pause after the search, in which "Kill Motion" still acts. True when it ran out.
     bool settle(int axis);
 
+    // While a search runs after a failed Kill Motion: the line that says so, "" otherwise.
+    std::string killFailureLine() const;
+
     std::int16_t killFlag_ = 0;
+    // The status of a Kill Motion that failed during the running search; ZEVA_noError if none.
+    DriverStatus killFailure_ = ZEVA_noError;
 };
 
 } // namespace tarvik

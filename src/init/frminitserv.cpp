@@ -12,7 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  3 Axis Kadrel-Servo  ",
     .group = BoardGroup::Servo3,
     .axes = 3,
-    .kind = wizard_fields::kServo,
+    .kind = wizard_fields::kServo3,
 };
 
 } // namespace

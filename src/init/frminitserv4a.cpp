@@ -12,7 +12,7 @@ const WizardDeclaration kDeclaration{
     .banner = "  2/4 Axis Kadrel-Servo  ",
     .group = BoardGroup::Servo4,
     .axes = 4,
-    .kind = wizard_fields::kServo,
+    .kind = wizard_fields::kServo4,
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "mainwindow/mditarvik.h"
 
 #include "driver/MotionDriver.h"
+#include "driver/StatusText.h"
 #include "init/AutoInit.h"
 #include "init/InitializeBoardMenu.h"
 #include "mainwindow/MainMenus.h"
@@ -34,6 +35,30 @@ constexpr int kBoardIds = static_cast<int>(kBoardIdCount);
 const std::string kNoBoardsMessage =
     "Tarvik could not find any Quorvane Motion Control boards configured. Please run the Board Configuration "
     "Utility, in order to configure boards before running Tarvik.";
+
+// What to do about a simulated board configuration that gives no board.
+const std::string kBoardFileAdvice =
+    "Each line of boards.cfg in the working directory describes one board: its ID (1 to 7), its type code "
+    "and its I/O address in hexadecimal, then an optional name, as in \"1 0 300 Bench servo\"; blank lines "
+    "and lines starting with # are skipped. Correct the file, or remove it to use the built-in boards, and "
+    "start Tarvik again.";
+
+// `text` as a sentence: ending with a full stop.
+std::string sentence(std::string text)
+{
+    if (!text.empty() && text.back() != '.') text.push_back('.');
+    return text;
+}
+
+// Why no board is configured, as one sentence: the configuration that could not be read (with its
+// file and line, for the simulated boards), the failing status, or a configuration without boards.
+std::string noBoardsCause(MotionDriver& driver, DriverStatus status)
+{
+    if (const std::string problem = boardConfigurationError(driver); !problem.empty())
+        return sentence("The board configuration could not be read: " + problem);
+    if (status != ZEVA_noError) return sentence("The board configuration could not be read: " + StatusText(status));
+    return "The board configuration lists no board on an ID from 1 to 7.";
+}
 
 const std::string kSecondInstanceMessage =
     "Tarvik is already running. Only one copy of Tarvik can run at a time; please use the one that is open.";
@@ -136,9 +161,10 @@ bool mditarvik::readBoardConfiguration()
     typeCodes.fill(kNoBoardType);
     const DriverStatus status = app_.driver().get_bd_config(typeCodes, ioAddresses);
     if (status != 0 || !anyBoardConfigured(typeCodes)) {
-        std::string message = kNoBoardsMessage;
-        if (const std::string problem = boardConfigurationError(app_.driver()); !problem.empty())
-            message += "\n\nThe board configuration could not be read: " + problem;
+        // The given message first, then the cause and, for the simulated boards, how to mend
+        // their file: a user meeting this at the first start sees why without looking further.
+        std::string message = kNoBoardsMessage + "\n\n" + noBoardsCause(app_.driver(), status);
+        if (boardsAreSimulated(app_.driver())) message += "\n\n" + kBoardFileAdvice;
         ShowErrorMessage(app_, message);
         app_.runtime().endProgram();
         return false;

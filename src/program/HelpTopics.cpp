@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace tarvik {
 
 namespace {
 
 // Every window and its topic, sorted by form name. Windows that share a help page share a number.
-constexpr std::array<std::pair<std::string_view, int>, 99> kTopics{{
+constexpr std::array<WindowHelpTopic, 99> kTopics{{
     {"Frm71", 89},
     {"Frm72", 101},
     {"Frm72c", 106},
@@ -123,5 +122,7 @@ int helpTopicOf(std::string_view formName)
                                [](const auto& row, std::string_view name) { return row.first < name; });
     return it != kTopics.end() && it->first == formName ? it->second : 0;
 }
+
+std::span<const WindowHelpTopic> windowHelpTopics() { return kTopics; }
 
 } // namespace tarvik

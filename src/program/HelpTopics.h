@@ -1,6 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string_view>
+#include <utility>
 
 namespace tarvik {
 
@@ -16,7 +18,13 @@ inline constexpr int kHelpAbout = 305;
 inline constexpr int kHelpBadConfiguration = 306;
 inline constexpr int kHelpPreferences = 307;
 
+// A window's form name and its help topic.
+using WindowHelpTopic = std::pair<std::string_view, int>;
+
 // The help topic of a window by its form name (e.g. "frm62"); 0 for a window without one.
 int helpTopicOf(std::string_view formName);
+
+// Every window that has a help topic, sorted by form name.
+std::span<const WindowHelpTopic> windowHelpTopics();
 
 } // namespace tarvik

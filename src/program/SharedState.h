@@ -102,7 +102,7 @@ struct SharedState {
     std::deque<std::string> PendingErrorMessages{};
     bool ErrorWindowOpen = false;
 
-    // The help file the help viewer opens, set at start-up.
+    // The help's contents page, set at start-up; the topics' pages lie beside it.
     std::filesystem::path HelpFilePath{};
 
     // The seven settings tables, per board ID.

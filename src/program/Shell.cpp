@@ -38,7 +38,7 @@ void ShowErrorMessage(App& app, const std::string& message)
     std::string text = message;
     for (;;) {
         frmerrmsg& window = app.form<frmerrmsg>();
-        window.msgtxt.setText(text);
+        window.setMessage(text);
         if (!window.showModal() || app.PendingErrorMessages.empty()) break;
         text = std::move(app.PendingErrorMessages.front());
         app.PendingErrorMessages.pop_front();

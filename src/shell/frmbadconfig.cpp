@@ -9,7 +9,7 @@ namespace tarvik {
 
 frmbadconfig::frmbadconfig(App& app)
     : Form(app.runtime(), "frmbadconfig",
-           {.caption = "Bad Configuration", .left = 600, .top = 600, .width = 7695, .height = 3660,
+           {.caption = "Bad Configuration", .left = 600, .top = 600, .width = 7695, .height = 4380,
             .helpTopic = kHelpBadConfiguration}),
       app_(app)
 {

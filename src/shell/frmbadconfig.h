@@ -10,7 +10,8 @@ namespace tarvik {
 class App;
 
 // The Bad Configuration window: the boards of the driver's configuration that cannot be
-// verified, one row each with the reason. A modeless child window; OK closes it.
+// verified, one row each with the reason, and what to do about them. A modeless child window; OK
+// closes it.
 class frmbadconfig : public Form {
 public:
     explicit frmbadconfig(App& app);
@@ -24,7 +25,13 @@ public:
                                  "and of every board list:",
                       .left = 120, .top = 120, .width = 7335, .height = 495}};
     ListBox lstboards{this, "lstboards", {.left = 120, .top = 720, .width = 7335, .height = 1845}};
-    CommandButton okcmd{this, "okcmd", {.caption = "OK", .left = 3120, .top = 2760, .width = 1215, .height = 375}};
+    Label lblremedy{this, "lblremedy",
+                    {.caption = "To use such a board, give it an ID from 1 to 7 that no other board has, the type "
+                                "code of a supported board and an I/O address of its own in the board "
+                                "configuration (boards.cfg in the working directory, for the simulated boards), "
+                                "then start Tarvik again.",
+                     .left = 120, .top = 2640, .width = 7335, .height = 735}};
+    CommandButton okcmd{this, "okcmd", {.caption = "OK", .left = 3120, .top = 3480, .width = 1215, .height = 375}};
 
 private:
     void Form_Resize() override;

@@ -8,6 +8,7 @@
 #include "init/frminitPelto.h"
 #include "init/frminitserv.h"
 #include "init/frminitserv4a.h"
+#include "init/frminitstcl.h"
 #include "init/frminitstcl4a.h"
 #include "init/frminitstol.h"
 #include "init/frminitstol4a.h"
@@ -100,6 +101,18 @@ TEST_F(WizardButtonsTest, EachWizardHasTheButtonsOfItsKind)
     EXPECT_TRUE(has(servo, WizardButton::FindIndex));
     EXPECT_TRUE(has(servo, WizardButton::PidGains));
     EXPECT_FALSE(has(servo, WizardButton::StepOutput));
+}
+
+// Each wizard's I/O button reads as its own window gives it.
+TEST_F(WizardButtonsTest, EachWizardsIoButtonHasItsOwnCaption)
+{
+    const std::pair<Wizard*, std::string> cases[] = {
+        {&pick<frminitserv>(1), "IO Polarity & Dir"},       {&pick<frminitstol>(2), "IO Polarity & Dir"},
+        {&pick<frminitstcl>(3), "IO Polarity & Direction"}, {&pick<frminitserv4a>(4), "I/O Polarity & Dir"},
+        {&pick<frminitstol4a>(5), "IO Polarity & Dir"},     {&pick<frminitstcl4a>(6), "IO Polarity & Direction"},
+    };
+    for (const auto& [wizard, shown] : cases)
+        EXPECT_EQ(displayCaption(wizard->button(WizardButton::IoSettings)->caption()), shown) << wizard->name();
 }
 
 TEST_F(WizardButtonsTest, FindHomeHandsTheWizardsBoardToThePanel)

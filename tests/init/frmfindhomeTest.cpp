@@ -161,6 +161,26 @@ TEST_F(FindHomeTest, AFailingKillIsReportedAndTheSearchStaysWatched)
                                         "kill_motion(2, 1)", "kill_motion(2, 1)"));
 }
 
+// A kill that did not happen must not read as a finished search: the axis stays watched, the
+// status box says so while it runs, and when it ends by itself its position is not reset.
+TEST_F(FindHomeTest, AFailingKillThatIsNotRetriedEndsWithoutAReset)
+{
+    driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
+    std::string whileRunning;
+    openPanel(kStepper3, [&](frmfindhome& panel) {
+        after(300, [&] { click(panel.cmdkill); });
+        after(400, [&] { whileRunning = panel.msgtxt.text(); });
+        click(panel.cmdaxis(1));
+        EXPECT_EQ(panel.msgtxt.text(),
+                  StatusText(ZEVA_boardTimeoutError) + "\r\nKill Motion failed; the position was not reset.");
+        EXPECT_TRUE(panel.cmdquit.enabled());
+    });
+    EXPECT_EQ(whileRunning, "Finding home on axis # 1...\r\nKill Motion failed: " + StatusText(ZEVA_boardTimeoutError));
+    EXPECT_EQ(errorWindows().size(), 1u);
+    EXPECT_THAT(commands(), ElementsAre("load_rpm(2, 1, 100)", "load_rpsps(2, 1, 20)", "find_home(2, 1, 0)",
+                                        "kill_motion(2, 1)"));
+}
+
 TEST_F(FindHomeTest, SearchesThatEndBadlyAreReportedWithoutAReset)
 {
     program().boards().failNextMove(kStepper3, 1);

@@ -1,37 +1,45 @@
 #pragma once
 
 #include <QPointer>
-#include <QTextBrowser>
+#include <QWidget>
 
 #include <functional>
 #include <string>
 
+class QTextBrowser;
+
 namespace tarvik {
 
-// The help viewer: one window showing a help topic. The program supplies the topics' contents
-// (HTML, or plain text) through a source; without one, or for a topic it does not know (an empty
-// text), the viewer says that no help is available. Plain text is a title line followed by
-// paragraphs broken into lines, which the viewer joins and wraps to its width; indented lines
-// (lists) stay as they are. Help asked for from a modal window stands over that window and
-// takes input while it is open.
+// The help viewer: one window browsing the program's HTML help pages, with Contents, Back and
+// Forward buttons (the browser's Alt+Left and Alt+Right step back and forward too); links between
+// the pages open in it, by mouse or by Tab and Enter, and Escape closes it. The program names the page of each topic through a source; for a
+// topic without a page the viewer says that no help is available. Help asked for from a modal
+// window stands over that window and takes input while it is open.
 class HelpViewer {
 public:
+    // The page of a topic: the path of its HTML file; "" when there is none.
     using Source = std::function<std::string(int topic)>;
 
     HelpViewer() = default;
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;
-    ~HelpViewer() { delete browser_; }
+    ~HelpViewer() { delete window_; }
 
     void setSource(Source source) { source_ = std::move(source); }
     void show(int topic);
 
-    // Plain help text as the viewer lays it out.
-    static QString htmlOf(const QString& plainText);
+    // The viewer's window and its browser while it is open; null otherwise.
+    QWidget* window() const { return window_; }
+    QTextBrowser* browser() const { return window_ ? browser_ : nullptr; }
 
 private:
+    void build();
+    // Opens topic `topic`'s page in the browser, as a step of its history.
+    void open(int topic);
+
     Source source_;
-    QPointer<QTextBrowser> browser_;
+    QPointer<QWidget> window_;
+    QTextBrowser* browser_ = nullptr;
 };
 
 } // namespace tarvik

@@ -4,6 +4,7 @@
 #include "forms/qt/QtUnits.h"
 #include "forms/runtime/Form.h"
 
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -50,6 +51,14 @@ void MainWindow::unbind()
     if (surface_) stripLayout_->removeWidget(surface_);
     surface_ = nullptr;
     strip_->hide();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && form())
+        bridge_.key(*form(), nullptr, *event);
+    else
+        FormFrame::keyPressEvent(event);
 }
 
 void MainWindow::fitStrip()

@@ -29,6 +29,11 @@ public:
     // The strip is as high as the lowest of the main form's visible controls.
     void fitStrip();
 
+protected:
+    // F1 that no child window's control took (the bare main window has the focus) asks for the
+    // main form's help.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QMdiArea* mdi_;
     QWidget* strip_;

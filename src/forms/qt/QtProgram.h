@@ -22,7 +22,7 @@ class Runtime;
 //     return qt.run(runtime, [&] { startUp(app); });
 class QtProgram {
 public:
-    // The contents of a help topic (HTML or plain text); "" when there is none.
+    // The page of a help topic: the path of its HTML file; "" when there is none.
     using HelpSource = std::function<std::string(int topic)>;
 
     // Creates the Qt application; `argc` must stay valid as long as the QtProgram lives.
