@@ -121,12 +121,15 @@ void Wizard::buildAxes()
         column.boxes = std::make_unique<ControlArray<TextBox>>(this, "txt" + name);
         column.spinners = std::make_unique<ControlArray<ScrollBar>>(this, "scr" + name);
         for (int a = 1; a <= declaration_.axes; ++a) {
-            column.boxes->add(a, {.left = kMargin, .top = top, .width = kBoxWidth, .height = kFieldHeight,
-                                  .container = &fraAxis(a)});
+            TextBox& text = column.boxes->add(a, {.left = kMargin, .top = top, .width = kBoxWidth,
+                                                  .height = kFieldHeight, .container = &fraAxis(a)});
             ScrollBar& spin = column.spinners->add(a, {.left = kMargin + kBoxWidth, .top = top, .width = kSpinnerWidth,
                                                        .height = kFieldHeight, .container = &fraAxis(a)});
             spin.setMin(kSpinnerMin);
             spin.setMax(kSpinnerMax);
+            // The spinner is part of its box for the keyboard: Tab goes from box to box, and the
+            // arrow keys in a box count it up and down.
+            spin.setBuddy(&text);
         }
         top += kRowHeight;
     }

@@ -111,6 +111,30 @@ TEST_F(WizardClosedLoopTest, SpinnerStepsTheWholeNumberAndReturnsToZero)
     EXPECT_EQ(changed(kBoard), -1);
 }
 
+TEST_F(WizardClosedLoopTest, TheKeyboardGoesFromBoxToBoxAndTheArrowsCountInTheBox)
+{
+    frminitstcl& w = pick<frminitstcl>(kBoard);
+    // From Done, Tab reaches the first box, then passes over its spinner to the same box of
+    // the next axis; entering a box by Tab selects its text, so typing replaces it.
+    focus(w.cmdcancel);
+    press(Key::Tab);
+    EXPECT_TRUE(w.box("StepsRev", 1).hasFocus());
+    press(Key::Tab);
+    EXPECT_TRUE(w.box("StepsRev", 2).hasFocus());
+    EXPECT_EQ(w.box("StepsRev", 2).selText(), "2000");
+    press(Key::Tab, ShiftMask);
+    EXPECT_TRUE(w.box("StepsRev", 1).hasFocus());
+
+    // Up counts the box's whole number up by one and Down down, as the spinner's own arrows do.
+    press(w.box("StepsRev", 2), Key::Up);
+    press(Key::Up);
+    press(Key::Down);
+    EXPECT_EQ(w.box("StepsRev", 2).text(), "2001");
+    EXPECT_EQ(w.spinner("StepsRev", 2).value(), 0);
+    EXPECT_TRUE(w.box("StepsRev", 2).hasFocus());
+    EXPECT_EQ(changed(kBoard), -1);
+}
+
 TEST_F(WizardClosedLoopTest, InitializeSendsTheWizardsValuesAndReportsTheState)
 {
     frminitstcl& w = pick<frminitstcl>(kBoard);

@@ -4,6 +4,12 @@
 
 namespace tarvik {
 
+namespace {
+
+constexpr float kFrameWidth = 1215; // twips
+
+} // namespace
+
 // The option labels are Label3 to Label5, so the board and axis captions take other names.
 frm55::frm55(App& app)
     : CommandDialog(app, {.name = "frm55",
@@ -22,6 +28,12 @@ frm55::frm55(App& app)
                           },
                           .kept = {{.field = AxisField::StopMode, .from = KeptFrom::Choice, .shownAtLoad = true}}})
 {
+    // The frame holds only the option buttons, narrower than its caption: it is widened to show
+    // "Stop Mode" whole, and the option labels beside it move right by as much.
+    Frame& frame = choiceFrame();
+    const float widening = kFrameWidth - frame.width();
+    frame.setWidth(kFrameWidth);
+    for (Label* label : {&Label3, &Label4, &Label5}) label->setLeft(label->left() + widening);
 }
 
 } // namespace tarvik

@@ -1,9 +1,11 @@
 #include "forms/qt/CaptionWidgets.h"
 
+#include "forms/qt/CaptionFit.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/runtime/Caption.h"
 #include "forms/runtime/StaticControls.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace tarvik {
@@ -20,6 +22,10 @@ Qt::Alignment alignmentOf(Label::Alignment alignment)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// The caption begins a few pixels in from the frame's left edge, with a blank either side of it.
+constexpr int kFrameCaptionIndent = 6;
+constexpr int kFrameCaptionPadding = 2;
+
 } // namespace
 
 LabelWidget::LabelWidget(Label& label, InputBridge& bridge, QWidget* parent) : QLabel(parent), ControlWidget(label, bridge)
@@ -33,10 +39,35 @@ LabelWidget::LabelWidget(Label& label, InputBridge& bridge, QWidget* parent) : Q
 void LabelWidget::refresh()
 {
     const auto& label = controlAs<Label>();
-    setText(toQString(displayCaption(label.caption())));
+    whole_ = toQString(displayCaption(label.caption()));
+    fitCaption();
     setAlignment(alignmentOf(label.alignment()));
     setPaletteColor(*this, QPalette::WindowText, label.foreColor());
     setPaletteColor(*this, QPalette::Window, label.backColor());
+}
+
+void LabelWidget::fitCaption()
+{
+    const FittedCaption fitted = fitWrapped(whole_, fontMetrics(), contentsRect().width(), contentsRect().height());
+    if (text() != fitted.shown) setText(fitted.shown);
+    showWholeCaption(*this, whole_, fitted);
+}
+
+int LabelWidget::captionOverflow() const
+{
+    return fitWrapped(whole_, fontMetrics(), contentsRect().width(), contentsRect().height()).overflow;
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fitCaption();
+}
+
+void LabelWidget::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fitCaption();
 }
 
 FrameWidget::FrameWidget(Frame& frame, InputBridge& bridge, QWidget* parent) : QWidget(parent), ControlWidget(frame, bridge)
@@ -51,11 +82,13 @@ void FrameWidget::refresh()
     update();
 }
 
+int FrameWidget::captionOverflow() const
+{
+    return fitLine(caption_, fontMetrics(), width() - 2 * (kFrameCaptionIndent + kFrameCaptionPadding)).overflow;
+}
+
 void FrameWidget::paintEvent(QPaintEvent*)
 {
-    // The caption begins a few pixels in from the left edge, with a blank either side of it.
-    constexpr int kCaptionIndent = 6;
-    constexpr int kCaptionPadding = 2;
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const int borderTop = caption_.isEmpty() ? 0 : metrics.height() / 2;
@@ -65,10 +98,13 @@ void FrameWidget::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.translated(1, 1));
     if (caption_.isEmpty()) return;
-    const QRect captionBox(kCaptionIndent, 0, metrics.horizontalAdvance(caption_) + 2 * kCaptionPadding, metrics.height());
+    const FittedCaption fitted = fitLine(caption_, metrics, width() - 2 * (kFrameCaptionIndent + kFrameCaptionPadding));
+    showWholeCaption(*this, caption_, fitted);
+    const QRect captionBox(kFrameCaptionIndent, 0, metrics.horizontalAdvance(fitted.shown) + 2 * kFrameCaptionPadding,
+                           metrics.height());
     painter.fillRect(captionBox, palette().color(QPalette::Window));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(captionBox, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    painter.drawText(captionBox, Qt::AlignCenter | Qt::TextSingleLine, fitted.shown);
 }
 
 } // namespace tarvik

@@ -1,6 +1,7 @@
 #include "forms/qt/ControlWidget.h"
 
 #include "forms/qt/EventHook.h"
+#include "forms/qt/FormFont.h"
 #include "forms/qt/InputBridge.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/runtime/Control.h"
@@ -25,6 +26,7 @@ void ControlWidget::mirror(Property property)
     case Property::Geometry: place(); break;
     case Property::Visible: widget().setVisible(control_->visible()); break;
     case Property::Enabled: widget().setEnabled(control_->enabled()); break;
+    case Property::Font: applyFont(); break;
     case Property::Focus:
     case Property::TabOrder:
     case Property::Interval: break;
@@ -38,6 +40,7 @@ void ControlWidget::mirrorAll()
     auto scope = bridge_.mirrorScope();
     place();
     widget().setEnabled(control_->enabled());
+    applyFont();
     refresh();
     widget().setVisible(control_->visible());
 }
@@ -46,6 +49,13 @@ void ControlWidget::place()
 {
     widget().setGeometry(toPixels(control_->left()), toPixels(control_->top()), toPixels(control_->width()),
                          toPixels(control_->height()));
+}
+
+// A control keeping the default face and size takes the form's font from its surface.
+void ControlWidget::applyFont()
+{
+    const bool ownFont = control_->fontName() != kDefaultFontName || control_->fontSize() != kDefaultFontSize;
+    if (ownFont || widget().testAttribute(Qt::WA_SetFont)) widget().setFont(controlFont(control_->fontName(), control_->fontSize()));
 }
 
 void ControlWidget::watch(QWidget& target)

@@ -32,6 +32,11 @@ public:
     Control* control() const { return control_; }
     void detach() { control_ = nullptr; }
 
+    // Pixels by which the control's caption is wider (or, wrapped, taller) than the room the
+    // control gives it; 0 when it fits or the kind shows no caption. A caption that does not fit
+    // is shown cut short, and whole as the tooltip.
+    virtual int captionOverflow() const { return 0; }
+
     // Copies one changed property, or everything, from the control into the widget.
     void mirror(Property property);
     void mirrorAll();
@@ -63,6 +68,7 @@ protected:
 
 private:
     bool filter(QWidget& target, QEvent& event);
+    void applyFont();
 
     Control* control_;
     InputBridge& bridge_;

@@ -3,9 +3,11 @@
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/ControlWidgetFactory.h"
 #include "forms/qt/EventHook.h"
+#include "forms/qt/FocusMark.h"
 #include "forms/qt/FormFont.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/QtUnits.h"
+#include "forms/runtime/Buttons.h"
 #include "forms/runtime/Control.h"
 #include "forms/runtime/Form.h"
 #include "forms/runtime/Runtime.h"
@@ -15,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,9 +35,9 @@ void fill(QWidget& frame, QWidget& surface)
 
 bool isBackdrop(const QMdiSubWindow& child) { return child.windowFlags().testFlag(Qt::FramelessWindowHint); }
 
-// A modal window has a title and a close box; it is neither minimised nor maximised.
-constexpr Qt::WindowFlags kDialogFlags =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+// Every framed window has a title and a close box; which other boxes it has is the form's choice.
+constexpr Qt::WindowFlags kTitleFlags =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 Qt::WindowStates qtStateOf(WindowState state)
 {
@@ -53,6 +56,7 @@ FormView::FormView(Form& form, InputBridge& bridge, MainWindow& main)
 {
     surface_->setFocusPolicy(Qt::NoFocus);
     surface_->setFont(formFont());
+    focusMark_ = new FocusMark(*surface_);
     surfaceHook_ = new EventHook(*surface_, [this](QEvent& event) { return surfaceEvent(event); });
     for (Control* control : form.controls()) addControl(*control);
 }
@@ -80,6 +84,7 @@ void FormView::addControl(Control& control)
     widgets_[&control] = created;
     // Shapes and lines are drawn beneath the controls they frame.
     if (control.kind() == ControlKind::Shape || control.kind() == ControlKind::Line) created->widget().lower();
+    showFocus();
 }
 
 ControlWidget* FormView::widgetOf(const Control& control) const
@@ -124,6 +129,7 @@ void FormView::reframe()
     case FrameKind::Main: main_.bind(form_, *surface_); break;
     case FrameKind::Child:
         child_ = new FormFrame<QMdiSubWindow>(bridge_, false);
+        child_->setWindowFlags(frameFlags(FrameKind::Child));
         // Activation raises a child window; a backdrop goes straight back behind the others.
         new EventHook(*child_, [frame = child_.data()](QEvent& event) {
             if (event.type() == QEvent::ZOrderChange && isBackdrop(*frame)) frame->lower();
@@ -135,7 +141,7 @@ void FormView::reframe()
         break;
     case FrameKind::Dialog:
     case FrameKind::Window:
-        window_ = new FormFrame<QWidget>(bridge_, true, &main_, wanted == FrameKind::Dialog ? kDialogFlags : Qt::Window);
+        window_ = new FormFrame<QWidget>(bridge_, true, &main_, frameFlags(wanted));
         if (wanted == FrameKind::Dialog) window_->setWindowModality(Qt::ApplicationModal);
         fill(*window_, *surface_);
         window_->link(&form_);
@@ -146,6 +152,20 @@ void FormView::reframe()
     applyCaption();
     applyGeometry();
     applyWindowState();
+}
+
+// A modal window is never minimised or maximised; a modeless one has the boxes its form asks for,
+// and a fixed dialog border has neither. A top-level form without a border has no title bar (a
+// child window without a caption is a backdrop, see applyBackdrop).
+Qt::WindowFlags FormView::frameFlags(FrameKind kind) const
+{
+    Qt::WindowFlags flags = kind == FrameKind::Child ? Qt::SubWindow : kind == FrameKind::Dialog ? Qt::Dialog : Qt::Window;
+    if (form_.borderStyle() == BorderStyle::None && kind == FrameKind::Window) return flags | Qt::FramelessWindowHint;
+    flags |= kTitleFlags;
+    if (kind == FrameKind::Dialog || form_.borderStyle() == BorderStyle::FixedDialog) return flags;
+    if (form_.minButton()) flags |= Qt::WindowMinimizeButtonHint;
+    if (form_.maxButton()) flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
 }
 
 void FormView::dropFrame()
@@ -268,6 +288,9 @@ void FormView::showActive()
     auto scope = bridge_.mirrorScope();
     if (kind_ == FrameKind::Child) {
         if (main_.mdiArea().activeSubWindow() != child_) main_.mdiArea().setActiveSubWindow(child_);
+        // A child window takes the keyboard only in the active main window; a modal window that
+        // closed does not hand the activation back everywhere.
+        if (!main_.isActiveWindow()) main_.activateWindow();
     } else if (!frame->isActiveWindow()) {
         frame->raise();
         frame->activateWindow();
@@ -275,6 +298,18 @@ void FormView::showActive()
     Control* focused = form_.activeControl();
     ControlWidget* widget = focused ? widgetOf(*focused) : nullptr;
     if (widget && QApplication::focusWidget() != &widget->focusTarget()) widget->focusTarget().setFocus(Qt::OtherFocusReason);
+    showFocus();
+}
+
+void FormView::showFocus()
+{
+    Control* focused = form_.isActive() ? form_.activeControl() : nullptr;
+    ControlWidget* marked = focused && focused->canTakeInput() ? widgetOf(*focused) : nullptr;
+    if (focusMark_) focusMark_->follow(marked ? &marked->widget() : nullptr);
+    // Enter presses the focused button, else the Default one: only that button looks default.
+    const CommandButton* enter = form_.enterButton();
+    for (auto& [control, widget] : widgets_)
+        if (auto* button = qobject_cast<QPushButton*>(&widget->widget())) button->setDefault(control == enter);
 }
 
 void FormView::formChanged(Property property)
@@ -290,11 +325,13 @@ void FormView::formChanged(Property property)
     case Property::Focus: showActive(); break;
     default: break;
     }
+    showFocus();
 }
 
 void FormView::controlChanged(Control& control, Property property)
 {
     if (ControlWidget* widget = widgetOf(control)) widget->mirror(property);
+    showFocus();
     if (kind_ == FrameKind::Main && (property == Property::Geometry || property == Property::Visible)) main_.fitStrip();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/qt/FocusMark.h"
 #include "forms/qt/FormFrame.h"
 #include "forms/runtime/RuntimeObserver.h"
 
@@ -43,6 +44,8 @@ public:
     // Activates the frame and puts the Qt focus on the form's active control, if the form is
     // the runtime's active form.
     void showActive();
+    // The ring around the control that has the focus (shown while the form is active).
+    FocusMark& focusMark() const { return *focusMark_; }
 
 private:
     enum class FrameKind { None, Main, Child, Dialog, Window };
@@ -58,12 +61,16 @@ private:
     void applyWindowState();
     void applyZOrder();
     bool surfaceEvent(QEvent& event);
+    Qt::WindowFlags frameFlags(FrameKind kind) const;
+    // Marks the focused control and draws as default the button Enter presses now.
+    void showFocus();
 
     Form& form_;
     InputBridge& bridge_;
     MainWindow& main_;
     QPointer<QWidget> surface_;
     QPointer<EventHook> surfaceHook_;
+    QPointer<FocusMark> focusMark_;
     FrameKind kind_ = FrameKind::None;
     QPointer<FormFrame<QMdiSubWindow>> child_;
     QPointer<FormFrame<QWidget>> window_;

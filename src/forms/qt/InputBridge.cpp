@@ -1,5 +1,6 @@
 #include "forms/qt/InputBridge.h"
 
+#include "forms/qt/BusyCursor.h"
 #include "forms/qt/KeyMapping.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/runtime/Control.h"
@@ -19,7 +20,10 @@ bool InputBridge::isLoadedForm(const Form* form) const
 void InputBridge::userDid(const std::function<void(UserInput&)>& action)
 {
     if (mirroring() || runtime_.ended()) return;
-    action(runtime_.input());
+    {
+        BusyCursor busy;
+        action(runtime_.input());
+    }
     if (afterInput_ && !runtime_.ended()) afterInput_();
 }
 

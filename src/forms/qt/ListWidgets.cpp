@@ -56,10 +56,13 @@ ListBoxWidget::ListBoxWidget(ListBox& list, InputBridge& bridge, QWidget* parent
     setItemDelegate(new TextLineRows(this));
     watch(*this);
     watch(*viewport());
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0) return;
-        act([row](UserInput& input, Control& control) { input.select(static_cast<ListBox&>(control), row); });
-    });
+}
+
+// Qt would make the first row current as the list takes the focus: that is no pick of the user's.
+void ListBoxWidget::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
 }
 
 void ListBoxWidget::refresh()
@@ -76,16 +79,25 @@ void ListBoxWidget::refresh()
     if (list.listIndex() < 0) clearSelection();
 }
 
-bool ListBoxWidget::mouse(QWidget&, QMouseEvent& event)
+bool ListBoxWidget::mouse(QWidget& target, QMouseEvent& event)
 {
     switch (event.type()) {
-    case QEvent::MouseButtonPress:
-        // The focus moves first; the row Qt then picks is reported as the pick.
-        act(focusControl);
-        return event.button() != Qt::LeftButton;
+    case QEvent::MouseButtonPress: {
+        // A left press on a row picks it (the focus moves first); anywhere else it only focuses.
+        const int row = &target == viewport() && event.button() == Qt::LeftButton
+                            ? indexAt(event.position().toPoint()).row()
+                            : -1;
+        if (row >= 0)
+            act([row](UserInput& input, Control& control) { input.select(static_cast<ListBox&>(control), row); });
+        else
+            act(focusControl);
+        return true;
+    }
     case QEvent::MouseButtonDblClick:
         act([](UserInput& input, Control& control) { input.doubleClick(control); });
         return true;
+    case QEvent::MouseButtonRelease: return true;
+    case QEvent::MouseMove: return event.buttons() != Qt::NoButton;
     default: return false;
     }
 }

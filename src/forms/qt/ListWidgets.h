@@ -11,7 +11,8 @@ class ComboBox;
 class ListBox;
 
 // Rows are mirrored from the runtime; a row the user picks is reported as a pick (ListIndex,
-// Click), and the runtime's selection is mirrored back.
+// Click), and the runtime's selection is mirrored back. Qt never picks, highlights or makes
+// current a row on its own (a list that takes the focus keeps "no row").
 
 class ListBoxWidget final : public QListWidget, public ControlWidget {
 public:
@@ -21,6 +22,7 @@ public:
 protected:
     void refresh() override;
     bool mouse(QWidget& target, QMouseEvent& event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // An editable combo box's text is edited by the runtime's keys like a text box's.

@@ -1,5 +1,6 @@
 #include "forms/qt/QtHost.h"
 
+#include "forms/qt/BusyCursor.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/runtime/MsgBox.h"
 #include "forms/runtime/Runtime.h"
@@ -52,7 +53,11 @@ QMessageBox::ButtonRole roleOf(int answer)
 
 } // namespace
 
-void QtHost::runModal(Runtime&, Form&, const std::function<bool()>& finished) { runEventsUntil(finished); }
+void QtHost::runModal(Runtime&, Form&, const std::function<bool()>& finished)
+{
+    BusyCursor::Pause waitingForTheUser;
+    runEventsUntil(finished);
+}
 
 int QtHost::messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title)
 {
@@ -68,6 +73,7 @@ int QtHost::messageBox(Runtime& runtime, const std::string& prompt, int buttons,
         answers[button] = answer;
         if (answer == dismissed) box->setEscapeButton(button);
     }
+    BusyCursor::Pause waitingForTheUser;
     box->show();
     runEventsUntil([&] { return !box || !box->isVisible() || runtime.endRequested(); });
     int answer = dismissed;
@@ -79,7 +85,13 @@ int QtHost::messageBox(Runtime& runtime, const std::string& prompt, int buttons,
     return answer;
 }
 
-void QtHost::processPendingInput(Runtime&) { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+// A sequence that lets events run waits on what the user may do (a Stop click on a watched move):
+// it shows the normal cursor, unlike a bounded wait, which stays busy.
+void QtHost::processPendingInput(Runtime&)
+{
+    BusyCursor::awaitUser();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtHost::idleWait(Runtime& runtime, std::int64_t micros)
 {

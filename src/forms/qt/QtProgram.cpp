@@ -1,6 +1,7 @@
 #include "forms/qt/QtProgram.h"
 
 #include "base/Clock.h"
+#include "forms/qt/BusyCursor.h"
 #include "forms/qt/InputBridge.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/QtHost.h"
@@ -96,7 +97,10 @@ void QtProgram::start(Runtime& runtime, const std::function<void()>& startUp)
         parts.mainWindow->hide();
         if (parts.looping) QCoreApplication::exit(0);
     });
-    if (startUp) startUp();
+    if (startUp) {
+        BusyCursor busy;
+        startUp();
+    }
     if (runtime.ended()) return;
     parts.renderer->followMainForm();
     parts.renderer->showActive();

@@ -1,7 +1,5 @@
 #include "forms/qt/QtUnits.h"
 
-#include "forms/runtime/Caption.h"
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -47,10 +45,5 @@ void setPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color)
 }
 
 QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString widgetCaption(const std::string& caption)
-{
-    return toQString(displayCaption(caption)).replace(QLatin1Char('&'), QLatin1String("&&"));
-}
 
 } // namespace tarvik

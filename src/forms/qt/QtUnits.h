@@ -28,8 +28,4 @@ void setPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color);
 // Texts are UTF-8 in the runtime.
 QString toQString(const std::string& text);
 
-// A caption as Qt shows it on a widget: the access-key marks are resolved by the runtime, so Qt
-// must neither underline nor make a shortcut of them ("&Run" shows "Run", "&&" shows "&").
-QString widgetCaption(const std::string& caption);
-
 } // namespace tarvik

@@ -3,6 +3,7 @@
 #include "forms/runtime/Buttons.h"
 #include "forms/runtime/Control.h"
 #include "forms/runtime/Runtime.h"
+#include "forms/runtime/TextBox.h"
 
 #include <algorithm>
 
@@ -11,7 +12,8 @@ namespace tarvik {
 Form::Form(Runtime& runtime, std::string name, FormDesign design)
     : runtime_(runtime), name_(std::move(name)), caption_(std::move(design.caption)),
       left_(design.left), top_(design.top), width_(design.width), height_(design.height),
-      mdiChild_(design.mdiChild), helpTopic_(design.helpTopic)
+      mdiChild_(design.mdiChild), helpTopic_(design.helpTopic),
+      minButton_(design.minButton), maxButton_(design.maxButton), borderStyle_(design.borderStyle)
 {
 }
 
@@ -147,6 +149,15 @@ CommandButton* Form::buttonWith(bool (CommandButton::*flag)() const) const
 CommandButton* Form::defaultButton() const { return buttonWith(&CommandButton::isDefault); }
 
 CommandButton* Form::cancelButton() const { return buttonWith(&CommandButton::isCancel); }
+
+CommandButton* Form::enterButton() const
+{
+    Control* focused = activeControl_ && activeControl_->canTakeInput() ? activeControl_ : nullptr;
+    if (focused && focused->kind() == ControlKind::CommandButton) return static_cast<CommandButton*>(focused);
+    if (focused && focused->kind() == ControlKind::TextBox && static_cast<TextBox*>(focused)->multiLine()) return nullptr;
+    CommandButton* button = defaultButton();
+    return button && button->canTakeInput() ? button : nullptr;
+}
 
 int Form::adoptControl(Control& control)
 {

@@ -15,6 +15,8 @@ class Runtime;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 enum class ZOrder { Front, Back };
+// The border of a form's window: a sizable window, a fixed one, a fixed dialog frame, or none.
+enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 
 // Why a form is being unloaded (QueryUnload tells its handler).
 enum class UnloadReason {
@@ -32,6 +34,9 @@ struct FormDesign {
     float height = 3600;
     bool mdiChild = true; // modeless shows put it inside the main window
     int helpTopic = 0;    // F1 opens help at this topic; 0: none
+    bool minButton = true; // a modeless window can be minimised
+    bool maxButton = true; // a modeless window can be maximised
+    BorderStyle borderStyle = BorderStyle::Sizable;
 };
 
 // A window of the program. A form class derives from Form, declares its controls as members
@@ -86,6 +91,10 @@ public:
     bool mdiChild() const { return mdiChild_; }
     int helpTopic() const { return helpTopic_; }
     void setHelpTopic(int topic) { helpTopic_ = topic; }
+    // Window decoration, fixed at design time. A modal show has neither minimise nor maximise box.
+    bool minButton() const { return minButton_; }
+    bool maxButton() const { return maxButton_; }
+    BorderStyle borderStyle() const { return borderStyle_; }
 
     // The control that has (or gets, when the form is activated) the focus.
     Control* activeControl() const { return activeControl_; }
@@ -96,6 +105,10 @@ public:
     std::vector<Control*> tabOrder() const;
     CommandButton* defaultButton() const;
     CommandButton* cancelButton() const;
+    // The button Enter presses now: the focused button, else the Default button, unless the focus
+    // is on a multi-line text box; nullptr when Enter presses none (or the button cannot take
+    // input).
+    CommandButton* enterButton() const;
 
     // The text a record of a modal show names: the caption, unless a message window says
     // otherwise (the text of its message control).
@@ -132,6 +145,9 @@ private:
     WindowState windowState_ = WindowState::Normal;
     bool mdiChild_;
     int helpTopic_;
+    bool minButton_;
+    bool maxButton_;
+    BorderStyle borderStyle_;
     bool enabled_ = true;
     bool visible_ = false;
     bool loaded_ = false;

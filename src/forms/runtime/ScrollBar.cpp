@@ -1,6 +1,7 @@
 #include "forms/runtime/ScrollBar.h"
 
 #include "forms/runtime/Keys.h"
+#include "forms/runtime/TextBox.h"
 
 #include <algorithm>
 
@@ -9,6 +10,18 @@ namespace tarvik {
 ScrollBar::ScrollBar(Form* form, std::string name, Design design, Orientation orientation)
     : Control(form, std::move(name), design, ControlKind::ScrollBar), orientation_(orientation)
 {
+}
+
+ScrollBar::~ScrollBar() { setBuddy(nullptr); }
+
+void ScrollBar::setBuddy(TextBox* box)
+{
+    if (buddy_) buddy_->spinner_ = nullptr;
+    buddy_ = box;
+    if (!box) return;
+    if (box->spinner_) box->spinner_->buddy_ = nullptr;
+    box->spinner_ = this;
+    setTabStop(false);
 }
 
 int ScrollBar::clamped(long long value) const

@@ -2,6 +2,7 @@
 
 #include "forms/runtime/Keys.h"
 #include "forms/runtime/Runtime.h"
+#include "forms/runtime/ScrollBar.h"
 
 namespace tarvik {
 
@@ -9,6 +10,11 @@ TextBox::TextBox(Form* form, std::string name, Design design)
     : Control(form, std::move(name), design, ControlKind::TextBox), maxLength_(design.maxLength)
 {
     edit_.setText(std::move(design.caption));
+}
+
+TextBox::~TextBox()
+{
+    if (spinner_) spinner_->setBuddy(nullptr);
 }
 
 void TextBox::edited(bool textChanged)
@@ -61,6 +67,12 @@ void TextBox::keyCharacter(int character)
 
 void TextBox::keyNavigate(int keyCode, int shift)
 {
+    // Up and Down belong to the box's spinner, which may be switched off on its own.
+    const auto key = static_cast<Key>(keyCode);
+    if (spinner_ && (key == Key::Up || key == Key::Down)) {
+        if (spinner_->canTakeInput()) spinner_->step(key == Key::Up ? -1 : 1);
+        return;
+    }
     if (keyCode == static_cast<int>(Key::Delete)) {
         if (!locked_) edited(edit_.deleteForward());
         return;

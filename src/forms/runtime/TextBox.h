@@ -5,6 +5,8 @@
 
 namespace tarvik {
 
+class ScrollBar;
+
 // A text box. Setting Text from code raises Change when the text differs, also from inside a
 // Change handler (nested Change). Typing goes KeyDown, KeyPress, edit, Change, KeyUp; MaxLength
 // limits what a user enters (typing, pasting), never text set by code. A locked box takes the
@@ -12,6 +14,7 @@ namespace tarvik {
 class TextBox : public Control {
 public:
     TextBox(Form* form, std::string name, Design design = {});
+    ~TextBox() override;
 
     const std::string& text() const { return edit_.text(); }
     void setText(std::string text);
@@ -34,8 +37,11 @@ public:
     void setBackColor(Color color);
 
     bool canFocus() const override { return true; }
+    // The spinner whose buddy this box is (ScrollBar::setBuddy), nullptr when none.
+    ScrollBar* spinner() const { return spinner_; }
 
 private:
+    friend class ScrollBar;
     friend class UserInput;
 
     void keyCharacter(int character) override;
@@ -46,6 +52,7 @@ private:
     void edited(bool textChanged);
 
     EditableText edit_;
+    ScrollBar* spinner_ = nullptr;
     int maxLength_;
     bool locked_ = false;
     bool multiLine_ = false;

@@ -76,7 +76,7 @@ bool UserInput::keystroke(int keyCode, int shift, int character)
         if (!form || !accepts(*form)) return false;
         Control* focused = form->activeControl();
         if (focused && !focused->canTakeInput()) focused = nullptr;
-        if (formKey(*form, focused, keyCode, shift)) return true;
+        if (formKey(*form, keyCode, shift)) return true;
         const bool help = keyCode == static_cast<int>(Key::F1) && form->helpTopic() != 0;
         if (!focused) {
             if (help) rt_.requestHelp(form->helpTopic());
@@ -99,7 +99,7 @@ bool UserInput::keystroke(int keyCode, int shift, int character)
     });
 }
 
-bool UserInput::formKey(Form& form, Control* focused, int keyCode, int shift)
+bool UserInput::formKey(Form& form, int keyCode, int shift)
 {
     const auto key = static_cast<Key>(keyCode);
     if (key == Key::Tab && (shift & (CtrlMask | AltMask)) == 0) {
@@ -109,13 +109,8 @@ bool UserInput::formKey(Form& form, Control* focused, int keyCode, int shift)
     if ((shift & AltMask) != 0) return clickByAccessKey(form, keyCode);
     if (shift != 0) return false;
     if (key == Key::Enter) {
-        if (focused && focused->kind() == ControlKind::CommandButton) {
-            Control::raise(focused->onClick);
-            return true;
-        }
-        if (focused && focused->kind() == ControlKind::TextBox && static_cast<TextBox*>(focused)->multiLine()) return false;
-        CommandButton* button = form.defaultButton();
-        if (!button || !accepts(*button)) return false;
+        CommandButton* button = form.enterButton();
+        if (!button) return false;
         Control::raise(button->onClick);
         return true;
     }

@@ -96,7 +96,7 @@ private:
     bool accepts(const Form& form) const;
     void bringForward(Control& control);
     bool keystroke(int keyCode, int shift, int character);
-    bool formKey(Form& form, Control* focused, int keyCode, int shift);
+    bool formKey(Form& form, int keyCode, int shift);
     bool clickByAccessKey(Form& form, int key);
     void clickNow(Control& control);
     void tab(Form& form, bool backwards);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -182,9 +183,15 @@ TEST_F(QtSmokeTest, ControlsArePlacedInPixelsAtTheScreenDpi)
     dialog().valuetxt.setVisible(false);
     EXPECT_TRUE(mirrorOf(dialog().valuetxt).widget().isHidden());
 
-    // Controls are drawn in the small font the positions were made for, and list rows are one
-    // text line high, so that a list shows as many rows as its height was made for.
-    EXPECT_EQ(mirrorOf(dialog().runcmd).widget().font().pointSizeF(), 8.0);
+    // Controls are drawn in the small font the positions were made for (8 points, less for a
+    // wider face: its alphabet is no wider than the dialog face's 300 pixels at 96 an inch), and
+    // list rows are one text line high, so that a list shows as many rows as its height was made for.
+    const QFont font = mirrorOf(dialog().runcmd).widget().font();
+    EXPECT_LE(font.pointSizeF(), 8.0);
+    EXPECT_GE(font.pointSizeF(), 6.0);
+    EXPECT_LE(QFontMetricsF(font).horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                  QFontMetricsF(font).fontDpi(),
+              300.0 / 96.0 + 0.01);
     auto& list = static_cast<QListWidget&>(mirrorOf(dialog().boardlist).widget());
     EXPECT_LE(list.sizeHintForRow(0), QFontInfo(list.font()).pixelSize() * 5 / 4 + 1);
 }
@@ -310,15 +317,17 @@ TEST_F(QtSmokeTest, TimersRunInTheQtLoopAndInWaits)
 
 TEST_F(QtSmokeTest, F1OpensTheHelpViewerAtTheFormsTopic)
 {
-    qt.setHelpSource([](int topic) { return topic == 42 ? std::string("<h1>Load Value</h1>") : std::string(); });
+    const std::filesystem::path page = std::filesystem::path(__FILE__).parent_path() / "../../../docs/help/topic330.html";
+    qt.setHelpSource([&page](int topic) { return topic == 42 ? page.string() : std::string(); });
     dialog().setHelpTopic(42);
     sendKey(mirrorOf(dialog().valuetxt).focusTarget(), Qt::Key_F1, QString());
     EXPECT_EQ(runtime.lastHelpTopic(), 42);
-    QTextBrowser* viewer = nullptr;
+    QWidget* viewer = nullptr;
+    QTextBrowser* browser = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible()) viewer = browser;
+        if (auto* found = window->findChild<QTextBrowser*>(); found && window->isVisible()) viewer = window, browser = found;
     ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->toPlainText().contains("Load Value"));
+    EXPECT_TRUE(browser->toPlainText().contains("Load Target Position"));
 
     // Help asked for from a modal window belongs to that window, which would block it otherwise.
     auto& question = runtime.instance<SmokeQuestion>(runtime);

@@ -1,5 +1,8 @@
 #include "TestForms.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace tarvik::testing {
 namespace {
 
@@ -194,6 +197,51 @@ TEST_F(RuntimeTest, TabFollowsTabIndexAndSkipsUnavailableControls)
     takeLog();
     in.press(Key::Tab);
     EXPECT_EQ(takeLog(), (Lines{"runcmd.LostFocus", "valuetxt.GotFocus"}));
+}
+
+TEST_F(RuntimeTest, ASpinnerWithABuddyIsPartOfItsBoxForTabAndTheArrows)
+{
+    auto& d = dialog();
+    // Tab order: axistxt, valuetxt, spin, runcmd.
+    const std::vector<Control*> stops{&d.axistxt, &d.valuetxt, &d.spin, &d.runcmd};
+    for (Control* c : d.controls())
+        c->setTabStop(std::find(stops.begin(), stops.end(), c) != stops.end());
+    for (std::size_t i = 0; i < stops.size(); ++i) stops[i]->setTabIndex(static_cast<int>(i));
+    d.spin.setBuddy(&d.valuetxt);
+    EXPECT_FALSE(d.spin.tabStop());
+    EXPECT_EQ(d.valuetxt.spinner(), &d.spin);
+
+    // Tab passes over the spinner; the arrows in the box step it, and the box keeps the focus.
+    in.focus(d.axistxt);
+    in.press(Key::Tab);
+    EXPECT_TRUE(d.valuetxt.hasFocus());
+    takeLog();
+    in.press(Key::Up);
+    in.press(Key::Down);
+    in.press(Key::Down);
+    EXPECT_EQ(d.spin.value(), 2); // steps of 2, up towards Min
+    EXPECT_TRUE(d.valuetxt.hasFocus());
+    EXPECT_EQ(takeLog(), (Lines{"valuetxt.KeyDown 38 0", "spin.Change", "valuetxt.KeyUp 38", "valuetxt.KeyDown 40 0",
+                                "spin.Change", "valuetxt.KeyUp 40", "valuetxt.KeyDown 40 0", "spin.Change",
+                                "valuetxt.KeyUp 40"}));
+    in.press(Key::Tab);
+    EXPECT_TRUE(d.runcmd.hasFocus());
+
+    // A switched-off spinner is not stepped from its box; a KeyDown that takes the key stops it.
+    d.spin.setEnabled(false);
+    in.press(d.valuetxt, Key::Up);
+    EXPECT_EQ(d.spin.value(), 2);
+    d.spin.setEnabled(true);
+    d.valuetxt.onKeyDown = [](int& key, int) { key = 0; };
+    in.press(Key::Up);
+    EXPECT_EQ(d.spin.value(), 2);
+
+    // A box that goes first takes the link with it.
+    auto extra = std::make_unique<TextBox>(&d, "extratxt");
+    d.spin.setBuddy(extra.get());
+    EXPECT_EQ(d.valuetxt.spinner(), nullptr);
+    extra.reset();
+    EXPECT_EQ(d.spin.buddy(), nullptr);
 }
 
 TEST_F(RuntimeTest, EnterClicksDefaultAndEscapeClicksCancel)
