@@ -86,4 +86,17 @@ void XyHomingPanel::settle() { app_.clock().spend(kSettleMicros); }
 
 void XyHomingPanel::showStatus(DriverStatus status) { msgtxt.setText(StatusText(status)); }
 
+std::int16_t XyHomingPanel::reportSearchEnd(std::optional<std::int16_t> word,
+                                            std::span<const SearchEndReport> reports, const std::string& axisText)
+{
+    constexpr std::int16_t kEnded = -1;
+    if (!word) return kEnded;
+    for (const SearchEndReport& report : reports) {
+        if (hasBits(*word, report.bit) != report.whenSet) continue;
+        msgtxt.setText(report.text + axisText + ".");
+        return kEnded;
+    }
+    return 0;
+}
+
 } // namespace tarvik

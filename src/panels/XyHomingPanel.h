@@ -8,9 +8,17 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace tarvik {
+
+// A cause a search can end on: its status bit, set or clear, and the box's text for it.
+struct SearchEndReport {
+    std::uint16_t bit;
+    bool whenSet;
+    const char* text;
+};
 
 // What the XY demo's Find Home and Find Index panels share: the board handed over by the demo,
 // "Continue", "Done" and the status box, the placement over the main window, the search
@@ -43,6 +51,11 @@ protected:
     // already set, and the search killed where it could no longer be followed). `yield` lets
     // events run between reads.
     std::optional<std::int16_t> waitSearchEnd(int axis, bool yield, const std::function<bool()>& killRequested);
+    // How a search that ended is reported: the first of `reports` whose bit is as given names
+    // the cause in the box with the axis text appended, and the axis's sequence ends (-1);
+    // otherwise 0. A search that did not end at all (no word) ends the sequence too.
+    std::int16_t reportSearchEnd(std::optional<std::int16_t> word, std::span<const SearchEndReport> reports,
+                                 const std::string& axisText);
     // The fixed pause before a position is reset, in which the axis comes to rest.
     void settle();
 

@@ -8,15 +8,8 @@ namespace tarvik {
 
 namespace {
 
-constexpr std::int16_t kEndedOtherwise = -1;
-
 // How a search that ended is reported, first match wins.
-struct EndReport {
-    std::uint16_t bit;
-    bool whenSet;
-    const char* text;
-};
-constexpr EndReport kEndReports[] = {
+constexpr SearchEndReport kEndReports[] = {
     {AxisStatusPositionError, true, "Following error occurred on axis"},
     {AxisStatusLimitSwitch, true, "Limit switch active on axis"},
     {AxisStatusProfileComplete, false, "Profile did not complete on axis"},
@@ -85,13 +78,7 @@ std::int16_t frmxyhome::WaitHomeAxis(int axis)
         return true;
     };
     const std::optional<std::int16_t> word = waitSearchEnd(axis, true, killRequested);
-    if (!word) return kEndedOtherwise;
-    for (const EndReport& report : kEndReports) {
-        if (hasBits(*word, report.bit) != report.whenSet) continue;
-        msgtxt.setText(report.text + strSigned(axis) + ".");
-        return kEndedOtherwise;
-    }
-    return 0;
+    return reportSearchEnd(word, kEndReports, strSigned(axis));
 }
 
 void frmxyhome::quitcmd_Click()

@@ -13,15 +13,8 @@ namespace tarvik {
 
 namespace {
 
-constexpr std::int16_t kEndedOtherwise = -1;
-
 // How a search that ended is reported, first match wins.
-struct EndReport {
-    std::uint16_t bit;
-    bool whenSet;
-    const char* text;
-};
-constexpr EndReport kEndReports[] = {
+constexpr SearchEndReport kEndReports[] = {
     {AxisStatusLimitSwitch, true, "Limit switch active on axis #"},
     {AxisStatusHomeSwitch, true, "Home switch active on axis #"},
     {AxisStatusPositionError, true, "Following error occurred on axis #"},
@@ -98,13 +91,7 @@ bool frmxyindex::FindIndexOnAxis(int axis, std::int16_t& found)
 std::int16_t frmxyindex::WaitIndexAxis(int axis)
 {
     const std::optional<std::int16_t> word = waitSearchEnd(axis, false, nullptr);
-    if (!word) return kEndedOtherwise;
-    for (const EndReport& report : kEndReports) {
-        if (hasBits(*word, report.bit) != report.whenSet) continue;
-        msgtxt.setText(report.text + strTrimmed(axis) + ".");
-        return kEndedOtherwise;
-    }
-    return 0;
+    return reportSearchEnd(word, kEndReports, strTrimmed(axis));
 }
 
 } // namespace tarvik
