@@ -64,7 +64,8 @@ constexpr float kButtonStep = 480;
 constexpr float kRightLeft = kButtonLeft + kButtonWidth + 240;
 constexpr float kRightWidth = 3255;
 constexpr float kDwellRow = 5;
-constexpr float kCycleTop = kFirstRowTop + (kDwellRow + 1) * kRowStep + 60;
+// The cycle frame's caption sits below the dwell row, not over its box.
+constexpr float kCycleTop = kFirstRowTop + (kDwellRow + 1) * kRowStep + kCaptionHeight;
 constexpr float kCycleWidth = kRowLabelWidth + kBoxWidth;
 constexpr float kCycleHeight = 855;
 constexpr float kFeedbackTop = 2760;
@@ -120,7 +121,7 @@ RunPanel::RunPanel(App& app, const RunPanelDesign& design)
       lblAlternates(this, "lblAlternates", {.caption = "Alternates Between Pos. 1 and 2", .left = 120, .top = 480,
                                             .width = kCycleWidth - 240, .height = kCaptionHeight,
                                             .container = &Frame3}),
-      lblFeedback(this, "lblFeedback", {.caption = "Feedback:", .left = kRightLeft, .top = kFeedbackTop - 300,
+      lblFeedback(this, "lblFeedback", {.caption = "Feedback:", .left = kRightLeft, .top = kFeedbackTop - kCaptionHeight,
                                         .width = kRightWidth, .height = kCaptionHeight}),
       lblPosition(this, "lblPosition", {.caption = "Position"}),
       readposlbl(this, "readposlbl", {.caption = "0"}),

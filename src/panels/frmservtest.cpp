@@ -24,7 +24,8 @@ constexpr float kOptionLabelWidth = 2655;
 constexpr float kCaption = 240;
 constexpr float kModeTop = 360;
 constexpr float kModeHeight = 1095;
-constexpr float kDirectionTop = 1800;
+// The direction frame ends above the feedback caption.
+constexpr float kDirectionTop = 1740;
 constexpr float kDirectionHeight = 735;
 constexpr float kGaugeLeft = 600;
 constexpr float kGaugeTop = 4560;

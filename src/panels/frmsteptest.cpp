@@ -16,7 +16,8 @@ constexpr std::int16_t kStepperGroups = 2 | 4 | 16 | 32;
 constexpr float kFrameWidth = 3255;
 constexpr float kCaption = 240;
 constexpr float kPositionModeTop = 360;
-constexpr float kLoopModeTop = 1320;
+// The loop-mode caption sits below the position frame.
+constexpr float kLoopModeTop = 1380;
 constexpr float kFrameHeight = 735;
 
 const RunPanelDesign kDesign{

@@ -67,6 +67,10 @@ frmxytable::frmxytable(App& app)
         panel->setFillStyle(Shape::SolidFill);
         panel->setFillColor(kPanelGrey);
     }
+    // The captions on the grey panels take the panels' grey.
+    for (Control* control : controls())
+        if (control->kind() == ControlKind::Label && control->left() + control->width() <= Shape1.width())
+            static_cast<Label*>(control)->setBackColor(kPanelGrey);
     runlight.setFillStyle(Shape::SolidFill);
     runlight.setFillColor(kLampRed);
     box.setFillStyle(PictureBox::SolidFill);

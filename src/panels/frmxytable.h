@@ -43,8 +43,8 @@ public:
     TextBox yrevsinchtxt{this, "yrevsinchtxt", {.left = 1920, .top = 600, .width = 795, .height = 285, .maxLength = 8}};
     Label Label3{this, "Label3", {.caption = "Board ID", .left = 120, .top = 900, .width = 855, .height = 255}};
     ComboBox bidlist{this, "bidlist", {.left = 120, .top = 1080, .width = 975, .height = 315}, ComboBox::Style::DropDownList};
-    Label Label2{this, "Label2", {.caption = "X", .left = 1800, .top = 1200, .width = 195, .height = 255}};
-    Label Label11{this, "Label11", {.caption = "Y", .left = 2280, .top = 1200, .width = 195, .height = 255}};
+    Label Label2{this, "Label2", {.caption = "X", .left = 1800, .top = 1200, .width = 195, .height = 240}};
+    Label Label11{this, "Label11", {.caption = "Y", .left = 2280, .top = 1200, .width = 195, .height = 240}};
     Label Label7{this, "Label7", {.caption = "Target Position (Inches)", .left = 240, .top = 1500, .width = 2415, .height = 255}};
     Label Label8{this, "Label8", {.caption = "X", .left = 60, .top = 1740, .width = 195, .height = 255}};
     Label targxlbl{this, "targxlbl", {.left = 240, .top = 1740, .width = 1092, .height = 252}};

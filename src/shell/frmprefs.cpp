@@ -17,22 +17,27 @@ constexpr int kLastBoard = 7;
 constexpr int kOptions = 10;
 constexpr float kRowTop = 240;
 constexpr float kRowHeight = 375;
+// The board's caption takes one line, long enough for an initialised board's
+// "ID n: <board>, <address> -- Initialized using Option 10"; the option list and the check box follow it.
+constexpr float kBoardCaptionWidth = 5760;
+constexpr float kOptionLeft = 120 + kBoardCaptionWidth + 105;
+constexpr float kAutoInitLeft = kOptionLeft + 855 + 225;
 
 } // namespace
 
 frmprefs::frmprefs(App& app)
     : Form(app.runtime(), "frmprefs",
-           {.caption = "Preferences", .left = 600, .top = 600, .width = 7200, .height = 3900,
+           {.caption = "Preferences", .left = 600, .top = 600, .width = 9345, .height = 3900,
             .helpTopic = kHelpPreferences}),
       app_(app)
 {
     for (int id = kFirstBoard; id <= kLastBoard; ++id) {
         const float top = kRowTop + static_cast<float>(id - kFirstBoard) * kRowHeight;
-        lblboard.add(id, {.left = 120, .top = top + 45, .width = 3615, .height = 255});
+        lblboard.add(id, {.left = 120, .top = top + 45, .width = kBoardCaptionWidth, .height = 255});
         ComboBox& options =
-            cbooption.add(id, {.left = 3840, .top = top, .width = 855, .height = 315}, ComboBox::Style::DropDownList);
+            cbooption.add(id, {.left = kOptionLeft, .top = top, .width = 855, .height = 315}, ComboBox::Style::DropDownList);
         for (int option = 1; option <= kOptions; ++option) options.addItem(std::to_string(option));
-        chkautoinit.add(id, {.caption = "Initialize at start-up", .left = 4920, .top = top, .width = 2055, .height = 315});
+        chkautoinit.add(id, {.caption = "Initialize at start-up", .left = kAutoInitLeft, .top = top, .width = 2055, .height = 315});
     }
     cmdsave.setDefault(true);
     cmdclose.setCancel(true);

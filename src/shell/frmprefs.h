@@ -20,8 +20,8 @@ public:
     ControlArray<Label> lblboard{this, "lblboard"};
     ControlArray<ComboBox> cbooption{this, "cbooption"};
     ControlArray<CheckBox> chkautoinit{this, "chkautoinit"};
-    CommandButton cmdsave{this, "cmdsave", {.caption = "Save", .left = 2760, .top = 3000, .width = 1215, .height = 375}};
-    CommandButton cmdclose{this, "cmdclose", {.caption = "Close", .left = 4200, .top = 3000, .width = 1215, .height = 375}};
+    CommandButton cmdsave{this, "cmdsave", {.caption = "Save", .left = 3832, .top = 3000, .width = 1215, .height = 375}};
+    CommandButton cmdclose{this, "cmdclose", {.caption = "Close", .left = 5272, .top = 3000, .width = 1215, .height = 375}};
 
 private:
     // What a row shows: the option picked and whether the check box is checked.

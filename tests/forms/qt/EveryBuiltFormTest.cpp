@@ -22,6 +22,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 namespace tarvik::testing {
@@ -109,15 +110,21 @@ void keepScreenshot(const Form& form, QWidget* window)
 TEST(EveryBuiltForm, CaptionsFitShownStateIsTheRuntimesAndModalWindowsHaveNoMinMaxBoxes)
 {
     RunningProgram program;
+    // A servo board for the servo panel and the XY demo, a stepper board for the stepper panel;
+    // only one stepper, as a stepper's initialisation moves take seconds.
+    constexpr std::int16_t kServo3 = 1, kClosedLoop3 = 3;
+    initialiseAtStartUp({kServo3, kClosedLoop3});
     ASSERT_TRUE(program.start());
     Renderer& renderer = *program.qt.renderer();
     std::vector<std::string> clipped;
     std::vector<std::string> disagreeing;
     std::vector<std::string> modalBoxes;
     int forms = 0;
+    std::set<std::string> visited;
 
     visitEveryBuiltForm(program, [&](Form& form) {
         ++forms;
+        visited.insert(form.name());
         QWidget* window = renderer.windowOf(form);
         keepScreenshot(form, window);
         if (form.isModal() && window &&
@@ -135,6 +142,8 @@ TEST(EveryBuiltForm, CaptionsFitShownStateIsTheRuntimesAndModalWindowsHaveNoMinM
     });
 
     EXPECT_GT(forms, 40) << "the menus reached too few windows";
+    for (const char* panel : {"frmservtest", "frmsteptest", "frmxytable", "frmxyhome", "frmxyindex", "frmScaleSegments"})
+        EXPECT_TRUE(visited.contains(panel)) << panel << " was not reached";
     EXPECT_TRUE(clipped.empty()) << "Captions wider than their controls:" << listed(clipped);
     EXPECT_TRUE(disagreeing.empty()) << "Shown otherwise than the runtime holds:" << listed(disagreeing);
     EXPECT_TRUE(modalBoxes.empty()) << "Modal windows with minimise or maximise boxes:" << listed(modalBoxes);
