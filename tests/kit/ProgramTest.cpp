@@ -162,4 +162,14 @@ std::vector<std::string> ProgramTest::takeCalls()
     return printed;
 }
 
+std::optional<double> ProgramTest::storedSetting(int board, int axis, AxisField field)
+{
+    return axisSetting(app().Settings, app().BoardType.at(static_cast<std::size_t>(board)), board, axis, field);
+}
+
+void ProgramTest::storeSetting(int board, int axis, AxisField field, double value)
+{
+    setAxisSetting(app().Settings, app().BoardType.at(static_cast<std::size_t>(board)), board, axis, field, value);
+}
+
 } // namespace tarvik::testing

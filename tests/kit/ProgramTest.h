@@ -4,12 +4,16 @@
 #include "mainwindow/HeadlessProgram.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
+#include "program/App.h"
+#include "program/AxisSettings.h"
+#include "program/MainWindowServices.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -51,6 +55,11 @@ protected:
     // goes first, so that its single-instance lock is free again.
     void renewProgram(const HeadlessProgram::Options& options);
 
+    // What the in-memory settings record of the board's class holds for the axis (nothing
+    // where the class keeps no such field), and a value put there as a loaded option would.
+    std::optional<double> storedSetting(int board, int axis, AxisField field);
+    void storeSetting(int board, int axis, AxisField field, double value);
+
     // ---- What a user does -----------------------------------------------------------------
     void type(Control& control, std::string_view text);
     void press(Key key, int shift = 0);
@@ -80,6 +89,16 @@ protected:
         F* window = runtime().find<F>();
         if (window == nullptr) throw std::runtime_error(std::string(item) + " opened no window");
         return *window;
+    }
+    // Makes `board` the current board and opens window F as a child window, as its menu item
+    // does.
+    template <class F>
+    F& openWithCurrentBoard(int board)
+    {
+        app().CurrentBoard = static_cast<std::int16_t>(board);
+        F& window = app().form<F>();
+        OpenChildWindow(window);
+        return window;
     }
     // The control of a window by name (and index, in an array), as kind C; throws when the
     // window has none.

@@ -36,15 +36,6 @@ protected:
         ASSERT_TRUE(start());
         takeCalls();
     }
-
-    template <class F>
-    F& openWithCurrentBoard(int board)
-    {
-        app().CurrentBoard = static_cast<std::int16_t>(board);
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        return dialog;
-    }
 };
 
 TEST_F(BoardInfoDialogsTest, TheNameIsReadInTwoCallsAndOnlyWithinItsLength)

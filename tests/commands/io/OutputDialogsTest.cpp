@@ -30,15 +30,6 @@ protected:
         ASSERT_TRUE(start());
         takeCalls();
     }
-
-    template <class F>
-    F& openWithCurrentBoard(int board)
-    {
-        app().CurrentBoard = static_cast<std::int16_t>(board);
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        return dialog;
-    }
 };
 
 // Where the columns of one layout stand: shown columns, first column's Left, "Output" Left,

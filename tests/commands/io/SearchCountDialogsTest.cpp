@@ -32,24 +32,6 @@ protected:
         takeCalls();
     }
 
-    int typeOf(int board) { return app().BoardType[static_cast<std::size_t>(board)]; }
-    std::optional<double> stored(int board, int axis, AxisField field)
-    {
-        return axisSetting(app().Settings, typeOf(board), board, axis, field);
-    }
-    void store(int board, int axis, AxisField field, double value)
-    {
-        setAxisSetting(app().Settings, typeOf(board), board, axis, field, value);
-    }
-
-    template <class F>
-    F& openWithCurrentBoard(int board)
-    {
-        app().CurrentBoard = static_cast<std::int16_t>(board);
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        return dialog;
-    }
 
     std::size_t callsTo(const std::vector<std::string>& calls, std::string_view entry)
     {
@@ -61,7 +43,7 @@ protected:
 
 TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneAfterStatusZeroOnly)
 {
-    store(4, 1, AxisField::HomeReverse, 1); // any non-zero value reads as reverse
+    storeSetting(4, 1, AxisField::HomeReverse, 1); // any non-zero value reads as reverse
     const auto changedBefore = app().SettingsChanged;
     app().BoardListMask = 45;
     auto& dialog = openWithCurrentBoard<frmfindhmdir>(4);
@@ -74,9 +56,9 @@ TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneA
     driver().injectFault("find_home", ZEVA_notReadyToReceiveError, 1);
     click(dialog.runcmd);
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_notReadyToReceiveError));
-    EXPECT_EQ(stored(4, 2, AxisField::HomeReverse), 0);
+    EXPECT_EQ(storedSetting(4, 2, AxisField::HomeReverse), 0);
     click(dialog.runcmd);
-    EXPECT_EQ(stored(4, 2, AxisField::HomeReverse), -1);
+    EXPECT_EQ(storedSetting(4, 2, AxisField::HomeReverse), -1);
 
     click(dialog.optionLabel(0));
     EXPECT_TRUE(dialog.forward.value()) << "the label selects its option";
@@ -84,13 +66,13 @@ TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneA
     EXPECT_EQ(dialog.axistxt().text(), "4") << "two characters, clamped to the board's axes";
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("find_home(4, 2, -1)", "find_home(4, 2, -1)", "find_home(4, 4, 0)"));
-    EXPECT_EQ(stored(4, 4, AxisField::HomeReverse), 0);
+    EXPECT_EQ(storedSetting(4, 4, AxisField::HomeReverse), 0);
     EXPECT_EQ(app().SettingsChanged, changedBefore);
 }
 
 TEST_F(SearchCountDialogsTest, FindIndexOnAThreeAxisBoardTakesTheDriversAnswerWithoutWaiting)
 {
-    store(1, 1, AxisField::IndexReverse, -1);
+    storeSetting(1, 1, AxisField::IndexReverse, -1);
     auto& dialog = openWithCurrentBoard<frmFindIndex>(1);
     EXPECT_EQ(app().BoardListMask, 45);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 3", "ID: 4", "ID: 6"));
@@ -102,14 +84,14 @@ TEST_F(SearchCountDialogsTest, FindIndexOnAThreeAxisBoardTakesTheDriversAnswerWi
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("find_index(1, 1, 0, 0, &0)"));
     EXPECT_EQ(dialog.msgtxt.text(), "Index found.");
-    EXPECT_EQ(stored(1, 1, AxisField::IndexReverse), 0);
+    EXPECT_EQ(storedSetting(1, 1, AxisField::IndexReverse), 0);
 
     wait(5000);
     driver().scriptReturns("find_index", {1}, 1);
     click(dialog.Reverse);
     click(dialog.runcmd);
     EXPECT_EQ(dialog.msgtxt.text(), "Index not found.");
-    EXPECT_EQ(stored(1, 1, AxisField::IndexReverse), -1) << "kept whether found or not";
+    EXPECT_EQ(storedSetting(1, 1, AxisField::IndexReverse), -1) << "kept whether found or not";
 }
 
 TEST_F(SearchCountDialogsTest, FindIndexOnATwoOrFourAxisBoardWaitsForTheSearchToEnd)
@@ -123,30 +105,30 @@ TEST_F(SearchCountDialogsTest, FindIndexOnATwoOrFourAxisBoardWaitsForTheSearchTo
     EXPECT_GT(callsTo(calls, "read_csr"), 0u);
     EXPECT_THAT(calls.back(), ::testing::StartsWith("read_axis_stat(4, 3, "));
     EXPECT_EQ(dialog.msgtxt.text(), "Index found.");
-    EXPECT_EQ(stored(4, 3, AxisField::IndexReverse), 0);
+    EXPECT_EQ(storedSetting(4, 3, AxisField::IndexReverse), 0);
 
     // The wait decides: an axis word without Index Found is not found.
-    store(4, 3, AxisField::IndexReverse, 5);
+    storeSetting(4, 3, AxisField::IndexReverse, 5);
     driver().scriptReturns("read_axis_stat", {AxisStatusProfileComplete}, 1);
     wait(5000);
     click(dialog.runcmd);
     EXPECT_EQ(dialog.msgtxt.text(), "Index not found.");
-    EXPECT_EQ(stored(4, 3, AxisField::IndexReverse), 0);
+    EXPECT_EQ(storedSetting(4, 3, AxisField::IndexReverse), 0);
 
     // A failing read of the wait: its status, and the record keeps its direction.
-    store(4, 3, AxisField::IndexReverse, 5);
+    storeSetting(4, 3, AxisField::IndexReverse, 5);
     wait(5000);
     driver().injectFault("read_csr", ZEVA_hardwareFailureError, 1);
     click(dialog.runcmd);
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_hardwareFailureError));
-    EXPECT_EQ(stored(4, 3, AxisField::IndexReverse), 5);
+    EXPECT_EQ(storedSetting(4, 3, AxisField::IndexReverse), 5);
 }
 
 TEST_F(SearchCountDialogsTest, AnIndexSearchThatNeverEndsIsGivenUpNamingBoardAndAxis)
 {
     auto& dialog = openWithCurrentBoard<frmFindIndex>(6);
     retype(dialog.axistxt(), "2");
-    store(6, 2, AxisField::IndexReverse, 5);
+    storeSetting(6, 2, AxisField::IndexReverse, 5);
     driver().scriptReturns("read_csr", {CsrAxisRunning(2)});
     // The board runs closed loop only once initialised; the search itself answers at once.
     driver().scriptReturns("find_index", {0}, 1);
@@ -156,7 +138,7 @@ TEST_F(SearchCountDialogsTest, AnIndexSearchThatNeverEndsIsGivenUpNamingBoardAnd
     EXPECT_EQ(modalShows().back().form, "frmerrmsg");
     EXPECT_THAT(modalShows().back().text, ::testing::HasSubstr("Axis 2 of board 6"));
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
-    EXPECT_EQ(stored(6, 2, AxisField::IndexReverse), 5);
+    EXPECT_EQ(storedSetting(6, 2, AxisField::IndexReverse), 5);
     EXPECT_LT(clock().nowMicros() - started, 200'000'000);
 }
 
@@ -188,8 +170,8 @@ TEST_F(SearchCountDialogsTest, TheIndexOffsetTakesASignOnlyInFrontAndStaysIn16Bi
 
 TEST_F(SearchCountDialogsTest, EncoderLineCountShowsTheRecordsCountAndKeepsTheSentOne)
 {
-    store(7, 1, AxisField::EncoderLines, 1000);
-    store(7, 3, AxisField::EncoderLines, 500);
+    storeSetting(7, 1, AxisField::EncoderLines, 1000);
+    storeSetting(7, 3, AxisField::EncoderLines, 500);
     auto& dialog = openWithCurrentBoard<frmstoreelc>(7);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 4", "ID: 7"));
     EXPECT_EQ(dialog.elctxt.text(), " 1000");
@@ -198,10 +180,10 @@ TEST_F(SearchCountDialogsTest, EncoderLineCountShowsTheRecordsCountAndKeepsTheSe
     retype(dialog.elctxt, "2048");
     driver().injectFault("store_elc", ZEVA_argumentRangeError, 1);
     click(dialog.runcmd);
-    EXPECT_EQ(stored(7, 3, AxisField::EncoderLines), 500);
+    EXPECT_EQ(storedSetting(7, 3, AxisField::EncoderLines), 500);
     click(dialog.runcmd);
-    EXPECT_EQ(stored(7, 3, AxisField::EncoderLines), 2048);
-    EXPECT_EQ(stored(7, 1, AxisField::EncoderLines), 1000);
+    EXPECT_EQ(storedSetting(7, 3, AxisField::EncoderLines), 2048);
+    EXPECT_EQ(storedSetting(7, 1, AxisField::EncoderLines), 1000);
     EXPECT_THAT(takeCalls(), ElementsAre("store_elc(7, 3, 2048)", "store_elc(7, 3, 2048)"));
 }
 

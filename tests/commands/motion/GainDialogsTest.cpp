@@ -45,15 +45,6 @@ protected:
         takeCalls();
     }
 
-    double stored(int board, int axis, AxisField field)
-    {
-        const int type = app().BoardType[static_cast<std::size_t>(board)];
-        return axisSetting(app().Settings, type, board, axis, field).value();
-    }
-    void store(int board, int axis, AxisField field, double value)
-    {
-        setAxisSetting(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board, axis, field, value);
-    }
     std::string lastModalText() const { return modalShows().empty() ? "" : modalShows().back().text; }
 };
 
@@ -98,7 +89,7 @@ TEST_F(GainDialogsTest, EachKeepsOnlyItsFieldOfTheAxisSentToAndOnlyAfterSuccess)
         if (c.text.empty()) click(control<Control>(dialog, c.control));
         else retype(control(dialog, c.control), c.text);
         const SettingsTables before = app().Settings;
-        ASSERT_NE(stored(c.board, std::stoi(std::string(c.axis)), c.field), c.sent) << "the value must be new";
+        ASSERT_NE(storedSetting(c.board, std::stoi(std::string(c.axis)), c.field), c.sent) << "the value must be new";
 
         driver().injectFault(c.entry, ZEVA_axisRunningError, 1);
         click(control<Control>(dialog, "runcmd"));
@@ -119,9 +110,9 @@ TEST_F(GainDialogsTest, EachKeepsOnlyItsFieldOfTheAxisSentToAndOnlyAfterSuccess)
 
 TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAModeNobodyChose)
 {
-    store(1, 2, AxisField::StopMode, 3);
+    storeSetting(1, 2, AxisField::StopMode, 3);
     for (int mode = 1; mode <= 3; ++mode) {
-        store(1, 1, AxisField::StopMode, mode);
+        storeSetting(1, 1, AxisField::StopMode, mode);
         auto& dialog = openFromMenu<frm55>("setstopmode");
         EXPECT_EQ(dialog.decel.value(), mode == 1) << mode;
         EXPECT_EQ(dialog.halt.value(), mode == 2) << mode;
@@ -139,7 +130,7 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
 
     // A stored mode outside 1 to 3 selects nothing, and Run waits for a choice.
     for (const int outside : {0, 4, -1}) {
-        store(1, 1, AxisField::StopMode, outside);
+        storeSetting(1, 1, AxisField::StopMode, outside);
         auto& opened = openFromMenu<frm55>("setstopmode");
         EXPECT_FALSE(opened.decel.value() || opened.halt.value() || opened.killb.value()) << outside;
         EXPECT_FALSE(opened.runcmd.enabled()) << outside;
@@ -157,7 +148,7 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
     EXPECT_EQ(chosen.msgtxt.text(), StatusText(ZEVA_noError));
     click(chosen.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_stop_mode(1, 1, 2)", "set_stop_mode(1, 1, 3)"));
-    EXPECT_EQ(stored(1, 1, AxisField::StopMode), 3);
+    EXPECT_EQ(storedSetting(1, 1, AxisField::StopMode), 3);
     EXPECT_EQ(beeps(), 0);
 }
 
@@ -189,17 +180,17 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
     auto& third = openFromMenu<frm56s>("loadfolerr2");
     EXPECT_EQ(third.follerrtxt.text(), " 3000");
     ASSERT_TRUE(close(third));
-    EXPECT_EQ(stored(6, 2, AxisField::FollowingError), 2500);
+    EXPECT_EQ(storedSetting(6, 2, AxisField::FollowingError), 2500);
 
     // A count beyond the board's range (a damaged option) is answered as the dialog opens; the
     // record keeps it until a Run succeeds.
     app().CurrentBoard = 1;
-    store(1, 1, AxisField::FollowingError, 40000);
+    storeSetting(1, 1, AxisField::FollowingError, 40000);
     auto& beyond = openFromMenu<frm56s>("loadfolerr1");
     EXPECT_EQ(lastModalText(), kServoRange);
     EXPECT_EQ(beyond.follerrtxt.text(), "32767");
     EXPECT_TRUE(beyond.runcmd.enabled());
-    EXPECT_EQ(stored(1, 1, AxisField::FollowingError), 40000);
+    EXPECT_EQ(storedSetting(1, 1, AxisField::FollowingError), 40000);
     EXPECT_EQ(beeps(), 1);
 }
 
@@ -217,7 +208,7 @@ TEST_F(GainDialogsTest, FollowingErrorIsCheckedAgainWhenABoardOfASmallerRangeIsC
     EXPECT_EQ(beeps(), 1);
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("load_fol_err(4, 3, 32767)"));
-    EXPECT_EQ(stored(4, 3, AxisField::FollowingError), 32767);
+    EXPECT_EQ(storedSetting(4, 3, AxisField::FollowingError), 32767);
 
     // Back on a closed-loop stepper the wider range holds again, and four axes.
     type(dialog.bidlist, "6");
@@ -278,7 +269,7 @@ TEST_F(GainDialogsTest, GainBoxesOpenEmptyAndTheUnfilteredOnesReadTheirLeadingNu
         EXPECT_EQ(lastModalText(), "Value needs to be between 1 and 255.") << typed;
         EXPECT_EQ(period.samppertxt.text(), bound) << typed;
     }
-    EXPECT_EQ(stored(1, 1, AxisField::DerivPeriod), 5);
+    EXPECT_EQ(storedSetting(1, 1, AxisField::DerivPeriod), 5);
 }
 
 // Only an encoder board: none of these dialogs lists it.

@@ -88,29 +88,11 @@ protected:
 
     int typeOf(int board) { return app().BoardType[static_cast<std::size_t>(board)]; }
 
-    std::optional<double> stored(int board, int axis, AxisField field)
-    {
-        return axisSetting(app().Settings, typeOf(board), board, axis, field);
-    }
-    void store(int board, int axis, AxisField field, double value)
-    {
-        setAxisSetting(app().Settings, typeOf(board), board, axis, field, value);
-    }
-
     // The bytes of the board's option file as they stand.
     std::string optionFileBytes(int board)
     {
         std::ifstream in(directory() / optionFileOf(typeOf(board))->name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    template <class F>
-    F& openWithCurrentBoard(int board)
-    {
-        app().CurrentBoard = static_cast<std::int16_t>(board);
-        F& dialog = app().form<F>();
-        OpenChildWindow(dialog);
-        return dialog;
     }
 };
 
@@ -119,7 +101,7 @@ class KeptRunTest : public KeptSettingsTest, public ::testing::WithParamInterfac
 TEST_P(KeptRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordOnlyAfterStatusZero)
 {
     const KeptCase& c = GetParam();
-    for (const KeptField& k : c.kept) store(c.board, c.axis, k.field, k.before);
+    for (const KeptField& k : c.kept) storeSetting(c.board, c.axis, k.field, k.before);
     app().SettingsChanged[static_cast<std::size_t>(c.board)] = -1;
     const auto changedBefore = app().SettingsChanged;
     const std::string fileBefore = optionFileBytes(c.board);
@@ -143,7 +125,7 @@ TEST_P(KeptRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordOnlyAfterStatusZ
     click(control<CommandButton>(dialog, "runcmd"));
     EXPECT_EQ(control(dialog, "msgtxt").text(), StatusText(ZEVA_noError));
     EXPECT_TRUE(app().Settings == expected) << "only the sent fields of the Run's axis change";
-    for (const KeptField& k : c.kept) EXPECT_EQ(stored(c.board, c.axis, k.field), k.after);
+    for (const KeptField& k : c.kept) EXPECT_EQ(storedSetting(c.board, c.axis, k.field), k.after);
     EXPECT_EQ(app().SettingsChanged, changedBefore);
     EXPECT_EQ(optionFileBytes(c.board), fileBefore) << "no option file is written";
     EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith(std::string(c.entry) + "(" + std::to_string(c.board)),
@@ -156,8 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, KeptRunTest, ::testing::ValuesIn(kKeptCases), 
 
 TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepItWhenBoardOrAxisChange)
 {
-    store(6, 1, AxisField::RefOffset, -1200);
-    store(6, 2, AxisField::RefOffset, 55);
+    storeSetting(6, 1, AxisField::RefOffset, -1200);
+    storeSetting(6, 2, AxisField::RefOffset, 55);
     auto& offset = openWithCurrentBoard<frm68>(6);
     EXPECT_EQ(offset.offsettxt.text(), "-1200");
     EXPECT_TRUE(offset.runcmd.enabled());
@@ -166,14 +148,14 @@ TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepIt
     EXPECT_EQ(offset.offsettxt.text(), "-1200") << "shown at load only";
     click(offset.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("load_pos_ref(1, 2, -1200)")) << "the shown text goes to the board now chosen";
-    EXPECT_EQ(stored(1, 2, AxisField::RefOffset), -1200);
+    EXPECT_EQ(storedSetting(1, 2, AxisField::RefOffset), -1200);
 
-    store(5, 1, AxisField::StepsPerRev, 800);
+    storeSetting(5, 1, AxisField::StepsPerRev, 800);
     auto& steps = openWithCurrentBoard<frmstorespr>(5);
     EXPECT_EQ(steps.sprtxt.text(), " 800");
 
-    store(3, 1, AxisField::StepsPerRev, 400);
-    store(3, 1, AxisField::LinesPerRev, 100);
+    storeSetting(3, 1, AxisField::StepsPerRev, 400);
+    storeSetting(3, 1, AxisField::LinesPerRev, 100);
     auto& counts = openWithCurrentBoard<frm57>(3);
     EXPECT_EQ(counts.stepsrevtxt.text(), " 400");
     EXPECT_EQ(counts.linesrevtxt.text(), " 100");
@@ -207,7 +189,7 @@ TEST_F(KeptSettingsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
 
 TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStatusBox)
 {
-    store(6, 1, AxisField::ClosedLoop, 1); // any flag but 0 reads as closed loop
+    storeSetting(6, 1, AxisField::ClosedLoop, 1); // any flag but 0 reads as closed loop
     auto& dialog = openWithCurrentBoard<frm5A>(6);
     EXPECT_TRUE(dialog.lmc.value());
     EXPECT_TRUE(dialog.runcmd.enabled());
@@ -223,7 +205,7 @@ TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStat
     EXPECT_TRUE(dialog.lmo.value()) << "the options stay as they are";
     ASSERT_TRUE(close(dialog));
 
-    store(6, 1, AxisField::ClosedLoop, 0);
+    storeSetting(6, 1, AxisField::ClosedLoop, 0);
     auto& reopened = openWithCurrentBoard<frm5A>(6);
     EXPECT_TRUE(reopened.lmo.value());
     EXPECT_FALSE(reopened.lmc.value());

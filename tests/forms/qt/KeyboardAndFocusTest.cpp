@@ -2,7 +2,7 @@
 // Enter presses is the one drawn as default, Escape presses Cancel, a list taking the focus picks
 // no row, and the busy cursor shows while the program works but not while it waits for the user.
 
-#include "SmokeForms.h"
+#include "SmokeProgram.h"
 
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/FocusMark.h"
@@ -24,30 +24,8 @@
 namespace tarvik::testing {
 namespace {
 
-class KeyboardAndFocusTest : public ::testing::Test {
+class KeyboardAndFocusTest : public SmokeProgramTest {
 protected:
-    void SetUp() override
-    {
-        qt.start(runtime, [this] {
-            auto& main = runtime.instance<SmokeMain>(runtime);
-            runtime.setMainForm(main);
-            main.show();
-            runtime.instance<SmokeDialog>(runtime).show();
-        });
-        settle();
-    }
-
-    void TearDown() override
-    {
-        runtime.endProgram();
-        settle();
-    }
-
-    static void settle()
-    {
-        for (int round = 0; round < 5; ++round) QApplication::processEvents();
-    }
-
     QWidget& shown(const Control& control) { return qt.renderer()->widgetOf(control)->widget(); }
     QPushButton& button(const CommandButton& control) { return static_cast<QPushButton&>(shown(control)); }
 
@@ -77,11 +55,6 @@ protected:
         return QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
     }
 
-    int argc = 1;
-    char name[8] = "test_qt";
-    char* argv[2] = {name, nullptr};
-    QtProgram qt{argc, argv};
-    Runtime runtime{qt.clock(), qt.host()};
 };
 
 TEST_F(KeyboardAndFocusTest, TheFocusIsShownWhereTheRuntimeHasItAndTabMovesItPastWhatCannotTakeIt)

@@ -1,4 +1,4 @@
-#include "SmokeForms.h"
+#include "SmokeProgram.h"
 
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/MainWindow.h"
@@ -36,34 +36,8 @@
 namespace tarvik::testing {
 namespace {
 
-// The real Qt program on the offscreen platform, with the smoke main window and child dialog.
-class QtSmokeTest : public ::testing::Test {
+class QtSmokeTest : public SmokeProgramTest {
 protected:
-    void SetUp() override
-    {
-        qt.start(runtime, [this] {
-            auto& main = runtime.instance<SmokeMain>(runtime);
-            runtime.setMainForm(main);
-            main.show();
-            runtime.instance<SmokeDialog>(runtime).show();
-        });
-        settle();
-    }
-
-    void TearDown() override
-    {
-        runtime.endProgram();
-        settle();
-    }
-
-    static void settle()
-    {
-        for (int round = 0; round < 5; ++round) QApplication::processEvents();
-    }
-
-    SmokeMain& main() { return *runtime.find<SmokeMain>(); }
-    SmokeDialog& dialog() { return *runtime.find<SmokeDialog>(); }
-
     ControlWidget& mirrorOf(const Control& control)
     {
         ControlWidget* widget = qt.renderer()->widgetOf(control);
@@ -101,11 +75,6 @@ protected:
 
     QAction* actionOf(const MenuItem& item) { return qt.renderer()->mainWindow().menus().actionOf(item); }
 
-    int argc = 1;
-    char programName[8] = "test_qt";
-    char* argv[2] = {programName, nullptr};
-    QtProgram qt{argc, argv};
-    Runtime runtime{qt.clock(), qt.host()};
 };
 
 TEST_F(QtSmokeTest, KeysTypedIntoTheTextBoxGoThroughTheRuntime)
