@@ -162,8 +162,7 @@ void RunPanel::makeLamps()
                                                             .left = kRightLeft + kLampSize + 120, .top = top,
                                                             .width = kRightWidth - kLampSize - 120,
                                                             .height = kCaptionHeight})};
-        row.lamp->setFillStyle(Shape::SolidFill);
-        row.lamp->setFillColor(kLampOff);
+        makeLamp(*row.lamp);
         lamps_.push_back(std::move(row));
         top += kLampStep;
     }
@@ -517,7 +516,7 @@ void RunPanel::Timer1_Timer()
 
 void RunPanel::light(std::int16_t word)
 {
-    for (LampRow& row : lamps_) row.lamp->setFillColor(hasBits(word, row.bit) ? kLampOn : kLampOff);
+    for (LampRow& row : lamps_) lightLamp(*row.lamp, word, row.bit);
 }
 
 } // namespace tarvik

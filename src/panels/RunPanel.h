@@ -3,6 +3,7 @@
 #include "driver/MotionDriver.h"
 #include "forms/common/BoardPicker.h"
 #include "forms/common/EntryField.h"
+#include "forms/common/StatusLamp.h"
 #include "forms/common/WatchedMotionPanel.h"
 #include "forms/runtime/FormRuntime.h"
 #include "program/SharedState.h"
@@ -15,10 +16,6 @@
 #include <vector>
 
 namespace tarvik {
-
-// Lamp colours of the status lamps.
-inline constexpr Color kLampOn = rgb(0, 255, 0);
-inline constexpr Color kLampOff = colors::White;
 
 // What a single-axis test panel declares about itself; RunPanel builds the shared part of the
 // window from it.

@@ -2,7 +2,7 @@
 
 #include "commands/io/AuxIoDesign.h"
 #include "commands/io/AuxIoWord.h"
-#include "commands/io/StatusLamp.h"
+#include "commands/io/ReadBackLamps.h"
 #include "driver/StatusText.h"
 
 #include <array>
@@ -27,12 +27,6 @@ constexpr float kDirectionLabelWidth = 1320;
 constexpr float kDirectionInset = 480;
 constexpr int kLines = 8;
 constexpr int kRows = 3;
-
-void makeLamp(Shape& lamp)
-{
-    lamp.setFillStyle(Shape::SolidFill);
-    lamp.setFillColor(kLampOff);
-}
 
 } // namespace
 

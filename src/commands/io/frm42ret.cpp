@@ -1,6 +1,6 @@
 #include "commands/io/frm42ret.h"
 
-#include "commands/io/StatusLamp.h"
+#include "commands/io/ReadBackLamps.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"

@@ -1,6 +1,7 @@
 #include "commands/io/frm47ret.h"
 
-#include "commands/io/StatusLamp.h"
+#include "commands/io/IoPortWord.h"
+#include "commands/io/ReadBackLamps.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "program/App.h"
@@ -25,9 +26,6 @@ constexpr float kTitleBarHeight = 420;
 
 // I/O bits of a board: six on the 3-axis boards, eight on every other.
 int ioBitsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 6 : 8; }
-
-// IoPortBit(k): I/O bit k of the port word.
-constexpr std::uint16_t IoPortBit(int k) { return static_cast<std::uint16_t>(1u << (k - 1)); }
 
 } // namespace
 

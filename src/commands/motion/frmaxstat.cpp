@@ -88,8 +88,7 @@ void frmaxstat::makeRows()
                     .lamp = std::make_unique<Shape>(this, "b" + bit, Design{}, Shape::Kind::Circle),
                     .description = std::make_unique<Label>(this, std::string(design.descriptionName),
                                                            Design{.caption = std::string(design.description)})};
-        row.lamp->setFillStyle(Shape::SolidFill);
-        row.lamp->setFillColor(kLampOff);
+        makeLamp(*row.lamp);
         rows_.push_back(std::move(row));
     }
 }
@@ -151,7 +150,7 @@ void frmaxstat::light(std::int16_t word, bool fourAxisBoard)
     for (LampRow& row : rows_) {
         // The 4-axis rows are hidden on a 3-axis board and keep the colour they had.
         if (row.fourAxisOnly && !fourAxisBoard) continue;
-        row.lamp->setFillColor(hasBits(word, row.mask) ? kLampOn : kLampOff);
+        lightLamp(*row.lamp, word, row.mask);
     }
 }
 

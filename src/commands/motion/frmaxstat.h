@@ -2,6 +2,7 @@
 
 #include "driver/MotionDriver.h"
 #include "forms/common/CommandDialog.h"
+#include "forms/common/StatusLamp.h"
 
 #include <cstdint>
 #include <memory>
@@ -19,9 +20,6 @@ namespace tarvik {
 // the status box across the bottom.
 class frmaxstat : public CommandDialog {
 public:
-    static constexpr Color kLampOn = rgb(0, 255, 0);
-    static constexpr Color kLampOff = colors::White;
-
     explicit frmaxstat(App& app);
 
     Label lblBit;

@@ -8,7 +8,7 @@
 #include "commands/io/Frm71.h"
 #include "commands/io/Frm72.h"
 #include "commands/io/Frm72c.h"
-#include "commands/io/StatusLamp.h"
+#include "commands/io/ReadBackLamps.h"
 #include "commands/io/frm45.h"
 #include "driver/StatusText.h"
 #include "program/MainWindowServices.h"

@@ -7,7 +7,7 @@
 #include "kit/DialogsWithoutBoards.h"
 
 #include "commands/io/IoTriggerMap.h"
-#include "commands/io/StatusLamp.h"
+#include "commands/io/ReadBackLamps.h"
 #include "commands/io/frm42ret.h"
 #include "commands/io/frm46.h"
 #include "commands/io/frm47ret.h"

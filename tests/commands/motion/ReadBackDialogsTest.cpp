@@ -52,8 +52,8 @@ protected:
         std::vector<int> green;
         for (int bit : kLampBits) {
             const Color fill = dialog.lamp(bit).fillColor();
-            if (fill == frmaxstat::kLampOn) green.push_back(bit);
-            else EXPECT_EQ(fill, frmaxstat::kLampOff) << "lamp of bit " << bit;
+            if (fill == kLampOn) green.push_back(bit);
+            else EXPECT_EQ(fill, kLampOff) << "lamp of bit " << bit;
         }
         return green;
     }
