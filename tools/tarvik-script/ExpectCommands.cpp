@@ -98,6 +98,19 @@ Step::Action expectCall(Words& words, bool next)
     };
 }
 
+// `expect no call`: no call since the last matched one matches; nothing is consumed.
+Step::Action expectNoCall(Words& words)
+{
+    if (!words.accept("call")) throw SyntaxError("expected call ENTRY(ARGS) after no");
+    const CallPattern pattern = CallPattern::parse(words.rest("a driver call"));
+    return [pattern](Session& session) {
+        const RecordingDriver& driver = session.program().driver();
+        for (const CallRecord& call : driver.callsSinceMark())
+            if (pattern.matches(call)) return session.check(false, "no call " + pattern.text(), call.text());
+        session.check(true, {}, {});
+    };
+}
+
 Step::Action expectCallsNone(Words& words)
 {
     if (!words.accept("none")) throw SyntaxError("expected none");
@@ -170,7 +183,7 @@ struct Expectation {
     Step::Action (*parse)(Words&);
 };
 
-constexpr std::array<Expectation, 14> kExpectations{{
+constexpr std::array<Expectation, 15> kExpectations{{
     {"loaded", [](Words& words) { return expectLoaded(words, true); }},
     {"unloaded", [](Words& words) { return expectLoaded(words, false); }},
     {"menu", expectMenu},
@@ -182,6 +195,7 @@ constexpr std::array<Expectation, 14> kExpectations{{
     {"call", [](Words& words) { return expectCall(words, false); }},
     {"next", [](Words& words) { return expectCall(words, true); }},
     {"calls", expectCallsNone},
+    {"no", expectNoCall},
     {"file", expectFile},
     {"focus", expectFocus},
     {"help", expectHelp},

@@ -64,6 +64,9 @@ Before and around the start
                                     the entry point hands back the values in its by-reference
                                     outputs (in order), with status 0, for the next COUNT calls
                                     (default: every call)
+  returns ENTRY VALUES then VALUES [then VALUES...]
+                                    one answer per call, in turn (returns read_axis_stat 0x80
+                                    then 0x80 then 0x400); after the last the driver answers
   returns read_rdb [AXIS:CMD:DATA, ...] [COUNT]
                                     read_rdb hands back these packets ([] none), as many as the
                                     count asked for and the arrays hold; the count it hands back
@@ -129,7 +132,8 @@ Time
                                     clock from its start
   after MS COMMAND                  run COMMAND (any one-line command, expect included) when the
                                     clock has advanced MS more
-  mark                              consume every driver call, modal window and message box so far
+  mark                              consume every driver call, modal window, message box and
+                                    beep so far
 
 Expectations
   expect CONTROL.PROPERTY "VALUE"   Text Caption Enabled Visible Value ListIndex ListCount List(i)
@@ -164,6 +168,7 @@ Expectations
   expect call ENTRY(ARGS)           the next matching driver call, searching forward
   expect next ENTRY(ARGS)           the very next driver call
   expect calls none                 no driver call since the last matched one
+  expect no call ENTRY(ARGS)        no matching driver call since the last matched one
   expect focus CONTROL              the control that has the focus
   expect help TOPIC                 the help topic most recently opened
   expect file NAME size N

@@ -1,5 +1,5 @@
 // `returns ENTRY ...`: what a driver entry point hands back in its outputs. Plain outputs take
-// numbers, read_rdb takes packets as the call log prints them, get_motion_board_name a text.
+// numbers (once per call in turn when joined by `then`), read_rdb takes packets as the call log prints them, get_motion_board_name a text.
 
 #include "Commands.h"
 #include "Session.h"
@@ -135,6 +135,18 @@ Step::Action parseReturns(Words& words)
     }
     const std::vector<double> values = scriptedValues(words);
     checkReturns(entry, outputs, values);
+    if (words.accept("then")) {
+        // One answer per call, in turn: "0x80 then 0x80 then 0x400".
+        std::vector<std::vector<double>> answers{values};
+        do {
+            answers.push_back(scriptedValues(words));
+            checkReturns(entry, outputs, answers.back());
+        } while (words.accept("then"));
+        words.end();
+        return [=](Session& session) {
+            session.setUp([=](Instance& instance) { instance.program->driver().scriptReturnSequence(entry, answers); });
+        };
+    }
     const std::optional<int> count = optionalCount(words);
     return [=](Session& session) {
         session.setUp([=](Instance& instance) { instance.program->driver().scriptReturns(entry, values, count); });

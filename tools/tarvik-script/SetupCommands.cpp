@@ -224,7 +224,7 @@ Step::Action parseMark(Words& words)
     return [](Session& session) {
         Instance& instance = session.instance();
         instance.program->driver().mark();
-        instance.modalCursor = instance.msgboxCursor = instance.program->host().shown().size();
+        instance.modalCursor = instance.msgboxCursor = instance.beepCursor = instance.program->host().shown().size();
     };
 }
 

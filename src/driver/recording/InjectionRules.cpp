@@ -50,9 +50,8 @@ void InjectionRules::setFault(std::string_view entry, DriverStatus status, std::
     faults_.insert_or_assign(std::string(known.name), Fault{status, count, after});
 }
 
-void InjectionRules::setReturns(std::string_view entry, const std::vector<double>& values, std::optional<int> count) {
+std::vector<double> InjectionRules::fittedValues(std::string_view entry, const std::vector<double>& values) {
     const EntryPoint& known = knownEntry(entry);
-    checkCount(count);
     if (known.outputs.empty() || known.outputs.find('b') != std::string_view::npos)
         throw std::invalid_argument(std::string(entry) + " has no plain outputs to take values");
     if (values.size() != known.outputs.size())
@@ -60,7 +59,21 @@ void InjectionRules::setReturns(std::string_view entry, const std::vector<double
                                     " value(s), " + std::to_string(values.size()) + " given");
     std::vector<double> fitted;
     for (std::size_t i = 0; i < values.size(); ++i) fitted.push_back(fitOutput(known.outputs[i], values[i], entry));
-    returns_.insert_or_assign(std::string(known.name), Returns{std::move(fitted), count});
+    return fitted;
+}
+
+void InjectionRules::setReturns(std::string_view entry, const std::vector<double>& values, std::optional<int> count) {
+    const EntryPoint& known = knownEntry(entry);
+    checkCount(count);
+    std::vector<double> fitted = fittedValues(entry, values);
+    returns_.insert_or_assign(std::string(known.name), std::deque<Returns>{{std::move(fitted), count}});
+}
+
+void InjectionRules::setReturnSequence(std::string_view entry, const std::vector<std::vector<double>>& answers) {
+    if (answers.empty()) throw std::invalid_argument("a sequence of returns needs at least one answer");
+    std::deque<Returns> sequence;
+    for (const std::vector<double>& answer : answers) sequence.push_back({fittedValues(entry, answer), 1});
+    returns_.insert_or_assign(std::string(knownEntry(entry).name), std::move(sequence));
 }
 
 void InjectionRules::setReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets,
@@ -78,7 +91,7 @@ void InjectionRules::setOutputs(std::string_view entry, std::string_view letters
     checkCount(count);
     if (known.outputs != letters)
         throw std::invalid_argument(std::string(entry) + " hands back no " + std::string(what));
-    returns_.insert_or_assign(std::string(known.name), Returns{std::move(outputs), count});
+    returns_.insert_or_assign(std::string(known.name), std::deque<Returns>{{std::move(outputs), count}});
 }
 
 void InjectionRules::clear() {
@@ -102,8 +115,10 @@ std::optional<DriverStatus> InjectionRules::takeFault(std::string_view entry) {
 std::optional<ScriptedOutputs> InjectionRules::takeReturns(std::string_view entry) {
     const auto found = returns_.find(entry);
     if (found == returns_.end()) return std::nullopt;
-    ScriptedOutputs outputs = found->second.outputs;
-    if (!consumeUse(found->second)) returns_.erase(found);
+    std::deque<Returns>& sequence = found->second;
+    ScriptedOutputs outputs = sequence.front().outputs;
+    if (!consumeUse(sequence.front())) sequence.pop_front();
+    if (sequence.empty()) returns_.erase(found);
     return outputs;
 }
 

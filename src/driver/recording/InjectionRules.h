@@ -3,6 +3,7 @@
 #include "driver/MotionDriver.h"
 #include "driver/recording/ScriptedOutputs.h"
 
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -12,7 +13,8 @@
 namespace tarvik {
 
 // The faults and scripted read values a RecordingDriver applies, per entry point. Each entry
-// point holds at most one fault and one scripted return; setting one again replaces it.
+// point holds at most one fault and one scripted return (or sequence of returns); setting one
+// again replaces it.
 // A count of nullopt means every call from now on.
 class InjectionRules {
 public:
@@ -28,6 +30,10 @@ public:
     // (arrays and text buffers take the two setters below), the wrong number of values, a value the
     // output cannot hold, or a count below 1.
     void setReturns(std::string_view entry, const std::vector<double>& values, std::optional<int> count);
+    // The next calls of `entry` hand back the answers in turn, one call each, each answer as
+    // setReturns takes its values; after the last one the driver answers again. Throws as
+    // setReturns does, and for an empty sequence.
+    void setReturnSequence(std::string_view entry, const std::vector<std::vector<double>>& answers);
     // The same for the entry points that hand back Return Data Buffer packets (read_rdb) or a
     // name text (get_motion_board_name); see assignScripted in CallArguments.h for how they are
     // written. Throws std::invalid_argument for an entry point that hands back no such output.
@@ -52,12 +58,15 @@ private:
         std::optional<int> remaining;
     };
 
+    // The values as `entry`'s plain outputs hold them; throws as setReturns describes.
+    static std::vector<double> fittedValues(std::string_view entry, const std::vector<double>& values);
     // Scripted outputs for an entry point whose outputs are exactly `letters`.
     void setOutputs(std::string_view entry, std::string_view letters, std::string_view what, ScriptedOutputs outputs,
                     std::optional<int> count);
 
     std::map<std::string, Fault, std::less<>> faults_;
-    std::map<std::string, Returns, std::less<>> returns_;
+    // The returns still to come, in call order.
+    std::map<std::string, std::deque<Returns>, std::less<>> returns_;
 };
 
 } // namespace tarvik

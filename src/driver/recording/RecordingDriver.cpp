@@ -32,6 +32,10 @@ void RecordingDriver::scriptReturns(std::string_view entry, const std::vector<do
     rules_.setReturns(entry, values, count);
 }
 
+void RecordingDriver::scriptReturnSequence(std::string_view entry, const std::vector<std::vector<double>>& answers) {
+    rules_.setReturnSequence(entry, answers);
+}
+
 void RecordingDriver::scriptReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets,
                                             std::optional<int> count) {
     rules_.setReturnedPackets(entry, std::move(packets), count);

@@ -57,6 +57,7 @@ public:
                      int after = 0);
     void scriptReturns(std::string_view entry, const std::vector<double>& values,
                        std::optional<int> count = std::nullopt);
+    void scriptReturnSequence(std::string_view entry, const std::vector<std::vector<double>>& answers);
     void scriptReturnedPackets(std::string_view entry, std::vector<RdbPacket> packets,
                                std::optional<int> count = std::nullopt);
     void scriptReturnedText(std::string_view entry, std::string text, std::optional<int> count = std::nullopt);
