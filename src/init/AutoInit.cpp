@@ -14,7 +14,9 @@ void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences
     for (std::int16_t board = 0; board < kBoardIdCount; ++board) {
         const auto b = static_cast<std::size_t>(board);
         if (!app.isBoard(board) || !read[b] || !(*preferences)[b].initialisesAtStartUp()) continue;
-        if (app.runtime().endRequested()) return;
+        // The main window is painted before the first board's initialisation, and between
+        // boards: the user sees the program working.
+        if (!app.runtime().doEventsWithoutInput()) return;
         LoadBoardIntoWizard(app, board, (*preferences)[b].option(), OptionSource::Record);
         InitializeBoard(app, board, InitRequest::StartUp);
         ShowInitState(app, board);

@@ -14,7 +14,10 @@ class App;
 // every board whose preference asks for it (and whose option could be read, every value in
 // range) is initialised with its group's wizard loaded hidden and filled from the record, as the
 // Initialize Board menu would fill it; the wizard's caption and the board's Initialize Board item
-// show the outcome, and a failure names the board and the option.
+// show the outcome, and a failure names the board and the option. The main window, shown before,
+// paints while the boards are initialised, and the user's input waits until it is over; a test
+// move that never ends gives up on its board after kMoveDoneTimeoutMicros, reported once, and the
+// next board follows.
 // Without preferences (the file could not be read) no board is initialised.
 void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences);
 

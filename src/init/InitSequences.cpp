@@ -64,7 +64,9 @@ bool InitializeBoard(App& app, std::int16_t boardId, InitRequest request)
     }
 
     app.BoardInitState[b] = -1;
-    if (std::optional<std::string> failure = SendInitSteps(app, *values)) {
+    BoardInitValues sending = *values;
+    sending.atStartUp = request == InitRequest::StartUp;
+    if (std::optional<std::string> failure = SendInitSteps(app, sending)) {
         // At start-up one board's failure may follow another's before the user has seen any
         // board: each names its board and option.
         if (request == InitRequest::StartUp && !failure->empty())

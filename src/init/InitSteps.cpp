@@ -7,6 +7,8 @@
 #include "program/App.h"
 #include "program/SettingsMasks.h"
 
+#include <functional>
+
 namespace tarvik {
 
 namespace {
@@ -53,14 +55,19 @@ Outcome sent(DriverStatus status)
 }
 
 // One relative move of the test move, watched to its end.
-Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance)
+Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance, bool atStartUp)
 {
     MotionDriver& driver = app.driver();
     if (Outcome failed = sent(driver.load_target_pos(board, axis, distance))) return failed;
     if (Outcome failed = sent(driver.start_motion(board, axis))) return failed;
-    if (const DriverStatus status = WaitMoveDone(app, board, axis)) {
-        // A move that never ended has already been reported, naming board and axis.
-        return status == ZEVA_boardTimeoutError ? Outcome{std::string{}} : sent(status);
+    std::function<bool()> between;
+    if (atStartUp) between = [&app] { return app.runtime().doEventsWithoutInput(); };
+    const MoveWaitEnd end = PollMoveDone(app, board, axis, between);
+    switch (end.kind) {
+    case MoveWaitEnd::Kind::Done: break;
+    case MoveWaitEnd::Kind::ReadFailed: return sent(end.status);
+    case MoveWaitEnd::Kind::TimedOut: return MoveWaitReport(board, axis, end);
+    case MoveWaitEnd::Kind::Stopped: return std::string{};
     }
     I16 word = 0;
     if (Outcome failed = sent(driver.read_axis_stat(board, axis, word))) return failed;
@@ -72,8 +79,8 @@ Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance)
 
 Outcome testMove(App& app, const BoardInitValues& v, I16 axis)
 {
-    if (Outcome failed = testMoveLeg(app, v.board, axis, kTestMoveCounts)) return failed;
-    return testMoveLeg(app, v.board, axis, -kTestMoveCounts);
+    if (Outcome failed = testMoveLeg(app, v.board, axis, kTestMoveCounts, v.atStartUp)) return failed;
+    return testMoveLeg(app, v.board, axis, -kTestMoveCounts, v.atStartUp);
 }
 
 // The groups a step serves, as board-list mask bits.

@@ -41,6 +41,8 @@ struct BoardInitValues {
     std::int16_t limitEnable = 0;
     std::int16_t ioPolarity = 0;
     std::int16_t stepMode = 0;               // steppers only
+    // At start-up the waits of the test move let the windows paint (no user input).
+    bool atStartUp = false;
 
     const AxisInitValues& axis(std::int16_t a) const { return axes[static_cast<std::size_t>(a - 1)]; }
 };
@@ -56,9 +58,10 @@ std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId
 //   word; position mode (relative) of each axis; a short test move of each axis forward and
 //   back, each watched for a following error; the initialised mark of each axis.
 // Encoder boards take no motion steps. Stops at the first failure and returns what to show in
-// the error window: the status text of the failing call, or the following error found by a test
-// move; an empty text when the failure was already shown (a move that never ended). None when
-// every step succeeded.
+// the error window: the status text of the failing call, the following error found by a test
+// move, or a test move that did not end within kMoveDoneTimeoutMicros (naming board and axis);
+// an empty text when there is nothing to show (the program is ending). None when every step
+// succeeded.
 std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values);
 
 // Distance of each half of the test move, in counts.

@@ -357,10 +357,13 @@ void RunPanel::runSingle()
         endRun(status);
         return;
     }
-    const bool seenDone = WaitMoveDoneEvents(app_, BoardId, AxisNumber,
-                                             [this] { return CloseRequested == 1 || !isLoaded(); });
+    const MoveWaitEnd end =
+        WaitMoveDoneEvents(app_, BoardId, AxisNumber, [this] { return CloseRequested == 1 || !isLoaded(); });
+    if (end.kind == MoveWaitEnd::Kind::ReadFailed || end.kind == MoveWaitEnd::Kind::TimedOut)
+        reportWaitEnd(end);
     // The program ending under the wait: nothing may be left moving with nobody watching it.
-    if (!seenDone && app_.runtime().endRequested()) killWatched();
+    else if (end.kind == MoveWaitEnd::Kind::Stopped && app_.runtime().endRequested())
+        killWatched();
     endRun(std::nullopt);
 }
 
@@ -368,6 +371,7 @@ void RunPanel::runCycles()
 {
     FirstMove = 1;
     bool moveDone = true;
+    std::int64_t moveSentMicros = 0;
     for (;;) {
         if (!letEventsRun()) break;
         if (RunStopped == 1 || CloseRequested == 1) break;
@@ -389,13 +393,31 @@ void RunPanel::runCycles()
                 endRun(status);
                 return;
             }
+            moveSentMicros = app_.clock().nowMicros();
         }
-        const std::int16_t state = CheckMoveState(app_, BoardId, AxisNumber);
+        DriverStatus readStatus = ZEVA_noError;
+        const std::int16_t state = CheckMoveState(app_, BoardId, AxisNumber, readStatus);
         if (state == MoveEndedFaulted) break;
+        // A move whose status cannot be read, or that does not end in time, ends the run.
+        if (state == MoveReadFailed) {
+            reportWaitEnd({MoveWaitEnd::Kind::ReadFailed, readStatus});
+            break;
+        }
         moveDone = state == MoveEndedClean;
-        if (!moveDone) app_.clock().spend(kRunLoopPauseMicros);
+        if (moveDone) continue;
+        if (app_.clock().nowMicros() - moveSentMicros >= kMoveDoneTimeoutMicros) {
+            reportWaitEnd({MoveWaitEnd::Kind::TimedOut, ZEVA_boardTimeoutError});
+            break;
+        }
+        app_.clock().spend(kRunLoopPauseMicros);
     }
     endRun(std::nullopt);
+}
+
+void RunPanel::reportWaitEnd(const MoveWaitEnd& end)
+{
+    // A move the panel can no longer follow is stopped, and the user told so.
+    ShowErrorMessage(app_, abandonMotion(MoveWaitReport(BoardId, AxisNumber, end)));
 }
 
 bool RunPanel::dwell()
@@ -448,15 +470,17 @@ void RunPanel::enableRunInputs(bool enabled)
 
 bool RunPanel::stopAxis(std::int16_t mode)
 {
+    // A stop asked for ends the run whatever the board answers: no further move is sent.
+    RunStopped = 1;
     MotionDriver& driver = app_.driver();
     const DriverStatus modeStatus = driver.set_stop_mode(BoardId, AxisNumber, mode);
     // The stop goes out even when the mode could not be set: the axis stops in the mode it has.
     const DriverStatus stopStatus = driver.stop_motion(BoardId, AxisNumber);
     if (const DriverStatus first = modeStatus != ZEVA_noError ? modeStatus : stopStatus) {
+        stopRefused();
         reportFailure(first);
         return false;
     }
-    RunStopped = 1;
     return true;
 }
 
@@ -475,10 +499,11 @@ void RunPanel::haltcmd_Click()
 void RunPanel::killcmd_Click()
 {
     if (!boards_.selected()) return;
-    if (const DriverStatus status = app_.driver().kill_motion(BoardId, AxisNumber))
+    RunStopped = 1;
+    if (const DriverStatus status = app_.driver().kill_motion(BoardId, AxisNumber)) {
+        stopRefused();
         reportFailure(status);
-    else
-        RunStopped = 1;
+    }
 }
 
 void RunPanel::resetcmd_Click()

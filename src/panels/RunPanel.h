@@ -3,6 +3,7 @@
 #include "driver/MotionDriver.h"
 #include "forms/common/BoardPicker.h"
 #include "forms/common/EntryField.h"
+#include "forms/common/MotionWaits.h"
 #include "forms/common/StatusLamp.h"
 #include "forms/common/WatchedMotionPanel.h"
 #include "forms/runtime/FormRuntime.h"
@@ -46,7 +47,10 @@ struct RunPanelDesign {
 //
 // A run lives inside the Start click and lets window events run between its polls; the stop
 // buttons, the poll, the option clicks and a close request reach it only through RunStopped,
-// CloseRequested and DwellDone. Start is disabled for the run; a panel that leaves a field
+// CloseRequested and DwellDone. A stop button pressed during a run always ends it, even when the
+// board refuses the stop (the axis then stays watched); a move whose status cannot be read, or
+// that has not ended within kMoveDoneTimeoutMicros, ends it too: the axis is killed, with one
+// message naming the board and the axis. Start is disabled for the run; a panel that leaves a field
 // enabled during a run may see Start pressed again inside it (the servo panel's velocity mode),
 // and that nested run sends the whole set-up again to the moving axis.
 //
@@ -182,8 +186,12 @@ private:
     DriverStatus sendMove(std::int32_t target);
     void endRun(std::optional<DriverStatus> failure);
     void enableRunInputs(bool enabled);
-    // set_stop_mode then stop_motion (both sent); true when both returned 0.
+    // Ends the run (RunStopped), then set_stop_mode and stop_motion (both sent); true when both
+    // returned 0, else the first failure is shown and the axis stays watched.
     bool stopAxis(std::int16_t mode);
+    // A move the run can no longer follow (a failing status read, the time bound) is abandoned:
+    // the axis killed, the user told why and how it went.
+    void reportWaitEnd(const MoveWaitEnd& end);
     void decelcmd_Click();
     void haltcmd_Click();
     void killcmd_Click();

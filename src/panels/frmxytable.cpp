@@ -242,7 +242,8 @@ void frmxytable::setControlsForBoard()
         else if (control != &stopcmd)
             control->setEnabled(true);
     }
-    if (encoder) return;
+    // An axis box without a valid axis sends nothing until one is entered.
+    if (encoder || !axesValid()) return;
     MotionDriver& driver = app_.driver();
     for (std::int16_t axis : {f_.XAxis, f_.YAxis})
         if (const DriverStatus status = driver.set_pos_mode(f_.BoardId, axis, PosModeAbsolute))
@@ -297,9 +298,12 @@ void frmxytable::scaleBox_LostFocus(TextBox& text)
     if (f_.Loaded == 1) UpdateRunButtons();
 }
 
+bool frmxytable::axesValid() const { return xAxisField_.valid() == 1 && yAxisField_.valid() == 1; }
+
 bool frmxytable::canRun() const
 {
-    return scaleUsable_ && !IsEncoderType(f_.BoardTypeCode) && StartMaskOf(f_.BoardTypeCode, f_.XAxis, f_.YAxis).has_value();
+    return axesValid() && scaleUsable_ && !IsEncoderType(f_.BoardTypeCode) &&
+           StartMaskOf(f_.BoardTypeCode, f_.XAxis, f_.YAxis).has_value();
 }
 
 void frmxytable::UpdateRunButtons()

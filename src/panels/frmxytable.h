@@ -134,6 +134,8 @@ private:
     void indexcmd_Click();
     void forgetTargets();
     // True when the set-up names two different axes of the board and gives a scale to draw on.
+    // Both axis boxes hold a valid axis; until they do, nothing is sent to the axes.
+    bool axesValid() const;
     bool canRun() const;
 
     // Drawing (frmxytableRedraw.cpp).

@@ -75,8 +75,9 @@ void frmxytable::RedrawTable()
     f_.PitchY = static_cast<float>(valueOf(yrevsinchtxt.text()));
     readLimits();
     f_.VectorVelocity = static_cast<float>(valueOf(vectveltxt.text()));
-    f_.XAxis = toInt16Saturated(valueOf(xaxistxt.text()));
-    f_.YAxis = toInt16Saturated(valueOf(yaxistxt.text()));
+    // An axis box that holds no valid axis leaves the axis as it was.
+    if (xAxisField_.valid() == 1) f_.XAxis = toInt16Saturated(valueOf(xaxistxt.text()));
+    if (yAxisField_.valid() == 1) f_.YAxis = toInt16Saturated(valueOf(yaxistxt.text()));
     const bool servo = IsServoType(f_.BoardTypeCode);
     f_.VectorAccel = f_.VectorVelocity * (servo ? 10.0F : 4.0F);
     f_.CountsPerInchX = CountsPerInch(f_.CountsPerRevX, f_.PitchX, f_.GearX, servo);
@@ -114,7 +115,7 @@ void frmxytable::RedrawTable()
     f_.LastGoodMinY = valueOf(ymintxt.text());
     f_.MarkerRadius = static_cast<float>(static_cast<double>(f_.RangeX * f_.CountsPerInchX) / kMarkerDivisor);
 
-    readPresentPosition(true);
+    if (axesValid()) readPresentPosition(true);
     f_.LastDrawnX = f_.PrevTargetX = f_.PresentX;
     f_.LastDrawnY = f_.PrevTargetY = f_.PresentY;
 

@@ -40,9 +40,10 @@ void frmxytable::startcmd_Click()
     }
     f_.Running = 1;
     runlight.setFillColor(kLampGreen);
+    // STOP comes on before START goes grey, so that the focus passes from START to STOP.
+    stopcmd.setEnabled(!IsEncoderType(f_.BoardTypeCode));
     startcmd.setEnabled(false);
     modeframe.setEnabled(false);
-    stopcmd.setEnabled(!IsEncoderType(f_.BoardTypeCode));
     erasecmd.setEnabled(false);
     homecmd.setEnabled(false);
     indexcmd.setEnabled(false);
@@ -88,7 +89,15 @@ void frmxytable::stopcmd_Click()
 bool frmxytable::checkAxis(std::int16_t axis, std::int16_t otherAxis, std::int16_t& movePending, int axisNumber, bool& done)
 {
     std::int16_t word = 0;
-    app_.driver().read_axis_stat(f_.BoardId, axis, word);
+    if (const DriverStatus status = app_.driver().read_axis_stat(f_.BoardId, axis, word)) {
+        done = false;
+        // A move whose status cannot be read is stopped with the run, once, with a word to
+        // the user; outside a move the tick goes by.
+        if (movePending != 1) return false;
+        movePending = 0;
+        ShowErrorMessage(app_, MoveWaitReport(f_.BoardId, axis, {MoveWaitEnd::Kind::ReadFailed, status}));
+        return true;
+    }
     done = AxisMoveDone(word);
     if (!done || movePending != 1) return false;
     movePending = 0;
@@ -117,7 +126,7 @@ void frmxytable::readtimer_Timer()
     if (polling_ || f_.Redrawing || app_.ErrorWindowOpen) return;
     const bool encoder = IsEncoderType(f_.BoardTypeCode);
     if (f_.Running == 0 && !encoder) return;
-    if (!app_.isBoard(f_.BoardId)) return;
+    if (!app_.isBoard(f_.BoardId) || !axesValid()) return;
     polling_ = true;
     bool doneX = false;
     bool doneY = false;

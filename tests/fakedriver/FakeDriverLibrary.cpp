@@ -3,11 +3,13 @@
 // are those of the board configuration file in the working directory (or the built-in set),
 // read afresh by each get_bd_config, the first call a program makes.
 //
-// Built three times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
+// Built four times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
 // send_command; with TARVIK_FAKE_DRIVER_LIES, handing back a packet count beyond every array
-// from read_rdb and a board name that runs past its buffer without a terminator.
+// from read_rdb and a board name that runs past its buffer without a terminator; with
+// TARVIK_FAKE_DRIVER_STUCK, whose axes never report a move done.
 
 #include "base/Clock.h"
+#include "driver/StatusWords.h"
 #include "driver/sim/SimulatedDriver.h"
 
 #include <algorithm>
@@ -145,7 +147,13 @@ TARVIK_EXPORT I16 read_vel(I16 board, I16 axis, I16* velocity) { return sim().re
 TARVIK_EXPORT I16 read_rpm(I16 board, I16 axis, double* rpm) { return sim().read_rpm(board, axis, *rpm); }
 TARVIK_EXPORT I16 read_axis_stat(I16 board, I16 axis, I16* status)
 {
+#ifdef TARVIK_FAKE_DRIVER_STUCK
+    const I16 result = sim().read_axis_stat(board, axis, *status);
+    if (result == 0) *status = static_cast<I16>(tarvik::AxisStatusRunning);
+    return result;
+#else
     return sim().read_axis_stat(board, axis, *status);
+#endif
 }
 TARVIK_EXPORT I16 read_csr(I16 board, I16* commStatus) { return sim().read_csr(board, *commStatus); }
 TARVIK_EXPORT I16 read_io_port(I16 board, I16* ioPort) { return sim().read_io_port(board, *ioPort); }

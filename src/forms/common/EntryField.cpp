@@ -105,10 +105,16 @@ void EntryField::leave()
 void EntryField::settleWith(FieldCheck check, bool quietly)
 {
     const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
+    const unsigned runsBefore = checkedRuns_;
     if (quietly) app_.RangeCheckOff = true;
     if (rule_.signFirstOnly && signMisplaced(box_.text())) valid_ = 0;
     else valid_ = bounds ? CheckField(app_, box_, check, *bounds) : std::int16_t{0};
     if (quietly) app_.RangeCheckOff = false;
+    // A clamp that rewrote the text has had the window's rule run for the new text already: a
+    // second run for the same edit would show its messages twice.
+    if (checkedRuns_ != runsBefore && valid_ == lastCheckedValid_) return;
+    ++checkedRuns_;
+    lastCheckedValid_ = valid_;
     if (checked) checked();
 }
 

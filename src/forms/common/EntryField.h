@@ -93,7 +93,8 @@ public:
     // Bounds that follow the window's state (the selected board's axes or type). Nothing means
     // no value can be valid yet: the flag is 0 and no check is made. Without it, the rule's.
     std::function<std::optional<FieldBounds>()> boundsNow;
-    // Runs after every check.
+    // Runs after every check; once for one edit: when the check rewrote the text and the nested
+    // check of the new text already ran it with the same flag, it does not run again.
     std::function<void()> checked;
     // Enter does what leaving does.
     bool enterLeaves = false;
@@ -106,6 +107,9 @@ private:
     TextBox& box_;
     FieldRule rule_;
     std::int16_t valid_ = 0;
+    // How often `checked` has run, and the flag it last ran with.
+    unsigned checkedRuns_ = 0;
+    std::int16_t lastCheckedValid_ = 0;
 };
 
 } // namespace tarvik

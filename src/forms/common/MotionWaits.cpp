@@ -17,18 +17,19 @@ constexpr std::int16_t kLastIndexAxis = 4;
 
 std::string seconds(std::int64_t micros) { return strTrimmed(micros / 1'000'000); }
 
-void reportTimeout(App& app, std::int16_t board, std::int16_t axis, const std::string& what, std::int64_t bound)
+std::string timeoutText(std::int16_t board, std::int16_t axis, const std::string& what, std::int64_t bound)
 {
-    ShowErrorMessage(app, "Axis " + strTrimmed(axis) + " of board " + strTrimmed(board) + " did not finish " + what +
-                              " within " + seconds(bound) + " seconds.");
+    return "Axis " + strTrimmed(axis) + " of board " + strTrimmed(board) + " did not finish " + what + " within " +
+           seconds(bound) + " seconds.";
 }
 
 } // namespace
 
-std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis)
+std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis, DriverStatus& readStatus)
 {
     std::int16_t status = 0;
-    app.driver().read_axis_stat(board, axis, status);
+    readStatus = app.driver().read_axis_stat(board, axis, status);
+    if (readStatus != ZEVA_noError) return MoveReadFailed;
     if (AxisMoveDone(status)) {
         const bool faulted =
             hasBits(status, AxisStatusPositionError | AxisStatusHomeSwitch | AxisStatusLimitSwitch);
@@ -37,32 +38,42 @@ std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis)
     return hasBits(status, AxisStatusPositionError) ? MoveEndedFaulted : MoveStillRunning;
 }
 
-DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis)
+MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& goOn)
 {
+    using Kind = MoveWaitEnd::Kind;
     Clock& clock = app.clock();
     const std::int64_t start = clock.nowMicros();
     for (;;) {
+        if (goOn && !goOn()) return {Kind::Stopped};
         std::int16_t status = 0;
-        if (const DriverStatus result = app.driver().read_axis_stat(board, axis, status)) return result;
-        if (AxisMoveDone(status)) return ZEVA_noError;
-        if (clock.nowMicros() - start >= kMoveDoneTimeoutMicros) {
-            reportTimeout(app, board, axis, "its move", kMoveDoneTimeoutMicros);
-            return ZEVA_boardTimeoutError;
-        }
+        if (const DriverStatus result = app.driver().read_axis_stat(board, axis, status))
+            return {Kind::ReadFailed, result};
+        if (AxisMoveDone(status)) return {Kind::Done};
+        if (clock.nowMicros() - start >= kMoveDoneTimeoutMicros) return {Kind::TimedOut, ZEVA_boardTimeoutError};
         clock.spend(kPollIntervalMicros);
     }
 }
 
-bool WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& windowClosing)
+std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWaitEnd& end)
+{
+    const std::string where = "axis " + strTrimmed(axis) + " of board " + strTrimmed(board);
+    if (end.kind == MoveWaitEnd::Kind::ReadFailed)
+        return "The status of " + where + " could not be read: " + StatusText(end.status);
+    return timeoutText(board, axis, "its move", kMoveDoneTimeoutMicros);
+}
+
+DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis)
+{
+    const MoveWaitEnd end = PollMoveDone(app, board, axis);
+    if (end.kind == MoveWaitEnd::Kind::TimedOut) ShowErrorMessage(app, MoveWaitReport(board, axis, end));
+    return end.status;
+}
+
+MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
+                               const std::function<bool()>& windowClosing)
 {
     Runtime& runtime = app.runtime();
-    for (;;) {
-        if (!runtime.doEvents() || (windowClosing && windowClosing())) return false;
-        std::int16_t status = 0;
-        app.driver().read_axis_stat(board, axis, status);
-        if (AxisMoveDone(status)) return true;
-        app.clock().spend(kPollIntervalMicros);
-    }
+    return PollMoveDone(app, board, axis, [&] { return runtime.doEvents() && !(windowClosing && windowClosing()); });
 }
 
 DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found)
@@ -85,7 +96,7 @@ DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, st
         if (const DriverStatus result = driver.read_csr(board, commStatus)) return result;
         if (!hasBits(commStatus, running) && hasBits(commStatus, complete)) break;
         if (clock.nowMicros() - start >= kIndexSearchTimeoutMicros) {
-            reportTimeout(app, board, axis, "its index search", kIndexSearchTimeoutMicros);
+            ShowErrorMessage(app, timeoutText(board, axis, "its index search", kIndexSearchTimeoutMicros));
             found = -1;
             return ZEVA_boardTimeoutError;
         }

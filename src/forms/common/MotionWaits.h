@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace tarvik {
 
@@ -25,21 +26,40 @@ inline constexpr int kIndexSearchStartPolls = 10'000;
 inline constexpr std::int16_t MoveEndedClean = 0;
 inline constexpr std::int16_t MoveEndedFaulted = -1;
 inline constexpr std::int16_t MoveStillRunning = 97;
+inline constexpr std::int16_t MoveReadFailed = -2;
 
-// One read of the axis status (its driver status ignored). Move done: MoveEndedFaulted when a
-// following error, the home switch or a limit switch shows, else MoveEndedClean. Still moving:
-// MoveEndedFaulted on a following error, else MoveStillRunning.
-std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis);
+// One read of the axis status. Move done: MoveEndedFaulted when a following error, the home
+// switch or a limit switch shows, else MoveEndedClean. Still moving: MoveEndedFaulted on a
+// following error, else MoveStillRunning. A failing read gives MoveReadFailed and its status in
+// `readStatus`.
+std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis, DriverStatus& readStatus);
+
+// How a bounded wait for a move ended: the move done, a failing status read (its status), the
+// time bound kMoveDoneTimeoutMicros (ZEVA_boardTimeoutError), or the caller's stop.
+struct MoveWaitEnd {
+    enum class Kind { Done, ReadFailed, TimedOut, Stopped };
+    Kind kind = Kind::Done;
+    DriverStatus status = 0;
+};
+
+// Polls the axis until its move is done, within kMoveDoneTimeoutMicros. `goOn`, when given, runs
+// before every poll (letting events run, say); its false ends the wait as Stopped.
+MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& goOn = {});
+
+// What the user is told of a wait that ended on a failing read or on its time bound, naming the
+// board and the axis.
+std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWaitEnd& end);
 
 // Polls the axis, letting no events run, until its move is done; 0 then. A failing read returns
 // its status at once. An axis still not done after kMoveDoneTimeoutMicros is reported in the
 // error window (naming board and axis) and gives ZEVA_boardTimeoutError.
 DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis);
 
-// Lets pending events run, then polls the axis, until its move is done (driver statuses are
-// ignored). It also ends as soon as `windowClosing` says so after the events have run, or the
-// program is ending. True when the move was seen done.
-bool WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& windowClosing);
+// Lets pending events run, then polls the axis, until its move is done (PollMoveDone: a failing
+// read and the time bound end it too, unreported). It is Stopped as soon as `windowClosing` says
+// so after the events have run, or the program is ending.
+MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
+                               const std::function<bool()>& windowClosing);
 
 // Waits, letting no events run, for the end of an index search on a 2/4-axis servo or
 // closed-loop stepper board (IsClosedLoop4AType) through its communication status register:

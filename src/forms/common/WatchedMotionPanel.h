@@ -38,6 +38,7 @@ struct WatchedMotion {
 // - A motion the panel can no longer follow (a failing status read, a wait that reached its time
 //   limit) is abandoned: its axes are killed, and those whose kill failed stay watched after the
 //   run, until a later kill succeeds.
+// - A stop the board refused (stopRefused) keeps the axes watched after the run the same way.
 // - A run that lets window events run does so through letEventsRun(), which kills the watched
 //   axes when the program ends under it.
 //
@@ -73,6 +74,9 @@ protected:
     // panel shows, `reason` and the outcome ("\r\nThe search was stopped." or "\r\nThe search
     // could not be stopped.").
     std::string abandonMotion(const std::string& reason);
+    // The board refused a stop the user asked for: the watched axes may still be moving, so they
+    // stay watched after the run, until a kill succeeds.
+    void stopRefused() { unstopped_ = watching(); }
     // Lets window events run during a run. False when the run must end: the program is ending
     // (the watched axes are killed first and watched no more) or the panel was closed (its
     // closing killed them).

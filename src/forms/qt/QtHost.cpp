@@ -93,6 +93,9 @@ void QtHost::processPendingInput(Runtime&)
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+// The busy cursor stays: the program is working, and the user's clicks and keys wait for it.
+void QtHost::processPendingPaint(Runtime&) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
 void QtHost::idleWait(Runtime& runtime, std::int64_t micros)
 {
     // Waits the whole time with input running, unless the program ends or something of the

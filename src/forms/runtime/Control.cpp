@@ -53,11 +53,16 @@ void Control::move(float left, float top, float width, float height)
     setHeight(height);
 }
 
-void Control::setVisible(bool visible) { assign(visible_, visible, Property::Visible); }
+void Control::setVisible(bool visible)
+{
+    if (assign(visible_, visible, Property::Visible) && !visible) form_.passFocusOn();
+}
 
 void Control::setEnabled(bool enabled)
 {
-    if (assign(enabled_, enabled, Property::Enabled)) enabledChanged();
+    if (!assign(enabled_, enabled, Property::Enabled)) return;
+    enabledChanged();
+    if (!enabled) form_.passFocusOn();
 }
 
 bool Control::effectivelyVisible() const

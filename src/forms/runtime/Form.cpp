@@ -136,6 +136,18 @@ std::vector<Control*> Form::tabOrder() const
     return order;
 }
 
+void Form::passFocusOn()
+{
+    Control* focused = activeControl_;
+    if (focused == nullptr || !loaded_ || focused->canTakeInput()) return;
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty()) return;
+    const auto next = std::find_if(order.begin(), order.end(),
+                                   [&](const Control* c) { return c->tabIndex() > focused->tabIndex(); });
+    activeControl_ = next != order.end() ? *next : order.front();
+    notify(Property::Focus);
+}
+
 CommandButton* Form::buttonWith(bool (CommandButton::*flag)() const) const
 {
     for (Control* control : controls_)

@@ -128,6 +128,11 @@ private:
     friend class Runtime;
     friend class UserInput;
 
+    // When the focused control can no longer take input (it, or a container of it, was disabled
+    // or hidden), the focus goes on to the next control in tab order that can, as the window
+    // system moves it: quietly, raising no LostFocus or GotFocus. A form none of whose controls
+    // can take the focus keeps it where it is.
+    void passFocusOn();
     // The first command button for which `flag` holds.
     CommandButton* buttonWith(bool (CommandButton::*flag)() const) const;
     int adoptControl(Control& control);

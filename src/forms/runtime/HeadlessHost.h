@@ -67,6 +67,7 @@ public:
     void runModal(Runtime& runtime, Form& form, const std::function<bool()>& finished) override;
     int messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title) override;
     void processPendingInput(Runtime&) override {}
+    void processPendingPaint(Runtime&) override {}
     void idleWait(Runtime& runtime, std::int64_t micros) override;
     void beep() override;
     void showHelp(int topic) override;

@@ -26,6 +26,8 @@ public:
 
     // Delivers input that is waiting (DoEvents).
     virtual void processPendingInput(Runtime& runtime) = 0;
+    // Lets the windows paint what changed, delivering no user input (it waits for later).
+    virtual void processPendingPaint(Runtime& runtime) = 0;
 
     // Waits up to `micros` for input; returns early when input arrived.
     virtual void idleWait(Runtime& runtime, std::int64_t micros) = 0;

@@ -249,6 +249,14 @@ bool Runtime::doEvents()
     return !endRequested();
 }
 
+bool Runtime::doEventsWithoutInput()
+{
+    if (endRequested()) return false;
+    host_.processPendingPaint(*this);
+    runDue();
+    return !endRequested();
+}
+
 void Runtime::requestHelp(int topic)
 {
     lastHelpTopic_ = topic;

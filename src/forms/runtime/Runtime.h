@@ -78,6 +78,9 @@ public:
     // Lets waiting input, due scheduled actions and due timers run. Returns false once program end
     // is requested: a loop that lets events run must then stop.
     bool doEvents();
+    // The same for a wait the user is not to act in (the start-up's initialisation): the windows
+    // paint and due scheduled actions and timers run, but user input waits until it is over.
+    bool doEventsWithoutInput();
     void requestHelp(int topic);
     // The last help topic requested, 0 before any.
     int lastHelpTopic() const { return lastHelpTopic_; }

@@ -3,6 +3,7 @@
 #include "kit/ProgramTest.h"
 #include "mainwindow/mditarvik.h"
 
+#include <chrono>
 #include <fstream>
 
 namespace tarvik::testing {
@@ -77,6 +78,33 @@ TEST_F(DriverLibraryStartUp, ALibraryWithoutEveryEntryPointIsRefusedNamingTheMis
     // Nothing of a half-bound library is called.
     EXPECT_EQ(calls(), std::vector<std::string>{"get_bd_config(&{})"});
     EXPECT_TRUE(runtime().ended());
+}
+
+// Board 1 initialised at start-up on axes that never report their move done: the main window is
+// up before the first wait, the wait lets scheduled actions run (the runner's time limit ends the
+// program here), and the start-up ends at once instead of waiting out its bound.
+TEST_F(DriverLibraryStartUp, AStartUpInitialisationThatNeverEndsShowsTheMainWindowAndYieldsToAnEnd)
+{
+    // Eight preference records (option, start-up initialisation); board 1 asks for it.
+    const char record[] = {1, 0, 0, 0, 1, 0, 1, 0};
+    std::ofstream prf(directory() / "Moxel.prf", std::ios::binary);
+    prf.write(record, sizeof record);
+    for (int board = 2; board < 8; ++board) prf.write(record, 4);
+    prf.close();
+
+    startOn(TARVIK_STUCK_DRIVER);
+    bool mainShown = false;
+    runtime().schedule(500, [&] {
+        const auto* main = app().loaded<mditarvik>();
+        mainShown = main != nullptr && main->visible();
+        runtime().endProgram();
+    });
+    const auto began = std::chrono::steady_clock::now();
+    start();
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(20));
+    EXPECT_TRUE(mainShown);
+    EXPECT_TRUE(runtime().ended());
+    EXPECT_EQ(errorWindowText(), "");
 }
 
 } // namespace

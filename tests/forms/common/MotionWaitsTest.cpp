@@ -51,14 +51,16 @@ TEST_F(MotionWaitsTest, CheckMoveStateTellsCleanEndsFaultsAndRunningMoves)
         {0x0083, MoveStillRunning},    // switches while running do not count
         {0x0000, MoveStillRunning},
     };
+    DriverStatus read = ZEVA_noError;
     for (const auto& [word, expected] : cases) {
         program.driver().scriptReturns("read_axis_stat", {static_cast<double>(word)}, 1);
-        EXPECT_EQ(CheckMoveState(app, kServo4, 1), expected) << std::hex << word;
+        EXPECT_EQ(CheckMoveState(app, kServo4, 1, read), expected) << std::hex << word;
     }
-    // A failing read is ignored: the word it did not write reads as still moving.
+    // A failing read is told apart, with its status.
     program.driver().injectFault("read_axis_stat", ZEVA_badDeviceOrAxisError, 1);
-    EXPECT_EQ(CheckMoveState(app, kServo4, 1), MoveStillRunning);
-    EXPECT_EQ(CheckMoveState(app, kServo4, 1), MoveEndedClean);
+    EXPECT_EQ(CheckMoveState(app, kServo4, 1, read), MoveReadFailed);
+    EXPECT_EQ(read, ZEVA_badDeviceOrAxisError);
+    EXPECT_EQ(CheckMoveState(app, kServo4, 1, read), MoveEndedClean);
 }
 
 TEST_F(MotionWaitsTest, WaitMoveDoneReturnsWhenTheMoveEndsWithoutLettingEventsRun)
@@ -70,7 +72,8 @@ TEST_F(MotionWaitsTest, WaitMoveDoneReturnsWhenTheMoveEndsWithoutLettingEventsRu
 
     EXPECT_EQ(WaitMoveDone(app, kServo4, 2), ZEVA_noError);
     EXPECT_NEAR(static_cast<double>(now() - start), 2e6, 2e3);
-    EXPECT_EQ(CheckMoveState(app, kServo4, 2), MoveEndedClean);
+    DriverStatus read = ZEVA_noError;
+    EXPECT_EQ(CheckMoveState(app, kServo4, 2, read), MoveEndedClean);
     EXPECT_FALSE(eventRan);
     EXPECT_TRUE(errorMessages().empty());
 }
@@ -108,7 +111,7 @@ TEST_F(MotionWaitsTest, WaitMoveDoneEventsLetsEventsRunUntilTheMoveEnds)
     });
     const std::int64_t start = now();
 
-    EXPECT_TRUE(WaitMoveDoneEvents(app, kServo4, 1, [] { return false; }));
+    EXPECT_EQ(WaitMoveDoneEvents(app, kServo4, 1, [] { return false; }).kind, MoveWaitEnd::Kind::Done);
     EXPECT_GE(killedAt, start + 500'000);
     EXPECT_LT(now() - killedAt, 5'000);
 }
@@ -120,17 +123,22 @@ TEST_F(MotionWaitsTest, WaitMoveDoneEventsEndsWhenItsWindowIsClosing)
     program.runtime().schedule(20, [&] { closing = true; });
     const std::int64_t start = now();
 
-    EXPECT_FALSE(WaitMoveDoneEvents(app, kServo4, 1, [&] { return closing; }));
+    EXPECT_EQ(WaitMoveDoneEvents(app, kServo4, 1, [&] { return closing; }).kind, MoveWaitEnd::Kind::Stopped);
     EXPECT_NEAR(static_cast<double>(now() - start), 20e3, 2e3);
 }
 
-TEST_F(MotionWaitsTest, WaitMoveDoneEventsEndsWhenTheProgramEnds)
+TEST_F(MotionWaitsTest, WaitMoveDoneEventsEndsOnAFailingReadAndWhenTheProgramEnds)
 {
-    // A read that keeps failing never shows the move done: only the program end stops the wait.
-    program.driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError);
-    program.runtime().schedule(30, [&] { program.runtime().endProgram(); });
+    // A failing read ends it at once, with its status, and nothing shown yet.
+    program.driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError, 1);
+    const MoveWaitEnd end = WaitMoveDoneEvents(app, kServo4, 1, nullptr);
+    EXPECT_EQ(end.kind, MoveWaitEnd::Kind::ReadFailed);
+    EXPECT_EQ(end.status, ZEVA_boardTimeoutError);
+    EXPECT_TRUE(errorMessages().empty());
 
-    EXPECT_FALSE(WaitMoveDoneEvents(app, kServo4, 1, nullptr));
+    program.driver().scriptReturns("read_axis_stat", {AxisStatusRunning});
+    program.runtime().schedule(30, [&] { program.runtime().endProgram(); });
+    EXPECT_EQ(WaitMoveDoneEvents(app, kServo4, 1, nullptr).kind, MoveWaitEnd::Kind::Stopped);
     EXPECT_TRUE(program.runtime().endRequested());
 }
 
@@ -151,7 +159,8 @@ TEST_F(MotionWaitsTest, WaitIndexSearchFollowsTheSearchOnTheStatusRegister)
         EXPECT_EQ(found, indexPresent ? 0 : -1);
         EXPECT_GE(firstCallTime("read_csr") - start, kIndexSearchSettleMicros);
         EXPECT_EQ(callsOf("read_axis_stat"), 1U);
-        EXPECT_EQ(CheckMoveState(app, kClosedLoop4, 3), MoveEndedClean);
+        DriverStatus read = ZEVA_noError;
+        EXPECT_EQ(CheckMoveState(app, kClosedLoop4, 3, read), MoveEndedClean);
     }
 }
 

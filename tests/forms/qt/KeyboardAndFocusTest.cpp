@@ -80,7 +80,8 @@ TEST_F(KeyboardAndFocusTest, TheFocusIsShownWhereTheRuntimeHasItAndTabMovesItPas
     EXPECT_EQ(rows.currentRow(), -1);
     EXPECT_TRUE(rows.selectedItems().isEmpty());
 
-    // A disabled button is passed over, and the ring leaves a control that is hidden.
+    // A disabled button is passed over, and the focus and its ring leave a control that is
+    // hidden for the next one that can take them.
     key(Qt::Key_Tab, Qt::ShiftModifier);
     key(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_TRUE(dialog.valuetxt.hasFocus());
@@ -89,7 +90,10 @@ TEST_F(KeyboardAndFocusTest, TheFocusIsShownWhereTheRuntimeHasItAndTabMovesItPas
     EXPECT_TRUE(dialog.boardlist.hasFocus());
     dialog.boardlist.setVisible(false);
     settle();
-    EXPECT_EQ(marked(dialog), nullptr);
+    ASSERT_NE(dialog.activeControl(), &dialog.boardlist);
+    EXPECT_TRUE(dialog.activeControl()->hasFocus());
+    EXPECT_EQ(marked(dialog), &shown(*dialog.activeControl()));
+    EXPECT_EQ(QApplication::focusWidget(), &qt.renderer()->widgetOf(*dialog.activeControl())->focusTarget());
 }
 
 TEST_F(KeyboardAndFocusTest, OnlyTheButtonEnterPressesLooksDefaultAndEscapePressesCancel)

@@ -1,8 +1,9 @@
 // The program driven from the keyboard alone under Qt, as a user without a mouse meets it: the
 // Initialize Board menu by its access key, a board picked and confirmed, the wizard walked with
 // Tab (the focus shown at every stop), initialised, and closed through the save question. Also:
-// the option list of Load Option opens with nothing picked, the error window opens on OK, and
-// Escape presses the Cancel button of every window that has one.
+// the option list of Load Option opens with nothing picked, the error window opens on OK,
+// Escape presses the Cancel button of every window that has one, and a run started by Space is
+// stopped by Space on the stop button the focus passed to.
 
 #include "EveryBuiltForm.h"
 
@@ -10,8 +11,12 @@
 #include "forms/qt/FocusMark.h"
 #include "forms/qt/MenuBarMirror.h"
 #include "forms/runtime/FormRuntime.h"
+#include "init/InitSequences.h"
 #include "init/frminitstcl.h"
 #include "init/frmloadopt.h"
+#include "panels/frmservtest.h"
+#include "panels/frmsteptest.h"
+#include "panels/frmxytable.h"
 #include "program/MenuBar.h"
 #include "program/Shell.h"
 #include "program/frmerrmsg.h"
@@ -158,6 +163,38 @@ protected:
         return control.hasFocus();
     }
 
+    // Opens the window of a Test or Demo menu item on board `board`, initialised first.
+    template <class Panel>
+    Panel& openPanel(std::string_view item, std::int16_t board)
+    {
+        EXPECT_TRUE(InitializeBoard(program.app, board));
+        program.app.CurrentBoard = board;
+        program.runtime.input().choose(*program.main()->menu(item));
+        settle();
+        return *program.app.loaded<Panel>();
+    }
+
+    // Space on the focused Start begins a cyclic run; Start greys out and the focus passes to
+    // Decel, shown there, where Space ends the run: no further move is sent.
+    void runAndStopByKeyboard(RunPanel& panel)
+    {
+        program.runtime.input().click(panel.cycleOn);
+        program.runtime.input().paste(panel.pos1, "400");
+        ASSERT_TRUE(panel.startcmd.setFocus());
+        settle();
+        Steps steps(program.runtime);
+        steps.add("the panel, Start focused", [&] { return panel.startcmd.hasFocus(); }, [&] { key(Qt::Key_Space); });
+        steps.answer("the run, Decel focused", [&] { return panel.running(); }, [&] {
+            EXPECT_TRUE(panel.decelcmd.hasFocus()) << panel.activeControl()->qualifiedName();
+            EXPECT_EQ(focusShown(panel), "");
+            key(Qt::Key_Space);
+        });
+        steps.add("the run, ended", [&] { return !panel.running(); }, [] {});
+        steps.run();
+        EXPECT_EQ(panel.RunStopped, 1);
+        EXPECT_TRUE(panel.startcmd.enabled());
+    }
+
     static constexpr int kMostTabs = 80;
 
     RunningProgram program;
@@ -288,6 +325,32 @@ TEST_F(KeyboardRoadTest, TheErrorWindowOpensWithTheFocusOnOkAndEnterClosesIt)
               [&] { return !program.runtime.modalForm() && !program.app.loaded<frmerrmsg>(); }, [] {});
     steps.run();
     EXPECT_FALSE(program.runtime.endRequested());
+}
+
+TEST_F(KeyboardRoadTest, ARunStartedBySpaceInATestPanelEndsBySpaceOnTheFocusedDecel)
+{
+    {
+        SCOPED_TRACE("servo panel");
+        auto& servo = openPanel<frmservtest>("testservmu", 1);
+        runAndStopByKeyboard(servo);
+        servo.unload();
+    }
+    SCOPED_TRACE("stepper panel");
+    auto& stepper = openPanel<frmsteptest>("teststepmu", 2);
+    runAndStopByKeyboard(stepper);
+}
+
+TEST_F(KeyboardRoadTest, SpaceOnStartOfTheXyDemoLeavesTheFocusOnStopWhereSpaceStopsTheTable)
+{
+    auto& demo = openPanel<frmxytable>("xytablemu", 1);
+    ASSERT_TRUE(demo.startcmd.setFocus());
+    settle();
+    key(Qt::Key_Space);
+    EXPECT_EQ(demo.fields().Running, 1);
+    EXPECT_TRUE(demo.stopcmd.hasFocus()) << demo.activeControl()->qualifiedName();
+    EXPECT_EQ(focusShown(demo), "");
+    key(Qt::Key_Space);
+    EXPECT_EQ(demo.fields().Running, 0);
 }
 
 // Every window the menus reach that has a Cancel button: Escape, typed where the focus is,

@@ -153,11 +153,13 @@ TEST_F(RuntimeTest, ClickMovesFocusFirstThenClicksOnlyAnAvailableButton)
     in.click(d.runcmd);
     EXPECT_EQ(takeLog(), (Lines{"axistxt.LostFocus", "runcmd.GotFocus", "runcmd.Click"}));
 
+    // A button disabled on the way gets no Click; the focus it was given passes on, quietly.
     in.focus(d.axistxt);
     d.axistxt.onLostFocus = [&] { d.runcmd.setEnabled(false); };
     takeLog();
     EXPECT_TRUE(in.click(d.runcmd));
-    EXPECT_EQ(takeLog(), Lines{"runcmd.GotFocus"});
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_FALSE(d.runcmd.hasFocus());
     EXPECT_FALSE(in.click(d.runcmd));
 }
 
