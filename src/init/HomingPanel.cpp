@@ -102,8 +102,8 @@ std::optional<SearchSettings> HomingPanel::searchSettings(int axis)
     // Fields the record does not hold (the open-loop steppers' index fields) read as 0.
     const auto field = [&](AxisField f) { return axisSetting(app_.Settings, boardType(), board_, axis, f).value_or(0); };
     return SearchSettings{.findRpm = field(AxisField::FindRpm),
-                          .homeReverse = toInt16Saturated(field(AxisField::HomeReverse)),
-                          .indexReverse = toInt16Saturated(field(AxisField::IndexReverse)),
+                          .homeReverse = booleanArgument(toInt16Saturated(field(AxisField::HomeReverse))),
+                          .indexReverse = booleanArgument(toInt16Saturated(field(AxisField::IndexReverse))),
                           .refOffset = toInt16Saturated(field(AxisField::RefOffset))};
 }
 

@@ -25,8 +25,8 @@ struct HomingPanelLayout {
     Design status;
 };
 
-// The search values of one axis, read from the board's settings record. Records without index
-// fields (the open-loop steppers) leave those at 0.
+// The search values of one axis, read from the board's settings record, the directions as -1
+// (reverse) or 0. Records without index fields (the open-loop steppers) leave those at 0.
 struct SearchSettings {
     double findRpm = 0;
     std::int16_t homeReverse = 0;

@@ -22,7 +22,7 @@ AxisInitValues axisValues(const auto& a)
 {
     AxisInitValues v;
     v.stopMode = a.StopMode;
-    v.homeReverse = a.HomeReverse;
+    v.homeReverse = booleanArgument(a.HomeReverse);
     if constexpr (requires { a.EncoderLines; }) {
         v.countsPerRev = a.EncoderLines;
         v.propGain = a.PropGain;
@@ -37,11 +37,11 @@ AxisInitValues axisValues(const auto& a)
     }
     if constexpr (requires { a.LinesPerRev; }) {
         v.linesPerRev = a.LinesPerRev;
-        v.loopMode = a.ClosedLoop;
+        v.loopMode = booleanArgument(a.ClosedLoop);
     }
     if constexpr (requires { a.FollowingError; }) {
         v.followingError = a.FollowingError;
-        v.indexReverse = a.IndexReverse;
+        v.indexReverse = booleanArgument(a.IndexReverse);
         v.refOffset = a.RefOffset;
     }
     return v;

@@ -23,11 +23,11 @@ struct AxisInitValues {
     std::int16_t derivPeriod = 0;
     std::int16_t intgLimit = 0;
     std::int16_t stopMode = 0;
-    std::int16_t loopMode = 0;       // closed-loop steppers: the record's ClosedLoop flag
+    std::int16_t loopMode = 0;       // closed-loop steppers: the record's ClosedLoop flag, as -1 or 0
     // Kept for the XY demo, not sent.
     std::int32_t findRpm = 0;
-    std::int16_t homeReverse = 0;
-    std::int16_t indexReverse = 0;
+    std::int16_t homeReverse = 0;    // -1 or 0
+    std::int16_t indexReverse = 0;   // -1 or 0
     std::int16_t refOffset = 0;
 };
 

@@ -13,27 +13,16 @@ using namespace field_ranges;
 // Each visitor calls f(range, value) for the fields of a sub-record in their file order, so that
 // the first field reported is the first one a reader of the file meets.
 
-template <class Axis>
-void visitLimitFields(const Axis& a, auto&& f)
-{
-    f(kLimitEnable, a.LimitEnableBits);
-    f(kReverseLimitPolarity, a.ReverseLimitInverted);
-    f(kHomePolarity, a.HomeInverted);
-    f(kForwardLimitPolarity, a.ForwardLimitInverted);
-}
-
 void visitFields(const ServoAxisSettings& a, auto&& f)
 {
     f(kEncoderLines, a.EncoderLines);
-    visitLimitFields(a, f);
+    f(kLimitEnable, a.LimitEnableBits);
     f(kProportionalGain, a.PropGain);
     f(kIntegralGain, a.IntgGain);
     f(kDerivativeGain, a.DerivGain);
     f(kSamplePeriod, a.DerivPeriod);
     f(kIntegrationLimit, a.IntgLimit);
     f(kFindRpm, a.FindRpm);
-    f(kHomeDirection, a.HomeReverse);
-    f(kIndexDirection, a.IndexReverse);
     f(kIndexOffset, a.RefOffset);
     f(kServoFollowingError, a.FollowingError);
     f(kStopMode, a.StopMode);
@@ -44,9 +33,8 @@ template <class Axis>
 void visitStepperFields(const Axis& a, auto&& f)
 {
     f(kStepsPerRev, a.StepsPerRev);
-    visitLimitFields(a, f);
+    f(kLimitEnable, a.LimitEnableBits);
     f(kFindRpm, a.FindRpm);
-    f(kHomeDirection, a.HomeReverse);
 }
 
 void visitFields(const StepperAxisSettings& a, auto&& f)
@@ -59,26 +47,9 @@ void visitFields(const ClosedLoopAxisSettings& a, auto&& f)
 {
     visitStepperFields(a, f);
     f(kLinesPerRev, a.LinesPerRev);
-    f(kIndexDirection, a.IndexReverse);
     f(kIndexOffset, a.RefOffset);
     f(kStepperFollowingError, a.FollowingError);
-    f(kLoopMode, a.ClosedLoop);
     f(kStopMode, a.StopMode);
-}
-
-// What follows the axes: the I/O entries the group uses, then a stepper's step-output fields.
-template <class Record>
-void visitBoardFields(const Record& record, int ioBits, auto&& f)
-{
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(ioBits) && k <= record.IoInverted.size(); ++k)
-        f("I/O bit " + std::to_string(k) + " ", kIoPolarity, record.IoInverted[k - 1]);
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(ioBits) && k <= record.IoInput.size(); ++k)
-        f("I/O bit " + std::to_string(k) + " ", kIoDirection, record.IoInput[k - 1]);
-    if constexpr (StepperRecord<Record>) {
-        f(std::string{}, kInhibitPolarity, record.InhibitInverted);
-        f(std::string{}, kOutputPolarity, record.OutputInverted);
-        f(std::string{}, kOutputMode, record.StepDirMode);
-    }
 }
 
 bool inRange(const FieldRange& range, double value)
@@ -107,7 +78,6 @@ std::string FirstValueOutOfRange(const SettingsTables& tables, int typeCode, int
             const std::string where = "axis " + std::to_string(++axis) + ": ";
             visitFields(a, [&](const FieldRange& range, auto value) { check(where, range, value); });
         }
-        visitBoardFields(record, ioBitCountOf(typeCode), check);
     });
     return problem;
 }

@@ -35,38 +35,29 @@ inline constexpr FieldRange kIndexOffset{"Index Offset", {-32768, kShortMax}};
 // The box takes up to 1048576; a stepper's 16-bit field keeps at most 32767 of it.
 inline constexpr FieldRange kFindRpm{"Find Velocity", {1, 1048576}};
 inline constexpr FieldRange kStopMode{"Stop Mode", {1, 3}};
-// Option pairs store -1 for the option that sets the field and 0 for the other.
-inline constexpr FieldRange kLoopMode{"Loop Mode", {-1, 0}};
-inline constexpr FieldRange kHomeDirection{"Home Direction", {-1, 0}};
-inline constexpr FieldRange kIndexDirection{"Index Direction", {-1, 0}};
 
 inline constexpr FieldRange kProportionalGain{"Proportional Gain", {0, kShortMax}};
 inline constexpr FieldRange kIntegralGain{"Integral Gain", {0, kShortMax}};
 inline constexpr FieldRange kDerivativeGain{"Derivative Gain", {0, kShortMax}};
-inline constexpr FieldRange kSamplePeriod{"Derivative Sample Period", {0, 255}};
+inline constexpr FieldRange kSamplePeriod{"Derivative Sample Period", {1, 255}};
 inline constexpr FieldRange kIntegrationLimit{"Integration Limit", {0, kShortMax}};
 
 // The limit-switch dialog stores -1 or 0 and the sum of the enabled inputs (0..7); the default
 // records hold -1 in all of them.
 inline constexpr FieldRange kLimitEnable{"Limit Enable", {-1, 7}};
-inline constexpr FieldRange kReverseLimitPolarity{"Reverse Limit Polarity", {-1, 0}};
-inline constexpr FieldRange kHomePolarity{"Home Polarity", {-1, 0}};
-inline constexpr FieldRange kForwardLimitPolarity{"Forward Limit Polarity", {-1, 0}};
-// The I/O dialog stores 1 or 0 over the defaults' -1.
-inline constexpr FieldRange kIoPolarity{"Polarity", {-1, 1}};
-inline constexpr FieldRange kIoDirection{"Direction", {-1, 1}};
-// The step-output dialog stores -1 or 0; the open-loop sequences count only -1 as set, so any
-// other value would be shown one way and sent the other.
-inline constexpr FieldRange kInhibitPolarity{"Inhibit Polarity", {-1, 0}};
-inline constexpr FieldRange kOutputPolarity{"Output Polarity", {-1, 0}};
-inline constexpr FieldRange kOutputMode{"Output Mode", {-1, 0}};
+
+// The Boolean fields (directions, loop mode, polarities, I/O directions, step-output fields) are
+// set when non-zero, whatever the value: no value of theirs is out of range, so they are not
+// checked. The labels of those the wizards show as option pairs:
+inline constexpr std::string_view kLoopModeLabel = "Loop Mode";
+inline constexpr std::string_view kHomeDirectionLabel = "Home Direction";
+inline constexpr std::string_view kIndexDirectionLabel = "Index Direction";
 
 } // namespace field_ranges
 
 // The first field of the board's settings record, in file order, whose value lies outside its
-// range (NaN and infinities always do), as "axis 2: Steps/Rev is 0, outside 1 to 32767." or
-// "I/O bit 3 Polarity is 5, outside -1 to 1."; empty when every value is in range or the board
-// has no settings record. I/O entries the board's group does not use are not checked.
+// range (NaN and infinities always do), as "axis 2: Steps/Rev is 0, outside 1 to 32767."; empty
+// when every value is in range or the board has no settings record.
 std::string FirstValueOutOfRange(const SettingsTables& tables, int typeCode, int boardId);
 
 // The report on a configured board's record that holds a value outside its range, for the error

@@ -58,11 +58,11 @@ inline constexpr WizardBox kServoBoxes[] = {kEncoderLines, followingError(ranges
 
 inline constexpr WizardBox kEncoderBoxes[] = {kEncoderLines};
 
-inline constexpr WizardChoice kLoopMode{"fraLoopMd", ranges::kLoopMode.label, {"btnOpenLoop", "Open"},
+inline constexpr WizardChoice kLoopMode{"fraLoopMd", ranges::kLoopModeLabel, {"btnOpenLoop", "Open"},
                                         {"btnClosedLoop", "Closed "}, false, AxisField::ClosedLoop};
-inline constexpr WizardChoice kHomeDirection{"fraHomeDir", ranges::kHomeDirection.label, {"btnHomeRev", "Rev"},
+inline constexpr WizardChoice kHomeDirection{"fraHomeDir", ranges::kHomeDirectionLabel, {"btnHomeRev", "Rev"},
                                              {"btnHomeFwd", "Fwd"}, true, AxisField::HomeReverse};
-inline constexpr WizardChoice kIndexDirection{"Frame13", ranges::kIndexDirection.label, {"btnIndexRev", "Rev"},
+inline constexpr WizardChoice kIndexDirection{"Frame13", ranges::kIndexDirectionLabel, {"btnIndexRev", "Rev"},
                                               {"btnIndexFwd", "Fwd"}, true, AxisField::IndexReverse};
 
 inline constexpr WizardChoice kClosedLoopChoices[] = {kLoopMode, kHomeDirection, kIndexDirection};

@@ -13,10 +13,12 @@ namespace {
 
 // Creates the preference file and the option files that are missing; one message for those
 // that could not be made, rather than one window per file and more for each board after them.
+// Temporary files a save left when the program was killed during it go first.
 void createMissingSettingsFiles(App& app)
 {
     std::vector<NewRecordFile> files{PreferenceFile::newFile()};
     for (NewRecordFile& file : newOptionFiles()) files.push_back(std::move(file));
+    for (const NewRecordFile& file : files) file.file.removeStaleTemporaries();
     if (FileStatus created = RecordFile::createMissing(files); !created)
         ShowErrorMessage(app, created.error() + "\n\nTarvik goes on with the default settings in their place.");
 }
@@ -26,6 +28,11 @@ void createMissingSettingsFiles(App& app)
 std::optional<Preferences> LoadPreferencesAsking(App& app)
 {
     createMissingSettingsFiles(app);
+    return ReadPreferencesAsking(app);
+}
+
+std::optional<Preferences> ReadPreferencesAsking(App& app)
+{
     if (!PreferenceFile::exists()) return std::nullopt;
     FileResult<Preferences> preferences = PreferenceFile::load();
     if (preferences) return preferences.value();

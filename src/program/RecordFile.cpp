@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -86,15 +87,28 @@ std::error_code writeAll(int fd, const std::vector<RecordBytes>& records)
     return {};
 }
 
+constexpr std::string_view kTemporaryLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryTagLength = 8;
+
 // A name for a temporary file beside `name` that nobody is likely to have taken.
 std::string temporaryName(const std::string& name)
 {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device source;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string temporary = name + ".tmp-";
-    for (int i = 0; i < 8; ++i) temporary += kLetters[pick(source)];
+    std::uniform_int_distribution<std::size_t> pick(0, kTemporaryLetters.size() - 1);
+    std::string temporary = name + std::string(kTemporaryMark);
+    for (std::size_t i = 0; i < kTemporaryTagLength; ++i) temporary += kTemporaryLetters[pick(source)];
     return temporary;
+}
+
+// True when `candidate` is a name temporaryName(name) could have given.
+bool isTemporaryName(std::string_view candidate, const std::string& name)
+{
+    const std::size_t prefix = name.size() + kTemporaryMark.size();
+    if (candidate.size() != prefix + kTemporaryTagLength || !candidate.starts_with(name) ||
+        candidate.substr(name.size(), kTemporaryMark.size()) != kTemporaryMark)
+        return false;
+    return candidate.substr(prefix).find_first_not_of(kTemporaryLetters) == std::string_view::npos;
 }
 
 } // namespace
@@ -312,6 +326,18 @@ FileStatus RecordFile::createMissing(const std::vector<NewRecordFile>& files)
         return FileError{message};
     }
     return fileOk();
+}
+
+void RecordFile::removeStaleTemporaries() const
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string found = it->path().filename().string();
+        std::error_code statusError;
+        // A link, a folder or a pipe under such a name is not one of ours.
+        if (isTemporaryName(found, name_) && it->symlink_status(statusError).type() == fs::file_type::regular)
+            fs::remove(found, statusError);
+    }
 }
 
 std::error_code RecordFile::writeWhole(const std::vector<RecordBytes>& records) const

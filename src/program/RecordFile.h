@@ -55,6 +55,12 @@ public:
     // ("Permission denied", "No space left on device").
     static FileStatus createMissing(const std::vector<NewRecordFile>& files);
 
+    // Removes the temporary files that a whole-file write of this file left behind when the
+    // program was killed during it: regular files named as those temporaries are named, nothing
+    // else. Only while no other program can be writing (the start-up, with the working directory
+    // locked to this instance).
+    void removeStaleTemporaries() const;
+
 private:
     class Descriptor;
 

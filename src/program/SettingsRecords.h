@@ -10,6 +10,11 @@
 
 namespace tarvik {
 
+// A 16-bit Boolean field of a record (a direction, the loop mode, a polarity) is set when it is
+// non-zero, whatever the value. Sent as a direction or mode argument it goes as -1 (set) or 0,
+// the values the windows store, so that the driver never sees another.
+constexpr std::int16_t booleanArgument(std::int16_t field) { return field != 0 ? -1 : 0; }
+
 // Values of `LimitEnableBits`.
 inline constexpr std::int16_t LimitEnableReverse = 1;
 inline constexpr std::int16_t LimitEnableHome = 2;

@@ -47,7 +47,9 @@ frmprefs::frmprefs(App& app)
 
 void frmprefs::Form_Load()
 {
-    std::optional<Preferences> loaded = LoadPreferencesAsking(app_);
+    // Nothing is created here: files that could not be made were reported at start-up.
+    fileMissing_ = !PreferenceFile::exists();
+    std::optional<Preferences> loaded = fileMissing_ ? Preferences{} : ReadPreferencesAsking(app_);
     if (!loaded) {
         unload();
         return;
@@ -75,6 +77,7 @@ void frmprefs::Form_Deactivate() { SendBackgroundToBack(app_); }
 // (an AutoInit of -1, an option outside 1..10) survives a save of another board.
 void frmprefs::cmdsave_Click()
 {
+    if (fileMissing_) return saveAsNewFile();
     for (int id = kFirstBoard; id <= kLastBoard; ++id) {
         const auto i = static_cast<std::size_t>(id);
         const RowState now = rowState(id);
@@ -88,6 +91,22 @@ void frmprefs::cmdsave_Click()
         }
         preferences_[i] = edited;
         shown_[i] = now;
+    }
+    unload();
+}
+
+void frmprefs::saveAsNewFile()
+{
+    Preferences edited = preferences_;
+    for (int id = kFirstBoard; id <= kLastBoard; ++id) {
+        const RowState now = rowState(id);
+        PreferenceRecord& record = edited[static_cast<std::size_t>(id)];
+        record.LoadOption = static_cast<std::int16_t>(now.option);
+        record.AutoInit = now.autoInit ? 1 : 0;
+    }
+    if (FileStatus written = PreferenceFile::replace(edited); !written) {
+        ShowErrorMessage(app_, written.error());
+        return;
     }
     unload();
 }

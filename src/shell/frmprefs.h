@@ -13,6 +13,9 @@ class App;
 // whether it is initialised at start-up. Save writes the records of the boards whose row the
 // user changed, changing only the fields changed; every other byte of the preference file stays
 // as it was read. Close leaves it as it was. Rows of IDs without a board are disabled.
+// Without a preference file (a folder where none could be made) the window opens with the
+// defaults the program goes on with, and Save tries to write them, edits included, as a new file.
+// A save that cannot be written says so and leaves the file as it was.
 class frmprefs : public Form {
 public:
     explicit frmprefs(App& app);
@@ -37,7 +40,11 @@ private:
     void cmdsave_Click();
     RowState rowState(int id) const;
 
+    // Every row written at once into a new preference file.
+    void saveAsNewFile();
+
     App& app_;
+    bool fileMissing_ = false;
     Preferences preferences_{};                          // the records as read, by board ID
     std::array<RowState, Preferences{}.size()> shown_{}; // the rows as those records filled them
 };

@@ -279,9 +279,8 @@ TEST_F(InitSequenceTest, ARecordWithAValueOutOfRangeIsNotSent)
     EXPECT_THAT(lastErrorMessage(), HasSubstr("There is no board with ID 8"));
 }
 
-// Every field is held to the range its window allows before anything is sent: option pairs and
-// set-up dialog flags as much as the boxes. I/O entries the board's group does not use are not
-// sent and not checked.
+// Every value without meaning is refused before anything is sent. A Boolean field is set when
+// non-zero, whatever the value: it is never refused, and goes to the driver as -1 or 0.
 TEST_F(InitSequenceTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
 {
     SettingsTables& s = app().Settings;
@@ -291,23 +290,16 @@ TEST_F(InitSequenceTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
         std::string problem;
     };
     const Case cases[] = {
-        {kClosedLoop3, [&] { s.ClosedLoopSettingsTable[kClosedLoop3].Axis[0].ClosedLoop = 5; },
-         "axis 1: Loop Mode is 5, outside -1 to 0."},
-        {kOpenLoop3, [&] { s.OpenLoopSettingsTable[kOpenLoop3].Axis[1].HomeReverse = 1; },
-         "axis 2: Home Direction is 1, outside -1 to 0."},
-        {kServo3, [&] { s.ServoSettingsTable[kServo3].Axis[2].IndexReverse = 7; },
-         "axis 3: Index Direction is 7, outside -1 to 0."},
+        {kClosedLoop3, [&] { s.ClosedLoopSettingsTable[kClosedLoop3].Axis[0].StopMode = 5; },
+         "axis 1: Stop Mode is 5, outside 1 to 3."},
+        {kOpenLoop3, [&] { s.OpenLoopSettingsTable[kOpenLoop3].Axis[1].StepsPerRev = 0; },
+         "axis 2: Steps/Rev is 0, outside 1 to 32767."},
         {kServo4, [&] { s.Servo4SettingsTable[kServo4].Axis[3].FindRpm = std::numeric_limits<double>::infinity(); },
          "axis 4: Find Velocity is Infinity, outside 1 to 1048576."},
-        {kClosedLoop4, [&] { s.ClosedLoop4SettingsTable[kClosedLoop4].Axis[1].ForwardLimitInverted = 1; },
-         "axis 2: Forward Limit Polarity is 1, outside -1 to 0."},
         {kOpenLoop4, [&] { s.OpenLoop4SettingsTable[kOpenLoop4].Axis[0].LimitEnableBits = 8; },
          "axis 1: Limit Enable is 8, outside -1 to 7."},
-        {kEncoder, [&] { s.EncoderSettingsTable[kEncoder].IoInverted[7] = -2; },
-         "I/O bit 8 Polarity is -2, outside -1 to 1."},
-        {kOpenLoop3, [&] { s.OpenLoopSettingsTable[kOpenLoop3].StepDirMode = 1; }, "Output Mode is 1, outside -1 to 0."},
-        {kServo3, [&] { s.ServoSettingsTable[kServo3].Axis[0].DerivPeriod = 256; },
-         "axis 1: Derivative Sample Period is 256, outside 0 to 255."},
+        {kServo3, [&] { s.ServoSettingsTable[kServo3].Axis[0].DerivPeriod = 0; },
+         "axis 1: Derivative Sample Period is 0, outside 1 to 255."},
     };
     for (const Case& c : cases) {
         const SettingsTables sound = s;
@@ -319,12 +311,15 @@ TEST_F(InitSequenceTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
     }
     EXPECT_EQ(lastErrorMessage(), "Board ID 1 was not initialized. The settings of board ID 1 (option 1 of the file "
                                   "\"Moxel.ser\") hold a value out of range, axis 1: Derivative Sample Period is "
-                                  "256, outside 0 to 255. Nothing of them is sent to the board until they are mended "
+                                  "0, outside 1 to 255. Nothing of them is sent to the board until they are mended "
                                   "in the wizard.");
 
-    // The 4-axis steppers use I/O bits 1 to 4 only.
-    s.OpenLoop4SettingsTable[kOpenLoop4].IoInput[4] = 9;
-    EXPECT_TRUE(InitializeBoard(app(), kOpenLoop4));
+    s.ClosedLoopSettingsTable[kClosedLoop3].Axis[0].ClosedLoop = 5;
+    s.ClosedLoopSettingsTable[kClosedLoop3].Axis[1].ForwardLimitInverted = 1;
+    s.ClosedLoopSettingsTable[kClosedLoop3].IoInverted[7] = -2;
+    s.ClosedLoopSettingsTable[kClosedLoop3].StepDirMode = 1;
+    EXPECT_TRUE(InitializeBoard(app(), kClosedLoop3));
+    EXPECT_THAT(takeCalls(), ::testing::Contains("set_loop_mode(3, 1, -1)"));
 }
 
 } // namespace

@@ -1,14 +1,18 @@
 // Start-up's part of the options: missing settings files are created (and those that cannot be
 // are reported once), each configured board reads the option its preference names, and a
-// damaged file is offered for replacement and left alone unless the user agrees.
+// damaged file is offered for replacement and left alone unless the user agrees. In a folder
+// where nothing can be made, Preferences still opens.
 
 #include "kit/ProgramTest.h"
 
 #include "init/StartUpOptions.h"
 #include "program/OptionFiles.h"
 #include "program/PreferencesAsking.h"
+#include "shell/frmprefs.h"
 
 #include <gmock/gmock.h>
+
+#include <fstream>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -102,6 +106,23 @@ TEST_F(SaveOptionStartUpTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
     EXPECT_EQ(std::filesystem::file_size("Moxel4.sol"), 5u);
 }
 
+// A save killed half-way leaves its temporary file: the next start-up removes those of the
+// program's own names and nothing else under a similar name.
+TEST_F(SaveOptionStartUpTest, TemporaryFilesOfAKilledSaveAreRemovedAndNothingElse)
+{
+    const std::vector<std::string> stale{"Moxel.prf.tmp-ab12cd34", "Moxel.sol.tmp-zzzzzzzz"};
+    const std::vector<std::string> others{"Moxel.prf.tmp-AB12CD34", "Moxel.prf.tmp-ab12cd3", "notes.txt.tmp-ab12cd34",
+                                          "Moxel.scl.tmp-abcdefgh"};
+    for (const std::string& name : stale) std::ofstream(name) << "half";
+    for (const std::string& name : {others[0], others[1], others[2]}) std::ofstream(name) << "kept";
+    std::filesystem::create_symlink("Moxel.scl", others[3]);
+
+    LoadPreferencesAsking(app());
+    for (const std::string& name : stale) EXPECT_FALSE(std::filesystem::exists(name)) << name;
+    for (const std::string& name : others)
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(name))) << name;
+}
+
 // The program's start-up in a working directory it cannot write into. Root writes into any
 // directory, so a test run as root starts the program as the unprivileged user "nobody".
 class ReadOnlyDirectoryTest : public ProgramTest {
@@ -146,6 +167,23 @@ TEST_F(ReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCreatedAndTheRea
     EXPECT_TRUE(messageBoxes().empty());
     EXPECT_TRUE(std::filesystem::is_empty(directory()));
     EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3], SettingsTables{}.OpenLoopSettingsTable[kOpenLoop3]);
+}
+
+TEST_F(ReadOnlyDirectoryTest, PreferencesOpensWithTheDefaultsAndASaveSaysItCannotWrite)
+{
+    ASSERT_TRUE(start());
+    const std::size_t shownAtStart = modalShows().size();
+    chooseMenu("fileprefmu");
+    auto* prefs = app().loaded<frmprefs>();
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_EQ(modalShows().size(), shownAtStart) << "the start-up's message is not repeated";
+    EXPECT_EQ(prefs->cbooption(1).listIndex(), 0);
+    click(prefs->chkautoinit(1));
+    click(prefs->cmdsave);
+    ASSERT_EQ(modalShows().size(), shownAtStart + 1);
+    EXPECT_THAT(modalShows().back().text, HasSubstr("Moxel.prf"));
+    EXPECT_NE(app().loaded<frmprefs>(), nullptr);
+    EXPECT_TRUE(std::filesystem::is_empty(directory()));
 }
 
 } // namespace

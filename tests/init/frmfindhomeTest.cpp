@@ -97,12 +97,6 @@ TEST_F(FindHomeTest, ARecordValueOutOfRangeStartsNoSearch)
         EXPECT_THAT(commands(), ElementsAre()) << shown;
     }
 
-    app().Settings.OpenLoopSettingsTable[kStepper3].Axis[2].HomeReverse = 5;
-    openPanel(kStepper3, [&](frmfindhome& panel) {
-        click(panel.cmdaxis(3));
-        EXPECT_THAT(panel.msgtxt.text(), HasSubstr("axis 3: Home Direction is 5, outside -1 to 0."));
-    });
-    app().Settings.OpenLoopSettingsTable[kStepper3].Axis[2].HomeReverse = -1;
     app().Settings.OpenLoopSettingsTable[kStepper3].Axis[0].FindRpm = 0;
     openPanel(kStepper3, [&](frmfindhome& panel) {
         click(panel.cmdaxis(1));

@@ -83,24 +83,15 @@ TEST_F(FindIndexTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePosition)
     EXPECT_EQ(driver().callsSinceMark().front().entry, "read_axis_stat");
 }
 
-// The direction goes to the driver as it stands, so one the Rev/Fwd pair could not have stored
-// starts no search; neither does a bad value elsewhere in the record.
+// A value without meaning anywhere in the record starts no search.
 TEST_F(FindIndexTest, ARecordValueOutOfRangeStartsNoSearch)
 {
-    app().Settings.ServoSettingsTable[kServo3].Axis[0].IndexReverse = 7;
+    app().Settings.ServoSettingsTable[kServo3].Axis[1].StopMode = 0;
     openPanel(kServo3, [&](frmfindindx& panel) {
         click(panel.cmdaxis(1));
         EXPECT_THAT(panel.msgtxt.text(), HasSubstr("board ID 1 (option 1 of the file \"Moxel.ser\") hold a value out of "
-                                                   "range, axis 1: Index Direction is 7, outside -1 to 0."));
+                                                   "range, axis 2: Stop Mode is 0, outside 1 to 3."));
         EXPECT_THAT(enabledButtons(panel), ElementsAre(true, true, true, true));
-    });
-    EXPECT_THAT(commands(), ElementsAre());
-
-    app().Settings.ServoSettingsTable[kServo3].Axis[0].IndexReverse = 0;
-    app().Settings.ServoSettingsTable[kServo3].IoInput[5] = 2;
-    openPanel(kServo3, [&](frmfindindx& panel) {
-        click(panel.cmdaxis(2));
-        EXPECT_THAT(panel.msgtxt.text(), HasSubstr("I/O bit 6 Direction is 2, outside -1 to 1."));
     });
     EXPECT_THAT(commands(), ElementsAre());
 }

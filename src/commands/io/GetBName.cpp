@@ -5,9 +5,26 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvik {
+
+namespace {
+
+// The length of `text` without a UTF-8 character cut short at its end.
+std::size_t wholeCharactersLength(std::string_view text)
+{
+    std::size_t start = text.size();
+    // Back over the continuation bytes to the byte the last character starts with.
+    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0U) == 0x80U) --start;
+    if (start == 0) return text.size();
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    const std::size_t needed = lead >= 0xF0U ? 4 : lead >= 0xE0U ? 3 : lead >= 0xC0U ? 2 : 1;
+    return text.size() - (start - 1) < needed ? start - 1 : text.size();
+}
+
+} // namespace
 
 GetBName::GetBName(App& app)
     : CommandDialog(app, {.name = "GetBName",
@@ -42,7 +59,14 @@ DriverStatus GetBName::readName(CommandRun& run)
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
     std::int32_t size = length + 1;
     const DriverStatus second = run.driver.get_motion_board_name(run.board, buffer, size);
-    if (second == ZEVA_noError) BoardName.setText(std::string(buffer.begin(), std::find(buffer.begin(), buffer.end(), '\0')));
+    if (second != ZEVA_noError) return second;
+    // What the program can vouch for: no more than the first answer's length, nor the second's,
+    // nor past the first NUL, and no character cut in two.
+    std::size_t end = static_cast<std::size_t>(std::clamp(size, 0, length));
+    end = static_cast<std::size_t>(std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(end), '\0') -
+                                   buffer.begin());
+    const std::string_view name(buffer.data(), end);
+    BoardName.setText(std::string(name.substr(0, wholeCharactersLength(name))));
     return second;
 }
 

@@ -5,9 +5,10 @@
 namespace tarvik {
 
 // Get Motion Board Name: get_motion_board_name, called twice: first without a buffer to learn the
-// name's length, then with a buffer of that length and one more character; the name shown ends
-// at the first NUL. A first call that fails, or reports a length outside 0 to
-// kLongestBoardName, makes no second call. Lists every board. A click, double-click or the focus
+// name's length, then with a buffer of that length and one more character. The name shown ends
+// at the first NUL, at the length the first call gave or at the one the second handed back,
+// whichever comes first, and never inside a UTF-8 character. A first call that fails, or reports
+// a length outside 0 to kLongestBoardName, makes no second call. Lists every board. A click, double-click or the focus
 // on the name box empties it.
 class GetBName : public CommandDialog {
 public:

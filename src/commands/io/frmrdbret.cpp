@@ -119,12 +119,16 @@ void frmrdbret::loadPackets()
 DriverStatus frmrdbret::fetch(CommandRun& run)
 {
     PacketAxis_.fill(-1);
-    app_.PacketCount = run.value<std::int16_t>(0);
+    const std::int16_t asked = run.value<std::int16_t>(0);
+    app_.PacketCount = asked;
     const DriverStatus status =
         run.driver.read_rdb(run.board, app_.PacketCount, PacketAxis_, PacketCommand_, PacketData_);
-    // A failed fetch fetched nothing that can be counted: the count asked for is not shown as
-    // the count fetched.
-    if (status != ZEVA_noError) app_.PacketCount = 0;
+    if (status != ZEVA_noError) {
+        // Nothing was fetched, whatever the driver left in the slots; the box keeps the count
+        // asked for, so that RUN can be pressed again as it stands.
+        PacketAxis_.fill(-1);
+        app_.PacketCount = asked;
+    }
     app_.CurrentPacket = 1;
     writeCount();
     indtxt.setText(strTrimmed(app_.CurrentPacket));

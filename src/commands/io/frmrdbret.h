@@ -15,8 +15,8 @@ namespace tarvik {
 //
 // - "# of Packets" (numptxt, 1 to 2000) is the count asked for and, after a fetch, the count
 //   fetched. A count the program writes is shown as it is, without the range message a typed
-//   count gets; 0 (an empty buffer, or a failed fetch, which fetched nothing countable) leaves
-//   RUN disabled until the user types a count.
+//   count gets; 0 (an empty buffer) leaves RUN disabled until the user types a count. A failed
+//   fetch shows its status, fetches nothing and keeps the count asked for, RUN enabled.
 // - "Packet #" (indtxt) shows packet 1 to 2000; the scroll bar steps it by one per arrow (up:
 //   the next packet, past 2000 back to 1; down below 1: a beep, packet 1).
 // - A slot that holds no packet (axis -1) shows three empty labels; otherwise the axis in

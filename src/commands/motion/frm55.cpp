@@ -19,9 +19,9 @@ frm55::frm55(App& app)
                           .axis = CommandAxisField{.labelName = "Label2"},
                           .choices = CommandChoices{.frameName = "Frame1",
                                                     .frameCaption = "Stop Mode",
-                                                    .options = {{"decel", "Label3", "Decelerate", StopModeDecel},
-                                                                {"halt", "Label4", "Halt", StopModeHalt},
-                                                                {"killb", "Label5", "Kill", StopModeKill}},
+                                                    .options = {{"decel", "Label3", "Decelerate", StopModeDecel, 0},
+                                                                {"halt", "Label4", "Halt", StopModeHalt, 0},
+                                                                {"killb", "Label5", "Kill", StopModeKill, 0}},
                                                     .clickClearsMessage = false},
                           .call = [](CommandRun& run) {
                               return run.driver.set_stop_mode(run.board, run.axis, run.choice);

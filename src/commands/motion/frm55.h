@@ -5,9 +5,9 @@
 namespace tarvik {
 
 // Set Stop Mode: set_stop_mode, how stop_motion stops one axis of a motion board (no encoder
-// boards): decelerate (1), halt (2) or kill (3), chosen with the option buttons decel, halt and
-// killb in the frame "Stop Mode"; the labels beside them select them too, and neither clears the
-// status text. The options open with the StopMode of axis 1 of the preselected board; a stored
+// boards): decelerate (1), halt (2) or kill (3), chosen with the option buttons decel(0),
+// halt(0) and killb(0) (each a control array of one) in the frame "Stop Mode"; the labels
+// beside them select them too, and neither clears the status text. The options open with the StopMode of axis 1 of the preselected board; a stored
 // mode outside 1 to 3 selects none, and Run then waits until the user chooses one. The sent
 // mode is kept as the axis's StopMode after status 0.
 class frm55 : public CommandDialog {

@@ -1,5 +1,7 @@
 #include "driver/library/SharedLibrary.h"
 
+#include "driver/library/LibraryFileCheck.h"
+
 #include <dlfcn.h>
 
 namespace tarvik::library {
@@ -10,6 +12,10 @@ SharedLibrary::SharedLibrary(const std::filesystem::path& path)
 {
     std::error_code ignored;
     const std::filesystem::path file = std::filesystem::absolute(path, ignored);
+    if (const std::string problem = libraryFileProblem(file); !problem.empty()) {
+        error_ = "it " + problem;
+        return;
+    }
     handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* reason = dlerror();

@@ -9,7 +9,8 @@ namespace tarvik::library {
 class SharedLibrary {
 public:
     // Opens the library file at `path` (a relative path from the working directory) and
-    // resolves all its symbols at once. When that fails, isOpen() is false and error() says why.
+    // resolves all its symbols at once, once the file proved a sound library for this machine
+    // (libraryFileProblem). When that fails, isOpen() is false and error() says why.
     explicit SharedLibrary(const std::filesystem::path& path);
     ~SharedLibrary();
     SharedLibrary(const SharedLibrary&) = delete;

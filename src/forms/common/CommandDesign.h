@@ -67,6 +67,9 @@ struct CommandOption {
     std::string labelName{};
     std::string label{};
     std::int16_t value = 0;
+    // The option is the element with this index of a control array of its own name (scripts
+    // address it as name(index)); -1: a plain control.
+    int arrayIndex = -1;
 };
 
 struct CommandChoices {

@@ -144,8 +144,16 @@ void CommandDialog::makeLaterControls()
             choiceHeading_ = std::make_unique<Label>(this, choices.headingName, Design{.caption = choices.heading});
         bool first = true;
         for (const CommandOption& option : choices.options) {
-            OptionRow row{std::make_unique<OptionButton>(this, option.name, Design{.container = choiceFrame_.get()}),
-                          std::make_unique<Label>(this, option.labelName, Design{.caption = option.label})};
+            OptionRow row;
+            const Design design{.container = choiceFrame_.get()};
+            if (option.arrayIndex >= 0) {
+                row.array = std::make_unique<ControlArray<OptionButton>>(this, option.name);
+                row.option = &row.array->add(option.arrayIndex, design);
+            } else {
+                row.single = std::make_unique<OptionButton>(this, option.name, design);
+                row.option = row.single.get();
+            }
+            row.label = std::make_unique<Label>(this, option.labelName, Design{.caption = option.label});
             row.option->setValue(first);
             first = false;
             options_.push_back(std::move(row));

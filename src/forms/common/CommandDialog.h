@@ -112,7 +112,10 @@ private:
         std::unique_ptr<Label> value;
     };
     struct OptionRow {
-        std::unique_ptr<OptionButton> option;
+        // An option that is the one element of a control array of its own holds the array.
+        std::unique_ptr<ControlArray<OptionButton>> array;
+        std::unique_ptr<OptionButton> single;
+        OptionButton* option = nullptr;
         std::unique_ptr<Label> label;
     };
 

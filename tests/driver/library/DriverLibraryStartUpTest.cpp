@@ -1,10 +1,16 @@
 // The program started on a driver library, as a user starts it with --driver.
 
 #include "kit/ProgramTest.h"
+
+#include "commands/io/GetBName.h"
+#include "driver/StatusText.h"
 #include "mainwindow/mditarvik.h"
 
 #include <chrono>
 #include <fstream>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace tarvik::testing {
 namespace {
@@ -50,20 +56,43 @@ TEST_F(DriverLibraryStartUp, ALibraryThatCannotBeLoadedIsReportedWithItsPathAndT
     const std::filesystem::path missing = directory() / "no-such-driver.so";
     const std::filesystem::path notALibrary = directory() / "notes.so";
     std::ofstream(notALibrary) << "not a shared library\n";
+    // Neither a FIFO nor a library cut short reaches the system loader, which would wait for
+    // ever on the one and fault on the other.
+    const std::filesystem::path fifo = directory() / "pipe.so";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path truncated = directory() / "truncated.so";
+    std::filesystem::copy_file(TARVIK_FAKE_DRIVER, truncated);
+    std::filesystem::resize_file(truncated, 2000);
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {missing, "it could not be opened: "},
+        {notALibrary, "it is a damaged or foreign library: it is not an ELF file"},
+        {fifo, "it is not a regular file"},
+        {truncated, "it is a damaged or foreign library: "},
+    };
 
-    for (const auto& library : {missing, notALibrary}) {
+    for (const auto& [library, reason] : cases) {
         startOn(library);
         EXPECT_FALSE(start());
         const std::string text = errorWindowText();
         EXPECT_NE(text.find("Tarvik could not find any Quorvane Motion Control boards configured."), std::string::npos);
         EXPECT_NE(text.find("The board configuration could not be read: the driver library \"" + library.string() +
-                            "\" could not be loaded: "),
+                            "\" could not be loaded: " + reason),
                   std::string::npos)
             << text;
         EXPECT_TRUE(runtime().ended());
         EXPECT_TRUE(runtime().forms().empty());
     }
-    EXPECT_NE(errorWindowText().find("notes.so"), std::string::npos);
+}
+
+TEST_F(DriverLibraryStartUp, ABoardNameTheLibraryCutsShortShowsOnlyWholeCharactersOfWhatItVouchedFor)
+{
+    startOn(TARVIK_LYING_DRIVER);
+    ASSERT_TRUE(start());
+    app().CurrentBoard = 2;
+    auto& dialog = openFromMenu<GetBName>("GetBoardName");
+    click(dialog.runcmd);
+    EXPECT_EQ(dialog.BoardName.text(), "Achse ");
+    EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_noError));
 }
 
 TEST_F(DriverLibraryStartUp, ALibraryWithoutEveryEntryPointIsRefusedNamingTheMissingOnes)

@@ -135,10 +135,14 @@ protected:
     }
 
     Renderer& renderer() { return *program.qt.renderer(); }
-    bool isModal(std::string_view name) const
+    // The modal window is up where the keyboard goes: active for the runtime, and its window
+    // the active one for Qt, which activates a new window a little later on a loaded machine.
+    bool isModal(std::string_view name)
     {
         const Form* modal = program.runtime.modalForm();
-        return modal && modal->name() == name && modal->isActive();
+        if (!modal || modal->name() != name || !modal->isActive()) return false;
+        const QWidget* window = renderer().windowOf(*modal);
+        return window != nullptr && window->isActiveWindow();
     }
 
     // "" when the user sees where the keyboard is: the focus ring of the form's window stands
