@@ -316,7 +316,7 @@ TEST_F(InitSequenceTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
 
     s.ClosedLoopSettingsTable[kClosedLoop3].Axis[0].ClosedLoop = 5;
     s.ClosedLoopSettingsTable[kClosedLoop3].Axis[1].ForwardLimitInverted = 1;
-    s.ClosedLoopSettingsTable[kClosedLoop3].IoInverted[7] = -2;
+    s.ClosedLoopSettingsTable[kClosedLoop3].IoInverted[5] = -2;
     s.ClosedLoopSettingsTable[kClosedLoop3].StepDirMode = 1;
     EXPECT_TRUE(InitializeBoard(app(), kClosedLoop3));
     EXPECT_THAT(takeCalls(), ::testing::Contains("set_loop_mode(3, 1, -1)"));
