@@ -6,7 +6,7 @@
 #include "mainwindow/HeadlessProgram.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "panels/frmservtest.h"
+#include "panels/ServoTestPanel.h"
 #include "program/MainWindowServices.h"
 
 #include <benchmark/benchmark.h>
@@ -26,13 +26,13 @@ void BM_ServoPanelPollTick(benchmark::State& state)
         return;
     }
     app.CurrentBoard = kServo4;
-    OpenChildWindow(app.form<frmservtest>());
+    OpenChildWindow(app.form<ServoTestPanel>());
     // The axis runs in velocity mode, so every tick reads a moving axis.
     MotionDriver& driver = app.driver();
     driver.set_pos_mode(kServo4, 1, PosModeVelocity);
     driver.load_rpm(kServo4, 1, 600);
     driver.start_motion(kServo4, 1);
-    for (auto _ : state) program.runtime().wait(frmservtest::kPollIntervalMs);
+    for (auto _ : state) program.runtime().wait(ServoTestPanel::kPollIntervalMs);
     state.SetItemsProcessed(state.iterations());
     program.runtime().endProgram();
 }

@@ -8,7 +8,7 @@
 #include "mainwindow/HeadlessProgram.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "panels/frmxytable.h"
+#include "panels/XyTableDemo.h"
 
 #include <QApplication>
 #include <QImage>
@@ -30,14 +30,14 @@ struct DemoWithRoutine {
     {
         startProgram(program.app(), {.lockFile = directory.path() / "tarvik.lock"});
         InitializeBoard(program.app(), kStepper4);
-        program.app().form<frmxytable>().show();
+        program.app().form<XyTableDemo>().show();
         UserInput& input = program.runtime().input();
         input.click(demo().modeauto);
         for (int i = 1; i < XyTableFields::kMaxTargets; ++i)
             input.mouseClick(demo().box, static_cast<float>(i % 40) * kCountsPerInch / 10,
                              static_cast<float>(i / 40) * kCountsPerInch / 4);
     }
-    frmxytable& demo() { return program.app().form<frmxytable>(); }
+    XyTableDemo& demo() { return program.app().form<XyTableDemo>(); }
     // What the demo draws at the start of a lap: the cleared box, the grid, the present position
     // and every target's marker.
     void redrawLap()

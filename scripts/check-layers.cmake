@@ -4,13 +4,24 @@
 # Each folder of src/ may include its own headers and those of the folders listed for it; a
 # folder missing from the table is an error too, so a new folder must be given its place.
 #   1 base                        the clock and number texts
-#   2 driver, forms/runtime       each over the base only (driver/sim, driver/recording and
-#                                 driver/library over the driver too); forms/qt over the runtime
-#   3 program                     the shared data and services
+#   2 driver, forms/runtime       each over the base only: the driver is the MotionDriver
+#                                 interface, its status texts and board types; forms/qt over
+#                                 the runtime
+#   2a driver/sim, driver/recording, driver/library
+#                                 the concrete drivers, over the driver; only mainwindow, which
+#                                 builds them for the headless program, and src/main.cpp see them
+#   3 program                     the shared data and services; it reaches the boards through
+#                                 the MotionDriver interface only
 #   4 forms/common                fields, board picker, dialog and panel frames, waits
 #   5 window families             shell, init, commands/motion, commands/io, panels
 #   6 mainwindow                  the main window, its menus and start-up: sees every family
+#                                 and the concrete drivers
 # src/main.cpp, tools/ and bench/ stand above them all and are not checked.
+#
+# Both include forms are read. A quoted include names a header of the project and is always
+# judged; an angle-bracket include is judged only when its first path component is the first
+# component of a folder of the table (<mainwindow/...>, <driver/sim/...>, <commands/...>), so
+# that system and library headers (<vector>, <QWidget>, <gtest/gtest.h>, <sys/stat.h>) pass.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -18,28 +29,39 @@ if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check-layers: pass -DSOURCE_DIR=<project root>")
 endif()
 
+set(concrete_drivers driver/sim driver/recording driver/library)
+set(families shell init commands/motion commands/io panels)
+
 set(layer_base "")
 set(layer_driver base)
-set(layer_program base driver driver/sim driver/recording driver/library forms/runtime)
+set(layer_program base driver forms/runtime)
 set(layer_common ${layer_program} program)
 set(layer_family ${layer_common} forms/common)
 
 set(allowed_base "")
 set(allowed_driver ${layer_driver})
-set(allowed_driver/sim ${layer_driver} driver)
-set(allowed_driver/recording ${layer_driver} driver)
-set(allowed_driver/library ${layer_driver} driver)
+foreach(concrete IN LISTS concrete_drivers)
+  set(allowed_${concrete} ${layer_driver} driver)
+endforeach()
 set(allowed_forms/runtime base)
 set(allowed_forms/qt base forms/runtime)
 set(allowed_program ${layer_program})
 set(allowed_forms/common ${layer_common})
-foreach(family shell init commands/motion commands/io panels)
+foreach(family IN LISTS families)
   set(allowed_${family} ${layer_family})
 endforeach()
-set(allowed_mainwindow ${layer_family} shell init commands/motion commands/io panels)
-set(known base driver driver/sim driver/recording driver/library forms/runtime forms/qt program forms/common shell init
-          commands/motion commands/io panels mainwindow)
+set(allowed_mainwindow ${layer_family} ${families} ${concrete_drivers})
+set(known base driver ${concrete_drivers} forms/runtime forms/qt program forms/common ${families} mainwindow)
 
+# The first path components that make an angle-bracket include one of the project's own.
+set(own_roots "")
+foreach(folder IN LISTS known)
+  string(REGEX REPLACE "/.*" "" root ${folder})
+  list(APPEND own_roots ${root})
+endforeach()
+list(REMOVE_DUPLICATES own_roots)
+
+set(include_line "^[ \t]*#[ \t]*include[ \t]*")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
 set(problems "")
 foreach(source IN LISTS sources)
@@ -51,14 +73,26 @@ foreach(source IN LISTS sources)
     list(APPEND problems "src/${folder}: a folder without a layer (add it to scripts/check-layers.cmake)")
     continue()
   endif()
-  file(STRINGS ${SOURCE_DIR}/src/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+  file(STRINGS ${SOURCE_DIR}/src/${source} includes REGEX "${include_line}[\"<]")
   foreach(line IN LISTS includes)
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]+)\".*" "\\1" header "${line}")
+    if(line MATCHES "${include_line}\"([^\"]+)\"")
+      set(header ${CMAKE_MATCH_1})
+      set(spelled "\"${header}\"")
+    elseif(line MATCHES "${include_line}<([^>]+)>")
+      set(header ${CMAKE_MATCH_1})
+      set(spelled "<${header}>")
+      string(REGEX REPLACE "/.*" "" root ${header})
+      if(header STREQUAL root OR NOT root IN_LIST own_roots)
+        continue() # a system or library header
+      endif()
+    else()
+      continue()
+    endif()
     get_filename_component(target ${header} DIRECTORY)
     if(target STREQUAL folder OR target IN_LIST allowed_${folder})
       continue()
     endif()
-    list(APPEND problems "src/${source} includes \"${header}\": ${folder} may not include ${target}")
+    list(APPEND problems "src/${source} includes ${spelled}: ${folder} may not include ${target}")
   endforeach()
 endforeach()
 

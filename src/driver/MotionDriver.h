@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace tarvik {
 
@@ -16,9 +17,18 @@ inline constexpr int kRdbCapacity = 2000;
 // The motion driver: one method per entry point of the board maker's library, named as the
 // entry point, with the argument types the windows pass. Outputs are by reference and are
 // written only when the call succeeds. Nothing else in the program talks to a board.
+// Besides the entry points it answers two questions about the driver itself, so that the
+// program and the windows never need to know which driver they have; these are not entry
+// points and stay out of the entry-point table and the library binding.
 class MotionDriver {
 public:
     virtual ~MotionDriver() = default;
+
+    // True when the boards are simulated ones (directly or behind a driver that wraps them).
+    virtual bool simulated() const { return false; }
+    // Why the boards could not be set up: the board configuration file's error or the driver
+    // library's load error; empty when none.
+    virtual std::string configurationError() const { return {}; }
 
     // Board configuration: per board ID (index) the type code (-1 none) and the I/O address.
     // Fills min(typeCodes.size(), ioAddresses.size()) entries, normally kBoardConfigEntries.

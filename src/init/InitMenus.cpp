@@ -1,10 +1,10 @@
 #include "init/InitMenus.h"
 
 #include "init/SetupDialog.h"
-#include "init/frmIOSettings.h"
-#include "init/frmLimSwSettings.h"
-#include "init/frmStepOutMode.h"
-#include "init/frmldpid.h"
+#include "init/IoPortSettingsDialog.h"
+#include "init/LimitSwitchSettingsDialog.h"
+#include "init/StepOutputModeDialog.h"
+#include "init/LoadPidAllDialog.h"
 
 #include <array>
 
@@ -13,10 +13,10 @@ namespace tarvik {
 namespace {
 
 const auto kActions = std::to_array<MenuActionEntry>({
-    {"setlimpol", &openSetupDialogFromMenu<frmLimSwSettings, Opening::FrontThenRestore>},
-    {"setstepmodepol1", &openSetupDialogFromMenu<frmStepOutMode, Opening::Restore>},
-    {"setiopol", &openSetupDialogFromMenu<frmIOSettings, Opening::ShowOnly>},
-    {"loadpidallmu", &openChild<frmldpid>},
+    {"setlimpol", &openSetupDialogFromMenu<LimitSwitchSettingsDialog, Opening::FrontThenRestore>},
+    {"setstepmodepol1", &openSetupDialogFromMenu<StepOutputModeDialog, Opening::Restore>},
+    {"setiopol", &openSetupDialogFromMenu<IoPortSettingsDialog, Opening::ShowOnly>},
+    {"loadpidallmu", &openChild<LoadPidAllDialog>},
 });
 
 } // namespace

@@ -5,13 +5,13 @@
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "init/Wizard.h"
-#include "init/frminitPelto.h"
-#include "init/frminitserv.h"
-#include "init/frminitserv4a.h"
-#include "init/frminitstcl.h"
-#include "init/frminitstcl4a.h"
-#include "init/frminitstol.h"
-#include "init/frminitstol4a.h"
+#include "init/EncoderWizard.h"
+#include "init/ServoWizard.h"
+#include "init/Servo4Wizard.h"
+#include "init/ClosedLoopStepperWizard.h"
+#include "init/ClosedLoopStepper4Wizard.h"
+#include "init/OpenLoopStepperWizard.h"
+#include "init/OpenLoopStepper4Wizard.h"
 #include "program/App.h"
 #include "program/PreferenceFile.h"
 #include "program/Shell.h"
@@ -27,21 +27,21 @@ decltype(auto) visitWizardClass(BoardGroup group, Visit&& visit)
 {
     switch (group) {
     case BoardGroup::Servo3:
-        return visit.template operator()<frminitserv>();
+        return visit.template operator()<ServoWizard>();
     case BoardGroup::OpenLoop3:
-        return visit.template operator()<frminitstol>();
+        return visit.template operator()<OpenLoopStepperWizard>();
     case BoardGroup::ClosedLoop3:
-        return visit.template operator()<frminitstcl>();
+        return visit.template operator()<ClosedLoopStepperWizard>();
     case BoardGroup::Servo4:
-        return visit.template operator()<frminitserv4a>();
+        return visit.template operator()<Servo4Wizard>();
     case BoardGroup::OpenLoop4:
-        return visit.template operator()<frminitstol4a>();
+        return visit.template operator()<OpenLoopStepper4Wizard>();
     case BoardGroup::ClosedLoop4:
-        return visit.template operator()<frminitstcl4a>();
+        return visit.template operator()<ClosedLoopStepper4Wizard>();
     case BoardGroup::Encoder:
         break;
     }
-    return visit.template operator()<frminitPelto>();
+    return visit.template operator()<EncoderWizard>();
 }
 
 std::optional<BoardGroup> groupOfBoard(const App& app, std::int16_t board)

@@ -6,8 +6,8 @@
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "init/WizardPanels.h"
-#include "init/frmloadopt.h"
-#include "init/frmsaveopt.h"
+#include "init/LoadOptionDialog.h"
+#include "init/SaveOptionDialog.h"
 #include "program/App.h"
 #include "program/Shell.h"
 
@@ -362,13 +362,13 @@ void Wizard::cmdsave_Click()
     const std::int16_t b = board();
     if (!app_.isBoard(b)) return;
     FormToRecord(b);
-    app_.form<frmsaveopt>().showModal();
+    app_.form<SaveOptionDialog>().showModal();
 }
 
 void Wizard::cmdload_Click()
 {
     if (!app_.isBoard(board())) return;
-    app_.form<frmloadopt>().showModal();
+    app_.form<LoadOptionDialog>().showModal();
 }
 
 void Wizard::optionalButton_Click(WizardButton which)

@@ -1,11 +1,11 @@
 #include "init/WizardPanels.h"
 
-#include "init/frmIOSettings.h"
-#include "init/frmLimSwSettings.h"
-#include "init/frmStepOutMode.h"
-#include "init/frmfindhome.h"
-#include "init/frmfindindx.h"
-#include "init/frmldpid.h"
+#include "init/IoPortSettingsDialog.h"
+#include "init/LimitSwitchSettingsDialog.h"
+#include "init/StepOutputModeDialog.h"
+#include "init/FindHomePanel.h"
+#include "init/FindIndexPanel.h"
+#include "init/LoadPidAllDialog.h"
 #include "program/App.h"
 
 #include <algorithm>
@@ -17,26 +17,26 @@ void OpenWizardPanel(App& app, WizardButton which, std::int16_t board)
     switch (which) {
     case WizardButton::FindHome:
         app.HomingBoard = board;
-        app.form<frmfindhome>().showModal();
+        app.form<FindHomePanel>().showModal();
         break;
     case WizardButton::FindIndex:
         app.HomingBoard = board;
-        app.form<frmfindindx>().showModal();
+        app.form<FindIndexPanel>().showModal();
         break;
     case WizardButton::IoSettings:
         app.IoPanelOpen = true;
-        app.form<frmIOSettings>().showFor(SetupMode::Wizard);
+        app.form<IoPortSettingsDialog>().showFor(SetupMode::Wizard);
         break;
     case WizardButton::LimitSettings:
         app.LimitPanelOpen = true;
-        app.form<frmLimSwSettings>().showFor(SetupMode::Wizard);
+        app.form<LimitSwitchSettingsDialog>().showFor(SetupMode::Wizard);
         break;
     case WizardButton::StepOutput:
         app.StepOutPanelOpen = true;
-        app.form<frmStepOutMode>().showFor(SetupMode::Wizard, Opening::Restore);
+        app.form<StepOutputModeDialog>().showFor(SetupMode::Wizard, Opening::Restore);
         break;
     case WizardButton::PidGains:
-        app.form<frmldpid>().showFor(board);
+        app.form<LoadPidAllDialog>().showFor(board);
         break;
     }
 }
@@ -46,9 +46,9 @@ void CloseWizardPanels(App& app, std::span<const WizardButtonDesign> buttons)
     auto has = [&](WizardButton which) {
         return std::any_of(buttons.begin(), buttons.end(), [&](const WizardButtonDesign& b) { return b.button == which; });
     };
-    if (has(WizardButton::StepOutput) && app.StepOutPanelOpen) app.runtime().unload<frmStepOutMode>();
-    if (has(WizardButton::IoSettings) && app.IoPanelOpen) app.runtime().unload<frmIOSettings>();
-    if (has(WizardButton::LimitSettings) && app.LimitPanelOpen) app.runtime().unload<frmLimSwSettings>();
+    if (has(WizardButton::StepOutput) && app.StepOutPanelOpen) app.runtime().unload<StepOutputModeDialog>();
+    if (has(WizardButton::IoSettings) && app.IoPanelOpen) app.runtime().unload<IoPortSettingsDialog>();
+    if (has(WizardButton::LimitSettings) && app.LimitPanelOpen) app.runtime().unload<LimitSwitchSettingsDialog>();
 }
 
 } // namespace tarvik

@@ -1,7 +1,7 @@
 #include "mainwindow/HeadlessProgram.h"
 
 #include "driver/library/LibraryDriver.h"
-#include "program/frmerrmsg.h"
+#include "program/ErrorWindow.h"
 
 #include <stdexcept>
 
@@ -38,7 +38,7 @@ HeadlessProgram::HeadlessProgram(const Options& options)
 {
     // The error window is answered OK unless a test or script queues another answer for it.
     host_.setDefaultModalAction("frmerrmsg", [](Form& form) {
-        auto& window = static_cast<frmerrmsg&>(form);
+        auto& window = static_cast<ErrorWindow&>(form);
         window.runtime().input().click(window.okcmd);
     });
 }

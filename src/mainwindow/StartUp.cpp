@@ -1,6 +1,6 @@
 #include "mainwindow/StartUp.h"
 
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 #include "program/App.h"
 
 namespace tarvik {
@@ -50,8 +50,8 @@ Tarvik, the set-up and test panel for multi-axis motion-control boards.
 bool startProgram(App& app, const StartOptions& options)
 {
     Runtime& runtime = app.runtime();
-    runtime.instance<mditarvik>(app, options);
-    return !runtime.endRequested() && runtime.isLoaded<mditarvik>();
+    runtime.instance<MainWindowForm>(app, options);
+    return !runtime.endRequested() && runtime.isLoaded<MainWindowForm>();
 }
 
 } // namespace tarvik

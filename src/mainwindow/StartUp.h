@@ -31,7 +31,7 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments, const c
 // The text `tarvik --help` prints.
 std::string_view commandLineHelp();
 
-// Starts the program: loads the main window `mditarvik`, whose Form_Load is the start-up
+// Starts the program: loads the main window `MainWindowForm`, whose Form_Load is the start-up
 // (single instance, board table, menus, bad-configuration check, preference file). Returns
 // false when the program ended during start-up (a second instance, no boards configured, or
 // the user quit from an error window); the runtime has then ended.

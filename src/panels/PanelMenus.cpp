@@ -1,8 +1,8 @@
 #include "panels/PanelMenus.h"
 
-#include "panels/frmservtest.h"
-#include "panels/frmsteptest.h"
-#include "panels/frmxytable.h"
+#include "panels/ServoTestPanel.h"
+#include "panels/StepperTestPanel.h"
+#include "panels/XyTableDemo.h"
 #include "program/MainWindowServices.h"
 
 #include <array>
@@ -13,10 +13,10 @@ namespace {
 
 // A second choice of an open panel brings it to the front.
 const auto kActions = std::to_array<MenuActionEntry>({
-    {"testservmu", &openChild<frmservtest, Opening::FrontThenRestore>},
-    {"teststepmu", &openChild<frmsteptest, Opening::FrontThenRestore>},
+    {"testservmu", &openChild<ServoTestPanel, Opening::FrontThenRestore>},
+    {"teststepmu", &openChild<StepperTestPanel, Opening::FrontThenRestore>},
     // The XY-table demo.
-    {"xytablemu", &openChild<frmxytable, Opening::FrontThenRestore>},
+    {"xytablemu", &openChild<XyTableDemo, Opening::FrontThenRestore>},
 });
 
 } // namespace

@@ -37,13 +37,13 @@ void ConfirmWindow::answer(std::int16_t code)
     unload();
 }
 
-frmconfbid::frmconfbid(App& app)
+ConfirmBoardWindow::ConfirmBoardWindow(App& app)
     : ConfirmWindow(app, "frmconfbid", "Confirm Board Selection", " is selected. Please confirm this action or cancel.",
                     kQuestionWindowOffset, kHelpConfirmBoard)
 {
 }
 
-frmconfinit::frmconfinit(App& app)
+ConfirmInitWindow::ConfirmInitWindow(App& app)
     : ConfirmWindow(app, "frmconfinit", "Confirm Initialization",
                     " is selected to be initialized. Please confirm this action or cancel.", kConfirmInitOffset,
                     kHelpConfirmInit)

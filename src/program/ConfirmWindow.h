@@ -35,15 +35,15 @@ private:
 };
 
 // Confirms an Initialize Board pick of another board than the wizard shows.
-class frmconfbid : public ConfirmWindow {
+class ConfirmBoardWindow : public ConfirmWindow {
 public:
-    explicit frmconfbid(App& app);
+    explicit ConfirmBoardWindow(App& app);
 };
 
 // Confirms the initialisation of a board from its wizard.
-class frmconfinit : public ConfirmWindow {
+class ConfirmInitWindow : public ConfirmWindow {
 public:
-    explicit frmconfinit(App& app);
+    explicit ConfirmInitWindow(App& app);
 };
 
 } // namespace tarvik

@@ -2,9 +2,9 @@
 
 #include "program/App.h"
 #include "program/ConfirmWindow.h"
-#include "program/frmasksave.h"
-#include "program/frmerrmsg.h"
-#include "program/frmpicture.h"
+#include "program/AskSaveWindow.h"
+#include "program/ErrorWindow.h"
+#include "program/BackgroundWindow.h"
 
 namespace tarvik {
 
@@ -37,7 +37,7 @@ void ShowErrorMessage(App& app, const std::string& message)
     } open{app};
     std::string text = message;
     for (;;) {
-        frmerrmsg& window = app.form<frmerrmsg>();
+        ErrorWindow& window = app.form<ErrorWindow>();
         window.setMessage(text);
         if (!window.showModal() || app.PendingErrorMessages.empty()) break;
         text = std::move(app.PendingErrorMessages.front());
@@ -48,7 +48,7 @@ void ShowErrorMessage(App& app, const std::string& message)
 void SendBackgroundToBack(App& app)
 {
     if (app.runtime().endRequested()) return;
-    app.form<frmpicture>().zOrder(ZOrder::Back);
+    app.form<BackgroundWindow>().zOrder(ZOrder::Back);
 }
 
 void PlaceOverMainWindow(App& app, Form& form, float offsetTwips)
@@ -64,14 +64,14 @@ std::int16_t AskSaveSettings(App& app, const std::string& question)
 {
     app.SaveAnswer = AnswerCancel;
     if (app.runtime().endRequested()) return app.SaveAnswer;
-    frmasksave& window = app.form<frmasksave>();
+    AskSaveWindow& window = app.form<AskSaveWindow>();
     window.lblBoardOpt.setCaption(question);
     window.showModal();
     return app.SaveAnswer;
 }
 
-std::int16_t ConfirmBoardSelection(App& app, std::int16_t board) { return confirm<frmconfbid>(app, board); }
+std::int16_t ConfirmBoardSelection(App& app, std::int16_t board) { return confirm<ConfirmBoardWindow>(app, board); }
 
-std::int16_t ConfirmBoardInit(App& app, std::int16_t board) { return confirm<frmconfinit>(app, board); }
+std::int16_t ConfirmBoardInit(App& app, std::int16_t board) { return confirm<ConfirmInitWindow>(app, board); }
 
 } // namespace tarvik

@@ -18,13 +18,13 @@ inline constexpr float kOptionWindowOffset = 3000;
 inline constexpr float kConfirmInitOffset = 4000;
 inline constexpr float kQuestionWindowOffset = 3000;
 
-// Shows `message` in the error window `frmerrmsg` and returns once the user closed it with OK
+// Shows `message` in the error window `ErrorWindow` and returns once the user closed it with OK
 // (or chose "Quit Tarvik", which ends the program). An error raised while the error window is
 // already open (a timer behind it) is queued and shown as soon as that one is closed; the inner
 // caller goes on at once, so nothing is lost and nothing nests.
 void ShowErrorMessage(App& app, const std::string& message);
 
-// Creates the background window `frmpicture` when it does not exist and sends it behind every
+// Creates the background window `BackgroundWindow` when it does not exist and sends it behind every
 // other window. Windows call it from Form_Resize and Form_Deactivate.
 void SendBackgroundToBack(App& app);
 
@@ -32,17 +32,17 @@ void SendBackgroundToBack(App& app);
 // Form_Load calls it).
 void PlaceOverMainWindow(App& app, Form& form, float offsetTwips);
 
-// Asks `question` in `frmasksave`. SaveAnswer is reset to AnswerCancel first; the answer,
+// Asks `question` in `AskSaveWindow`. SaveAnswer is reset to AnswerCancel first; the answer,
 // AnswerYes (Save), AnswerNo (Forget) or AnswerCancel (Cancel or the close box), is left in
 // SaveAnswer and returned.
 std::int16_t AskSaveSettings(App& app, const std::string& question);
 
-// Asks in `frmconfbid` whether the Initialize Board pick of `board` goes on. Sets ConfirmBoard
+// Asks in `ConfirmBoardWindow` whether the Initialize Board pick of `board` goes on. Sets ConfirmBoard
 // and resets ConfirmAnswer to 0 first; returns ConfirmAnswer: ConfirmContinue or ConfirmCancel
 // (also for the close box).
 std::int16_t ConfirmBoardSelection(App& app, std::int16_t board);
 
-// Asks in `frmconfinit` whether `board` is to be initialised; as ConfirmBoardSelection.
+// Asks in `ConfirmInitWindow` whether `board` is to be initialised; as ConfirmBoardSelection.
 std::int16_t ConfirmBoardInit(App& app, std::int16_t board);
 
 } // namespace tarvik

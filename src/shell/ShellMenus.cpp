@@ -3,8 +3,8 @@
 #include "program/App.h"
 #include "program/HelpTopics.h"
 #include "program/MainWindowServices.h"
-#include "shell/frmabout.h"
-#include "shell/frmprefs.h"
+#include "shell/AboutWindow.h"
+#include "shell/PreferencesWindow.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ namespace {
 void showHelpContents(App& app) { app.runtime().requestHelp(kHelpContents); }
 
 const auto kActions = std::to_array<MenuActionEntry>({
-    {"fileprefmu", &openChild<frmprefs>},
+    {"fileprefmu", &openChild<PreferencesWindow>},
     {"filequitmu", &QuitProgram},
     {"helpcontentsmu", &showHelpContents},
     {"helpaboutmu", &ShowAbout},

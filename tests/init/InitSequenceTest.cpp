@@ -9,7 +9,7 @@
 #include "init/InitSequences.h"
 #include "init/SaveOption.h"
 #include "mainwindow/MainMenus.h"
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 
 #include <gmock/gmock.h>
 
@@ -233,7 +233,7 @@ TEST_F(InitSequenceTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
 
 TEST_F(InitSequenceTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists)
 {
-    auto* main = app().loaded<mditarvik>();
+    auto* main = app().loaded<MainWindowForm>();
     ASSERT_NE(main, nullptr);
     auto enabled = [&](std::string_view item) { return main->menu(item)->enabled(); };
     EXPECT_FALSE(enabled(kTestServoItem));

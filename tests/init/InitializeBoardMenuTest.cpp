@@ -2,7 +2,7 @@
 
 #include "init/WizardTest.h"
 
-#include "init/frminitstcl.h"
+#include "init/ClosedLoopStepperWizard.h"
 #include "program/OptionFiles.h"
 #include "program/PreferenceFile.h"
 
@@ -29,7 +29,7 @@ TEST_F(InitializeBoardMenuTest, ClosingTheConfirmationCancelsThePick)
 {
     onModal("frmconfbid", [this](Form& form) { close(form); });
     chooseMenu("bidmu", kBoard);
-    EXPECT_EQ(app().loaded<frminitstcl>(), nullptr);
+    EXPECT_EQ(app().loaded<ClosedLoopStepperWizard>(), nullptr);
     EXPECT_EQ(app().ClosedLoopBoard, -1);
     EXPECT_EQ(app().CurrentBoard, 0);
 }
@@ -38,7 +38,7 @@ TEST_F(InitializeBoardMenuTest, ThePickLoadsTheOptionThePreferenceNames)
 {
     storeClosedLoopOption(4, 1234);
     ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 4, .AutoInit = 0}));
-    Wizard& w = pick<frminitstcl>(kBoard);
+    Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     EXPECT_EQ(app().ClosedLoopOption, 4);
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1234");
 }
@@ -47,14 +47,14 @@ TEST_F(InitializeBoardMenuTest, APreferredOptionOutsideOneToTenIsReadAsOne)
 {
     storeClosedLoopOption(1, 1111);
     ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = -1, .AutoInit = 0}));
-    Wizard& w = pick<frminitstcl>(kBoard);
+    Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     EXPECT_EQ(app().ClosedLoopOption, 1);
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1111");
 }
 
 TEST_F(InitializeBoardMenuTest, PickingTheShownBoardAgainAsksOnlyAboutUnsavedEdits)
 {
-    Wizard& w = pick<frminitstcl>(kBoard);
+    Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     chooseMenu("bidmu", kBoard);
     EXPECT_EQ(modalShows().back().form, "frmconfbid") << "no second confirmation, no save question";
 
@@ -73,7 +73,7 @@ TEST_F(InitializeBoardMenuTest, PickingTheShownBoardAgainAsksOnlyAboutUnsavedEdi
 
 TEST_F(InitializeBoardMenuTest, SaveInTheQuestionWritesTheEditsBeforeThePick)
 {
-    Wizard& w = pick<frminitstcl>(kBoard);
+    Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
     answer("frmasksave", "cmdsave");
     chooseMenu("bidmu", kBoard);
@@ -85,7 +85,7 @@ TEST_F(InitializeBoardMenuTest, AnUnreadableOptionIsReportedAndTheWizardStillOpe
 {
     std::vector<std::uint8_t> garbage(10, 0xFF);
     writeFileBytes("Moxel.scl", garbage);
-    Wizard& w = pick<frminitstcl>(kBoard);
+    Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     EXPECT_THAT(lastError(), HasSubstr("Moxel.scl"));
     EXPECT_TRUE(w.visible());
     EXPECT_EQ(fileBytes("Moxel.scl"), garbage);
@@ -95,7 +95,7 @@ TEST_F(InitializeBoardMenuTest, AnOptionThatCannotBeReadLeavesTheOptionNumberWit
 {
     storeClosedLoopOption(4, 1234);
     ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 4, .AutoInit = 0}));
-    Wizard& w = pick<frminitstcl>(kBoard);
+    Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
 
     // The pick now asks for option 6 of a damaged file: the record still holds option 4.
     ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 6, .AutoInit = 0}));
@@ -122,8 +122,8 @@ protected:
         storeClosedLoopOption(2, 800);
         ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 2, .AutoInit = 1}));
     }
-    Wizard* wizard() { return app().loaded<frminitstcl>(); }
-    std::string menuCaption() { return app().loaded<mditarvik>()->bidmu(kBoard).caption(); }
+    Wizard* wizard() { return app().loaded<ClosedLoopStepperWizard>(); }
+    std::string menuCaption() { return app().loaded<MainWindowForm>()->bidmu(kBoard).caption(); }
 };
 
 TEST_F(AutoInitTest, TheBoardIsInitialisedWithItsWizardLoadedHidden)

@@ -8,7 +8,7 @@
 #include "init/StartUpOptions.h"
 #include "program/OptionFiles.h"
 #include "program/PreferencesAsking.h"
-#include "shell/frmprefs.h"
+#include "shell/PreferencesWindow.h"
 
 #include <gmock/gmock.h>
 
@@ -174,7 +174,7 @@ TEST_F(ReadOnlyDirectoryTest, PreferencesOpensWithTheDefaultsAndASaveSaysItCanno
     ASSERT_TRUE(start());
     const std::size_t shownAtStart = modalShows().size();
     chooseMenu("fileprefmu");
-    auto* prefs = app().loaded<frmprefs>();
+    auto* prefs = app().loaded<PreferencesWindow>();
     ASSERT_NE(prefs, nullptr);
     EXPECT_EQ(modalShows().size(), shownAtStart) << "the start-up's message is not repeated";
     EXPECT_EQ(prefs->cbooption(1).listIndex(), 0);
@@ -182,7 +182,7 @@ TEST_F(ReadOnlyDirectoryTest, PreferencesOpensWithTheDefaultsAndASaveSaysItCanno
     click(prefs->cmdsave);
     ASSERT_EQ(modalShows().size(), shownAtStart + 1);
     EXPECT_THAT(modalShows().back().text, HasSubstr("Moxel.prf"));
-    EXPECT_NE(app().loaded<frmprefs>(), nullptr);
+    EXPECT_NE(app().loaded<PreferencesWindow>(), nullptr);
     EXPECT_TRUE(std::filesystem::is_empty(directory()));
 }
 

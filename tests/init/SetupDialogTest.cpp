@@ -6,29 +6,29 @@
 
 #include "driver/StatusText.h"
 #include "forms/common/BoardPicker.h"
-#include "init/frmIOSettings.h"
-#include "init/frmLimSwSettings.h"
-#include "init/frmStepOutMode.h"
+#include "init/IoPortSettingsDialog.h"
+#include "init/LimitSwitchSettingsDialog.h"
+#include "init/StepOutputModeDialog.h"
 
 namespace tarvik::testing {
 namespace {
 
 struct LimitSwitches {
-    using Dialog = frmLimSwSettings;
+    using Dialog = LimitSwitchSettingsDialog;
     static constexpr std::string_view menu = "setlimpol";
     static constexpr bool SharedState::*flag = &SharedState::LimitPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.btnlimRni(1); }
 };
 
 struct StepOutput {
-    using Dialog = frmStepOutMode;
+    using Dialog = StepOutputModeDialog;
     static constexpr std::string_view menu = "setstepmodepol1";
     static constexpr bool SharedState::*flag = &SharedState::StepOutPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.ipn; }
 };
 
 struct IoPort {
-    using Dialog = frmIOSettings;
+    using Dialog = IoPortSettingsDialog;
     static constexpr std::string_view menu = "setiopol";
     static constexpr bool SharedState::*flag = &SharedState::IoPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.pbni(1); }
@@ -196,8 +196,8 @@ protected:
 TEST_F(NoStepperBoardTest, MenuModeTellsTheUserAndKeepsSetAndRunFromTheDriver)
 {
     // The Stepper menu is off without stepper boards; the menu item's opener still copes.
-    openSetupDialogFromMenu<frmStepOutMode, Opening::Restore>(app());
-    auto& dialog = *app().loaded<frmStepOutMode>();
+    openSetupDialogFromMenu<StepOutputModeDialog, Opening::Restore>(app());
+    auto& dialog = *app().loaded<StepOutputModeDialog>();
     ASSERT_EQ(messageBoxes().size(), 1u);
     EXPECT_EQ(messageBoxes()[0].text, kNoBoardsMessage);
     EXPECT_EQ(dialog.bidlist.listCount(), 0);

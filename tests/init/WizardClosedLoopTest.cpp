@@ -4,7 +4,7 @@
 #include "init/WizardTest.h"
 
 #include "init/InitializeBoardMenu.h"
-#include "init/frminitstcl.h"
+#include "init/ClosedLoopStepperWizard.h"
 
 #include <gmock/gmock.h>
 
@@ -17,13 +17,13 @@ constexpr int kBoard = 3;
 
 class WizardClosedLoopTest : public WizardTest {
 protected:
-    frminitstcl& wizard() { return *app().loaded<frminitstcl>(); }
+    ClosedLoopStepperWizard& wizard() { return *app().loaded<ClosedLoopStepperWizard>(); }
     ClosedLoopAxisSettings& axis(int a) { return app().Settings.ClosedLoopSettingsTable[kBoard].Axis[a - 1]; }
 };
 
 TEST_F(WizardClosedLoopTest, PickFillsTheWizardFromTheOptionAndShowsIt)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     EXPECT_TRUE(w.visible());
     EXPECT_EQ(w.caption(), "ID 3: 3-Axis Closed-Loop Stepper Board, ISA, 340 -- Not Initialized");
     for (int a = 1; a <= 3; ++a) {
@@ -47,7 +47,7 @@ TEST_F(WizardClosedLoopTest, PickFillsTheWizardFromTheOptionAndShowsIt)
 
 TEST_F(WizardClosedLoopTest, OutOfRangeEntriesAreForcedToTheBoundWithTheMessage)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     w.box("StepsRev", 1).setText("");
     type(w.box("StepsRev", 1), "40000");
     EXPECT_EQ(w.box("StepsRev", 1).text(), "32767");
@@ -61,7 +61,7 @@ TEST_F(WizardClosedLoopTest, OutOfRangeEntriesAreForcedToTheBoundWithTheMessage)
 
 TEST_F(WizardClosedLoopTest, EmptyOrSignOnlyBoxesDisableInitializeSilently)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     const auto shownBefore = modalShows().size();
     type(w.box("IndexOff", 2), "-");
     EXPECT_FALSE(w.cmdinit.enabled());
@@ -76,7 +76,7 @@ TEST_F(WizardClosedLoopTest, EmptyOrSignOnlyBoxesDisableInitializeSilently)
 
 TEST_F(WizardClosedLoopTest, EnterNormalisesTheBoxAtOnce)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 1), "2.50");
     press(Key::Enter);
     EXPECT_EQ(w.box("FindRPM", 1).text(), "2.5");
@@ -87,7 +87,7 @@ TEST_F(WizardClosedLoopTest, EnterNormalisesTheBoxAtOnce)
 
 TEST_F(WizardClosedLoopTest, FollowingErrorIsClampedSilentlyWhenLeft)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     // The check on change accepts a blank; leaving the box clamps without a message.
     w.box("FolErr", 1).setText(" ");
     EXPECT_FALSE(w.cmdinit.enabled());
@@ -101,7 +101,7 @@ TEST_F(WizardClosedLoopTest, FollowingErrorIsClampedSilentlyWhenLeft)
 
 TEST_F(WizardClosedLoopTest, SpinnerStepsTheWholeNumberAndReturnsToZero)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 1), "2.6");
     runtime().input().scrollTo(w.spinner("FindRPM", 1), 1);
     EXPECT_EQ(w.box("FindRPM", 1).text(), "2");
@@ -113,7 +113,7 @@ TEST_F(WizardClosedLoopTest, SpinnerStepsTheWholeNumberAndReturnsToZero)
 
 TEST_F(WizardClosedLoopTest, TheKeyboardGoesFromBoxToBoxAndTheArrowsCountInTheBox)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     // From Done, Tab reaches the first box, then passes over its spinner to the same box of
     // the next axis; entering a box by Tab selects its text, so typing replaces it.
     focus(w.cmdcancel);
@@ -137,7 +137,7 @@ TEST_F(WizardClosedLoopTest, TheKeyboardGoesFromBoxToBoxAndTheArrowsCountInTheBo
 
 TEST_F(WizardClosedLoopTest, InitializeSendsTheWizardsValuesAndReportsTheState)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 2), "400");
     click(w.option("btnClosedLoop", 2));
     select(w.stopMode(2), 0);
@@ -157,7 +157,7 @@ TEST_F(WizardClosedLoopTest, InitializeSendsTheWizardsValuesAndReportsTheState)
 
 TEST_F(WizardClosedLoopTest, InitializeGoesOnOnlyOnContinue)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
     const std::string caption = w.caption();
     takeCalls();
@@ -173,7 +173,7 @@ TEST_F(WizardClosedLoopTest, InitializeGoesOnOnlyOnContinue)
 
 TEST_F(WizardClosedLoopTest, AFailingSequenceLeavesTheBoardNotInitialized)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     driver().injectFault("set_stop_mode", 5);
     initialize(w);
     EXPECT_THAT(lastError(), HasSubstr("status 5:"));
@@ -184,7 +184,7 @@ TEST_F(WizardClosedLoopTest, AFailingSequenceLeavesTheBoardNotInitialized)
 
 TEST_F(WizardClosedLoopTest, AFindVelocityBeyondTheRecordsFieldIsKeptAtItsLimit)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 1), "50000");
     w.box("StepsRev", 2).setText("");
     w.FormToRecord(kBoard);
@@ -198,7 +198,7 @@ TEST_F(WizardClosedLoopTest, ARecordValueOutOfRangeIsReportedInTheBoxOnly)
     axis(1).StepsPerRev = 0;
     axis(2).StopMode = 9;
     RecordToForm(app(), kBoard);
-    frminitstcl& w = wizard();
+    ClosedLoopStepperWizard& w = wizard();
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1");
     EXPECT_EQ(w.stopMode(2).text(), "Kill Mode");
     std::vector<std::string> errors;
@@ -212,7 +212,7 @@ TEST_F(WizardClosedLoopTest, ARecordValueOutOfRangeIsReportedInTheBoxOnly)
 
 TEST_F(WizardClosedLoopTest, ClosingWithEditsAsksAndCancelKeepsTheWindow)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
     answer("frmasksave", "cmdCancel");
     ASSERT_FALSE(close(w));
@@ -223,11 +223,11 @@ TEST_F(WizardClosedLoopTest, ClosingWithEditsAsksAndCancelKeepsTheWindow)
 
 TEST_F(WizardClosedLoopTest, ForgetClosesWithoutCopyingTheEdits)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
     answer("frmasksave", "cmdForget");
     click(w.cmdcancel);
-    EXPECT_EQ(app().loaded<frminitstcl>(), nullptr);
+    EXPECT_EQ(app().loaded<ClosedLoopStepperWizard>(), nullptr);
     EXPECT_EQ(axis(1).StepsPerRev, 2000);
     EXPECT_EQ(changed(kBoard), 0);
     EXPECT_EQ(app().ClosedLoopBoardShown, -1);
@@ -236,19 +236,19 @@ TEST_F(WizardClosedLoopTest, ForgetClosesWithoutCopyingTheEdits)
 
 TEST_F(WizardClosedLoopTest, SaveOnCloseWritesTheCurrentOption)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
     initialize(w);
     answer("frmasksave", "cmdsave");
     click(w.cmdcancel);
-    EXPECT_EQ(app().loaded<frminitstcl>(), nullptr);
+    EXPECT_EQ(app().loaded<ClosedLoopStepperWizard>(), nullptr);
     EXPECT_EQ(le16(fileBytes("Moxel.scl"), 32), 300) << "record 1, axis 1 StepsPerRev";
     EXPECT_EQ(app().ClosedLoopBoard, kBoard) << "an initialised board stays the wizard's board";
 }
 
 TEST_F(WizardClosedLoopTest, ClosingUnloadsTheSetUpDialogsItOpened)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     click(*w.button(WizardButton::LimitSettings));
     click(*w.button(WizardButton::StepOutput));
     EXPECT_TRUE(app().LimitPanelOpen);
@@ -260,7 +260,7 @@ TEST_F(WizardClosedLoopTest, ClosingUnloadsTheSetUpDialogsItOpened)
 
 TEST_F(WizardClosedLoopTest, SecretSaveRunsSaveWhenTheCaptionSaysSave)
 {
-    frminitstcl& w = pick<frminitstcl>(kBoard);
+    ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     w.setCaption("save");
     answer("frmsaveopt", "cancelcmd");
     w.secretmsg.setCaption("x");

@@ -5,14 +5,14 @@
 
 #include "base/NumberText.h"
 #include "init/InitializeBoardMenu.h"
-#include "init/frminitPelto.h"
-#include "init/frminitserv.h"
-#include "init/frminitserv4a.h"
-#include "init/frminitstcl.h"
-#include "init/frminitstcl4a.h"
-#include "init/frminitstol.h"
-#include "init/frminitstol4a.h"
-#include "init/frmldpid.h"
+#include "init/EncoderWizard.h"
+#include "init/ServoWizard.h"
+#include "init/Servo4Wizard.h"
+#include "init/ClosedLoopStepperWizard.h"
+#include "init/ClosedLoopStepper4Wizard.h"
+#include "init/OpenLoopStepperWizard.h"
+#include "init/OpenLoopStepper4Wizard.h"
+#include "init/LoadPidAllDialog.h"
 
 #include <gmock/gmock.h>
 
@@ -85,19 +85,19 @@ using WizardButtonsTest = WizardTest;
 TEST_F(WizardButtonsTest, EachWizardHasTheButtonsOfItsKind)
 {
     auto has = [](Wizard& w, WizardButton b) { return w.button(b) != nullptr; };
-    Wizard& encoder = pick<frminitPelto>(7);
+    Wizard& encoder = pick<EncoderWizard>(7);
     for (WizardButton b : {WizardButton::FindHome, WizardButton::FindIndex, WizardButton::IoSettings,
                            WizardButton::LimitSettings, WizardButton::StepOutput, WizardButton::PidGains})
         EXPECT_FALSE(has(encoder, b));
     EXPECT_EQ(encoder.findControl("cmbStopMod", 1), nullptr);
 
-    Wizard& openLoop = pick<frminitstol>(2);
+    Wizard& openLoop = pick<OpenLoopStepperWizard>(2);
     EXPECT_TRUE(has(openLoop, WizardButton::FindHome));
     EXPECT_FALSE(has(openLoop, WizardButton::FindIndex));
     EXPECT_TRUE(has(openLoop, WizardButton::StepOutput));
     EXPECT_EQ(openLoop.findControl("txtLinesRev", 1), nullptr);
 
-    Wizard& servo = pick<frminitserv>(1);
+    Wizard& servo = pick<ServoWizard>(1);
     EXPECT_TRUE(has(servo, WizardButton::FindIndex));
     EXPECT_TRUE(has(servo, WizardButton::PidGains));
     EXPECT_FALSE(has(servo, WizardButton::StepOutput));
@@ -107,9 +107,9 @@ TEST_F(WizardButtonsTest, EachWizardHasTheButtonsOfItsKind)
 TEST_F(WizardButtonsTest, EachWizardsIoButtonHasItsOwnCaption)
 {
     const std::pair<Wizard*, std::string> cases[] = {
-        {&pick<frminitserv>(1), "IO Polarity & Dir"},       {&pick<frminitstol>(2), "IO Polarity & Dir"},
-        {&pick<frminitstcl>(3), "IO Polarity & Direction"}, {&pick<frminitserv4a>(4), "I/O Polarity & Dir"},
-        {&pick<frminitstol4a>(5), "IO Polarity & Dir"},     {&pick<frminitstcl4a>(6), "IO Polarity & Direction"},
+        {&pick<ServoWizard>(1), "IO Polarity & Dir"},       {&pick<OpenLoopStepperWizard>(2), "IO Polarity & Dir"},
+        {&pick<ClosedLoopStepperWizard>(3), "IO Polarity & Direction"}, {&pick<Servo4Wizard>(4), "I/O Polarity & Dir"},
+        {&pick<OpenLoopStepper4Wizard>(5), "IO Polarity & Dir"},     {&pick<ClosedLoopStepper4Wizard>(6), "IO Polarity & Direction"},
     };
     for (const auto& [wizard, shown] : cases)
         EXPECT_EQ(displayCaption(wizard->button(WizardButton::IoSettings)->caption()), shown) << wizard->name();
@@ -117,7 +117,7 @@ TEST_F(WizardButtonsTest, EachWizardsIoButtonHasItsOwnCaption)
 
 TEST_F(WizardButtonsTest, FindHomeHandsTheWizardsBoardToThePanel)
 {
-    Wizard& w = pick<frminitstol4a>(5);
+    Wizard& w = pick<OpenLoopStepper4Wizard>(5);
     initialize(w);
     onModal("frmfindhome", [this](Form& form) {
         EXPECT_EQ(app().HomingBoard, 5);
@@ -128,9 +128,9 @@ TEST_F(WizardButtonsTest, FindHomeHandsTheWizardsBoardToThePanel)
 
 TEST_F(WizardButtonsTest, ServoPidButtonOpensLoadPidAllForTheWizardsBoard)
 {
-    Wizard& w = pick<frminitserv4a>(4);
+    Wizard& w = pick<Servo4Wizard>(4);
     click(*w.button(WizardButton::PidGains));
-    auto* pid = app().loaded<frmldpid>();
+    auto* pid = app().loaded<LoadPidAllDialog>();
     ASSERT_NE(pid, nullptr);
     EXPECT_EQ(pid->bidlist.text(), "ID: 4");
     EXPECT_TRUE(pid->valueBox("proptxt", 4).visible());
@@ -148,7 +148,7 @@ TEST_F(WizardButtonsTest, ServoPidButtonOpensLoadPidAllForTheWizardsBoard)
 TEST_F(WizardButtonsTest, LoadPidAllStopsAtTheFirstFailure)
 {
     chooseMenu("loadpidallmu");
-    auto& pid = *app().loaded<frmldpid>();
+    auto& pid = *app().loaded<LoadPidAllDialog>();
     EXPECT_EQ(pid.bidlist.listCount(), 2) << "the two servo boards";
     EXPECT_FALSE(pid.valueBox("proptxt", 4).visible()) << "board 1 has three axes";
     type(pid.valueBox("samppertxt", 2), "0");
@@ -163,8 +163,8 @@ TEST_F(WizardButtonsTest, LoadPidAllStopsAtTheFirstFailure)
 
 TEST_F(WizardButtonsTest, TheTwoOpenLoopWizardsKeepTheirOwnBoards)
 {
-    Wizard& three = pick<frminitstol>(2);
-    Wizard& four = pick<frminitstol4a>(5);
+    Wizard& three = pick<OpenLoopStepperWizard>(2);
+    Wizard& four = pick<OpenLoopStepper4Wizard>(5);
     EXPECT_EQ(app().OpenLoopBoard, 2);
     EXPECT_EQ(app().OpenLoop4Board, 5);
     type(three.box("StepsRev", 1), "1234");

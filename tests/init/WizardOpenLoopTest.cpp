@@ -4,7 +4,7 @@
 
 #include "init/WizardTest.h"
 
-#include "init/frminitstol.h"
+#include "init/OpenLoopStepperWizard.h"
 
 namespace tarvik::testing {
 namespace {
@@ -15,7 +15,7 @@ using WizardOpenLoopTest = WizardTest;
 
 TEST_F(WizardOpenLoopTest, EnterLeavesTheBoxAsTypedUntilItLosesFocus)
 {
-    frminitstol& w = pick<frminitstol>(kBoard);
+    OpenLoopStepperWizard& w = pick<OpenLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 3), "12.50");
     press(Key::Enter);
     EXPECT_EQ(w.box("FindRPM", 3).text(), "12.50");
@@ -25,7 +25,7 @@ TEST_F(WizardOpenLoopTest, EnterLeavesTheBoxAsTypedUntilItLosesFocus)
 
 TEST_F(WizardOpenLoopTest, ALoneBlankInFindVelocityIsResetToOneWithTheMessage)
 {
-    frminitstol& w = pick<frminitstol>(kBoard);
+    OpenLoopStepperWizard& w = pick<OpenLoopStepperWizard>(kBoard);
     w.box("FindRPM", 2).setText(" ");
     EXPECT_EQ(w.box("FindRPM", 2).text(), "1");
     EXPECT_EQ(lastError(), "Value needs to be between 1 and 1048576.");
@@ -40,7 +40,7 @@ TEST_F(WizardOpenLoopTest, ALoneBlankInFindVelocityIsResetToOneWithTheMessage)
 
 TEST_F(WizardOpenLoopTest, StepsAreCheckedAsANumberThatMayBeBlank)
 {
-    frminitstol& w = pick<frminitstol>(kBoard);
+    OpenLoopStepperWizard& w = pick<OpenLoopStepperWizard>(kBoard);
     const auto shownBefore = modalShows().size();
     w.box("StepsRev", 3).setText(" ");
     EXPECT_FALSE(w.cmdinit.enabled());

@@ -5,7 +5,7 @@
 #include "init/InitializeBoardMenu.h"
 #include "init/Wizard.h"
 #include "kit/ScratchDirectory.h"
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 
 #include <stdexcept>
 #include <string>
@@ -23,7 +23,7 @@ protected:
         takeCalls();
     }
 
-    mditarvik& main() { return *app().loaded<mditarvik>(); }
+    MainWindowForm& main() { return *app().loaded<MainWindowForm>(); }
 
     // Picks the board from the Initialize Board menu, confirming the board when asked.
     template <class W>

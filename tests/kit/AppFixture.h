@@ -6,8 +6,8 @@
 
 #include "kit/ProgramTest.h"
 #include "kit/ScratchDirectory.h"
-#include "mainwindow/mditarvik.h"
-#include "program/frmerrmsg.h"
+#include "mainwindow/MainWindowForm.h"
+#include "program/ErrorWindow.h"
 
 namespace tarvik::testing {
 
@@ -29,7 +29,7 @@ protected:
     StartOptions options() const { return startOptions(); }
 
     UserInput& input() { return runtime().input(); }
-    mditarvik& main() { return *app().loaded<mditarvik>(); }
+    MainWindowForm& main() { return *app().loaded<MainWindowForm>(); }
     MenuItem& item(std::string_view name) { return *main().menu(name); }
 };
 

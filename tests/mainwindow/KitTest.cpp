@@ -4,7 +4,7 @@
 #include "kit/ProgramTest.h"
 
 #include "program/Shell.h"
-#include "shell/frmprefs.h"
+#include "shell/PreferencesWindow.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest-spi.h>
@@ -38,7 +38,7 @@ TEST_F(KitTest, StartsTheProgramInItsOwnDirectoryAndChoosesMenusByName)
     ASSERT_TRUE(start());
     EXPECT_THAT(takeCalls(), ::testing::Contains(HasSubstr("get_bd_config(")));
     chooseMenu("fileprefmu");
-    EXPECT_NE(app().loaded<frmprefs>(), nullptr);
+    EXPECT_NE(app().loaded<PreferencesWindow>(), nullptr);
     EXPECT_TRUE(takeCalls().empty());
 }
 

@@ -4,9 +4,9 @@
 
 #include "driver/StatusText.h"
 #include "program/BoardTable.h"
-#include "program/frmerrmsg.h"
-#include "program/frmpicture.h"
-#include "shell/frmbadconfig.h"
+#include "program/ErrorWindow.h"
+#include "program/BackgroundWindow.h"
+#include "shell/BadConfigurationWindow.h"
 
 namespace tarvik::testing {
 namespace {
@@ -28,7 +28,7 @@ TEST_F(StartUpTest, BuiltInBoardsFillTheBoardTableAndTheInitializeBoardMenu)
     ASSERT_TRUE(start());
     EXPECT_TRUE(main().visible());
     EXPECT_EQ(runtime().mainForm(), &main());
-    EXPECT_TRUE(app().loaded<frmpicture>() != nullptr);
+    EXPECT_TRUE(app().loaded<BackgroundWindow>() != nullptr);
     EXPECT_EQ(runtime().forms().back()->name(), "frmpicture");
 
     const std::array<std::int16_t, 8> types{-1, 0, 1, 2, 11, 12, 13, 14};
@@ -38,7 +38,7 @@ TEST_F(StartUpTest, BuiltInBoardsFillTheBoardTableAndTheInitializeBoardMenu)
     EXPECT_EQ(main().bidmu(1).caption(), "ID 1: 3-Axis Servo Board, ISA");
     EXPECT_EQ(main().bidmu(7).caption(), "ID 7: 4-Axis Encoder Board, PCI");
     EXPECT_FALSE(main().bidmu(0).enabled());
-    EXPECT_EQ(app().loaded<frmbadconfig>(), nullptr);
+    EXPECT_EQ(app().loaded<BadConfigurationWindow>(), nullptr);
     EXPECT_EQ(app().CurrentBoard, 0);
     EXPECT_EQ(app().CurrentAxis, 1);
     EXPECT_EQ(app().HelpFilePath.filename(), "contents.html");
@@ -92,7 +92,7 @@ TEST_F(StartUpTest, EachBoardClassSwitchesOnItsOwnMenus)
 TEST_F(StartUpTest, AnUnsupportedTypeCodeIsListedInTheBadConfigurationWindowAndLeftOut)
 {
     ASSERT_TRUE(start(std::vector<SimBoardSpec>{{1, 0, 0x300, {}}, {2, 15, 0x320, {}}}));
-    auto* window = app().loaded<frmbadconfig>();
+    auto* window = app().loaded<BadConfigurationWindow>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->visible());
     EXPECT_EQ(window->messageText(), "ID 2, type code 15, address 320: Tarvik does not support this board type");
@@ -100,7 +100,7 @@ TEST_F(StartUpTest, AnUnsupportedTypeCodeIsListedInTheBadConfigurationWindowAndL
     EXPECT_EQ(main().bidmu(2).caption(), "ID 2: No Board");
     EXPECT_EQ(app().BoardType[1], 0);
     EXPECT_TRUE(input().click(window->okcmd));
-    EXPECT_EQ(app().loaded<frmbadconfig>(), nullptr);
+    EXPECT_EQ(app().loaded<BadConfigurationWindow>(), nullptr);
 }
 
 TEST(UnverifiedBoards, NamesEveryBoardThatCannotBeVerified)
@@ -161,7 +161,7 @@ TEST_F(StartUpTest, AnUnreadableBoardFileIsNamedWithItsLineInAWindowLargeEnough)
     makeProgram();
     float boxWidth = 0, boxHeight = 0, formHeight = 0, okBottom = 0;
     host().onModal("frmerrmsg", [&](Form& form) {
-        auto& window = static_cast<frmerrmsg&>(form);
+        auto& window = static_cast<ErrorWindow&>(form);
         boxWidth = window.msgtxt.width();
         boxHeight = window.msgtxt.height();
         formHeight = window.height();
@@ -184,7 +184,7 @@ TEST_F(StartUpTest, AnUnreadableBoardFileIsNamedWithItsLineInAWindowLargeEnough)
 TEST_F(StartUpTest, QuitFromTheErrorWindowEndsTheStartUp)
 {
     makeProgram(std::vector<SimBoardSpec>{});
-    host().onModal("frmerrmsg", [](Form& form) { form.runtime().input().click(static_cast<frmerrmsg&>(form).quitcmd); });
+    host().onModal("frmerrmsg", [](Form& form) { form.runtime().input().click(static_cast<ErrorWindow&>(form).quitcmd); });
     EXPECT_FALSE(startProgram(app(), options()));
     EXPECT_TRUE(runtime().ended());
 }

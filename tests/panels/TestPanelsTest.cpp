@@ -7,8 +7,8 @@
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "init/InitSequences.h"
-#include "panels/frmservtest.h"
-#include "panels/frmsteptest.h"
+#include "panels/ServoTestPanel.h"
+#include "panels/StepperTestPanel.h"
 #include "program/App.h"
 #include "program/MainWindowServices.h"
 
@@ -34,8 +34,8 @@ protected:
         takeCalls();
     }
 
-    frmservtest& openServo() { return openFromMenu<frmservtest>("testservmu"); }
-    frmsteptest& openStepper() { return openFromMenu<frmsteptest>("teststepmu"); }
+    ServoTestPanel& openServo() { return openFromMenu<ServoTestPanel>("testservmu"); }
+    StepperTestPanel& openStepper() { return openFromMenu<StepperTestPanel>("teststepmu"); }
 
     // The commands sent, the polls of the panel's timer left out.
     std::vector<std::string> commands()
@@ -69,7 +69,7 @@ TEST_F(TestPanelTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLoc
 {
     app().BoardInitState[kServo3] = -1; // an initialisation that did not finish still lists the board
     app().BoardInitState[kServo4] = 0;  // the preselected board was never initialised
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     EXPECT_EQ(panel.left(), 0);
     EXPECT_EQ(panel.top(), 0);
     EXPECT_EQ(panel.bidlist.listCount(), 1);
@@ -88,7 +88,7 @@ TEST_F(TestPanelTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLoc
     EXPECT_TRUE(close(panel));
     EXPECT_EQ(app().ServoTestOpen, 0);
     EXPECT_FALSE(menus.menu(kBeginPrestoreItem)->enabled());
-    ASSERT_TRUE(close(*app().loaded<frmsteptest>()));
+    ASSERT_TRUE(close(*app().loaded<StepperTestPanel>()));
     EXPECT_TRUE(menus.menu(kBeginPrestoreItem)->enabled());
     EXPECT_TRUE(menus.menu(kEndPrestoreItem)->enabled());
 }
@@ -98,13 +98,13 @@ TEST_F(TestPanelTest, PanelsWithoutABoardCloseThemselves)
     app().BoardInitState[kServo3] = 0;
     app().BoardInitState[kServo4] = 0;
     chooseMenu("testservmu");
-    EXPECT_EQ(app().loaded<frmservtest>(), nullptr);
+    EXPECT_EQ(app().loaded<ServoTestPanel>(), nullptr);
     EXPECT_EQ(app().ServoTestOpen, 0);
 
     app().BoardInitState[kOpenLoop3] = -1; // the stepper panel lists finished initialisations only
     app().BoardInitState[kClosedLoop3] = 0;
     chooseMenu("teststepmu");
-    EXPECT_EQ(app().loaded<frmsteptest>(), nullptr);
+    EXPECT_EQ(app().loaded<StepperTestPanel>(), nullptr);
     EXPECT_TRUE(app().menuBar()->menu(kBeginPrestoreItem)->enabled());
     EXPECT_TRUE(commands().empty());
 }
@@ -113,18 +113,18 @@ TEST_F(TestPanelTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherItH
 {
     app().OpenLoopBoard = kOpenLoop3;
     app().ClosedLoopBoard = kClosedLoop3;
-    frmsteptest& panel = openStepper();
+    StepperTestPanel& panel = openStepper();
     EXPECT_THAT(std::vector<std::string>({panel.bidlist.list(0), panel.bidlist.list(1)}), ElementsAre("ID: 2", "ID: 3"));
     EXPECT_EQ(panel.BoardId, kClosedLoop3); // the later matching row wins
     EXPECT_THAT(commands(), ElementsAre("end_prestore(3)"));
     wait(100);
-    EXPECT_EQ(panel.readenclbl.foreColor(), frmsteptest::kWindowTextColor);
+    EXPECT_EQ(panel.readenclbl.foreColor(), StepperTestPanel::kWindowTextColor);
 
     select(panel.bidlist, 0);
     EXPECT_EQ(panel.readenclbl.caption(), "0");
-    EXPECT_EQ(panel.readenclbl.foreColor(), frmsteptest::kNoEncoderColor);
+    EXPECT_EQ(panel.readenclbl.foreColor(), StepperTestPanel::kNoEncoderColor);
     wait(100);
-    EXPECT_EQ(panel.readenclbl.foreColor(), frmsteptest::kNoEncoderColor);
+    EXPECT_EQ(panel.readenclbl.foreColor(), StepperTestPanel::kNoEncoderColor);
     EXPECT_TRUE(errorWindows().empty());
 }
 
@@ -133,7 +133,7 @@ TEST_F(TestPanelTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
     ASSERT_TRUE(InitializeBoard(app(), kOpenLoop4));
     app().ClosedLoopBoard = -1;
     app().OpenLoopBoard = -1;
-    frmsteptest& panel = openStepper();
+    StepperTestPanel& panel = openStepper();
     ASSERT_EQ(panel.BoardId, kOpenLoop4); // no wizard board: the last row
     retype(panel.axistxt, "4");
     EXPECT_EQ(panel.AxisNumber, 4);
@@ -146,7 +146,7 @@ TEST_F(TestPanelTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
 
 TEST_F(TestPanelTest, StartAsksForTheFieldsOfTheModeAndFollowsAModeSwitchAtOnce)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     click(panel.pr); // position modes open the dwell field, which keeps what it is given
     retype(panel.dwelltxt, "\b");
     EXPECT_TRUE(panel.startcmd.enabled()); // single mode does not need the dwell
@@ -165,7 +165,7 @@ TEST_F(TestPanelTest, StartAsksForTheFieldsOfTheModeAndFollowsAModeSwitchAtOnce)
 
 TEST_F(TestPanelTest, AServoRunSendsItsSetUpInOrderAndGivesTheInputsBack)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     click(panel.pr);
     click(panel.pa);
     retype(panel.pos1txt, "4000");
@@ -191,7 +191,7 @@ TEST_F(TestPanelTest, AServoRunSendsItsSetUpInOrderAndGivesTheInputsBack)
 
 TEST_F(TestPanelTest, VelocityModeTakesANewSpeedWhileTheAxisRuns)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     click(panel.vr);
     EXPECT_FALSE(panel.CycleOn.value());
     EXPECT_FALSE(panel.Frame3.enabled());
@@ -218,7 +218,7 @@ TEST_F(TestPanelTest, VelocityModeTakesANewSpeedWhileTheAxisRuns)
 
 TEST_F(TestPanelTest, ACyclicRunDwellsBetweenMovesButNotBeforeTheFirst)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     click(panel.CycleOn);
     retype(panel.pos1txt, "400");
     retype(panel.pos2txt, "0");
@@ -247,7 +247,7 @@ TEST_F(TestPanelTest, ACyclicRunDwellsBetweenMovesButNotBeforeTheFirst)
 
 TEST_F(TestPanelTest, AFollowingErrorEndsACycleWithoutAMessageAndLightsItsLamp)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     click(panel.CycleOn);
     retype(panel.pos1txt, "100000");
     program().boards().stopAt(kServo4, 1, clock().nowMicros() + 300'000, sim::StopEvent::FollowingError);
@@ -267,7 +267,7 @@ class RunInterruptionTest : public TestPanelTest, public ::testing::WithParamInt
 protected:
     // Starts a run in which the action arrives 300 ms in: during a long single move, a long cyclic
     // move, or the dwell after a short first cyclic move.
-    void runWith(frmservtest& panel, std::function<void()> action)
+    void runWith(ServoTestPanel& panel, std::function<void()> action)
     {
         retype(panel.rpmtxt, "60");
         if (GetParam() != During::SingleMove) click(panel.CycleOn);
@@ -281,7 +281,7 @@ protected:
 
 TEST_P(RunInterruptionTest, DecelEndsTheRunAndGivesTheInputsBack)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     runWith(panel, [&] { click(panel.decelcmd); });
     const auto sent = commands();
     EXPECT_THAT(sent, Contains("stop_motion(4, 1)"));
@@ -293,9 +293,9 @@ TEST_P(RunInterruptionTest, DecelEndsTheRunAndGivesTheInputsBack)
 
 TEST_P(RunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStaysClosed)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     runWith(panel, [&] { EXPECT_TRUE(close(panel)); });
-    EXPECT_EQ(app().loaded<frmservtest>(), nullptr);
+    EXPECT_EQ(app().loaded<ServoTestPanel>(), nullptr);
     const auto sent = commands();
     EXPECT_THAT(sent, Contains("set_stop_mode(4, 1, 1)"));
     EXPECT_THAT(sent, Not(Contains("kill_motion(4, 1)")));
@@ -305,7 +305,7 @@ TEST_P(RunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStaysClosed)
 
 TEST_P(RunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOver)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     runWith(panel, [&] { chooseMenu("filequitmu"); });
     EXPECT_EQ(app().QuitRequested, 1);
     EXPECT_TRUE(runtime().endRequested());
@@ -317,7 +317,7 @@ INSTANTIATE_TEST_SUITE_P(Waits, RunInterruptionTest,
 
 TEST_F(TestPanelTest, ACloseWhoseStopsAllFailKeepsThePanel)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     retype(panel.pos1txt, "400000");
     driver().injectFault("stop_motion", ZEVA_boardTimeoutError);
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
@@ -328,13 +328,13 @@ TEST_F(TestPanelTest, ACloseWhoseStopsAllFailKeepsThePanel)
         click(panel.killcmd);
     });
     click(panel.startcmd);
-    EXPECT_NE(app().loaded<frmservtest>(), nullptr);
+    EXPECT_NE(app().loaded<ServoTestPanel>(), nullptr);
     EXPECT_TRUE(panel.startcmd.enabled());
 }
 
 TEST_F(TestPanelTest, DecelSendsTheStopEvenWhenTheModeFailsAndShowsTheFirstFailure)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     driver().injectFault("set_stop_mode", ZEVA_stopModeError, 1);
     driver().injectFault("stop_motion", ZEVA_boardTimeoutError, 1);
     commands();
@@ -347,7 +347,7 @@ TEST_F(TestPanelTest, DecelSendsTheStopEvenWhenTheModeFailsAndShowsTheFirstFailu
 
 TEST_F(TestPanelTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     driver().injectFault("read_rpm", ZEVA_boardTimeoutError);
     onModal("frmerrmsg", [&](Form& window) {
         wait(500); // ten more ticks fail behind the open window
@@ -363,7 +363,7 @@ TEST_F(TestPanelTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
 
 TEST_F(TestPanelTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
 {
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     ASSERT_NEAR(panel.RpmResolution, 21.9941, 1e-4); // 1000 lines
     // At load the reference comes from the whole RPM: 100 less 100 mod 22.
     EXPECT_EQ(panel.GaugeReference, 88);
@@ -383,7 +383,7 @@ TEST_F(TestPanelTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
 TEST_F(TestPanelTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
 {
     app().Settings.Servo4SettingsTable[kServo4].Axis[0].EncoderLines = 0;
-    frmservtest& panel = openServo();
+    ServoTestPanel& panel = openServo();
     EXPECT_EQ(panel.RpmResolution, 0);
     EXPECT_EQ(panel.GaugeReference, 0);
     program().boards().scriptVelocityReadings(kServo4, 1, std::vector<double>(20, 500));
@@ -396,7 +396,7 @@ TEST_F(TestPanelTest, TheStepperPanelAcceptsAnOpenLoopBoardsRefusalAndAveragesTh
 {
     app().OpenLoopBoard = kOpenLoop3;
     app().ClosedLoopBoard = -1;
-    frmsteptest& panel = openStepper();
+    StepperTestPanel& panel = openStepper();
     click(panel.lmc);
     retype(panel.postxt1, "50");
     retype(panel.stepssectxt, "2000");

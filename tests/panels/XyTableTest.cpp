@@ -5,10 +5,10 @@
 #include "kit/ProgramTest.h"
 
 #include "init/InitSequences.h"
-#include "panels/frmScaleSegments.h"
-#include "panels/frmxyhome.h"
-#include "panels/frmxyindex.h"
-#include "panels/frmxytable.h"
+#include "panels/SegmentVelocityDialog.h"
+#include "panels/XyFindHomePanel.h"
+#include "panels/XyFindIndexPanel.h"
+#include "panels/XyTableDemo.h"
 #include "program/App.h"
 
 #include <gmock/gmock.h>
@@ -32,10 +32,10 @@ class XyTableTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
-    frmxytable& openDemo(std::initializer_list<std::int16_t> boards)
+    XyTableDemo& openDemo(std::initializer_list<std::int16_t> boards)
     {
         for (std::int16_t board : boards) EXPECT_TRUE(InitializeBoard(app(), board));
-        frmxytable& demo = openFromMenu<frmxytable>("xytablemu");
+        XyTableDemo& demo = openFromMenu<XyTableDemo>("xytablemu");
         driver().mark();
         return demo;
     }
@@ -59,7 +59,7 @@ protected:
     {
         return std::ranges::count_if(box.displayList(), [kind](const DrawOp& op) { return op.kind == kind; });
     }
-    void automaticRoutine(frmxytable& demo)
+    void automaticRoutine(XyTableDemo& demo)
     {
         click(demo.modeauto);
         mouse(demo.box, kServoCountsPerInch, kServoCountsPerInch);
@@ -70,7 +70,7 @@ protected:
 TEST_F(XyTableTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPrestore)
 {
     EXPECT_FALSE(menuEnabled("xytablemu"));
-    frmxytable& demo = openDemo({kServo4, kEncoder});
+    XyTableDemo& demo = openDemo({kServo4, kEncoder});
     EXPECT_TRUE(menuEnabled("xytablemu"));
     EXPECT_THAT(demo.bidlist.items(), ElementsAre("ID: 4", "ID: 7"));
     for (auto [box, text] : {std::pair{&demo.xrevsinchtxt, "5"}, {&demo.xmaxtxt, "6"}, {&demo.ymintxt, "0"},
@@ -104,7 +104,7 @@ TEST_F(XyTableTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPrestor
 
 TEST_F(XyTableTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
 {
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     retype(demo.xmintxt, "3");
     press(Key::Enter);
     EXPECT_TRUE(errorWindows().empty());
@@ -125,7 +125,7 @@ TEST_F(XyTableTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZe
 {
     EXPECT_TRUE(InitializeBoard(app(), kStepper4));
     app().XCountsPerRev[kStepper4] = 0;
-    frmxytable& demo = openFromMenu<frmxytable>("xytablemu");
+    XyTableDemo& demo = openFromMenu<XyTableDemo>("xytablemu");
     EXPECT_THAT(errorWindows(), Contains(HasSubstr("counts per inch are 0")));
     EXPECT_FALSE(demo.startcmd.enabled());
     driver().mark();
@@ -136,7 +136,7 @@ TEST_F(XyTableTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZe
 
 TEST_F(XyTableTest, AManualClickAfterStartSendsOneCoordinatedServoSegment)
 {
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     mouse(demo.box, kServoCountsPerInch, 0);
     EXPECT_TRUE(commands().empty());
     click(demo.startcmd);
@@ -156,7 +156,7 @@ TEST_F(XyTableTest, AManualClickAfterStartSendsOneCoordinatedServoSegment)
 
 TEST_F(XyTableTest, AxisBoxesStayOnTheBoardsAxesAndOneAxisForBothKeepsStartOff)
 {
-    frmxytable& demo = openDemo({kServo3});
+    XyTableDemo& demo = openDemo({kServo3});
     const int before = beeps();
     retype(demo.xaxistxt, "4");
     EXPECT_EQ(demo.xaxistxt.text(), "3");
@@ -174,7 +174,7 @@ TEST_F(XyTableTest, AxisBoxesStayOnTheBoardsAxesAndOneAxisForBothKeepsStartOff)
 
 TEST_F(XyTableTest, AnAutomaticRoutineRunsLapAfterLapAndStopRepeatsTheInterruptedSegment)
 {
-    frmxytable& demo = openDemo({kStepper4});
+    XyTableDemo& demo = openDemo({kStepper4});
     click(demo.modeauto);
     EXPECT_FALSE(demo.startcmd.enabled());
     mouse(demo.box, 10000, 10000);
@@ -205,7 +205,7 @@ TEST_F(XyTableTest, AnAutomaticRoutineRunsLapAfterLapAndStopRepeatsTheInterrupte
 
 TEST_F(XyTableTest, AFollowingErrorStopsBothAxesAndTheRun)
 {
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     click(demo.startcmd);
     program().boards().failNextMove(kServo4, 1);
     mouse(demo.box, 2 * kServoCountsPerInch, 0);
@@ -223,13 +223,13 @@ TEST_F(XyTableTest, AVelocityTypedAfterStopAsksHowMuchOfTheRoutineItChanges)
 {
     EXPECT_EQ(RatioText(2, 1), " 2  ");
     EXPECT_EQ(RatioText(2, 3), " (  2 /  3 )  ");
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     automaticRoutine(demo);
     click(demo.startcmd);
     wait(60);
     click(demo.stopcmd);
     onModal("frmScaleSegments", [this](Form& form) {
-        auto& question = static_cast<frmScaleSegments&>(form);
+        auto& question = static_cast<SegmentVelocityDialog&>(form);
         EXPECT_THAT(question.Label1.caption(), HasSubstr("increase the speed of the entire routine"));
         EXPECT_EQ(question.Label2.caption(), "Vector Velocity Ratio: 2  ");
         click(question.Command1);
@@ -246,13 +246,13 @@ TEST_F(XyTableTest, AVelocityTypedAfterStopAsksHowMuchOfTheRoutineItChanges)
 
 TEST_F(XyTableTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTargets)
 {
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     program().boards().setHomeSwitch(kServo4, 1, 3000);
     program().boards().setHomeSwitch(kServo4, 2, 3000);
     automaticRoutine(demo);
     click(demo.modemanu);
     onModal("frmxyhome", [this](Form& form) {
-        auto& panel = static_cast<frmxyhome&>(form);
+        auto& panel = static_cast<XyFindHomePanel&>(form);
         EXPECT_EQ(panel.msgtxt.text(), "Hit continue to find home on x and y axes.");
         click(panel.contcmd);
         EXPECT_EQ(panel.msgtxt.text(), "Find home sequence has completed.");
@@ -268,11 +268,11 @@ TEST_F(XyTableTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTarget
 
 TEST_F(XyTableTest, KillMotionEndsTheHomeSearchOnBothAxesWithoutZeroing)
 {
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     program().boards().setHomeSwitch(kServo4, 1, 900000);
     program().boards().setHomeSwitch(kServo4, 2, 900000);
     onModal("frmxyhome", [this](Form& form) {
-        auto& panel = static_cast<frmxyhome&>(form);
+        auto& panel = static_cast<XyFindHomePanel&>(form);
         after(200, [this, &panel] { click(panel.killcmd); });
         click(panel.contcmd);
         EXPECT_EQ(panel.msgtxt.text(), "Find home was terminated.");
@@ -286,13 +286,13 @@ TEST_F(XyTableTest, KillMotionEndsTheHomeSearchOnBothAxesWithoutZeroing)
 
 TEST_F(XyTableTest, FindIndexRefusesARunningAxisAndKeepsTheTargets)
 {
-    frmxytable& demo = openDemo({kServo4});
+    XyTableDemo& demo = openDemo({kServo4});
     automaticRoutine(demo);
     app().driver().set_pos_mode(kServo4, 1, 0);
     app().driver().load_target_pos(kServo4, 1, 900000);
     app().driver().start_motion(kServo4, 1);
     onModal("frmxyindex", [this](Form& form) {
-        auto& panel = static_cast<frmxyindex&>(form);
+        auto& panel = static_cast<XyFindIndexPanel&>(form);
         click(panel.contcmd);
         EXPECT_EQ(panel.msgtxt.text(), "Axis #1 is running. Cannot find index.");
         click(panel.quitcmd);

@@ -2,8 +2,8 @@
 
 #include "program/ConfirmWindow.h"
 #include "program/Shell.h"
-#include "program/frmasksave.h"
-#include "shell/frmabout.h"
+#include "program/AskSaveWindow.h"
+#include "shell/AboutWindow.h"
 
 namespace tarvik::testing {
 namespace {
@@ -29,14 +29,14 @@ TEST_F(ShellTest, TheErrorWindowShowsItsMessageOverTheMainWindowAndOkGoesOn)
     host().onModal("frmerrmsg", [&](Form& form) {
         left = form.left();
         top = form.top();
-        form.runtime().input().click(static_cast<frmerrmsg&>(form).okcmd);
+        form.runtime().input().click(static_cast<ErrorWindow&>(form).okcmd);
     });
     ShowErrorMessage(app(), "Value needs to be between 1 and 10.");
     ASSERT_EQ(host().modalShows().size(), 1u);
     EXPECT_EQ(host().modalShows()[0].text, "Value needs to be between 1 and 10.");
     EXPECT_EQ(left, 2500);
     EXPECT_EQ(top, 2800);
-    EXPECT_EQ(app().loaded<frmerrmsg>(), nullptr);
+    EXPECT_EQ(app().loaded<ErrorWindow>(), nullptr);
     EXPECT_FALSE(runtime().ended());
 }
 
@@ -47,7 +47,7 @@ TEST_F(ShellTest, AnErrorRaisedWhileTheErrorWindowIsOpenIsShownAfterIt)
         return [&, more](Form& form) {
             deepest = std::max(deepest, ++depth);
             if (!more.empty()) ShowErrorMessage(app(), more);
-            form.runtime().input().click(static_cast<frmerrmsg&>(form).okcmd);
+            form.runtime().input().click(static_cast<ErrorWindow&>(form).okcmd);
             --depth;
         };
     };
@@ -65,7 +65,7 @@ TEST_F(ShellTest, AnErrorRaisedWhileTheErrorWindowIsOpenIsShownAfterIt)
 
 TEST_F(ShellTest, QuitTarvikInTheErrorWindowEndsTheProgram)
 {
-    host().onModal("frmerrmsg", [](Form& form) { form.runtime().input().click(static_cast<frmerrmsg&>(form).quitcmd); });
+    host().onModal("frmerrmsg", [](Form& form) { form.runtime().input().click(static_cast<ErrorWindow&>(form).quitcmd); });
     runtime().schedule(0, [&] { ShowErrorMessage(app(), "status 6: failure"); });
     runtime().wait(1);
     EXPECT_TRUE(runtime().ended());
@@ -73,12 +73,12 @@ TEST_F(ShellTest, QuitTarvikInTheErrorWindowEndsTheProgram)
 
 TEST_F(ShellTest, AskSaveSettingsLeavesTheAnswerOfEachButtonAndTheCloseBoxCancels)
 {
-    answerWith(&frmasksave::cmdsave);
+    answerWith(&AskSaveWindow::cmdsave);
     EXPECT_EQ(AskSaveSettings(app(), "Save the settings of board 1?"), AnswerYes);
     EXPECT_EQ(host().modalShows().back().text, "Save the settings of board 1?");
-    answerWith(&frmasksave::cmdForget);
+    answerWith(&AskSaveWindow::cmdForget);
     EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerNo);
-    answerWith(&frmasksave::cmdCancel);
+    answerWith(&AskSaveWindow::cmdCancel);
     EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerCancel);
     host().onModal("frmasksave", [](Form& form) { form.runtime().input().close(form); });
     app().SaveAnswer = AnswerYes;
@@ -91,7 +91,7 @@ TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
     float left = 0;
     host().onModal("frmconfinit", [&](Form& form) {
         left = form.left();
-        form.runtime().input().click(static_cast<frmconfinit&>(form).cmdcont);
+        form.runtime().input().click(static_cast<ConfirmInitWindow&>(form).cmdcont);
     });
     EXPECT_EQ(ConfirmBoardInit(app(), 2), ConfirmContinue);
     EXPECT_EQ(left, 4000);
@@ -100,7 +100,7 @@ TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
               "action or cancel.");
     EXPECT_EQ(app().ConfirmBoard, 2);
 
-    answerWith(&frmconfbid::cmdcan);
+    answerWith(&ConfirmBoardWindow::cmdcan);
     EXPECT_EQ(ConfirmBoardSelection(app(), 4), ConfirmCancel);
     EXPECT_EQ(host().modalShows().back().text,
               "Board ID 4: 4-Axis Servo Board, PCI is selected. Please confirm this action or cancel.");
@@ -114,7 +114,7 @@ TEST_F(ShellTest, TheAboutBoxSaysTheBoardsAreSimulated)
 {
     std::string said;
     host().onModal("frmabout", [&](Form& form) {
-        auto& about = static_cast<frmabout&>(form);
+        auto& about = static_cast<AboutWindow&>(form);
         said = about.lblname.caption() + " " + about.lblversion.caption() + " " + about.lblboards.caption();
         form.runtime().input().click(about.okcmd);
     });

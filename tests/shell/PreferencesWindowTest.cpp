@@ -1,6 +1,6 @@
 #include "kit/AppFixture.h"
 
-#include "shell/frmprefs.h"
+#include "shell/PreferencesWindow.h"
 
 namespace tarvik::testing {
 namespace {
@@ -12,7 +12,7 @@ using testing::writeFileBytes;
 class PreferencesWindowTest : public AppTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start(std::vector<SimBoardSpec>{{1, 0, 0x300, {}}, {3, 12, 0x340, {}}})); }
-    frmprefs* window() { return app().loaded<frmprefs>(); }
+    PreferencesWindow* window() { return app().loaded<PreferencesWindow>(); }
 };
 
 TEST_F(PreferencesWindowTest, ShowsTheFileAndSavesTheEditedBoards)
@@ -25,7 +25,7 @@ TEST_F(PreferencesWindowTest, ShowsTheFileAndSavesTheEditedBoards)
 
     ASSERT_TRUE(input().choose(item("fileprefmu")));
     ASSERT_NE(window(), nullptr);
-    frmprefs& prefs = *window();
+    PreferencesWindow& prefs = *window();
     EXPECT_TRUE(prefs.visible());
     EXPECT_EQ(prefs.lblboard(1).caption(), "ID 1: 3-Axis Servo Board, ISA");
     EXPECT_EQ(prefs.cbooption(3).listIndex(), 3);

@@ -48,7 +48,7 @@ MenuItem& findMenuItem(const Runtime& runtime, const Segment& ref);
 std::string qualifiedName(const Control& control);
 
 // Why the user cannot act on the window or control now ("it is disabled", "the modal window
-// frmerrmsg is open", ...); empty when they can.
+// ErrorWindow is open", ...); empty when they can.
 std::string whyUnreachable(const Runtime& runtime, const Form& form);
 std::string whyUnreachable(const Runtime& runtime, const Control& control);
 

@@ -12,7 +12,7 @@ namespace tarvik::script {
 // that the runner's scripts can check the commands that need kinds of controls the program's
 // windows may not have yet:
 //   Form_Click counts clicks on the background into lblclicks;
-//   Form_Resize sends the background picture frmpicture to the back, as the program's windows do;
+//   Form_Resize sends the background picture BackgroundWindow to the back, as the program's windows do;
 //   pic (scale 0,0-100,100) shows a filled box and circle from its load; a press and release
 //   draw a red line from the press to the release point; lblmouse shows its last mouse event as
 //   "down|move|up button B shift S at X,Y";

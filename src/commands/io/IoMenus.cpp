@@ -1,36 +1,36 @@
 #include "commands/io/IoMenus.h"
 
-#include "commands/io/Frm71.h"
-#include "commands/io/Frm72.h"
-#include "commands/io/Frm72c.h"
-#include "commands/io/GetBInfo.h"
-#include "commands/io/GetBName.h"
-#include "commands/io/frm42.h"
-#include "commands/io/frm42ret.h"
-#include "commands/io/frm45.h"
-#include "commands/io/frm46.h"
-#include "commands/io/frm47.h"
-#include "commands/io/frm47ret.h"
-#include "commands/io/frm48.h"
-#include "commands/io/frm49.h"
-#include "commands/io/frm53.h"
-#include "commands/io/frm54s.h"
-#include "commands/io/frm5D.h"
-#include "commands/io/frm5F.h"
-#include "commands/io/frm60.h"
-#include "commands/io/frm65.h"
-#include "commands/io/frm66.h"
-#include "commands/io/frmFindIndex.h"
-#include "commands/io/frmPosToTrig.h"
-#include "commands/io/frmRotaryCount.h"
-#include "commands/io/frmbreakmod.h"
-#include "commands/io/frmfindhmdir.h"
-#include "commands/io/frmfrdb.h"
-#include "commands/io/frmrdbret.h"
-#include "commands/io/frmreadadc.h"
-#include "commands/io/frmrtcostat.h"
-#include "commands/io/frmsendcmd.h"
-#include "commands/io/frmstoreelc.h"
+#include "commands/io/AuxPortADialog.h"
+#include "commands/io/AuxPortBOutputDialog.h"
+#include "commands/io/AuxPortCDirectionDialog.h"
+#include "commands/io/BoardInformationDialog.h"
+#include "commands/io/BoardNameDialog.h"
+#include "commands/io/ReadLimitSwitchStatusToRdbDialog.h"
+#include "commands/io/ReadLimitSwitchStatusDialog.h"
+#include "commands/io/SetIoPortOutputDialog.h"
+#include "commands/io/EnableIoTriggerInputsDialog.h"
+#include "commands/io/ReadIoPortToRdbDialog.h"
+#include "commands/io/ReadIoPortDialog.h"
+#include "commands/io/TriggerIoPortDialog.h"
+#include "commands/io/ReadAxisStatusToRdbDialog.h"
+#include "commands/io/ReadPositionToRdbDialog.h"
+#include "commands/io/ReadVelocityToRdbDialog.h"
+#include "commands/io/TriggerBufferDelimiterDialog.h"
+#include "commands/io/BeginTriggerPrestoreDialog.h"
+#include "commands/io/EndTriggerPrestoreDialog.h"
+#include "commands/io/LoadPositionBreakpointDialog.h"
+#include "commands/io/EnableBreakpointDialog.h"
+#include "commands/io/FindIndexCommandDialog.h"
+#include "commands/io/BreakpointTriggerLinkDialog.h"
+#include "commands/io/LoadRotaryCountsDialog.h"
+#include "commands/io/LoadBreakpointModulusDialog.h"
+#include "commands/io/FindHomeCommandDialog.h"
+#include "commands/io/FlushRdbDialog.h"
+#include "commands/io/ReturnDataBufferViewer.h"
+#include "commands/io/ReadAdConverterDialog.h"
+#include "commands/io/ReadCommStatusDialog.h"
+#include "commands/io/SendCommandDialog.h"
+#include "commands/io/StoreEncoderLineCountDialog.h"
 #include "program/MainWindowServices.h"
 
 #include <array>
@@ -41,41 +41,41 @@ namespace {
 
 const auto kActions = std::to_array<MenuActionEntry>({
     // Return Data Buffer and raw command.
-    {"flushrdb", &openChild<frmfrdb>},
-    {"returnrdb", &openChild<frmrdbret>},
-    {"sendcommand", &openChild<frmsendcmd>},
-    {"readvel", &openChild<frm54s>},
-    {"readioport", &openChild<frm47>},
-    {"readaxisstat", &openChild<frm49>},
-    {"readpos", &openChild<frm53>},
-    {"readlimstat", &openChild<frm42>},
+    {"flushrdb", &openChild<FlushRdbDialog>},
+    {"returnrdb", &openChild<ReturnDataBufferViewer>},
+    {"sendcommand", &openChild<SendCommandDialog>},
+    {"readvel", &openChild<ReadVelocityToRdbDialog>},
+    {"readioport", &openChild<ReadIoPortToRdbDialog>},
+    {"readaxisstat", &openChild<ReadAxisStatusToRdbDialog>},
+    {"readpos", &openChild<ReadPositionToRdbDialog>},
+    {"readlimstat", &openChild<ReadLimitSwitchStatusToRdbDialog>},
 
     // Trigger, breakpoints and read-backs.
-    {"returnlimstat", &openChild<frm42ret>},
-    {"returnioport", &openChild<frm47ret>},
-    {"beginprestore", &openChild<frm5F>},
-    {"endprestore", &openChild<frm60>},
-    {"trigbuffdelim", &openChild<frm5D>},
-    {"triggerio", &openChild<frm48>},
-    {"enableiotrig", &openChild<frm46>},
-    {"loadposbrk", &openChild<frm65>},
-    {"BreakMod", &openChild<frmbreakmod>},
-    {"enablebrk", &openChild<frm66>},
-    {"postotrig", &openChild<frmPosToTrig>},
-    {"returncsr", &openChild<frmrtcostat>},
+    {"returnlimstat", &openChild<ReadLimitSwitchStatusDialog>},
+    {"returnioport", &openChild<ReadIoPortDialog>},
+    {"beginprestore", &openChild<BeginTriggerPrestoreDialog>},
+    {"endprestore", &openChild<EndTriggerPrestoreDialog>},
+    {"trigbuffdelim", &openChild<TriggerBufferDelimiterDialog>},
+    {"triggerio", &openChild<TriggerIoPortDialog>},
+    {"enableiotrig", &openChild<EnableIoTriggerInputsDialog>},
+    {"loadposbrk", &openChild<LoadPositionBreakpointDialog>},
+    {"BreakMod", &openChild<LoadBreakpointModulusDialog>},
+    {"enablebrk", &openChild<EnableBreakpointDialog>},
+    {"postotrig", &openChild<BreakpointTriggerLinkDialog>},
+    {"returncsr", &openChild<ReadCommStatusDialog>},
 
     // Outputs, aux I/O, searches, counts, board information.
-    {"setiooutput", &openChild<frm45>},
-    {"rd24digio", &openChild<Frm71>},
-    {"set24digio", &openChild<Frm72>},
-    {"setportcdir", &openChild<Frm72c>},
-    {"findhome", &openChild<frmfindhmdir>},
-    {"returnindex", &openChild<frmFindIndex>},
-    {"storeecl", &openChild<frmstoreelc>},
-    {"LoadRotCountsmu", &openChild<frmRotaryCount>},
-    {"GetBoardName", &openChild<GetBName>},
-    {"GetBoardInfo", &openChild<GetBInfo>},
-    {"readADC", &openChild<frmreadadc>},
+    {"setiooutput", &openChild<SetIoPortOutputDialog>},
+    {"rd24digio", &openChild<AuxPortADialog>},
+    {"set24digio", &openChild<AuxPortBOutputDialog>},
+    {"setportcdir", &openChild<AuxPortCDirectionDialog>},
+    {"findhome", &openChild<FindHomeCommandDialog>},
+    {"returnindex", &openChild<FindIndexCommandDialog>},
+    {"storeecl", &openChild<StoreEncoderLineCountDialog>},
+    {"LoadRotCountsmu", &openChild<LoadRotaryCountsDialog>},
+    {"GetBoardName", &openChild<BoardNameDialog>},
+    {"GetBoardInfo", &openChild<BoardInformationDialog>},
+    {"readADC", &openChild<ReadAdConverterDialog>},
 });
 
 } // namespace

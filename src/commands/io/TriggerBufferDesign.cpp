@@ -17,14 +17,14 @@ namespace {
 struct NumberField {
     std::string_view name;
     std::string_view label;
-    FieldLeaving leaving; // frm5F checks again on leaving; frm48 does nothing
+    FieldLeaving leaving; // BeginTriggerPrestoreDialog checks again on leaving; TriggerIoPortDialog does nothing
 };
 
 struct MemberRow {
     TriggerBufferMember member;
     std::string_view name;
     std::string_view caption;
-    bool maskInShared; // frm60 keeps its mask in the load handler
+    bool maskInShared; // EndTriggerPrestoreDialog keeps its mask in the load handler
     bool boardKeys;    // digit keys in the board list pick a board
     std::optional<NumberField> number;
     DriverStatus (*call)(CommandRun&);

@@ -10,10 +10,10 @@ namespace tarvik {
 // each, at most one of them with a trigger or port number. Their differences are rows of one
 // table (TriggerBufferDesign.cpp).
 enum class TriggerBufferMember {
-    BeginPrestore, // frm5F: begin_prestore(board, trigger number)
-    EndPrestore,   // frm60: end_prestore(board)
-    Delimiter,     // frm5D: trig_buff_delim(board)
-    TriggerIo,     // frm48: trigger_io(board, I/O port number)
+    BeginPrestore, // BeginTriggerPrestoreDialog: begin_prestore(board, trigger number)
+    EndPrestore,   // EndTriggerPrestoreDialog: end_prestore(board)
+    Delimiter,     // TriggerBufferDelimiterDialog: trig_buff_delim(board)
+    TriggerIo,     // TriggerIoPortDialog: trigger_io(board, I/O port number)
 };
 
 // The frame's design of one member.

@@ -1,43 +1,43 @@
 #include "commands/motion/MotionMenus.h"
 
-#include "commands/motion/frm4C.h"
-#include "commands/motion/frm4D.h"
-#include "commands/motion/frm4E.h"
-#include "commands/motion/frm4Fs.h"
-#include "commands/motion/frm50.h"
-#include "commands/motion/frm53ret.h"
-#include "commands/motion/frm54rets.h"
-#include "commands/motion/frm55.h"
-#include "commands/motion/frm56s.h"
-#include "commands/motion/frm57.h"
-#include "commands/motion/frm57s.h"
-#include "commands/motion/frm58.h"
-#include "commands/motion/frm59.h"
-#include "commands/motion/frm59ret.h"
-#include "commands/motion/frm59s.h"
-#include "commands/motion/frm5A.h"
-#include "commands/motion/frm5As.h"
-#include "commands/motion/frm5b.h"
-#include "commands/motion/frm5Bs.h"
-#include "commands/motion/frm5C.h"
-#include "commands/motion/frm61.h"
-#include "commands/motion/frm62.h"
-#include "commands/motion/frm63.h"
-#include "commands/motion/frm63s.h"
-#include "commands/motion/frm64s.h"
-#include "commands/motion/frm67.h"
-#include "commands/motion/frm68.h"
-#include "commands/motion/frm69.h"
-#include "commands/motion/frm6A.h"
-#include "commands/motion/frmAdjustVel.h"
-#include "commands/motion/frmaxstat.h"
-#include "commands/motion/frminpos.h"
-#include "commands/motion/frmkillall.h"
-#include "commands/motion/frmldrpm.h"
-#include "commands/motion/frmldrpsps.h"
-#include "commands/motion/frmretrpm.h"
-#include "commands/motion/frmstorespr.h"
-#include "commands/motion/mstrslav.h"
+#include "commands/motion/StopMotionDialog.h"
+#include "commands/motion/KillMotionDialog.h"
+#include "commands/motion/LoadTargetPositionDialog.h"
+#include "commands/motion/LoadVelocityDialog.h"
+#include "commands/motion/ResetPositionDialog.h"
+#include "commands/motion/ReadPositionDialog.h"
+#include "commands/motion/ReadVelocityDialog.h"
+#include "commands/motion/SetStopModeDialog.h"
+#include "commands/motion/LoadFollowingErrorDialog.h"
+#include "commands/motion/LoadStepsAndLinesDialog.h"
+#include "commands/motion/LoadDerivativeSamplePeriodDialog.h"
+#include "commands/motion/LoadProportionalGainDialog.h"
+#include "commands/motion/ReadEncoderToRdbDialog.h"
+#include "commands/motion/ReadEncoderDialog.h"
+#include "commands/motion/LoadIntegralGainDialog.h"
+#include "commands/motion/SetLoopModeDialog.h"
+#include "commands/motion/LoadDerivativeGainDialog.h"
+#include "commands/motion/SetBaseVelocityDialog.h"
+#include "commands/motion/LoadIntegrationLimitDialog.h"
+#include "commands/motion/MultiAxisStartDialog.h"
+#include "commands/motion/StartMotionDialog.h"
+#include "commands/motion/LoadAccelerationDialog.h"
+#include "commands/motion/LoadAccelerationFactorDialog.h"
+#include "commands/motion/SetDirectionDialog.h"
+#include "commands/motion/SetOperationModeDialog.h"
+#include "commands/motion/LoadTimeBreakpointDialog.h"
+#include "commands/motion/LoadReferenceOffsetDialog.h"
+#include "commands/motion/LoadPositionScaleFactorDialog.h"
+#include "commands/motion/SetScaleSequenceDialog.h"
+#include "commands/motion/VelocityChangeDialog.h"
+#include "commands/motion/AxisStatusDialog.h"
+#include "commands/motion/InPositionDialog.h"
+#include "commands/motion/KillAllDialog.h"
+#include "commands/motion/LoadRpmDialog.h"
+#include "commands/motion/LoadRpspsDialog.h"
+#include "commands/motion/ReadRpmDialog.h"
+#include "commands/motion/StoreStepsPerRevDialog.h"
+#include "commands/motion/MasterSlaveDialog.h"
 #include "program/MainWindowServices.h"
 
 #include <array>
@@ -48,56 +48,56 @@ namespace {
 
 const auto kActions = std::to_array<MenuActionEntry>({
     // Trajectory loads and stepper velocity dialogs.
-    {"loadtargetpos", &openChild<frm4E>},
-    {"loadvel", &openChild<frm4Fs>},
-    {"loadrpm", &openChild<frmldrpm>},
-    {"loadaccel", &openChild<frm62>},
-    {"loadrpsps", &openChild<frmldrpsps>},
-    {"loadtimebrk", &openChild<frm67>},
-    {"setbasevel1", &openChild<frm5b>},
-    {"Veladjmu", &openChild<frmAdjustVel, Opening::ShowOnly>},
-    {"loadaccelfact1", &openChild<frm63>},
+    {"loadtargetpos", &openChild<LoadTargetPositionDialog>},
+    {"loadvel", &openChild<LoadVelocityDialog>},
+    {"loadrpm", &openChild<LoadRpmDialog>},
+    {"loadaccel", &openChild<LoadAccelerationDialog>},
+    {"loadrpsps", &openChild<LoadRpspsDialog>},
+    {"loadtimebrk", &openChild<LoadTimeBreakpointDialog>},
+    {"setbasevel1", &openChild<SetBaseVelocityDialog>},
+    {"Veladjmu", &openChild<VelocityChangeDialog, Opening::ShowOnly>},
+    {"loadaccelfact1", &openChild<LoadAccelerationFactorDialog>},
 
     // Read-back and status dialogs.
     {"returnpos", &openReadPresentPosition},
-    {"returnvel", &openChild<frm54rets>},
-    {"retrpm", &openChild<frmretrpm>},
-    {"returnaxisstat", &openChild<frmaxstat>},
-    {"inpos", &openChild<frminpos>},
-    {"returnencoder", &openChild<frm59ret>},
-    {"readencoder", &openChild<frm59>},
+    {"returnvel", &openChild<ReadVelocityDialog>},
+    {"retrpm", &openChild<ReadRpmDialog>},
+    {"returnaxisstat", &openChild<AxisStatusDialog>},
+    {"inpos", &openChild<InPositionDialog>},
+    {"returnencoder", &openChild<ReadEncoderDialog>},
+    {"readencoder", &openChild<ReadEncoderToRdbDialog>},
 
     // Start, stop, kill, reset, multi-axis start, modes, master/slave and scale factor dialogs.
-    {"startmotion", &openChild<frm61>},
-    {"multistart", &openChild<frm5C>},
-    {"killmotion", &openChild<frm4D>},
-    {"killall", &openChild<frmkillall>},
-    {"stopmotion", &openChild<frm4C>},
-    {"resetpos", &openChild<frm50>},
-    {"setposmode", &openChild<frm64s>},
-    {"setdirection", &openChild<frm63s>},
-    {"setscaleseq1", &openChild<frm6A>},
-    {"setscaleseq2", &openChild<frm6A>},
-    {"masterSlaveConfigure", &openChild<mstrslav>},
-    {"loadposscale1", &openChild<frm69>},
-    {"loadposscale2", &openChild<frm69>},
+    {"startmotion", &openChild<StartMotionDialog>},
+    {"multistart", &openChild<MultiAxisStartDialog>},
+    {"killmotion", &openChild<KillMotionDialog>},
+    {"killall", &openChild<KillAllDialog>},
+    {"stopmotion", &openChild<StopMotionDialog>},
+    {"resetpos", &openChild<ResetPositionDialog>},
+    {"setposmode", &openChild<SetOperationModeDialog>},
+    {"setdirection", &openChild<SetDirectionDialog>},
+    {"setscaleseq1", &openChild<SetScaleSequenceDialog>},
+    {"setscaleseq2", &openChild<SetScaleSequenceDialog>},
+    {"masterSlaveConfigure", &openChild<MasterSlaveDialog>},
+    {"loadposscale1", &openChild<LoadPositionScaleFactorDialog>},
+    {"loadposscale2", &openChild<LoadPositionScaleFactorDialog>},
 
     // Stop mode, gains and following error (kept in the settings record).
-    {"setstopmode", &openChild<frm55>},
-    {"loadpropgain", &openChild<frm58>},
-    {"loadintggain", &openChild<frm59s>},
-    {"loadderivgain", &openChild<frm5As>},
-    {"loadintglim", &openChild<frm5Bs>},
-    {"loadderivper", &openChild<frm57s>},
-    {"loadfolerr1", &openChild<frm56s>},
-    {"loadfolerr2", &openChild<frm56s>},
+    {"setstopmode", &openChild<SetStopModeDialog>},
+    {"loadpropgain", &openChild<LoadProportionalGainDialog>},
+    {"loadintggain", &openChild<LoadIntegralGainDialog>},
+    {"loadderivgain", &openChild<LoadDerivativeGainDialog>},
+    {"loadintglim", &openChild<LoadIntegrationLimitDialog>},
+    {"loadderivper", &openChild<LoadDerivativeSamplePeriodDialog>},
+    {"loadfolerr1", &openChild<LoadFollowingErrorDialog>},
+    {"loadfolerr2", &openChild<LoadFollowingErrorDialog>},
 
     // Reference offset, steps and lines, loop mode (kept in the settings record).
-    {"loadposref1", &openChild<frm68>},
-    {"loadposref2", &openChild<frm68>},
-    {"storestepsperrevmu", &openChild<frmstorespr>},
-    {"loadstepslines", &openChild<frm57>},
-    {"setloopmode", &openChild<frm5A>},
+    {"loadposref1", &openChild<LoadReferenceOffsetDialog>},
+    {"loadposref2", &openChild<LoadReferenceOffsetDialog>},
+    {"storestepsperrevmu", &openChild<StoreStepsPerRevDialog>},
+    {"loadstepslines", &openChild<LoadStepsAndLinesDialog>},
+    {"setloopmode", &openChild<SetLoopModeDialog>},
 });
 
 } // namespace

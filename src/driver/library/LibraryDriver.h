@@ -35,6 +35,7 @@ public:
     // Why the library is not used ("the driver library "PATH" could not be loaded: ..."); empty
     // when it was loaded and bound.
     const std::string& loadError() const { return loadError_; }
+    std::string configurationError() const override { return loadError_; }
 
 #define TARVIK_DECLARE_ENTRY_POINT(name, parameters, arguments) DriverStatus name parameters override;
     TARVIK_LIBRARY_ENTRY_POINTS(TARVIK_DECLARE_ENTRY_POINT, TARVIK_DECLARE_ENTRY_POINT)

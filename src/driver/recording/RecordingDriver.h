@@ -51,6 +51,9 @@ public:
     RecordingDriver(std::unique_ptr<MotionDriver> inner, const Clock& clock);
 
     MotionDriver& inner() { return inner_; }
+    // Those of the wrapped driver: recording changes neither.
+    bool simulated() const override { return inner_.simulated(); }
+    std::string configurationError() const override { return inner_.configurationError(); }
 
     // See InjectionRules for the arguments and the errors thrown. A count of nullopt: always.
     void injectFault(std::string_view entry, DriverStatus status, std::optional<int> count = std::nullopt,

@@ -30,9 +30,10 @@ public:
     SimulatedDriver(const SimulatedDriver&) = delete;
     SimulatedDriver& operator=(const SimulatedDriver&) = delete;
 
+    bool simulated() const override { return true; }
     // Why the board configuration could not be read ("<file>, line N: <problem>"); empty when
     // it was good. While it is not empty, get_bd_config fails.
-    const std::string& configurationError() const { return configurationError_; }
+    std::string configurationError() const override { return configurationError_; }
     void setCallCost(std::int64_t micros) { callCost_ = micros; }
 
     // The simulated machine, for tests and scripts. Positions are table counts (what the axis

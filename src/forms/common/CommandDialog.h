@@ -4,9 +4,9 @@
 // (and, in an axis-level dialog, one axis) with the values the user typed, and shows the
 // returned status as text. A member dialog declares what it is and inherits the window:
 //
-//   class frm62 : public CommandDialog {
+//   class LoadAccelerationDialog : public CommandDialog {
 //   public:
-//       explicit frm62(App& app)
+//       explicit LoadAccelerationDialog(App& app)
 //           : CommandDialog(app, {.name = "frm62",
 //                                 .caption = "Load Acceleration",
 //                                 .mask = 63,

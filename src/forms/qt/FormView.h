@@ -45,7 +45,6 @@ public:
     // the runtime's active form.
     void showActive();
     // The ring around the control that has the focus (shown while the form is active).
-    FocusMark& focusMark() const { return *focusMark_; }
 
 private:
     enum class FrameKind { None, Main, Child, Dialog, Window };

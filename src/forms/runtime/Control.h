@@ -107,8 +107,6 @@ public:
     void setTabIndex(int tabIndex);
     bool tabStop() const { return tabStop_; }
     void setTabStop(bool tabStop) { tabStop_ = tabStop; }
-    const std::string& tag() const { return tag_; }
-    void setTag(std::string tag) { tag_ = std::move(tag); }
 
     // The font of the text the control shows (kinds that show no text keep it unused).
     const std::string& fontName() const { return fontName_; }
@@ -190,7 +188,6 @@ private:
     bool enabled_;
     int tabIndex_;
     bool tabStop_ = true;
-    std::string tag_;
     std::string fontName_{kDefaultFontName};
     float fontSize_ = kDefaultFontSize;
 };

@@ -8,9 +8,9 @@
 //   them, constructed with design-time properties; it overrides the Form_ handlers it needs and
 //   wires control events to its handler member functions in its constructor:
 //
-//     class frm62 : public Form {
+//     class LoadAccelerationDialog : public Form {
 //     public:
-//         explicit frm62(App& app) : Form(app.runtime(), "frm62", {.caption = "Load Acceleration"})
+//         explicit LoadAccelerationDialog(App& app) : Form(app.runtime(), "frm62", {.caption = "Load Acceleration"})
 //         {
 //             axistxt.onChange = [this] { axistxt_Change(); };
 //             runcmd.onClick = [this] { runcmd_Click(); };

@@ -50,7 +50,6 @@ public:
     // With defaults on, OK-only message boxes nobody answered get OK and the forms given a
     // default action get it. On by default.
     void setAnswerByDefault(bool on) { answerByDefault_ = on; }
-    bool answerByDefault() const { return answerByDefault_; }
     // Queued modal actions and message-box answers not used yet.
     std::size_t pendingModalActions() const { return modalActions_.size(); }
     std::size_t pendingAnswers() const { return answers_.size(); }
@@ -62,7 +61,6 @@ public:
     int beepCount() const;
     std::vector<Shown> messageBoxes() const { return ofKind(Shown::Kind::MessageBox); }
     std::vector<Shown> modalShows() const { return ofKind(Shown::Kind::Modal); }
-    void clearRecord() { shown_.clear(); }
 
     void runModal(Runtime& runtime, Form& form, const std::function<bool()>& finished) override;
     int messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title) override;

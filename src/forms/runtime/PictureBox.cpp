@@ -70,7 +70,6 @@ void PictureBox::cls()
 {
     drawing_.clear();
     currentX_ = scale_.left;
-    currentY_ = scale_.top;
     changed(Property::Drawing);
 }
 
@@ -91,14 +90,12 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Color color, L
         op.fillColor = style == LineStyle::BoxFilled ? op.color : fillColor_;
     }
     currentX_ = x2;
-    currentY_ = y2;
     draw(op);
 }
 
 void PictureBox::circle(double x, double y, double radius, Color color)
 {
     currentX_ = x;
-    currentY_ = y;
     draw({.kind = DrawOp::Kind::Circle, .x1 = x, .y1 = y, .x2 = radius, .color = color < 0 ? foreColor_ : color,
           .filled = fillStyle_ == SolidFill, .fillColor = fillColor_});
 }
@@ -106,7 +103,6 @@ void PictureBox::circle(double x, double y, double radius, Color color)
 void PictureBox::pset(double x, double y, Color color)
 {
     currentX_ = x;
-    currentY_ = y;
     draw({.kind = DrawOp::Kind::Point, .x1 = x, .y1 = y, .x2 = x, .y2 = y, .color = color < 0 ? foreColor_ : color});
 }
 

@@ -67,7 +67,6 @@ public:
     void circle(double x, double y, double radius, Color color = -1);
     void pset(double x, double y, Color color = -1);
     double currentX() const { return currentX_; }
-    double currentY() const { return currentY_; }
     const std::vector<DrawOp>& displayList() const { return drawing_; }
 
     Color foreColor() const { return foreColor_; }
@@ -90,7 +89,6 @@ private:
     bool userScale_ = false;
     std::vector<DrawOp> drawing_;
     double currentX_ = 0;
-    double currentY_ = 0;
     Color foreColor_ = colors::Black;
     Color backColor_ = colors::ButtonFace;
     Color fillColor_ = colors::Black;

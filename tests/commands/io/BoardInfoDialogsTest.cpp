@@ -4,9 +4,9 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/io/GetBInfo.h"
-#include "commands/io/GetBName.h"
-#include "commands/io/frmreadadc.h"
+#include "commands/io/BoardInformationDialog.h"
+#include "commands/io/BoardNameDialog.h"
+#include "commands/io/ReadAdConverterDialog.h"
 #include "driver/StatusText.h"
 #include "program/MainWindowServices.h"
 
@@ -40,7 +40,7 @@ protected:
 
 TEST_F(BoardInfoDialogsTest, TheNameIsReadInTwoCallsAndOnlyWithinItsLength)
 {
-    auto& dialog = openWithCurrentBoard<GetBName>(2);
+    auto& dialog = openWithCurrentBoard<BoardNameDialog>(2);
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("get_motion_board_name(2, \"\", &0->8)",
                                          "get_motion_board_name(2, \"Gantry X\", &9->8)"));
@@ -70,7 +70,7 @@ TEST_F(BoardInfoDialogsTest, TheNameIsReadInTwoCallsAndOnlyWithinItsLength)
 
 TEST_F(BoardInfoDialogsTest, EachAttributeIsShownByItsMeaning)
 {
-    auto& dialog = openWithCurrentBoard<GetBInfo>(2);
+    auto& dialog = openWithCurrentBoard<BoardInformationDialog>(2);
     EXPECT_EQ(dialog.InfoType.listIndex(), 3) << "Board Type at load";
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("get_motion_board_info(2, 1120, &11)"));
@@ -98,7 +98,7 @@ TEST_F(BoardInfoDialogsTest, EachAttributeIsShownByItsMeaning)
 
 TEST_F(BoardInfoDialogsTest, TextTypedIntoTheAttributeListSendsAttributeZero)
 {
-    auto& dialog = openWithCurrentBoard<GetBInfo>(5);
+    auto& dialog = openWithCurrentBoard<BoardInformationDialog>(5);
     focus(dialog.InfoType);
     type(dialog.InfoType, "Serial");
     EXPECT_EQ(dialog.InfoType.listIndex(), -1);
@@ -114,7 +114,7 @@ TEST_F(BoardInfoDialogsTest, TextTypedIntoTheAttributeListSendsAttributeZero)
 
 TEST_F(BoardInfoDialogsTest, TheAdChannelTakesOneDigitOneToEightAndShowsTheValueRead)
 {
-    auto& dialog = openWithCurrentBoard<frmreadadc>(2);
+    auto& dialog = openWithCurrentBoard<ReadAdConverterDialog>(2);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 2", "ID: 5")) << "no 3-axis board";
     EXPECT_EQ(dialog.channeltxt.text(), "1");
     retype(dialog.channeltxt, "09");

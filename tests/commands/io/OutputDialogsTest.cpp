@@ -5,11 +5,11 @@
 #include "kit/DialogsWithoutBoards.h"
 
 #include "commands/io/AuxIoWord.h"
-#include "commands/io/Frm71.h"
-#include "commands/io/Frm72.h"
-#include "commands/io/Frm72c.h"
+#include "commands/io/AuxPortADialog.h"
+#include "commands/io/AuxPortBOutputDialog.h"
+#include "commands/io/AuxPortCDirectionDialog.h"
 #include "commands/io/ReadBackLamps.h"
-#include "commands/io/frm45.h"
+#include "commands/io/SetIoPortOutputDialog.h"
 #include "driver/StatusText.h"
 #include "program/MainWindowServices.h"
 
@@ -44,11 +44,11 @@ struct ColumnPlaces {
 
 TEST_F(OutputDialogsTest, IoOutputColumnsFollowThePickedBoardAndKeepTheirChoices)
 {
-    auto& dialog = openWithCurrentBoard<frm45>(4);
+    auto& dialog = openWithCurrentBoard<SetIoPortOutputDialog>(4);
     for (const ColumnPlaces& places : {ColumnPlaces{1, 6, 540, 3020, 3080}, ColumnPlaces{5, 4, 960, 2620, 2680},
                                        ColumnPlaces{7, 8, 120, 3420, 3480}, ColumnPlaces{3, 6, 540, 3020, 3080}}) {
         type(dialog.bidlist, std::to_string(places.board));
-        for (int k = 1; k <= frm45::kColumns; ++k) {
+        for (int k = 1; k <= SetIoPortOutputDialog::kColumns; ++k) {
             const bool shown = k <= places.shown;
             EXPECT_EQ(dialog.Frame1(k).visible(), shown) << "board " << places.board << " column " << k;
             EXPECT_EQ(dialog.Label7(k).visible(), shown) << "board " << places.board << " column " << k;
@@ -66,11 +66,11 @@ TEST_F(OutputDialogsTest, IoOutputColumnsFollowThePickedBoardAndKeepTheirChoices
 
 TEST_F(OutputDialogsTest, IoOutputSendsTheShownColumnsOnly)
 {
-    auto& dialog = openWithCurrentBoard<frm45>(4);
+    auto& dialog = openWithCurrentBoard<SetIoPortOutputDialog>(4);
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_io_output(4, 0)")) << "every column starts False";
 
-    for (int k = 1; k <= frm45::kColumns; ++k) click(dialog.bt(k));
+    for (int k = 1; k <= SetIoPortOutputDialog::kColumns; ++k) click(dialog.bt(k));
     click(dialog.runcmd);
     type(dialog.bidlist, "1");
     click(dialog.runcmd);
@@ -92,7 +92,7 @@ TEST_F(OutputDialogsTest, IoOutputSendsTheShownColumnsOnly)
 
 TEST_F(OutputDialogsTest, AuxLampsShowAGoodReadAndTurnWhiteAfterAFailedOne)
 {
-    auto& dialog = openWithCurrentBoard<Frm71>(5);
+    auto& dialog = openWithCurrentBoard<AuxPortADialog>(5);
     const auto lampsOf = [&](ControlArray<Shape>& port) {
         std::string lit;
         for (int line = 1; line <= 8; ++line) lit += port(line).fillColor() == kLampOn ? '1' : '0';
@@ -126,9 +126,9 @@ TEST_F(OutputDialogsTest, AuxLampsShowAGoodReadAndTurnWhiteAfterAFailedOne)
 TEST_F(OutputDialogsTest, AuxOutputsAndPortCDirectionReachTheBoard)
 {
     program().boards().setAuxInputs(2, 0x00AB0012);
-    auto& set = openWithCurrentBoard<Frm72>(2);
+    auto& set = openWithCurrentBoard<AuxPortBOutputDialog>(2);
     click(set.runcmd);
-    for (int line = 1; line <= Frm72::kLines; ++line) {
+    for (int line = 1; line <= AuxPortBOutputDialog::kLines; ++line) {
         click(set.bbt(line));
         click(set.cbt(line));
     }
@@ -138,7 +138,7 @@ TEST_F(OutputDialogsTest, AuxOutputsAndPortCDirectionReachTheBoard)
     click(set.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_gpio(2, 0)", "set_gpio(2, 16776960)", "set_gpio(2, 8453632)"));
 
-    auto& direction = openWithCurrentBoard<Frm72c>(2);
+    auto& direction = openWithCurrentBoard<AuxPortCDirectionDialog>(2);
     EXPECT_TRUE(direction.bbf(1).value()) << "Output at load";
     click(direction.runcmd);
     click(direction.bbt(1));
@@ -146,7 +146,7 @@ TEST_F(OutputDialogsTest, AuxOutputsAndPortCDirectionReachTheBoard)
     EXPECT_THAT(takeCalls(), ElementsAre("set_portc_dir(2, 16)", "set_portc_dir(2, 17)"));
 
     // Port C now reads the machine's inputs and says so in the top byte; port B keeps its outputs.
-    auto& read = openWithCurrentBoard<Frm71>(2);
+    auto& read = openWithCurrentBoard<AuxPortADialog>(2);
     click(read.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("read_gpio(2, &" + std::to_string(0x01ABFE12) + ")"));
     EXPECT_EQ(read.CInputs.fillColor(), kLampOn);
@@ -154,7 +154,7 @@ TEST_F(OutputDialogsTest, AuxOutputsAndPortCDirectionReachTheBoard)
 
 TEST_F(OutputDialogsTest, AuxDialogsListSteppersOnlyAndTheirBoardListTakesNoKeys)
 {
-    auto& dialog = openWithCurrentBoard<Frm72>(1);
+    auto& dialog = openWithCurrentBoard<AuxPortBOutputDialog>(1);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 2", "ID: 3", "ID: 5", "ID: 6"));
     EXPECT_EQ(app().BoardListMask, 54);
     EXPECT_TRUE(dialog.runcmd.enabled());
@@ -175,9 +175,9 @@ using AuxDialogsWithoutStepperTest = DialogsWithoutBoardsTest;
 
 TEST_F(AuxDialogsWithoutStepperTest, ListNothingAndSendNothing)
 {
-    openWithoutBoard<Frm71>();
-    openWithoutBoard<Frm72>();
-    openWithoutBoard<Frm72c>();
+    openWithoutBoard<AuxPortADialog>();
+    openWithoutBoard<AuxPortBOutputDialog>();
+    openWithoutBoard<AuxPortCDirectionDialog>();
 }
 
 } // namespace

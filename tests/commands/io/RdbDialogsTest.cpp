@@ -6,14 +6,14 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/io/frm42.h"
-#include "commands/io/frm47.h"
-#include "commands/io/frm49.h"
-#include "commands/io/frm53.h"
-#include "commands/io/frm54s.h"
-#include "commands/io/frmfrdb.h"
-#include "commands/io/frmrdbret.h"
-#include "commands/io/frmsendcmd.h"
+#include "commands/io/ReadLimitSwitchStatusToRdbDialog.h"
+#include "commands/io/ReadIoPortToRdbDialog.h"
+#include "commands/io/ReadAxisStatusToRdbDialog.h"
+#include "commands/io/ReadPositionToRdbDialog.h"
+#include "commands/io/ReadVelocityToRdbDialog.h"
+#include "commands/io/FlushRdbDialog.h"
+#include "commands/io/ReturnDataBufferViewer.h"
+#include "commands/io/SendCommandDialog.h"
 #include "driver/StatusText.h"
 
 #include <gmock/gmock.h>
@@ -54,7 +54,7 @@ protected:
     }
 
     // The three value labels of the packet shown.
-    static std::vector<std::string> shownPacket(const frmrdbret& viewer)
+    static std::vector<std::string> shownPacket(const ReturnDataBufferViewer& viewer)
     {
         return {viewer.axislbl.caption(), viewer.cmdlbl.caption(), viewer.datalbl.caption()};
     }
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RdbUse, ReadPositionToRdbKeepsItsAxisInTheSharedCurrentAxis)
 {
-    auto& dialog = openFromMenu<frm53>("readpos");
+    auto& dialog = openFromMenu<ReadPositionToRdbDialog>("readpos");
     EXPECT_EQ(app().CurrentAxis, 1);
     retype(dialog.axistxt(), "2");
     EXPECT_EQ(app().CurrentAxis, 1) << "typing alone changes nothing shared";
@@ -128,13 +128,13 @@ TEST_F(RdbUse, ReadPositionToRdbKeepsItsAxisInTheSharedCurrentAxis)
     EXPECT_EQ(app().CurrentAxis, 2);
     EXPECT_THAT(takeCalls(), ElementsAre("read_pos_rdb(1, 2)"));
     ASSERT_TRUE(close(dialog));
-    openFromMenu<frm53>("readpos");
+    openFromMenu<ReadPositionToRdbDialog>("readpos");
     EXPECT_EQ(app().CurrentAxis, 1);
 }
 
 TEST_F(RdbUse, AFailedRequestShowsItsStatusAndAsksNothingMore)
 {
-    auto& dialog = openFromMenu<frm54s>("readvel");
+    auto& dialog = openFromMenu<ReadVelocityToRdbDialog>("readvel");
     driver().injectFault("read_vel_rdb", ZEVA_boardTimeoutError, 1);
     click(dialog.runcmd);
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
@@ -145,13 +145,13 @@ class RdbWithEncoderOnly : public DialogsWithoutBoardsTest {};
 
 TEST_F(RdbWithEncoderOnly, OnlyThePerAxisStatusRequestRefusesAnEncoderBoard)
 {
-    openWithoutBoard<frm49>();
+    openWithoutBoard<ReadAxisStatusToRdbDialog>();
     const std::size_t shown = messageBoxes().size();
     for (std::string_view item : {"readvel", "readioport", "readpos", "readlimstat", "flushrdb"}) {
         chooseMenu(item);
         EXPECT_EQ(messageBoxes().size(), shown) << item;
     }
-    auto& position = *runtime().find<frm53>();
+    auto& position = *runtime().find<ReadPositionToRdbDialog>();
     EXPECT_THAT(position.bidlist.items(), ElementsAre("ID: 7"));
     click(position.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("read_pos_rdb(7, 1)"));
@@ -161,16 +161,16 @@ TEST_F(RdbWithEncoderOnly, OnlyThePerAxisStatusRequestRefusesAnEncoderBoard)
 
 TEST_F(RdbUse, RequestsAreFetchedInOrderAndPagedOneAtATime)
 {
-    auto& velocity = openFromMenu<frm54s>("readvel");
+    auto& velocity = openFromMenu<ReadVelocityToRdbDialog>("readvel");
     retype(velocity.axistxt(), "2");
     click(velocity.runcmd);
-    auto& port = openFromMenu<frm47>("readioport");
+    auto& port = openFromMenu<ReadIoPortToRdbDialog>("readioport");
     click(port.runcmd);
-    auto& status = openFromMenu<frm49>("readaxisstat");
+    auto& status = openFromMenu<ReadAxisStatusToRdbDialog>("readaxisstat");
     retype(status.axistxt(), "3");
     click(status.runcmd);
 
-    auto& viewer = openFromMenu<frmrdbret>("returnrdb");
+    auto& viewer = openFromMenu<ReturnDataBufferViewer>("returnrdb");
     EXPECT_EQ(viewer.numptxt.text(), "1");
     EXPECT_EQ(viewer.indtxt.text(), "1");
     EXPECT_THAT(shownPacket(viewer), ElementsAre("", "", ""));
@@ -218,7 +218,7 @@ TEST_F(RdbUse, RequestsAreFetchedInOrderAndPagedOneAtATime)
 
 TEST_F(RdbUse, PacketsShowTheirCommandAndDataInHexadecimal)
 {
-    auto& viewer = openFromMenu<frmrdbret>("returnrdb");
+    auto& viewer = openFromMenu<ReturnDataBufferViewer>("returnrdb");
     driver().scriptReturnedPackets("read_rdb", {{1, 0x41, 255}, {4, -1, -1}}, 1);
     retype(viewer.numptxt, "2");
     click(viewer.runcmd);
@@ -229,7 +229,7 @@ TEST_F(RdbUse, PacketsShowTheirCommandAndDataInHexadecimal)
 
 TEST_F(RdbUse, AnEmptyBufferShowsNoPacketsAndNoRangeMessage)
 {
-    auto& viewer = openFromMenu<frmrdbret>("returnrdb");
+    auto& viewer = openFromMenu<ReturnDataBufferViewer>("returnrdb");
     retype(viewer.numptxt, "10");
     click(viewer.runcmd);
     EXPECT_EQ(viewer.numptxt.text(), "0");
@@ -250,9 +250,9 @@ TEST_F(RdbUse, AnEmptyBufferShowsNoPacketsAndNoRangeMessage)
 
 TEST_F(RdbUse, AFailedFetchShowsNothingFetchedAndLeavesRunReadyToTryAgain)
 {
-    auto& request = openFromMenu<frm53>("readpos");
+    auto& request = openFromMenu<ReadPositionToRdbDialog>("readpos");
     click(request.runcmd);
-    auto& viewer = openFromMenu<frmrdbret>("returnrdb");
+    auto& viewer = openFromMenu<ReturnDataBufferViewer>("returnrdb");
     retype(viewer.numptxt, "5");
     driver().injectFault("read_rdb", ZEVA_boardTimeoutError, 1);
     click(viewer.runcmd);
@@ -270,7 +270,7 @@ TEST_F(RdbUse, AFailedFetchShowsNothingFetchedAndLeavesRunReadyToTryAgain)
 
 TEST_F(RdbUse, TypedCountsAndPacketNumbersOutsideTheirRangeAreBroughtBack)
 {
-    auto& viewer = openFromMenu<frmrdbret>("returnrdb");
+    auto& viewer = openFromMenu<ReturnDataBufferViewer>("returnrdb");
     const int beepsBefore = beeps();
     retype(viewer.indtxt, "2500");
     EXPECT_EQ(viewer.indtxt.text(), "2000");
@@ -291,7 +291,7 @@ TEST_F(RdbUse, TypedCountsAndPacketNumbersOutsideTheirRangeAreBroughtBack)
 
 TEST_F(RdbUse, TheCommandCountsOnlyOnceItsBoxIsLeft)
 {
-    auto& dialog = openFromMenu<frmsendcmd>("sendcommand");
+    auto& dialog = openFromMenu<SendCommandDialog>("sendcommand");
     EXPECT_EQ(dialog.axistxt().text(), "1");
     EXPECT_EQ(dialog.cmdtxt.text(), "");
     EXPECT_FALSE(dialog.runcmd.enabled());
@@ -328,7 +328,7 @@ TEST_F(RdbUse, TheCommandCountsOnlyOnceItsBoxIsLeft)
 
 TEST_F(RdbUse, WordCountIsClampedSilentlyAndDataChecked)
 {
-    auto& dialog = openFromMenu<frmsendcmd>("sendcommand");
+    auto& dialog = openFromMenu<SendCommandDialog>("sendcommand");
     type(dialog.cmdtxt, "4e");
     type(dialog.wcounttxt, "5");
     EXPECT_EQ(dialog.wcounttxt.text(), "4");
@@ -347,7 +347,7 @@ TEST_F(RdbUse, WordCountIsClampedSilentlyAndDataChecked)
 
 TEST_F(RdbUse, CommandDataTakesASignOnlyFirst)
 {
-    auto& dialog = openFromMenu<frmsendcmd>("sendcommand");
+    auto& dialog = openFromMenu<SendCommandDialog>("sendcommand");
     type(dialog.cmdtxt, "4E");
     type(dialog.wcounttxt, "3");
     type(dialog.cmddatatxt, "5-");
@@ -365,7 +365,7 @@ TEST_F(RdbUse, CommandDataTakesASignOnlyFirst)
 
 TEST_F(RdbUse, ARawRequestLandsInTheBufferTheViewerReads)
 {
-    auto& dialog = openFromMenu<frmsendcmd>("sendcommand");
+    auto& dialog = openFromMenu<SendCommandDialog>("sendcommand");
     type(dialog.bidlist, "5");
     retype(dialog.axistxt(), "4");
     type(dialog.cmdtxt, "53");
@@ -376,7 +376,7 @@ TEST_F(RdbUse, ARawRequestLandsInTheBufferTheViewerReads)
     click(dialog.msgtxt);
     EXPECT_EQ(dialog.msgtxt.text(), kSuccess) << "Send Command has no status box handler";
 
-    auto& viewer = openFromMenu<frmrdbret>("returnrdb");
+    auto& viewer = openFromMenu<ReturnDataBufferViewer>("returnrdb");
     type(viewer.bidlist, "5");
     click(viewer.runcmd);
     EXPECT_EQ(viewer.numptxt.text(), "1");

@@ -4,10 +4,10 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/io/frmFindIndex.h"
-#include "commands/io/frmRotaryCount.h"
-#include "commands/io/frmfindhmdir.h"
-#include "commands/io/frmstoreelc.h"
+#include "commands/io/FindIndexCommandDialog.h"
+#include "commands/io/LoadRotaryCountsDialog.h"
+#include "commands/io/FindHomeCommandDialog.h"
+#include "commands/io/StoreEncoderLineCountDialog.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "program/AxisSettings.h"
@@ -46,7 +46,7 @@ TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneA
     storeSetting(4, 1, AxisField::HomeReverse, 1); // any non-zero value reads as reverse
     const auto changedBefore = app().SettingsChanged;
     app().BoardListMask = 45;
-    auto& dialog = openWithCurrentBoard<frmfindhmdir>(4);
+    auto& dialog = openWithCurrentBoard<FindHomeCommandDialog>(4);
     EXPECT_EQ(app().BoardListMask, 45) << "the mask stays in the dialog";
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5", "ID: 6"));
     EXPECT_TRUE(dialog.reverse.value());
@@ -73,7 +73,7 @@ TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneA
 TEST_F(SearchCountDialogsTest, FindIndexOnAThreeAxisBoardTakesTheDriversAnswerWithoutWaiting)
 {
     storeSetting(1, 1, AxisField::IndexReverse, -1);
-    auto& dialog = openWithCurrentBoard<frmFindIndex>(1);
+    auto& dialog = openWithCurrentBoard<FindIndexCommandDialog>(1);
     EXPECT_EQ(app().BoardListMask, 45);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 3", "ID: 4", "ID: 6"));
     EXPECT_TRUE(dialog.Reverse.value());
@@ -96,7 +96,7 @@ TEST_F(SearchCountDialogsTest, FindIndexOnAThreeAxisBoardTakesTheDriversAnswerWi
 
 TEST_F(SearchCountDialogsTest, FindIndexOnATwoOrFourAxisBoardWaitsForTheSearchToEnd)
 {
-    auto& dialog = openWithCurrentBoard<frmFindIndex>(4);
+    auto& dialog = openWithCurrentBoard<FindIndexCommandDialog>(4);
     retype(dialog.axistxt(), "3");
     click(dialog.runcmd);
     const std::vector<std::string> calls = takeCalls();
@@ -126,7 +126,7 @@ TEST_F(SearchCountDialogsTest, FindIndexOnATwoOrFourAxisBoardWaitsForTheSearchTo
 
 TEST_F(SearchCountDialogsTest, AnIndexSearchThatNeverEndsIsGivenUpNamingBoardAndAxis)
 {
-    auto& dialog = openWithCurrentBoard<frmFindIndex>(6);
+    auto& dialog = openWithCurrentBoard<FindIndexCommandDialog>(6);
     retype(dialog.axistxt(), "2");
     storeSetting(6, 2, AxisField::IndexReverse, 5);
     driver().scriptReturns("read_csr", {CsrAxisRunning(2)});
@@ -144,7 +144,7 @@ TEST_F(SearchCountDialogsTest, AnIndexSearchThatNeverEndsIsGivenUpNamingBoardAnd
 
 TEST_F(SearchCountDialogsTest, TheIndexOffsetTakesASignOnlyInFrontAndStaysIn16Bits)
 {
-    auto& dialog = openWithCurrentBoard<frmFindIndex>(1);
+    auto& dialog = openWithCurrentBoard<FindIndexCommandDialog>(1);
     retype(dialog.indextxt, "");
     press(dialog.indextxt, Key::Backspace);
     EXPECT_EQ(dialog.indextxt.text(), "");
@@ -172,7 +172,7 @@ TEST_F(SearchCountDialogsTest, EncoderLineCountShowsTheRecordsCountAndKeepsTheSe
 {
     storeSetting(7, 1, AxisField::EncoderLines, 1000);
     storeSetting(7, 3, AxisField::EncoderLines, 500);
-    auto& dialog = openWithCurrentBoard<frmstoreelc>(7);
+    auto& dialog = openWithCurrentBoard<StoreEncoderLineCountDialog>(7);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 4", "ID: 7"));
     EXPECT_EQ(dialog.elctxt.text(), " 1000");
     EXPECT_TRUE(dialog.runcmd.enabled());
@@ -189,7 +189,7 @@ TEST_F(SearchCountDialogsTest, EncoderLineCountShowsTheRecordsCountAndKeepsTheSe
 
 TEST_F(SearchCountDialogsTest, RotaryCountClampsTheAxisToFourAndTheCountToItsRange)
 {
-    auto& dialog = openWithCurrentBoard<frmRotaryCount>(4);
+    auto& dialog = openWithCurrentBoard<LoadRotaryCountsDialog>(4);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 4"));
     EXPECT_FALSE(dialog.runcmd.enabled()) << "no count yet";
     int beepsBefore = beeps();
@@ -213,9 +213,9 @@ using SearchCountDialogsWithoutBoardsTest = DialogsWithoutBoardsTest;
 
 TEST_F(SearchCountDialogsWithoutBoardsTest, OnlyAnEncoderBoardLeavesTheSearchesAndRotaryCountWithout)
 {
-    openWithoutBoard<frmfindhmdir>();
-    openWithoutBoard<frmFindIndex>();
-    openWithoutBoard<frmRotaryCount>();
+    openWithoutBoard<FindHomeCommandDialog>();
+    openWithoutBoard<FindIndexCommandDialog>();
+    openWithoutBoard<LoadRotaryCountsDialog>();
 }
 
 } // namespace

@@ -8,17 +8,17 @@
 
 #include "commands/io/IoTriggerMap.h"
 #include "commands/io/ReadBackLamps.h"
-#include "commands/io/frm42ret.h"
-#include "commands/io/frm46.h"
-#include "commands/io/frm47ret.h"
-#include "commands/io/frm48.h"
-#include "commands/io/frm5F.h"
-#include "commands/io/frm60.h"
-#include "commands/io/frm65.h"
-#include "commands/io/frm66.h"
-#include "commands/io/frmPosToTrig.h"
-#include "commands/io/frmbreakmod.h"
-#include "commands/io/frmrtcostat.h"
+#include "commands/io/ReadLimitSwitchStatusDialog.h"
+#include "commands/io/EnableIoTriggerInputsDialog.h"
+#include "commands/io/ReadIoPortDialog.h"
+#include "commands/io/TriggerIoPortDialog.h"
+#include "commands/io/BeginTriggerPrestoreDialog.h"
+#include "commands/io/EndTriggerPrestoreDialog.h"
+#include "commands/io/LoadPositionBreakpointDialog.h"
+#include "commands/io/EnableBreakpointDialog.h"
+#include "commands/io/BreakpointTriggerLinkDialog.h"
+#include "commands/io/LoadBreakpointModulusDialog.h"
+#include "commands/io/ReadCommStatusDialog.h"
 
 #include <gmock/gmock.h>
 
@@ -72,7 +72,7 @@ protected:
 
 TEST_F(TriggerBreakpointUse, TriggerNumbersFollowTheSelectedBoard)
 {
-    auto& begin = openFromMenu<frm5F>("beginprestore");
+    auto& begin = openFromMenu<BeginTriggerPrestoreDialog>("beginprestore");
     EXPECT_FALSE(begin.runcmd.enabled());
     type(begin.bidlist, "3"); // no board keys here: still board 1
     EXPECT_EQ(begin.state().BoardId, 1);
@@ -95,7 +95,7 @@ TEST_F(TriggerBreakpointUse, TriggerNumbersFollowTheSelectedBoard)
     type(begin.tnumtxt, "x");
     EXPECT_EQ(begin.tnumtxt.text(), "");
 
-    auto& port = openFromMenu<frm48>("triggerio");
+    auto& port = openFromMenu<TriggerIoPortDialog>("triggerio");
     type(port.pnumtxt, "6");
     const int beforePick = beeps();
     type(port.bidlist, "5"); // board keys pick here
@@ -110,11 +110,11 @@ TEST_F(TriggerBreakpointUse, TriggerNumbersFollowTheSelectedBoard)
 
 TEST_F(TriggerBreakpointUse, PrestoreBeginsAndEndsInTwoWindows)
 {
-    auto& end = openFromMenu<frm60>("endprestore");
+    auto& end = openFromMenu<EndTriggerPrestoreDialog>("endprestore");
     EXPECT_TRUE(end.runcmd.enabled());
     type(end.bidlist, "2");
     EXPECT_EQ(end.state().BoardId, 1);
-    auto& begin = openFromMenu<frm5F>("beginprestore");
+    auto& begin = openFromMenu<BeginTriggerPrestoreDialog>("beginprestore");
     type(begin.tnumtxt, "3");
     click(begin.runcmd);
     EXPECT_EQ(begin.msgtxt.text(), "status 0: ZEVA_noError. No error.");
@@ -139,7 +139,7 @@ TEST(IoTriggerMapTest, PacksTheInputsTheBoardHas)
 
 TEST_F(TriggerBreakpointUse, TriggerColumnsFollowTheBoardAndKeepTheirChoice)
 {
-    auto& dialog = openFromMenu<frm46>("enableiotrig");
+    auto& dialog = openFromMenu<EnableIoTriggerInputsDialog>("enableiotrig");
     const auto lefts = [&dialog](int count) {
         std::vector<float> at;
         for (int i = 1; i <= count; ++i) at.push_back(dialog.fraEnIO(i).left());
@@ -178,7 +178,7 @@ TEST_F(TriggerBreakpointUse, TriggerColumnsFollowTheBoardAndKeepTheirChoice)
 
 TEST_F(TriggerBreakpointUse, BreakpointPositionTakesASignOnlyFirst)
 {
-    auto& dialog = openFromMenu<frm65>("loadposbrk");
+    auto& dialog = openFromMenu<LoadPositionBreakpointDialog>("loadposbrk");
     EXPECT_EQ(dialog.axistxt().text(), "1");
     EXPECT_FALSE(dialog.runcmd.enabled());
     type(dialog.brkpostxt, "5-");
@@ -206,7 +206,7 @@ TEST_F(TriggerBreakpointUse, BreakpointPositionTakesASignOnlyFirst)
 
 TEST_F(TriggerBreakpointUse, BreakpointModulusListsTwoGroupsAndRefusesSigns)
 {
-    auto& dialog = openFromMenu<frmbreakmod>("BreakMod");
+    auto& dialog = openFromMenu<LoadBreakpointModulusDialog>("BreakMod");
     std::vector<std::string> rows;
     for (int row = 0; row < dialog.bidlist.listCount(); ++row) rows.push_back(dialog.bidlist.list(row));
     EXPECT_THAT(rows, ElementsAre("ID: 4", "ID: 6"));
@@ -220,7 +220,7 @@ TEST_F(TriggerBreakpointUse, BreakpointModulusListsTwoGroupsAndRefusesSigns)
 
 TEST_F(TriggerBreakpointUse, TriggerLinkSendsTheTypedBuffer)
 {
-    auto& dialog = openFromMenu<frmPosToTrig>("postotrig");
+    auto& dialog = openFromMenu<BreakpointTriggerLinkDialog>("postotrig");
     EXPECT_EQ(dialog.porttxt.text(), "1");
     EXPECT_TRUE(dialog.runcmd.enabled());
     retype(dialog.porttxt, "5");
@@ -238,7 +238,7 @@ TEST_F(TriggerBreakpointUse, TriggerLinkSendsTheTypedBuffer)
 
 TEST_F(TriggerBreakpointUse, EncoderBoardsLockTheChoiceOnAbsoluteWheneverPicked)
 {
-    auto& dialog = openFromMenu<frm66>("enablebrk");
+    auto& dialog = openFromMenu<EnableBreakpointDialog>("enablebrk");
     EXPECT_TRUE(dialog.absol.value());
     EXPECT_FALSE(dialog.lblPelto.visible());
     click(dialog.optionLabel(1)); // the word "Relative"
@@ -266,7 +266,7 @@ TEST_F(TriggerBreakpointUse, EncoderBoardsLockTheChoiceOnAbsoluteWheneverPicked)
 TEST_F(TriggerBreakpointUse, RelativeIsReachableAfterLoadingOnAnEncoderBoard)
 {
     app().CurrentBoard = 7;
-    auto& dialog = openFromMenu<frm66>("enablebrk");
+    auto& dialog = openFromMenu<EnableBreakpointDialog>("enablebrk");
     EXPECT_TRUE(dialog.lblPelto.visible());
     EXPECT_FALSE(dialog.choiceFrame().enabled());
     type(dialog.bidlist, "1");
@@ -283,7 +283,7 @@ TEST_F(TriggerBreakpointUse, RelativeIsReachableAfterLoadingOnAnEncoderBoard)
 
 TEST_F(TriggerBreakpointUse, RegisterLampsFollowTheLayoutOfTheBoard)
 {
-    auto& dialog = openFromMenu<frmrtcostat>("returncsr"); // board 1: 3-axis
+    auto& dialog = openFromMenu<ReadCommStatusDialog>("returncsr"); // board 1: 3-axis
     EXPECT_FALSE(dialog.b(7).visible());
     EXPECT_FALSE(dialog.b(3).visible());
     EXPECT_TRUE(dialog.b(10).visible());
@@ -321,7 +321,7 @@ TEST_F(TriggerBreakpointUse, RegisterLampsFollowTheLayoutOfTheBoard)
 
 TEST_F(TriggerBreakpointUse, AFailedRegisterReadWhitensOnlyTheBoardsLamps)
 {
-    auto& dialog = openFromMenu<frmrtcostat>("returncsr");
+    auto& dialog = openFromMenu<ReadCommStatusDialog>("returncsr");
     type(dialog.bidlist, "4");
     nextReadGives("read_csr", static_cast<std::int16_t>(0xFFFF));
     click(dialog.runcmd);
@@ -337,7 +337,7 @@ TEST_F(TriggerBreakpointUse, AFailedRegisterReadWhitensOnlyTheBoardsLamps)
 
 TEST_F(TriggerBreakpointUse, PortLampsShowSixOrEightBits)
 {
-    auto& dialog = openFromMenu<frm47ret>("returnioport");
+    auto& dialog = openFromMenu<ReadIoPortDialog>("returnioport");
     type(dialog.bidlist, "4");
     nextReadGives("read_io_port", 0x00A5);
     click(dialog.runcmd);
@@ -361,7 +361,7 @@ TEST_F(TriggerBreakpointUse, PortLampsShowSixOrEightBits)
 
 TEST_F(TriggerBreakpointUse, LimitLampsTakeTheirBitsFromTheAxisCount)
 {
-    auto& dialog = openFromMenu<frm42ret>("returnlimstat");
+    auto& dialog = openFromMenu<ReadLimitSwitchStatusDialog>("returnlimstat");
     type(dialog.bidlist, "4");
     nextReadGives("read_lim_stat", 0x0841);
     click(dialog.runcmd);
@@ -395,20 +395,20 @@ using TriggerBreakpointWithoutBoards = DialogsWithoutBoardsTest;
 // read-backs keep their load-time arrangement, all shown and white.
 TEST_F(TriggerBreakpointWithoutBoards, NothingIsSentAndTheDesignStays)
 {
-    openWithoutBoard<frmbreakmod>();
-    auto& link = openWithoutBoard<frmPosToTrig>();
+    openWithoutBoard<LoadBreakpointModulusDialog>();
+    auto& link = openWithoutBoard<BreakpointTriggerLinkDialog>();
     EXPECT_FALSE(link.porttxt.enabled());
 
     startWith({{3, 10}}); // a model of no board-type group: listed nowhere
-    auto& begin = openWithoutBoard<frm5F>();
+    auto& begin = openWithoutBoard<BeginTriggerPrestoreDialog>();
     EXPECT_FALSE(begin.tnumtxt.enabled());
-    auto& columns = openWithoutBoard<frm46>();
+    auto& columns = openWithoutBoard<EnableIoTriggerInputsDialog>();
     EXPECT_TRUE(columns.fraEnIO(6).visible());
     EXPECT_EQ(columns.fraEnIO(1).left(), 480);
     EXPECT_EQ(columns.lbl(1).left(), 600);
-    auto& limits = openWithoutBoard<frm42ret>();
+    auto& limits = openWithoutBoard<ReadLimitSwitchStatusDialog>();
     EXPECT_TRUE(limits.AR(4).visible());
-    auto& csr = openWithoutBoard<frmrtcostat>();
+    auto& csr = openWithoutBoard<ReadCommStatusDialog>();
     csr.b.each([](int, const Shape& lamp) {
         EXPECT_TRUE(lamp.visible());
         EXPECT_EQ(lamp.fillColor(), kLampOff);

@@ -6,13 +6,13 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/frm55.h"
-#include "commands/motion/frm56s.h"
-#include "commands/motion/frm57s.h"
-#include "commands/motion/frm58.h"
-#include "commands/motion/frm59s.h"
-#include "commands/motion/frm5As.h"
-#include "commands/motion/frm5Bs.h"
+#include "commands/motion/SetStopModeDialog.h"
+#include "commands/motion/LoadFollowingErrorDialog.h"
+#include "commands/motion/LoadDerivativeSamplePeriodDialog.h"
+#include "commands/motion/LoadProportionalGainDialog.h"
+#include "commands/motion/LoadIntegralGainDialog.h"
+#include "commands/motion/LoadDerivativeGainDialog.h"
+#include "commands/motion/LoadIntegrationLimitDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
 #include "program/MainWindowServices.h"
@@ -113,7 +113,7 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
     storeSetting(1, 2, AxisField::StopMode, 3);
     for (int mode = 1; mode <= 3; ++mode) {
         storeSetting(1, 1, AxisField::StopMode, mode);
-        auto& dialog = openFromMenu<frm55>("setstopmode");
+        auto& dialog = openFromMenu<SetStopModeDialog>("setstopmode");
         EXPECT_EQ(dialog.decel.value(), mode == 1) << mode;
         EXPECT_EQ(dialog.halt.value(), mode == 2) << mode;
         EXPECT_EQ(dialog.killb.value(), mode == 3) << mode;
@@ -122,7 +122,7 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
     }
 
     // Shown at load only: another axis or board leaves the options as they are.
-    auto& dialog = openFromMenu<frm55>("setstopmode");
+    auto& dialog = openFromMenu<SetStopModeDialog>("setstopmode");
     type(dialog.axistxt(), "2");
     type(dialog.bidlist, "4");
     EXPECT_TRUE(dialog.killb.value());
@@ -131,14 +131,14 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
     // A stored mode outside 1 to 3 selects nothing, and Run waits for a choice.
     for (const int outside : {0, 4, -1}) {
         storeSetting(1, 1, AxisField::StopMode, outside);
-        auto& opened = openFromMenu<frm55>("setstopmode");
+        auto& opened = openFromMenu<SetStopModeDialog>("setstopmode");
         EXPECT_FALSE(opened.decel.value() || opened.halt.value() || opened.killb.value()) << outside;
         EXPECT_FALSE(opened.runcmd.enabled()) << outside;
         retype(opened.axistxt(), "3");
         EXPECT_FALSE(opened.runcmd.enabled()) << "a valid axis is not enough";
         ASSERT_TRUE(close(opened));
     }
-    auto& chosen = openFromMenu<frm55>("setstopmode");
+    auto& chosen = openFromMenu<SetStopModeDialog>("setstopmode");
     click(chosen.Label4);
     EXPECT_TRUE(chosen.halt.value());
     click(chosen.runcmd);
@@ -155,7 +155,7 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
 TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
 {
     app().CurrentBoard = 4;
-    auto& dialog = openFromMenu<frm56s>("loadfolerr1");
+    auto& dialog = openFromMenu<LoadFollowingErrorDialog>("loadfolerr1");
     EXPECT_EQ(dialog.follerrtxt.text(), " 1000") << "the signed form";
     EXPECT_TRUE(dialog.runcmd.enabled());
     focus(dialog.follerrtxt);
@@ -172,12 +172,12 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
 
     // Opening again shows what the record holds for axis 1 then, a count kept by a Run included.
     app().CurrentBoard = 6;
-    auto& again = openFromMenu<frm56s>("loadfolerr2");
+    auto& again = openFromMenu<LoadFollowingErrorDialog>("loadfolerr2");
     EXPECT_EQ(again.follerrtxt.text(), " 100") << "axis 1, not the axis of the Run";
     retype(again.follerrtxt, "3000");
     click(again.runcmd);
     ASSERT_TRUE(close(again));
-    auto& third = openFromMenu<frm56s>("loadfolerr2");
+    auto& third = openFromMenu<LoadFollowingErrorDialog>("loadfolerr2");
     EXPECT_EQ(third.follerrtxt.text(), " 3000");
     ASSERT_TRUE(close(third));
     EXPECT_EQ(storedSetting(6, 2, AxisField::FollowingError), 2500);
@@ -186,7 +186,7 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
     // record keeps it until a Run succeeds.
     app().CurrentBoard = 1;
     storeSetting(1, 1, AxisField::FollowingError, 40000);
-    auto& beyond = openFromMenu<frm56s>("loadfolerr1");
+    auto& beyond = openFromMenu<LoadFollowingErrorDialog>("loadfolerr1");
     EXPECT_EQ(lastModalText(), kServoRange);
     EXPECT_EQ(beyond.follerrtxt.text(), "32767");
     EXPECT_TRUE(beyond.runcmd.enabled());
@@ -197,7 +197,7 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
 TEST_F(GainDialogsTest, FollowingErrorIsCheckedAgainWhenABoardOfASmallerRangeIsChosen)
 {
     app().CurrentBoard = 3;
-    auto& dialog = openFromMenu<frm56s>("loadfolerr2");
+    auto& dialog = openFromMenu<LoadFollowingErrorDialog>("loadfolerr2");
     retype(dialog.follerrtxt, "50000");
     type(dialog.axistxt(), "3");
     EXPECT_TRUE(modalShows().empty()) << "a closed-loop stepper takes 50000";
@@ -241,7 +241,7 @@ TEST_F(GainDialogsTest, GainBoxesOpenEmptyAndTheUnfilteredOnesReadTheirLeadingNu
     }
 
     // The proportional gain's axis field takes any key; a letter counts as 0 and is clamped.
-    auto& gain = *runtime().find<frm58>();
+    auto& gain = *runtime().find<LoadProportionalGainDialog>();
     retype(gain.axistxt(), "x");
     EXPECT_EQ(gain.axistxt().text(), "1");
     EXPECT_EQ(beeps(), 1);
@@ -255,7 +255,7 @@ TEST_F(GainDialogsTest, GainBoxesOpenEmptyAndTheUnfilteredOnesReadTheirLeadingNu
     EXPECT_EQ(gain.propgaintxt.text(), "32767");
 
     // The sample period box takes any key; its axis field digits only.
-    auto& period = *runtime().find<frm57s>();
+    auto& period = *runtime().find<LoadDerivativeSamplePeriodDialog>();
     retype(period.axistxt(), "x");
     EXPECT_EQ(period.axistxt().text(), "1");
     retype(period.samppertxt, "5x");
@@ -277,18 +277,18 @@ using GainDialogsWithoutBoardsTest = DialogsWithoutBoardsTest;
 
 TEST_F(GainDialogsWithoutBoardsTest, EveryDialogStaysShutAndReadsNoRecord)
 {
-    auto& stopMode = openWithoutBoard<frm55>();
+    auto& stopMode = openWithoutBoard<SetStopModeDialog>();
     EXPECT_TRUE(stopMode.decel.value()) << "the design-time choice";
     click(stopMode.Label5);
     EXPECT_FALSE(stopMode.runcmd.enabled());
     EXPECT_FALSE(runtime().input().click(stopMode.runcmd));
 
-    EXPECT_FALSE(openWithoutBoard<frm58>().propgaintxt.enabled());
-    openWithoutBoard<frm59s>();
-    openWithoutBoard<frm5As>();
-    openWithoutBoard<frm5Bs>();
-    openWithoutBoard<frm57s>();
-    auto& followingError = openWithoutBoard<frm56s>();
+    EXPECT_FALSE(openWithoutBoard<LoadProportionalGainDialog>().propgaintxt.enabled());
+    openWithoutBoard<LoadIntegralGainDialog>();
+    openWithoutBoard<LoadDerivativeGainDialog>();
+    openWithoutBoard<LoadIntegrationLimitDialog>();
+    openWithoutBoard<LoadDerivativeSamplePeriodDialog>();
+    auto& followingError = openWithoutBoard<LoadFollowingErrorDialog>();
     EXPECT_EQ(followingError.follerrtxt.text(), "");
     EXPECT_FALSE(followingError.follerrtxt.enabled());
 

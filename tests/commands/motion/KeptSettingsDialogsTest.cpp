@@ -6,10 +6,10 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/frm57.h"
-#include "commands/motion/frm5A.h"
-#include "commands/motion/frm68.h"
-#include "commands/motion/frmstorespr.h"
+#include "commands/motion/LoadStepsAndLinesDialog.h"
+#include "commands/motion/SetLoopModeDialog.h"
+#include "commands/motion/LoadReferenceOffsetDialog.h"
+#include "commands/motion/StoreStepsPerRevDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
 #include "program/MainWindowServices.h"
@@ -140,7 +140,7 @@ TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepIt
 {
     storeSetting(6, 1, AxisField::RefOffset, -1200);
     storeSetting(6, 2, AxisField::RefOffset, 55);
-    auto& offset = openWithCurrentBoard<frm68>(6);
+    auto& offset = openWithCurrentBoard<LoadReferenceOffsetDialog>(6);
     EXPECT_EQ(offset.offsettxt.text(), "-1200");
     EXPECT_TRUE(offset.runcmd.enabled());
     retype(offset.axistxt(), "2");
@@ -151,12 +151,12 @@ TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepIt
     EXPECT_EQ(storedSetting(1, 2, AxisField::RefOffset), -1200);
 
     storeSetting(5, 1, AxisField::StepsPerRev, 800);
-    auto& steps = openWithCurrentBoard<frmstorespr>(5);
+    auto& steps = openWithCurrentBoard<StoreStepsPerRevDialog>(5);
     EXPECT_EQ(steps.sprtxt.text(), " 800");
 
     storeSetting(3, 1, AxisField::StepsPerRev, 400);
     storeSetting(3, 1, AxisField::LinesPerRev, 100);
-    auto& counts = openWithCurrentBoard<frm57>(3);
+    auto& counts = openWithCurrentBoard<LoadStepsAndLinesDialog>(3);
     EXPECT_EQ(counts.stepsrevtxt.text(), " 400");
     EXPECT_EQ(counts.linesrevtxt.text(), " 100");
     EXPECT_TRUE(counts.runcmd.enabled());
@@ -166,7 +166,7 @@ TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepIt
 TEST_F(KeptSettingsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
 {
     app().CurrentAxis = 3;
-    auto& dialog = openWithCurrentBoard<frm57>(6);
+    auto& dialog = openWithCurrentBoard<LoadStepsAndLinesDialog>(6);
     EXPECT_EQ(app().CurrentAxis, 1);
     retype(dialog.axistxt(), "2");
     for (const auto& [steps, lines, packed] : {std::tuple{"2000", "500", 32770000}, {"1", "1", 65537}}) {
@@ -179,7 +179,7 @@ TEST_F(KeptSettingsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
     ASSERT_TRUE(close(dialog));
     EXPECT_EQ(app().CurrentAxis, 2) << "closing leaves the axis of the last Run";
 
-    auto& reopened = openWithCurrentBoard<frm57>(6);
+    auto& reopened = openWithCurrentBoard<LoadStepsAndLinesDialog>(6);
     EXPECT_EQ(reopened.stepsrevtxt.text(), " 2000") << "axis 1 is shown, whatever the Runs kept on axis 2";
     retype(reopened.linesrevtxt, "16384");
     EXPECT_EQ(reopened.linesrevtxt.text(), "16383");
@@ -190,7 +190,7 @@ TEST_F(KeptSettingsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
 TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStatusBox)
 {
     storeSetting(6, 1, AxisField::ClosedLoop, 1); // any flag but 0 reads as closed loop
-    auto& dialog = openWithCurrentBoard<frm5A>(6);
+    auto& dialog = openWithCurrentBoard<SetLoopModeDialog>(6);
     EXPECT_TRUE(dialog.lmc.value());
     EXPECT_TRUE(dialog.runcmd.enabled());
     click(dialog.runcmd);
@@ -206,7 +206,7 @@ TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStat
     ASSERT_TRUE(close(dialog));
 
     storeSetting(6, 1, AxisField::ClosedLoop, 0);
-    auto& reopened = openWithCurrentBoard<frm5A>(6);
+    auto& reopened = openWithCurrentBoard<SetLoopModeDialog>(6);
     EXPECT_TRUE(reopened.lmo.value());
     EXPECT_FALSE(reopened.lmc.value());
 }
@@ -218,11 +218,11 @@ using KeptNoBoardTest = DialogsWithoutBoardsTest;
 TEST_F(KeptNoBoardTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndLoopModeDialogsHaveNone)
 {
     startWith({{2, 1}, {7, 14}});
-    EXPECT_FALSE(openWithoutBoard<frm68>().offsettxt.enabled());
-    auto& counts = openWithoutBoard<frm57>();
+    EXPECT_FALSE(openWithoutBoard<LoadReferenceOffsetDialog>().offsettxt.enabled());
+    auto& counts = openWithoutBoard<LoadStepsAndLinesDialog>();
     EXPECT_FALSE(counts.stepsrevtxt.enabled());
     EXPECT_FALSE(counts.linesrevtxt.enabled());
-    auto& loop = openWithoutBoard<frm5A>();
+    auto& loop = openWithoutBoard<SetLoopModeDialog>();
     click(loop.Label8);
     EXPECT_TRUE(loop.lmc.value());
     EXPECT_FALSE(loop.runcmd.enabled()) << "a mode chosen does not enable Run";
@@ -231,7 +231,7 @@ TEST_F(KeptNoBoardTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndL
 TEST_F(KeptNoBoardTest, WithoutAnOpenLoopStepperBoardStoreStepsPerRevHasNone)
 {
     startWith({{3, 2}});
-    EXPECT_FALSE(openWithoutBoard<frmstorespr>().sprtxt.enabled());
+    EXPECT_FALSE(openWithoutBoard<StoreStepsPerRevDialog>().sprtxt.enabled());
 }
 
 } // namespace

@@ -7,12 +7,12 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/frm53ret.h"
-#include "commands/motion/frm54rets.h"
-#include "commands/motion/frm59.h"
-#include "commands/motion/frm59ret.h"
-#include "commands/motion/frmaxstat.h"
-#include "commands/motion/frminpos.h"
+#include "commands/motion/ReadPositionDialog.h"
+#include "commands/motion/ReadVelocityDialog.h"
+#include "commands/motion/ReadEncoderToRdbDialog.h"
+#include "commands/motion/ReadEncoderDialog.h"
+#include "commands/motion/AxisStatusDialog.h"
+#include "commands/motion/InPositionDialog.h"
 #include "program/MainWindowServices.h"
 
 #include <gmock/gmock.h>
@@ -47,7 +47,7 @@ protected:
 
 
     // The lamps that are green, by bit.
-    static std::vector<int> greenLamps(const frmaxstat& dialog)
+    static std::vector<int> greenLamps(const AxisStatusDialog& dialog)
     {
         std::vector<int> green;
         for (int bit : kLampBits) {
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ReadBackUse, ReadPositionTakesItsCaptionFromTheMenuAndComesBackWithItsFields)
 {
-    auto& dialog = openFromMenu<frm53ret>("returnpos");
+    auto& dialog = openFromMenu<ReadPositionDialog>("returnpos");
     EXPECT_EQ(dialog.caption(), "Read Present Position");
     type(dialog.bidlist, "4");
     retype(dialog.axistxt(), "4");
@@ -105,7 +105,7 @@ TEST_F(ReadBackUse, ReadPositionTakesItsCaptionFromTheMenuAndComesBackWithItsFie
     dialog.setWindowState(WindowState::Minimized);
 
     chooseMenu("returnpos");
-    EXPECT_EQ(&dialog, runtime().find<frm53ret>()) << "the open window comes forward";
+    EXPECT_EQ(&dialog, runtime().find<ReadPositionDialog>()) << "the open window comes forward";
     EXPECT_EQ(dialog.caption(), "Read Present Position");
     EXPECT_EQ(dialog.windowState(), WindowState::Normal);
     EXPECT_EQ(dialog.axistxt().text(), "4");
@@ -172,7 +172,7 @@ protected:
 
 TEST_F(VelocityByClass, SteppersReadStepsPerSecondAndServoAndEncoderBoardsTheVelocityWord)
 {
-    auto& dialog = openFromMenu<frm54rets>("returnvel");
+    auto& dialog = openFromMenu<ReadVelocityDialog>("returnvel");
     for (int board = 1; board <= 7; ++board) {
         type(dialog.bidlist, std::to_string(board));
         click(dialog.runcmd);
@@ -187,7 +187,7 @@ TEST_F(VelocityByClass, SteppersReadStepsPerSecondAndServoAndEncoderBoardsTheVel
 TEST_F(ReadBackUse, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
 {
     app().CurrentAxis = 3;
-    auto& dialog = openFromMenu<frminpos>("inpos");
+    auto& dialog = openFromMenu<InPositionDialog>("inpos");
     EXPECT_EQ(app().CurrentAxis, 1) << "loading sets it to 1";
     type(dialog.bidlist, "4");
     type(dialog.dbtxt, "0");
@@ -202,13 +202,13 @@ TEST_F(ReadBackUse, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
     EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith("in_pos(4, 4, -15005, 0, &")));
     EXPECT_EQ(app().CurrentAxis, 4);
     close(dialog);
-    openFromMenu<frminpos>("inpos");
+    openFromMenu<InPositionDialog>("inpos");
     EXPECT_EQ(app().CurrentAxis, 1);
 }
 
 TEST_F(ReadBackUse, InPositionNamesTheUnitsBesideBothFields)
 {
-    auto& dialog = openFromMenu<frminpos>("inpos");
+    auto& dialog = openFromMenu<InPositionDialog>("inpos");
     EXPECT_EQ(dialog.unitsLabel.caption(), " Units in Counts");
     EXPECT_GE(dialog.unitsLabel.left(), dialog.postxt.left() + dialog.postxt.width());
     EXPECT_LE(dialog.unitsLabel.top(), dialog.postxt.top());
@@ -220,7 +220,7 @@ TEST_F(ReadBackUse, InPositionNamesTheUnitsBesideBothFields)
 
 TEST_F(ReadBackUse, AStatusWordLightsTheLampsOfItsSetBitsAndNoOthers)
 {
-    auto& dialog = openFromMenu<frmaxstat>("returnaxisstat");
+    auto& dialog = openFromMenu<AxisStatusDialog>("returnaxisstat");
     type(dialog.bidlist, "4");
     EXPECT_THAT(greenLamps(dialog), ElementsAre()) << "every lamp starts white";
 
@@ -241,7 +241,7 @@ TEST_F(ReadBackUse, AStatusWordLightsTheLampsOfItsSetBitsAndNoOthers)
 
 TEST_F(ReadBackUse, TheLampRowsStandDownTheLeftAndTheBoardAndAxisAtTheTopRight)
 {
-    auto& dialog = openFromMenu<frmaxstat>("returnaxisstat");
+    auto& dialog = openFromMenu<AxisStatusDialog>("returnaxisstat");
     type(dialog.bidlist, "4");
     const auto right = [](const Control& control) { return control.left() + control.width(); };
     const auto bottom = [](const Control& control) { return control.top() + control.height(); };
@@ -286,8 +286,8 @@ TEST_F(OnlyAnEncoderBoard, TheEncoderDialogsListNothingAndCannotRun)
 {
     // The Stepper Closed Loop menu stays off without a closed-loop stepper board; opened as its
     // items would open them, the dialogs say so and offer nothing to type into or run.
-    openWithoutBoard<frm59ret>();
-    openWithoutBoard<frm59>();
+    openWithoutBoard<ReadEncoderDialog>();
+    openWithoutBoard<ReadEncoderToRdbDialog>();
 }
 
 } // namespace

@@ -3,13 +3,13 @@
 // status of an option dialog, the scale factor's shared axis, and each kind without a board.
 // The sessions in tests/scripts/motion-startstop-*.tvs walk the dialogs' whole roads.
 
-#include "commands/motion/frm5C.h"
-#include "commands/motion/frm61.h"
-#include "commands/motion/frm63s.h"
-#include "commands/motion/frm64s.h"
-#include "commands/motion/frm69.h"
-#include "commands/motion/frmkillall.h"
-#include "commands/motion/mstrslav.h"
+#include "commands/motion/MultiAxisStartDialog.h"
+#include "commands/motion/StartMotionDialog.h"
+#include "commands/motion/SetDirectionDialog.h"
+#include "commands/motion/SetOperationModeDialog.h"
+#include "commands/motion/LoadPositionScaleFactorDialog.h"
+#include "commands/motion/KillAllDialog.h"
+#include "commands/motion/MasterSlaveDialog.h"
 #include "driver/StatusText.h"
 #include "kit/DialogsWithoutBoards.h"
 #include "program/MainWindowServices.h"
@@ -40,7 +40,7 @@ protected:
     }
 
     // Clicks the shown boxes whose state differs from `axes` (bit n-1 for box n).
-    void checkAxes(frm5C& dialog, int axes, int boxes)
+    void checkAxes(MultiAxisStartDialog& dialog, int axes, int boxes)
     {
         for (int n = 1; n <= boxes; ++n) {
             const bool wanted = (axes >> (n - 1) & 1) != 0;
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(StartStopModeDialogsTest, KillAllKillsEveryAxisWhateverAnEarlierOneAnswered)
 {
-    auto& dialog = openFromMenu<frmkillall>("killall");
+    auto& dialog = openFromMenu<KillAllDialog>("killall");
     // A refused axis 2 leaves axis 3 still to be killed, and the refusal is told.
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1, 1);
     click(dialog.runcmd);
@@ -71,7 +71,7 @@ TEST_F(StartStopModeDialogsTest, KillAllKillsEveryAxisWhateverAnEarlierOneAnswer
 
 TEST_F(StartStopModeDialogsTest, MultiAxisStartCodesEveryAxisSetOfBothBoardKinds)
 {
-    auto& dialog = openFromMenu<frm5C>("multistart");
+    auto& dialog = openFromMenu<MultiAxisStartDialog>("multistart");
     const std::vector<std::pair<int, int>> threeAxis{{3, 1}, {6, 2}, {5, 3}, {7, 4}};
     for (const auto& [axes, code] : threeAxis) {
         checkAxes(dialog, axes, 3);
@@ -100,7 +100,7 @@ TEST_F(StartStopModeDialogsTest, MultiAxisStartCodesEveryAxisSetOfBothBoardKinds
 
 TEST_F(StartStopModeDialogsTest, OptionsClearTheStatusWhenTheyChangeAndKeepTheirChoiceUntilClosed)
 {
-    auto& dialog = openFromMenu<frm64s>("setposmode");
+    auto& dialog = openFromMenu<SetOperationModeDialog>("setposmode");
     click(dialog.runcmd);
     click(dialog.Label7);
     EXPECT_EQ(dialog.msgtxt.text(), kStatusZero) << "the label of the chosen option changes nothing";
@@ -115,14 +115,14 @@ TEST_F(StartStopModeDialogsTest, OptionsClearTheStatusWhenTheyChangeAndKeepTheir
     EXPECT_THAT(takeCalls(), ElementsAre("set_pos_mode(1, 1, 0)", "set_pos_mode(5, 1, 255)", "set_pos_mode(5, 1, -256)"));
 
     ASSERT_TRUE(close(dialog));
-    auto& again = openFromMenu<frm64s>("setposmode");
+    auto& again = openFromMenu<SetOperationModeDialog>("setposmode");
     EXPECT_TRUE(again.pa.value()) << "each load starts at the first option";
 }
 
 TEST_F(StartStopModeDialogsTest, ScaleFactorSharesItsAxisAndPacksBothParts)
 {
     app().CurrentAxis = 3;
-    auto& dialog = openFromMenu<frm69>("loadposscale1");
+    auto& dialog = openFromMenu<LoadPositionScaleFactorDialog>("loadposscale1");
     EXPECT_EQ(app().CurrentAxis, 1) << "a load with a board listed starts at axis 1";
     EXPECT_FALSE(dialog.runcmd.enabled());
 
@@ -146,21 +146,21 @@ using StartStopModeWithoutBoardsTest = DialogsWithoutBoardsTest;
 
 TEST_F(StartStopModeWithoutBoardsTest, EveryDialogKindStaysShutWithoutABoard)
 {
-    openWithoutBoard<frmkillall>();
-    EXPECT_FALSE(openWithoutBoard<frm61>().axistxt().enabled());
+    openWithoutBoard<KillAllDialog>();
+    EXPECT_FALSE(openWithoutBoard<StartMotionDialog>().axistxt().enabled());
 
-    auto& multi = openWithoutBoard<frm5C>();
+    auto& multi = openWithoutBoard<MultiAxisStartDialog>();
     click(multi.chkAx(3));
     EXPECT_FALSE(multi.runcmd.enabled());
 
-    auto& direction = openWithoutBoard<frm63s>();
+    auto& direction = openWithoutBoard<SetDirectionDialog>();
     click(direction.Label8);
     EXPECT_FALSE(direction.runcmd.enabled());
 
-    auto& masterSlave = openWithoutBoard<mstrslav>();
+    auto& masterSlave = openWithoutBoard<MasterSlaveDialog>();
     EXPECT_EQ(masterSlave.ModeCombo.listIndex(), -1);
 
-    auto& scale = openWithoutBoard<frm69>();
+    auto& scale = openWithoutBoard<LoadPositionScaleFactorDialog>();
     EXPECT_FALSE(scale.numertxt.enabled());
     EXPECT_FALSE(scale.denomtxt.enabled());
 

@@ -5,13 +5,13 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/frm4E.h"
-#include "commands/motion/frm5b.h"
-#include "commands/motion/frm63.h"
-#include "commands/motion/frm67.h"
-#include "commands/motion/frmAdjustVel.h"
-#include "commands/motion/frmldrpm.h"
-#include "commands/motion/frmldrpsps.h"
+#include "commands/motion/LoadTargetPositionDialog.h"
+#include "commands/motion/SetBaseVelocityDialog.h"
+#include "commands/motion/LoadAccelerationFactorDialog.h"
+#include "commands/motion/LoadTimeBreakpointDialog.h"
+#include "commands/motion/VelocityChangeDialog.h"
+#include "commands/motion/LoadRpmDialog.h"
+#include "commands/motion/LoadRpspsDialog.h"
 #include "driver/StatusText.h"
 #include "program/MainWindowServices.h"
 
@@ -123,7 +123,7 @@ TEST_F(TrajectoryDialogsTest, LoadRpmKeepsDecimalsAndSharesItsAxisThroughCurrent
 {
     app().CurrentAxis = 3;
     chooseMenu("loadrpm");
-    auto& dialog = app().form<frmldrpm>();
+    auto& dialog = app().form<LoadRpmDialog>();
     EXPECT_EQ(app().CurrentAxis, 1) << "loading resets the shared axis";
 
     retype(dialog.rpmtxt, ".");
@@ -148,7 +148,7 @@ TEST_F(TrajectoryDialogsTest, LoadRpmKeepsDecimalsAndSharesItsAxisThroughCurrent
 TEST_F(TrajectoryDialogsTest, LoadRpspsSendsWholeNumbersRoundedToEvenAndLeavesItsTextUnselectedOnEntry)
 {
     chooseMenu("loadrpsps");
-    auto& dialog = app().form<frmldrpsps>();
+    auto& dialog = app().form<LoadRpspsDialog>();
     for (const auto& [typed, whole] : {std::pair{"12.5", "12"}, {"13.5", "14"}, {"0.5", "0"}}) {
         retype(dialog.rpspstxt, typed);
         click(dialog.runcmd);
@@ -164,7 +164,7 @@ TEST_F(TrajectoryDialogsTest, LoadRpspsSendsWholeNumbersRoundedToEvenAndLeavesIt
 TEST_F(TrajectoryDialogsTest, SignedFieldsTakeASignAnywhereNeedADigitAndDropAPlusOnLeaving)
 {
     chooseMenu("loadtargetpos");
-    auto& target = app().form<frm4E>();
+    auto& target = app().form<LoadTargetPositionDialog>();
     retype(target.postxt, "-");
     EXPECT_FALSE(target.runcmd.enabled()) << "a lone sign is no value";
     retype(target.postxt, "+2147483647");
@@ -176,7 +176,7 @@ TEST_F(TrajectoryDialogsTest, SignedFieldsTakeASignAnywhereNeedADigitAndDropAPlu
     EXPECT_EQ(target.postxt.text(), "5");
 
     chooseMenu("Veladjmu");
-    auto& change = app().form<frmAdjustVel>();
+    auto& change = app().form<VelocityChangeDialog>();
     retype(change.adjveltxt, "+");
     EXPECT_FALSE(change.runcmd.enabled());
     type(change.adjveltxt, "150");
@@ -188,7 +188,7 @@ TEST_F(TrajectoryDialogsTest, SignedFieldsTakeASignAnywhereNeedADigitAndDropAPlu
 TEST_F(TrajectoryDialogsTest, SetBaseVelocityTurnsADoubleZeroIntoZeroWhileItIsTyped)
 {
     chooseMenu("setbasevel1");
-    auto& dialog = app().form<frm5b>();
+    auto& dialog = app().form<SetBaseVelocityDialog>();
     retype(dialog.basevtxt, "00");
     EXPECT_EQ(dialog.basevtxt.text(), "0") << "still in the field";
     EXPECT_TRUE(dialog.runcmd.enabled());
@@ -198,13 +198,13 @@ TEST_F(TrajectoryDialogsTest, SetBaseVelocityTurnsADoubleZeroIntoZeroWhileItIsTy
 TEST_F(TrajectoryDialogsTest, IncrementalVelocityChangeComesBackAsItWasLeftWhileOthersAreRestored)
 {
     chooseMenu("Veladjmu");
-    auto& change = app().form<frmAdjustVel>();
+    auto& change = app().form<VelocityChangeDialog>();
     change.setWindowState(WindowState::Minimized);
     chooseMenu("Veladjmu");
     EXPECT_EQ(change.windowState(), WindowState::Minimized);
 
     chooseMenu("loadtimebrk");
-    auto& breakpoint = app().form<frm67>();
+    auto& breakpoint = app().form<LoadTimeBreakpointDialog>();
     breakpoint.setWindowState(WindowState::Minimized);
     chooseMenu("loadtimebrk");
     EXPECT_EQ(breakpoint.windowState(), WindowState::Normal);
@@ -213,7 +213,7 @@ TEST_F(TrajectoryDialogsTest, IncrementalVelocityChangeComesBackAsItWasLeftWhile
 TEST_F(TrajectoryDialogsTest, ARefusedCallShowsItsStatusAndKeepsTheDialogAsItWas)
 {
     chooseMenu("loadtimebrk");
-    auto& dialog = app().form<frm67>();
+    auto& dialog = app().form<LoadTimeBreakpointDialog>();
     retype(dialog.axistxt(), "3");
     retype(dialog.atimetxt, "250");
     driver().injectFault("load_time_brk", ZEVA_badDeviceOrAxisError, 1);
@@ -245,16 +245,16 @@ TEST_F(TrajectoryNoBoardTest, WithStepperAndEncoderBoardsTheAnticipationTimeBrea
 {
     startWith({{2, 1}, {6, 13}, {7, 14}});
     EXPECT_FALSE(menuEnabled("servomu"));
-    expectNoBoardIn<frm67>("atimetxt");
+    expectNoBoardIn<LoadTimeBreakpointDialog>("atimetxt");
 }
 
 TEST_F(TrajectoryNoBoardTest, WithServoAndEncoderBoardsTheStepperDialogsHaveNone)
 {
     startWith({{1, 0}, {4, 11}, {7, 14}});
     EXPECT_FALSE(menuEnabled("steppermu"));
-    expectNoBoardIn<frm63>("accelftxt");
-    expectNoBoardIn<frm5b>("basevtxt");
-    expectNoBoardIn<frmAdjustVel>("adjveltxt");
+    expectNoBoardIn<LoadAccelerationFactorDialog>("accelftxt");
+    expectNoBoardIn<SetBaseVelocityDialog>("basevtxt");
+    expectNoBoardIn<VelocityChangeDialog>("adjveltxt");
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "kit/ProgramTest.h"
 
-#include "commands/io/GetBName.h"
+#include "commands/io/BoardNameDialog.h"
 #include "driver/StatusText.h"
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 
 #include <chrono>
 #include <fstream>
@@ -22,7 +22,7 @@ protected:
     std::vector<std::string> boardMenu()
     {
         std::vector<std::string> items;
-        auto* main = app().loaded<mditarvik>();
+        auto* main = app().loaded<MainWindowForm>();
         for (int id = 0; main != nullptr && id < 8; ++id)
             items.push_back(main->bidmu(id).caption() + (main->bidmu(id).enabled() ? "" : " (off)"));
         return items;
@@ -89,7 +89,7 @@ TEST_F(DriverLibraryStartUp, ABoardNameTheLibraryCutsShortShowsOnlyWholeCharacte
     startOn(TARVIK_LYING_DRIVER);
     ASSERT_TRUE(start());
     app().CurrentBoard = 2;
-    auto& dialog = openFromMenu<GetBName>("GetBoardName");
+    auto& dialog = openFromMenu<BoardNameDialog>("GetBoardName");
     click(dialog.runcmd);
     EXPECT_EQ(dialog.BoardName.text(), "Achse ");
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_noError));
@@ -124,7 +124,7 @@ TEST_F(DriverLibraryStartUp, AStartUpInitialisationThatNeverEndsShowsTheMainWind
     startOn(TARVIK_STUCK_DRIVER);
     bool mainShown = false;
     runtime().schedule(500, [&] {
-        const auto* main = app().loaded<mditarvik>();
+        const auto* main = app().loaded<MainWindowForm>();
         mainShown = main != nullptr && main->visible();
         runtime().endProgram();
     });

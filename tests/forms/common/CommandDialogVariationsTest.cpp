@@ -4,7 +4,7 @@
 
 #include "forms/common/CommandDialogTest.h"
 
-#include "commands/motion/frm55.h"
+#include "commands/motion/SetStopModeDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
 #include "program/SettingsTables.h"
@@ -188,7 +188,7 @@ TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsThe
     app().CurrentBoard = 2;
     app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 3;
     app().Settings.ServoSettingsTable[2].Axis[1].StopMode = 7;
-    auto& dialog = open<frm55>();
+    auto& dialog = open<SetStopModeDialog>();
     EXPECT_TRUE(dialog.option(2).value());
     EXPECT_FALSE(dialog.option(0).value());
 
@@ -214,7 +214,7 @@ TEST_F(CommandDialogTest, OptionsShowingNoStoredValueLeaveRunToTheUsersChoice)
 {
     app().CurrentBoard = 2;
     app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 9;
-    auto& dialog = open<frm55>();
+    auto& dialog = open<SetStopModeDialog>();
     EXPECT_FALSE(dialog.option(0).value() || dialog.option(1).value() || dialog.option(2).value());
     EXPECT_FALSE(dialog.runcmd.enabled());
     click(dialog.option(2));

@@ -235,7 +235,7 @@ void initialiseAtStartUp(std::initializer_list<std::int16_t> boardIds)
 void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&)>& visit)
 {
     Visitor visitor(program, visit);
-    mditarvik* main = program.main();
+    MainWindowForm* main = program.main();
     if (!main) return;
     for (const MenuEntry& entry : mainMenuEntries()) {
         if (entry.caption == "-" || isMenuOfItems(entry.name) || opensNoForm(entry.name)) continue;

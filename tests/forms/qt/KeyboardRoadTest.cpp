@@ -12,14 +12,14 @@
 #include "forms/qt/MenuBarMirror.h"
 #include "forms/runtime/FormRuntime.h"
 #include "init/InitSequences.h"
-#include "init/frminitstcl.h"
-#include "init/frmloadopt.h"
-#include "panels/frmservtest.h"
-#include "panels/frmsteptest.h"
-#include "panels/frmxytable.h"
+#include "init/ClosedLoopStepperWizard.h"
+#include "init/LoadOptionDialog.h"
+#include "panels/ServoTestPanel.h"
+#include "panels/StepperTestPanel.h"
+#include "panels/XyTableDemo.h"
 #include "program/MenuBar.h"
 #include "program/Shell.h"
-#include "program/frmerrmsg.h"
+#include "program/ErrorWindow.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -207,16 +207,16 @@ protected:
 TEST_F(KeyboardRoadTest, AltIPicksABoardTabWalksTheWizardAndItIsInitializedSavedAndClosedByKeys)
 {
     App& app = program.app;
-    mditarvik& main = *program.main();
+    MainWindowForm& main = *program.main();
     QAction* boardMenu = program.window().menus().actionOf(*main.menu(kInitializeBoardMenu));
     QAction* boardItem = program.window().menus().actionOf(*main.boardItem(kBoard));
     ASSERT_NE(boardMenu, nullptr);
     ASSERT_NE(boardItem, nullptr);
-    frminitstcl* wizard = nullptr;
+    ClosedLoopStepperWizard* wizard = nullptr;
     std::vector<std::string> walked;  // the wizard's controls Tab stopped on, from the first box on
     std::vector<std::string> unshown; // stops where the focus was not shown
     const auto wizardActive = [&] {
-        wizard = app.loaded<frminitstcl>();
+        wizard = app.loaded<ClosedLoopStepperWizard>();
         return wizard && wizard->isActive() && !program.runtime.modalForm() && renderer().windowOf(*wizard);
     };
     Steps steps(program.runtime);
@@ -271,7 +271,7 @@ TEST_F(KeyboardRoadTest, AltIPicksABoardTabWalksTheWizardAndItIsInitializedSaved
         EXPECT_TRUE(looksDefault("cmdsave"));
         key(Qt::Key_Return);
     });
-    steps.add("the wizard, closed", [&] { return !app.loaded<frminitstcl>() && !program.runtime.modalForm(); }, [] {});
+    steps.add("the wizard, closed", [&] { return !app.loaded<ClosedLoopStepperWizard>() && !program.runtime.modalForm(); }, [] {});
     steps.run();
 
     // Tab went through every box of every axis and passed over the spinners beside them.
@@ -296,10 +296,10 @@ TEST_F(KeyboardRoadTest, LoadOptionOpensWithNoRowPickedAndLoadOptionOffAndEscape
               [&] { program.runtime.input().choose(*program.main()->boardItem(kBoard)); });
     steps.answer("the board confirmation", [&] { return isModal("frmconfbid"); },
                  [&] { program.runtime.input().click(*program.runtime.modalForm()->findControl("cmdcont")); });
-    steps.add("the wizard", [&] { return app.loaded<frminitstcl>() && !program.runtime.modalForm(); },
-              [&] { program.runtime.input().click(app.loaded<frminitstcl>()->cmdload); });
+    steps.add("the wizard", [&] { return app.loaded<ClosedLoopStepperWizard>() && !program.runtime.modalForm(); },
+              [&] { program.runtime.input().click(app.loaded<ClosedLoopStepperWizard>()->cmdload); });
     steps.answer("Load Option", [&] { return isModal("frmloadopt"); }, [&] {
-        auto& load = static_cast<frmloadopt&>(*program.runtime.modalForm());
+        auto& load = static_cast<LoadOptionDialog&>(*program.runtime.modalForm());
         auto& rows = static_cast<QListWidget&>(renderer().widgetOf(load.loadlist)->widget());
         EXPECT_GT(load.loadlist.listCount(), 0);
         EXPECT_EQ(load.loadlist.listIndex(), -1);
@@ -309,7 +309,7 @@ TEST_F(KeyboardRoadTest, LoadOptionOpensWithNoRowPickedAndLoadOptionOffAndEscape
         EXPECT_FALSE(renderer().widgetOf(load.loadcmd)->widget().isEnabled());
         key(Qt::Key_Escape);
     });
-    steps.add("the wizard again", [&] { return !program.runtime.modalForm() && !app.loaded<frmloadopt>(); }, [] {});
+    steps.add("the wizard again", [&] { return !program.runtime.modalForm() && !app.loaded<LoadOptionDialog>(); }, [] {});
     steps.run();
 }
 
@@ -319,14 +319,14 @@ TEST_F(KeyboardRoadTest, TheErrorWindowOpensWithTheFocusOnOkAndEnterClosesIt)
     steps.add("the main window", [] { return true; },
               [&] { ShowErrorMessage(program.app, "The board file could not be read."); });
     steps.answer("the error window", [&] { return isModal("frmerrmsg"); }, [&] {
-        const auto& window = static_cast<const frmerrmsg&>(*program.runtime.modalForm());
+        const auto& window = static_cast<const ErrorWindow&>(*program.runtime.modalForm());
         EXPECT_TRUE(window.okcmd.hasFocus());
         EXPECT_EQ(focusShown(window), "");
         EXPECT_TRUE(static_cast<QPushButton&>(renderer().widgetOf(window.okcmd)->widget()).isDefault());
         key(Qt::Key_Return);
     });
     steps.add("the error window, closed",
-              [&] { return !program.runtime.modalForm() && !program.app.loaded<frmerrmsg>(); }, [] {});
+              [&] { return !program.runtime.modalForm() && !program.app.loaded<ErrorWindow>(); }, [] {});
     steps.run();
     EXPECT_FALSE(program.runtime.endRequested());
 }
@@ -335,18 +335,18 @@ TEST_F(KeyboardRoadTest, ARunStartedBySpaceInATestPanelEndsBySpaceOnTheFocusedDe
 {
     {
         SCOPED_TRACE("servo panel");
-        auto& servo = openPanel<frmservtest>("testservmu", 1);
+        auto& servo = openPanel<ServoTestPanel>("testservmu", 1);
         runAndStopByKeyboard(servo);
         servo.unload();
     }
     SCOPED_TRACE("stepper panel");
-    auto& stepper = openPanel<frmsteptest>("teststepmu", 2);
+    auto& stepper = openPanel<StepperTestPanel>("teststepmu", 2);
     runAndStopByKeyboard(stepper);
 }
 
 TEST_F(KeyboardRoadTest, SpaceOnStartOfTheXyDemoLeavesTheFocusOnStopWhereSpaceStopsTheTable)
 {
-    auto& demo = openPanel<frmxytable>("xytablemu", 1);
+    auto& demo = openPanel<XyTableDemo>("xytablemu", 1);
     ASSERT_TRUE(demo.startcmd.setFocus());
     settle();
     key(Qt::Key_Space);

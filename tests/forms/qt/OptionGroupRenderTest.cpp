@@ -2,7 +2,7 @@
 // choice made on screen checks exactly the one chosen: Set Stop Mode of the real program, opened
 // for a board whose settings hold no valid stop mode.
 
-#include "commands/motion/frm55.h"
+#include "commands/motion/SetStopModeDialog.h"
 #include "driver/sim/SimulatedDriver.h"
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/MainWindow.h"
@@ -13,7 +13,7 @@
 #include "forms/runtime/Runtime.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 #include "program/App.h"
 
 #include <QAction>
@@ -44,11 +44,11 @@ TEST(OptionGroupRenderTest, NoOptionSelectedShowsNoneCheckedUntilOneIsChosen)
     QtProgram& qt = program.qt;
 
     app.Settings.ServoSettingsTable[1].Axis[0].StopMode = 0;
-    mditarvik* main = app.loaded<mditarvik>();
+    MainWindowForm* main = app.loaded<MainWindowForm>();
     ASSERT_NE(main, nullptr);
     qt.renderer()->mainWindow().menus().actionOf(*main->menu("setstopmode"))->trigger();
     settle();
-    frm55* dialog = app.loaded<frm55>();
+    SetStopModeDialog* dialog = app.loaded<SetStopModeDialog>();
     ASSERT_NE(dialog, nullptr);
 
     const auto radio = [&](const OptionButton& option) -> QRadioButton& {

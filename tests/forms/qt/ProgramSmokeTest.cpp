@@ -11,11 +11,11 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 #include "program/App.h"
 #include "program/BoardTable.h"
 #include "program/PreferenceFile.h"
-#include "shell/frmprefs.h"
+#include "shell/PreferencesWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,7 @@ TEST(ProgramSmokeTest, TheRealMainWindowShowsItsMenusOpensAWindowAndQuits)
     Runtime& runtime = program.runtime;
 
     MainWindow& window = qt.renderer()->mainWindow();
-    mditarvik* main = app.loaded<mditarvik>();
+    MainWindowForm* main = app.loaded<MainWindowForm>();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(std::filesystem::exists(program.scratch.path() / PreferenceFile::kName));
@@ -70,7 +70,7 @@ TEST(ProgramSmokeTest, TheRealMainWindowShowsItsMenusOpensAWindowAndQuits)
     fileMenu->hide();
     settle();
     EXPECT_EQ(fileOpened, 1);
-    frmprefs* prefs = app.loaded<frmprefs>();
+    PreferencesWindow* prefs = app.loaded<PreferencesWindow>();
     ASSERT_NE(prefs, nullptr);
     auto* frame = qobject_cast<QMdiSubWindow*>(qt.renderer()->windowOf(*prefs));
     ASSERT_NE(frame, nullptr);
@@ -79,7 +79,7 @@ TEST(ProgramSmokeTest, TheRealMainWindowShowsItsMenusOpensAWindowAndQuits)
 
     frame->close();
     settle();
-    EXPECT_EQ(app.loaded<frmprefs>(), nullptr);
+    EXPECT_EQ(app.loaded<PreferencesWindow>(), nullptr);
     EXPECT_FALSE(window.mdiArea().subWindowList().contains(frame));
 
     // File > Quit from inside the event loop ends it with status 0 (a stuck loop gives up after 10 s).

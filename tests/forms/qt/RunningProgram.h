@@ -7,7 +7,7 @@
 #include "forms/runtime/Runtime.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "mainwindow/mditarvik.h"
+#include "mainwindow/MainWindowForm.h"
 #include "program/App.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ struct RunningProgram {
         return started;
     }
     MainWindow& window() { return qt.renderer()->mainWindow(); }
-    mditarvik* main() { return app.loaded<mditarvik>(); }
+    MainWindowForm* main() { return app.loaded<MainWindowForm>(); }
 };
 
 } // namespace tarvik::testing

@@ -1,0 +1,77 @@
+#include "commands/io/EnableBreakpointDialog.h"
+
+#include "driver/BoardTypes.h"
+#include "driver/StatusWords.h"
+#include "program/App.h"
+
+namespace tarvik {
+
+namespace {
+
+// Layout in twips.
+constexpr float kCaptionTop = 60;
+constexpr float kEntryTop = 300;
+constexpr float kCaptionHeight = 240;
+constexpr float kEntryHeight = 285;
+constexpr float kOptionSize = 195;
+constexpr float kFormWidth = 4080;
+constexpr float kMessageTop = 1080;
+constexpr float kMessageHeight = 615;
+constexpr float kTitleBarHeight = 420;
+
+} // namespace
+
+EnableBreakpointDialog::EnableBreakpointDialog(App& app)
+    : CommandDialog(app, {.name = "frm66",
+                          .caption = "Enable Breakpoint Function",
+                          .mask = 109,
+                          .maskInShared = false,
+                          .choices = CommandChoices{.frameName = "Frame1",
+                                                    .headingName = "Label2",
+                                                    .heading = "Breakpoint Selector",
+                                                    .options = {{"absol", "Label1", "Absolute", BreakModeAbsolute},
+                                                                {"Option2", "Label6", "Relative", BreakModeRelative}}},
+                          .clearing = {.boardListFocus = false},
+                          .call = [](CommandRun& run) { return run.driver.enable_brk(run.board, run.axis, run.choice); },
+                          .boardChanged = [this] { showModesOfBoard(); }}),
+      lblPelto(this, "lblPelto", {.caption = "Pelto breakpoints absolute only", .visible = false}),
+      app_(app)
+{
+    arrange();
+}
+
+void EnableBreakpointDialog::arrange()
+{
+    boardLabel.move(120, kCaptionTop, 975, kCaptionHeight);
+    bidlist.move(120, kEntryTop, 975, 315);
+    axisLabel().move(1200, kCaptionTop, 435, kCaptionHeight);
+    axistxt().move(1200, kEntryTop, 375, kEntryHeight);
+    choiceHeading().move(1680, kCaptionTop, 1500, kCaptionHeight);
+    choiceFrame().move(1800, 240, 315, 615);
+    absol.move(60, 120, kOptionSize, kOptionSize);
+    Option2.move(60, 360, kOptionSize, kOptionSize);
+    optionLabel(0).move(2160, 360, 900, kCaptionHeight);
+    optionLabel(1).move(2160, 600, 900, kCaptionHeight);
+    runcmd.move(3240, kEntryTop, 735, 375);
+    lblPelto.move(180, 840, 3552, kCaptionHeight);
+    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
+    setWidth(kFormWidth);
+    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+}
+
+// Picking a board empties the status box and lays the choice out for it.
+void EnableBreakpointDialog::showModesOfBoard()
+{
+    msgtxt.setText("");
+    const std::int16_t board = state().BoardId;
+    if (!app_.isBoard(board)) return;
+    const bool encoder = groupOf(app_.BoardType[static_cast<std::size_t>(board)]) == BoardGroup::Encoder;
+    if (encoder) absol.setValue(true);
+    choiceHeading().setVisible(!encoder);
+    optionLabel(0).setVisible(!encoder);
+    optionLabel(1).setVisible(!encoder);
+    choiceFrame().setEnabled(!encoder);
+    lblPelto.setVisible(encoder);
+}
+
+} // namespace tarvik

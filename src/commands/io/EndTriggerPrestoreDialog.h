@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/common/CommandDialog.h"
+
+namespace tarvik {
+
+// End Trigger Prestore: end_prestore, which ends keeping commands in a trigger buffer. Lists every
+// board.
+class EndTriggerPrestoreDialog : public CommandDialog {
+public:
+    explicit EndTriggerPrestoreDialog(App& app);
+};
+
+} // namespace tarvik

@@ -1,0 +1,25 @@
+#include "commands/io/LoadRotaryCountsDialog.h"
+
+namespace tarvik {
+
+LoadRotaryCountsDialog::LoadRotaryCountsDialog(App& app)
+    : CommandDialog(app, {.name = "frmRotaryCount",
+                          .caption = "Load Rotary Counts",
+                          .mask = 8,
+                          .axis = CommandAxisField{.keys = "", .selectOnFocus = false, .fixedCount = 4},
+                          .fields = {{.name = "rotcnttxt",
+                                      .label = "Rotary Counts",
+                                      .maxLength = 9,
+                                      .rule = {.check = FieldCheck::ValidateDoubleOrBlank,
+                                               .bounds = {0, 16777215},
+                                               .selectOnFocus = false},
+                                      .conversion = FieldConversion::Int32}},
+                          .clearing = {.boardListFocus = false, .messageBox = false, .formClick = false},
+                          .background = {.onResize = true, .onDeactivate = false},
+                          .call = [](CommandRun& run) {
+                              return run.driver.load_rot_counts(run.board, run.axis, run.value<std::int32_t>(0));
+                          }})
+{
+}
+
+} // namespace tarvik

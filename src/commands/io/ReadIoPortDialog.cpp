@@ -1,0 +1,96 @@
+#include "commands/io/ReadIoPortDialog.h"
+
+#include "commands/io/IoPortWord.h"
+#include "commands/io/ReadBackLamps.h"
+#include "driver/BoardTypes.h"
+#include "driver/StatusText.h"
+#include "program/App.h"
+
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+// Layout in twips.
+constexpr float kBitStep = 300;
+constexpr float kNumbersLeft = 1320;
+constexpr float kNumbersTop = 300;
+constexpr float kLampsLeft = 1260;
+constexpr float kLampsTop = 480;
+constexpr float kCaptionHeight = 180;
+constexpr float kFormWidth = 5040;
+constexpr float kMessageTop = 840;
+constexpr float kMessageHeight = 615;
+constexpr float kTitleBarHeight = 420;
+
+// I/O bits of a board: six on the 3-axis boards, eight on every other.
+int ioBitsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 6 : 8; }
+
+} // namespace
+
+ReadIoPortDialog::ReadIoPortDialog(App& app)
+    : CommandDialog(app, {.name = "frm47ret",
+                          .caption = "Read I/O Port",
+                          .mask = -1,
+                          .boardLabelName = "Label1",
+                          .axis = std::nullopt,
+                          .call = [this](CommandRun& run) { return readPort(run); },
+                          .boardChanged = [this] { showBitsOfBoard(); }}),
+      Label8(this, "Label8", {.caption = "I/O Port Bits"}),
+      lbl(this, "lbl"),
+      b(this, "b"),
+      app_(app)
+{
+    makeControls();
+    arrange();
+}
+
+void ReadIoPortDialog::makeControls()
+{
+    for (int k = 1; k <= kBits; ++k) {
+        const float step = kBitStep * static_cast<float>(k - 1);
+        lbl.add(k, {.caption = std::to_string(k), .left = kNumbersLeft + step, .top = kNumbersTop, .width = 135,
+                    .height = kCaptionHeight});
+        addLamp(b, k, kLampsLeft + step, kLampsTop);
+    }
+}
+
+void ReadIoPortDialog::arrange()
+{
+    Label8.move(1875, 60, 1215, 240);
+    boardLabel.move(120, 60, 1035, 240);
+    bidlist.move(120, 300, 1035, 315);
+    runcmd.move(3780, 240, 1095, 375);
+    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
+    setWidth(kFormWidth);
+    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+}
+
+int ReadIoPortDialog::bitsOfSelectedBoard() const
+{
+    const std::int16_t board = state().BoardId;
+    return app_.isBoard(board) ? ioBitsOfType(app_.BoardType[static_cast<std::size_t>(board)]) : kBits;
+}
+
+void ReadIoPortDialog::showBitsOfBoard()
+{
+    const bool eight = bitsOfSelectedBoard() == kBits;
+    for (int k = 7; k <= kBits; ++k) {
+        lbl(k).setVisible(eight);
+        b(k).setVisible(eight);
+    }
+}
+
+// A failed read shows no bit set: the board's lamps turn white. Bits 9 to 16 have no lamp.
+DriverStatus ReadIoPortDialog::readPort(CommandRun& run)
+{
+    std::int16_t word = 0;
+    const DriverStatus status = run.driver.read_io_port(run.board, word);
+    if (status != ZEVA_noError) word = 0;
+    const int bits = ioBitsOfType(run.type);
+    for (int k = 1; k <= bits; ++k) lightLamp(b(k), word, IoPortBit(k));
+    return status;
+}
+
+} // namespace tarvik

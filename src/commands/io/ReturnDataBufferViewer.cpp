@@ -1,0 +1,194 @@
+#include "commands/io/ReturnDataBufferViewer.h"
+
+#include "base/NumberText.h"
+#include "driver/StatusText.h"
+#include "program/App.h"
+
+#include <utility>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int kFirstPacket = 1;
+constexpr int kLastPacket = kRdbCapacity;
+
+// Layout in twips: the board list, "# of Packets" beside it and RUN at the top; the "Returned
+// Data" frame below them; the status box at the bottom. Inside the frame (frame coordinates)
+// the packet number with its scroll bar, then one row per value.
+constexpr float kMargin = 120;
+constexpr float kCaptionTop = 120;
+constexpr float kEntryTop = 375;
+constexpr float kCaptionHeight = 255;
+constexpr float kEntryHeight = 285;
+constexpr float kCountLeft = 1440;
+constexpr float kCountWidth = 1215;
+constexpr float kFormWidth = 4800;
+constexpr float kFrameTop = 840;
+constexpr float kFrameWidth = kFormWidth - 3 * kMargin;
+constexpr float kFrameHeight = 1680;
+constexpr float kRowCaptionWidth = 1095;
+constexpr float kRowValueLeft = 1320;
+constexpr float kFirstRowTop = 300;
+constexpr float kScrollWidth = 255;
+constexpr float kScrollHeight = 345;
+constexpr float kNumberWidth = 855;
+constexpr float kValueTop = 780;
+constexpr float kValueStep = 300;
+constexpr float kValueWidth = 2535;
+constexpr float kMessageHeight = 615;
+constexpr float kTitleBarHeight = 420;
+
+bool isCount(std::int16_t count) { return count >= kFirstPacket && count <= kLastPacket; }
+
+} // namespace
+
+ReturnDataBufferViewer::ReturnDataBufferViewer(App& app)
+    : CommandDialog(app, {.name = "frmrdbret",
+                          .caption = "Read Return Data Buffer",
+                          .axis = std::nullopt,
+                          .fields = {{.name = "numptxt",
+                                      .label = "# of Packets",
+                                      .maxLength = 4,
+                                      .rule = {.check = FieldCheck::ValidateInteger,
+                                               .bounds = {kFirstPacket, kLastPacket}}}},
+                          .call = [this](CommandRun& run) { return fetch(run); },
+                          .loaded = [this] { loadPackets(); }}),
+      Frame1(this, "Frame1", {.caption = "Returned Data"}),
+      Label1(this, "Label1", {.caption = "Packet #", .container = &Frame1}),
+      indtxt(this, "indtxt", {.container = &Frame1}),
+      VScroll1(this, "VScroll1", {.container = &Frame1}),
+      Label2(this, "Label2", {.caption = "Axis", .container = &Frame1}),
+      axislbl(this, "axislbl", {.container = &Frame1}),
+      Label6(this, "Label6", {.caption = "Command", .container = &Frame1}),
+      cmdlbl(this, "cmdlbl", {.container = &Frame1}),
+      Label7(this, "Label7", {.caption = "Data (Hex)", .container = &Frame1}),
+      datalbl(this, "datalbl", {.container = &Frame1}),
+      app_(app),
+      // The packet number has no valid flag in the RUN rule, no entry or leaving behaviour.
+      indField_(app, indtxt,
+                {.check = FieldCheck::ValidateInteger, .bounds = {kFirstPacket, kLastPacket},
+                 .leaving = FieldLeaving::Keep, .selectOnFocus = false})
+{
+    // Every slot is empty until a fetch, also while no board is listed.
+    PacketAxis_.fill(-1);
+    VScroll1.setMin(-1);
+    VScroll1.setMax(1);
+    indField_.checked = [this] { indtxt_Checked(); };
+    VScroll1.onChange = [this] { VScroll1_Change(); };
+    arrange();
+}
+
+void ReturnDataBufferViewer::arrange()
+{
+    fieldLabel(0).move(kCountLeft, kCaptionTop, kCountWidth, kCaptionHeight);
+    numptxt.move(kCountLeft, kEntryTop, kCountWidth / 2, kEntryHeight);
+
+    Frame1.move(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
+    Label1.move(kMargin, kFirstRowTop, kRowCaptionWidth, kCaptionHeight);
+    indtxt.move(kRowValueLeft, kFirstRowTop, kNumberWidth, kEntryHeight);
+    VScroll1.move(kRowValueLeft + kNumberWidth, kFirstRowTop - (kScrollHeight - kEntryHeight) / 2, kScrollWidth,
+                  kScrollHeight);
+    float top = kValueTop;
+    const std::pair<Label*, Label*> rows[] = {{&Label2, &axislbl}, {&Label6, &cmdlbl}, {&Label7, &datalbl}};
+    for (auto [caption, value] : rows) {
+        caption->move(kMargin, top, kRowCaptionWidth, kCaptionHeight);
+        value->move(kRowValueLeft, top, kValueWidth, kCaptionHeight);
+        top += kValueStep;
+    }
+
+    const float messageTop = kFrameTop + kFrameHeight + kMargin;
+    msgtxt.move(kMargin, messageTop, kFrameWidth, kMessageHeight);
+    setWidth(kFormWidth);
+    setHeight(messageTop + kMessageHeight + kMargin + kTitleBarHeight);
+}
+
+void ReturnDataBufferViewer::loadPackets()
+{
+    PacketAxis_.fill(-1);
+    app_.PacketCount = 1;
+    app_.CurrentPacket = 1;
+    writeCount();
+    indtxt.setText(strTrimmed(app_.CurrentPacket));
+    axislbl.setCaption("");
+    cmdlbl.setCaption("");
+    datalbl.setCaption("");
+    msgtxt.setText("");
+}
+
+DriverStatus ReturnDataBufferViewer::fetch(CommandRun& run)
+{
+    PacketAxis_.fill(-1);
+    const std::int16_t asked = run.value<std::int16_t>(0);
+    app_.PacketCount = asked;
+    const DriverStatus status =
+        run.driver.read_rdb(run.board, app_.PacketCount, PacketAxis_, PacketCommand_, PacketData_);
+    if (status != ZEVA_noError) {
+        // Nothing was fetched, whatever the driver left in the slots; the box keeps the count
+        // asked for, so that RUN can be pressed again as it stands.
+        PacketAxis_.fill(-1);
+        app_.PacketCount = asked;
+    }
+    app_.CurrentPacket = 1;
+    writeCount();
+    indtxt.setText(strTrimmed(app_.CurrentPacket));
+    showPacket(app_.CurrentPacket);
+    return status;
+}
+
+// The count is the program's, not the user's: it goes in without the range check's message or
+// rewrite, and it is valid only as a count the user could have typed (1 to 2000).
+void ReturnDataBufferViewer::writeCount()
+{
+    app_.RangeCheckOff = true;
+    numptxt.setText(strTrimmed(app_.PacketCount));
+    app_.RangeCheckOff = false;
+    fieldEntry(0).setValid(isCount(app_.PacketCount) ? 1 : 0);
+    applyRunRule();
+}
+
+void ReturnDataBufferViewer::showPacket(int number)
+{
+    if (number < kFirstPacket || number > kLastPacket) return;
+    const auto slot = static_cast<std::size_t>(number - 1);
+    if (PacketAxis_[slot] == -1) {
+        axislbl.setCaption("");
+        cmdlbl.setCaption("");
+        datalbl.setCaption("");
+        return;
+    }
+    axislbl.setCaption(strTrimmed(PacketAxis_[slot]));
+    cmdlbl.setCaption(hex16(PacketCommand_[slot]));
+    datalbl.setCaption(hex32(PacketData_[slot]));
+}
+
+// A typed packet number: out of range the check beeps, says so and puts the bound in (whose own
+// Change shows that packet); an empty box keeps the packet shown.
+void ReturnDataBufferViewer::indtxt_Checked()
+{
+    if (indField_.valid() == 0) return;
+    app_.CurrentPacket = toInt16Saturated(valueOf(indtxt.text()));
+    showPacket(app_.CurrentPacket);
+}
+
+void ReturnDataBufferViewer::VScroll1_Change()
+{
+    // The arrow sets the bar to -1 (up) or 1 (down); putting it back to 0 below raises Change
+    // again, which is no step.
+    const int step = VScroll1.value();
+    if (step == 0) return;
+    int number = toInt16Saturated(valueOf(indtxt.text())) - step;
+    if (number > kLastPacket) {
+        number = kFirstPacket;
+    } else if (number < kFirstPacket) {
+        number = kFirstPacket;
+        app_.runtime().beep();
+    }
+    VScroll1.setValue(0);
+    app_.CurrentPacket = static_cast<std::int16_t>(number);
+    indtxt.setText(strTrimmed(app_.CurrentPacket));
+    writeCount();
+    showPacket(number);
+}
+
+} // namespace tarvik

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "forms/common/CommandDialog.h"
+#include "forms/common/EntryField.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tarvik {
+
+// Read Return Data Buffer: read_rdb fetches up to 2000 packets (axis, command, data) from the
+// Return Data Buffer of any listed board in one call; the user then pages through them one at a
+// time, by typing a packet number or with the scroll bar, without calling the driver again.
+//
+// - "# of Packets" (numptxt, 1 to 2000) is the count asked for and, after a fetch, the count
+//   fetched. A count the program writes is shown as it is, without the range message a typed
+//   count gets; 0 (an empty buffer) leaves RUN disabled until the user types a count. A failed
+//   fetch shows its status, fetches nothing and keeps the count asked for, RUN enabled.
+// - "Packet #" (indtxt) shows packet 1 to 2000; the scroll bar steps it by one per arrow (up:
+//   the next packet, past 2000 back to 1; down below 1: a beep, packet 1).
+// - A slot that holds no packet (axis -1) shows three empty labels; otherwise the axis in
+//   decimal, the command and the data in hexadecimal. Slots past the count fetched are empty.
+// - The packets stay those of the last fetch until the next fetch, whichever board is picked.
+class ReturnDataBufferViewer : public CommandDialog {
+public:
+    explicit ReturnDataBufferViewer(App& app);
+
+    TextBox& numptxt = field(0);
+    Frame Frame1;
+    Label Label1;
+    TextBox indtxt;
+    ScrollBar VScroll1;
+    Label Label2;
+    Label axislbl;
+    Label Label6;
+    Label cmdlbl;
+    Label Label7;
+    Label datalbl;
+
+    // The valid flag of numptxt, the only one the RUN rule tests.
+    std::int16_t countValid() const { return valueValid().at(0); }
+
+private:
+    App& app_;
+    EntryField indField_;
+    // Packet k in entry k-1; axis -1 marks a slot without a packet.
+    std::array<std::int16_t, kRdbCapacity> PacketAxis_{};
+    std::array<std::int16_t, kRdbCapacity> PacketCommand_{};
+    std::array<std::int32_t, kRdbCapacity> PacketData_{};
+
+    void arrange();
+    void loadPackets();
+    DriverStatus fetch(CommandRun& run);
+    void writeCount();
+    void showPacket(int number);
+    void indtxt_Checked();
+    void VScroll1_Change();
+};
+
+} // namespace tarvik

@@ -1,0 +1,158 @@
+#include "commands/io/SetIoPortOutputDialog.h"
+
+#include "commands/io/IoPortWord.h"
+#include "driver/BoardTypes.h"
+#include "program/App.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+// Layout in twips.
+constexpr float kHeadingTop = 120;
+constexpr float kNumberTop = 360;
+constexpr float kColumnTop = 540;
+constexpr float kColumnWidth = 312;
+constexpr float kColumnHeight = 612;
+constexpr float kOptionLeft = 60;
+constexpr float kTrueTop = 120;
+constexpr float kFalseTop = 360;
+constexpr float kOptionSize = 195;
+constexpr float kCaptionHeight = 240;
+constexpr float kNumberWidth = 120;
+constexpr float kRowNameWidth = 700;
+constexpr float kOutputTop = 360;
+constexpr float kTrueLabelTop = 600;
+constexpr float kFalseLabelTop = 900;
+// Before a board is picked: eight columns 420 apart.
+constexpr float kDesignStep = 420;
+constexpr float kDesignColumnLeft = 60;
+constexpr float kDesignNumberLeft = 165;
+constexpr float kDesignOutputLeft = 3420;
+constexpr float kDesignRowNameLeft = 3480;
+// Once a board is picked: the shown columns 400 apart, each number 120 right of its column.
+constexpr float kColumnStep = 400;
+constexpr float kNumberInset = 120;
+// The board list, RUN and the status box below the columns.
+constexpr float kFormWidth = 4800;
+constexpr float kListCaptionTop = 1320;
+constexpr float kListTop = 1560;
+constexpr float kRunTop = 1500;
+constexpr float kMessageTop = 2040;
+constexpr float kMessageHeight = 615;
+constexpr float kTitleBarHeight = 420;
+
+// Where the columns and the row labels stand for the number of columns a board shows.
+struct ColumnLayout {
+    int shown;
+    float first;
+    float outputLeft;
+    float rowNameLeft;
+};
+
+constexpr std::array kLayouts{
+    ColumnLayout{6, 540, 3020, 3080}, // 3-axis boards
+    ColumnLayout{4, 960, 2620, 2680}, // 2/4-axis open-loop and closed-loop steppers
+    ColumnLayout{8, 120, 3420, 3480}, // 2/4-axis servo and encoder boards
+};
+
+std::optional<ColumnLayout> layoutFor(int typeCode)
+{
+    const int shown = ioBitCountOf(typeCode);
+    for (const ColumnLayout& layout : kLayouts) {
+        if (layout.shown == shown) return layout;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+SetIoPortOutputDialog::SetIoPortOutputDialog(App& app)
+    : CommandDialog(app, {.name = "frm45",
+                          .caption = "Set I/O Port Output",
+                          .mask = -1,
+                          .boardLabelName = "Label14",
+                          .axis = std::nullopt,
+                          .call = [this](CommandRun& run) { return setOutputs(run); },
+                          .boardChanged = [this] { ArrangeIoBitColumns(); }}),
+      Label13(this, "Label13", {.caption = "I/O Port Bits"}),
+      Label7(this, "Label7"),
+      Frame1(this, "Frame1"),
+      bt(this, "bt"),
+      bf(this, "bf"),
+      Label5(this, "Label5", {.caption = "Output"}),
+      Label2(this, "Label2", {.caption = "True"}),
+      Label4(this, "Label4", {.caption = "False"}),
+      app_(app)
+{
+    makeColumns();
+    arrange();
+}
+
+void SetIoPortOutputDialog::makeColumns()
+{
+    for (int k = 1; k <= kColumns; ++k) {
+        const float step = kDesignStep * static_cast<float>(k - 1);
+        Label7.add(k, {.caption = std::to_string(k), .left = kDesignNumberLeft + step, .top = kNumberTop,
+                       .width = kNumberWidth, .height = kCaptionHeight});
+        Frame& column = Frame1.add(k, {.left = kDesignColumnLeft + step, .top = kColumnTop, .width = kColumnWidth,
+                                       .height = kColumnHeight});
+        bt.add(k, {.left = kOptionLeft, .top = kTrueTop, .width = kOptionSize, .height = kOptionSize,
+                   .container = &column});
+        bf.add(k, {.left = kOptionLeft, .top = kFalseTop, .width = kOptionSize, .height = kOptionSize,
+                   .container = &column})
+            .setValue(true);
+        bt(k).onClick = [this] { msgtxt.setText(""); };
+        bf(k).onClick = [this] { msgtxt.setText(""); };
+    }
+}
+
+void SetIoPortOutputDialog::arrange()
+{
+    Label13.move(1260, kHeadingTop, 1800, kCaptionHeight);
+    Label5.move(kDesignOutputLeft, kOutputTop, kRowNameWidth, kCaptionHeight);
+    Label2.move(kDesignRowNameLeft, kTrueLabelTop, kRowNameWidth, kCaptionHeight);
+    Label4.move(kDesignRowNameLeft, kFalseLabelTop, kRowNameWidth, kCaptionHeight);
+    boardLabel.move(120, kListCaptionTop, 1215, kCaptionHeight);
+    bidlist.move(120, kListTop, 1215, 315);
+    runcmd.move(3360, kRunTop, 1095, 375);
+    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
+    setWidth(kFormWidth);
+    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+}
+
+// Shows the columns of the picked board's I/O bits and moves them and the row labels to their
+// places; a hidden column keeps its choice. A code of no known board changes nothing.
+void SetIoPortOutputDialog::ArrangeIoBitColumns()
+{
+    const std::int16_t board = state().BoardId;
+    if (!app_.isBoard(board)) return;
+    const std::optional<ColumnLayout> layout = layoutFor(app_.BoardType[static_cast<std::size_t>(board)]);
+    if (!layout) return;
+    for (int k = 1; k <= kColumns; ++k) {
+        const bool shown = k <= layout->shown;
+        Label7(k).setVisible(shown);
+        Frame1(k).setVisible(shown);
+        if (!shown) continue;
+        const float left = layout->first + kColumnStep * static_cast<float>(k - 1);
+        Frame1(k).setLeft(left);
+        Label7(k).setLeft(left + kNumberInset);
+    }
+    Label5.setLeft(layout->outputLeft);
+    Label2.setLeft(layout->rowNameLeft);
+    Label4.setLeft(layout->rowNameLeft);
+}
+
+DriverStatus SetIoPortOutputDialog::setOutputs(CommandRun& run)
+{
+    std::array<bool, kColumns> on{};
+    for (int k = 1; k <= kColumns; ++k) on[static_cast<std::size_t>(k - 1)] = bt(k).value();
+    return run.driver.set_io_output(run.board, IoPortOutputWord(on, run.type));
+}
+
+} // namespace tarvik

@@ -1,0 +1,13 @@
+#include "commands/motion/KillMotionDialog.h"
+
+#include "commands/motion/AxisCommandDesign.h"
+
+namespace tarvik {
+
+KillMotionDialog::KillMotionDialog(App& app)
+    : CommandDialog(app, axisCommandDesign(&MotionDriver::kill_motion,
+                                           {.name = "frm4D", .caption = "Kill Motion", .mask = 63}))
+{
+}
+
+} // namespace tarvik

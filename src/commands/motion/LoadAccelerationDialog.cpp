@@ -1,0 +1,16 @@
+#include "commands/motion/LoadAccelerationDialog.h"
+
+#include "commands/motion/AxisValueDesign.h"
+
+namespace tarvik {
+
+LoadAccelerationDialog::LoadAccelerationDialog(App& app)
+    : CommandDialog(app, axisValueDesign(
+          &MotionDriver::load_accel,
+          {.name = "frm62", .caption = "Load Acceleration", .mask = 63},
+          {.name = "acceltxt", .label = "Acceleration", .maxLength = 7,
+           .rule = {.check = FieldCheck::ValidateDoubleOrBlank, .bounds = {1, 5242879}}}))
+{
+}
+
+} // namespace tarvik

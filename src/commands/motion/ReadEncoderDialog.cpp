@@ -1,0 +1,17 @@
+#include "commands/motion/ReadEncoderDialog.h"
+
+#include "commands/motion/AxisReadDesign.h"
+
+namespace tarvik {
+
+ReadEncoderDialog::ReadEncoderDialog(App& app)
+    : CommandDialog(app, axisReadDesign(&MotionDriver::read_encoder, {.name = "frm59ret",
+                                                                      .caption = "Read Encoder",
+                                                                      .mask = 36,
+                                                                      .valueCaption = "Encoder Position",
+                                                                      .valueName = "encoderlbl",
+                                                                      .boardListClears = true}))
+{
+}
+
+} // namespace tarvik

@@ -1,0 +1,27 @@
+#include "commands/motion/ReadPositionDialog.h"
+
+#include "commands/motion/AxisReadDesign.h"
+#include "program/MainWindowServices.h"
+
+namespace tarvik {
+
+namespace {
+constexpr const char* kPresentPositionCaption = "Read Present Position";
+} // namespace
+
+ReadPositionDialog::ReadPositionDialog(App& app)
+    : CommandDialog(app, axisReadDesign(&MotionDriver::read_pos, {.name = "frm53ret",
+                                                                  .caption = kPresentPositionCaption,
+                                                                  .valueCaption = "Present Position",
+                                                                  .valueName = "poslbl"}))
+{
+}
+
+void openReadPresentPosition(App& app)
+{
+    ReadPositionDialog& dialog = app.form<ReadPositionDialog>();
+    dialog.setCaption(kPresentPositionCaption);
+    OpenChildWindow(dialog);
+}
+
+} // namespace tarvik

@@ -1,0 +1,14 @@
+#include "commands/motion/ResetPositionDialog.h"
+
+#include "commands/motion/AxisCommandDesign.h"
+
+namespace tarvik {
+
+ResetPositionDialog::ResetPositionDialog(App& app)
+    : CommandDialog(app, axisCommandDesign(&MotionDriver::reset_pos,
+                                           {.name = "frm50", .caption = "Reset Position", .mask = -1,
+                                            .clearing = {.messageBox = false}}))
+{
+}
+
+} // namespace tarvik

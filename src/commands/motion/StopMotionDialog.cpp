@@ -1,0 +1,13 @@
+#include "commands/motion/StopMotionDialog.h"
+
+#include "commands/motion/AxisCommandDesign.h"
+
+namespace tarvik {
+
+StopMotionDialog::StopMotionDialog(App& app)
+    : CommandDialog(app, axisCommandDesign(&MotionDriver::stop_motion,
+                                           {.name = "frm4C", .caption = "Stop Motion", .mask = 63}))
+{
+}
+
+} // namespace tarvik

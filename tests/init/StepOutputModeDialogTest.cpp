@@ -1,0 +1,117 @@
+#include "SetupDialogTest.h"
+
+#include "driver/StatusText.h"
+#include "init/StepOutputModeDialog.h"
+#include "program/SettingsMasks.h"
+
+#include <gmock/gmock.h>
+
+namespace tarvik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class StepOutputDialogTest : public SetupDialogTest {
+protected:
+    // The stepper boards of the built-in set are IDs 2, 3, 5 and 6, one row each.
+    StepOutputModeDialog& openOn(int row)
+    {
+        auto& dialog = fromMenu<StepOutputModeDialog>("setstepmodepol1");
+        select(dialog.bidlist, row);
+        return dialog;
+    }
+};
+
+TEST_F(StepOutputDialogTest, StartUpDefaultsShowInvertingOutputsWithStepAndDirectionAndRunSendsSeven)
+{
+    auto& dialog = openOn(0);
+    EXPECT_EQ(dialog.bidlist.items(), (std::vector<std::string>{"ID: 2", "ID: 3", "ID: 5", "ID: 6"}));
+    EXPECT_TRUE(dialog.ipi.value());
+    EXPECT_TRUE(dialog.opi.value());
+    EXPECT_TRUE(dialog.omsd.value());
+    click(dialog.cmdRun);
+    EXPECT_THAT(takeCalls(), ElementsAre("set_step_mode_pol(2, 7)"));
+    EXPECT_EQ(settingsChanged(2), 0);
+}
+
+TEST_F(StepOutputDialogTest, EachChoiceIsOneBitOfTheWordAndAnAcceptedWordIsKept)
+{
+    struct Case {
+        bool stepDir, outputInverted, inhibitInverted;
+        const char* call;
+    };
+    auto& dialog = openOn(0);
+    for (const Case& c : {Case{false, false, false, "set_step_mode_pol(2, 0)"},
+                          Case{true, false, false, "set_step_mode_pol(2, 1)"},
+                          Case{false, true, false, "set_step_mode_pol(2, 2)"},
+                          Case{false, false, true, "set_step_mode_pol(2, 4)"}}) {
+        click(c.stepDir ? dialog.omsd : dialog.omcw);
+        click(c.outputInverted ? dialog.opi : dialog.opn);
+        click(c.inhibitInverted ? dialog.ipi : dialog.ipn);
+        click(dialog.cmdRun);
+        EXPECT_THAT(takeCalls(), ElementsAre(c.call));
+        const auto& record = app().Settings.OpenLoopSettingsTable[2];
+        EXPECT_EQ(record.StepDirMode, c.stepDir ? -1 : 0);
+        EXPECT_EQ(record.OutputInverted, c.outputInverted ? -1 : 0);
+        EXPECT_EQ(record.InhibitInverted, c.inhibitInverted ? -1 : 0);
+    }
+    EXPECT_EQ(settingsChanged(2), -1);
+}
+
+TEST_F(StepOutputDialogTest, InhibitChoicesClearTheStatusOtherChoicesLeaveIt)
+{
+    struct Case {
+        Control& choice; // each one changes the selection, so its click counts
+        bool clears;
+    };
+    auto& dialog = openOn(0);
+    for (const Case& c : {Case{dialog.opn, false}, Case{dialog.Label9, false}, Case{dialog.omcw, false},
+                          Case{dialog.Label2, false}, Case{dialog.ipn, true}, Case{dialog.Label7, true}}) {
+        click(dialog.cmdRun);
+        click(c.choice);
+        EXPECT_EQ(dialog.msgtxt.text(), c.clears ? "" : StatusText(ZEVA_noError)) << c.choice.name();
+    }
+}
+
+TEST_F(StepOutputDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAlone)
+{
+    driver().injectFault("set_step_mode_pol", ZEVA_boardTimeoutError, 1);
+    const RecordBytes before = recordOf(3);
+    auto& dialog = openOn(1);
+    click(dialog.omcw);
+    click(dialog.cmdRun);
+    EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_boardTimeoutError));
+    EXPECT_EQ(recordOf(3), before);
+    EXPECT_EQ(settingsChanged(3), 0);
+    EXPECT_TRUE(dialog.edited());
+}
+
+TEST_F(StepOutputDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoopBoards)
+{
+    for (std::int16_t board : {2, 5}) {
+        app().BoardInitState[static_cast<std::size_t>(board)] = 0;
+        auto& dialog = fromWizard<StepOutputModeDialog>(&SharedState::StepOutPanelOpen, board);
+        click(dialog.Label4); // "CW/CCW"
+        click(dialog.Label10); // step outputs non-inverting
+        click(dialog.cmdOK);
+        EXPECT_EQ(StepModeWordOf(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board), 4);
+        EXPECT_EQ(settingsChanged(board), -1);
+    }
+    EXPECT_TRUE(takeCalls().empty());
+}
+
+TEST_F(StepOutputDialogTest, LoadingARecordIsNoEdit)
+{
+    app().Settings.ClosedLoopSettingsTable[3].StepDirMode = 0;
+    app().Settings.ClosedLoopSettingsTable[3].InhibitInverted = 0;
+    auto& dialog = openOn(1);
+    EXPECT_TRUE(dialog.omcw.value());
+    EXPECT_TRUE(dialog.ipn.value());
+    EXPECT_FALSE(dialog.edited());
+    click(dialog.cmdRun);
+    EXPECT_THAT(takeCalls(), ElementsAre("set_step_mode_pol(3, 2)"));
+    EXPECT_EQ(settingsChanged(3), 0);
+}
+
+} // namespace
+} // namespace tarvik::testing

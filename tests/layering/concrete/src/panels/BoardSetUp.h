@@ -1,0 +1,4 @@
+#pragma once
+
+#include "driver/MotionDriver.h"
+#include "driver/sim/SimulatedDriver.h"
