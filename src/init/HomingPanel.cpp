@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
+#include "forms/common/SearchVelocity.h"
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "program/App.h"
@@ -16,7 +17,6 @@ constexpr int kAxisButtons = 4;
 constexpr float kPanelWidth = 4620;
 constexpr float kPanelHeight = 2820;
 // The panel's acceleration for a search, in RPS/s, is its find velocity in RPM divided by this.
-constexpr double kRpmPerRpsps = 5.0;
 
 } // namespace
 
@@ -109,10 +109,7 @@ std::optional<SearchSettings> HomingPanel::searchSettings(int axis)
 
 bool HomingPanel::loadSearchVelocity(int axis, double rpm)
 {
-    MotionDriver& driver = app_.driver();
-    const auto a = static_cast<std::int16_t>(axis);
-    DriverStatus status = driver.load_rpm(board_, a, rpm);
-    if (status == ZEVA_noError) status = driver.load_rpsps(board_, a, rpm / kRpmPerRpsps);
+    const DriverStatus status = LoadSearchVelocity(app_.driver(), board_, static_cast<std::int16_t>(axis), rpm);
     if (status == ZEVA_noError) return true;
     showStatus(status);
     return false;

@@ -1,10 +1,10 @@
 #include "init/InitMenus.h"
 
-#include "init/SetupDialog.h"
 #include "init/IoPortSettingsDialog.h"
 #include "init/LimitSwitchSettingsDialog.h"
-#include "init/StepOutputModeDialog.h"
 #include "init/LoadPidAllDialog.h"
+#include "init/SetupDialog.h"
+#include "init/StepOutputModeDialog.h"
 
 #include <array>
 

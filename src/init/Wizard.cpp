@@ -3,11 +3,11 @@
 #include "base/NumberText.h"
 #include "init/InitSequences.h"
 #include "init/InitializeBoardMenu.h"
+#include "init/LoadOptionDialog.h"
 #include "init/SaveOption.h"
+#include "init/SaveOptionDialog.h"
 #include "init/SettingsRanges.h"
 #include "init/WizardPanels.h"
-#include "init/LoadOptionDialog.h"
-#include "init/SaveOptionDialog.h"
 #include "program/App.h"
 #include "program/Shell.h"
 

@@ -1,11 +1,11 @@
 #include "init/WizardPanels.h"
 
-#include "init/IoPortSettingsDialog.h"
-#include "init/LimitSwitchSettingsDialog.h"
-#include "init/StepOutputModeDialog.h"
 #include "init/FindHomePanel.h"
 #include "init/FindIndexPanel.h"
+#include "init/IoPortSettingsDialog.h"
+#include "init/LimitSwitchSettingsDialog.h"
 #include "init/LoadPidAllDialog.h"
+#include "init/StepOutputModeDialog.h"
 #include "program/App.h"
 
 #include <algorithm>

@@ -6,6 +6,7 @@
 #include "init/InitializeBoardMenu.h"
 #include "mainwindow/MainMenus.h"
 #include "program/App.h"
+#include "program/BackgroundWindow.h"
 #include "program/BoardTable.h"
 #include "program/DriverInfo.h"
 #include "program/HelpFile.h"
@@ -13,7 +14,6 @@
 #include "program/MainWindowServices.h"
 #include "program/PreferencesAsking.h"
 #include "program/Shell.h"
-#include "program/BackgroundWindow.h"
 #include "shell/BadConfigurationWindow.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "panels/ServoTestPanel.h"
 
+#include "driver/BoardRanges.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
@@ -39,7 +40,7 @@ const RunPanelDesign kDesign{
     .trajectoryHeading = "Trajectory Inputs (Position in Counts)",
     .position1Name = "pos1txt",
     .position2Name = "pos2txt",
-    .positionBounds = {-1073741824, 1073741823},
+    .positionBounds = {kPositionMin, kPositionMax},
     .positionMaxLength = 11,
     .dwellBounds = {0, 100},
     .dwellMaxLength = 3,

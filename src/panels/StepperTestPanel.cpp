@@ -1,6 +1,7 @@
 #include "panels/StepperTestPanel.h"
 
 #include "base/NumberText.h"
+#include "driver/BoardRanges.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
@@ -85,7 +86,7 @@ StepperTestPanel::StepperTestPanel(App& app)
       lblstepssec(this, "lblstepssec", {.caption = "0.0"}),
       velocityField_(app, stepssectxt,
                      {.keys = kUnsignedKeys, .check = FieldCheck::ClampLong, .bounds = {1, 1048576}}),
-      accelField_(app, acceltxt, {.keys = kUnsignedKeys, .check = FieldCheck::ClampLong, .bounds = {1, 5242879}}),
+      accelField_(app, acceltxt, {.keys = kUnsignedKeys, .check = FieldCheck::ClampLong, .bounds = {1, kAccelerationMax}}),
       accelFactorField_(app, accelftxt, {.keys = kUnsignedKeys, .check = FieldCheck::ClampInteger, .bounds = {1, 10}})
 {
     placeRow(2, lblStepsSec, stepssectxt);

@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusWords.h"
+#include "forms/common/SearchVelocity.h"
 #include "program/App.h"
 
 namespace tarvik {
@@ -48,8 +49,8 @@ void XyFindHomePanel::FindHome()
     const double rpmY = findRpm(2);
     if (DriverStatus status = driver.load_rpm(board_, 1, rpmX)) return showStatus(status);
     if (DriverStatus status = driver.load_rpm(board_, 2, rpmY)) return showStatus(status);
-    if (DriverStatus status = driver.load_rpsps(board_, 1, rpmX / 5.0)) return showStatus(status);
-    if (DriverStatus status = driver.load_rpsps(board_, 2, rpmY / 5.0)) return showStatus(status);
+    if (DriverStatus status = driver.load_rpsps(board_, 1, rpmX / kSearchRpmPerRpsps)) return showStatus(status);
+    if (DriverStatus status = driver.load_rpsps(board_, 2, rpmY / kSearchRpmPerRpsps)) return showStatus(status);
     msgtxt.setText("Finding home in x and y directions...");
     WatchedMotion motion{.board = board_, .axes = {}, .name = "home search", .shortName = "search"};
     for (std::int16_t axis : {1, 2}) {

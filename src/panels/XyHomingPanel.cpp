@@ -4,6 +4,7 @@
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "forms/common/MotionWaits.h"
+#include "forms/common/SearchVelocity.h"
 #include "program/App.h"
 #include "program/Shell.h"
 
@@ -12,7 +13,6 @@ namespace tarvik {
 namespace {
 
 constexpr float kPanelOffset = 3000;
-constexpr double kRpmPerRpsps = 5.0;
 // A search covers at most the table's travel at the find velocity; ten minutes is far beyond
 // that, so a search still going then has lost its axis.
 constexpr std::int64_t kSearchTimeoutMicros = 600'000'000;
@@ -49,10 +49,7 @@ double XyHomingPanel::findRpm(int axis) const
 
 bool XyHomingPanel::loadSearchVelocity(int axis, double rpm)
 {
-    MotionDriver& driver = app_.driver();
-    const auto a = static_cast<std::int16_t>(axis);
-    DriverStatus status = driver.load_rpm(board_, a, rpm);
-    if (status == ZEVA_noError) status = driver.load_rpsps(board_, a, rpm / kRpmPerRpsps);
+    const DriverStatus status = LoadSearchVelocity(app_.driver(), board_, static_cast<std::int16_t>(axis), rpm);
     if (status == ZEVA_noError) return true;
     showStatus(status);
     return false;

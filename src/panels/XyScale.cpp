@@ -1,6 +1,7 @@
 #include "panels/XyScale.h"
 
 #include "base/NumberText.h"
+#include "driver/BoardRanges.h"
 #include "panels/XyTableFields.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ constexpr double kGridCounterMin = std::numeric_limits<std::int16_t>::min();
 constexpr double kGridCounterMax = std::numeric_limits<std::int16_t>::max();
 constexpr float kMaxAspect = 100;
 
-constexpr float kServoTargetLimit = 1073741823.0F;
+constexpr auto kServoTargetLimit = static_cast<float>(kPositionMax);
 constexpr float kServoTargetClamp = 1073741824.0F;
 // The largest Single below 2^31, and -2^31: both convert to a 32-bit position.
 constexpr float kStepperTargetMax = 2147483520.0F;

@@ -1,6 +1,7 @@
 #include "panels/XySegmentMove.h"
 
 #include "base/NumberText.h"
+#include "driver/BoardRanges.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusWords.h"
 #include "forms/common/MotionWaits.h"
@@ -19,7 +20,7 @@ constexpr double kServoFraction = 65536;
 constexpr std::int32_t kServoCap = 0xFFFFFF;
 // Stepper units: steps per second and steps per second squared.
 constexpr std::int32_t kStepperVelocityCap = 0x100000;
-constexpr std::int32_t kStepperAccelCap = 0x4FFFFF;
+constexpr std::int32_t kStepperAccelCap = kAccelerationMax;
 // A vertical segment still gives X a crawl and a small acceleration, in inches.
 constexpr double kCrawlVelocity = 0.1;
 constexpr double kCrawlAccel = 1.0;

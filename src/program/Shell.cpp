@@ -1,10 +1,10 @@
 #include "program/Shell.h"
 
 #include "program/App.h"
-#include "program/ConfirmWindow.h"
 #include "program/AskSaveWindow.h"
-#include "program/ErrorWindow.h"
 #include "program/BackgroundWindow.h"
+#include "program/ConfirmWindow.h"
+#include "program/ErrorWindow.h"
 
 namespace tarvik {
 

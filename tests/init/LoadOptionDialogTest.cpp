@@ -4,8 +4,8 @@
 #include "init/WizardTest.h"
 
 #include "init/ClosedLoopStepperWizard.h"
-#include "init/OpenLoopStepper4Wizard.h"
 #include "init/LoadOptionDialog.h"
+#include "init/OpenLoopStepper4Wizard.h"
 #include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>

@@ -3,8 +3,8 @@
 
 #include "init/WizardTest.h"
 
-#include "init/InitializeBoardMenu.h"
 #include "init/ClosedLoopStepperWizard.h"
+#include "init/InitializeBoardMenu.h"
 
 #include <gmock/gmock.h>
 

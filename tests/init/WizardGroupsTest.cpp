@@ -4,15 +4,15 @@
 #include "init/WizardTest.h"
 
 #include "base/NumberText.h"
-#include "init/InitializeBoardMenu.h"
-#include "init/EncoderWizard.h"
-#include "init/ServoWizard.h"
-#include "init/Servo4Wizard.h"
-#include "init/ClosedLoopStepperWizard.h"
 #include "init/ClosedLoopStepper4Wizard.h"
-#include "init/OpenLoopStepperWizard.h"
-#include "init/OpenLoopStepper4Wizard.h"
+#include "init/ClosedLoopStepperWizard.h"
+#include "init/EncoderWizard.h"
+#include "init/InitializeBoardMenu.h"
 #include "init/LoadPidAllDialog.h"
+#include "init/OpenLoopStepper4Wizard.h"
+#include "init/OpenLoopStepperWizard.h"
+#include "init/Servo4Wizard.h"
+#include "init/ServoWizard.h"
 
 #include <gmock/gmock.h>
 
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GroupCase{5, "frminitstol4a", "Open Loop Stepper Board", "D100", 4},
                       GroupCase{6, "frminitstcl4a", "Closed Loop Stepper Board", "D200", 4},
                       GroupCase{7, "frminitPelto", "Encoder Board", "D300", 4}),
-    [](const auto& info) { return info.param.formName; });
+    [](const auto& row) { return row.param.formName; });
 
 using WizardButtonsTest = WizardTest;
 

@@ -1,8 +1,8 @@
 #include "kit/AppFixture.h"
 
+#include "program/AskSaveWindow.h"
 #include "program/ConfirmWindow.h"
 #include "program/Shell.h"
-#include "program/AskSaveWindow.h"
 #include "shell/AboutWindow.h"
 
 namespace tarvik::testing {

@@ -26,7 +26,7 @@ public:
 // skipped.
 class ScriptAbort : public std::runtime_error {
 public:
-    ScriptAbort(int line, const std::string& message) : std::runtime_error(message), line(line) {}
+    ScriptAbort(int at, const std::string& message) : std::runtime_error(message), line(at) {}
     int line;
 };
 

@@ -1,5 +1,7 @@
 #include "commands/io/BreakpointDesign.h"
 
+#include "driver/BoardRanges.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -11,8 +13,8 @@ namespace tarvik {
 
 namespace {
 
-constexpr double kBreakpointLow = -1073741824;
-constexpr double kBreakpointHigh = 1073741823;
+constexpr double kBreakpointLow = kPositionMin;
+constexpr double kBreakpointHigh = kPositionMax;
 
 struct MemberRow {
     BreakpointMember member;

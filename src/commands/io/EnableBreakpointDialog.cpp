@@ -2,6 +2,7 @@
 
 #include "driver/BoardTypes.h"
 #include "driver/StatusWords.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 namespace tarvik {
@@ -17,7 +18,6 @@ constexpr float kOptionSize = 195;
 constexpr float kFormWidth = 4080;
 constexpr float kMessageTop = 1080;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 } // namespace
 

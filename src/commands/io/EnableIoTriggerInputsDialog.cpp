@@ -2,6 +2,7 @@
 
 #include "commands/io/IoTriggerMap.h"
 #include "driver/BoardTypes.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <array>
@@ -32,7 +33,6 @@ constexpr float kListLeft = 4080;
 constexpr float kFormWidth = 5400;
 constexpr float kMessageTop = 1200;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 // Where column 1 and its number stand on a board of six or of four columns.
 constexpr float kSixColumnsLeft = 480;

@@ -4,6 +4,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <array>
@@ -27,7 +28,6 @@ constexpr float kMoveCompleteLeft = 1800;
 constexpr float kFormWidth = 4320;
 constexpr float kMessageTop = 3780;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 // The status rows top to bottom: lamp, caption label (array element or single label), caption.
 struct StatusRow {

@@ -4,6 +4,7 @@
 #include "commands/io/ReadBackLamps.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <string>
@@ -22,7 +23,6 @@ constexpr float kCaptionHeight = 180;
 constexpr float kFormWidth = 5040;
 constexpr float kMessageTop = 840;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 // I/O bits of a board: six on the 3-axis boards, eight on every other.
 int ioBitsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 6 : 8; }

@@ -4,6 +4,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <string>
@@ -21,7 +22,6 @@ constexpr float kCaptionHeight = 240;
 constexpr float kFormWidth = 3840;
 constexpr float kMessageTop = 1500;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 // Axis rows a board has: three on the 3-axis boards, four on every other.
 int rowsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 3 : 4; }

@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <utility>
@@ -37,7 +38,6 @@ constexpr float kValueTop = 780;
 constexpr float kValueStep = 300;
 constexpr float kValueWidth = 2535;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 bool isCount(std::int16_t count) { return count >= kFirstPacket && count <= kLastPacket; }
 

@@ -1,5 +1,7 @@
 #include "commands/io/SendCommandDialog.h"
 
+#include "forms/common/DialogMetrics.h"
+
 #include <cstdint>
 
 namespace tarvik {
@@ -34,7 +36,6 @@ constexpr float kRunHeight = 375;
 constexpr float kRunLeft = kDataLeft + kDataWidth - kRunWidth;
 constexpr float kMessageTop = kRunTop + kRunHeight + kMargin;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "commands/io/IoPortWord.h"
 #include "driver/BoardTypes.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <array>
@@ -45,7 +46,6 @@ constexpr float kListTop = 1560;
 constexpr float kRunTop = 1500;
 constexpr float kMessageTop = 2040;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 // Where the columns and the row labels stand for the number of columns a board shows.
 struct ColumnLayout {

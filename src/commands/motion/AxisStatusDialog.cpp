@@ -3,6 +3,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
+#include "forms/common/DialogMetrics.h"
 
 #include <array>
 #include <bit>
@@ -62,7 +63,6 @@ constexpr float kRunWidth = 1095;
 constexpr float kRunHeight = 375;
 constexpr float kFormWidth = kAxisLeft + kAxisWidth + 3 * kMargin;
 constexpr float kMessageHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "commands/motion/InPositionDialog.h"
 
 #include "base/NumberText.h"
+#include "driver/BoardRanges.h"
 
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@ CommandField countsField(std::string name, std::string labelName, std::string la
             .labelName = std::move(labelName),
             .label = std::move(label),
             .maxLength = 11,
-            .rule = {.keys = keys, .check = FieldCheck::ValidateDoubleOrBlank, .bounds = {-1073741824, 1073741823}},
+            .rule = {.keys = keys, .check = FieldCheck::ValidateDoubleOrBlank, .bounds = {kPositionMin, kPositionMax}},
             .conversion = FieldConversion::Int32};
 }
 

@@ -1,6 +1,7 @@
 #include "commands/motion/LoadAccelerationDialog.h"
 
 #include "commands/motion/AxisValueDesign.h"
+#include "driver/BoardRanges.h"
 
 namespace tarvik {
 
@@ -9,7 +10,7 @@ LoadAccelerationDialog::LoadAccelerationDialog(App& app)
           &MotionDriver::load_accel,
           {.name = "frm62", .caption = "Load Acceleration", .mask = 63},
           {.name = "acceltxt", .label = "Acceleration", .maxLength = 7,
-           .rule = {.check = FieldCheck::ValidateDoubleOrBlank, .bounds = {1, 5242879}}}))
+           .rule = {.check = FieldCheck::ValidateDoubleOrBlank, .bounds = {1, kAccelerationMax}}}))
 {
 }
 

@@ -1,6 +1,7 @@
 #include "commands/motion/LoadReferenceOffsetDialog.h"
 
 #include "commands/motion/AxisValueDesign.h"
+#include "driver/BoardRanges.h"
 #include "driver/StatusText.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ CommandDesign loadReferenceOffset()
          .kept = {{.field = AxisField::RefOffset, .shownAtLoad = true}}},
         {.name = "offsettxt", .label = "Reference Offset", .maxLength = 11,
          .rule = {.keys = kSignedKeys, .check = FieldCheck::ValidateDoubleOrBlank,
-                  .bounds = {-1073741824, 1073741823}}});
+                  .bounds = {kPositionMin, kPositionMax}}});
     design.call = [send = std::move(design.call)](CommandRun& run) {
         const std::int32_t offset = run.value<std::int32_t>(0);
         if (offset >= kLowestSent && offset <= kHighestSent) return send(run);

@@ -34,9 +34,9 @@ struct Out {
 
 // read_rdb's packet count (in and out) and its three arrays.
 struct RdbArrays {
-    RdbArrays(std::int16_t& count, std::span<std::int16_t> axes, std::span<std::int16_t> commands,
-              std::span<std::int32_t> data)
-        : count(count), countIn(count), axes(axes), commands(commands), data(data) {}
+    RdbArrays(std::int16_t& packetCount, std::span<std::int16_t> packetAxes, std::span<std::int16_t> packetCommands,
+              std::span<std::int32_t> packetData)
+        : count(packetCount), countIn(packetCount), axes(packetAxes), commands(packetCommands), data(packetData) {}
     std::int16_t& count;
     std::int16_t countIn;
     std::span<std::int16_t> axes;
@@ -46,7 +46,8 @@ struct RdbArrays {
 
 // get_motion_board_name's buffer and its length (in and out).
 struct NameBuffer {
-    NameBuffer(std::span<char> name, std::int32_t& length) : name(name), length(length), lengthIn(length) {}
+    NameBuffer(std::span<char> buffer, std::int32_t& bufferLength)
+        : name(buffer), length(bufferLength), lengthIn(bufferLength) {}
     std::span<char> name;
     std::int32_t& length;
     std::int32_t lengthIn;

@@ -2,6 +2,7 @@
 // simulated boards.
 #include "driver/sim/SimulatedDriver.h"
 
+#include "driver/BoardRanges.h"
 #include "driver/StatusWords.h"
 #include "driver/sim/BoardInfo.h"
 #include "driver/sim/RawCommand.h"
@@ -20,7 +21,7 @@ using I64 = std::int64_t;
 constexpr I32 kAuxSettableBits = 0x00FFFF00; // ports B and C
 constexpr I16 kPortCOutput = 0x10;
 constexpr I16 kPortCInput = 0x11;
-constexpr I32 kBreakpointHigh = 1073741823;
+constexpr I32 kBreakpointHigh = kPositionMax;
 
 // Trigger buffers and triggerable I/O bits: 6 on 3-axis boards, 4 on the others.
 int triggerCount(const SimBoard& board) { return board.kind().threeAxis() ? 6 : 4; }

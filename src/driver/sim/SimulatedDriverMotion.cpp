@@ -1,6 +1,7 @@
 // Axis commands and read-back of the simulated boards.
 #include "driver/sim/SimulatedDriver.h"
 
+#include "driver/BoardRanges.h"
 #include "driver/StatusWords.h"
 #include "driver/sim/SimUnits.h"
 
@@ -20,7 +21,7 @@ using I64 = std::int64_t;
 // accelerations go to 5242879 steps/s².
 constexpr I32 kServoWordMax = 0xFFFFFF;
 constexpr I32 kVelocityMax = 0xFFFFFF;
-constexpr I32 kStepperAccelerationMax = 0x4FFFFF;
+constexpr I32 kStepperAccelerationMax = kAccelerationMax;
 constexpr double kRevolutionValueMax = 100000; // RPM and RPS/s
 
 bool isServoUnits(const SimBoard& board) { return !board.kind().stepper(); }

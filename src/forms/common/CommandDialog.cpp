@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
 #include "program/Shell.h"
@@ -48,7 +49,6 @@ constexpr float kCheckWidth = 1215;
 constexpr float kGap = 120;
 constexpr float kTextWidth = kFormWidth - 3 * kMargin;
 constexpr float kTextHeight = 615;
-constexpr float kTitleBarHeight = 420;
 
 // The value of a field's text as Run hands it to the driver call.
 CommandValue convertField(std::string_view text, FieldConversion conversion)

@@ -6,12 +6,12 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/io/ReadLimitSwitchStatusToRdbDialog.h"
-#include "commands/io/ReadIoPortToRdbDialog.h"
+#include "commands/io/FlushRdbDialog.h"
 #include "commands/io/ReadAxisStatusToRdbDialog.h"
+#include "commands/io/ReadIoPortToRdbDialog.h"
+#include "commands/io/ReadLimitSwitchStatusToRdbDialog.h"
 #include "commands/io/ReadPositionToRdbDialog.h"
 #include "commands/io/ReadVelocityToRdbDialog.h"
-#include "commands/io/FlushRdbDialog.h"
 #include "commands/io/ReturnDataBufferViewer.h"
 #include "commands/io/SendCommandDialog.h"
 #include "driver/StatusText.h"
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase{"readlimstat", "frm42", "Read Limit Switch Status to RDB", true, false,
                     "Warning: Do not use this function while \r\nthe Stepper or Servo Test Panel is open.\r\n"},
         RequestCase{"flushrdb", "frmfrdb", "Flush Return Data Buffer", true, false, ""}),
-    [](const auto& info) { return std::string(info.param.form); });
+    [](const auto& row) { return std::string(row.param.form); });
 
 TEST_F(RdbUse, ReadPositionToRdbKeepsItsAxisInTheSharedCurrentAxis)
 {

@@ -4,9 +4,9 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
+#include "commands/io/FindHomeCommandDialog.h"
 #include "commands/io/FindIndexCommandDialog.h"
 #include "commands/io/LoadRotaryCountsDialog.h"
-#include "commands/io/FindHomeCommandDialog.h"
 #include "commands/io/StoreEncoderLineCountDialog.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"

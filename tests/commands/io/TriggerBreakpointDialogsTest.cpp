@@ -6,19 +6,19 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/io/IoTriggerMap.h"
-#include "commands/io/ReadBackLamps.h"
-#include "commands/io/ReadLimitSwitchStatusDialog.h"
-#include "commands/io/EnableIoTriggerInputsDialog.h"
-#include "commands/io/ReadIoPortDialog.h"
-#include "commands/io/TriggerIoPortDialog.h"
 #include "commands/io/BeginTriggerPrestoreDialog.h"
-#include "commands/io/EndTriggerPrestoreDialog.h"
-#include "commands/io/LoadPositionBreakpointDialog.h"
-#include "commands/io/EnableBreakpointDialog.h"
 #include "commands/io/BreakpointTriggerLinkDialog.h"
+#include "commands/io/EnableBreakpointDialog.h"
+#include "commands/io/EnableIoTriggerInputsDialog.h"
+#include "commands/io/EndTriggerPrestoreDialog.h"
+#include "commands/io/IoTriggerMap.h"
 #include "commands/io/LoadBreakpointModulusDialog.h"
+#include "commands/io/LoadPositionBreakpointDialog.h"
+#include "commands/io/ReadBackLamps.h"
 #include "commands/io/ReadCommStatusDialog.h"
+#include "commands/io/ReadIoPortDialog.h"
+#include "commands/io/ReadLimitSwitchStatusDialog.h"
+#include "commands/io/TriggerIoPortDialog.h"
 
 #include <gmock/gmock.h>
 

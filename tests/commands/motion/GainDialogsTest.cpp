@@ -6,13 +6,13 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/SetStopModeDialog.h"
-#include "commands/motion/LoadFollowingErrorDialog.h"
-#include "commands/motion/LoadDerivativeSamplePeriodDialog.h"
-#include "commands/motion/LoadProportionalGainDialog.h"
-#include "commands/motion/LoadIntegralGainDialog.h"
 #include "commands/motion/LoadDerivativeGainDialog.h"
+#include "commands/motion/LoadDerivativeSamplePeriodDialog.h"
+#include "commands/motion/LoadFollowingErrorDialog.h"
+#include "commands/motion/LoadIntegralGainDialog.h"
 #include "commands/motion/LoadIntegrationLimitDialog.h"
+#include "commands/motion/LoadProportionalGainDialog.h"
+#include "commands/motion/SetStopModeDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
 #include "program/MainWindowServices.h"

@@ -6,9 +6,9 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
+#include "commands/motion/LoadReferenceOffsetDialog.h"
 #include "commands/motion/LoadStepsAndLinesDialog.h"
 #include "commands/motion/SetLoopModeDialog.h"
-#include "commands/motion/LoadReferenceOffsetDialog.h"
 #include "commands/motion/StoreStepsPerRevDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
@@ -132,8 +132,8 @@ TEST_P(KeptRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordOnlyAfterStatusZ
                                          ::testing::StartsWith(std::string(c.entry))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, KeptRunTest, ::testing::ValuesIn(kKeptCases), [](const auto& info) {
-    return std::string(info.param.form) + "_board" + std::to_string(info.param.board);
+INSTANTIATE_TEST_SUITE_P(Dialogs, KeptRunTest, ::testing::ValuesIn(kKeptCases), [](const auto& row) {
+    return std::string(row.param.form) + "_board" + std::to_string(row.param.board);
 });
 
 TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepItWhenBoardOrAxisChange)

@@ -7,12 +7,12 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/ReadPositionDialog.h"
-#include "commands/motion/ReadVelocityDialog.h"
-#include "commands/motion/ReadEncoderToRdbDialog.h"
-#include "commands/motion/ReadEncoderDialog.h"
 #include "commands/motion/AxisStatusDialog.h"
 #include "commands/motion/InPositionDialog.h"
+#include "commands/motion/ReadEncoderDialog.h"
+#include "commands/motion/ReadEncoderToRdbDialog.h"
+#include "commands/motion/ReadPositionDialog.h"
+#include "commands/motion/ReadVelocityDialog.h"
 #include "program/MainWindowServices.h"
 
 #include <gmock/gmock.h>
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"inpos", "frminpos", {"ID: 1", "ID: 3", "ID: 4", "ID: 6", "ID: 7"}},
                       ListCase{"returnencoder", "frm59ret", {"ID: 3", "ID: 6"}},
                       ListCase{"readencoder", "frm59", {"ID: 3", "ID: 6"}}),
-    [](const auto& info) { return std::string(info.param.form); });
+    [](const auto& row) { return std::string(row.param.form); });
 
 TEST_F(ReadBackUse, ReadPositionTakesItsCaptionFromTheMenuAndComesBackWithItsFields)
 {

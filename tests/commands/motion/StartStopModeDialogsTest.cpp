@@ -3,13 +3,13 @@
 // status of an option dialog, the scale factor's shared axis, and each kind without a board.
 // The sessions in tests/scripts/motion-startstop-*.tvs walk the dialogs' whole roads.
 
+#include "commands/motion/KillAllDialog.h"
+#include "commands/motion/LoadPositionScaleFactorDialog.h"
+#include "commands/motion/MasterSlaveDialog.h"
 #include "commands/motion/MultiAxisStartDialog.h"
-#include "commands/motion/StartMotionDialog.h"
 #include "commands/motion/SetDirectionDialog.h"
 #include "commands/motion/SetOperationModeDialog.h"
-#include "commands/motion/LoadPositionScaleFactorDialog.h"
-#include "commands/motion/KillAllDialog.h"
-#include "commands/motion/MasterSlaveDialog.h"
+#include "commands/motion/StartMotionDialog.h"
 #include "driver/StatusText.h"
 #include "kit/DialogsWithoutBoards.h"
 #include "program/MainWindowServices.h"

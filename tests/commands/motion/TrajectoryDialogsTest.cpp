@@ -5,13 +5,13 @@
 
 #include "kit/DialogsWithoutBoards.h"
 
-#include "commands/motion/LoadTargetPositionDialog.h"
-#include "commands/motion/SetBaseVelocityDialog.h"
 #include "commands/motion/LoadAccelerationFactorDialog.h"
-#include "commands/motion/LoadTimeBreakpointDialog.h"
-#include "commands/motion/VelocityChangeDialog.h"
 #include "commands/motion/LoadRpmDialog.h"
 #include "commands/motion/LoadRpspsDialog.h"
+#include "commands/motion/LoadTargetPositionDialog.h"
+#include "commands/motion/LoadTimeBreakpointDialog.h"
+#include "commands/motion/SetBaseVelocityDialog.h"
+#include "commands/motion/VelocityChangeDialog.h"
 #include "driver/StatusText.h"
 #include "program/MainWindowServices.h"
 
@@ -108,7 +108,7 @@ TEST_P(TrajectoryFieldTest, ListsItsBoardsFiltersKeysAndBringsAValueOutsideItsRa
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, TrajectoryFieldTest, ::testing::ValuesIn(kFieldCases),
-                         [](const auto& info) { return std::string(info.param.form); });
+                         [](const auto& row) { return std::string(row.param.form); });
 
 class TrajectoryDialogsTest : public TrajectoryUse {
 protected:

@@ -11,15 +11,15 @@
 #include "forms/qt/FocusMark.h"
 #include "forms/qt/MenuBarMirror.h"
 #include "forms/runtime/FormRuntime.h"
-#include "init/InitSequences.h"
 #include "init/ClosedLoopStepperWizard.h"
+#include "init/InitSequences.h"
 #include "init/LoadOptionDialog.h"
 #include "panels/ServoTestPanel.h"
 #include "panels/StepperTestPanel.h"
 #include "panels/XyTableDemo.h"
+#include "program/ErrorWindow.h"
 #include "program/MenuBar.h"
 #include "program/Shell.h"
-#include "program/ErrorWindow.h"
 
 #include <QAction>
 #include <QEventLoop>

@@ -2,18 +2,18 @@
 // choice made on screen checks exactly the one chosen: Set Stop Mode of the real program, opened
 // for a board whose settings hold no valid stop mode.
 
+#include "RunningProgram.h"
 #include "commands/motion/SetStopModeDialog.h"
 #include "driver/sim/SimulatedDriver.h"
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/MainWindow.h"
 #include "forms/qt/MenuBarMirror.h"
-#include "RunningProgram.h"
 #include "forms/qt/QtProgram.h"
 #include "forms/qt/Renderer.h"
 #include "forms/runtime/Runtime.h"
+#include "mainwindow/MainWindowForm.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "mainwindow/MainWindowForm.h"
 #include "program/App.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "forms/qt/QtProgram.h"
 #include "forms/qt/Renderer.h"
 #include "forms/runtime/Runtime.h"
+#include "mainwindow/MainWindowForm.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
-#include "mainwindow/MainWindowForm.h"
 #include "program/App.h"
 
 #include <QApplication>

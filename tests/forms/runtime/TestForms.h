@@ -66,8 +66,8 @@ private:
 // A second modeless form, to watch activation and z-order.
 class OtherDialog : public TestDialog {
 public:
-    OtherDialog(Runtime& runtime, EventLog& log, FormHooks hooks = {})
-        : TestDialog(runtime, log, std::move(hooks), "other")
+    OtherDialog(Runtime& runtime, EventLog& events, FormHooks formHooks = {})
+        : TestDialog(runtime, events, std::move(formHooks), "other")
     {
     }
 };

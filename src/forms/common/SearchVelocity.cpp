@@ -1,0 +1,13 @@
+#include "forms/common/SearchVelocity.h"
+
+#include "driver/StatusText.h"
+
+namespace tarvik {
+
+DriverStatus LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t axis, double rpm)
+{
+    if (const DriverStatus status = driver.load_rpm(board, axis, rpm)) return status;
+    return driver.load_rpsps(board, axis, rpm / kSearchRpmPerRpsps);
+}
+
+} // namespace tarvik
