@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kTableNames[] = {
 #define TARVIK_ENTRY_POINT_NAME(name, parameters, arguments) #name,
-    TARVIK_LIBRARY_ENTRY_POINTS(TARVIK_ENTRY_POINT_NAME, TARVIK_ENTRY_POINT_NAME)
+    TARVIK_ENTRY_POINTS(TARVIK_ENTRY_POINT_NAME, TARVIK_ENTRY_POINT_NAME)
 #undef TARVIK_ENTRY_POINT_NAME
 };
 
@@ -53,7 +53,7 @@ std::string LibraryDriver::bind()
     std::string missing;
 #define TARVIK_BIND_ENTRY_POINT(name, parameters, arguments) \
     if (!bindFunction(library_, #name, functions_.name)) missing += (missing.empty() ? "" : ", ") + std::string(#name);
-    TARVIK_LIBRARY_ENTRY_POINTS(TARVIK_BIND_ENTRY_POINT, TARVIK_BIND_ENTRY_POINT)
+    TARVIK_ENTRY_POINTS(TARVIK_BIND_ENTRY_POINT, TARVIK_BIND_ENTRY_POINT)
 #undef TARVIK_BIND_ENTRY_POINT
     return missing;
 }
@@ -68,7 +68,7 @@ std::string LibraryDriver::bind()
         return callPlain<&MotionDriver::name>(functions_.name, TARVIK_ARGUMENTS arguments); \
     }
 #define TARVIK_DEFINED_ELSEWHERE(name, parameters, arguments)
-TARVIK_LIBRARY_ENTRY_POINTS(TARVIK_DEFINE_PLAIN, TARVIK_DEFINED_ELSEWHERE)
+TARVIK_ENTRY_POINTS(TARVIK_DEFINE_PLAIN, TARVIK_DEFINED_ELSEWHERE)
 #undef TARVIK_DEFINED_ELSEWHERE
 #undef TARVIK_DEFINE_PLAIN
 #undef TARVIK_ARGUMENTS

@@ -38,14 +38,14 @@ public:
     std::string configurationError() const override { return loadError_; }
 
 #define TARVIK_DECLARE_ENTRY_POINT(name, parameters, arguments) DriverStatus name parameters override;
-    TARVIK_LIBRARY_ENTRY_POINTS(TARVIK_DECLARE_ENTRY_POINT, TARVIK_DECLARE_ENTRY_POINT)
+    TARVIK_ENTRY_POINTS(TARVIK_DECLARE_ENTRY_POINT, TARVIK_DECLARE_ENTRY_POINT)
 #undef TARVIK_DECLARE_ENTRY_POINT
 
 private:
     // The library's functions, one per entry point.
     struct Functions {
 #define TARVIK_FUNCTION_POINTER(name, parameters, arguments) CFunction<&MotionDriver::name> name = nullptr;
-        TARVIK_LIBRARY_ENTRY_POINTS(TARVIK_FUNCTION_POINTER, TARVIK_FUNCTION_POINTER)
+        TARVIK_ENTRY_POINTS(TARVIK_FUNCTION_POINTER, TARVIK_FUNCTION_POINTER)
 #undef TARVIK_FUNCTION_POINTER
     };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Clock.h"
+#include "driver/EntryPointList.h"
 #include "driver/MotionDriver.h"
 #include "driver/recording/CallArguments.h"
 #include "driver/recording/InjectionRules.h"
@@ -47,6 +48,10 @@ struct CallRecord {
 // scripted values and the status is 0, whatever the wrapped driver answered.
 class RecordingDriver final : public MotionDriver {
 public:
+    // The integer types the entry-point list is written with.
+    using I16 = std::int16_t;
+    using I32 = std::int32_t;
+
     RecordingDriver(MotionDriver& inner, const Clock& clock);
     RecordingDriver(std::unique_ptr<MotionDriver> inner, const Clock& clock);
 
@@ -86,87 +91,14 @@ public:
     void consumeThrough(std::size_t index);
     void clearLog();
 
-    DriverStatus get_bd_config(std::span<std::int16_t> typeCodes, std::span<std::int16_t> ioAddresses) override;
-    DriverStatus set_init_stat(std::int16_t board, std::int16_t axis) override;
-    DriverStatus set_lim_pol(std::int16_t board, std::int16_t mask) override;
-    DriverStatus enable_limits(std::int16_t board, std::int16_t mask) override;
-    DriverStatus set_io_pol(std::int16_t board, std::int16_t mask) override;
-    DriverStatus set_step_mode_pol(std::int16_t board, std::int16_t word) override;
-    DriverStatus start_motion(std::int16_t board, std::int16_t axis) override;
-    DriverStatus multi_start(std::int16_t board, std::int16_t mask) override;
-    DriverStatus stop_motion(std::int16_t board, std::int16_t axis) override;
-    DriverStatus kill_motion(std::int16_t board, std::int16_t axis) override;
-    DriverStatus reset_pos(std::int16_t board, std::int16_t axis) override;
-    DriverStatus set_stop_mode(std::int16_t board, std::int16_t axis, std::int16_t mode) override;
-    DriverStatus set_pos_mode(std::int16_t board, std::int16_t axis, std::int16_t mode) override;
-    DriverStatus set_direction(std::int16_t board, std::int16_t axis, std::int16_t direction) override;
-    DriverStatus set_loop_mode(std::int16_t board, std::int16_t axis, std::int16_t mode) override;
-    DriverStatus set_scale_seq(std::int16_t board, std::int16_t axis, std::int16_t sequence) override;
-    DriverStatus load_target_pos(std::int16_t board, std::int16_t axis, std::int32_t position) override;
-    DriverStatus load_vel(std::int16_t board, std::int16_t axis, std::int32_t velocity) override;
-    DriverStatus load_accel(std::int16_t board, std::int16_t axis, std::int32_t acceleration) override;
-    DriverStatus load_accel_fact(std::int16_t board, std::int16_t axis, std::int16_t factor) override;
-    DriverStatus set_base_vel(std::int16_t board, std::int16_t axis, std::int16_t velocity) override;
-    DriverStatus load_vel_change(std::int16_t board, std::int16_t axis, std::int16_t change) override;
-    DriverStatus load_rpm(std::int16_t board, std::int16_t axis, double rpm) override;
-    DriverStatus load_rpsps(std::int16_t board, std::int16_t axis, double rpsps) override;
-    DriverStatus load_time_brk(std::int16_t board, std::int16_t axis, std::int32_t time) override;
-    DriverStatus in_pos(std::int16_t board, std::int16_t axis, std::int32_t position, std::int32_t deadband,
-                        std::int32_t& result) override;
-    DriverStatus read_pos(std::int16_t board, std::int16_t axis, std::int32_t& position) override;
-    DriverStatus read_encoder(std::int16_t board, std::int16_t axis, std::int32_t& position) override;
-    DriverStatus read_steps_vel(std::int16_t board, std::int16_t axis, std::int32_t& stepsPerSecond) override;
-    DriverStatus read_vel(std::int16_t board, std::int16_t axis, std::int16_t& velocity) override;
-    DriverStatus read_rpm(std::int16_t board, std::int16_t axis, double& rpm) override;
-    DriverStatus read_axis_stat(std::int16_t board, std::int16_t axis, std::int16_t& status) override;
-    DriverStatus read_csr(std::int16_t board, std::int16_t& commStatus) override;
-    DriverStatus read_io_port(std::int16_t board, std::int16_t& ioPort) override;
-    DriverStatus read_lim_stat(std::int16_t board, std::int16_t& limitWord) override;
-    DriverStatus read_gpio(std::int16_t board, std::int32_t& auxIo) override;
-    DriverStatus read_adc(std::int16_t board, std::int16_t channel, std::int16_t& value) override;
-    DriverStatus get_motion_board_name(std::int16_t board, std::span<char> name, std::int32_t& length) override;
-    DriverStatus get_motion_board_info(std::int16_t board, std::int16_t attribute, std::int32_t& value) override;
-    DriverStatus load_prop_gain(std::int16_t board, std::int16_t axis, std::int16_t gain) override;
-    DriverStatus load_intg_gain(std::int16_t board, std::int16_t axis, std::int16_t gain) override;
-    DriverStatus load_deriv_gain(std::int16_t board, std::int16_t axis, std::int16_t gain) override;
-    DriverStatus load_deriv_per(std::int16_t board, std::int16_t axis, std::int16_t period) override;
-    DriverStatus load_intg_lim(std::int16_t board, std::int16_t axis, std::int16_t limit) override;
-    DriverStatus load_fol_err(std::int16_t board, std::int16_t axis, std::int32_t counts) override;
-    DriverStatus master_slave_cfg(std::int16_t board, std::int16_t axis, std::int32_t mode) override;
-    DriverStatus load_pos_ref(std::int16_t board, std::int16_t axis, std::int32_t offset) override;
-    DriverStatus load_pos_scale(std::int16_t board, std::int16_t axis, std::int32_t scale) override;
-    DriverStatus store_steps_rev(std::int16_t board, std::int16_t axis, std::int16_t steps) override;
-    DriverStatus load_steps_lines(std::int16_t board, std::int16_t axis, std::int32_t linesAndSteps) override;
-    DriverStatus store_elc(std::int16_t board, std::int16_t axis, std::int16_t lines) override;
-    DriverStatus load_rot_counts(std::int16_t board, std::int16_t axis, std::int32_t counts) override;
-    DriverStatus find_home(std::int16_t board, std::int16_t axis, std::int16_t direction) override;
-    DriverStatus find_index(std::int16_t board, std::int16_t axis, std::int16_t direction, std::int16_t offset,
-                            std::int16_t& found) override;
-    DriverStatus set_io_output(std::int16_t board, std::int16_t ioPort) override;
-    DriverStatus set_gpio(std::int16_t board, std::int32_t auxIo) override;
-    DriverStatus set_portc_dir(std::int16_t board, std::int16_t code) override;
-    DriverStatus begin_prestore(std::int16_t board, std::int16_t trigger) override;
-    DriverStatus end_prestore(std::int16_t board) override;
-    DriverStatus trig_buff_delim(std::int16_t board) override;
-    DriverStatus trigger_io(std::int16_t board, std::int16_t port) override;
-    DriverStatus enable_io_trig(std::int16_t board, std::int16_t triggerMap) override;
-    DriverStatus enable_brk(std::int16_t board, std::int16_t axis, std::int16_t mode) override;
-    DriverStatus load_break_mod(std::int16_t board, std::int16_t axis, std::int32_t modulus) override;
-    DriverStatus load_pos_brk(std::int16_t board, std::int16_t axis, std::int32_t position) override;
-    DriverStatus enable_pos_trig(std::int16_t board, std::int16_t axis, std::int16_t link) override;
-    DriverStatus read_pos_rdb(std::int16_t board, std::int16_t axis) override;
-    DriverStatus read_vel_rdb(std::int16_t board, std::int16_t axis) override;
-    DriverStatus read_axis_stat_rdb(std::int16_t board, std::int16_t axis) override;
-    DriverStatus read_io_port_rdb(std::int16_t board) override;
-    DriverStatus read_lim_stat_rdb(std::int16_t board) override;
-    DriverStatus read_encoder_rdb(std::int16_t board, std::int16_t axis) override;
-    DriverStatus flush_rdb(std::int16_t board) override;
-    DriverStatus read_rdb(std::int16_t board, std::int16_t& count, std::span<std::int16_t> axes,
-                          std::span<std::int16_t> commands, std::span<std::int32_t> data) override;
-    DriverStatus send_command(std::int16_t board, std::int16_t axis, std::int16_t command, std::int16_t wordCount,
-                              std::int32_t data) override;
+#define TARVIK_DECLARE_ENTRY_POINT(name, parameters, arguments) DriverStatus name parameters override;
+    TARVIK_ENTRY_POINTS(TARVIK_DECLARE_ENTRY_POINT, TARVIK_DECLARE_ENTRY_POINT)
+#undef TARVIK_DECLARE_ENTRY_POINT
 
 private:
+    // The plain entry points, each forwarded to record with its by-reference outputs wrapped.
+    template <EntryName Name, typename... Params, typename... Args>
+    DriverStatus forward(DriverStatus (MotionDriver::*entry)(Params...), Args&... args);
     template <EntryName Name, typename... Params, typename... Args>
     DriverStatus record(DriverStatus (MotionDriver::*entry)(Params...), Args... args);
     // Makes room for one more call.
