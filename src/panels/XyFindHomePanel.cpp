@@ -4,6 +4,7 @@
 #include "driver/StatusWords.h"
 #include "forms/common/SearchVelocity.h"
 #include "program/App.h"
+#include "program/SettingsRecords.h"
 
 namespace tarvik {
 
@@ -55,7 +56,7 @@ void XyFindHomePanel::FindHome()
     WatchedMotion motion{.board = board_, .axes = {}, .name = "home search", .shortName = "search"};
     for (std::int16_t axis : {1, 2}) {
         const std::int16_t reverse = axis == 1 ? app_.XHomeReverse[b] : app_.YHomeReverse[b];
-        if (DriverStatus status = driver.find_home(board_, axis, directionOf(reverse))) return showStatus(status);
+        if (DriverStatus status = driver.find_home(board_, axis, booleanArgument(reverse))) return showStatus(status);
         motion.axes.push_back(axis);
         motionStarted(motion);
     }

@@ -6,6 +6,7 @@
 #include "driver/StatusWords.h"
 #include "forms/common/MotionWaits.h"
 #include "program/App.h"
+#include "program/SettingsRecords.h"
 
 #include <string>
 
@@ -65,7 +66,7 @@ bool XyFindIndexPanel::FindIndexOnAxis(int axis, std::int16_t& found)
     msgtxt.setText("Executing find index sequence on axis #" + n + "...");
     const std::int16_t reverse = axis == 1 ? app_.XIndexReverse[b] : app_.YIndexReverse[b];
     const std::int16_t offset = axis == 1 ? app_.XRefOffset[b] : app_.YRefOffset[b];
-    if (DriverStatus status = driver.find_index(board_, a, directionOf(reverse), offset, found)) {
+    if (DriverStatus status = driver.find_index(board_, a, booleanArgument(reverse), offset, found)) {
         showStatus(status);
         return false;
     }

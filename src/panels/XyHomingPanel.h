@@ -39,10 +39,8 @@ protected:
     void loadPanel(std::int16_t board);
     virtual void contcmd_Click() = 0;
 
-    // The find velocity in RPM of axis 1 or 2 of the board, and the search directions as the
-    // driver takes them (any non-zero copy is reverse).
+    // The find velocity in RPM of axis 1 or 2 of the board.
     double findRpm(int axis) const;
-    static std::int16_t directionOf(std::int16_t reverse) { return reverse != 0 ? DirectionReverse : DirectionForward; }
     // load_rpm, then load_rpsps with a fifth of it; a failure's status text goes to the box.
     bool loadSearchVelocity(int axis, double rpm);
     void showStatus(DriverStatus status);

@@ -48,8 +48,7 @@ PreferencesWindow::PreferencesWindow(App& app)
 void PreferencesWindow::Form_Load()
 {
     // Nothing is created here: files that could not be made were reported at start-up.
-    fileMissing_ = !PreferenceFile::exists();
-    std::optional<Preferences> loaded = fileMissing_ ? Preferences{} : ReadPreferencesAsking(app_);
+    std::optional<Preferences> loaded = PreferenceFile::exists() ? ReadPreferencesAsking(app_) : Preferences{};
     if (!loaded) {
         unload();
         return;
@@ -77,38 +76,38 @@ void PreferencesWindow::Form_Deactivate() { SendBackgroundToBack(app_); }
 // (an AutoInit of -1, an option outside 1..10) survives a save of another board.
 void PreferencesWindow::cmdsave_Click()
 {
-    if (fileMissing_) return saveAsNewFile();
+    // Without a file (a folder where none could be made) every record goes into a new one.
+    if (!PreferenceFile::exists()) {
+        Preferences all = preferences_;
+        for (int id = kFirstBoard; id <= kLastBoard; ++id) all[static_cast<std::size_t>(id)] = editedRecord(id);
+        if (FileStatus written = PreferenceFile::replace(all); !written)
+            ShowErrorMessage(app_, written.error());
+        else
+            unload();
+        return;
+    }
     for (int id = kFirstBoard; id <= kLastBoard; ++id) {
         const auto i = static_cast<std::size_t>(id);
-        const RowState now = rowState(id);
-        if (now == shown_[i]) continue;
-        PreferenceRecord edited = preferences_[i];
-        if (now.option != shown_[i].option) edited.LoadOption = static_cast<std::int16_t>(now.option);
-        if (now.autoInit != shown_[i].autoInit) edited.AutoInit = now.autoInit ? 1 : 0;
+        if (rowState(id) == shown_[i]) continue;
+        const PreferenceRecord edited = editedRecord(id);
         if (FileStatus stored = PreferenceFile::store(id, edited); !stored) {
             ShowErrorMessage(app_, stored.error());
             return;
         }
         preferences_[i] = edited;
-        shown_[i] = now;
+        shown_[i] = rowState(id);
     }
     unload();
 }
 
-void PreferencesWindow::saveAsNewFile()
+PreferenceRecord PreferencesWindow::editedRecord(int id) const
 {
-    Preferences edited = preferences_;
-    for (int id = kFirstBoard; id <= kLastBoard; ++id) {
-        const RowState now = rowState(id);
-        PreferenceRecord& record = edited[static_cast<std::size_t>(id)];
-        record.LoadOption = static_cast<std::int16_t>(now.option);
-        record.AutoInit = now.autoInit ? 1 : 0;
-    }
-    if (FileStatus written = PreferenceFile::replace(edited); !written) {
-        ShowErrorMessage(app_, written.error());
-        return;
-    }
-    unload();
+    const auto i = static_cast<std::size_t>(id);
+    const RowState now = rowState(id);
+    PreferenceRecord edited = preferences_[i];
+    if (now.option != shown_[i].option) edited.LoadOption = static_cast<std::int16_t>(now.option);
+    if (now.autoInit != shown_[i].autoInit) edited.AutoInit = now.autoInit ? 1 : 0;
+    return edited;
 }
 
 PreferencesWindow::RowState PreferencesWindow::rowState(int id) const

@@ -40,11 +40,10 @@ private:
     void cmdsave_Click();
     RowState rowState(int id) const;
 
-    // Every row written at once into a new preference file.
-    void saveAsNewFile();
+    // The board's record as read, with the fields its row changed.
+    PreferenceRecord editedRecord(int id) const;
 
     App& app_;
-    bool fileMissing_ = false;
     Preferences preferences_{};                          // the records as read, by board ID
     std::array<RowState, Preferences{}.size()> shown_{}; // the rows as those records filled them
 };
