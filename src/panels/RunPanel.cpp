@@ -80,11 +80,11 @@ RunPanel::RunPanel(App& app, const RunPanelDesign& design)
     : WatchedMotionPanel(app, design.name,
                          {.caption = design.caption, .width = kFormWidth, .height = design.height,
                           .helpTopic = kHelpTopic}),
-      Label4(this, "Label4", {.caption = "Board ID", .left = kMargin, .top = kMargin, .width = kListWidth,
+      lblBoardId(this, "Label4", {.caption = "Board ID", .left = kMargin, .top = kMargin, .width = kListWidth,
                               .height = kCaptionHeight}),
       bidlist(this, "bidlist", {.left = kMargin, .top = kEntryTop, .width = kListWidth, .height = kListHeight},
               ComboBox::Style::DropDownList),
-      Label5(this, "Label5", {.caption = "Axis", .left = kAxisLeft, .top = kMargin, .width = kAxisWidth + kMargin,
+      lblAxis(this, "Label5", {.caption = "Axis", .left = kAxisLeft, .top = kMargin, .width = kAxisWidth + kMargin,
                               .height = kCaptionHeight}),
       axistxt(this, "axistxt", {.caption = "1", .left = kAxisLeft, .top = kEntryTop, .width = kAxisWidth,
                                 .height = kEntryHeight, .maxLength = 1}),
@@ -108,24 +108,24 @@ RunPanel::RunPanel(App& app, const RunPanelDesign& design)
                                   .width = kButtonWidth, .height = kButtonHeight}),
       lblCycleMode(this, "lblCycleMode", {.caption = "Cycle Mode", .left = kMargin, .top = kCycleTop - kCaptionHeight,
                                           .width = kCycleWidth, .height = kCaptionHeight}),
-      Frame3(this, "Frame3", {.left = kMargin, .top = kCycleTop, .width = kCycleWidth, .height = kCycleHeight}),
-      cycleOn(this, design.cycleOnName, {.left = 120, .top = 120, .width = 255, .height = 255, .container = &Frame3}),
+      cycleFrame(this, "Frame3", {.left = kMargin, .top = kCycleTop, .width = kCycleWidth, .height = kCycleHeight}),
+      cycleOn(this, design.cycleOnName, {.left = 120, .top = 120, .width = 255, .height = 255, .container = &cycleFrame}),
       cycleOnLabel(this, design.cycleOnLabelName,
                    {.caption = "On", .left = 420, .top = 135, .width = 615, .height = kCaptionHeight,
-                    .container = &Frame3}),
+                    .container = &cycleFrame}),
       cycleOff(this, design.cycleOffName,
-               {.left = 1200, .top = 120, .width = 255, .height = 255, .container = &Frame3}),
+               {.left = 1200, .top = 120, .width = 255, .height = 255, .container = &cycleFrame}),
       cycleOffLabel(this, design.cycleOffLabelName,
                     {.caption = "Off", .left = 1500, .top = 135, .width = 615, .height = kCaptionHeight,
-                     .container = &Frame3}),
+                     .container = &cycleFrame}),
       lblAlternates(this, "lblAlternates", {.caption = "Alternates Between Pos. 1 and 2", .left = 120, .top = 480,
                                             .width = kCycleWidth - 240, .height = kCaptionHeight,
-                                            .container = &Frame3}),
+                                            .container = &cycleFrame}),
       lblFeedback(this, "lblFeedback", {.caption = "Feedback:", .left = kRightLeft, .top = kFeedbackTop - kCaptionHeight,
                                         .width = kRightWidth, .height = kCaptionHeight}),
       lblPosition(this, "lblPosition", {.caption = "Position"}),
       readposlbl(this, "readposlbl", {.caption = "0"}),
-      Timer1(this, "Timer1"),
+      pollTimer(this, "Timer1"),
       dwelltimer(this, "dwelltimer", {.enabled = false}),
       boards_(app, bidlist),
       design_(design),
@@ -142,7 +142,7 @@ RunPanel::RunPanel(App& app, const RunPanelDesign& design)
     readposlbl.move(kRightLeft + 1560, feedbackTop(0), 1455, kCaptionHeight);
     readposlbl.setAlignment(Label::Alignment::Right);
     cycleOff.setValue(true);
-    Timer1.setInterval(kPollIntervalMs);
+    pollTimer.setInterval(kPollIntervalMs);
     makeLamps();
     wireEvents();
     runFields_ = {&axisField_, &pos1Field_};
@@ -183,10 +183,10 @@ void RunPanel::wireEvents()
     cycleOff.onClick = [this] { cycleOff_Click(); };
     // A caption label selects its option while the option's frame takes input.
     cycleOnLabel.onClick = [this] {
-        if (Frame3.enabled()) cycleOn.setValue(true);
+        if (cycleFrame.enabled()) cycleOn.setValue(true);
     };
     cycleOffLabel.onClick = [this] {
-        if (Frame3.enabled()) cycleOff.setValue(true);
+        if (cycleFrame.enabled()) cycleOff.setValue(true);
     };
     startcmd.onClick = [this] { startcmd_Click(); };
     decelcmd.onClick = [this] { decelcmd_Click(); };
@@ -194,7 +194,7 @@ void RunPanel::wireEvents()
     killcmd.onClick = [this] { killcmd_Click(); };
     resetcmd.onClick = [this] { resetcmd_Click(); };
     dwelltimer.onTimer = [this] { DwellDone = 1; };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
+    pollTimer.onTimer = [this] { pollTimer_Timer(); };
 }
 
 Shape& RunPanel::lamp(int bit) const
@@ -459,7 +459,7 @@ void RunPanel::enableRunInputs(bool enabled)
     startcmd.setEnabled(enabled);
     bidlist.setEnabled(enabled);
     axistxt.setEnabled(enabled);
-    Frame3.setEnabled(enabled);
+    cycleFrame.setEnabled(enabled);
     pos1.setEnabled(enabled);
     enableCycleFields(enabled && RunMode == Cyclic);
     enablePanelInputs(enabled);
@@ -521,7 +521,7 @@ void RunPanel::reportPollFailure(DriverStatus status) const
 
 // ---- poll ----
 
-void RunPanel::Timer1_Timer()
+void RunPanel::pollTimer_Timer()
 {
     if (axisField_.valid() == 0 || !boards_.selected()) return;
     std::int32_t position = 0;

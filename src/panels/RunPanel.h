@@ -79,9 +79,9 @@ public:
     std::int16_t DwellDone = 0;
     double DwellMs = 0;
 
-    Label Label4;
+    Label lblBoardId;
     ComboBox bidlist;
-    Label Label5;
+    Label lblAxis;
     TextBox axistxt;
     Label lblTrajectory;
     Label lblPos1;
@@ -96,7 +96,7 @@ public:
     CommandButton killcmd;
     CommandButton resetcmd;
     Label lblCycleMode;
-    Frame Frame3;
+    Frame cycleFrame;
     OptionButton cycleOn;
     Label cycleOnLabel;
     OptionButton cycleOff;
@@ -105,7 +105,7 @@ public:
     Label lblFeedback;
     Label lblPosition;
     Label readposlbl;
-    Timer Timer1;
+    Timer pollTimer;
     Timer dwelltimer;
 
     // The lamp of AxisStatus bit `bit` (0, 1, 2, 5, 7, 10 or 12); std::out_of_range otherwise.
@@ -196,7 +196,7 @@ private:
     void haltcmd_Click();
     void killcmd_Click();
     void resetcmd_Click();
-    void Timer1_Timer();
+    void pollTimer_Timer();
     void light(std::int16_t word);
 
     RunPanelDesign design_;

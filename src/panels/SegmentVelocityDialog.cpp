@@ -18,10 +18,10 @@ SegmentVelocityDialog::SegmentVelocityDialog(App& app)
     : Form(app.runtime(), "frmScaleSegments", {.caption = "Change Vector Velocity", .width = 5175, .height = 2415, .mdiChild = false}),
       app_(app)
 {
-    Command1.onClick = [this] { answer(AnswerYes); };
-    Command2.onClick = [this] { answer(AnswerNo); };
-    Command3.onClick = [this] { answer(AnswerCancel); };
-    Command3.setCancel(true);
+    routineButton.onClick = [this] { answer(AnswerYes); };
+    segmentButton.onClick = [this] { answer(AnswerNo); };
+    cancelButton.onClick = [this] { answer(AnswerCancel); };
+    cancelButton.setCancel(true);
 }
 
 void SegmentVelocityDialog::answer(std::int16_t code)

@@ -20,11 +20,11 @@ class SegmentVelocityDialog final : public Form {
 public:
     explicit SegmentVelocityDialog(App& app);
 
-    Label Label1{this, "Label1", {.left = 120, .top = 120, .width = 4815, .height = 855}};
-    Label Label2{this, "Label2", {.caption = "Vector Velocity Ratio:", .left = 120, .top = 1080, .width = 4815, .height = 255}};
-    CommandButton Command1{this, "Command1", {.caption = "Change Entire Routine", .left = 120, .top = 1500, .width = 1935, .height = 375}};
-    CommandButton Command2{this, "Command2", {.caption = "Change This Segment", .left = 2160, .top = 1500, .width = 1815, .height = 375}};
-    CommandButton Command3{this, "Command3", {.caption = "Cancel", .left = 4080, .top = 1500, .width = 855, .height = 375}};
+    Label questionLabel{this, "Label1", {.left = 120, .top = 120, .width = 4815, .height = 855}};
+    Label ratioLabel{this, "Label2", {.caption = "Vector Velocity Ratio:", .left = 120, .top = 1080, .width = 4815, .height = 255}};
+    CommandButton routineButton{this, "Command1", {.caption = "Change Entire Routine", .left = 120, .top = 1500, .width = 1935, .height = 375}};
+    CommandButton segmentButton{this, "Command2", {.caption = "Change This Segment", .left = 2160, .top = 1500, .width = 1815, .height = 375}};
+    CommandButton cancelButton{this, "Command3", {.caption = "Cancel", .left = 4080, .top = 1500, .width = 855, .height = 375}};
 
 private:
     void answer(std::int16_t code);

@@ -82,22 +82,22 @@ ServoTestPanel::ServoTestPanel(App& app)
       lblOperationMode(this, "lblOperationMode", {.caption = "Operation Mode", .left = rightColumnLeft(),
                                                   .top = kModeTop - kCaption, .width = kFrameWidth,
                                                   .height = kCaption}),
-      Frame2(this, "Frame2", {.left = rightColumnLeft(), .top = kModeTop, .width = kFrameWidth, .height = kModeHeight}),
-      pa(this, "pa", optionAt(Frame2, 0)),
-      Label26(this, "Label26", optionLabelAt(Frame2, 0, "Pos - Absolute")),
-      pr(this, "pr", optionAt(Frame2, 1)),
-      Label25(this, "Label25", optionLabelAt(Frame2, 1, "Pos - Relative")),
-      vr(this, "vr", optionAt(Frame2, 2)),
-      Label2(this, "Label2", optionLabelAt(Frame2, 2, "Vel - Absolute")),
+      operationModeFrame(this, "Frame2", {.left = rightColumnLeft(), .top = kModeTop, .width = kFrameWidth, .height = kModeHeight}),
+      pa(this, "pa", optionAt(operationModeFrame, 0)),
+      positionAbsoluteLabel(this, "Label26", optionLabelAt(operationModeFrame, 0, "Pos - Absolute")),
+      pr(this, "pr", optionAt(operationModeFrame, 1)),
+      positionRelativeLabel(this, "Label25", optionLabelAt(operationModeFrame, 1, "Pos - Relative")),
+      vr(this, "vr", optionAt(operationModeFrame, 2)),
+      velocityAbsoluteLabel(this, "Label2", optionLabelAt(operationModeFrame, 2, "Vel - Absolute")),
       lblDirection(this, "lblDirection", {.caption = "Direction", .left = rightColumnLeft(),
                                           .top = kDirectionTop - kCaption, .width = kFrameWidth, .height = kCaption}),
-      Frame1(this, "Frame1", {.left = rightColumnLeft(), .top = kDirectionTop, .width = kFrameWidth,
+      directionFrame(this, "Frame1", {.left = rightColumnLeft(), .top = kDirectionTop, .width = kFrameWidth,
                               .height = kDirectionHeight}),
-      forward(this, "forward", optionAt(Frame1, 0)),
-      Label7(this, "Label7", optionLabelAt(Frame1, 0, "Forward")),
-      rev(this, "rev", optionAt(Frame1, 1)),
-      Label8(this, "Label8", optionLabelAt(Frame1, 1, "Reverse")),
-      Gauge1(this, "Gauge1", {.left = kGaugeLeft, .top = kGaugeTop, .width = kGaugeWidth, .height = kGaugeSize}),
+      forward(this, "forward", optionAt(directionFrame, 0)),
+      forwardLabel(this, "Label7", optionLabelAt(directionFrame, 0, "Forward")),
+      rev(this, "rev", optionAt(directionFrame, 1)),
+      reverseLabel(this, "Label8", optionLabelAt(directionFrame, 1, "Reverse")),
+      speedGauge(this, "Gauge1", {.left = kGaugeLeft, .top = kGaugeTop, .width = kGaugeWidth, .height = kGaugeSize}),
       lblGaugeZero(this, "lblGaugeZero", {.caption = "0", .left = kGaugeLeft - 360, .top = kGaugeTop + kGaugeSize - kCaption,
                                           .width = 360, .height = kCaption}),
       lblGaugeFull(this, "lblGaugeFull", {.caption = "100%", .left = kGaugeLeft + kGaugeWidth,
@@ -112,7 +112,7 @@ ServoTestPanel::ServoTestPanel(App& app)
     placeRow(3, lblRpsps, rpspstxt);
     pa.setValue(true);
     forward.setValue(true);
-    Gauge1.setMax(static_cast<int>(kGaugeFullScale));
+    speedGauge.setMax(static_cast<int>(kGaugeFullScale));
     addRunField(rpmField_);
     addRunField(rpspsField_);
 
@@ -129,11 +129,11 @@ ServoTestPanel::ServoTestPanel(App& app)
             if (frame.enabled()) option.setValue(true);
         };
     };
-    Label26.onClick = selectWhileEnabled(Frame2, pa);
-    Label25.onClick = selectWhileEnabled(Frame2, pr);
-    Label2.onClick = selectWhileEnabled(Frame2, vr);
-    Label7.onClick = selectWhileEnabled(Frame1, forward);
-    Label8.onClick = selectWhileEnabled(Frame1, rev);
+    positionAbsoluteLabel.onClick = selectWhileEnabled(operationModeFrame, pa);
+    positionRelativeLabel.onClick = selectWhileEnabled(operationModeFrame, pr);
+    velocityAbsoluteLabel.onClick = selectWhileEnabled(operationModeFrame, vr);
+    forwardLabel.onClick = selectWhileEnabled(directionFrame, forward);
+    reverseLabel.onClick = selectWhileEnabled(directionFrame, rev);
 }
 
 void ServoTestPanel::loadPanel()
@@ -152,15 +152,15 @@ void ServoTestPanel::loadPanel()
     }
     // The preselected row may have gone: the first remaining one takes its place.
     if (!boards_.selected()) bidlist.setListIndex(0);
-    Frame1.setEnabled(false);
+    directionFrame.setEnabled(false);
     enableCycleFields(false);
     computeGaugeScale(wholeOf(rpmtxt));
 }
 
 void ServoTestPanel::positionMode_Click()
 {
-    Frame1.setEnabled(false);
-    Frame3.setEnabled(true);
+    directionFrame.setEnabled(false);
+    cycleFrame.setEnabled(true);
     forward.setValue(false);
     rev.setValue(false);
     pos1.setEnabled(true);
@@ -170,9 +170,9 @@ void ServoTestPanel::positionMode_Click()
 
 void ServoTestPanel::vr_Click()
 {
-    Frame1.setEnabled(true);
+    directionFrame.setEnabled(true);
     CycleOff.setValue(true);
-    Frame3.setEnabled(false);
+    cycleFrame.setEnabled(false);
     forward.setValue(true);
     pos1.setEnabled(false);
     pos2.setEnabled(false);
@@ -202,8 +202,8 @@ DriverStatus ServoTestPanel::sendSetUp()
 
 void ServoTestPanel::enablePanelInputs(bool enabled)
 {
-    Frame1.setEnabled(enabled && vr.value());
-    Frame2.setEnabled(enabled);
+    directionFrame.setEnabled(enabled && vr.value());
+    operationModeFrame.setEnabled(enabled);
     // In velocity mode the speed can be changed while the axis runs.
     const bool speedFields = enabled || vr.value();
     rpmtxt.setEnabled(speedFields);
@@ -227,8 +227,8 @@ bool ServoTestPanel::readBack()
 void ServoTestPanel::showSpeed()
 {
     if (!(GaugeReference > 0)) return;
-    Gauge1.setMax(static_cast<int>(kGaugeFullScale));
-    Gauge1.setValue(GaugePercent(RpmHistory, GaugeReference));
+    speedGauge.setMax(static_cast<int>(kGaugeFullScale));
+    speedGauge.setValue(GaugePercent(RpmHistory, GaugeReference));
 }
 
 } // namespace tarvik

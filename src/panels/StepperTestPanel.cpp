@@ -66,20 +66,20 @@ StepperTestPanel::StepperTestPanel(App& app)
       lblPositionMode(this, "lblPositionMode", {.caption = "Position Mode", .left = rightColumnLeft(),
                                                 .top = kPositionModeTop - kCaption, .width = kFrameWidth,
                                                 .height = kCaption}),
-      Frame2(this, "Frame2", {.left = rightColumnLeft(), .top = kPositionModeTop, .width = kFrameWidth,
+      positionModeFrame(this, "Frame2", {.left = rightColumnLeft(), .top = kPositionModeTop, .width = kFrameWidth,
                               .height = kFrameHeight}),
-      pa(this, "pa", optionAt(Frame2, 0)),
-      Label26(this, "Label26", optionLabelAt(Frame2, 0, "Absolute")),
-      pr(this, "pr", optionAt(Frame2, 1)),
-      Label25(this, "Label25", optionLabelAt(Frame2, 1, "Relative")),
+      pa(this, "pa", optionAt(positionModeFrame, 0)),
+      absoluteLabel(this, "Label26", optionLabelAt(positionModeFrame, 0, "Absolute")),
+      pr(this, "pr", optionAt(positionModeFrame, 1)),
+      relativeLabel(this, "Label25", optionLabelAt(positionModeFrame, 1, "Relative")),
       lblLoopMode(this, "lblLoopMode", {.caption = "Loop Mode", .left = rightColumnLeft(),
                                         .top = kLoopModeTop - kCaption, .width = kFrameWidth, .height = kCaption}),
-      Frame1(this, "Frame1", {.left = rightColumnLeft(), .top = kLoopModeTop, .width = kFrameWidth,
+      loopModeFrame(this, "Frame1", {.left = rightColumnLeft(), .top = kLoopModeTop, .width = kFrameWidth,
                               .height = kFrameHeight}),
-      lmo(this, "lmo", optionAt(Frame1, 0)),
-      Label23(this, "Label23", optionLabelAt(Frame1, 0, "Open")),
-      lmc(this, "lmc", optionAt(Frame1, 1)),
-      Label20(this, "Label20", optionLabelAt(Frame1, 1, "Closed")),
+      lmo(this, "lmo", optionAt(loopModeFrame, 0)),
+      openLoopLabel(this, "Label23", optionLabelAt(loopModeFrame, 0, "Open")),
+      lmc(this, "lmc", optionAt(loopModeFrame, 1)),
+      closedLoopLabel(this, "Label20", optionLabelAt(loopModeFrame, 1, "Closed")),
       lblEncoder(this, "lblEncoder", {.caption = "Encoder Pos"}),
       readenclbl(this, "readenclbl", {.caption = "0"}),
       lblStepRate(this, "lblStepRate", {.caption = "Steps/Sec"}),
@@ -108,10 +108,10 @@ StepperTestPanel::StepperTestPanel(App& app)
             if (frame.enabled()) option.setValue(true);
         };
     };
-    Label26.onClick = selectWhileEnabled(Frame2, pa);
-    Label25.onClick = selectWhileEnabled(Frame2, pr);
-    Label23.onClick = selectWhileEnabled(Frame1, lmo);
-    Label20.onClick = selectWhileEnabled(Frame1, lmc);
+    absoluteLabel.onClick = selectWhileEnabled(positionModeFrame, pa);
+    relativeLabel.onClick = selectWhileEnabled(positionModeFrame, pr);
+    openLoopLabel.onClick = selectWhileEnabled(loopModeFrame, lmo);
+    closedLoopLabel.onClick = selectWhileEnabled(loopModeFrame, lmc);
 }
 
 void StepperTestPanel::loadPanel()
@@ -172,8 +172,8 @@ DriverStatus StepperTestPanel::sendSetUp()
 void StepperTestPanel::enablePanelInputs(bool enabled)
 {
     resetcmd.setEnabled(enabled);
-    Frame1.setEnabled(enabled);
-    Frame2.setEnabled(enabled);
+    loopModeFrame.setEnabled(enabled);
+    positionModeFrame.setEnabled(enabled);
     stepssectxt.setEnabled(enabled);
     acceltxt.setEnabled(enabled);
     accelftxt.setEnabled(enabled);

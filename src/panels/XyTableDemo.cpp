@@ -2,18 +2,9 @@
 
 #include "base/NumberText.h"
 #include "driver/BoardTypes.h"
-#include "driver/StatusText.h"
-#include "driver/StatusWords.h"
-#include "forms/common/KeyFilter.h"
-#include "forms/common/NormalizeField.h"
-#include "panels/XyFindHomePanel.h"
-#include "panels/XyFindIndexPanel.h"
-#include "panels/XySegmentMove.h"
 #include "program/App.h"
 #include "program/MainWindowServices.h"
 #include "program/Shell.h"
-
-#include <string>
 
 namespace tarvik {
 
@@ -33,22 +24,13 @@ const FieldRule kGridRule{.keys = kDecimalKeys, .check = FieldCheck::ClampDouble
 const FieldRule kVelocityRule{.keys = kDecimalKeys, .check = FieldCheck::ClampDouble, .bounds = {0, 100}, .leaving = FieldLeaving::Keep};
 const FieldRule kScaleRule{.keys = kScaleKeys, .check = FieldCheck::ClampDouble, .bounds = {-100, 100}, .leaving = FieldLeaving::Keep};
 
-// The per-board defaults of the set-up boxes; the table's Y travel is shorter on steppers.
-struct BoardDefaults {
-    const char* maximum;
-};
-std::optional<BoardDefaults> defaultsOf(int typeCode)
-{
-    if (IsServoType(typeCode) || IsEncoderType(typeCode)) return BoardDefaults{"6"};
-    if (IsStepperType(typeCode)) return BoardDefaults{"4"};
-    return std::nullopt;
-}
-
 } // namespace
 
 XyTableDemo::XyTableDemo(App& app)
     : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = 9435, .height = 6420}),
       app_(app),
+      boards_(app, bidlist),
+      run_(app, f_, *this),
       xAxisField_(app, xaxistxt, kAxisRule),
       yAxisField_(app, yaxistxt, kAxisRule),
       gearXField_(app, gearxtxt, kGearRule),
@@ -63,13 +45,13 @@ XyTableDemo::XyTableDemo(App& app)
       maxYField_(app, ymaxtxt, kScaleRule),
       minYField_(app, ymintxt, kScaleRule)
 {
-    for (Shape* panel : {&Shape1, &Shape2, &Shape3, &Shape4}) {
+    for (Shape* panel : {&setupPanelShape, &positionPanelShape, &gridPanelShape, &runPanelShape}) {
         panel->setFillStyle(Shape::SolidFill);
         panel->setFillColor(kPanelGrey);
     }
     // The captions on the grey panels take the panels' grey.
     for (Control* control : controls())
-        if (control->kind() == ControlKind::Label && control->left() + control->width() <= Shape1.width())
+        if (control->kind() == ControlKind::Label && control->left() + control->width() <= setupPanelShape.width())
             static_cast<Label*>(control)->setBackColor(kPanelGrey);
     runlight.setFillStyle(Shape::SolidFill);
     runlight.setFillColor(kLampRed);
@@ -124,16 +106,7 @@ XyTableDemo::XyTableDemo(App& app)
     }
 
     bidlist.onClick = [this] { bidlist_Click(); };
-    bidlist.onKeyDown = [this](int& keyCode, int) {
-        if (const int row = keyCode - '0'; row >= 0 && row <= 7) {
-            for (int i = 0; i < bidlist.listCount(); ++i)
-                if (f_.BoardSlots[static_cast<std::size_t>(i)] == row) {
-                    bidlist.setListIndex(i);
-                    return;
-                }
-        }
-        runtime().beep();
-    };
+    bidlist.onKeyDown = [this](int& keyCode, int) { boards_.pickByKey(keyCode); };
     modemanu.onClick = [this] { modemanu_Click(); };
     modeauto.onClick = [this] { modeauto_Click(); };
     gridon.onClick = [this] { f_.SnapToGrid = 1; };
@@ -143,17 +116,17 @@ XyTableDemo::XyTableDemo(App& app)
             if (frame.enabled()) option.setValue(true);
         };
     };
-    Label15.onClick = optionLabel(modeframe, modemanu);
-    Label16.onClick = optionLabel(modeframe, modeauto);
-    Label30.onClick = optionLabel(gridframe, gridon);
-    Label29.onClick = optionLabel(gridframe, gridoff);
+    manualLabel.onClick = optionLabel(modeframe, modemanu);
+    automaticLabel.onClick = optionLabel(modeframe, modeauto);
+    gridOnLabel.onClick = optionLabel(gridframe, gridon);
+    gridOffLabel.onClick = optionLabel(gridframe, gridoff);
 
     homecmd.onClick = [this] { homecmd_Click(); };
     indexcmd.onClick = [this] { indexcmd_Click(); };
     startcmd.onClick = [this] { startcmd_Click(); };
     stopcmd.onClick = [this] { stopcmd_Click(); };
     erasecmd.onClick = [this] { erasecmd_Click(); };
-    readtimer.onTimer = [this] { readtimer_Timer(); };
+    readtimer.onTimer = [this] { run_.poll(); };
     box.onMouseDown = [this](int button, int, float x, float y) { box_MouseDown(button, x, y); };
     box.onMouseMove = [this](int button, int, float x, float y) { box_MouseMove(button, x, y); };
     box.onMouseUp = [this](int, int, float x, float y) { box_MouseUp(x, y); };
@@ -174,13 +147,10 @@ void XyTableDemo::Form_Load()
     f_.SnapToGrid = 0;
     f_.YAxis = 2;
 
-    int rows = 0;
-    for (std::int16_t id = 0; id < kBoardIdCount; ++id) {
-        if (app_.BoardInitState[static_cast<std::size_t>(id)] != 1 || !app_.isBoard(id)) continue;
-        bidlist.addItem("ID:" + strSigned(id));
-        f_.BoardSlots[static_cast<std::size_t>(rows++)] = id;
-    }
-    if (rows > 0) {
+    // The initialised boards, in ID order, the first selected.
+    for (std::int16_t id = 0; id < kBoardIdCount; ++id)
+        if (app_.BoardInitState[static_cast<std::size_t>(id)] == 1 && app_.isBoard(id)) boards_.addRow(id);
+    if (boards_.listed()) {
         bidlist.setListIndex(0);
     } else {
         // Nothing to drive: no control may reach a board.
@@ -205,177 +175,6 @@ void XyTableDemo::Form_Click()
 {
     CommandButton& target = IsEncoderType(f_.BoardTypeCode) ? erasecmd : f_.Running == 1 ? stopcmd : startcmd;
     if (target.enabled()) target.setFocus();
-}
-
-void XyTableDemo::bidlist_Click()
-{
-    const int row = bidlist.listIndex();
-    if (row < 0) return;
-    f_.BoardId = f_.BoardSlots[static_cast<std::size_t>(row)];
-    f_.BoardTypeCode = app_.BoardType[static_cast<std::size_t>(f_.BoardId)];
-    setControlsForBoard();
-    writeBoardDefaults();
-    // The axis boxes keep their texts, brought within the axes of this board.
-    xAxisField_.check();
-    yAxisField_.check();
-    f_.TargetCount = 0;
-    f_.FindIndexAllowed = 0;
-    setFindIndexForBoard();
-    const auto b = static_cast<std::size_t>(f_.BoardId);
-    f_.CountsPerRevX = app_.XCountsPerRev[b];
-    f_.CountsPerRevY = app_.YCountsPerRev[b];
-    f_.TargetCount = 0;
-    f_.SegmentIndex = 0;
-    RedrawTable();
-    if (!canRun()) startcmd.setEnabled(false);
-}
-
-void XyTableDemo::setControlsForBoard()
-{
-    const bool encoder = IsEncoderType(f_.BoardTypeCode);
-    for (Control* control : std::initializer_list<Control*>{&homecmd, &indexcmd, &startcmd, &stopcmd, &modeframe,
-                                                             &gridframe, &gearxtxt, &gearytxt, &xrevsinchtxt,
-                                                             &yrevsinchtxt, &vectveltxt, &gridxtxt, &gridytxt,
-                                                             &xaxistxt, &yaxistxt}) {
-        if (encoder)
-            control->setEnabled(false);
-        else if (control != &stopcmd)
-            control->setEnabled(true);
-    }
-    // An axis box without a valid axis sends nothing until one is entered.
-    if (encoder || !axesValid()) return;
-    MotionDriver& driver = app_.driver();
-    for (std::int16_t axis : {f_.XAxis, f_.YAxis})
-        if (const DriverStatus status = driver.set_pos_mode(f_.BoardId, axis, PosModeAbsolute))
-            ShowErrorMessage(app_, StatusText(status));
-}
-
-void XyTableDemo::writeBoardDefaults()
-{
-    const std::optional<BoardDefaults> defaults = defaultsOf(f_.BoardTypeCode);
-    if (!defaults) return;
-    xrevsinchtxt.setText("5");
-    yrevsinchtxt.setText("5");
-    xmaxtxt.setText(defaults->maximum);
-    xmintxt.setText("0");
-    ymaxtxt.setText(defaults->maximum);
-    ymintxt.setText("0");
-    vectveltxt.setText("1");
-    gridxtxt.setText(".02");
-    gridytxt.setText(".02");
-    gearxtxt.setText("1");
-    gearytxt.setText("1");
-}
-
-void XyTableDemo::setFindIndexForBoard()
-{
-    const int type = f_.BoardTypeCode;
-    bool allowed = false;
-    if (IsServoType(type)) {
-        allowed = true;
-    } else if (IsClosedLoopStepperType(type)) {
-        // The copies hold -1 (closed) or 0 (open): the index search is offered on both, as a
-        // closed-loop stepper's wizard lets each axis search.
-        const auto b = static_cast<std::size_t>(f_.BoardId);
-        allowed = app_.XClosedLoop[b] != 1 && app_.YClosedLoop[b] != 1;
-    } else if (!IsStepperType(type) && !IsEncoderType(type)) {
-        return;
-    }
-    indexcmd.setEnabled(allowed);
-    f_.FindIndexAllowed = allowed ? 1 : 0;
-}
-
-void XyTableDemo::scaleBox_KeyDown(EntryField& field, int keyCode)
-{
-    if (keyCode != kKeyEnter) return;
-    field.check();
-    if (f_.Loaded == 1) UpdateRunButtons();
-}
-
-void XyTableDemo::scaleBox_LostFocus(TextBox& text)
-{
-    NormalizeDecimal(text);
-    if (f_.Loaded == 1) UpdateRunButtons();
-}
-
-bool XyTableDemo::axesValid() const { return xAxisField_.valid() == 1 && yAxisField_.valid() == 1; }
-
-bool XyTableDemo::canRun() const
-{
-    return axesValid() && scaleUsable_ && !IsEncoderType(f_.BoardTypeCode) &&
-           StartMaskOf(f_.BoardTypeCode, f_.XAxis, f_.YAxis).has_value();
-}
-
-void XyTableDemo::UpdateRunButtons()
-{
-    const bool valid = pitchXField_.valid() == 1 && pitchYField_.valid() == 1 && maxXField_.valid() == 1 &&
-                       maxYField_.valid() == 1 && minXField_.valid() == 1 && minYField_.valid() == 1 &&
-                       gearXField_.valid() == 1 && gearYField_.valid() == 1;
-    if (!valid) {
-        startcmd.setEnabled(false);
-        modeframe.setEnabled(false);
-        erasecmd.setEnabled(false);
-        return;
-    }
-    if (!f_.Redrawing) {
-        f_.TargetCount = 0;
-        f_.SegmentIndex = 0;
-        RedrawTable();
-    }
-    const bool idle = f_.Running == 0;
-    startcmd.setEnabled(idle && canRun() && !(f_.DemoMode == kDemoAutomatic && f_.TargetCount == 0));
-    erasecmd.setEnabled(true);
-    if (idle && !IsEncoderType(f_.BoardTypeCode)) modeframe.setEnabled(true);
-}
-
-void XyTableDemo::enableSetupBoxes(bool enabled)
-{
-    for (Control* control : std::initializer_list<Control*>{&bidlist, &xrevsinchtxt, &yrevsinchtxt, &xmintxt, &xmaxtxt,
-                                                             &ymintxt, &ymaxtxt, &gearxtxt, &gearytxt, &xaxistxt,
-                                                             &yaxistxt})
-        control->setEnabled(enabled);
-}
-
-void XyTableDemo::modeauto_Click()
-{
-    f_.DemoMode = kDemoAutomatic;
-    if (f_.TargetCount == 0) startcmd.setEnabled(false);
-    enableSetupBoxes(false);
-}
-
-void XyTableDemo::modemanu_Click()
-{
-    if (IsEncoderType(f_.BoardTypeCode)) return;
-    startcmd.setEnabled(canRun());
-    enableSetupBoxes(true);
-    modeframe.setEnabled(true);
-    f_.TargetCount = 0;
-    f_.SegmentIndex = 0;
-    f_.DemoMode = kDemoManual;
-    RedrawTable();
-}
-
-void XyTableDemo::forgetTargets()
-{
-    f_.TargetCount = 0;
-    f_.SegmentIndex = 0;
-    RedrawTable();
-}
-
-void XyTableDemo::homecmd_Click()
-{
-    app_.XyHomeBoard = f_.BoardId;
-    app_.XyHomeStarted = 0;
-    if (!app_.form<XyFindHomePanel>().showModal()) return;
-    if (app_.XyHomeStarted == 1) forgetTargets();
-}
-
-void XyTableDemo::indexcmd_Click()
-{
-    app_.XyIndexBoard = f_.BoardId;
-    app_.XyIndexStarted = 0;
-    if (!app_.form<XyFindIndexPanel>().showModal()) return;
-    if (app_.XyIndexStarted == 1) forgetTargets();
 }
 
 } // namespace tarvik

@@ -43,6 +43,14 @@ void XyTableDemo::drawMarker(std::int32_t x, std::int32_t y, Color color)
     box.circle(x, y, f_.MarkerRadius, color);
 }
 
+void XyTableDemo::drawTravel(int width, Color color)
+{
+    box.setDrawWidth(width);
+    box.line(f_.LastDrawnX, f_.LastDrawnY, f_.PresentX, f_.PresentY, color);
+}
+
+void XyTableDemo::drawTravel() { box.line(f_.LastDrawnX, f_.LastDrawnY, f_.PresentX, f_.PresentY); }
+
 void XyTableDemo::readPresentPosition(bool reportFailures)
 {
     MotionDriver& driver = app_.driver();
@@ -58,6 +66,12 @@ void XyTableDemo::showPresentPosition()
     f_.PresentInchY = InchesOf(static_cast<float>(f_.PresentY), f_.CountsPerInchY);
     Presxlbl.setCaption(formatNumber(f_.PresentInchX, "#0.00"));
     presylbl.setCaption(formatNumber(f_.PresentInchY, "#0.00"));
+}
+
+void XyTableDemo::updatePresentPosition()
+{
+    readPresentPosition(false);
+    showPresentPosition();
 }
 
 void XyTableDemo::RedrawTable()

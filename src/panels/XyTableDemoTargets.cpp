@@ -95,8 +95,7 @@ void XyTableDemo::moveManually(float x, float y)
             }
         WaitMoveDone(app_, f_.BoardId, f_.XAxis);
         WaitMoveDone(app_, f_.BoardId, f_.YAxis);
-        readPresentPosition(false);
-        showPresentPosition();
+        updatePresentPosition();
         box.line(f_.LastDrawnX, f_.LastDrawnY, f_.PresentX, f_.PresentY, f_.PathColorA);
         f_.LastDrawnX = f_.PresentX;
         f_.LastDrawnY = f_.PresentY;

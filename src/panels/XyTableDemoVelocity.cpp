@@ -40,8 +40,8 @@ void XyTableDemo::askSegmentScaling()
     }
     const double ratio = static_cast<double>(f_.VectorVelocity) / old;
     SegmentVelocityDialog& question = app_.form<SegmentVelocityDialog>();
-    question.Label1.setCaption(ratio >= 1 ? kIncreaseQuestion : kDecreaseQuestion);
-    question.Label2.setCaption(question.Label2.caption() + RatioText(f_.VectorVelocity, old));
+    question.questionLabel.setCaption(ratio >= 1 ? kIncreaseQuestion : kDecreaseQuestion);
+    question.ratioLabel.setCaption(question.ratioLabel.caption() + RatioText(f_.VectorVelocity, old));
     // Closing the window without an answer is a Cancel.
     app_.SaveAnswer = AnswerCancel;
     if (!question.showModal()) return;

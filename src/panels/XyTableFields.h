@@ -42,7 +42,6 @@ struct XyTableFields {
     double Angle = 0;
 
     std::int16_t ScaleQuestionPending = 0;
-    std::array<std::int16_t, 8> BoardSlots{};
     std::int16_t BoardId = 0;
     float CountsPerInchX = 0;
     float CountsPerInchY = 0;

@@ -194,7 +194,7 @@ TEST_F(TestPanelTest, VelocityModeTakesANewSpeedWhileTheAxisRuns)
     ServoTestPanel& panel = openServo();
     click(panel.vr);
     EXPECT_FALSE(panel.CycleOn.value());
-    EXPECT_FALSE(panel.Frame3.enabled());
+    EXPECT_FALSE(panel.cycleFrame.enabled());
     EXPECT_TRUE(panel.forward.value());
     retype(panel.rpmtxt, "60");
     commands();
@@ -369,12 +369,12 @@ TEST_F(TestPanelTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
     EXPECT_EQ(panel.GaugeReference, 88);
     program().boards().scriptVelocityReadings(kServo4, 1, {80, 80, 80, 80, 80, 80, 80, 80, 80, 80});
     wait(160); // three polls above the band
-    EXPECT_EQ(panel.Gauge1.value(), 0);
+    EXPECT_EQ(panel.speedGauge.value(), 0);
     EXPECT_EQ(panel.BandUpCount, 3);
     wait(50);
     // Middle = 80 - one resolution step: 58.0059 of 88 is 66%.
-    EXPECT_EQ(panel.Gauge1.value(), 66);
-    EXPECT_EQ(panel.Gauge1.max(), 100);
+    EXPECT_EQ(panel.speedGauge.value(), 66);
+    EXPECT_EQ(panel.speedGauge.max(), 100);
 
     click(panel.haltcmd);
     EXPECT_EQ(panel.RpmHistory[1], 0);
@@ -388,7 +388,7 @@ TEST_F(TestPanelTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
     EXPECT_EQ(panel.GaugeReference, 0);
     program().boards().scriptVelocityReadings(kServo4, 1, std::vector<double>(20, 500));
     wait(500);
-    EXPECT_EQ(panel.Gauge1.value(), 0);
+    EXPECT_EQ(panel.speedGauge.value(), 0);
     EXPECT_TRUE(errorWindows().empty());
 }
 

@@ -1,6 +1,6 @@
 // The XY Table Demo as a user meets it, on the built-in simulated boards (1 three-axis servo,
 // 4 four-axis servo, 5 four-axis open-loop stepper, 7 encoder), each initialised first.
-// Scripted roads with driver faults: tests/scripts/xy_*.tvs.
+// Scripted roads with driver faults: tests/scripts/xy-*.tvs.
 
 #include "kit/ProgramTest.h"
 
@@ -230,9 +230,9 @@ TEST_F(XyTableTest, AVelocityTypedAfterStopAsksHowMuchOfTheRoutineItChanges)
     click(demo.stopcmd);
     onModal("frmScaleSegments", [this](Form& form) {
         auto& question = static_cast<SegmentVelocityDialog&>(form);
-        EXPECT_THAT(question.Label1.caption(), HasSubstr("increase the speed of the entire routine"));
-        EXPECT_EQ(question.Label2.caption(), "Vector Velocity Ratio: 2  ");
-        click(question.Command1);
+        EXPECT_THAT(question.questionLabel.caption(), HasSubstr("increase the speed of the entire routine"));
+        EXPECT_EQ(question.ratioLabel.caption(), "Vector Velocity Ratio: 2  ");
+        click(question.routineButton);
     });
     retype(demo.vectveltxt, "2");
     focus(demo.erasecmd);
