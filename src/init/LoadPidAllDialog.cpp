@@ -6,7 +6,6 @@
 #include "program/App.h"
 #include "program/SettingsTables.h"
 
-#include <stdexcept>
 #include <type_traits>
 
 namespace tarvik {
@@ -105,13 +104,6 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
     bidlist.onKeyDown = [this](int& key, int) { boards_.pickByKey(key); };
     runcmd.onClick = [this] { runcmd_Click(); };
     cancelcmd.onClick = [this] { unload(); };
-}
-
-TextBox& LoadPidAllDialog::valueBox(std::string_view column, int axis) const
-{
-    for (const ColumnControls& c : columns_)
-        if (c.design->name == column) return (*c.boxes)(axis);
-    throw std::out_of_range("frmldpid has no column " + std::string(column));
 }
 
 void LoadPidAllDialog::Form_Load()

@@ -27,10 +27,6 @@ public:
     // Shows the window with `board` selected (a wizard's PID button).
     void showFor(std::int16_t board);
 
-    // The value box of a column ("proptxt", "intgtxt", "derivtxt", "samppertxt", "intlimtxt")
-    // and axis 1..4; std::out_of_range for any other.
-    TextBox& valueBox(std::string_view column, int axis) const;
-
     Label Label4{this, "Label4", {.caption = "Board ID", .left = 120, .top = 120, .width = 1215, .height = 255}};
     ComboBox bidlist{this, "bidlist", {.left = 120, .top = 360, .width = 1215, .height = 315},
                      ComboBox::Style::DropDownList};

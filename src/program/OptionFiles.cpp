@@ -88,11 +88,6 @@ FixedName defaultOptionName(int optionNo)
     return FixedName("option " + std::to_string(optionNo) + ":");
 }
 
-FileResult<bool> createOptionFileIfMissing(const OptionFile& file)
-{
-    return recordFileOf(file).createIfMissing(defaultOptions(file.group));
-}
-
 std::vector<NewRecordFile> newOptionFiles()
 {
     std::vector<NewRecordFile> files;
@@ -100,11 +95,6 @@ std::vector<NewRecordFile> newOptionFiles()
         files.push_back({recordFileOf(file), defaultOptions(file.group)});
     }
     return files;
-}
-
-FileStatus createMissingOptionFiles()
-{
-    return RecordFile::createMissing(newOptionFiles());
 }
 
 bool optionFileExists(const OptionFile& file)

@@ -37,16 +37,9 @@ std::size_t recordLengthOf(BoardGroup group);
 // The name a new option file gives option n: "option n:".
 FixedName defaultOptionName(int optionNo);
 
-// Creates an option file holding the group's default record ten times, named "option 1:" ..
-// "option 10:", when it is missing; true when it was created. An existing file is left alone.
-FileResult<bool> createOptionFileIfMissing(const OptionFile& file);
-
 // Every option file with the ten options a new file gets, for creating those that are missing
 // (RecordFile::createMissing).
 std::vector<NewRecordFile> newOptionFiles();
-
-// Creates every missing option file; one error naming those that could not be created.
-FileStatus createMissingOptionFiles();
 
 // True when there is something under the file's name (a name that cannot be looked at counts).
 bool optionFileExists(const OptionFile& file);

@@ -25,7 +25,7 @@ using ::testing::HasSubstr;
 
 constexpr std::int16_t kStepper3 = 2, kServo4 = 4, kEncoder = 7;
 
-class FindHomeTest : public ProgramTest {
+class FindHomePanelTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
@@ -60,7 +60,7 @@ protected:
     }
 };
 
-TEST_F(FindHomeTest, SearchesWithTheRecordsVelocityAndDirectionAndResetsThePosition)
+TEST_F(FindHomePanelTest, SearchesWithTheRecordsVelocityAndDirectionAndResetsThePosition)
 {
     app().Settings.Servo4SettingsTable[kServo4].Axis[3].HomeReverse = -1;
     app().Settings.Servo4SettingsTable[kServo4].Axis[3].FindRpm = 62.5;
@@ -76,7 +76,7 @@ TEST_F(FindHomeTest, SearchesWithTheRecordsVelocityAndDirectionAndResetsThePosit
 
 // The record may have been loaded after the board was initialised: one holding a value no window
 // could have stored starts no search, whichever field it is and whichever axis it is on.
-TEST_F(FindHomeTest, ARecordValueOutOfRangeStartsNoSearch)
+TEST_F(FindHomePanelTest, ARecordValueOutOfRangeStartsNoSearch)
 {
     const double kInfinity = std::numeric_limits<double>::infinity();
     const std::pair<double, std::string> kVelocities[] = {
@@ -105,7 +105,7 @@ TEST_F(FindHomeTest, ARecordValueOutOfRangeStartsNoSearch)
     EXPECT_THAT(commands(), ElementsAre());
 }
 
-TEST_F(FindHomeTest, EncoderBoardsAndMissingBoardsNeverReachTheDriver)
+TEST_F(FindHomePanelTest, EncoderBoardsAndMissingBoardsNeverReachTheDriver)
 {
     openPanel(kEncoder, [this](FindHomePanel& panel) {
         click(panel.cmdaxis(1));
@@ -122,7 +122,7 @@ TEST_F(FindHomeTest, EncoderBoardsAndMissingBoardsNeverReachTheDriver)
     }
 }
 
-TEST_F(FindHomeTest, KillMotionInTheSettlingPauseKillsAndAFailingKillIsShown)
+TEST_F(FindHomePanelTest, KillMotionInTheSettlingPauseKillsAndAFailingKillIsShown)
 {
     // The move is seen ended at once, so the click falls into the pause before the reset.
     driver().scriptReturns("read_axis_stat", {0x0400});
@@ -139,7 +139,7 @@ TEST_F(FindHomeTest, KillMotionInTheSettlingPauseKillsAndAFailingKillIsShown)
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
 }
 
-TEST_F(FindHomeTest, AFailingKillIsReportedAndTheSearchStaysWatched)
+TEST_F(FindHomePanelTest, AFailingKillIsReportedAndTheSearchStaysWatched)
 {
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
     openPanel(kStepper3, [&](FindHomePanel& panel) {
@@ -157,7 +157,7 @@ TEST_F(FindHomeTest, AFailingKillIsReportedAndTheSearchStaysWatched)
 
 // A kill that did not happen must not read as a finished search: the axis stays watched, the
 // status box says so while it runs, and when it ends by itself its position is not reset.
-TEST_F(FindHomeTest, AFailingKillThatIsNotRetriedEndsWithoutAReset)
+TEST_F(FindHomePanelTest, AFailingKillThatIsNotRetriedEndsWithoutAReset)
 {
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
     std::string whileRunning;
@@ -175,7 +175,7 @@ TEST_F(FindHomeTest, AFailingKillThatIsNotRetriedEndsWithoutAReset)
                                         "kill_motion(2, 1)"));
 }
 
-TEST_F(FindHomeTest, SearchesThatEndBadlyAreReportedWithoutAReset)
+TEST_F(FindHomePanelTest, SearchesThatEndBadlyAreReportedWithoutAReset)
 {
     program().boards().failNextMove(kStepper3, 1);
     openPanel(kStepper3, [&](FindHomePanel& panel) {
@@ -198,7 +198,7 @@ TEST_F(FindHomeTest, SearchesThatEndBadlyAreReportedWithoutAReset)
     EXPECT_THAT(commands(), Not(Contains("kill_motion(2, 1)")));
 }
 
-TEST_F(FindHomeTest, AClosingThatCannotKillTheSearchIsRefusedAndReported)
+TEST_F(FindHomePanelTest, AClosingThatCannotKillTheSearchIsRefusedAndReported)
 {
     driver().injectFault("kill_motion", ZEVA_notReadyToReceiveError, 1);
     bool closed = true;
@@ -212,7 +212,7 @@ TEST_F(FindHomeTest, AClosingThatCannotKillTheSearchIsRefusedAndReported)
     EXPECT_THAT(errorWindows(), ElementsAre(HasSubstr("could not be stopped")));
 }
 
-TEST_F(FindHomeTest, AnAxisLostWithAFailingKillStaysWatchedUntilAKillSucceeds)
+TEST_F(FindHomePanelTest, AnAxisLostWithAFailingKillStaysWatchedUntilAKillSucceeds)
 {
     driver().injectFault("read_axis_stat", ZEVA_boardTimeoutError, 1);
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 3);
@@ -232,7 +232,7 @@ TEST_F(FindHomeTest, AnAxisLostWithAFailingKillStaysWatchedUntilAKillSucceeds)
                                         "kill_motion(2, 1)"));
 }
 
-TEST_F(FindHomeTest, ProgramEndDuringASearchKillsTheAxis)
+TEST_F(FindHomePanelTest, ProgramEndDuringASearchKillsTheAxis)
 {
     openPanel(kStepper3, [&](FindHomePanel& panel) {
         after(400, [&] { runtime().endProgram(); });

@@ -25,7 +25,7 @@ using ::testing::StartsWith;
 
 constexpr std::int16_t kServo3 = 1, kStepper3 = 2, kServo4 = 4, kEncoder = 7;
 
-class FindIndexTest : public ProgramTest {
+class FindIndexPanelTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
@@ -66,7 +66,7 @@ protected:
     }
 };
 
-TEST_F(FindIndexTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePosition)
+TEST_F(FindIndexPanelTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePosition)
 {
     ServoAxisSettings& axis2 = app().Settings.ServoSettingsTable[kServo3].Axis[1];
     axis2.FindRpm = 250.0;
@@ -84,7 +84,7 @@ TEST_F(FindIndexTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePosition)
 }
 
 // A value without meaning anywhere in the record starts no search.
-TEST_F(FindIndexTest, ARecordValueOutOfRangeStartsNoSearch)
+TEST_F(FindIndexPanelTest, ARecordValueOutOfRangeStartsNoSearch)
 {
     app().Settings.ServoSettingsTable[kServo3].Axis[1].StopMode = 0;
     openPanel(kServo3, [&](FindIndexPanel& panel) {
@@ -96,7 +96,7 @@ TEST_F(FindIndexTest, ARecordValueOutOfRangeStartsNoSearch)
     EXPECT_THAT(commands(), ElementsAre());
 }
 
-TEST_F(FindIndexTest, FourAxisServoWaitsOnTheStatusRegisterAndTellsFoundFromNotFound)
+TEST_F(FindIndexPanelTest, FourAxisServoWaitsOnTheStatusRegisterAndTellsFoundFromNotFound)
 {
     openPanel(kServo4, [&](FindIndexPanel& panel) {
         click(panel.cmdaxis(4));
@@ -111,7 +111,7 @@ TEST_F(FindIndexTest, FourAxisServoWaitsOnTheStatusRegisterAndTellsFoundFromNotF
     EXPECT_THAT(commands(), Contains("reset_pos(4, 4)").Times(2));
 }
 
-TEST_F(FindIndexTest, BoardsThatCannotSearchAreRefusedBeforeAnyMove)
+TEST_F(FindIndexPanelTest, BoardsThatCannotSearchAreRefusedBeforeAnyMove)
 {
     openPanel(kEncoder, [&](FindIndexPanel& panel) {
         click(panel.cmdaxis(1));
@@ -134,7 +134,7 @@ TEST_F(FindIndexTest, BoardsThatCannotSearchAreRefusedBeforeAnyMove)
     }
 }
 
-TEST_F(FindIndexTest, ARunningAxisIsRefused)
+TEST_F(FindIndexPanelTest, ARunningAxisIsRefused)
 {
     driver().scriptReturns("read_axis_stat", {0x0080}, 1);
     openPanel(kServo4, [&](FindIndexPanel& panel) {
@@ -144,7 +144,7 @@ TEST_F(FindIndexTest, ARunningAxisIsRefused)
     EXPECT_THAT(commands(), ElementsAre());
 }
 
-TEST_F(FindIndexTest, SearchesThatStopBadlyAreReportedWithoutAReset)
+TEST_F(FindIndexPanelTest, SearchesThatStopBadlyAreReportedWithoutAReset)
 {
     openPanel(kServo3, [&](FindIndexPanel& panel) {
         // Stopped on the home switch, with the index found as well.
@@ -170,7 +170,7 @@ TEST_F(FindIndexTest, SearchesThatStopBadlyAreReportedWithoutAReset)
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
 }
 
-TEST_F(FindIndexTest, ASearchThePanelCannotFollowIsReportedAndStopped)
+TEST_F(FindIndexPanelTest, ASearchThePanelCannotFollowIsReportedAndStopped)
 {
     // Status words that never show the search's end: the axis seems to search for ever.
     driver().scriptReturns("read_axis_stat", {0});
@@ -207,7 +207,7 @@ TEST_F(FindIndexTest, ASearchThePanelCannotFollowIsReportedAndStopped)
     EXPECT_THAT(commands(), Not(Contains(StartsWith("reset_pos"))));
 }
 
-TEST_F(FindIndexTest, AnAxisThatCouldNotBeStoppedKeepsThePanelOpenUntilAKillSucceeds)
+TEST_F(FindIndexPanelTest, AnAxisThatCouldNotBeStoppedKeepsThePanelOpenUntilAKillSucceeds)
 {
     driver().scriptReturns("read_axis_stat", {0});
     driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 3);

@@ -21,9 +21,9 @@ const CommandDialogRow kInitRows[] = {
                "load_deriv_gain(1, 3, 1000)", "load_deriv_per(1, 3, 75)", "load_intg_lim(1, 3, 1000)"}},
 };
 
-using InitDialogTest = CommandDialogRowTest;
-TEST_P(InitDialogTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Rows, InitDialogTest, ::testing::ValuesIn(kInitRows), commandRowName);
+using InitDialogRowsTest = CommandDialogRowTest;
+TEST_P(InitDialogRowsTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Rows, InitDialogRowsTest, ::testing::ValuesIn(kInitRows), commandRowName);
 
 } // namespace
 } // namespace tarvik::testing

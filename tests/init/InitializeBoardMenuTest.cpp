@@ -3,6 +3,7 @@
 #include "init/WizardTest.h"
 
 #include "init/ClosedLoopStepperWizard.h"
+#include "kit/OptionFileSetUp.h"
 #include "program/OptionFiles.h"
 #include "program/PreferenceFile.h"
 

@@ -1,4 +1,4 @@
-#include "SetupDialogTest.h"
+#include "SetupDialogFixture.h"
 
 #include "init/IoPortSettingsDialog.h"
 #include "program/SettingsMasks.h"
@@ -10,7 +10,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class IoDialogTest : public SetupDialogTest {
+class IoPortSettingsDialogTest : public SetupDialogFixture {
 protected:
     IoPortSettingsDialog& openOn(std::int16_t board)
     {
@@ -21,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(IoDialogTest, EntriesSetByTheDefaultRecordShowAsSetSoAStoreWithoutAClickChangesNothing)
+TEST_F(IoPortSettingsDialogTest, EntriesSetByTheDefaultRecordShowAsSetSoAStoreWithoutAClickChangesNothing)
 {
     auto& dialog = openOn(1);
     for (int bit = 1; bit <= 6; ++bit) {
@@ -35,7 +35,7 @@ TEST_F(IoDialogTest, EntriesSetByTheDefaultRecordShowAsSetSoAStoreWithoutAClickC
     EXPECT_EQ(settingsChanged(1), 0);
 }
 
-TEST_F(IoDialogTest, ClickedChoicesAreStoredAsOneOrZeroAndSent)
+TEST_F(IoPortSettingsDialogTest, ClickedChoicesAreStoredAsOneOrZeroAndSent)
 {
     auto& dialog = openOn(1);
     click(dialog.pbni(1));
@@ -50,7 +50,7 @@ TEST_F(IoDialogTest, ClickedChoicesAreStoredAsOneOrZeroAndSent)
     EXPECT_EQ(settingsChanged(1), -1);
 }
 
-TEST_F(IoDialogTest, ClickingAChoiceAndItsPartnerBackStillCountsAsAnEdit)
+TEST_F(IoPortSettingsDialogTest, ClickingAChoiceAndItsPartnerBackStillCountsAsAnEdit)
 {
     auto& dialog = openOn(2);
     click(dialog.dbo(3));
@@ -59,7 +59,7 @@ TEST_F(IoDialogTest, ClickingAChoiceAndItsPartnerBackStillCountsAsAnEdit)
     EXPECT_EQ(settingsChanged(2), -1);
 }
 
-TEST_F(IoDialogTest, OnlyTheBoardsOwnBitsAreWritten)
+TEST_F(IoPortSettingsDialogTest, OnlyTheBoardsOwnBitsAreWritten)
 {
     auto& record = app().Settings.OpenLoop4SettingsTable[5];
     record.IoInverted[4] = 77;
@@ -73,7 +73,7 @@ TEST_F(IoDialogTest, OnlyTheBoardsOwnBitsAreWritten)
     EXPECT_EQ(record.IoInput[5], 77);
 }
 
-TEST_F(IoDialogTest, WizardModeKeepsSetAndRunInTheirOwnPlaces)
+TEST_F(IoPortSettingsDialogTest, WizardModeKeepsSetAndRunInTheirOwnPlaces)
 {
     auto& dialog = openOn(1);
     EXPECT_EQ(dialog.cmdRun.left(), dialog.cmdOK.left());

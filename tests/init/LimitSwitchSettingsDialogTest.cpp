@@ -1,4 +1,4 @@
-#include "SetupDialogTest.h"
+#include "SetupDialogFixture.h"
 
 #include "driver/StatusText.h"
 #include "init/LimitSwitchSettingsDialog.h"
@@ -10,7 +10,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class LimitSwitchDialogTest : public SetupDialogTest {
+class LimitSwitchSettingsDialogTest : public SetupDialogFixture {
 protected:
     LimitSwitchSettingsDialog& openOn(std::int16_t board)
     {
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(LimitSwitchDialogTest, StartUpDefaultsShowEveryInputInvertingAndEnabledAndRunSendsEveryBit)
+TEST_F(LimitSwitchSettingsDialogTest, StartUpDefaultsShowEveryInputInvertingAndEnabledAndRunSendsEveryBit)
 {
     struct Case {
         std::int16_t board;
@@ -58,7 +58,7 @@ TEST_F(LimitSwitchDialogTest, StartUpDefaultsShowEveryInputInvertingAndEnabledAn
     }
 }
 
-TEST_F(LimitSwitchDialogTest, AxisOneIsTheHighestPairOfTheWords)
+TEST_F(LimitSwitchSettingsDialogTest, AxisOneIsTheHighestPairOfTheWords)
 {
     auto& three = openOn(1);
     click(three.btnlimRni(1));   // bit 4 of a 3-axis word
@@ -78,7 +78,7 @@ TEST_F(LimitSwitchDialogTest, AxisOneIsTheHighestPairOfTheWords)
     EXPECT_THAT(takeCalls(), ElementsAre("set_lim_pol(4, 4029)", "enable_limits(4, 4094)"));
 }
 
-TEST_F(LimitSwitchDialogTest, AnEncoderBoardKeepsItsOwnEnablesBehindTheHiddenBoxes)
+TEST_F(LimitSwitchSettingsDialogTest, AnEncoderBoardKeepsItsOwnEnablesBehindTheHiddenBoxes)
 {
     eachAxis(7, [](auto& axis) { axis.LimitEnableBits = LimitEnableHome + LimitEnableForward; });
     auto& dialog = openOn(4);
@@ -90,7 +90,7 @@ TEST_F(LimitSwitchDialogTest, AnEncoderBoardKeepsItsOwnEnablesBehindTheHiddenBox
     eachAxis(7, [](const auto& axis) { EXPECT_EQ(axis.LimitEnableBits, LimitEnableHome + LimitEnableForward); });
 }
 
-TEST_F(LimitSwitchDialogTest, ARefusedPolarityWordSkipsTheEnableWordButTheChoiceIsKept)
+TEST_F(LimitSwitchSettingsDialogTest, ARefusedPolarityWordSkipsTheEnableWordButTheChoiceIsKept)
 {
     driver().injectFault("set_lim_pol", ZEVA_badDeviceOrAxisError, 1);
     auto& dialog = openOn(2);
@@ -107,7 +107,7 @@ TEST_F(LimitSwitchDialogTest, ARefusedPolarityWordSkipsTheEnableWordButTheChoice
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_argumentRangeError));
 }
 
-TEST_F(LimitSwitchDialogTest, LegendsAndEnableBoxesFollowTheBoardTypeThereAndBack)
+TEST_F(LimitSwitchSettingsDialogTest, LegendsAndEnableBoxesFollowTheBoardTypeThereAndBack)
 {
     const auto expectLayout = [](LimitSwitchSettingsDialog& dialog, float legendLeft, bool enables) {
         for (int i = 0; i <= 2; ++i) EXPECT_EQ(dialog.label(i).left(), legendLeft) << "label " << i;
@@ -129,12 +129,12 @@ TEST_F(LimitSwitchDialogTest, LegendsAndEnableBoxesFollowTheBoardTypeThereAndBac
 }
 
 // The 2-axis models are laid out like the 4-axis boards.
-class TwoAxisLimitSwitchTest : public SetupDialogTest {
+class LimitSwitchSettingsDialogTwoAxisTest : public SetupDialogFixture {
 protected:
-    TwoAxisLimitSwitchTest() : SetupDialogTest({{1, 7, 0x300, {}}, {2, 8, 0x320, {}}, {3, 9, 0x340, {}}}) {}
+    LimitSwitchSettingsDialogTwoAxisTest() : SetupDialogFixture({{1, 7, 0x300, {}}, {2, 8, 0x320, {}}, {3, 9, 0x340, {}}}) {}
 };
 
-TEST_F(TwoAxisLimitSwitchTest, ShowsFourAxisFrames)
+TEST_F(LimitSwitchSettingsDialogTwoAxisTest, ShowsFourAxisFrames)
 {
     auto& dialog = fromMenu<LimitSwitchSettingsDialog>("setlimpol");
     for (int row = 0; row < 3; ++row) {

@@ -15,7 +15,7 @@ namespace {
 
 using ::testing::HasSubstr;
 
-class LoadOptionWindowTest : public WizardTest {
+class LoadOptionDialogTest : public WizardTest {
 protected:
     // Stores option `n` of a board's file holding `steps` in axis 1's StepsPerRev.
     void storeOption(int board, int n, std::int16_t steps)
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(LoadOptionWindowTest, ListsTheTenOptionsWithLoadDisabledUntilARowIsPicked)
+TEST_F(LoadOptionDialogTest, ListsTheTenOptionsWithLoadDisabledUntilARowIsPicked)
 {
     Wizard& w = pick<ClosedLoopStepperWizard>(3);
     onModal("frmloadopt", [this](Form& form) {
@@ -49,7 +49,7 @@ TEST_F(LoadOptionWindowTest, ListsTheTenOptionsWithLoadDisabledUntilARowIsPicked
     EXPECT_EQ(app().ClosedLoopOption, 1) << "Cancel loads nothing";
 }
 
-TEST_F(LoadOptionWindowTest, DoubleClickLoadsTheOptionIntoTheBoardsOwnWizard)
+TEST_F(LoadOptionDialogTest, DoubleClickLoadsTheOptionIntoTheBoardsOwnWizard)
 {
     storeOption(5, 3, 777);
     Wizard& w = pick<OpenLoopStepper4Wizard>(5);
@@ -68,7 +68,7 @@ TEST_F(LoadOptionWindowTest, DoubleClickLoadsTheOptionIntoTheBoardsOwnWizard)
     EXPECT_EQ(w.caption(), "ID 5: 4-Axis Open-Loop Stepper Board, PCI, D100 -- Not Initialized");
 }
 
-TEST_F(LoadOptionWindowTest, ADamagedFileIsReportedAndLeftAlone)
+TEST_F(LoadOptionDialogTest, ADamagedFileIsReportedAndLeftAlone)
 {
     Wizard& w = pick<ClosedLoopStepperWizard>(3);
     auto bytes = fileBytes("Moxel.scl");
@@ -83,7 +83,7 @@ TEST_F(LoadOptionWindowTest, ADamagedFileIsReportedAndLeftAlone)
     EXPECT_EQ(fileBytes("Moxel.scl"), bytes);
 }
 
-TEST_F(LoadOptionWindowTest, AnOptionHoldingAValueOutOfRangeIsLoadedWithTheBoundInTheBox)
+TEST_F(LoadOptionDialogTest, AnOptionHoldingAValueOutOfRangeIsLoadedWithTheBoundInTheBox)
 {
     storeOption(3, 2, 0);
     Wizard& w = pick<ClosedLoopStepperWizard>(3);

@@ -13,9 +13,9 @@ namespace {
 
 constexpr std::size_t kRecord = 146; // bytes per closed-loop 3-axis record
 
-using SaveOptionWindowTest = WizardTest;
+using SaveOptionDialogTest = WizardTest;
 
-TEST_F(SaveOptionWindowTest, SavesTheWizardAsThePickedOptionUnderTheTypedName)
+TEST_F(SaveOptionDialogTest, SavesTheWizardAsThePickedOptionUnderTheTypedName)
 {
     Wizard& w = pick<ClosedLoopStepperWizard>(3);
     type(w.box("StepsRev", 2), "1500");
@@ -43,7 +43,7 @@ TEST_F(SaveOptionWindowTest, SavesTheWizardAsThePickedOptionUnderTheTypedName)
 
 // Pasted control characters are taken out at once, as typed ones edit nothing: the list, the
 // file and the next wizard never see a line end or an escape in a name.
-TEST_F(SaveOptionWindowTest, ControlCharactersNeverReachTheName)
+TEST_F(SaveOptionDialogTest, ControlCharactersNeverReachTheName)
 {
     Wizard& w = pick<ClosedLoopStepperWizard>(3);
     onModal("frmsaveopt", [this](Form& form) {
@@ -58,7 +58,7 @@ TEST_F(SaveOptionWindowTest, ControlCharactersNeverReachTheName)
     EXPECT_EQ(std::string(file.begin() + kRecord, file.begin() + kRecord + 32), "[2JXtable" + std::string(23, ' '));
 }
 
-TEST_F(SaveOptionWindowTest, NothingIsSavedWithoutAPickedRow)
+TEST_F(SaveOptionDialogTest, NothingIsSavedWithoutAPickedRow)
 {
     Wizard& w = pick<ClosedLoopStepperWizard>(3);
     type(w.box("StepsRev", 1), "999");
@@ -75,7 +75,7 @@ TEST_F(SaveOptionWindowTest, NothingIsSavedWithoutAPickedRow)
     EXPECT_EQ(changed(3), -1);
 }
 
-TEST_F(SaveOptionWindowTest, AFileThatCannotBeWrittenIsReportedAndTheWindowStays)
+TEST_F(SaveOptionDialogTest, AFileThatCannotBeWrittenIsReportedAndTheWindowStays)
 {
     Wizard& w = pick<ClosedLoopStepperWizard>(3);
     auto bytes = fileBytes("Moxel.scl");

@@ -5,6 +5,7 @@
 #include "kit/ProgramTest.h"
 
 #include "init/SaveOption.h"
+#include "kit/OptionFileSetUp.h"
 #include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>

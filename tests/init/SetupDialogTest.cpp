@@ -2,7 +2,7 @@
 // SettingsChanged, loading afresh when shown again for another board or mode, and doing nothing
 // without a listed board.
 
-#include "SetupDialogTest.h"
+#include "SetupDialogFixture.h"
 
 #include "driver/StatusText.h"
 #include "forms/common/BoardPicker.h"
@@ -35,7 +35,7 @@ struct IoPort {
 };
 
 template <class Traits>
-class SetupFrameTest : public SetupDialogTest {
+class SetupDialogTest : public SetupDialogFixture {
 protected:
     using Dialog = typename Traits::Dialog;
 
@@ -53,9 +53,9 @@ protected:
 };
 
 using Dialogs = ::testing::Types<LimitSwitches, StepOutput, IoPort>;
-TYPED_TEST_SUITE(SetupFrameTest, Dialogs);
+TYPED_TEST_SUITE(SetupDialogTest, Dialogs);
 
-TYPED_TEST(SetupFrameTest, WizardModeListsTheWizardBoardAloneAndOffersRunOnlyOnceItIsInitialised)
+TYPED_TEST(SetupDialogTest, WizardModeListsTheWizardBoardAloneAndOffersRunOnlyOnceItIsInitialised)
 {
     for (std::int16_t state : {0, -1}) {
         this->app().BoardInitState[2] = state;
@@ -76,7 +76,7 @@ TYPED_TEST(SetupFrameTest, WizardModeListsTheWizardBoardAloneAndOffersRunOnlyOnc
     EXPECT_TRUE(this->wizard(2).cmdRun.visible());
 }
 
-TYPED_TEST(SetupFrameTest, MenuModeHidesSetAndOffersRunForBoardsNeverInitialised)
+TYPED_TEST(SetupDialogTest, MenuModeHidesSetAndOffersRunForBoardsNeverInitialised)
 {
     auto& dialog = this->menu();
     EXPECT_EQ(dialog.mode(), SetupMode::Menu);
@@ -93,7 +93,7 @@ TYPED_TEST(SetupFrameTest, MenuModeHidesSetAndOffersRunForBoardsNeverInitialised
     EXPECT_EQ(dialog.boardId(), 3);
 }
 
-TYPED_TEST(SetupFrameTest, ShownAgainForAnotherBoardItLoadsThatBoardInsteadOfWritingIntoTheFirst)
+TYPED_TEST(SetupDialogTest, ShownAgainForAnotherBoardItLoadsThatBoardInsteadOfWritingIntoTheFirst)
 {
     const RecordBytes firstBoard = this->recordOf(2);
     auto& dialog = this->wizard(2);
@@ -115,7 +115,7 @@ TYPED_TEST(SetupFrameTest, ShownAgainForAnotherBoardItLoadsThatBoardInsteadOfWri
     EXPECT_EQ(this->settingsChanged(3), 0);
 }
 
-TYPED_TEST(SetupFrameTest, OpeningFromTheOtherPlaceSwitchesTheOpenDialogsMode)
+TYPED_TEST(SetupDialogTest, OpeningFromTheOtherPlaceSwitchesTheOpenDialogsMode)
 {
     auto& dialog = this->wizard(2);
     this->chooseMenu(TypeParam::menu);
@@ -133,7 +133,7 @@ TYPED_TEST(SetupFrameTest, OpeningFromTheOtherPlaceSwitchesTheOpenDialogsMode)
     EXPECT_TRUE(dialog.cmdOK.visible());
 }
 
-TYPED_TEST(SetupFrameTest, WithoutABoardSetAndRunDoNothing)
+TYPED_TEST(SetupDialogTest, WithoutABoardSetAndRunDoNothing)
 {
     for (std::int16_t board : {-1, 8}) {
         auto& dialog = this->wizard(board);
@@ -148,7 +148,7 @@ TYPED_TEST(SetupFrameTest, WithoutABoardSetAndRunDoNothing)
     for (std::int16_t changed : this->app().SettingsChanged) EXPECT_EQ(changed, 0);
 }
 
-TYPED_TEST(SetupFrameTest, OnlyAStoreAfterAUserClickMarksTheRecordChanged)
+TYPED_TEST(SetupDialogTest, OnlyAStoreAfterAUserClickMarksTheRecordChanged)
 {
     this->app().BoardInitState[2] = 1;
     auto& dialog = this->wizard(2);
@@ -162,7 +162,7 @@ TYPED_TEST(SetupFrameTest, OnlyAStoreAfterAUserClickMarksTheRecordChanged)
     EXPECT_EQ(this->app().template loaded<typename TestFixture::Dialog>(), nullptr);
 }
 
-TYPED_TEST(SetupFrameTest, ChoosingAnotherBoardInMenuModeDiscardsUnstoredClicks)
+TYPED_TEST(SetupDialogTest, ChoosingAnotherBoardInMenuModeDiscardsUnstoredClicks)
 {
     const RecordBytes firstBoard = this->recordOf(2);
     auto& dialog = this->menu();
@@ -176,7 +176,7 @@ TYPED_TEST(SetupFrameTest, ChoosingAnotherBoardInMenuModeDiscardsUnstoredClicks)
     EXPECT_EQ(this->settingsChanged(3), 0);
 }
 
-TYPED_TEST(SetupFrameTest, TheBoardListAndTheStatusBoxClearTheStatusWhenFocused)
+TYPED_TEST(SetupDialogTest, TheBoardListAndTheStatusBoxClearTheStatusWhenFocused)
 {
     auto& dialog = this->menu();
     for (Control* target : std::initializer_list<Control*>{&dialog.bidlist, &dialog.msgtxt}) {
@@ -188,12 +188,12 @@ TYPED_TEST(SetupFrameTest, TheBoardListAndTheStatusBoxClearTheStatusWhenFocused)
 }
 
 // A configuration without stepper boards: the step-output dialog has nothing to list.
-class NoStepperBoardTest : public SetupDialogTest {
+class SetupDialogWithoutStepperBoardsTest : public SetupDialogFixture {
 protected:
-    NoStepperBoardTest() : SetupDialogTest({{1, 0, 0x300, {}}, {2, 11, 0x320, {}}}) {}
+    SetupDialogWithoutStepperBoardsTest() : SetupDialogFixture({{1, 0, 0x300, {}}, {2, 11, 0x320, {}}}) {}
 };
 
-TEST_F(NoStepperBoardTest, MenuModeTellsTheUserAndKeepsSetAndRunFromTheDriver)
+TEST_F(SetupDialogWithoutStepperBoardsTest, MenuModeTellsTheUserAndKeepsSetAndRunFromTheDriver)
 {
     // The Stepper menu is off without stepper boards; the menu item's opener still copes.
     openSetupDialogFromMenu<StepOutputModeDialog, Opening::Restore>(app());

@@ -1,4 +1,4 @@
-#include "SetupDialogTest.h"
+#include "SetupDialogFixture.h"
 
 #include "driver/StatusText.h"
 #include "init/StepOutputModeDialog.h"
@@ -11,7 +11,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class StepOutputDialogTest : public SetupDialogTest {
+class StepOutputModeDialogTest : public SetupDialogFixture {
 protected:
     // The stepper boards of the built-in set are IDs 2, 3, 5 and 6, one row each.
     StepOutputModeDialog& openOn(int row)
@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(StepOutputDialogTest, StartUpDefaultsShowInvertingOutputsWithStepAndDirectionAndRunSendsSeven)
+TEST_F(StepOutputModeDialogTest, StartUpDefaultsShowInvertingOutputsWithStepAndDirectionAndRunSendsSeven)
 {
     auto& dialog = openOn(0);
     EXPECT_EQ(dialog.bidlist.items(), (std::vector<std::string>{"ID: 2", "ID: 3", "ID: 5", "ID: 6"}));
@@ -34,7 +34,7 @@ TEST_F(StepOutputDialogTest, StartUpDefaultsShowInvertingOutputsWithStepAndDirec
     EXPECT_EQ(settingsChanged(2), 0);
 }
 
-TEST_F(StepOutputDialogTest, EachChoiceIsOneBitOfTheWordAndAnAcceptedWordIsKept)
+TEST_F(StepOutputModeDialogTest, EachChoiceIsOneBitOfTheWordAndAnAcceptedWordIsKept)
 {
     struct Case {
         bool stepDir, outputInverted, inhibitInverted;
@@ -58,7 +58,7 @@ TEST_F(StepOutputDialogTest, EachChoiceIsOneBitOfTheWordAndAnAcceptedWordIsKept)
     EXPECT_EQ(settingsChanged(2), -1);
 }
 
-TEST_F(StepOutputDialogTest, InhibitChoicesClearTheStatusOtherChoicesLeaveIt)
+TEST_F(StepOutputModeDialogTest, InhibitChoicesClearTheStatusOtherChoicesLeaveIt)
 {
     struct Case {
         Control& choice; // each one changes the selection, so its click counts
@@ -73,7 +73,7 @@ TEST_F(StepOutputDialogTest, InhibitChoicesClearTheStatusOtherChoicesLeaveIt)
     }
 }
 
-TEST_F(StepOutputDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAlone)
+TEST_F(StepOutputModeDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAlone)
 {
     driver().injectFault("set_step_mode_pol", ZEVA_boardTimeoutError, 1);
     const RecordBytes before = recordOf(3);
@@ -86,7 +86,7 @@ TEST_F(StepOutputDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAlone)
     EXPECT_TRUE(dialog.edited());
 }
 
-TEST_F(StepOutputDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoopBoards)
+TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoopBoards)
 {
     for (std::int16_t board : {2, 5}) {
         app().BoardInitState[static_cast<std::size_t>(board)] = 0;
@@ -100,7 +100,7 @@ TEST_F(StepOutputDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoop
     EXPECT_TRUE(takeCalls().empty());
 }
 
-TEST_F(StepOutputDialogTest, LoadingARecordIsNoEdit)
+TEST_F(StepOutputModeDialogTest, LoadingARecordIsNoEdit)
 {
     app().Settings.ClosedLoopSettingsTable[3].StepDirMode = 0;
     app().Settings.ClosedLoopSettingsTable[3].InhibitInverted = 0;

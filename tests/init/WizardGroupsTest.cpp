@@ -133,8 +133,8 @@ TEST_F(WizardButtonsTest, ServoPidButtonOpensLoadPidAllForTheWizardsBoard)
     auto* pid = app().loaded<LoadPidAllDialog>();
     ASSERT_NE(pid, nullptr);
     EXPECT_EQ(pid->bidlist.text(), "ID: 4");
-    EXPECT_TRUE(pid->valueBox("proptxt", 4).visible());
-    type(pid->valueBox("proptxt", 4), "250");
+    EXPECT_TRUE(control(*pid, "proptxt", 4).visible());
+    type(control(*pid, "proptxt", 4), "250");
     takeCalls();
     click(pid->runcmd);
     const auto calls = takeCalls();
@@ -150,9 +150,9 @@ TEST_F(WizardButtonsTest, LoadPidAllStopsAtTheFirstFailure)
     chooseMenu("loadpidallmu");
     auto& pid = *app().loaded<LoadPidAllDialog>();
     EXPECT_EQ(pid.bidlist.listCount(), 2) << "the two servo boards";
-    EXPECT_FALSE(pid.valueBox("proptxt", 4).visible()) << "board 1 has three axes";
-    type(pid.valueBox("samppertxt", 2), "0");
-    EXPECT_EQ(pid.valueBox("samppertxt", 2).text(), "1") << "1 to 255, as in the period's own dialog";
+    EXPECT_FALSE(control(pid, "proptxt", 4).visible()) << "board 1 has three axes";
+    type(control(pid, "samppertxt", 2), "0");
+    EXPECT_EQ(control(pid, "samppertxt", 2).text(), "1") << "1 to 255, as in the period's own dialog";
     driver().injectFault("load_deriv_gain", 9);
     takeCalls();
     click(pid.runcmd);

@@ -24,7 +24,7 @@ using ::testing::Not;
 
 constexpr std::int16_t kServo3 = 1, kOpenLoop3 = 2, kClosedLoop3 = 3, kServo4 = 4, kOpenLoop4 = 5;
 
-class TestPanelTest : public ProgramTest {
+class TestPanelsTest : public ProgramTest {
 protected:
     void SetUp() override
     {
@@ -65,7 +65,7 @@ protected:
 
 // ---- life cycle, board lists, menus ----
 
-TEST_F(TestPanelTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLocksThePrestoreItems)
+TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLocksThePrestoreItems)
 {
     app().BoardInitState[kServo3] = -1; // an initialisation that did not finish still lists the board
     app().BoardInitState[kServo4] = 0;  // the preselected board was never initialised
@@ -93,7 +93,7 @@ TEST_F(TestPanelTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLoc
     EXPECT_TRUE(menus.menu(kEndPrestoreItem)->enabled());
 }
 
-TEST_F(TestPanelTest, PanelsWithoutABoardCloseThemselves)
+TEST_F(TestPanelsTest, PanelsWithoutABoardCloseThemselves)
 {
     app().BoardInitState[kServo3] = 0;
     app().BoardInitState[kServo4] = 0;
@@ -109,7 +109,7 @@ TEST_F(TestPanelTest, PanelsWithoutABoardCloseThemselves)
     EXPECT_TRUE(commands().empty());
 }
 
-TEST_F(TestPanelTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherItHasAnEncoder)
+TEST_F(TestPanelsTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherItHasAnEncoder)
 {
     app().OpenLoopBoard = kOpenLoop3;
     app().ClosedLoopBoard = kClosedLoop3;
@@ -128,7 +128,7 @@ TEST_F(TestPanelTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherItH
     EXPECT_TRUE(errorWindows().empty());
 }
 
-TEST_F(TestPanelTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
+TEST_F(TestPanelsTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
 {
     ASSERT_TRUE(InitializeBoard(app(), kOpenLoop4));
     app().ClosedLoopBoard = -1;
@@ -144,7 +144,7 @@ TEST_F(TestPanelTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
 
 // ---- the Start rule ----
 
-TEST_F(TestPanelTest, StartAsksForTheFieldsOfTheModeAndFollowsAModeSwitchAtOnce)
+TEST_F(TestPanelsTest, StartAsksForTheFieldsOfTheModeAndFollowsAModeSwitchAtOnce)
 {
     ServoTestPanel& panel = openServo();
     click(panel.pr); // position modes open the dwell field, which keeps what it is given
@@ -163,7 +163,7 @@ TEST_F(TestPanelTest, StartAsksForTheFieldsOfTheModeAndFollowsAModeSwitchAtOnce)
 
 // ---- runs ----
 
-TEST_F(TestPanelTest, AServoRunSendsItsSetUpInOrderAndGivesTheInputsBack)
+TEST_F(TestPanelsTest, AServoRunSendsItsSetUpInOrderAndGivesTheInputsBack)
 {
     ServoTestPanel& panel = openServo();
     click(panel.pr);
@@ -189,7 +189,7 @@ TEST_F(TestPanelTest, AServoRunSendsItsSetUpInOrderAndGivesTheInputsBack)
     EXPECT_EQ(panel.lamp(7).fillColor(), kLampOff);
 }
 
-TEST_F(TestPanelTest, VelocityModeTakesANewSpeedWhileTheAxisRuns)
+TEST_F(TestPanelsTest, VelocityModeTakesANewSpeedWhileTheAxisRuns)
 {
     ServoTestPanel& panel = openServo();
     click(panel.vr);
@@ -216,7 +216,7 @@ TEST_F(TestPanelTest, VelocityModeTakesANewSpeedWhileTheAxisRuns)
     EXPECT_FALSE(panel.running());
 }
 
-TEST_F(TestPanelTest, ACyclicRunDwellsBetweenMovesButNotBeforeTheFirst)
+TEST_F(TestPanelsTest, ACyclicRunDwellsBetweenMovesButNotBeforeTheFirst)
 {
     ServoTestPanel& panel = openServo();
     click(panel.CycleOn);
@@ -245,7 +245,7 @@ TEST_F(TestPanelTest, ACyclicRunDwellsBetweenMovesButNotBeforeTheFirst)
     EXPECT_TRUE(panel.pos2txt.enabled());
 }
 
-TEST_F(TestPanelTest, AFollowingErrorEndsACycleWithoutAMessageAndLightsItsLamp)
+TEST_F(TestPanelsTest, AFollowingErrorEndsACycleWithoutAMessageAndLightsItsLamp)
 {
     ServoTestPanel& panel = openServo();
     click(panel.CycleOn);
@@ -263,7 +263,7 @@ TEST_F(TestPanelTest, AFollowingErrorEndsACycleWithoutAMessageAndLightsItsLamp)
 
 enum class During { SingleMove, CyclicMove, Dwell };
 
-class RunInterruptionTest : public TestPanelTest, public ::testing::WithParamInterface<During> {
+class TestPanelsRunInterruptionTest : public TestPanelsTest, public ::testing::WithParamInterface<During> {
 protected:
     // Starts a run in which the action arrives 300 ms in: during a long single move, a long cyclic
     // move, or the dwell after a short first cyclic move.
@@ -279,7 +279,7 @@ protected:
     }
 };
 
-TEST_P(RunInterruptionTest, DecelEndsTheRunAndGivesTheInputsBack)
+TEST_P(TestPanelsRunInterruptionTest, DecelEndsTheRunAndGivesTheInputsBack)
 {
     ServoTestPanel& panel = openServo();
     runWith(panel, [&] { click(panel.decelcmd); });
@@ -291,7 +291,7 @@ TEST_P(RunInterruptionTest, DecelEndsTheRunAndGivesTheInputsBack)
     EXPECT_TRUE(errorWindows().empty());
 }
 
-TEST_P(RunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStaysClosed)
+TEST_P(TestPanelsRunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStaysClosed)
 {
     ServoTestPanel& panel = openServo();
     runWith(panel, [&] { EXPECT_TRUE(close(panel)); });
@@ -303,7 +303,7 @@ TEST_P(RunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStaysClosed)
     EXPECT_EQ(app().ServoTestOpen, 0);
 }
 
-TEST_P(RunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOver)
+TEST_P(TestPanelsRunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOver)
 {
     ServoTestPanel& panel = openServo();
     runWith(panel, [&] { chooseMenu("filequitmu"); });
@@ -312,10 +312,10 @@ TEST_P(RunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOver)
     EXPECT_THAT(calls(), Contains("stop_motion(4, 1)"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Waits, RunInterruptionTest,
+INSTANTIATE_TEST_SUITE_P(Waits, TestPanelsRunInterruptionTest,
                          ::testing::Values(During::SingleMove, During::CyclicMove, During::Dwell));
 
-TEST_F(TestPanelTest, ACloseWhoseStopsAllFailKeepsThePanel)
+TEST_F(TestPanelsTest, ACloseWhoseStopsAllFailKeepsThePanel)
 {
     ServoTestPanel& panel = openServo();
     retype(panel.pos1txt, "400000");
@@ -332,7 +332,7 @@ TEST_F(TestPanelTest, ACloseWhoseStopsAllFailKeepsThePanel)
     EXPECT_TRUE(panel.startcmd.enabled());
 }
 
-TEST_F(TestPanelTest, DecelSendsTheStopEvenWhenTheModeFailsAndShowsTheFirstFailure)
+TEST_F(TestPanelsTest, DecelSendsTheStopEvenWhenTheModeFailsAndShowsTheFirstFailure)
 {
     ServoTestPanel& panel = openServo();
     driver().injectFault("set_stop_mode", ZEVA_stopModeError, 1);
@@ -345,7 +345,7 @@ TEST_F(TestPanelTest, DecelSendsTheStopEvenWhenTheModeFailsAndShowsTheFirstFailu
 
 // ---- polls ----
 
-TEST_F(TestPanelTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
+TEST_F(TestPanelsTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
 {
     ServoTestPanel& panel = openServo();
     driver().injectFault("read_rpm", ZEVA_boardTimeoutError);
@@ -361,7 +361,7 @@ TEST_F(TestPanelTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
     EXPECT_NE(panel.readposlbl.caption(), "");
 }
 
-TEST_F(TestPanelTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
+TEST_F(TestPanelsTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
 {
     ServoTestPanel& panel = openServo();
     ASSERT_NEAR(panel.RpmResolution, 21.9941, 1e-4); // 1000 lines
@@ -380,7 +380,7 @@ TEST_F(TestPanelTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
     EXPECT_EQ(panel.RpmHistory[1], 0);
 }
 
-TEST_F(TestPanelTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
+TEST_F(TestPanelsTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
 {
     app().Settings.Servo4SettingsTable[kServo4].Axis[0].EncoderLines = 0;
     ServoTestPanel& panel = openServo();
@@ -392,7 +392,7 @@ TEST_F(TestPanelTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
     EXPECT_TRUE(errorWindows().empty());
 }
 
-TEST_F(TestPanelTest, TheStepperPanelAcceptsAnOpenLoopBoardsRefusalAndAveragesTheStepRate)
+TEST_F(TestPanelsTest, TheStepperPanelAcceptsAnOpenLoopBoardsRefusalAndAveragesTheStepRate)
 {
     app().OpenLoopBoard = kOpenLoop3;
     app().ClosedLoopBoard = -1;

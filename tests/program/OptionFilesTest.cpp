@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "kit/OptionFileSetUp.h"
 #include "kit/ScratchDirectory.h"
 #include "program/OptionFiles.h"
 

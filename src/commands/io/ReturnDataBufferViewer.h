@@ -38,9 +38,6 @@ public:
     Label Label7;
     Label datalbl;
 
-    // The valid flag of numptxt, the only one the RUN rule tests.
-    std::int16_t countValid() const { return valueValid().at(0); }
-
 private:
     App& app_;
     EntryField indField_;

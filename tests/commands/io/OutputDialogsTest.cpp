@@ -171,9 +171,9 @@ TEST_F(OutputDialogsTest, AuxDialogsListSteppersOnlyAndTheirBoardListTakesNoKeys
     EXPECT_EQ(dialog.msgtxt.text(), "");
 }
 
-using AuxDialogsWithoutStepperTest = DialogsWithoutBoardsTest;
+using OutputDialogsWithoutStepperTest = DialogsWithoutBoardsTest;
 
-TEST_F(AuxDialogsWithoutStepperTest, ListNothingAndSendNothing)
+TEST_F(OutputDialogsWithoutStepperTest, ListNothingAndSendNothing)
 {
     openWithoutBoard<AuxPortADialog>();
     openWithoutBoard<AuxPortBOutputDialog>();

@@ -37,9 +37,9 @@ const std::vector<CommandDialogRow> kOutputsSearchesInfoRows = {
      .calls = {"read_adc(7, 8, &0)"}},
 };
 
-using OutputsSearchesInfoDialogTest = CommandDialogRowTest;
-TEST_P(OutputsSearchesInfoDialogTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Rows, OutputsSearchesInfoDialogTest, ::testing::ValuesIn(kOutputsSearchesInfoRows),
+using OutputsSearchesInfoRowsTest = CommandDialogRowTest;
+TEST_P(OutputsSearchesInfoRowsTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Rows, OutputsSearchesInfoRowsTest, ::testing::ValuesIn(kOutputsSearchesInfoRows),
                          commandRowName);
 
 } // namespace

@@ -2,7 +2,7 @@
 // the selected board, the board keys each list takes, the Enable/Disable columns and what they
 // pack, the breakpoint fields with their signs and range messages, the Absolute/Relative choice
 // on encoder boards, and the lamps and layouts of the three status read-backs. The roads with
-// injected failures are sessions in tests/scripts/io_trigger*.tvs and io_breakpoint*.tvs.
+// injected failures are sessions in tests/scripts/io-trigger-*.tvs and io-breakpoint-*.tvs.
 
 #include "kit/DialogsWithoutBoards.h"
 
@@ -33,7 +33,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class TriggerBreakpointUse : public ProgramTest {
+class TriggerBreakpointDialogsTest : public ProgramTest {
 protected:
     void SetUp() override
     {
@@ -70,7 +70,7 @@ protected:
 
 // ---- Trigger buffer dialogs ----------------------------------------------------------------
 
-TEST_F(TriggerBreakpointUse, TriggerNumbersFollowTheSelectedBoard)
+TEST_F(TriggerBreakpointDialogsTest, TriggerNumbersFollowTheSelectedBoard)
 {
     auto& begin = openFromMenu<BeginTriggerPrestoreDialog>("beginprestore");
     EXPECT_FALSE(begin.runcmd.enabled());
@@ -108,7 +108,7 @@ TEST_F(TriggerBreakpointUse, TriggerNumbersFollowTheSelectedBoard)
     EXPECT_THAT(takeCalls(), ElementsAre("trigger_io(5, 4)"));
 }
 
-TEST_F(TriggerBreakpointUse, PrestoreBeginsAndEndsInTwoWindows)
+TEST_F(TriggerBreakpointDialogsTest, PrestoreBeginsAndEndsInTwoWindows)
 {
     auto& end = openFromMenu<EndTriggerPrestoreDialog>("endprestore");
     EXPECT_TRUE(end.runcmd.enabled());
@@ -137,7 +137,7 @@ TEST(IoTriggerMapTest, PacksTheInputsTheBoardHas)
     EXPECT_EQ(IoTriggerMap({}, 0), 0);
 }
 
-TEST_F(TriggerBreakpointUse, TriggerColumnsFollowTheBoardAndKeepTheirChoice)
+TEST_F(TriggerBreakpointDialogsTest, TriggerColumnsFollowTheBoardAndKeepTheirChoice)
 {
     auto& dialog = openFromMenu<EnableIoTriggerInputsDialog>("enableiotrig");
     const auto lefts = [&dialog](int count) {
@@ -176,7 +176,7 @@ TEST_F(TriggerBreakpointUse, TriggerColumnsFollowTheBoardAndKeepTheirChoice)
 
 // ---- Breakpoint values ---------------------------------------------------------------------
 
-TEST_F(TriggerBreakpointUse, BreakpointPositionTakesASignOnlyFirst)
+TEST_F(TriggerBreakpointDialogsTest, BreakpointPositionTakesASignOnlyFirst)
 {
     auto& dialog = openFromMenu<LoadPositionBreakpointDialog>("loadposbrk");
     EXPECT_EQ(dialog.axistxt().text(), "1");
@@ -204,7 +204,7 @@ TEST_F(TriggerBreakpointUse, BreakpointPositionTakesASignOnlyFirst)
     EXPECT_FALSE(dialog.runcmd.enabled());
 }
 
-TEST_F(TriggerBreakpointUse, BreakpointModulusListsTwoGroupsAndRefusesSigns)
+TEST_F(TriggerBreakpointDialogsTest, BreakpointModulusListsTwoGroupsAndRefusesSigns)
 {
     auto& dialog = openFromMenu<LoadBreakpointModulusDialog>("BreakMod");
     std::vector<std::string> rows;
@@ -218,7 +218,7 @@ TEST_F(TriggerBreakpointUse, BreakpointModulusListsTwoGroupsAndRefusesSigns)
     EXPECT_THAT(takeCalls(), ElementsAre("load_break_mod(4, 1, 1073741823)"));
 }
 
-TEST_F(TriggerBreakpointUse, TriggerLinkSendsTheTypedBuffer)
+TEST_F(TriggerBreakpointDialogsTest, TriggerLinkSendsTheTypedBuffer)
 {
     auto& dialog = openFromMenu<BreakpointTriggerLinkDialog>("postotrig");
     EXPECT_EQ(dialog.porttxt.text(), "1");
@@ -236,7 +236,7 @@ TEST_F(TriggerBreakpointUse, TriggerLinkSendsTheTypedBuffer)
 
 // ---- Absolute or relative breakpoints ------------------------------------------------------
 
-TEST_F(TriggerBreakpointUse, EncoderBoardsLockTheChoiceOnAbsoluteWheneverPicked)
+TEST_F(TriggerBreakpointDialogsTest, EncoderBoardsLockTheChoiceOnAbsoluteWheneverPicked)
 {
     auto& dialog = openFromMenu<EnableBreakpointDialog>("enablebrk");
     EXPECT_TRUE(dialog.absol.value());
@@ -263,7 +263,7 @@ TEST_F(TriggerBreakpointUse, EncoderBoardsLockTheChoiceOnAbsoluteWheneverPicked)
     EXPECT_THAT(takeCalls(), ElementsAre("enable_brk(6, 1, -1)"));
 }
 
-TEST_F(TriggerBreakpointUse, RelativeIsReachableAfterLoadingOnAnEncoderBoard)
+TEST_F(TriggerBreakpointDialogsTest, RelativeIsReachableAfterLoadingOnAnEncoderBoard)
 {
     app().CurrentBoard = 7;
     auto& dialog = openFromMenu<EnableBreakpointDialog>("enablebrk");
@@ -281,7 +281,7 @@ TEST_F(TriggerBreakpointUse, RelativeIsReachableAfterLoadingOnAnEncoderBoard)
 
 // ---- Communication status register ---------------------------------------------------------
 
-TEST_F(TriggerBreakpointUse, RegisterLampsFollowTheLayoutOfTheBoard)
+TEST_F(TriggerBreakpointDialogsTest, RegisterLampsFollowTheLayoutOfTheBoard)
 {
     auto& dialog = openFromMenu<ReadCommStatusDialog>("returncsr"); // board 1: 3-axis
     EXPECT_FALSE(dialog.b(7).visible());
@@ -319,7 +319,7 @@ TEST_F(TriggerBreakpointUse, RegisterLampsFollowTheLayoutOfTheBoard)
     EXPECT_TRUE(dialog.lblAxis(4).visible());
 }
 
-TEST_F(TriggerBreakpointUse, AFailedRegisterReadWhitensOnlyTheBoardsLamps)
+TEST_F(TriggerBreakpointDialogsTest, AFailedRegisterReadWhitensOnlyTheBoardsLamps)
 {
     auto& dialog = openFromMenu<ReadCommStatusDialog>("returncsr");
     type(dialog.bidlist, "4");
@@ -335,7 +335,7 @@ TEST_F(TriggerBreakpointUse, AFailedRegisterReadWhitensOnlyTheBoardsLamps)
 
 // ---- I/O port and limit switches -----------------------------------------------------------
 
-TEST_F(TriggerBreakpointUse, PortLampsShowSixOrEightBits)
+TEST_F(TriggerBreakpointDialogsTest, PortLampsShowSixOrEightBits)
 {
     auto& dialog = openFromMenu<ReadIoPortDialog>("returnioport");
     type(dialog.bidlist, "4");
@@ -359,7 +359,7 @@ TEST_F(TriggerBreakpointUse, PortLampsShowSixOrEightBits)
     EXPECT_TRUE(dialog.b(8).visible());
 }
 
-TEST_F(TriggerBreakpointUse, LimitLampsTakeTheirBitsFromTheAxisCount)
+TEST_F(TriggerBreakpointDialogsTest, LimitLampsTakeTheirBitsFromTheAxisCount)
 {
     auto& dialog = openFromMenu<ReadLimitSwitchStatusDialog>("returnlimstat");
     type(dialog.bidlist, "4");
@@ -389,11 +389,11 @@ TEST_F(TriggerBreakpointUse, LimitLampsTakeTheirBitsFromTheAxisCount)
 
 // ---- Without a board ------------------------------------------------------------------------
 
-using TriggerBreakpointWithoutBoards = DialogsWithoutBoardsTest;
+using TriggerBreakpointDialogsWithoutBoardsTest = DialogsWithoutBoardsTest;
 
 // The encoder board alone: the modulus and trigger link list none of its kind; the lamps of the
 // read-backs keep their load-time arrangement, all shown and white.
-TEST_F(TriggerBreakpointWithoutBoards, NothingIsSentAndTheDesignStays)
+TEST_F(TriggerBreakpointDialogsWithoutBoardsTest, NothingIsSentAndTheDesignStays)
 {
     openWithoutBoard<LoadBreakpointModulusDialog>();
     auto& link = openWithoutBoard<BreakpointTriggerLinkDialog>();

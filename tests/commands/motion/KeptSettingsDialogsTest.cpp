@@ -78,7 +78,7 @@ const std::vector<KeptCase> kKeptCases = {
      {{AxisField::ClosedLoop, -1, 0}}},
 };
 
-class KeptSettingsTest : public ProgramTest {
+class KeptSettingsDialogsTest : public ProgramTest {
 protected:
     void SetUp() override
     {
@@ -96,9 +96,9 @@ protected:
     }
 };
 
-class KeptRunTest : public KeptSettingsTest, public ::testing::WithParamInterface<KeptCase> {};
+class KeptSettingsDialogsRunTest : public KeptSettingsDialogsTest, public ::testing::WithParamInterface<KeptCase> {};
 
-TEST_P(KeptRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordOnlyAfterStatusZero)
+TEST_P(KeptSettingsDialogsRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordOnlyAfterStatusZero)
 {
     const KeptCase& c = GetParam();
     for (const KeptField& k : c.kept) storeSetting(c.board, c.axis, k.field, k.before);
@@ -132,11 +132,11 @@ TEST_P(KeptRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordOnlyAfterStatusZ
                                          ::testing::StartsWith(std::string(c.entry))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, KeptRunTest, ::testing::ValuesIn(kKeptCases), [](const auto& row) {
+INSTANTIATE_TEST_SUITE_P(Dialogs, KeptSettingsDialogsRunTest, ::testing::ValuesIn(kKeptCases), [](const auto& row) {
     return std::string(row.param.form) + "_board" + std::to_string(row.param.board);
 });
 
-TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepItWhenBoardOrAxisChange)
+TEST_F(KeptSettingsDialogsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepItWhenBoardOrAxisChange)
 {
     storeSetting(6, 1, AxisField::RefOffset, -1200);
     storeSetting(6, 2, AxisField::RefOffset, 55);
@@ -163,7 +163,7 @@ TEST_F(KeptSettingsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAndKeepIt
     EXPECT_TRUE(modalShows().empty());
 }
 
-TEST_F(KeptSettingsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
+TEST_F(KeptSettingsDialogsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
 {
     app().CurrentAxis = 3;
     auto& dialog = openWithCurrentBoard<LoadStepsAndLinesDialog>(6);
@@ -187,7 +187,7 @@ TEST_F(KeptSettingsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
     EXPECT_EQ(modalShows().back().text, "Value needs to be between 1 and 16383.");
 }
 
-TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStatusBox)
+TEST_F(KeptSettingsDialogsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStatusBox)
 {
     storeSetting(6, 1, AxisField::ClosedLoop, 1); // any flag but 0 reads as closed loop
     auto& dialog = openWithCurrentBoard<SetLoopModeDialog>(6);
@@ -213,9 +213,9 @@ TEST_F(KeptSettingsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmptyTheStat
 
 // With none of a dialog's groups configured: told once, nothing can be used, nothing is read
 // from or written to a record, and no Run reaches the driver.
-using KeptNoBoardTest = DialogsWithoutBoardsTest;
+using KeptSettingsDialogsWithoutBoardsTest = DialogsWithoutBoardsTest;
 
-TEST_F(KeptNoBoardTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndLoopModeDialogsHaveNone)
+TEST_F(KeptSettingsDialogsWithoutBoardsTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndLoopModeDialogsHaveNone)
 {
     startWith({{2, 1}, {7, 14}});
     EXPECT_FALSE(openWithoutBoard<LoadReferenceOffsetDialog>().offsettxt.enabled());
@@ -228,7 +228,7 @@ TEST_F(KeptNoBoardTest, WithoutAServoOrClosedLoopStepperBoardTheOffsetCountsAndL
     EXPECT_FALSE(loop.runcmd.enabled()) << "a mode chosen does not enable Run";
 }
 
-TEST_F(KeptNoBoardTest, WithoutAnOpenLoopStepperBoardStoreStepsPerRevHasNone)
+TEST_F(KeptSettingsDialogsWithoutBoardsTest, WithoutAnOpenLoopStepperBoardStoreStepsPerRevHasNone)
 {
     startWith({{3, 2}});
     EXPECT_FALSE(openWithoutBoard<StoreStepsPerRevDialog>().sprtxt.enabled());

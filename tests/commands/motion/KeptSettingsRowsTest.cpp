@@ -24,9 +24,9 @@ const std::vector<CommandDialogRow> kKeptSettingsRows = {
      .calls = {"set_loop_mode(3, 3, -1)"}},
 };
 
-using KeptSettingsDialogTest = CommandDialogRowTest;
-TEST_P(KeptSettingsDialogTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Rows, KeptSettingsDialogTest, ::testing::ValuesIn(kKeptSettingsRows), commandRowName);
+using KeptSettingsRowsTest = CommandDialogRowTest;
+TEST_P(KeptSettingsRowsTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Rows, KeptSettingsRowsTest, ::testing::ValuesIn(kKeptSettingsRows), commandRowName);
 
 } // namespace
 } // namespace tarvik::testing

@@ -35,7 +35,7 @@ constexpr std::string_view kSuccess = "status 0: ZEVA_noError. No error.";
 // The rows of the status dialog top to bottom, by bit.
 constexpr std::array kLampBits{0, 1, 2, 4, 5, 7, 10, 11, 12, 3, 13};
 
-class ReadBackUse : public ProgramTest {
+class ReadBackDialogsTest : public ProgramTest {
 protected:
     using ProgramTest::ProgramTest;
 
@@ -71,9 +71,9 @@ std::ostream& operator<<(std::ostream& out, const ListCase& c) { return out << c
 
 const std::vector<std::string> kAllBoards{"ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5", "ID: 6", "ID: 7"};
 
-class ReadBackLists : public ReadBackUse, public ::testing::WithParamInterface<ListCase> {};
+class ReadBackDialogsListTest : public ReadBackDialogsTest, public ::testing::WithParamInterface<ListCase> {};
 
-TEST_P(ReadBackLists, ListsTheBoardsOfItsGroupsAndStartsReadyOnAxisOne)
+TEST_P(ReadBackDialogsListTest, ListsTheBoardsOfItsGroupsAndStartsReadyOnAxisOne)
 {
     const ListCase& c = GetParam();
     Form& dialog = openFromMenu(c.item, c.form);
@@ -85,7 +85,7 @@ TEST_P(ReadBackLists, ListsTheBoardsOfItsGroupsAndStartsReadyOnAxisOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Dialogs, ReadBackLists,
+    Dialogs, ReadBackDialogsListTest,
     ::testing::Values(ListCase{"returnpos", "frm53ret", kAllBoards}, ListCase{"returnvel", "frm54rets", kAllBoards},
                       ListCase{"retrpm", "frmretrpm", kAllBoards},
                       ListCase{"returnaxisstat", "frmaxstat", {"ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5", "ID: 6"}},
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"readencoder", "frm59", {"ID: 3", "ID: 6"}}),
     [](const auto& row) { return std::string(row.param.form); });
 
-TEST_F(ReadBackUse, ReadPositionTakesItsCaptionFromTheMenuAndComesBackWithItsFields)
+TEST_F(ReadBackDialogsTest, ReadPositionTakesItsCaptionFromTheMenuAndComesBackWithItsFields)
 {
     auto& dialog = openFromMenu<ReadPositionDialog>("returnpos");
     EXPECT_EQ(dialog.caption(), "Read Present Position");
@@ -122,7 +122,7 @@ struct ClearingCase {
     bool statusBox;
 };
 
-TEST_F(ReadBackUse, EachDialogEmptiesItsStatusTextOnlyWhereItListens)
+TEST_F(ReadBackDialogsTest, EachDialogEmptiesItsStatusTextOnlyWhereItListens)
 {
     const std::vector<ClearingCase> cases = {
         {"returnpos", "frm53ret", false, false},  {"retrpm", "frmretrpm", false, false},
@@ -154,12 +154,12 @@ TEST_F(ReadBackUse, EachDialogEmptiesItsStatusTextOnlyWhereItListens)
 
 // ---- Read Present Velocity: the entry point by board class ----------------------------------
 
-class VelocityByClass : public ReadBackUse {
+class ReadBackDialogsVelocityByClassTest : public ReadBackDialogsTest {
 protected:
     // A 3-axis servo, both 3-axis steppers, both encoder types, and the odd 2-axis servo and
     // low-profile open-loop stepper codes.
-    VelocityByClass()
-        : ReadBackUse({.boards = std::vector<SimBoardSpec>{{.id = 1, .typeCode = 0, .ioAddress = 0x300, .name = ""},
+    ReadBackDialogsVelocityByClassTest()
+        : ReadBackDialogsTest({.boards = std::vector<SimBoardSpec>{{.id = 1, .typeCode = 0, .ioAddress = 0x300, .name = ""},
                                                           {.id = 2, .typeCode = 1, .ioAddress = 0x310, .name = ""},
                                                           {.id = 3, .typeCode = 2, .ioAddress = 0x320, .name = ""},
                                                           {.id = 4, .typeCode = 6, .ioAddress = 0x330, .name = ""},
@@ -170,7 +170,7 @@ protected:
     }
 };
 
-TEST_F(VelocityByClass, SteppersReadStepsPerSecondAndServoAndEncoderBoardsTheVelocityWord)
+TEST_F(ReadBackDialogsVelocityByClassTest, SteppersReadStepsPerSecondAndServoAndEncoderBoardsTheVelocityWord)
 {
     auto& dialog = openFromMenu<ReadVelocityDialog>("returnvel");
     for (int board = 1; board <= 7; ++board) {
@@ -184,7 +184,7 @@ TEST_F(VelocityByClass, SteppersReadStepsPerSecondAndServoAndEncoderBoardsTheVel
 
 // ---- In Position ------------------------------------------------------------------------------
 
-TEST_F(ReadBackUse, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
+TEST_F(ReadBackDialogsTest, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
 {
     app().CurrentAxis = 3;
     auto& dialog = openFromMenu<InPositionDialog>("inpos");
@@ -206,7 +206,7 @@ TEST_F(ReadBackUse, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
     EXPECT_EQ(app().CurrentAxis, 1);
 }
 
-TEST_F(ReadBackUse, InPositionNamesTheUnitsBesideBothFields)
+TEST_F(ReadBackDialogsTest, InPositionNamesTheUnitsBesideBothFields)
 {
     auto& dialog = openFromMenu<InPositionDialog>("inpos");
     EXPECT_EQ(dialog.unitsLabel.caption(), " Units in Counts");
@@ -218,7 +218,7 @@ TEST_F(ReadBackUse, InPositionNamesTheUnitsBesideBothFields)
 
 // ---- Read Per Axis H/W Status -----------------------------------------------------------------
 
-TEST_F(ReadBackUse, AStatusWordLightsTheLampsOfItsSetBitsAndNoOthers)
+TEST_F(ReadBackDialogsTest, AStatusWordLightsTheLampsOfItsSetBitsAndNoOthers)
 {
     auto& dialog = openFromMenu<AxisStatusDialog>("returnaxisstat");
     type(dialog.bidlist, "4");
@@ -239,7 +239,7 @@ TEST_F(ReadBackUse, AStatusWordLightsTheLampsOfItsSetBitsAndNoOthers)
     }
 }
 
-TEST_F(ReadBackUse, TheLampRowsStandDownTheLeftAndTheBoardAndAxisAtTheTopRight)
+TEST_F(ReadBackDialogsTest, TheLampRowsStandDownTheLeftAndTheBoardAndAxisAtTheTopRight)
 {
     auto& dialog = openFromMenu<AxisStatusDialog>("returnaxisstat");
     type(dialog.bidlist, "4");
@@ -280,9 +280,9 @@ TEST_F(ReadBackUse, TheLampRowsStandDownTheLeftAndTheBoardAndAxisAtTheTopRight)
 
 // ---- No board of the dialog's groups ---------------------------------------------------------
 
-using OnlyAnEncoderBoard = DialogsWithoutBoardsTest;
+using ReadBackDialogsWithEncoderOnlyTest = DialogsWithoutBoardsTest;
 
-TEST_F(OnlyAnEncoderBoard, TheEncoderDialogsListNothingAndCannotRun)
+TEST_F(ReadBackDialogsWithEncoderOnlyTest, TheEncoderDialogsListNothingAndCannotRun)
 {
     // The Stepper Closed Loop menu stays off without a closed-loop stepper board; opened as its
     // items would open them, the dialogs say so and offer nothing to type into or run.

@@ -142,9 +142,9 @@ TEST_F(StartStopModeDialogsTest, ScaleFactorSharesItsAxisAndPacksBothParts)
 }
 
 // Only an encoder board: no dialog of this group but Reset Position lists it.
-using StartStopModeWithoutBoardsTest = DialogsWithoutBoardsTest;
+using StartStopModeDialogsWithoutBoardsTest = DialogsWithoutBoardsTest;
 
-TEST_F(StartStopModeWithoutBoardsTest, EveryDialogKindStaysShutWithoutABoard)
+TEST_F(StartStopModeDialogsWithoutBoardsTest, EveryDialogKindStaysShutWithoutABoard)
 {
     openWithoutBoard<KillAllDialog>();
     EXPECT_FALSE(openWithoutBoard<StartMotionDialog>().axistxt().enabled());

@@ -31,7 +31,7 @@ using ::testing::ElementsAreArray;
 
 
 // What the user does in these dialogs, by control name.
-class TrajectoryUse : public ProgramTest {
+class TrajectoryDialogsFixture : public ProgramTest {
 protected:
     using ProgramTest::ProgramTest;
 
@@ -75,12 +75,12 @@ const std::vector<FieldCase> kFieldCases = {
      {{"0", "1"}, {"11", "10"}}},
 };
 
-class TrajectoryFieldTest : public TrajectoryUse, public ::testing::WithParamInterface<FieldCase> {
+class TrajectoryDialogsFieldTest : public TrajectoryDialogsFixture, public ::testing::WithParamInterface<FieldCase> {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 };
 
-TEST_P(TrajectoryFieldTest, ListsItsBoardsFiltersKeysAndBringsAValueOutsideItsRangeToTheBound)
+TEST_P(TrajectoryDialogsFieldTest, ListsItsBoardsFiltersKeysAndBringsAValueOutsideItsRangeToTheBound)
 {
     const FieldCase& c = GetParam();
     Form& dialog = openFromMenu(c.item, c.form);
@@ -107,10 +107,10 @@ TEST_P(TrajectoryFieldTest, ListsItsBoardsFiltersKeysAndBringsAValueOutsideItsRa
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, TrajectoryFieldTest, ::testing::ValuesIn(kFieldCases),
+INSTANTIATE_TEST_SUITE_P(Dialogs, TrajectoryDialogsFieldTest, ::testing::ValuesIn(kFieldCases),
                          [](const auto& row) { return std::string(row.param.form); });
 
-class TrajectoryDialogsTest : public TrajectoryUse {
+class TrajectoryDialogsTest : public TrajectoryDialogsFixture {
 protected:
     void SetUp() override
     {
@@ -230,7 +230,7 @@ TEST_F(TrajectoryDialogsTest, ARefusedCallShowsItsStatusAndKeepsTheDialogAsItWas
 // Dialogs none of whose groups is configured: told once on opening, and nothing in one can be
 // used, so no Run reaches the driver. The Servo and Stepper menus are off without a board of
 // their class, so those dialogs are opened as their menu items would open them.
-class TrajectoryNoBoardTest : public DialogsWithoutBoardsTest {
+class TrajectoryDialogsWithoutBoardsTest : public DialogsWithoutBoardsTest {
 protected:
     bool menuEnabled(std::string_view menu) { return runtime().findForm("mditarvik")->findControl(menu)->enabled(); }
 
@@ -241,14 +241,14 @@ protected:
     }
 };
 
-TEST_F(TrajectoryNoBoardTest, WithStepperAndEncoderBoardsTheAnticipationTimeBreakpointHasNone)
+TEST_F(TrajectoryDialogsWithoutBoardsTest, WithStepperAndEncoderBoardsTheAnticipationTimeBreakpointHasNone)
 {
     startWith({{2, 1}, {6, 13}, {7, 14}});
     EXPECT_FALSE(menuEnabled("servomu"));
     expectNoBoardIn<LoadTimeBreakpointDialog>("atimetxt");
 }
 
-TEST_F(TrajectoryNoBoardTest, WithServoAndEncoderBoardsTheStepperDialogsHaveNone)
+TEST_F(TrajectoryDialogsWithoutBoardsTest, WithServoAndEncoderBoardsTheStepperDialogsHaveNone)
 {
     startWith({{1, 0}, {4, 11}, {7, 14}});
     EXPECT_FALSE(menuEnabled("steppermu"));

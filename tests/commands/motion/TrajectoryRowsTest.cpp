@@ -36,9 +36,9 @@ const std::vector<CommandDialogRow> kTrajectoryRows = {
      .calls = {"load_accel_fact(6, 4, 10)"}},
 };
 
-using TrajectoryDialogTest = CommandDialogRowTest;
-TEST_P(TrajectoryDialogTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Rows, TrajectoryDialogTest, ::testing::ValuesIn(kTrajectoryRows), commandRowName);
+using TrajectoryRowsTest = CommandDialogRowTest;
+TEST_P(TrajectoryRowsTest, RunsItsCommandFromTheMenu) { runRow(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Rows, TrajectoryRowsTest, ::testing::ValuesIn(kTrajectoryRows), commandRowName);
 
 } // namespace
 } // namespace tarvik::testing

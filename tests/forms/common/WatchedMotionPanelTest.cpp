@@ -1,6 +1,6 @@
 // The watched-motion frame, through a small panel that moves axes of the built-in four-axis
-// servo board (4) together. Its use by the homing panels: tests/init/frmfindhomeTest.cpp,
-// frmfindindxTest.cpp.
+// servo board (4) together. Its use by the homing panels: tests/init/FindHomePanelTest.cpp,
+// FindIndexPanelTest.cpp.
 
 #include "forms/common/HelperTestForm.h"
 

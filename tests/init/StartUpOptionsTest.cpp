@@ -25,7 +25,7 @@ using ::testing::HasSubstr;
 constexpr std::int16_t kOpenLoop3 = 2;     // type 1, "Moxel.sol"
 constexpr std::int16_t kClosedLoop3 = 3;   // type 2, "Moxel.scl"
 
-class SaveOptionStartUpTest : public ProgramTest {
+class StartUpOptionsTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(SaveOptionStartUpTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
+TEST_F(StartUpOptionsTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
 {
     for (const OptionFile& file : allOptionFiles()) std::filesystem::remove(file.name);
     std::filesystem::remove(PreferenceFile::kName);
@@ -60,7 +60,7 @@ TEST_F(SaveOptionStartUpTest, CreatesMissingFilesAndReadsEachBoardsPreferredOpti
         EXPECT_EQ(read[static_cast<std::size_t>(id)], app().isBoard(id)) << "board " << id;
 }
 
-TEST_F(SaveOptionStartUpTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKeepsItsRecord)
+TEST_F(StartUpOptionsTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKeepsItsRecord)
 {
     std::filesystem::resize_file("Moxel.sol", 5);
     auto& record = app().Settings.OpenLoopSettingsTable[kOpenLoop3];
@@ -82,7 +82,7 @@ TEST_F(SaveOptionStartUpTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKee
     EXPECT_THAT(errorMessages().back(), HasSubstr("Moxel.sol"));
 }
 
-TEST_F(SaveOptionStartUpTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions)
+TEST_F(StartUpOptionsTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions)
 {
     std::filesystem::resize_file("Moxel.sol", 2000);
     const std::size_t shownBefore = errorMessages().size();
@@ -97,7 +97,7 @@ TEST_F(SaveOptionStartUpTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions
     EXPECT_EQ(errorMessages().size(), shownBefore);
 }
 
-TEST_F(SaveOptionStartUpTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
+TEST_F(StartUpOptionsTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
 {
     // The 4-axis boards configured are all of the second generation: none uses "Moxel4.sol".
     std::filesystem::resize_file("Moxel4.sol", 5);
@@ -108,7 +108,7 @@ TEST_F(SaveOptionStartUpTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
 
 // A save killed half-way leaves its temporary file: the next start-up removes those of the
 // program's own names and nothing else under a similar name.
-TEST_F(SaveOptionStartUpTest, TemporaryFilesOfAKilledSaveAreRemovedAndNothingElse)
+TEST_F(StartUpOptionsTest, TemporaryFilesOfAKilledSaveAreRemovedAndNothingElse)
 {
     const std::vector<std::string> stale{"Moxel.prf.tmp-ab12cd34", "Moxel.sol.tmp-zzzzzzzz"};
     const std::vector<std::string> others{"Moxel.prf.tmp-AB12CD34", "Moxel.prf.tmp-ab12cd3", "notes.txt.tmp-ab12cd34",
@@ -125,7 +125,7 @@ TEST_F(SaveOptionStartUpTest, TemporaryFilesOfAKilledSaveAreRemovedAndNothingEls
 
 // The program's start-up in a working directory it cannot write into. Root writes into any
 // directory, so a test run as root starts the program as the unprivileged user "nobody".
-class ReadOnlyDirectoryTest : public ProgramTest {
+class StartUpOptionsReadOnlyDirectoryTest : public ProgramTest {
 protected:
     static constexpr uid_t kNobody = 65534;
 
@@ -153,7 +153,7 @@ protected:
     bool asNobody_ = false;
 };
 
-TEST_F(ReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCreatedAndTheReason)
+TEST_F(StartUpOptionsReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCreatedAndTheReason)
 {
     ASSERT_TRUE(start());
     std::vector<std::string> errors;
@@ -169,7 +169,7 @@ TEST_F(ReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCreatedAndTheRea
     EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3], SettingsTables{}.OpenLoopSettingsTable[kOpenLoop3]);
 }
 
-TEST_F(ReadOnlyDirectoryTest, PreferencesOpensWithTheDefaultsAndASaveSaysItCannotWrite)
+TEST_F(StartUpOptionsReadOnlyDirectoryTest, PreferencesOpensWithTheDefaultsAndASaveSaysItCannotWrite)
 {
     ASSERT_TRUE(start());
     const std::size_t shownAtStart = modalShows().size();

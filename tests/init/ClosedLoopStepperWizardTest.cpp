@@ -15,13 +15,13 @@ using ::testing::HasSubstr;
 
 constexpr int kBoard = 3;
 
-class WizardClosedLoopTest : public WizardTest {
+class ClosedLoopStepperWizardTest : public WizardTest {
 protected:
     ClosedLoopStepperWizard& wizard() { return *app().loaded<ClosedLoopStepperWizard>(); }
     ClosedLoopAxisSettings& axis(int a) { return app().Settings.ClosedLoopSettingsTable[kBoard].Axis[a - 1]; }
 };
 
-TEST_F(WizardClosedLoopTest, PickFillsTheWizardFromTheOptionAndShowsIt)
+TEST_F(ClosedLoopStepperWizardTest, PickFillsTheWizardFromTheOptionAndShowsIt)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     EXPECT_TRUE(w.visible());
@@ -45,7 +45,7 @@ TEST_F(WizardClosedLoopTest, PickFillsTheWizardFromTheOptionAndShowsIt)
     EXPECT_EQ(changed(kBoard), 0);
 }
 
-TEST_F(WizardClosedLoopTest, OutOfRangeEntriesAreForcedToTheBoundWithTheMessage)
+TEST_F(ClosedLoopStepperWizardTest, OutOfRangeEntriesAreForcedToTheBoundWithTheMessage)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     w.box("StepsRev", 1).setText("");
@@ -59,7 +59,7 @@ TEST_F(WizardClosedLoopTest, OutOfRangeEntriesAreForcedToTheBoundWithTheMessage)
     EXPECT_EQ(changed(kBoard), -1);
 }
 
-TEST_F(WizardClosedLoopTest, EmptyOrSignOnlyBoxesDisableInitializeSilently)
+TEST_F(ClosedLoopStepperWizardTest, EmptyOrSignOnlyBoxesDisableInitializeSilently)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     const auto shownBefore = modalShows().size();
@@ -74,7 +74,7 @@ TEST_F(WizardClosedLoopTest, EmptyOrSignOnlyBoxesDisableInitializeSilently)
     EXPECT_EQ(beeps(), 0);
 }
 
-TEST_F(WizardClosedLoopTest, EnterNormalisesTheBoxAtOnce)
+TEST_F(ClosedLoopStepperWizardTest, EnterNormalisesTheBoxAtOnce)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 1), "2.50");
@@ -85,7 +85,7 @@ TEST_F(WizardClosedLoopTest, EnterNormalisesTheBoxAtOnce)
     EXPECT_EQ(w.box("IndexOff", 1).text(), "7");
 }
 
-TEST_F(WizardClosedLoopTest, FollowingErrorIsClampedSilentlyWhenLeft)
+TEST_F(ClosedLoopStepperWizardTest, FollowingErrorIsClampedSilentlyWhenLeft)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     // The check on change accepts a blank; leaving the box clamps without a message.
@@ -99,7 +99,7 @@ TEST_F(WizardClosedLoopTest, FollowingErrorIsClampedSilentlyWhenLeft)
     EXPECT_TRUE(w.cmdinit.enabled());
 }
 
-TEST_F(WizardClosedLoopTest, SpinnerStepsTheWholeNumberAndReturnsToZero)
+TEST_F(ClosedLoopStepperWizardTest, SpinnerStepsTheWholeNumberAndReturnsToZero)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 1), "2.6");
@@ -111,7 +111,7 @@ TEST_F(WizardClosedLoopTest, SpinnerStepsTheWholeNumberAndReturnsToZero)
     EXPECT_EQ(changed(kBoard), -1);
 }
 
-TEST_F(WizardClosedLoopTest, TheKeyboardGoesFromBoxToBoxAndTheArrowsCountInTheBox)
+TEST_F(ClosedLoopStepperWizardTest, TheKeyboardGoesFromBoxToBoxAndTheArrowsCountInTheBox)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     // From Done, Tab reaches the first box, then passes over its spinner to the same box of
@@ -135,7 +135,7 @@ TEST_F(WizardClosedLoopTest, TheKeyboardGoesFromBoxToBoxAndTheArrowsCountInTheBo
     EXPECT_EQ(changed(kBoard), -1);
 }
 
-TEST_F(WizardClosedLoopTest, InitializeSendsTheWizardsValuesAndReportsTheState)
+TEST_F(ClosedLoopStepperWizardTest, InitializeSendsTheWizardsValuesAndReportsTheState)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 2), "400");
@@ -155,7 +155,7 @@ TEST_F(WizardClosedLoopTest, InitializeSendsTheWizardsValuesAndReportsTheState)
               "ID 3: 3-Axis Closed-Loop Stepper Board, ISA, 340 -- Initialized using Option 1");
 }
 
-TEST_F(WizardClosedLoopTest, InitializeGoesOnOnlyOnContinue)
+TEST_F(ClosedLoopStepperWizardTest, InitializeGoesOnOnlyOnContinue)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
@@ -171,7 +171,7 @@ TEST_F(WizardClosedLoopTest, InitializeGoesOnOnlyOnContinue)
     EXPECT_EQ(app().BoardInitState[kBoard], 0);
 }
 
-TEST_F(WizardClosedLoopTest, AFailingSequenceLeavesTheBoardNotInitialized)
+TEST_F(ClosedLoopStepperWizardTest, AFailingSequenceLeavesTheBoardNotInitialized)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     driver().injectFault("set_stop_mode", 5);
@@ -182,7 +182,7 @@ TEST_F(WizardClosedLoopTest, AFailingSequenceLeavesTheBoardNotInitialized)
     EXPECT_EQ(app().BoardInitState[kBoard], -1);
 }
 
-TEST_F(WizardClosedLoopTest, AFindVelocityBeyondTheRecordsFieldIsKeptAtItsLimit)
+TEST_F(ClosedLoopStepperWizardTest, AFindVelocityBeyondTheRecordsFieldIsKeptAtItsLimit)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 1), "50000");
@@ -193,7 +193,7 @@ TEST_F(WizardClosedLoopTest, AFindVelocityBeyondTheRecordsFieldIsKeptAtItsLimit)
     EXPECT_EQ(axis(2).StepsPerRev, 2000) << "an empty box leaves its field as it was";
 }
 
-TEST_F(WizardClosedLoopTest, ARecordValueOutOfRangeIsReportedInTheBoxOnly)
+TEST_F(ClosedLoopStepperWizardTest, ARecordValueOutOfRangeIsReportedInTheBoxOnly)
 {
     axis(1).StepsPerRev = 0;
     axis(2).StopMode = 9;
@@ -210,7 +210,7 @@ TEST_F(WizardClosedLoopTest, ARecordValueOutOfRangeIsReportedInTheBoxOnly)
     EXPECT_EQ(changed(kBoard), 0);
 }
 
-TEST_F(WizardClosedLoopTest, ClosingWithEditsAsksAndCancelKeepsTheWindow)
+TEST_F(ClosedLoopStepperWizardTest, ClosingWithEditsAsksAndCancelKeepsTheWindow)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
@@ -221,7 +221,7 @@ TEST_F(WizardClosedLoopTest, ClosingWithEditsAsksAndCancelKeepsTheWindow)
     EXPECT_EQ(modalShows().back().text, "Save Closed Loop Stepper Board 3, with Option 1?");
 }
 
-TEST_F(WizardClosedLoopTest, ForgetClosesWithoutCopyingTheEdits)
+TEST_F(ClosedLoopStepperWizardTest, ForgetClosesWithoutCopyingTheEdits)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
@@ -234,7 +234,7 @@ TEST_F(WizardClosedLoopTest, ForgetClosesWithoutCopyingTheEdits)
     EXPECT_EQ(app().ClosedLoopBoard, -1) << "a board never initialised is let go";
 }
 
-TEST_F(WizardClosedLoopTest, SaveOnCloseWritesTheCurrentOption)
+TEST_F(ClosedLoopStepperWizardTest, SaveOnCloseWritesTheCurrentOption)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     type(w.box("StepsRev", 1), "300");
@@ -246,7 +246,7 @@ TEST_F(WizardClosedLoopTest, SaveOnCloseWritesTheCurrentOption)
     EXPECT_EQ(app().ClosedLoopBoard, kBoard) << "an initialised board stays the wizard's board";
 }
 
-TEST_F(WizardClosedLoopTest, ClosingUnloadsTheSetUpDialogsItOpened)
+TEST_F(ClosedLoopStepperWizardTest, ClosingUnloadsTheSetUpDialogsItOpened)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     click(*w.button(WizardButton::LimitSettings));
@@ -258,7 +258,7 @@ TEST_F(WizardClosedLoopTest, ClosingUnloadsTheSetUpDialogsItOpened)
     EXPECT_EQ(runtime().findForm("frmStepOutMode"), nullptr);
 }
 
-TEST_F(WizardClosedLoopTest, SecretSaveRunsSaveWhenTheCaptionSaysSave)
+TEST_F(ClosedLoopStepperWizardTest, SecretSaveRunsSaveWhenTheCaptionSaysSave)
 {
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     w.setCaption("save");

@@ -35,7 +35,7 @@ constexpr std::int16_t kEncoder = 7;
 
 std::string entryOf(const std::string& call) { return call.substr(0, call.find('(')); }
 
-class InitSequenceTest : public ProgramTest {
+class InitSequencesTest : public ProgramTest {
 protected:
     void SetUp() override
     {
@@ -75,7 +75,7 @@ protected:
     }
 };
 
-TEST_F(InitSequenceTest, ClosedLoopStepperSendsItsRecordInTheOneOrder)
+TEST_F(InitSequencesTest, ClosedLoopStepperSendsItsRecordInTheOneOrder)
 {
     ASSERT_TRUE(InitializeBoard(app(), kClosedLoop3));
     // Default record: 2000 steps and 500 lines (500 * 65536 + 2000), every limit and I/O bit
@@ -100,7 +100,7 @@ TEST_F(InitSequenceTest, ClosedLoopStepperSendsItsRecordInTheOneOrder)
     EXPECT_EQ(errorWindows(), 0u);
 }
 
-TEST_F(InitSequenceTest, EveryGroupTakesItsStepsOfTheOneOrderOnEveryAxis)
+TEST_F(InitSequencesTest, EveryGroupTakesItsStepsOfTheOneOrderOnEveryAxis)
 {
     const std::vector<std::string> motionHead{"kill_motion"};
     const std::vector<std::string> motionTail{"set_pos_mode", "load_target_pos", "start_motion", "set_init_stat"};
@@ -147,7 +147,7 @@ TEST_F(InitSequenceTest, EveryGroupTakesItsStepsOfTheOneOrderOnEveryAxis)
     EXPECT_EQ(errorWindows(), 0u);
 }
 
-TEST_F(InitSequenceTest, AFailureAtAnyStepStopsTheSequenceWithItsStatusText)
+TEST_F(InitSequencesTest, AFailureAtAnyStepStopsTheSequenceWithItsStatusText)
 {
     for (std::int16_t board : {kServo3, kOpenLoop3, kClosedLoop3, kServo4, kOpenLoop4, kClosedLoop4, kEncoder}) {
         ASSERT_TRUE(InitializeBoard(app(), board));
@@ -172,7 +172,7 @@ TEST_F(InitSequenceTest, AFailureAtAnyStepStopsTheSequenceWithItsStatusText)
     }
 }
 
-TEST_F(InitSequenceTest, AFollowingErrorInTheTestMoveLeavesTheBoardNotInitialized)
+TEST_F(InitSequencesTest, AFollowingErrorInTheTestMoveLeavesTheBoardNotInitialized)
 {
     app().BoardOption[kServo4] = 3;
     OptionOf(app(), BoardGroup::Servo4) = 5;
@@ -185,7 +185,7 @@ TEST_F(InitSequenceTest, AFollowingErrorInTheTestMoveLeavesTheBoardNotInitialize
     EXPECT_EQ(app().BoardOption[kServo4], 3);
 }
 
-TEST_F(InitSequenceTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence)
+TEST_F(InitSequencesTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence)
 {
     driver().scriptReturns("read_axis_stat", {static_cast<double>(AxisStatusRunning)});
     EXPECT_FALSE(InitializeBoard(app(), kOpenLoop4));
@@ -196,7 +196,7 @@ TEST_F(InitSequenceTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence)
     EXPECT_EQ(app().BoardInitState[kOpenLoop4], -1);
 }
 
-TEST_F(InitSequenceTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
+TEST_F(InitSequencesTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
 {
     auto& closed = app().Settings.ClosedLoop4SettingsTable[kClosedLoop4];
     closed.Axis[0] = {.StepsPerRev = 400, .FindRpm = 60, .HomeReverse = -1, .LinesPerRev = 250, .IndexReverse = -1,
@@ -231,7 +231,7 @@ TEST_F(InitSequenceTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
     EXPECT_EQ(app().YFindRpm[kServo3], 252);
 }
 
-TEST_F(InitSequenceTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists)
+TEST_F(InitSequencesTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists)
 {
     auto* main = app().loaded<MainWindowForm>();
     ASSERT_NE(main, nullptr);
@@ -253,7 +253,7 @@ TEST_F(InitSequenceTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists)
     EXPECT_EQ(enabled(kTestStepperItem), main->hasAction(kTestStepperItem));
 }
 
-TEST_F(InitSequenceTest, ARecordWithAValueOutOfRangeIsNotSent)
+TEST_F(InitSequencesTest, ARecordWithAValueOutOfRangeIsNotSent)
 {
     app().Settings.OpenLoopSettingsTable[kOpenLoop3].Axis[1].StepsPerRev = 0;
     EXPECT_FALSE(InitializeBoard(app(), kOpenLoop3));
@@ -281,7 +281,7 @@ TEST_F(InitSequenceTest, ARecordWithAValueOutOfRangeIsNotSent)
 
 // Every value without meaning is refused before anything is sent. A Boolean field is set when
 // non-zero, whatever the value: it is never refused, and goes to the driver as -1 or 0.
-TEST_F(InitSequenceTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
+TEST_F(InitSequencesTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
 {
     SettingsTables& s = app().Settings;
     struct Case {

@@ -25,12 +25,12 @@ private:
     void Form_Unload(int&) override { ++unloads; }
 };
 
-class MainWindowTest : public AppTest {
+class MainWindowFormTest : public AppTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 };
 
-TEST_F(MainWindowTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunning)
+TEST_F(MainWindowFormTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunning)
 {
     auto& stubborn = app().form<StubbornWindow>();
     OpenChildWindow(stubborn);
@@ -45,14 +45,14 @@ TEST_F(MainWindowTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunning)
     EXPECT_TRUE(runtime().ended());
 }
 
-TEST_F(MainWindowTest, ClosingTheMainWindowQuitsToo)
+TEST_F(MainWindowFormTest, ClosingTheMainWindowQuitsToo)
 {
     EXPECT_TRUE(input().close(main()));
     EXPECT_EQ(app().QuitRequested, 1);
     EXPECT_TRUE(runtime().ended());
 }
 
-TEST_F(MainWindowTest, OpeningAnOpenWindowBringsItBackAsItWas)
+TEST_F(MainWindowFormTest, OpeningAnOpenWindowBringsItBackAsItWas)
 {
     auto& stubborn = app().form<StubbornWindow>();
     OpenChildWindow(stubborn);
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, OpeningAnOpenWindowBringsItBackAsItWas)
     EXPECT_EQ(stubborn.windowState(), WindowState::Minimized);
 }
 
-TEST_F(MainWindowTest, PrestoreItemsComeBackOnlyWhenTheLastPanelClosesAndTheirWindowExists)
+TEST_F(MainWindowFormTest, PrestoreItemsComeBackOnlyWhenTheLastPanelClosesAndTheirWindowExists)
 {
     const auto prestoreItems = {kBeginPrestoreItem, kEndPrestoreItem};
     for (auto name : prestoreItems) item(name).setEnabled(true);
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, PrestoreItemsComeBackOnlyWhenTheLastPanelClosesAndTheirWi
     for (auto name : prestoreItems) EXPECT_EQ(item(name).enabled(), main().hasAction(name)) << name;
 }
 
-TEST_F(MainWindowTest, F1AndHelpContentsOpenTheirTopics)
+TEST_F(MainWindowFormTest, F1AndHelpContentsOpenTheirTopics)
 {
     EXPECT_TRUE(input().press(Key::F1));
     EXPECT_TRUE(input().choose(item("helpcontentsmu")));
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, F1AndHelpContentsOpenTheirTopics)
     EXPECT_EQ(topics, (std::vector<int>{kHelpMainWindow, kHelpContents}));
 }
 
-TEST_F(MainWindowTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitchedOn)
+TEST_F(MainWindowFormTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitchedOn)
 {
     std::set<std::string_view> items;
     for (const MenuEntry& entry : mainMenuEntries()) items.insert(entry.name);

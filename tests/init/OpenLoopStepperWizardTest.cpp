@@ -11,9 +11,9 @@ namespace {
 
 constexpr int kBoard = 2;
 
-using WizardOpenLoopTest = WizardTest;
+using OpenLoopStepperWizardTest = WizardTest;
 
-TEST_F(WizardOpenLoopTest, EnterLeavesTheBoxAsTypedUntilItLosesFocus)
+TEST_F(OpenLoopStepperWizardTest, EnterLeavesTheBoxAsTypedUntilItLosesFocus)
 {
     OpenLoopStepperWizard& w = pick<OpenLoopStepperWizard>(kBoard);
     type(w.box("FindRPM", 3), "12.50");
@@ -23,7 +23,7 @@ TEST_F(WizardOpenLoopTest, EnterLeavesTheBoxAsTypedUntilItLosesFocus)
     EXPECT_EQ(w.box("FindRPM", 3).text(), "12.5");
 }
 
-TEST_F(WizardOpenLoopTest, ALoneBlankInFindVelocityIsResetToOneWithTheMessage)
+TEST_F(OpenLoopStepperWizardTest, ALoneBlankInFindVelocityIsResetToOneWithTheMessage)
 {
     OpenLoopStepperWizard& w = pick<OpenLoopStepperWizard>(kBoard);
     w.box("FindRPM", 2).setText(" ");
@@ -38,7 +38,7 @@ TEST_F(WizardOpenLoopTest, ALoneBlankInFindVelocityIsResetToOneWithTheMessage)
     EXPECT_EQ(modalShows().size(), shownBefore);
 }
 
-TEST_F(WizardOpenLoopTest, StepsAreCheckedAsANumberThatMayBeBlank)
+TEST_F(OpenLoopStepperWizardTest, StepsAreCheckedAsANumberThatMayBeBlank)
 {
     OpenLoopStepperWizard& w = pick<OpenLoopStepperWizard>(kBoard);
     const auto shownBefore = modalShows().size();

@@ -28,7 +28,7 @@ constexpr std::int16_t kServo3 = 1, kServo4 = 4, kStepper4 = 5, kEncoder = 7;
 // Servo defaults: 1000 lines x 4 x pitch 5 x gear 1.
 constexpr float kServoCountsPerInch = 20000;
 
-class XyTableTest : public ProgramTest {
+class XyTableDemoTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
@@ -67,7 +67,7 @@ protected:
     }
 };
 
-TEST_F(XyTableTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPrestore)
+TEST_F(XyTableDemoTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPrestore)
 {
     EXPECT_FALSE(menuEnabled("xytablemu"));
     XyTableDemo& demo = openDemo({kServo4, kEncoder});
@@ -102,7 +102,7 @@ TEST_F(XyTableTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPrestor
     EXPECT_EQ(app().XyDemoOpen, 0);
 }
 
-TEST_F(XyTableTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
+TEST_F(XyTableDemoTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
 {
     XyTableDemo& demo = openDemo({kServo4});
     retype(demo.xmintxt, "3");
@@ -121,7 +121,7 @@ TEST_F(XyTableTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
     EXPECT_FLOAT_EQ(demo.box.width(), 5688 * 3 / 6.0F);
 }
 
-TEST_F(XyTableTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZero)
+TEST_F(XyTableDemoTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZero)
 {
     EXPECT_TRUE(InitializeBoard(app(), kStepper4));
     app().XCountsPerRev[kStepper4] = 0;
@@ -134,7 +134,7 @@ TEST_F(XyTableTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZe
     EXPECT_TRUE(commands().empty());
 }
 
-TEST_F(XyTableTest, AManualClickAfterStartSendsOneCoordinatedServoSegment)
+TEST_F(XyTableDemoTest, AManualClickAfterStartSendsOneCoordinatedServoSegment)
 {
     XyTableDemo& demo = openDemo({kServo4});
     mouse(demo.box, kServoCountsPerInch, 0);
@@ -154,7 +154,7 @@ TEST_F(XyTableTest, AManualClickAfterStartSendsOneCoordinatedServoSegment)
     EXPECT_EQ(demo.fields().MovePendingX, 0);
 }
 
-TEST_F(XyTableTest, AxisBoxesStayOnTheBoardsAxesAndOneAxisForBothKeepsStartOff)
+TEST_F(XyTableDemoTest, AxisBoxesStayOnTheBoardsAxesAndOneAxisForBothKeepsStartOff)
 {
     XyTableDemo& demo = openDemo({kServo3});
     const int before = beeps();
@@ -172,7 +172,7 @@ TEST_F(XyTableTest, AxisBoxesStayOnTheBoardsAxesAndOneAxisForBothKeepsStartOff)
     EXPECT_THAT(commands(), Contains("multi_start(1, 2)"));
 }
 
-TEST_F(XyTableTest, AnAutomaticRoutineRunsLapAfterLapAndStopRepeatsTheInterruptedSegment)
+TEST_F(XyTableDemoTest, AnAutomaticRoutineRunsLapAfterLapAndStopRepeatsTheInterruptedSegment)
 {
     XyTableDemo& demo = openDemo({kStepper4});
     click(demo.modeauto);
@@ -203,7 +203,7 @@ TEST_F(XyTableTest, AnAutomaticRoutineRunsLapAfterLapAndStopRepeatsTheInterrupte
     EXPECT_EQ(errorWindows().back(), "The maximum number of targets, 500, has been reached.");
 }
 
-TEST_F(XyTableTest, AFollowingErrorStopsBothAxesAndTheRun)
+TEST_F(XyTableDemoTest, AFollowingErrorStopsBothAxesAndTheRun)
 {
     XyTableDemo& demo = openDemo({kServo4});
     click(demo.startcmd);
@@ -219,7 +219,7 @@ TEST_F(XyTableTest, AFollowingErrorStopsBothAxesAndTheRun)
     EXPECT_EQ(demo.runlight.fillColor(), 0x0000FF);
 }
 
-TEST_F(XyTableTest, AVelocityTypedAfterStopAsksHowMuchOfTheRoutineItChanges)
+TEST_F(XyTableDemoTest, AVelocityTypedAfterStopAsksHowMuchOfTheRoutineItChanges)
 {
     EXPECT_EQ(RatioText(2, 1), " 2  ");
     EXPECT_EQ(RatioText(2, 3), " (  2 /  3 )  ");
@@ -244,7 +244,7 @@ TEST_F(XyTableTest, AVelocityTypedAfterStopAsksHowMuchOfTheRoutineItChanges)
     EXPECT_FLOAT_EQ(demo.fields().SegmentVelocity[1], 2);
 }
 
-TEST_F(XyTableTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTargets)
+TEST_F(XyTableDemoTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTargets)
 {
     XyTableDemo& demo = openDemo({kServo4});
     program().boards().setHomeSwitch(kServo4, 1, 3000);
@@ -266,7 +266,7 @@ TEST_F(XyTableTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTarget
     EXPECT_EQ(demo.fields().TargetCount, 0);
 }
 
-TEST_F(XyTableTest, KillMotionEndsTheHomeSearchOnBothAxesWithoutZeroing)
+TEST_F(XyTableDemoTest, KillMotionEndsTheHomeSearchOnBothAxesWithoutZeroing)
 {
     XyTableDemo& demo = openDemo({kServo4});
     program().boards().setHomeSwitch(kServo4, 1, 900000);
@@ -284,7 +284,7 @@ TEST_F(XyTableTest, KillMotionEndsTheHomeSearchOnBothAxesWithoutZeroing)
     EXPECT_THAT(commands(), Not(Contains(HasSubstr("reset_pos"))));
 }
 
-TEST_F(XyTableTest, FindIndexRefusesARunningAxisAndKeepsTheTargets)
+TEST_F(XyTableDemoTest, FindIndexRefusesARunningAxisAndKeepsTheTargets)
 {
     XyTableDemo& demo = openDemo({kServo4});
     automaticRoutine(demo);

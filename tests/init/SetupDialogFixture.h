@@ -13,10 +13,10 @@ namespace tarvik::testing {
 
 // The program started on its built-in boards (IDs 1..7: type codes 0, 1, 2, 11, 12, 13, 14),
 // with the start-up's driver calls already consumed, and the two ways a set-up dialog opens.
-class SetupDialogTest : public ProgramTest {
+class SetupDialogFixture : public ProgramTest {
 protected:
-    SetupDialogTest() = default;
-    explicit SetupDialogTest(std::vector<SimBoardSpec> boards) : ProgramTest(HeadlessProgram::Options{.boards = std::move(boards)}) {}
+    SetupDialogFixture() = default;
+    explicit SetupDialogFixture(std::vector<SimBoardSpec> boards) : ProgramTest(HeadlessProgram::Options{.boards = std::move(boards)}) {}
 
     void SetUp() override
     {
