@@ -31,7 +31,7 @@ public:
     // and axis 1..4; std::out_of_range for any other.
     TextBox& valueBox(std::string_view column, int axis) const;
 
-    Label Label4{this, "Label4", {.caption = "Board ID", .left = 120, .top = 120, .width = 1215, .height = 255}};
+    Label boardLabel{this, "Label4", {.caption = "Board ID", .left = 120, .top = 120, .width = 1215, .height = 255}};
     ComboBox bidlist{this, "bidlist", {.left = 120, .top = 360, .width = 1215, .height = 315},
                      ComboBox::Style::DropDownList};
     ControlArray<Label> lblAxis{this, "lblAxis"};
