@@ -2,7 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "driver/StatusWords.h"
+#include "forms/common/IndexSearch.h"
 #include "forms/common/MotionWaits.h"
 #include "program/App.h"
 
@@ -10,12 +10,16 @@ namespace tarvik {
 
 namespace {
 
-// Time the 3-axis boards are given to carry out the search command before the axis is polled.
-constexpr std::int64_t kIndexStartDelayMicros = 40'000;
-// Time the axis is left to settle on the index before its position is reset.
-constexpr std::int64_t kIndexSettleMicros = 200'000;
-
-constexpr std::int16_t kStoppedOtherwise = -1;
+// The wizard's search: the 3-axis boards are given time to carry out the search command before
+// the axis is polled, and the axis is left to settle on the index before its position is reset.
+const IndexSearchStyle kSearchStyle{
+    .runningText = [](int axis) { return "Axis" + strSigned(axis) + " is running. Cannot find index."; },
+    .outcomeText = [](int, bool found) { return std::string(found ? "Index was found." : "Index not found."); },
+    .startDelayMicros = 40'000,
+    .endTimeoutMicros = kIndexSearchTimeoutMicros,
+    .overdue = "did not stop",
+    .settleMicros = 200'000,
+};
 
 const HomingPanelLayout kLayout{
     .name = "frmfindindx",
@@ -40,17 +44,6 @@ const char* loopModeWizardOf(BoardGroup group)
     }
 }
 
-// The stop conditions WaitIndexMove reports, in the order they are tested, with their message.
-struct StopReport {
-    std::uint16_t bit;
-    const char* message;
-};
-constexpr StopReport kStopReports[] = {
-    {AxisStatusLimitSwitch, "Limit switch active on axis #"},
-    {AxisStatusHomeSwitch, "Home switch active on axis #"},
-    {AxisStatusPositionError, "Following error occurred on axis #"},
-};
-
 } // namespace
 
 FindIndexPanel::FindIndexPanel(App& app) : HomingPanel(app, kLayout) {}
@@ -68,77 +61,22 @@ void FindIndexPanel::cmdaxis_Click(int axis)
 
 void FindIndexPanel::FindIndexOnAxis(int axis)
 {
-    MotionDriver& driver = app_.driver();
     const auto a = static_cast<std::int16_t>(axis);
-    std::int16_t word = 0;
-    if (const DriverStatus status = driver.read_axis_stat(board_, a, word)) {
-        showStatus(status);
-        return;
-    }
-    if (hasBits(word, AxisStatusRunning)) {
-        msgtxt.setText("Axis" + strSigned(axis) + " is running. Cannot find index.");
-        return;
-    }
-    if (classOf(boardType()) == BoardClass::OpenLoopStepper) {
-        showStatus(ZEVA_closedLoopOnlyError);
-        return;
-    }
-    const std::optional<SearchSettings> settings = searchSettings(axis);
-    if (!settings || !loadSearchVelocity(axis, settings->findRpm)) return;
-    msgtxt.setText("Executing find index sequence on axis #" + strTrimmed(axis) + "...");
-
-    std::int16_t found = 0;
-    if (const DriverStatus status = driver.find_index(board_, a, settings->indexReverse, settings->refOffset, found)) {
-        showStatus(status);
-        return;
-    }
-    searchStarted(a);
-    // From here on a failing read or a wait that runs out leaves the axis possibly searching: it
-    // is stopped.
-    if (IsClosedLoop4AType(boardType())) {
-        if (const DriverStatus status = WaitIndexSearch(app_, board_, a, found)) {
-            abandonSearch(StatusText(status));
-            return;
-        }
-    } else {
-        app_.clock().spend(kIndexStartDelayMicros);
-    }
-    const std::int16_t stopped = WaitIndexMove(axis);
-    if (stopped == kStoppedOtherwise) return;
-    if (stopped != ZEVA_noError) {
-        abandonSearch(StatusText(stopped));
-        return;
-    }
-    msgtxt.setText(found == 0 ? "Index was found." : "Index not found.");
-    app_.clock().spend(kIndexSettleMicros);
-    if (const DriverStatus status = driver.reset_pos(board_, a)) showStatus(status);
-}
-
-std::int16_t FindIndexPanel::WaitIndexMove(int axis)
-{
-    const auto a = static_cast<std::int16_t>(axis);
-    Clock& clock = app_.clock();
-    const std::int64_t start = clock.nowMicros();
-    std::int16_t word = 0;
-    for (;;) {
-        if (const DriverStatus status = app_.driver().read_axis_stat(board_, a, word)) return status;
-        if (AxisMoveDone(word)) break;
-        if (clock.nowMicros() - start >= kIndexSearchTimeoutMicros) {
-            abandonSearch("Axis #" + strTrimmed(axis) + " of board " + strTrimmed(board_) + " did not stop within " +
-                          strTrimmed(kIndexSearchTimeoutMicros / 1'000'000) + " seconds.");
-            return kStoppedOtherwise;
-        }
-        clock.spend(kPollIntervalMicros);
-    }
-    for (const StopReport& report : kStopReports) {
-        if (hasBits(word, report.bit)) {
-            msgtxt.setText(report.message + strTrimmed(axis) + ".");
-            return kStoppedOtherwise;
-        }
-    }
-    if (hasBits(word, AxisStatusProfileComplete)) return ZEVA_noError;
-    msgtxt.setText("Profile did not complete on axis #" + strTrimmed(axis) + ".");
-    return kStoppedOtherwise;
+    RunIndexSearch(app_, board_, axis, kSearchStyle,
+                   {.statusBox = msgtxt,
+                    .values = [this, axis]() -> std::optional<IndexSearchValues> {
+                        if (classOf(boardType()) == BoardClass::OpenLoopStepper) {
+                            showStatus(ZEVA_closedLoopOnlyError);
+                            return std::nullopt;
+                        }
+                        const std::optional<SearchSettings> settings = searchSettings(axis);
+                        if (!settings) return std::nullopt;
+                        return IndexSearchValues{.findRpm = settings->findRpm,
+                                                 .reverse = settings->indexReverse,
+                                                 .offset = settings->refOffset};
+                    },
+                    .started = [this, a] { searchStarted(a); },
+                    .abandon = [this](const std::string& reason) { return abandonMotion(reason); }});
 }
 
 void FindIndexPanel::enableAxisButtonsByLoopMode()

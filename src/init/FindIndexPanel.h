@@ -2,8 +2,6 @@
 
 #include "init/HomingPanel.h"
 
-#include <cstdint>
-
 namespace tarvik {
 
 // The modal Find Index panel of the servo and closed-loop stepper initialisation wizards: one
@@ -26,11 +24,9 @@ private:
     void panelLoaded() override { enableAxisButtonsByLoopMode(); }
     void cmdaxis_Click(int axis) override;
 
+    // The index search of the axis with the record's values (RunIndexSearch); an open-loop
+    // stepper board starts none.
     void FindIndexOnAxis(int axis);
-    // Polls the axis until it has stopped: 0 when it stopped cleanly with the profile complete,
-    // -1 when it stopped otherwise or did not stop in time (the message is shown; an axis that
-    // did not stop is killed), else the failing driver status.
-    std::int16_t WaitIndexMove(int axis);
     // Servo boards: enables every axis button. Closed-loop stepper boards: enables the buttons of
     // the axes the wizard has in closed loop, disables the others. Other boards keep the buttons
     // as they are (after a search an open-loop board's stay disabled).

@@ -16,7 +16,6 @@ namespace {
 constexpr int kAxisButtons = 4;
 constexpr float kPanelWidth = 4620;
 constexpr float kPanelHeight = 2820;
-// The panel's acceleration for a search, in RPS/s, is its find velocity in RPM divided by this.
 
 } // namespace
 
@@ -109,10 +108,7 @@ std::optional<SearchSettings> HomingPanel::searchSettings(int axis)
 
 bool HomingPanel::loadSearchVelocity(int axis, double rpm)
 {
-    const DriverStatus status = LoadSearchVelocity(app_.driver(), board_, static_cast<std::int16_t>(axis), rpm);
-    if (status == ZEVA_noError) return true;
-    showStatus(status);
-    return false;
+    return LoadSearchVelocity(app_.driver(), board_, static_cast<std::int16_t>(axis), rpm, msgtxt);
 }
 
 void HomingPanel::showStatus(DriverStatus status)

@@ -1,6 +1,7 @@
 #include "init/IoPortSettingsDialog.h"
 
 #include "driver/BoardTypes.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/SettingsMasks.h"
 
 #include <array>
@@ -11,7 +12,7 @@ namespace tarvik {
 namespace {
 
 constexpr int kMaxBits = 8;
-// Label2 holds the four row labels at 0..3 and the bit numbers 1..8 at 4..11.
+// gridLabels holds the four row labels at 0..3 and the bit numbers 1..8 at 4..11.
 constexpr int kBitNumberBase = 3;
 
 // Where the columns stand for a number of shown bits (twips).
@@ -51,10 +52,10 @@ const SetupDialogDesign kDesign{
     .panelFlag = &SharedState::IoPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
     .boardLabel = {120, 180, 855, 255},
-    .boardList = {1020, 120, 1215, 315},
-    .setButton = {720, 2460, 1095, 375},
-    .runButton = {2040, 2460, 1095, 375},
-    .cancelButton = {3360, 2460, 1095, 375},
+    .boardList = {1020, 120, kBoardListWidth, kDropDownHeight},
+    .setButton = {720, 2460, kCommandButtonWidth, kCommandButtonHeight},
+    .runButton = {2040, 2460, kCommandButtonWidth, kCommandButtonHeight},
+    .cancelButton = {3360, 2460, kCommandButtonWidth, kCommandButtonHeight},
     .statusBox = {120, 3000, 4995, 315},
     .runTakesSetPlaceInMenuMode = true,
     .clearStatusOnFormClick = false,
@@ -67,14 +68,14 @@ const SetupDialogDesign kDesign{
 IoPortSettingsDialog::IoPortSettingsDialog(App& app) : SetupDialog(app, "frmIOSettings", kDesign)
 {
     const auto heading = [this](int index, const char* caption, float top) {
-        Label1.add(index, {.caption = caption, .left = 120, .top = top, .width = 855, .height = 255});
+        headings.add(index, {.caption = caption, .left = 120, .top = top, .width = 855, .height = 255});
     };
     heading(0, "I/O Port", kHeaderTop);
     heading(2, "Polarity", kPolarityTop + kUpperRowOffset + 90);
     heading(1, "Direction", kDirectionTop + kUpperRowOffset + 90);
 
     const auto rowLabel = [this](int index, const char* caption, float top) {
-        Label2.add(index, {.caption = caption, .top = top, .width = 1095, .height = 255});
+        gridLabels.add(index, {.caption = caption, .top = top, .width = 1095, .height = 255});
     };
     rowLabel(0, "Invert", kPolarityTop + kUpperRowOffset);
     rowLabel(1, "Non-Invert", kPolarityTop + kLowerRowOffset);
@@ -87,9 +88,10 @@ IoPortSettingsDialog::IoPortSettingsDialog(App& app) : SetupDialog(app, "frmIOSe
 
 void IoPortSettingsDialog::buildColumn(int bit)
 {
-    Label2.add(kBitNumberBase + bit, {.caption = std::to_string(bit), .top = kHeaderTop, .width = 240, .height = 255});
-    Frame& polarity = Frame1.add(bit, {.top = kPolarityTop, .width = kFrameWidth, .height = kFrameHeight});
-    Frame& direction = Frame2.add(bit, {.top = kDirectionTop, .width = kFrameWidth, .height = kFrameHeight});
+    gridLabels.add(kBitNumberBase + bit,
+                   {.caption = std::to_string(bit), .top = kHeaderTop, .width = 240, .height = 255});
+    Frame& polarity = polarityFrames.add(bit, {.top = kPolarityTop, .width = kFrameWidth, .height = kFrameHeight});
+    Frame& direction = directionFrames.add(bit, {.top = kDirectionTop, .width = kFrameWidth, .height = kFrameHeight});
     const auto pairOf = [this, bit](ControlArray<OptionButton>& upper, ControlArray<OptionButton>& lower,
                                     Frame& frame) {
         OptionButton& set = upper.add(bit, {.left = 30, .top = 60, .width = 240, .height = 240, .container = &frame});
@@ -108,14 +110,14 @@ void IoPortSettingsDialog::arrangeColumns(int bits)
     for (int bit = 1; bit <= kMaxBits; ++bit) {
         const bool shown = bit <= layout.bits;
         const float step = layout.pitch * static_cast<float>(bit - 1);
-        Frame1(bit).setVisible(shown);
-        Frame2(bit).setVisible(shown);
-        Label2(kBitNumberBase + bit).setVisible(shown);
-        Frame1(bit).setLeft(layout.frameLeft + step);
-        Frame2(bit).setLeft(layout.frameLeft + step);
-        Label2(kBitNumberBase + bit).setLeft(layout.numberLeft + step);
+        polarityFrames(bit).setVisible(shown);
+        directionFrames(bit).setVisible(shown);
+        gridLabels(kBitNumberBase + bit).setVisible(shown);
+        polarityFrames(bit).setLeft(layout.frameLeft + step);
+        directionFrames(bit).setLeft(layout.frameLeft + step);
+        gridLabels(kBitNumberBase + bit).setLeft(layout.numberLeft + step);
     }
-    for (int row = 0; row <= 3; ++row) Label2(row).setLeft(layout.rowLabelLeft);
+    for (int row = 0; row <= 3; ++row) gridLabels(row).setLeft(layout.rowLabelLeft);
 }
 
 bool IoPortSettingsDialog::keepsSettingsFor(std::int16_t typeCode) const

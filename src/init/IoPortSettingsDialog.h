@@ -12,10 +12,10 @@ class IoPortSettingsDialog : public SetupDialog {
 public:
     explicit IoPortSettingsDialog(App& app);
 
-    ControlArray<Label> Label1{this, "Label1"};
-    ControlArray<Label> Label2{this, "Label2"};
-    ControlArray<Frame> Frame1{this, "Frame1"};
-    ControlArray<Frame> Frame2{this, "Frame2"};
+    ControlArray<Label> headings{this, "Label1"};
+    ControlArray<Label> gridLabels{this, "Label2"};
+    ControlArray<Frame> polarityFrames{this, "Frame1"};
+    ControlArray<Frame> directionFrames{this, "Frame2"};
     ControlArray<OptionButton> pbi{this, "pbi"};
     ControlArray<OptionButton> pbni{this, "pbni"};
     ControlArray<OptionButton> dbi{this, "dbi"};

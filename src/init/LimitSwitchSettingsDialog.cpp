@@ -1,6 +1,7 @@
 #include "init/LimitSwitchSettingsDialog.h"
 
 #include "driver/BoardTypes.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/SettingsMasks.h"
 
 namespace tarvik {
@@ -41,10 +42,10 @@ const SetupDialogDesign kDesign{
     .panelFlag = &SharedState::LimitPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
     .boardLabel = {4680, 720, 1215, 255},
-    .boardList = {4680, 990, 1215, 315},
-    .setButton = {4680, 1560, 1215, 375},
-    .runButton = {4680, 2040, 1215, 375},
-    .cancelButton = {4680, 2520, 1215, 375},
+    .boardList = {4680, 990, kBoardListWidth, kDropDownHeight},
+    .setButton = {4680, 1560, 1215, kCommandButtonHeight},
+    .runButton = {4680, 2040, 1215, kCommandButtonHeight},
+    .cancelButton = {4680, 2520, 1215, kCommandButtonHeight},
     .statusBox = {180, 3480, 5715, 315},
     .clearStatusOnFormClick = true,
     .backgroundToBackOnDeactivate = true,
@@ -61,9 +62,9 @@ auto polarityFields(AxisSettings& axis)
 
 LimitSwitchSettingsDialog::LimitSwitchSettingsDialog(App& app)
     : SetupDialog(app, "frmLimSwSettings", kDesign),
-      columns_{{{Label10, BtnlimRi, btnlimRni, ChkRevEn, LimitEnableReverse},
-                {Label11, BtnlimHi, btnlimHni, chkHomeEn, LimitEnableHome},
-                {Label12, BtnlimFi, btnlimFni, chkFwdEn, LimitEnableForward}}}
+      columns_{{{reverseHeads, BtnlimRi, btnlimRni, ChkRevEn, LimitEnableReverse},
+                {homeHeads, BtnlimHi, btnlimHni, chkHomeEn, LimitEnableHome},
+                {forwardHeads, BtnlimFi, btnlimFni, chkFwdEn, LimitEnableForward}}}
 {
     for (int axis = 1; axis <= kMaxAxes; ++axis) buildAxisFrame(axis);
     buildLegends();
@@ -73,7 +74,7 @@ void LimitSwitchSettingsDialog::buildAxisFrame(int axis)
 {
     const bool rightColumn = axis % 2 == 0;
     const bool lowerRow = axis > 2;
-    Frame& frame = Frame4.add(axis, {.caption = "Axis #" + std::to_string(axis),
+    Frame& frame = axisFrames.add(axis, {.caption = "Axis #" + std::to_string(axis),
                                      .left = rightColumn ? kRightColumn : kLeftColumn,
                                      .top = lowerRow ? kLowerRow : kUpperRow,
                                      .width = kAxisFrameWidth,
@@ -83,7 +84,7 @@ void LimitSwitchSettingsDialog::buildAxisFrame(int axis)
         const float left = kFirstColumn + kColumnPitch * static_cast<float>(c);
         column.head.add(axis - 1, {.caption = kColumnHeads[c], .left = left, .top = 240, .width = kColumnPitch,
                                    .height = 195, .container = &frame});
-        Frame& pair = Frame1.add((axis - 1) * 3 + static_cast<int>(c),
+        Frame& pair = pairFrames.add((axis - 1) * 3 + static_cast<int>(c),
                                  {.left = left, .top = kPairTop, .width = 330, .height = 600, .container = &frame});
         OptionButton& inverting =
             column.inverting.add(axis, {.left = 45, .top = 60, .width = 240, .height = 240, .container = &pair});
@@ -105,8 +106,8 @@ void LimitSwitchSettingsDialog::buildLegends()
         array.add(index, {.caption = caption, .left = kLegendLeft, .top = top, .width = kLegendWidth,
                           .height = kLegendHeight});
     };
-    legend(Label1, 0, "Inverting", kUpperRow + kInvertingLegendOffset);
-    legend(Label4, 0, "Non-inverting", kUpperRow + kNonInvertingLegendOffset);
+    legend(invertingLegend, 0, "Inverting", kUpperRow + kInvertingLegendOffset);
+    legend(nonInvertingLegend, 0, "Non-inverting", kUpperRow + kNonInvertingLegendOffset);
     legend(lblEnable, 1, "Enable", kUpperRow + kEnableLegendOffset);
     legend(label, 0, "Inverting", kLowerRow + kInvertingLegendOffset);
     legend(label, 1, "Non-inverting", kLowerRow + kNonInvertingLegendOffset);
@@ -124,8 +125,8 @@ void LimitSwitchSettingsDialog::layoutFor(std::int16_t typeCode)
 {
     const bool fourAxes = axisCountOf(typeCode).value_or(3) == kMaxAxes;
     const bool encoder = groupOf(typeCode) == BoardGroup::Encoder;
-    Frame4(4).setVisible(fourAxes);
-    Frame4(3).setLeft(fourAxes ? kLeftColumn : kCentredThirdAxis);
+    axisFrames(4).setVisible(fourAxes);
+    axisFrames(3).setLeft(fourAxes ? kLeftColumn : kCentredThirdAxis);
     lblEnable(1).setVisible(!encoder);
     label(2).setVisible(!encoder);
     for (int axis = 1; axis <= kMaxAxes; ++axis)

@@ -15,12 +15,13 @@ class LimitSwitchSettingsDialog : public SetupDialog {
 public:
     explicit LimitSwitchSettingsDialog(App& app);
 
-    Label Label13{this, "Label13", {.caption = "LIMIT SWITCHES", .left = 4680, .top = 300, .width = 1455, .height = 255}};
-    ControlArray<Frame> Frame4{this, "Frame4"};
-    ControlArray<Label> Label10{this, "Label10"};
-    ControlArray<Label> Label11{this, "Label11"};
-    ControlArray<Label> Label12{this, "Label12"};
-    ControlArray<Frame> Frame1{this, "Frame1"};
+    Label titleLabel{this, "Label13",
+                     {.caption = "LIMIT SWITCHES", .left = 4680, .top = 300, .width = 1455, .height = 255}};
+    ControlArray<Frame> axisFrames{this, "Frame4"};
+    ControlArray<Label> reverseHeads{this, "Label10"};
+    ControlArray<Label> homeHeads{this, "Label11"};
+    ControlArray<Label> forwardHeads{this, "Label12"};
+    ControlArray<Frame> pairFrames{this, "Frame1"};
     ControlArray<OptionButton> BtnlimRi{this, "BtnlimRi"};
     ControlArray<OptionButton> btnlimRni{this, "btnlimRni"};
     ControlArray<OptionButton> BtnlimHi{this, "BtnlimHi"};
@@ -30,8 +31,8 @@ public:
     ControlArray<CheckBox> ChkRevEn{this, "ChkRevEn"};
     ControlArray<CheckBox> chkHomeEn{this, "chkHomeEn"};
     ControlArray<CheckBox> chkFwdEn{this, "chkFwdEn"};
-    ControlArray<Label> Label1{this, "Label1"};
-    ControlArray<Label> Label4{this, "Label4"};
+    ControlArray<Label> invertingLegend{this, "Label1"};
+    ControlArray<Label> nonInvertingLegend{this, "Label4"};
     ControlArray<Label> lblEnable{this, "lblEnable"};
     ControlArray<Label> label{this, "label"};
 

@@ -27,7 +27,7 @@ public:
     // Shows the window with `board` selected (a wizard's PID button).
     void showFor(std::int16_t board);
 
-    Label Label4{this, "Label4", {.caption = "Board ID", .left = 120, .top = 120, .width = 1215, .height = 255}};
+    Label boardLabel{this, "Label4", {.caption = "Board ID", .left = 120, .top = 120, .width = 1215, .height = 255}};
     ComboBox bidlist{this, "bidlist", {.left = 120, .top = 360, .width = 1215, .height = 315},
                      ComboBox::Style::DropDownList};
     ControlArray<Label> lblAxis{this, "lblAxis"};

@@ -20,7 +20,7 @@ Design at(const Place& place, std::string caption = {})
 
 SetupDialog::SetupDialog(App& app, std::string name, SetupDialogDesign design)
     : Form(app.runtime(), std::move(name), design.form),
-      Label14(this, "Label14", at(design.boardLabel, "Board ID")),
+      boardLabel(this, "Label14", at(design.boardLabel, "Board ID")),
       bidlist(this, "bidlist", at(design.boardList), ComboBox::Style::DropDownList),
       cmdOK(this, "cmdOK", at(design.setButton, "Set")),
       cmdRun(this, "cmdRun", at(design.runButton, "RUN")),

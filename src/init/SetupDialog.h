@@ -73,7 +73,7 @@ public:
     // True once the user clicked a choice since the record was last loaded or stored.
     bool edited() const { return edited_; }
 
-    Label Label14;
+    Label boardLabel;
     ComboBox bidlist;
     CommandButton cmdOK;
     CommandButton cmdRun;

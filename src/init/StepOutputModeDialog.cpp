@@ -1,6 +1,7 @@
 #include "init/StepOutputModeDialog.h"
 
 #include "driver/BoardTypes.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/SettingsMasks.h"
 
 #include <optional>
@@ -17,10 +18,10 @@ const SetupDialogDesign kDesign{
     .panelFlag = &SharedState::StepOutPanelOpen,
     .runOrder = RunOrder::SendThenStoreOnSuccess,
     .boardLabel = {120, 180, 855, 255},
-    .boardList = {1080, 120, 1215, 315},
-    .setButton = {1080, 1800, 1095, 375},
-    .runButton = {2400, 1800, 1095, 375},
-    .cancelButton = {3720, 1800, 1095, 375},
+    .boardList = {1080, 120, kBoardListWidth, kDropDownHeight},
+    .setButton = {1080, 1800, kCommandButtonWidth, kCommandButtonHeight},
+    .runButton = {2400, 1800, kCommandButtonWidth, kCommandButtonHeight},
+    .cancelButton = {3720, 1800, kCommandButtonWidth, kCommandButtonHeight},
     .statusBox = {120, 2400, 5175, 315},
     .clearStatusOnFormClick = true,
     .backgroundToBackOnResize = true,
@@ -31,12 +32,12 @@ const SetupDialogDesign kDesign{
 
 StepOutputModeDialog::StepOutputModeDialog(App& app)
     : SetupDialog(app, "frmStepOutMode", kDesign),
-      choices_{{{ipi, Label7, true},
-                {ipn, Label8, true},
-                {opi, Label9, false},
-                {opn, Label10, false},
-                {omsd, Label2, false},
-                {omcw, Label4, false}}}
+      choices_{{{ipi, inhibitInvertingLabel, true},
+                {ipn, inhibitNonInvertingLabel, true},
+                {opi, outputInvertingLabel, false},
+                {opn, outputNonInvertingLabel, false},
+                {omsd, stepAndDirLabel, false},
+                {omcw, cwCcwLabel, false}}}
 {
     ipi.setValue(true);
     opi.setValue(true);

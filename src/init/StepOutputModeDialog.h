@@ -15,26 +15,38 @@ class StepOutputModeDialog : public SetupDialog {
 public:
     explicit StepOutputModeDialog(App& app);
 
-    Label Label13{this, "Label13", {.caption = "Inhibit Polarity", .left = 120, .top = 600, .width = 1575, .height = 255}};
-    Frame Frame1{this, "Frame1", {.left = 120, .top = 900, .width = 375, .height = 660}};
-    OptionButton ipi{this, "ipi", {.left = 60, .top = 120, .width = 255, .height = 255, .container = &Frame1}};
-    OptionButton ipn{this, "ipn", {.left = 60, .top = 390, .width = 255, .height = 255, .container = &Frame1}};
-    Label Label7{this, "Label7", {.caption = "Inverting", .left = 540, .top = 1050, .width = 1215, .height = 255}};
-    Label Label8{this, "Label8", {.caption = "Non-inverting", .left = 540, .top = 1320, .width = 1215, .height = 255}};
+    Label inhibitHeading{this, "Label13",
+                         {.caption = "Inhibit Polarity", .left = 120, .top = 600, .width = 1575, .height = 255}};
+    Frame inhibitFrame{this, "Frame1", {.left = 120, .top = 900, .width = 375, .height = 660}};
+    OptionButton ipi{this, "ipi", {.left = 60, .top = 120, .width = 255, .height = 255, .container = &inhibitFrame}};
+    OptionButton ipn{this, "ipn", {.left = 60, .top = 390, .width = 255, .height = 255, .container = &inhibitFrame}};
+    Label inhibitInvertingLabel{this, "Label7",
+                                {.caption = "Inverting", .left = 540, .top = 1050, .width = 1215, .height = 255}};
+    Label inhibitNonInvertingLabel{this, "Label8",
+                                   {.caption = "Non-inverting", .left = 540, .top = 1320, .width = 1215, .height = 255}};
 
-    Label Label12{this, "Label12", {.caption = "Output Polarity", .left = 1920, .top = 600, .width = 1575, .height = 255}};
-    Frame Frame2{this, "Frame2", {.left = 1920, .top = 900, .width = 375, .height = 660}};
-    OptionButton opi{this, "opi", {.left = 60, .top = 120, .width = 255, .height = 255, .container = &Frame2}};
-    OptionButton opn{this, "opn", {.left = 60, .top = 390, .width = 255, .height = 255, .container = &Frame2}};
-    Label Label9{this, "Label9", {.caption = "Inverting", .left = 2340, .top = 1050, .width = 1215, .height = 255}};
-    Label Label10{this, "Label10", {.caption = "Non-inverting", .left = 2340, .top = 1320, .width = 1215, .height = 255}};
+    Label outputPolarityHeading{this, "Label12",
+                                {.caption = "Output Polarity", .left = 1920, .top = 600, .width = 1575, .height = 255}};
+    Frame outputPolarityFrame{this, "Frame2", {.left = 1920, .top = 900, .width = 375, .height = 660}};
+    OptionButton opi{this, "opi",
+                     {.left = 60, .top = 120, .width = 255, .height = 255, .container = &outputPolarityFrame}};
+    OptionButton opn{this, "opn",
+                     {.left = 60, .top = 390, .width = 255, .height = 255, .container = &outputPolarityFrame}};
+    Label outputInvertingLabel{this, "Label9",
+                               {.caption = "Inverting", .left = 2340, .top = 1050, .width = 1215, .height = 255}};
+    Label outputNonInvertingLabel{this, "Label10",
+                                  {.caption = "Non-inverting", .left = 2340, .top = 1320, .width = 1215, .height = 255}};
 
-    Label Label5{this, "Label5", {.caption = "Output Mode", .left = 3720, .top = 600, .width = 1575, .height = 255}};
-    Frame Frame3{this, "Frame3", {.left = 3720, .top = 900, .width = 375, .height = 660}};
-    OptionButton omsd{this, "omsd", {.left = 60, .top = 120, .width = 255, .height = 255, .container = &Frame3}};
-    OptionButton omcw{this, "omcw", {.left = 60, .top = 390, .width = 255, .height = 255, .container = &Frame3}};
-    Label Label2{this, "Label2", {.caption = "Step and Dir", .left = 4140, .top = 1050, .width = 1215, .height = 255}};
-    Label Label4{this, "Label4", {.caption = "CW/CCW", .left = 4140, .top = 1320, .width = 1215, .height = 255}};
+    Label outputModeHeading{this, "Label5",
+                            {.caption = "Output Mode", .left = 3720, .top = 600, .width = 1575, .height = 255}};
+    Frame outputModeFrame{this, "Frame3", {.left = 3720, .top = 900, .width = 375, .height = 660}};
+    OptionButton omsd{this, "omsd",
+                      {.left = 60, .top = 120, .width = 255, .height = 255, .container = &outputModeFrame}};
+    OptionButton omcw{this, "omcw",
+                      {.left = 60, .top = 390, .width = 255, .height = 255, .container = &outputModeFrame}};
+    Label stepAndDirLabel{this, "Label2",
+                          {.caption = "Step and Dir", .left = 4140, .top = 1050, .width = 1215, .height = 255}};
+    Label cwCcwLabel{this, "Label4", {.caption = "CW/CCW", .left = 4140, .top = 1320, .width = 1215, .height = 255}};
 
 private:
     // An option button with the label that names it; inhibit choices also clear the status box.

@@ -71,9 +71,9 @@ Wizard::Wizard(App& app, const WizardDeclaration& declaration)
            {.caption = std::string(declaration.caption),
             .width = std::max(axisLeft(declaration.axes + 1) + kUnitWidth, kButtonRowsWidth),
             .height = 7800}),
-      Label2(this, "Label2",
+      bannerLabel(this, "Label2",
              {.caption = std::string(declaration.banner), .left = kMargin, .top = kMargin, .width = 6000, .height = 375}),
-      Label1(this, "Label1",
+      instructionLabel(this, "Label1",
              {.caption = std::string(kWizardInstruction), .left = kMargin, .top = 540, .width = axisLeft(declaration.axes + 1) - kMargin,
               .height = 615}),
       lblStopMod(this, "lblStopMod", {.caption = "Stop Mode", .left = kMargin, .width = kLabelWidth, .height = 255}),
@@ -86,7 +86,7 @@ Wizard::Wizard(App& app, const WizardDeclaration& declaration)
 {
     buildAxes();
     buildButtons();
-    Label2.setAlignment(Label::Alignment::Center);
+    bannerLabel.setAlignment(Label::Alignment::Center);
     cmdinit.onClick = [this] { cmdinit_Click(); };
     cmdsave.onClick = [this] { cmdsave_Click(); };
     cmdload.onClick = [this] { cmdload_Click(); };

@@ -87,7 +87,7 @@ struct WizardKind {
 struct WizardDeclaration {
     std::string_view formName;
     std::string_view caption; // the design caption
-    std::string_view banner;  // Label2
+    std::string_view banner;  // bannerLabel
     BoardGroup group;
     int axes;
     const WizardKind& kind;
@@ -136,8 +136,8 @@ public:
 
     ControlArray<Frame> fraAxis{this, "fraAxis"};
     ControlArray<ComboBox> cmbStopMod{this, "cmbStopMod"};
-    Label Label2;
-    Label Label1;
+    Label bannerLabel;
+    Label instructionLabel;
     Label lblStopMod;
     Label secretmsg;
     CommandButton cmdinit;

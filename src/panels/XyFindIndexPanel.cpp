@@ -1,28 +1,13 @@
 #include "panels/XyFindIndexPanel.h"
 
 #include "base/NumberText.h"
-#include "driver/BoardTypes.h"
-#include "driver/StatusText.h"
-#include "driver/StatusWords.h"
-#include "forms/common/MotionWaits.h"
+#include "forms/common/IndexSearch.h"
 #include "program/App.h"
 #include "program/SettingsRecords.h"
 
 #include <string>
 
 namespace tarvik {
-
-namespace {
-
-// How a search that ended is reported, first match wins.
-constexpr SearchEndReport kEndReports[] = {
-    {AxisStatusLimitSwitch, true, "Limit switch active on axis #"},
-    {AxisStatusHomeSwitch, true, "Home switch active on axis #"},
-    {AxisStatusPositionError, true, "Following error occurred on axis #"},
-    {AxisStatusProfileComplete, false, "Profile did not complete on axis #"},
-};
-
-} // namespace
 
 XyFindIndexPanel::XyFindIndexPanel(App& app)
     : XyHomingPanel(app, "frmxyindex", "Find Index", "Hit continue to find index on x and y axes.")
@@ -38,61 +23,44 @@ void XyFindIndexPanel::Form_Load()
 
 void XyFindIndexPanel::contcmd_Click()
 {
-    std::int16_t found = 0;
     for (int axis : {1, 2}) {
-        const bool goOn = FindIndexOnAxis(axis, found);
+        const bool goOn = FindIndexOnAxis(axis);
         runEnded();
         if (!goOn) return;
     }
 }
 
-bool XyFindIndexPanel::FindIndexOnAxis(int axis, std::int16_t& found)
+bool XyFindIndexPanel::FindIndexOnAxis(int axis)
 {
-    MotionDriver& driver = app_.driver();
-    const auto a = static_cast<std::int16_t>(axis);
+    // The demo's search names the axis in its outcome and gives the table's travel its own bound.
+    const IndexSearchStyle style{
+        .runningText = [](int n) { return "Axis #" + strTrimmed(n) + " is running. Cannot find index."; },
+        .outcomeText =
+            [](int n, bool found) {
+                return (found ? "Index was found on axis " : "Index was not found on axis ") + strTrimmed(n) + ".";
+            },
+        .endTimeoutMicros = kSearchTimeoutMicros,
+        .overdue = kSearchOverdue,
+        .settleMicros = kSettleMicros,
+    };
     const auto b = static_cast<std::size_t>(board_);
-    const std::string n = strTrimmed(axis);
-    std::int16_t word = 0;
-    if (DriverStatus status = driver.read_axis_stat(board_, a, word)) {
-        showStatus(status);
-        return false;
-    }
-    if (hasBits(word, AxisStatusRunning)) {
-        msgtxt.setText("Axis #" + n + " is running. Cannot find index.");
-        return false;
-    }
-    if (axis == 1) app_.XyIndexStarted = 1;
-    if (!loadSearchVelocity(axis, findRpm(axis))) return false;
-    msgtxt.setText("Executing find index sequence on axis #" + n + "...");
-    const std::int16_t reverse = axis == 1 ? app_.XIndexReverse[b] : app_.YIndexReverse[b];
-    const std::int16_t offset = axis == 1 ? app_.XRefOffset[b] : app_.YRefOffset[b];
-    if (DriverStatus status = driver.find_index(board_, a, booleanArgument(reverse), offset, found)) {
-        showStatus(status);
-        return false;
-    }
-    motionStarted({.board = board_, .axes = {a}, .name = "index search", .shortName = "search"});
-    if (IsClosedLoop4AType(app_.BoardType[b])) {
-        // A search whose end cannot be seen is not taken as found: the axis is stopped and the
-        // sequence ends with the reason, nothing zeroed.
-        if (DriverStatus status = WaitIndexSearch(app_, board_, a, found)) {
-            msgtxt.setText(abandonMotion(StatusText(status)));
-            return false;
-        }
-    }
-    if (WaitIndexAxis(axis) != 0) return false;
-    msgtxt.setText(found == 0 ? "Index was found on axis " + n + "." : "Index was not found on axis " + n + ".");
-    settle();
-    if (DriverStatus status = driver.reset_pos(board_, a)) {
-        showStatus(status);
-        return false;
-    }
-    return true;
-}
-
-std::int16_t XyFindIndexPanel::WaitIndexAxis(int axis)
-{
-    const std::optional<std::int16_t> word = waitSearchEnd(axis, false, nullptr);
-    return reportSearchEnd(word, kEndReports, strTrimmed(axis));
+    const auto a = static_cast<std::int16_t>(axis);
+    return RunIndexSearch(
+        app_, board_, axis, style,
+        {.statusBox = msgtxt,
+         .values =
+             [this, axis, b] {
+                 if (axis == 1) app_.XyIndexStarted = 1;
+                 const std::int16_t reverse = axis == 1 ? app_.XIndexReverse[b] : app_.YIndexReverse[b];
+                 const std::int16_t offset = axis == 1 ? app_.XRefOffset[b] : app_.YRefOffset[b];
+                 return std::optional<IndexSearchValues>(IndexSearchValues{
+                     .findRpm = findRpm(axis), .reverse = booleanArgument(reverse), .offset = offset});
+             },
+         .started =
+             [this, a] {
+                 motionStarted({.board = board_, .axes = {a}, .name = "index search", .shortName = "search"});
+             },
+         .abandon = [this](const std::string& reason) { return abandonMotion(reason); }});
 }
 
 } // namespace tarvik

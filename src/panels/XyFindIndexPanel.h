@@ -15,10 +15,9 @@ public:
 private:
     void Form_Load() override;
     void contcmd_Click() override;
-    // The index sequence of one axis; false when the sequence ends there.
-    bool FindIndexOnAxis(int axis, std::int16_t& found);
-    // 0 when the axis's search ended cleanly; -1 when it ended otherwise (the box says how).
-    std::int16_t WaitIndexAxis(int axis);
+    // The index search of one axis with the board's last initialisation values
+    // (RunIndexSearch); false when the sequence ends there.
+    bool FindIndexOnAxis(int axis);
 };
 
 } // namespace tarvik

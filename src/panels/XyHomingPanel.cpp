@@ -2,8 +2,6 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "driver/StatusWords.h"
-#include "forms/common/MotionWaits.h"
 #include "forms/common/SearchVelocity.h"
 #include "program/App.h"
 #include "program/Shell.h"
@@ -13,10 +11,6 @@ namespace tarvik {
 namespace {
 
 constexpr float kPanelOffset = 3000;
-// A search covers at most the table's travel at the find velocity; ten minutes is far beyond
-// that, so a search still going then has lost its axis.
-constexpr std::int64_t kSearchTimeoutMicros = 600'000'000;
-constexpr std::int64_t kSettleMicros = 20'000;
 
 } // namespace
 
@@ -49,34 +43,16 @@ double XyHomingPanel::findRpm(int axis) const
 
 bool XyHomingPanel::loadSearchVelocity(int axis, double rpm)
 {
-    const DriverStatus status = LoadSearchVelocity(app_.driver(), board_, static_cast<std::int16_t>(axis), rpm);
-    if (status == ZEVA_noError) return true;
-    showStatus(status);
-    return false;
+    return LoadSearchVelocity(app_.driver(), board_, static_cast<std::int16_t>(axis), rpm, msgtxt);
 }
 
 std::optional<std::int16_t> XyHomingPanel::waitSearchEnd(int axis, bool yield, const std::function<bool()>& killRequested)
 {
-    const auto a = static_cast<std::int16_t>(axis);
-    Clock& clock = app_.clock();
-    const std::int64_t start = clock.nowMicros();
-    std::int16_t word = 0;
-    for (;;) {
-        if (killRequested && killRequested()) return std::nullopt;
-        if (const DriverStatus status = app_.driver().read_axis_stat(board_, a, word)) {
-            msgtxt.setText(abandonMotion(StatusText(status)));
-            return std::nullopt;
-        }
-        if (AxisMoveDone(word)) return word;
-        if (clock.nowMicros() - start >= kSearchTimeoutMicros) {
-            msgtxt.setText(abandonMotion("Axis #" + strTrimmed(axis) + " of board " + strTrimmed(board_) +
-                                         " did not end its search within " +
-                                         strTrimmed(kSearchTimeoutMicros / 1'000'000) + " seconds."));
-            return std::nullopt;
-        }
-        if (yield && !letEventsRun()) return std::nullopt;
-        clock.spend(kPollIntervalMicros);
-    }
+    SearchEndWait wait{
+        .timeoutMicros = kSearchTimeoutMicros, .overdue = kSearchOverdue, .stopRequested = killRequested};
+    if (yield) wait.betweenPolls = [this] { return letEventsRun(); };
+    return WaitSearchEnd(app_, board_, static_cast<std::int16_t>(axis), wait,
+                         [this](const std::string& reason) { return abandonMotion(reason); }, msgtxt);
 }
 
 void XyHomingPanel::settle() { app_.clock().spend(kSettleMicros); }
@@ -87,13 +63,7 @@ std::int16_t XyHomingPanel::reportSearchEnd(std::optional<std::int16_t> word,
                                             std::span<const SearchEndReport> reports, const std::string& axisText)
 {
     constexpr std::int16_t kEnded = -1;
-    if (!word) return kEnded;
-    for (const SearchEndReport& report : reports) {
-        if (hasBits(*word, report.bit) != report.whenSet) continue;
-        msgtxt.setText(report.text + axisText + ".");
-        return kEnded;
-    }
-    return 0;
+    return !word || ShowSearchEnd(*word, reports, axisText, msgtxt) ? kEnded : 0;
 }
 
 } // namespace tarvik

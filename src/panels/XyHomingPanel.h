@@ -1,7 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "driver/StatusWords.h"
+#include "forms/common/SearchEnd.h"
 #include "forms/common/WatchedMotionPanel.h"
 #include "forms/runtime/FormRuntime.h"
 
@@ -12,13 +12,6 @@
 #include <string>
 
 namespace tarvik {
-
-// A cause a search can end on: its status bit, set or clear, and the box's text for it.
-struct SearchEndReport {
-    std::uint16_t bit;
-    bool whenSet;
-    const char* text;
-};
 
 // What the XY demo's Find Home and Find Index panels share: the board handed over by the demo,
 // "Continue", "Done" and the status box, the placement over the main window, the search
@@ -31,6 +24,14 @@ public:
     TextBox msgtxt;
 
 protected:
+    // A search covers at most the table's travel at the find velocity; ten minutes is far beyond
+    // that, so a search still going then has lost its axis.
+    static constexpr std::int64_t kSearchTimeoutMicros = 600'000'000;
+    // How the status box words a search still going at that bound.
+    static constexpr const char* kSearchOverdue = "did not end its search";
+    // The fixed pause before a position is reset, in which the axis comes to rest.
+    static constexpr std::int64_t kSettleMicros = 20'000;
+
     // `greeting` is the status box's text at load.
     XyHomingPanel(App& app, std::string name, std::string caption, std::string greeting);
 
@@ -54,7 +55,7 @@ protected:
     // otherwise 0. A search that did not end at all (no word) ends the sequence too.
     std::int16_t reportSearchEnd(std::optional<std::int16_t> word, std::span<const SearchEndReport> reports,
                                  const std::string& axisText);
-    // The fixed pause before a position is reset, in which the axis comes to rest.
+    // Spends kSettleMicros.
     void settle();
 
     std::int16_t board_ = -1;

@@ -139,8 +139,8 @@ TEST_F(LimitSwitchSettingsDialogTwoAxisTest, ShowsFourAxisFrames)
     auto& dialog = fromMenu<LimitSwitchSettingsDialog>("setlimpol");
     for (int row = 0; row < 3; ++row) {
         select(dialog.bidlist, row);
-        EXPECT_TRUE(dialog.Frame4(4).visible()) << "row " << row;
-        EXPECT_EQ(dialog.Frame4(3).left(), 180);
+        EXPECT_TRUE(dialog.axisFrames(4).visible()) << "row " << row;
+        EXPECT_EQ(dialog.axisFrames(3).left(), 180);
     }
 }
 

@@ -65,8 +65,9 @@ TEST_F(StepOutputModeDialogTest, InhibitChoicesClearTheStatusOtherChoicesLeaveIt
         bool clears;
     };
     auto& dialog = openOn(0);
-    for (const Case& c : {Case{dialog.opn, false}, Case{dialog.Label9, false}, Case{dialog.omcw, false},
-                          Case{dialog.Label2, false}, Case{dialog.ipn, true}, Case{dialog.Label7, true}}) {
+    for (const Case& c : {Case{dialog.opn, false}, Case{dialog.outputInvertingLabel, false}, Case{dialog.omcw, false},
+                          Case{dialog.stepAndDirLabel, false}, Case{dialog.ipn, true},
+                          Case{dialog.inhibitInvertingLabel, true}}) {
         click(dialog.cmdRun);
         click(c.choice);
         EXPECT_EQ(dialog.msgtxt.text(), c.clears ? "" : StatusText(ZEVA_noError)) << c.choice.name();
@@ -91,8 +92,8 @@ TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpen
     for (std::int16_t board : {2, 5}) {
         app().BoardInitState[static_cast<std::size_t>(board)] = 0;
         auto& dialog = fromWizard<StepOutputModeDialog>(&SharedState::StepOutPanelOpen, board);
-        click(dialog.Label4); // "CW/CCW"
-        click(dialog.Label10); // step outputs non-inverting
+        click(dialog.cwCcwLabel); // "CW/CCW"
+        click(dialog.outputNonInvertingLabel); // step outputs non-inverting
         click(dialog.cmdOK);
         EXPECT_EQ(StepModeWordOf(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board), 4);
         EXPECT_EQ(settingsChanged(board), -1);

@@ -4,6 +4,7 @@
 #include "commands/io/AuxIoWord.h"
 #include "commands/io/ReadBackLamps.h"
 #include "driver/StatusText.h"
+#include "forms/common/DialogMetrics.h"
 
 #include <array>
 #include <string>
@@ -13,7 +14,7 @@ namespace tarvik {
 namespace {
 
 // Layout in twips.
-constexpr float kMargin = 120;
+constexpr float kMargin = kDialogMargin;
 constexpr float kRowHeight = 840;
 constexpr float kCaptionHeight = 240;
 constexpr float kHeadingWidth = 2400;
@@ -37,16 +38,16 @@ AuxPortADialog::AuxPortADialog(App& app)
           design.memberAreaHeight = kRows * kRowHeight;
           return design;
       }()),
-      Label8(this, "Label8", {.caption = "Port A (Input only)"}),
-      Label1(this, "Label1", {.caption = "Port B (Output only)"}),
-      Label2(this, "Label2", {.caption = "Port C (I/O user selectable)"}),
+      portAHeading(this, "Label8", {.caption = "Port A (Input only)"}),
+      portBHeading(this, "Label1", {.caption = "Port B (Output only)"}),
+      portCHeading(this, "Label2", {.caption = "Port C (I/O user selectable)"}),
       lbl(this, "lbl"),
       a(this, "a"),
       b(this, "b"),
       c(this, "c"),
-      Label3(this, "Label3", {.caption = "Port C Outputs"}),
+      cOutputsLabel(this, "Label3", {.caption = "Port C Outputs"}),
       COutputs(this, "COutputs", {}, Shape::Kind::RoundedSquare),
-      Label4(this, "Label4", {.caption = "Port C Inputs"}),
+      cInputsLabel(this, "Label4", {.caption = "Port C Inputs"}),
       CInputs(this, "CInputs", {}, Shape::Kind::RoundedSquare)
 {
     makeRows();
@@ -73,12 +74,12 @@ void AuxPortADialog::makeRows()
 void AuxPortADialog::arrange()
 {
     const float top = memberAreaTop();
-    Label8.move(kMargin, top, kHeadingWidth, kCaptionHeight);
-    Label1.move(kMargin, top + kRowHeight, kHeadingWidth, kCaptionHeight);
-    Label2.move(kMargin, top + 2 * kRowHeight, kHeadingWidth, kCaptionHeight);
-    Label3.move(kDirectionLeft, top + kRowHeight + kNumberTop, kDirectionLabelWidth, kCaptionHeight);
+    portAHeading.move(kMargin, top, kHeadingWidth, kCaptionHeight);
+    portBHeading.move(kMargin, top + kRowHeight, kHeadingWidth, kCaptionHeight);
+    portCHeading.move(kMargin, top + 2 * kRowHeight, kHeadingWidth, kCaptionHeight);
+    cOutputsLabel.move(kDirectionLeft, top + kRowHeight + kNumberTop, kDirectionLabelWidth, kCaptionHeight);
     COutputs.move(kDirectionLeft + kDirectionInset, top + kRowHeight + kLampTop, kLampSize, kLampSize);
-    Label4.move(kDirectionLeft, top + 2 * kRowHeight + kNumberTop, kDirectionLabelWidth, kCaptionHeight);
+    cInputsLabel.move(kDirectionLeft, top + 2 * kRowHeight + kNumberTop, kDirectionLabelWidth, kCaptionHeight);
     CInputs.move(kDirectionLeft + kDirectionInset, top + 2 * kRowHeight + kLampTop, kLampSize, kLampSize);
 }
 

@@ -18,16 +18,16 @@ class AuxPortADialog : public CommandDialog {
 public:
     explicit AuxPortADialog(App& app);
 
-    Label Label8;
-    Label Label1;
-    Label Label2;
+    Label portAHeading;
+    Label portBHeading;
+    Label portCHeading;
     ControlArray<Label> lbl;
     ControlArray<Shape> a;
     ControlArray<Shape> b;
     ControlArray<Shape> c;
-    Label Label3;
+    Label cOutputsLabel;
     Shape COutputs;
-    Label Label4;
+    Label cInputsLabel;
     Shape CInputs;
 
 private:

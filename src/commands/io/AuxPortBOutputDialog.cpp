@@ -2,6 +2,8 @@
 
 #include "commands/io/AuxIoDesign.h"
 #include "commands/io/AuxIoWord.h"
+#include "commands/io/IoBitColumns.h"
+#include "forms/common/DialogMetrics.h"
 
 #include <array>
 #include <string>
@@ -11,21 +13,15 @@ namespace tarvik {
 namespace {
 
 // Layout in twips.
-constexpr float kMargin = 120;
+constexpr float kMargin = kDialogMargin;
 constexpr float kBlockHeight = 1200;
 constexpr float kCaptionHeight = 240;
 constexpr float kHeadingWidth = 2400;
 constexpr float kNumberTop = 240;
 constexpr float kColumnTop = 480;
 constexpr float kColumnStep = 420;
-constexpr float kColumnWidth = 312;
-constexpr float kColumnHeight = 612;
 constexpr float kNumberInset = 120;
 constexpr float kNumberWidth = 120;
-constexpr float kOptionLeft = 60;
-constexpr float kTrueTop = 120;
-constexpr float kFalseTop = 360;
-constexpr float kOptionSize = 195;
 constexpr float kRowNameLeft = kMargin + 8 * kColumnStep + 60;
 constexpr float kRowNameWidth = 700;
 
@@ -39,20 +35,20 @@ AuxPortBOutputDialog::AuxPortBOutputDialog(App& app)
           design.memberAreaHeight = 2 * kBlockHeight;
           return design;
       }()),
-      Label1(this, "Label1", {.caption = "Port B Output Bits"}),
-      Label13(this, "Label13", {.caption = "Port C Output Bits"}),
-      Label7(this, "Label7"),
-      Frame1(this, "Frame1"),
+      portBHeading(this, "Label1", {.caption = "Port B Output Bits"}),
+      portCHeading(this, "Label13", {.caption = "Port C Output Bits"}),
+      lineNumbers(this, "Label7"),
+      lineColumns(this, "Frame1"),
       bbt(this, "bbt"),
       bbf(this, "bbf"),
       cbt(this, "cbt"),
       cbf(this, "cbf"),
-      Label3(this, "Label3", {.caption = "Output"}),
-      Label8(this, "Label8", {.caption = "True"}),
-      Label6(this, "Label6", {.caption = "False"}),
-      Label5(this, "Label5", {.caption = "Output"}),
-      Label2(this, "Label2", {.caption = "True"}),
-      Label4(this, "Label4", {.caption = "False"})
+      portBOutputLabel(this, "Label3", {.caption = "Output"}),
+      portBTrueLabel(this, "Label8", {.caption = "True"}),
+      portBFalseLabel(this, "Label6", {.caption = "False"}),
+      portCOutputLabel(this, "Label5", {.caption = "Output"}),
+      portCTrueLabel(this, "Label2", {.caption = "True"}),
+      portCFalseLabel(this, "Label4", {.caption = "False"})
 {
     makeBlock(0, bbt, bbf);
     makeBlock(1, cbt, cbf);
@@ -65,28 +61,24 @@ void AuxPortBOutputDialog::makeBlock(int block, ControlArray<OptionButton>& true
     for (int line = 1; line <= kLines; ++line) {
         const int index = block * kLines + line;
         const float left = kMargin + kColumnStep * static_cast<float>(line - 1);
-        Label7.add(index, {.caption = std::to_string(line), .left = left + kNumberInset, .top = top + kNumberTop,
-                           .width = kNumberWidth, .height = kCaptionHeight});
-        Frame& column = Frame1.add(index, {.left = left, .top = top + kColumnTop, .width = kColumnWidth,
-                                           .height = kColumnHeight});
-        trueRow.add(line, {.left = kOptionLeft, .top = kTrueTop, .width = kOptionSize, .height = kOptionSize,
-                           .container = &column});
-        falseRow.add(line, {.left = kOptionLeft, .top = kFalseTop, .width = kOptionSize, .height = kOptionSize,
-                            .container = &column})
-            .setValue(true);
+        AddIoBitColumn({&lineNumbers, lineColumns, trueRow, falseRow},
+                       {.index = index, .optionIndex = line, .number = std::to_string(line),
+                        .numberLeft = left + kNumberInset, .numberTop = top + kNumberTop, .numberWidth = kNumberWidth,
+                        .left = left, .top = top + kColumnTop});
     }
 }
 
 void AuxPortBOutputDialog::arrange()
 {
-    const std::array<Label*, 2> headings{&Label1, &Label13};
-    const std::array<std::array<Label*, 3>, 2> rowNames{{{&Label3, &Label8, &Label6}, {&Label5, &Label2, &Label4}}};
+    const std::array<Label*, 2> headings{&portBHeading, &portCHeading};
+    const std::array<std::array<Label*, 3>, 2> rowNames{{{&portBOutputLabel, &portBTrueLabel, &portBFalseLabel},
+                                                         {&portCOutputLabel, &portCTrueLabel, &portCFalseLabel}}};
     for (std::size_t block = 0; block < 2; ++block) {
         const float top = memberAreaTop() + kBlockHeight * static_cast<float>(block);
         headings[block]->move(kMargin, top, kHeadingWidth, kCaptionHeight);
         rowNames[block][0]->move(kRowNameLeft, top + kNumberTop, kRowNameWidth, kCaptionHeight);
-        rowNames[block][1]->move(kRowNameLeft, top + kColumnTop + kTrueTop, kRowNameWidth, kCaptionHeight);
-        rowNames[block][2]->move(kRowNameLeft, top + kColumnTop + kFalseTop, kRowNameWidth, kCaptionHeight);
+        rowNames[block][1]->move(kRowNameLeft, top + kColumnTop + kIoColumnUpperTop, kRowNameWidth, kCaptionHeight);
+        rowNames[block][2]->move(kRowNameLeft, top + kColumnTop + kIoColumnLowerTop, kRowNameWidth, kCaptionHeight);
     }
 }
 

@@ -18,21 +18,21 @@ public:
 
     explicit AuxPortBOutputDialog(App& app);
 
-    Label Label1;
-    Label Label13;
+    Label portBHeading;
+    Label portCHeading;
     // Line numbers and columns: 1 to 8 port B, 9 to 16 port C.
-    ControlArray<Label> Label7;
-    ControlArray<Frame> Frame1;
+    ControlArray<Label> lineNumbers;
+    ControlArray<Frame> lineColumns;
     ControlArray<OptionButton> bbt;
     ControlArray<OptionButton> bbf;
     ControlArray<OptionButton> cbt;
     ControlArray<OptionButton> cbf;
-    Label Label3;
-    Label Label8;
-    Label Label6;
-    Label Label5;
-    Label Label2;
-    Label Label4;
+    Label portBOutputLabel;
+    Label portBTrueLabel;
+    Label portBFalseLabel;
+    Label portCOutputLabel;
+    Label portCTrueLabel;
+    Label portCFalseLabel;
 
 private:
     void makeBlock(int block, ControlArray<OptionButton>& trueRow, ControlArray<OptionButton>& falseRow);

@@ -2,22 +2,18 @@
 
 #include "commands/io/AuxIoDesign.h"
 #include "commands/io/AuxIoWord.h"
+#include "commands/io/IoBitColumns.h"
+#include "forms/common/DialogMetrics.h"
 
 namespace tarvik {
 
 namespace {
 
 // Layout in twips.
-constexpr float kMargin = 120;
+constexpr float kMargin = kDialogMargin;
 constexpr float kCaptionHeight = 240;
 constexpr float kFrameTop = 300;
-constexpr float kFrameWidth = 312;
-constexpr float kFrameHeight = 612;
-constexpr float kOptionLeft = 60;
-constexpr float kInputTop = 120;
-constexpr float kOutputTop = 360;
-constexpr float kOptionSize = 195;
-constexpr float kLabelLeft = kMargin + kFrameWidth + 120;
+constexpr float kLabelLeft = kMargin + kIoColumnWidth + 120;
 constexpr float kLabelWidth = 900;
 
 } // namespace
@@ -29,15 +25,15 @@ AuxPortCDirectionDialog::AuxPortCDirectionDialog(App& app)
                   const std::int16_t code = bbt(1).value() ? PortCDirInput : PortCDirOutput;
                   return run.driver.set_portc_dir(run.board, code);
               });
-          design.memberAreaHeight = kFrameTop + kFrameHeight + kMargin;
+          design.memberAreaHeight = kFrameTop + kIoColumnHeight + kMargin;
           return design;
       }()),
-      Label1(this, "Label1", {.caption = "Port C Dir"}),
-      Frame1(this, "Frame1"),
+      directionHeading(this, "Label1", {.caption = "Port C Dir"}),
+      directionFrame(this, "Frame1"),
       bbt(this, "bbt"),
       bbf(this, "bbf"),
-      Label2(this, "Label2", {.caption = "Input"}),
-      Label3(this, "Label3", {.caption = "Output"})
+      inputLabel(this, "Label2", {.caption = "Input"}),
+      outputLabel(this, "Label3", {.caption = "Output"})
 {
     makeDirection();
 }
@@ -45,13 +41,11 @@ AuxPortCDirectionDialog::AuxPortCDirectionDialog(App& app)
 void AuxPortCDirectionDialog::makeDirection()
 {
     const float top = memberAreaTop();
-    Label1.move(kMargin, top, 1200, kCaptionHeight);
-    Frame& frame = Frame1.add(1, {.left = kMargin, .top = top + kFrameTop, .width = kFrameWidth, .height = kFrameHeight});
-    bbt.add(1, {.left = kOptionLeft, .top = kInputTop, .width = kOptionSize, .height = kOptionSize, .container = &frame});
-    bbf.add(1, {.left = kOptionLeft, .top = kOutputTop, .width = kOptionSize, .height = kOptionSize, .container = &frame})
-        .setValue(true);
-    Label2.move(kLabelLeft, top + kFrameTop + kInputTop, kLabelWidth, kCaptionHeight);
-    Label3.move(kLabelLeft, top + kFrameTop + kOutputTop, kLabelWidth, kCaptionHeight);
+    directionHeading.move(kMargin, top, 1200, kCaptionHeight);
+    AddIoBitColumn({nullptr, directionFrame, bbt, bbf},
+                   {.index = 1, .optionIndex = 1, .left = kMargin, .top = top + kFrameTop});
+    inputLabel.move(kLabelLeft, top + kFrameTop + kIoColumnUpperTop, kLabelWidth, kCaptionHeight);
+    outputLabel.move(kLabelLeft, top + kFrameTop + kIoColumnLowerTop, kLabelWidth, kCaptionHeight);
 }
 
 } // namespace tarvik

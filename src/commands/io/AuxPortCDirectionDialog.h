@@ -11,12 +11,12 @@ class AuxPortCDirectionDialog : public CommandDialog {
 public:
     explicit AuxPortCDirectionDialog(App& app);
 
-    Label Label1;
-    ControlArray<Frame> Frame1;
+    Label directionHeading;
+    ControlArray<Frame> directionFrame;
     ControlArray<OptionButton> bbt;
     ControlArray<OptionButton> bbf;
-    Label Label2;
-    Label Label3;
+    Label inputLabel;
+    Label outputLabel;
 
 private:
     void makeDirection();

@@ -23,9 +23,9 @@ BoardInformationDialog::BoardInformationDialog(App& app)
                           .memberAreaHeight = 1320,
                           .call = [this](CommandRun& run) { return readInfo(run); },
                           .loaded = [this] { InfoType.setListIndex(kBoardTypeRow); }}),
-      Label1(this, "Label1", {.caption = "InfoType"}),
+      infoTypeLabel(this, "Label1", {.caption = "InfoType"}),
       InfoType(this, "InfoType", {.caption = "Make Selection Here"}, ComboBox::Style::DropDownCombo),
-      Label2(this, "Label2", {.caption = "InfoValue"}),
+      infoValueLabel(this, "Label2", {.caption = "InfoValue"}),
       InfoValue(this, "InfoValue")
 {
     for (const InfoAttributeRow& row : infoAttributeRows()) InfoType.addItem(std::string(row.text));
@@ -37,9 +37,9 @@ BoardInformationDialog::BoardInformationDialog(App& app)
 void BoardInformationDialog::arrange()
 {
     const float top = memberAreaTop();
-    Label1.move(120, top, 2400, 240);
+    infoTypeLabel.move(120, top, 2400, 240);
     InfoType.move(120, top + 240, 2655, 315);
-    Label2.move(120, top + 660, 2400, 240);
+    infoValueLabel.move(120, top + 660, 2400, 240);
     InfoValue.move(120, top + 900, 4440, 285);
 }
 

@@ -13,9 +13,9 @@ class BoardInformationDialog : public CommandDialog {
 public:
     explicit BoardInformationDialog(App& app);
 
-    Label Label1;
+    Label infoTypeLabel;
     ComboBox InfoType;
-    Label Label2;
+    Label infoValueLabel;
     TextBox InfoValue;
 
 private:

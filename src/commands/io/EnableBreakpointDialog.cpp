@@ -2,7 +2,6 @@
 
 #include "driver/BoardTypes.h"
 #include "driver/StatusWords.h"
-#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 
 namespace tarvik {
@@ -17,7 +16,6 @@ constexpr float kEntryHeight = 285;
 constexpr float kOptionSize = 195;
 constexpr float kFormWidth = 4080;
 constexpr float kMessageTop = 1080;
-constexpr float kMessageHeight = 615;
 
 } // namespace
 
@@ -49,14 +47,12 @@ void EnableBreakpointDialog::arrange()
     choiceHeading().move(1680, kCaptionTop, 1500, kCaptionHeight);
     choiceFrame().move(1800, 240, 315, 615);
     absol.move(60, 120, kOptionSize, kOptionSize);
-    Option2.move(60, 360, kOptionSize, kOptionSize);
+    relative.move(60, 360, kOptionSize, kOptionSize);
     optionLabel(0).move(2160, 360, 900, kCaptionHeight);
     optionLabel(1).move(2160, 600, 900, kCaptionHeight);
     runcmd.move(3240, kEntryTop, 735, 375);
     lblPelto.move(180, 840, 3552, kCaptionHeight);
-    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 // Picking a board empties the status box and lays the choice out for it.

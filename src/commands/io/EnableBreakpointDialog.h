@@ -16,7 +16,7 @@ public:
     Label lblPelto;
 
     OptionButton& absol = option(0);
-    OptionButton& Option2 = option(1);
+    OptionButton& relative = option(1);
 
 private:
     App& app_;

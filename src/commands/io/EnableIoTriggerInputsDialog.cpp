@@ -1,5 +1,6 @@
 #include "commands/io/EnableIoTriggerInputsDialog.h"
 
+#include "commands/io/IoBitColumns.h"
 #include "commands/io/IoTriggerMap.h"
 #include "driver/BoardTypes.h"
 #include "forms/common/DialogMetrics.h"
@@ -21,18 +22,11 @@ constexpr float kDesignNumberLeft = 600;
 constexpr float kNumberTop = 240;
 constexpr float kNumberWidth = 90;
 constexpr float kColumnTop = 420;
-constexpr float kColumnWidth = 312;
-constexpr float kColumnHeight = 612;
-constexpr float kOptionLeft = 60;
-constexpr float kEnableTop = 120;
-constexpr float kDisableTop = 360;
-constexpr float kOptionSize = 195;
 constexpr float kCaptionHeight = 240;
 constexpr float kRowNameLeft = 3060;
 constexpr float kListLeft = 4080;
 constexpr float kFormWidth = 5400;
 constexpr float kMessageTop = 1200;
-constexpr float kMessageHeight = 615;
 
 // Where column 1 and its number stand on a board of six or of four columns.
 constexpr float kSixColumnsLeft = 480;
@@ -51,14 +45,14 @@ EnableIoTriggerInputsDialog::EnableIoTriggerInputsDialog(App& app)
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return enableInputs(run); },
                           .boardChanged = [this] { layColumnsOut(); }}),
-      Label13(this, "Label13", {.caption = "I/O Port Bits"}),
+      bitsHeading(this, "Label13", {.caption = "I/O Port Bits"}),
       lbl(this, "lbl"),
       fraEnIO(this, "fraEnIO"),
       be(this, "be"),
       bd(this, "bd"),
-      Label5(this, "Label5", {.caption = "Trigger"}),
-      Label2(this, "Label2", {.caption = "Enable"}),
-      Label4(this, "Label4", {.caption = "Disable"}),
+      triggerLabel(this, "Label5", {.caption = "Trigger"}),
+      enableLabel(this, "Label2", {.caption = "Enable"}),
+      disableLabel(this, "Label4", {.caption = "Disable"}),
       app_(app)
 {
     makeColumns();
@@ -69,15 +63,10 @@ void EnableIoTriggerInputsDialog::makeColumns()
 {
     for (int i = 1; i <= kColumns; ++i) {
         const float step = kColumnStep * static_cast<float>(i - 1);
-        lbl.add(i, {.caption = std::to_string(i), .left = kDesignNumberLeft + step, .top = kNumberTop,
-                    .width = kNumberWidth, .height = kCaptionHeight});
-        Frame& column = fraEnIO.add(i, {.left = kDesignColumnLeft + step, .top = kColumnTop, .width = kColumnWidth,
-                                        .height = kColumnHeight});
-        be.add(i, {.left = kOptionLeft, .top = kEnableTop, .width = kOptionSize, .height = kOptionSize,
-                   .container = &column});
-        bd.add(i, {.left = kOptionLeft, .top = kDisableTop, .width = kOptionSize, .height = kOptionSize,
-                   .container = &column})
-            .setValue(true);
+        AddIoBitColumn({&lbl, fraEnIO, be, bd},
+                       {.index = i, .optionIndex = i, .number = std::to_string(i),
+                        .numberLeft = kDesignNumberLeft + step, .numberTop = kNumberTop, .numberWidth = kNumberWidth,
+                        .left = kDesignColumnLeft + step, .top = kColumnTop});
         // Choosing a row empties the status box.
         be(i).onClick = [this] { msgtxt.setText(""); };
         bd(i).onClick = [this] { msgtxt.setText(""); };
@@ -86,16 +75,14 @@ void EnableIoTriggerInputsDialog::makeColumns()
 
 void EnableIoTriggerInputsDialog::arrange()
 {
-    Label13.move(1260, 0, 1800, kCaptionHeight);
-    Label5.move(kRowNameLeft, 240, 900, kCaptionHeight);
-    Label2.move(kRowNameLeft, 540, 900, kCaptionHeight);
-    Label4.move(kRowNameLeft, 840, 900, kCaptionHeight);
+    bitsHeading.move(1260, 0, 1800, kCaptionHeight);
+    triggerLabel.move(kRowNameLeft, 240, 900, kCaptionHeight);
+    enableLabel.move(kRowNameLeft, 540, 900, kCaptionHeight);
+    disableLabel.move(kRowNameLeft, 840, 900, kCaptionHeight);
     boardLabel.move(kListLeft, 60, 1095, kCaptionHeight);
     bidlist.move(kListLeft, 300, 1095, 315);
-    runcmd.move(kListLeft, 720, 1095, 375);
-    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+    runcmd.move(kListLeft, 720, kCommandButtonWidth, kCommandButtonHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 // Six columns from 480 on a 3-axis board, four from 1000 on the others; each column and its

@@ -18,14 +18,14 @@ public:
 
     explicit EnableIoTriggerInputsDialog(App& app);
 
-    Label Label13;
+    Label bitsHeading;
     ControlArray<Label> lbl;
     ControlArray<Frame> fraEnIO;
     ControlArray<OptionButton> be;
     ControlArray<OptionButton> bd;
-    Label Label5;
-    Label Label2;
-    Label Label4;
+    Label triggerLabel;
+    Label enableLabel;
+    Label disableLabel;
 
 private:
     App& app_;

@@ -10,7 +10,7 @@ class ReadAxisStatusToRdbDialog : public CommandDialog {
 public:
     explicit ReadAxisStatusToRdbDialog(App& app);
 
-    TextBox& Text1 = notice();
+    TextBox& warning = notice();
 };
 
 } // namespace tarvik

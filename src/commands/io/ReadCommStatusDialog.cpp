@@ -27,7 +27,6 @@ constexpr float kAxisCaptionLeft = 840;
 constexpr float kMoveCompleteLeft = 1800;
 constexpr float kFormWidth = 4320;
 constexpr float kMessageTop = 3780;
-constexpr float kMessageHeight = 615;
 
 // The status rows top to bottom: lamp, caption label (array element or single label), caption.
 struct StatusRow {
@@ -87,7 +86,7 @@ ReadCommStatusDialog::ReadCommStatusDialog(App& app)
                           .call = [this](CommandRun& run) { return readRegister(run); },
                           .boardChanged = [this] { showLayoutOfBoard(); }}),
       b(this, "b"),
-      Label17(this, "Label17"),
+      rowCaptions(this, "Label17"),
       lblLastCmd(this, "lblLastCmd", {.caption = "Last Command Not Executed"}),
       lblCIP(this, "lblCIP", {.caption = "Command In Process"}),
       lblrunning(this, "lblrunning"),
@@ -108,7 +107,7 @@ void ReadCommStatusDialog::makeControls()
         if (row.lamp == 7) lblLastCmd.move(kCaptionLeft, top, kCaptionWidth, kCaptionHeight);
         else if (row.lamp == 3) lblCIP.move(kCaptionLeft, top, kCaptionWidth, kCaptionHeight);
         else
-            Label17.add(captionIndex++, {.caption = std::string(row.caption), .left = kCaptionLeft, .top = top,
+            rowCaptions.add(captionIndex++, {.caption = std::string(row.caption), .left = kCaptionLeft, .top = top,
                                          .width = kCaptionWidth, .height = kCaptionHeight});
         top += kRowStep;
     }
@@ -128,10 +127,8 @@ void ReadCommStatusDialog::arrange()
 {
     boardLabel.move(2700, 240, 1215, kCaptionHeight);
     bidlist.move(2700, 480, 1215, 315);
-    runcmd.move(2820, 3240, 1095, 375);
-    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+    runcmd.move(2820, 3240, kCommandButtonWidth, kCommandButtonHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 void ReadCommStatusDialog::showLayoutOfBoard()

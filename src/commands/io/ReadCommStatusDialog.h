@@ -22,7 +22,7 @@ public:
     explicit ReadCommStatusDialog(App& app);
 
     ControlArray<Shape> b;
-    ControlArray<Label> Label17;
+    ControlArray<Label> rowCaptions;
     Label lblLastCmd;
     Label lblCIP;
     ControlArray<Label> lblrunning;

@@ -22,7 +22,6 @@ constexpr float kLampsTop = 480;
 constexpr float kCaptionHeight = 180;
 constexpr float kFormWidth = 5040;
 constexpr float kMessageTop = 840;
-constexpr float kMessageHeight = 615;
 
 // I/O bits of a board: six on the 3-axis boards, eight on every other.
 int ioBitsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 6 : 8; }
@@ -37,7 +36,7 @@ ReadIoPortDialog::ReadIoPortDialog(App& app)
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return readPort(run); },
                           .boardChanged = [this] { showBitsOfBoard(); }}),
-      Label8(this, "Label8", {.caption = "I/O Port Bits"}),
+      bitsHeading(this, "Label8", {.caption = "I/O Port Bits"}),
       lbl(this, "lbl"),
       b(this, "b"),
       app_(app)
@@ -58,13 +57,11 @@ void ReadIoPortDialog::makeControls()
 
 void ReadIoPortDialog::arrange()
 {
-    Label8.move(1875, 60, 1215, 240);
+    bitsHeading.move(1875, 60, 1215, 240);
     boardLabel.move(120, 60, 1035, 240);
     bidlist.move(120, 300, 1035, 315);
-    runcmd.move(3780, 240, 1095, 375);
-    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+    runcmd.move(3780, 240, kCommandButtonWidth, kCommandButtonHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 int ReadIoPortDialog::bitsOfSelectedBoard() const

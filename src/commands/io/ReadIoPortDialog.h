@@ -18,7 +18,7 @@ public:
 
     explicit ReadIoPortDialog(App& app);
 
-    Label Label8;
+    Label bitsHeading;
     ControlArray<Label> lbl;
     ControlArray<Shape> b;
 

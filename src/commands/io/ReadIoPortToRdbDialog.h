@@ -10,7 +10,7 @@ class ReadIoPortToRdbDialog : public CommandDialog {
 public:
     explicit ReadIoPortToRdbDialog(App& app);
 
-    TextBox& Text1 = notice();
+    TextBox& warning = notice();
 };
 
 } // namespace tarvik

@@ -21,7 +21,6 @@ constexpr float kForwardLeft = 1860;
 constexpr float kCaptionHeight = 240;
 constexpr float kFormWidth = 3840;
 constexpr float kMessageTop = 1500;
-constexpr float kMessageHeight = 615;
 
 // Axis rows a board has: three on the 3-axis boards, four on every other.
 int rowsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 3 : 4; }
@@ -36,10 +35,10 @@ ReadLimitSwitchStatusDialog::ReadLimitSwitchStatusDialog(App& app)
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return readSwitches(run); },
                           .boardChanged = [this] { showRowsOfBoard(); }}),
-      Label5(this, "Label5", {.caption = "Rev"}),
-      Label6(this, "Label6", {.caption = "Home"}),
-      Label7(this, "Label7", {.caption = "Fwd"}),
-      Label2(this, "Label2"),
+      revHeading(this, "Label5", {.caption = "Rev"}),
+      homeHeading(this, "Label6", {.caption = "Home"}),
+      fwdHeading(this, "Label7", {.caption = "Fwd"}),
+      axisCaptions(this, "Label2"),
       AR(this, "AR"),
       AH(this, "AH"),
       AF(this, "AF"),
@@ -53,7 +52,7 @@ void ReadLimitSwitchStatusDialog::makeControls()
 {
     for (int axis = 1; axis <= kRows; ++axis) {
         const float top = kRowStep * static_cast<float>(axis);
-        Label2.add(axis, {.caption = "Axis #" + std::to_string(axis), .left = 60, .top = top, .width = 780,
+        axisCaptions.add(axis, {.caption = "Axis #" + std::to_string(axis), .left = 60, .top = top, .width = 780,
                           .height = kCaptionHeight});
         addLamp(AR, axis, kReverseLeft, top);
         addLamp(AH, axis, kHomeLeft, top);
@@ -63,15 +62,13 @@ void ReadLimitSwitchStatusDialog::makeControls()
 
 void ReadLimitSwitchStatusDialog::arrange()
 {
-    Label5.move(kReverseLeft - 60, 60, 420, kCaptionHeight);
-    Label6.move(kHomeLeft - 90, 60, 480, kCaptionHeight);
-    Label7.move(kForwardLeft - 60, 60, 420, kCaptionHeight);
+    revHeading.move(kReverseLeft - 60, 60, 420, kCaptionHeight);
+    homeHeading.move(kHomeLeft - 90, 60, 480, kCaptionHeight);
+    fwdHeading.move(kForwardLeft - 60, 60, 420, kCaptionHeight);
     boardLabel.move(2400, 60, 1215, kCaptionHeight);
     bidlist.move(2400, 300, 1215, 315);
-    runcmd.move(2520, 840, 1095, 375);
-    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+    runcmd.move(2520, 840, kCommandButtonWidth, kCommandButtonHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 void ReadLimitSwitchStatusDialog::showRowsOfBoard()
@@ -79,7 +76,7 @@ void ReadLimitSwitchStatusDialog::showRowsOfBoard()
     const std::int16_t board = state().BoardId;
     if (!app_.isBoard(board)) return;
     const bool fourRows = rowsOfType(app_.BoardType[static_cast<std::size_t>(board)]) == kRows;
-    Label2(kRows).setVisible(fourRows);
+    axisCaptions(kRows).setVisible(fourRows);
     AR(kRows).setVisible(fourRows);
     AH(kRows).setVisible(fourRows);
     AF(kRows).setVisible(fourRows);

@@ -20,10 +20,10 @@ public:
 
     explicit ReadLimitSwitchStatusDialog(App& app);
 
-    Label Label5;
-    Label Label6;
-    Label Label7;
-    ControlArray<Label> Label2;
+    Label revHeading;
+    Label homeHeading;
+    Label fwdHeading;
+    ControlArray<Label> axisCaptions;
     ControlArray<Shape> AR;
     ControlArray<Shape> AH;
     ControlArray<Shape> AF;

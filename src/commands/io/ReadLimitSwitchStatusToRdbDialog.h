@@ -10,7 +10,7 @@ class ReadLimitSwitchStatusToRdbDialog : public CommandDialog {
 public:
     explicit ReadLimitSwitchStatusToRdbDialog(App& app);
 
-    TextBox& Text1 = notice();
+    TextBox& warning = notice();
 };
 
 } // namespace tarvik

@@ -10,7 +10,7 @@ class ReadPositionToRdbDialog : public CommandDialog {
 public:
     explicit ReadPositionToRdbDialog(App& app);
 
-    TextBox& Text1 = notice();
+    TextBox& warning = notice();
 };
 
 } // namespace tarvik

@@ -10,7 +10,7 @@ class ReadVelocityToRdbDialog : public CommandDialog {
 public:
     explicit ReadVelocityToRdbDialog(App& app);
 
-    TextBox& Text1 = notice();
+    TextBox& warning = notice();
 };
 
 } // namespace tarvik

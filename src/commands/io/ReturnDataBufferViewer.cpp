@@ -17,12 +17,12 @@ constexpr int kLastPacket = kRdbCapacity;
 // Layout in twips: the board list, "# of Packets" beside it and RUN at the top; the "Returned
 // Data" frame below them; the status box at the bottom. Inside the frame (frame coordinates)
 // the packet number with its scroll bar, then one row per value.
-constexpr float kMargin = 120;
-constexpr float kCaptionTop = 120;
-constexpr float kEntryTop = 375;
-constexpr float kCaptionHeight = 255;
-constexpr float kEntryHeight = 285;
-constexpr float kCountLeft = 1440;
+constexpr float kMargin = kDialogMargin;
+constexpr float kCaptionTop = kFieldCaptionTop;
+constexpr float kEntryTop = kFieldTop;
+constexpr float kCaptionHeight = kLabelHeight;
+constexpr float kEntryHeight = kTextBoxHeight;
+constexpr float kCountLeft = kFieldBesideListLeft;
 constexpr float kCountWidth = 1215;
 constexpr float kFormWidth = 4800;
 constexpr float kFrameTop = 840;
@@ -37,7 +37,6 @@ constexpr float kNumberWidth = 855;
 constexpr float kValueTop = 780;
 constexpr float kValueStep = 300;
 constexpr float kValueWidth = 2535;
-constexpr float kMessageHeight = 615;
 
 bool isCount(std::int16_t count) { return count >= kFirstPacket && count <= kLastPacket; }
 
@@ -54,16 +53,16 @@ ReturnDataBufferViewer::ReturnDataBufferViewer(App& app)
                                                .bounds = {kFirstPacket, kLastPacket}}}},
                           .call = [this](CommandRun& run) { return fetch(run); },
                           .loaded = [this] { loadPackets(); }}),
-      Frame1(this, "Frame1", {.caption = "Returned Data"}),
-      Label1(this, "Label1", {.caption = "Packet #", .container = &Frame1}),
-      indtxt(this, "indtxt", {.container = &Frame1}),
-      VScroll1(this, "VScroll1", {.container = &Frame1}),
-      Label2(this, "Label2", {.caption = "Axis", .container = &Frame1}),
-      axislbl(this, "axislbl", {.container = &Frame1}),
-      Label6(this, "Label6", {.caption = "Command", .container = &Frame1}),
-      cmdlbl(this, "cmdlbl", {.container = &Frame1}),
-      Label7(this, "Label7", {.caption = "Data (Hex)", .container = &Frame1}),
-      datalbl(this, "datalbl", {.container = &Frame1}),
+      returnedDataFrame(this, "Frame1", {.caption = "Returned Data"}),
+      packetHeading(this, "Label1", {.caption = "Packet #", .container = &returnedDataFrame}),
+      indtxt(this, "indtxt", {.container = &returnedDataFrame}),
+      packetScroll(this, "VScroll1", {.container = &returnedDataFrame}),
+      axisHeading(this, "Label2", {.caption = "Axis", .container = &returnedDataFrame}),
+      axislbl(this, "axislbl", {.container = &returnedDataFrame}),
+      commandHeading(this, "Label6", {.caption = "Command", .container = &returnedDataFrame}),
+      cmdlbl(this, "cmdlbl", {.container = &returnedDataFrame}),
+      dataHeading(this, "Label7", {.caption = "Data (Hex)", .container = &returnedDataFrame}),
+      datalbl(this, "datalbl", {.container = &returnedDataFrame}),
       app_(app),
       // The packet number has no valid flag in the RUN rule, no entry or leaving behaviour.
       indField_(app, indtxt,
@@ -72,10 +71,10 @@ ReturnDataBufferViewer::ReturnDataBufferViewer(App& app)
 {
     // Every slot is empty until a fetch, also while no board is listed.
     PacketAxis_.fill(-1);
-    VScroll1.setMin(-1);
-    VScroll1.setMax(1);
+    packetScroll.setMin(-1);
+    packetScroll.setMax(1);
     indField_.checked = [this] { indtxt_Checked(); };
-    VScroll1.onChange = [this] { VScroll1_Change(); };
+    packetScroll.onChange = [this] { VScroll1_Change(); };
     arrange();
 }
 
@@ -84,23 +83,21 @@ void ReturnDataBufferViewer::arrange()
     fieldLabel(0).move(kCountLeft, kCaptionTop, kCountWidth, kCaptionHeight);
     numptxt.move(kCountLeft, kEntryTop, kCountWidth / 2, kEntryHeight);
 
-    Frame1.move(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
-    Label1.move(kMargin, kFirstRowTop, kRowCaptionWidth, kCaptionHeight);
+    returnedDataFrame.move(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
+    packetHeading.move(kMargin, kFirstRowTop, kRowCaptionWidth, kCaptionHeight);
     indtxt.move(kRowValueLeft, kFirstRowTop, kNumberWidth, kEntryHeight);
-    VScroll1.move(kRowValueLeft + kNumberWidth, kFirstRowTop - (kScrollHeight - kEntryHeight) / 2, kScrollWidth,
+    packetScroll.move(kRowValueLeft + kNumberWidth, kFirstRowTop - (kScrollHeight - kEntryHeight) / 2, kScrollWidth,
                   kScrollHeight);
     float top = kValueTop;
-    const std::pair<Label*, Label*> rows[] = {{&Label2, &axislbl}, {&Label6, &cmdlbl}, {&Label7, &datalbl}};
+    const std::pair<Label*, Label*> rows[] = {
+        {&axisHeading, &axislbl}, {&commandHeading, &cmdlbl}, {&dataHeading, &datalbl}};
     for (auto [caption, value] : rows) {
         caption->move(kMargin, top, kRowCaptionWidth, kCaptionHeight);
         value->move(kRowValueLeft, top, kValueWidth, kCaptionHeight);
         top += kValueStep;
     }
 
-    const float messageTop = kFrameTop + kFrameHeight + kMargin;
-    msgtxt.move(kMargin, messageTop, kFrameWidth, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(messageTop + kMessageHeight + kMargin + kTitleBarHeight);
+    placeStatusBox(kFrameTop + kFrameHeight + kMargin, kFormWidth);
 }
 
 void ReturnDataBufferViewer::loadPackets()
@@ -175,7 +172,7 @@ void ReturnDataBufferViewer::VScroll1_Change()
 {
     // The arrow sets the bar to -1 (up) or 1 (down); putting it back to 0 below raises Change
     // again, which is no step.
-    const int step = VScroll1.value();
+    const int step = packetScroll.value();
     if (step == 0) return;
     int number = toInt16Saturated(valueOf(indtxt.text())) - step;
     if (number > kLastPacket) {
@@ -184,7 +181,7 @@ void ReturnDataBufferViewer::VScroll1_Change()
         number = kFirstPacket;
         app_.runtime().beep();
     }
-    VScroll1.setValue(0);
+    packetScroll.setValue(0);
     app_.CurrentPacket = static_cast<std::int16_t>(number);
     indtxt.setText(strTrimmed(app_.CurrentPacket));
     writeCount();

@@ -27,15 +27,15 @@ public:
     explicit ReturnDataBufferViewer(App& app);
 
     TextBox& numptxt = field(0);
-    Frame Frame1;
-    Label Label1;
+    Frame returnedDataFrame;
+    Label packetHeading;
     TextBox indtxt;
-    ScrollBar VScroll1;
-    Label Label2;
+    ScrollBar packetScroll;
+    Label axisHeading;
     Label axislbl;
-    Label Label6;
+    Label commandHeading;
     Label cmdlbl;
-    Label Label7;
+    Label dataHeading;
     Label datalbl;
 
 private:

@@ -15,12 +15,12 @@ constexpr std::int16_t kLastCommand = 0x99;
 // Layout in twips: one row of captioned boxes after the board list (Axis, Command with "(hex)"
 // beside it, Word Count, Command Data), RUN at the right below them, the status box across the
 // bottom.
-constexpr float kMargin = 120;
-constexpr float kCaptionTop = 120;
-constexpr float kEntryTop = 375;
-constexpr float kCaptionHeight = 255;
-constexpr float kEntryHeight = 285;
-constexpr float kAxisLeft = 1440;
+constexpr float kMargin = kDialogMargin;
+constexpr float kCaptionTop = kFieldCaptionTop;
+constexpr float kEntryTop = kFieldTop;
+constexpr float kCaptionHeight = kLabelHeight;
+constexpr float kEntryHeight = kTextBoxHeight;
+constexpr float kAxisLeft = kFieldBesideListLeft;
 constexpr float kShortWidth = 495;
 constexpr float kCommandLeft = 2040;
 constexpr float kHexLabelLeft = kCommandLeft + kShortWidth + 60;
@@ -31,11 +31,10 @@ constexpr float kDataLeft = 4200;
 constexpr float kDataWidth = 1455;
 constexpr float kFormWidth = kDataLeft + kDataWidth + 3 * kMargin;
 constexpr float kRunTop = 840;
-constexpr float kRunWidth = 1095;
-constexpr float kRunHeight = 375;
+constexpr float kRunWidth = kCommandButtonWidth;
+constexpr float kRunHeight = kCommandButtonHeight;
 constexpr float kRunLeft = kDataLeft + kDataWidth - kRunWidth;
 constexpr float kMessageTop = kRunTop + kRunHeight + kMargin;
-constexpr float kMessageHeight = 615;
 
 } // namespace
 
@@ -92,9 +91,7 @@ void SendCommandDialog::arrange()
     fieldLabel(2).move(kDataLeft, kCaptionTop, kDataWidth, kCaptionHeight);
     cmddatatxt.move(kDataLeft, kEntryTop, kDataWidth, kEntryHeight);
     runcmd.move(kRunLeft, kRunTop, kRunWidth, kRunHeight);
-    msgtxt.move(kMargin, kMessageTop, kFormWidth - 3 * kMargin, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + kMargin + kTitleBarHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 } // namespace tarvik

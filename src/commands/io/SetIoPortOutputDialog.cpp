@@ -1,5 +1,6 @@
 #include "commands/io/SetIoPortOutputDialog.h"
 
+#include "commands/io/IoBitColumns.h"
 #include "commands/io/IoPortWord.h"
 #include "driver/BoardTypes.h"
 #include "forms/common/DialogMetrics.h"
@@ -18,12 +19,6 @@ namespace {
 constexpr float kHeadingTop = 120;
 constexpr float kNumberTop = 360;
 constexpr float kColumnTop = 540;
-constexpr float kColumnWidth = 312;
-constexpr float kColumnHeight = 612;
-constexpr float kOptionLeft = 60;
-constexpr float kTrueTop = 120;
-constexpr float kFalseTop = 360;
-constexpr float kOptionSize = 195;
 constexpr float kCaptionHeight = 240;
 constexpr float kNumberWidth = 120;
 constexpr float kRowNameWidth = 700;
@@ -45,7 +40,6 @@ constexpr float kListCaptionTop = 1320;
 constexpr float kListTop = 1560;
 constexpr float kRunTop = 1500;
 constexpr float kMessageTop = 2040;
-constexpr float kMessageHeight = 615;
 
 // Where the columns and the row labels stand for the number of columns a board shows.
 struct ColumnLayout {
@@ -80,14 +74,14 @@ SetIoPortOutputDialog::SetIoPortOutputDialog(App& app)
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return setOutputs(run); },
                           .boardChanged = [this] { ArrangeIoBitColumns(); }}),
-      Label13(this, "Label13", {.caption = "I/O Port Bits"}),
-      Label7(this, "Label7"),
-      Frame1(this, "Frame1"),
+      bitsHeading(this, "Label13", {.caption = "I/O Port Bits"}),
+      bitNumbers(this, "Label7"),
+      bitColumns(this, "Frame1"),
       bt(this, "bt"),
       bf(this, "bf"),
-      Label5(this, "Label5", {.caption = "Output"}),
-      Label2(this, "Label2", {.caption = "True"}),
-      Label4(this, "Label4", {.caption = "False"}),
+      outputLabel(this, "Label5", {.caption = "Output"}),
+      trueLabel(this, "Label2", {.caption = "True"}),
+      falseLabel(this, "Label4", {.caption = "False"}),
       app_(app)
 {
     makeColumns();
@@ -98,15 +92,10 @@ void SetIoPortOutputDialog::makeColumns()
 {
     for (int k = 1; k <= kColumns; ++k) {
         const float step = kDesignStep * static_cast<float>(k - 1);
-        Label7.add(k, {.caption = std::to_string(k), .left = kDesignNumberLeft + step, .top = kNumberTop,
-                       .width = kNumberWidth, .height = kCaptionHeight});
-        Frame& column = Frame1.add(k, {.left = kDesignColumnLeft + step, .top = kColumnTop, .width = kColumnWidth,
-                                       .height = kColumnHeight});
-        bt.add(k, {.left = kOptionLeft, .top = kTrueTop, .width = kOptionSize, .height = kOptionSize,
-                   .container = &column});
-        bf.add(k, {.left = kOptionLeft, .top = kFalseTop, .width = kOptionSize, .height = kOptionSize,
-                   .container = &column})
-            .setValue(true);
+        AddIoBitColumn({&bitNumbers, bitColumns, bt, bf},
+                       {.index = k, .optionIndex = k, .number = std::to_string(k),
+                        .numberLeft = kDesignNumberLeft + step, .numberTop = kNumberTop, .numberWidth = kNumberWidth,
+                        .left = kDesignColumnLeft + step, .top = kColumnTop});
         bt(k).onClick = [this] { msgtxt.setText(""); };
         bf(k).onClick = [this] { msgtxt.setText(""); };
     }
@@ -114,16 +103,14 @@ void SetIoPortOutputDialog::makeColumns()
 
 void SetIoPortOutputDialog::arrange()
 {
-    Label13.move(1260, kHeadingTop, 1800, kCaptionHeight);
-    Label5.move(kDesignOutputLeft, kOutputTop, kRowNameWidth, kCaptionHeight);
-    Label2.move(kDesignRowNameLeft, kTrueLabelTop, kRowNameWidth, kCaptionHeight);
-    Label4.move(kDesignRowNameLeft, kFalseLabelTop, kRowNameWidth, kCaptionHeight);
+    bitsHeading.move(1260, kHeadingTop, 1800, kCaptionHeight);
+    outputLabel.move(kDesignOutputLeft, kOutputTop, kRowNameWidth, kCaptionHeight);
+    trueLabel.move(kDesignRowNameLeft, kTrueLabelTop, kRowNameWidth, kCaptionHeight);
+    falseLabel.move(kDesignRowNameLeft, kFalseLabelTop, kRowNameWidth, kCaptionHeight);
     boardLabel.move(120, kListCaptionTop, 1215, kCaptionHeight);
     bidlist.move(120, kListTop, 1215, 315);
-    runcmd.move(3360, kRunTop, 1095, 375);
-    msgtxt.move(120, kMessageTop, kFormWidth - 360, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(kMessageTop + kMessageHeight + 120 + kTitleBarHeight);
+    runcmd.move(3360, kRunTop, kCommandButtonWidth, kCommandButtonHeight);
+    placeStatusBox(kMessageTop, kFormWidth);
 }
 
 // Shows the columns of the picked board's I/O bits and moves them and the row labels to their
@@ -136,16 +123,16 @@ void SetIoPortOutputDialog::ArrangeIoBitColumns()
     if (!layout) return;
     for (int k = 1; k <= kColumns; ++k) {
         const bool shown = k <= layout->shown;
-        Label7(k).setVisible(shown);
-        Frame1(k).setVisible(shown);
+        bitNumbers(k).setVisible(shown);
+        bitColumns(k).setVisible(shown);
         if (!shown) continue;
         const float left = layout->first + kColumnStep * static_cast<float>(k - 1);
-        Frame1(k).setLeft(left);
-        Label7(k).setLeft(left + kNumberInset);
+        bitColumns(k).setLeft(left);
+        bitNumbers(k).setLeft(left + kNumberInset);
     }
-    Label5.setLeft(layout->outputLeft);
-    Label2.setLeft(layout->rowNameLeft);
-    Label4.setLeft(layout->rowNameLeft);
+    outputLabel.setLeft(layout->outputLeft);
+    trueLabel.setLeft(layout->rowNameLeft);
+    falseLabel.setLeft(layout->rowNameLeft);
 }
 
 DriverStatus SetIoPortOutputDialog::setOutputs(CommandRun& run)

@@ -20,14 +20,14 @@ public:
 
     explicit SetIoPortOutputDialog(App& app);
 
-    Label Label13;
-    ControlArray<Label> Label7;
-    ControlArray<Frame> Frame1;
+    Label bitsHeading;
+    ControlArray<Label> bitNumbers;
+    ControlArray<Frame> bitColumns;
     ControlArray<OptionButton> bt;
     ControlArray<OptionButton> bf;
-    Label Label5;
-    Label Label2;
-    Label Label4;
+    Label outputLabel;
+    Label trueLabel;
+    Label falseLabel;
 
 private:
     App& app_;

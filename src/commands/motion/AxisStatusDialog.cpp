@@ -40,7 +40,7 @@ constexpr std::array kLampRows{
 int bitOf(std::uint16_t mask) { return std::countr_zero(mask); }
 
 // Layout in twips.
-constexpr float kMargin = 120;
+constexpr float kMargin = kDialogMargin;
 constexpr float kRowsTop = 240;
 constexpr float kRowStep = 300;
 constexpr float kRowHeight = 255;
@@ -51,18 +51,17 @@ constexpr float kLampInset = (kRowHeight - kLampSize) / 2;
 constexpr float kDescriptionLeft = kLampLeft + kLampSize + 120;
 constexpr float kDescriptionWidth = 2535;
 constexpr float kRightLeft = kDescriptionLeft + kDescriptionWidth + 120;
-constexpr float kCaptionTop = 120;
-constexpr float kEntryTop = 375;
-constexpr float kListWidth = 1215;
-constexpr float kListHeight = 315;
+constexpr float kCaptionTop = kFieldCaptionTop;
+constexpr float kEntryTop = kFieldTop;
+constexpr float kListWidth = kBoardListWidth;
+constexpr float kListHeight = kDropDownHeight;
 constexpr float kAxisLeft = kRightLeft + kListWidth + 120;
-constexpr float kAxisWidth = 495;
-constexpr float kEntryHeight = 285;
+constexpr float kAxisWidth = kAxisFieldWidth;
+constexpr float kEntryHeight = kTextBoxHeight;
 constexpr float kRunTop = 840;
-constexpr float kRunWidth = 1095;
-constexpr float kRunHeight = 375;
+constexpr float kRunWidth = kCommandButtonWidth;
+constexpr float kRunHeight = kCommandButtonHeight;
 constexpr float kFormWidth = kAxisLeft + kAxisWidth + 3 * kMargin;
-constexpr float kMessageHeight = 615;
 
 } // namespace
 
@@ -111,10 +110,7 @@ void AxisStatusDialog::arrange()
     axistxt().move(kAxisLeft, kEntryTop, kAxisWidth, kEntryHeight);
     runcmd.move(kRightLeft, kRunTop, kRunWidth, kRunHeight);
 
-    const float messageTop = top + kMargin;
-    msgtxt.move(kMargin, messageTop, kFormWidth - 3 * kMargin, kMessageHeight);
-    setWidth(kFormWidth);
-    setHeight(messageTop + kMessageHeight + kMargin + kTitleBarHeight);
+    placeStatusBox(top + kMargin, kFormWidth);
 }
 
 const AxisStatusDialog::LampRow& AxisStatusDialog::row(int bit) const

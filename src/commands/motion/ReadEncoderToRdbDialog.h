@@ -11,7 +11,7 @@ class ReadEncoderToRdbDialog : public CommandDialog {
 public:
     explicit ReadEncoderToRdbDialog(App& app);
 
-    TextBox& Text1 = notice();
+    TextBox& warning = notice();
 };
 
 } // namespace tarvik

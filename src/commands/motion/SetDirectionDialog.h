@@ -13,8 +13,8 @@ public:
 
     OptionButton& forward = option(0);
     OptionButton& rev = option(1);
-    Label& Label7 = optionLabel(0);
-    Label& Label8 = optionLabel(1);
+    Label& forwardLabel = optionLabel(0);
+    Label& reverseLabel = optionLabel(1);
 };
 
 } // namespace tarvik

@@ -14,8 +14,8 @@ public:
 
     OptionButton& lmo = option(0);
     OptionButton& lmc = option(1);
-    Label& Label7 = optionLabel(0);
-    Label& Label8 = optionLabel(1);
+    Label& openLoopLabel = optionLabel(0);
+    Label& closedLoopLabel = optionLabel(1);
 
 private:
     void showStoredMode(const App& app);

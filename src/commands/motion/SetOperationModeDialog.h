@@ -14,9 +14,9 @@ public:
     OptionButton& pa = option(0);
     OptionButton& pr = option(1);
     OptionButton& va = option(2);
-    Label& Label7 = optionLabel(0);
-    Label& Label8 = optionLabel(1);
-    Label& Label2 = optionLabel(2);
+    Label& absoluteLabel = optionLabel(0);
+    Label& relativeLabel = optionLabel(1);
+    Label& velocityLabel = optionLabel(2);
 };
 
 } // namespace tarvik

@@ -13,8 +13,8 @@ public:
 
     OptionButton& mf = option(0);
     OptionButton& df = option(1);
-    Label& Label7 = optionLabel(0);
-    Label& Label8 = optionLabel(1);
+    Label& multiplyFirstLabel = optionLabel(0);
+    Label& divideFirstLabel = optionLabel(1);
 };
 
 } // namespace tarvik

@@ -10,7 +10,8 @@ constexpr float kFrameWidth = 1215; // twips
 
 } // namespace
 
-// The option labels are Label3 to Label5, so the board and axis captions take other names.
+// The option labels are the controls "Label3" to "Label5", so the board and axis captions take
+// other names.
 SetStopModeDialog::SetStopModeDialog(App& app)
     : CommandDialog(app, {.name = "frm55",
                           .caption = "Set Stop Mode",
@@ -33,7 +34,7 @@ SetStopModeDialog::SetStopModeDialog(App& app)
     Frame& frame = choiceFrame();
     const float widening = kFrameWidth - frame.width();
     frame.setWidth(kFrameWidth);
-    for (Label* label : {&Label3, &Label4, &Label5}) label->setLeft(label->left() + widening);
+    for (Label* label : {&decelLabel, &haltLabel, &killLabel}) label->setLeft(label->left() + widening);
 }
 
 } // namespace tarvik

@@ -17,9 +17,9 @@ public:
     OptionButton& decel = option(0);
     OptionButton& halt = option(1);
     OptionButton& killb = option(2);
-    Label& Label3 = optionLabel(0);
-    Label& Label4 = optionLabel(1);
-    Label& Label5 = optionLabel(2);
+    Label& decelLabel = optionLabel(0);
+    Label& haltLabel = optionLabel(1);
+    Label& killLabel = optionLabel(2);
 };
 
 } // namespace tarvik

@@ -21,19 +21,19 @@ namespace {
 // top right, then one row per value field and read-back label, the options, the axis boxes,
 // the member's band, the status box across the window and the advisory text below it.
 constexpr float kFormWidth = 4800;
-constexpr float kMargin = 120;
-constexpr float kCaptionTop = 120;
-constexpr float kEntryTop = 375;
-constexpr float kCaptionHeight = 255;
-constexpr float kEntryHeight = 285;
-constexpr float kListWidth = 1215;
-constexpr float kListHeight = 315;
-constexpr float kAxisLeft = 1440;
-constexpr float kAxisWidth = 495;
+constexpr float kMargin = kDialogMargin;
+constexpr float kCaptionTop = kFieldCaptionTop;
+constexpr float kEntryTop = kFieldTop;
+constexpr float kCaptionHeight = kLabelHeight;
+constexpr float kEntryHeight = kTextBoxHeight;
+constexpr float kListWidth = kBoardListWidth;
+constexpr float kListHeight = kDropDownHeight;
+constexpr float kAxisLeft = kFieldBesideListLeft;
+constexpr float kAxisWidth = kAxisFieldWidth;
 constexpr float kRunLeft = 3360;
 constexpr float kRunTop = 240;
-constexpr float kRunWidth = 1095;
-constexpr float kRunHeight = 375;
+constexpr float kRunWidth = kCommandButtonWidth;
+constexpr float kRunHeight = kCommandButtonHeight;
 constexpr float kRowsTop = 840;
 constexpr float kRowStep = 405;
 constexpr float kRowCaptionWidth = 1935;
@@ -48,7 +48,7 @@ constexpr float kOptionLabelWidth = 2175;
 constexpr float kCheckWidth = 1215;
 constexpr float kGap = 120;
 constexpr float kTextWidth = kFormWidth - 3 * kMargin;
-constexpr float kTextHeight = 615;
+constexpr float kTextHeight = kStatusBoxHeight;
 
 // The value of a field's text as Run hands it to the driver call.
 CommandValue convertField(std::string_view text, FieldConversion conversion)
@@ -240,6 +240,13 @@ void CommandDialog::arrange()
         y += kTextHeight + kGap;
     }
     setHeight(y + kTitleBarHeight);
+}
+
+void CommandDialog::placeStatusBox(float top, float formWidth)
+{
+    msgtxt.move(kDialogMargin, top, formWidth - 3 * kDialogMargin, kStatusBoxHeight);
+    setWidth(formWidth);
+    setHeight(top + kStatusBoxHeight + kDialogMargin + kTitleBarHeight);
 }
 
 void CommandDialog::wireField(LabelledBox& entry, const FieldRule& rule)

@@ -154,6 +154,10 @@ public:
 protected:
     // The Run-enable rule; the frame applies it after every check and board selection.
     void applyRunRule();
+    // For a member that lays out its own window: places the status box at `top`, below its
+    // other controls, across a window `formWidth` wide (less three margins), and sets the window
+    // to that width and to a height that ends one margin below the box.
+    void placeStatusBox(float top, float formWidth);
     // The entry field that runs value field `index` (std::out_of_range when there is none), for
     // a member that writes the field's text and sets its valid flag itself.
     EntryField& fieldEntry(std::size_t index) const;

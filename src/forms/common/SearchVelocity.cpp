@@ -10,4 +10,11 @@ DriverStatus LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::i
     return driver.load_rpsps(board, axis, rpm / kSearchRpmPerRpsps);
 }
 
+bool LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t axis, double rpm, TextBox& statusBox)
+{
+    const DriverStatus status = LoadSearchVelocity(driver, board, axis, rpm);
+    if (status != ZEVA_noError) statusBox.setText(StatusText(status));
+    return status == ZEVA_noError;
+}
+
 } // namespace tarvik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
+#include "forms/runtime/FormRuntime.h"
 
 #include <cstdint>
 
@@ -13,5 +14,7 @@ inline constexpr double kSearchRpmPerRpsps = 5.0;
 // Loads the velocity a search runs at: load_rpm with `rpm`, then load_rpsps with
 // rpm / kSearchRpmPerRpsps. The first failing status (nothing after it is sent), or 0.
 DriverStatus LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t axis, double rpm);
+// The same for a panel: a failing status's text goes to `statusBox` and the result is false.
+bool LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t axis, double rpm, TextBox& statusBox);
 
 } // namespace tarvik

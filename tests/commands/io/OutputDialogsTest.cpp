@@ -50,17 +50,17 @@ TEST_F(OutputDialogsTest, IoOutputColumnsFollowThePickedBoardAndKeepTheirChoices
         type(dialog.bidlist, std::to_string(places.board));
         for (int k = 1; k <= SetIoPortOutputDialog::kColumns; ++k) {
             const bool shown = k <= places.shown;
-            EXPECT_EQ(dialog.Frame1(k).visible(), shown) << "board " << places.board << " column " << k;
-            EXPECT_EQ(dialog.Label7(k).visible(), shown) << "board " << places.board << " column " << k;
+            EXPECT_EQ(dialog.bitColumns(k).visible(), shown) << "board " << places.board << " column " << k;
+            EXPECT_EQ(dialog.bitNumbers(k).visible(), shown) << "board " << places.board << " column " << k;
             if (!shown) continue;
-            EXPECT_EQ(dialog.Frame1(k).left(), places.first + 400.0f * static_cast<float>(k - 1));
-            EXPECT_EQ(dialog.Label7(k).left(), places.first + 120 + 400.0f * static_cast<float>(k - 1));
+            EXPECT_EQ(dialog.bitColumns(k).left(), places.first + 400.0f * static_cast<float>(k - 1));
+            EXPECT_EQ(dialog.bitNumbers(k).left(), places.first + 120 + 400.0f * static_cast<float>(k - 1));
         }
-        EXPECT_EQ(dialog.Label5.left(), places.output);
-        EXPECT_EQ(dialog.Label2.left(), places.rowNames);
-        EXPECT_EQ(dialog.Label4.left(), places.rowNames);
-        EXPECT_EQ(dialog.Frame1(1).top(), 540);
-        EXPECT_EQ(dialog.Label7(1).top(), 360);
+        EXPECT_EQ(dialog.outputLabel.left(), places.output);
+        EXPECT_EQ(dialog.trueLabel.left(), places.rowNames);
+        EXPECT_EQ(dialog.falseLabel.left(), places.rowNames);
+        EXPECT_EQ(dialog.bitColumns(1).top(), 540);
+        EXPECT_EQ(dialog.bitNumbers(1).top(), 360);
     }
 }
 

@@ -183,13 +183,13 @@ TEST_F(RdbDialogsTest, RequestsAreFetchedInOrderAndPagedOneAtATime)
     EXPECT_EQ(viewer.msgtxt.text(), kSuccess);
     EXPECT_THAT(shownPacket(viewer), ElementsAre("2", "54", "0"));
 
-    press(viewer.VScroll1, Key::Up);
+    press(viewer.packetScroll, Key::Up);
     EXPECT_EQ(viewer.indtxt.text(), "2");
-    EXPECT_EQ(viewer.VScroll1.value(), 0);
+    EXPECT_EQ(viewer.packetScroll.value(), 0);
     EXPECT_THAT(shownPacket(viewer), ElementsAre("0", "47", "0"));
-    press(viewer.VScroll1, Key::Up);
+    press(viewer.packetScroll, Key::Up);
     EXPECT_THAT(shownPacket(viewer), ElementsAre("3", "49", "1400"));
-    press(viewer.VScroll1, Key::Up);
+    press(viewer.packetScroll, Key::Up);
     EXPECT_EQ(viewer.indtxt.text(), "4");
     EXPECT_THAT(shownPacket(viewer), ElementsAre("", "", "")) << "past the packets fetched";
     EXPECT_EQ(app().CurrentPacket, 4);
@@ -198,10 +198,10 @@ TEST_F(RdbDialogsTest, RequestsAreFetchedInOrderAndPagedOneAtATime)
     // Typing a number shows that packet; the scroll bar then steps from it.
     retype(viewer.indtxt, "2000");
     const int beepsBefore = beeps();
-    press(viewer.VScroll1, Key::Up);
+    press(viewer.packetScroll, Key::Up);
     EXPECT_EQ(viewer.indtxt.text(), "1");
     EXPECT_EQ(beeps(), beepsBefore) << "past the last packet goes round without a beep";
-    press(viewer.VScroll1, Key::Down);
+    press(viewer.packetScroll, Key::Down);
     EXPECT_EQ(viewer.indtxt.text(), "1");
     EXPECT_EQ(beeps(), beepsBefore + 1);
     EXPECT_THAT(shownPacket(viewer), ElementsAre("2", "54", "0"));
@@ -236,7 +236,7 @@ TEST_F(RdbDialogsTest, AnEmptyBufferShowsNoPacketsAndNoRangeMessage)
     EXPECT_EQ(viewer.msgtxt.text(), kSuccess);
     EXPECT_EQ(viewer.valueValid().at(0), 0) << "the count's valid flag";
     EXPECT_FALSE(viewer.runcmd.enabled()) << "RUN waits for a count the user types";
-    press(viewer.VScroll1, Key::Up);
+    press(viewer.packetScroll, Key::Up);
     EXPECT_EQ(viewer.numptxt.text(), "0");
     focus(viewer.numptxt);
     focus(viewer.indtxt);

@@ -242,7 +242,7 @@ TEST_F(TriggerBreakpointDialogsTest, EncoderBoardsLockTheChoiceOnAbsoluteWheneve
     EXPECT_TRUE(dialog.absol.value());
     EXPECT_FALSE(dialog.lblPelto.visible());
     click(dialog.optionLabel(1)); // the word "Relative"
-    EXPECT_TRUE(dialog.Option2.value());
+    EXPECT_TRUE(dialog.relative.value());
 
     type(dialog.bidlist, "7");
     EXPECT_TRUE(dialog.absol.value());
@@ -258,7 +258,7 @@ TEST_F(TriggerBreakpointDialogsTest, EncoderBoardsLockTheChoiceOnAbsoluteWheneve
     type(dialog.bidlist, "6");
     EXPECT_TRUE(dialog.choiceFrame().enabled());
     EXPECT_FALSE(dialog.lblPelto.visible());
-    click(dialog.Option2);
+    click(dialog.relative);
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("enable_brk(6, 1, -1)"));
 }
@@ -371,7 +371,7 @@ TEST_F(TriggerBreakpointDialogsTest, LimitLampsTakeTheirBitsFromTheAxisCount)
 
     type(dialog.bidlist, "1");
     EXPECT_FALSE(dialog.AR(4).visible());
-    EXPECT_FALSE(dialog.Label2(4).visible());
+    EXPECT_FALSE(dialog.axisCaptions(4).visible());
     nextReadGives("read_lim_stat", 0x0421);
     click(dialog.runcmd);
     EXPECT_THAT(green(dialog.AR), ElementsAre(3, 4)); // row 4 hidden, kept

@@ -139,11 +139,11 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
         ASSERT_TRUE(close(opened));
     }
     auto& chosen = openFromMenu<SetStopModeDialog>("setstopmode");
-    click(chosen.Label4);
+    click(chosen.haltLabel);
     EXPECT_TRUE(chosen.halt.value());
     click(chosen.runcmd);
     // The label of another option selects it and leaves the status text.
-    click(chosen.Label5);
+    click(chosen.killLabel);
     EXPECT_TRUE(chosen.killb.value());
     EXPECT_EQ(chosen.msgtxt.text(), StatusText(ZEVA_noError));
     click(chosen.runcmd);
@@ -279,7 +279,7 @@ TEST_F(GainDialogsWithoutBoardsTest, EveryDialogStaysShutAndReadsNoRecord)
 {
     auto& stopMode = openWithoutBoard<SetStopModeDialog>();
     EXPECT_TRUE(stopMode.decel.value()) << "the design-time choice";
-    click(stopMode.Label5);
+    click(stopMode.killLabel);
     EXPECT_FALSE(stopMode.runcmd.enabled());
     EXPECT_FALSE(runtime().input().click(stopMode.runcmd));
 

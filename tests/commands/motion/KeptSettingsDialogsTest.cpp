@@ -195,7 +195,7 @@ TEST_F(KeptSettingsDialogsTest, LoopModeOpensWithTheStoredModeAndItsOptionsEmpty
     EXPECT_TRUE(dialog.runcmd.enabled());
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_loop_mode(6, 1, -1)"));
-    click(dialog.Label7);
+    click(dialog.openLoopLabel);
     EXPECT_TRUE(dialog.lmo.value());
     EXPECT_EQ(dialog.msgtxt.text(), "");
 
@@ -223,7 +223,7 @@ TEST_F(KeptSettingsDialogsWithoutBoardsTest, WithoutAServoOrClosedLoopStepperBoa
     EXPECT_FALSE(counts.stepsrevtxt.enabled());
     EXPECT_FALSE(counts.linesrevtxt.enabled());
     auto& loop = openWithoutBoard<SetLoopModeDialog>();
-    click(loop.Label8);
+    click(loop.closedLoopLabel);
     EXPECT_TRUE(loop.lmc.value());
     EXPECT_FALSE(loop.runcmd.enabled()) << "a mode chosen does not enable Run";
 }

@@ -102,9 +102,9 @@ TEST_F(StartStopModeDialogsTest, OptionsClearTheStatusWhenTheyChangeAndKeepTheir
 {
     auto& dialog = openFromMenu<SetOperationModeDialog>("setposmode");
     click(dialog.runcmd);
-    click(dialog.Label7);
+    click(dialog.absoluteLabel);
     EXPECT_EQ(dialog.msgtxt.text(), kStatusZero) << "the label of the chosen option changes nothing";
-    click(dialog.Label8);
+    click(dialog.relativeLabel);
     EXPECT_TRUE(dialog.pr.value());
     EXPECT_EQ(dialog.msgtxt.text(), "");
     select(dialog.bidlist, 4);
@@ -154,7 +154,7 @@ TEST_F(StartStopModeDialogsWithoutBoardsTest, EveryDialogKindStaysShutWithoutABo
     EXPECT_FALSE(multi.runcmd.enabled());
 
     auto& direction = openWithoutBoard<SetDirectionDialog>();
-    click(direction.Label8);
+    click(direction.reverseLabel);
     EXPECT_FALSE(direction.runcmd.enabled());
 
     auto& masterSlave = openWithoutBoard<MasterSlaveDialog>();
