@@ -20,6 +20,7 @@ constexpr std::int16_t kStoppedOtherwise = -1;
 const HomingPanelLayout kLayout{
     .name = "frmfindindx",
     .caption = "Find Index",
+    .helpTopic = 323,
     .searchName = "index search",
     .axisLefts = {120, 1200, 2280, 3360},
     .axisTop = 180,

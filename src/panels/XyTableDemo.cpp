@@ -47,7 +47,7 @@ std::optional<BoardDefaults> defaultsOf(int typeCode)
 } // namespace
 
 XyTableDemo::XyTableDemo(App& app)
-    : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = 9435, .height = 6420}),
+    : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = 9435, .height = 6420, .helpTopic = 218}),
       app_(app),
       xAxisField_(app, xaxistxt, kAxisRule),
       yAxisField_(app, yaxistxt, kAxisRule),

@@ -24,6 +24,7 @@ constexpr float kMessageHeight = 615;
 EnableBreakpointDialog::EnableBreakpointDialog(App& app)
     : CommandDialog(app, {.name = "frm66",
                           .caption = "Enable Breakpoint Function",
+                          .helpTopic = 50,
                           .mask = 109,
                           .maskInShared = false,
                           .choices = CommandChoices{.frameName = "Frame1",

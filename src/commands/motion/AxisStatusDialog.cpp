@@ -69,6 +69,7 @@ constexpr float kMessageHeight = 615;
 AxisStatusDialog::AxisStatusDialog(App& app)
     : CommandDialog(app, {.name = "frmaxstat",
                           .caption = "Read Per Axis H/W Status",
+                          .helpTopic = 338,
                           .mask = 63,
                           .call = [this](CommandRun& run) { return readStatus(run); },
                           .boardChanged = [this] { showRowsOfBoard(); }}),
