@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitstcl4a",
     .caption = "Initialize Kadrel 2/4 Axis - CL",
+    .helpTopic = 315,
     .banner = "  2/4 Axis Kadrel-CL  ",
     .group = BoardGroup::ClosedLoop4,
     .axes = 4,

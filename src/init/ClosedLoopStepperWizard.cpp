@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitstcl",
     .caption = "Initialize Kadrel - CL",
+    .helpTopic = 312,
     .banner = "  3 Axis Kadrel-CL  ",
     .group = BoardGroup::ClosedLoop3,
     .axes = 3,

@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitPelto",
     .caption = "Initialize Pelto - Encoder",
+    .helpTopic = 316,
     .banner = "  4 Axis Pelto Encoder  ",
     .group = BoardGroup::Encoder,
     .axes = 4,

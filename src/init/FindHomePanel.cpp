@@ -19,6 +19,7 @@ constexpr std::int16_t kWaitEndedOtherwise = -1;
 const HomingPanelLayout kLayout{
     .name = "frmfindhome",
     .caption = "Find Home",
+    .helpTopic = 322,
     .searchName = "home search",
     .axisLefts = {180, 1260, 2340, 3420},
     .axisTop = 120,

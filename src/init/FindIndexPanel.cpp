@@ -24,6 +24,7 @@ const IndexSearchStyle kSearchStyle{
 const HomingPanelLayout kLayout{
     .name = "frmfindindx",
     .caption = "Find Index",
+    .helpTopic = 323,
     .searchName = "index search",
     .axisLefts = {120, 1200, 2280, 3360},
     .axisTop = 180,

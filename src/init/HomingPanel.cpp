@@ -24,7 +24,8 @@ HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
                          {.caption = layout.caption,
                           .width = kPanelWidth,
                           .height = kPanelHeight,
-                          .mdiChild = false}),
+                          .mdiChild = false,
+                          .helpTopic = layout.helpTopic}),
       cmdquit(this, "cmdquit", layout.quit),
       msgtxt(this, "msgtxt", layout.status),
       searchName_(layout.searchName)

@@ -16,6 +16,7 @@ namespace tarvik {
 struct HomingPanelLayout {
     std::string name;
     std::string caption;
+    int helpTopic; // F1 opens help here
     std::string searchName; // "home search", as the error window names it
     std::array<float, 4> axisLefts;
     float axisTop;

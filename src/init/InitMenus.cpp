@@ -12,15 +12,19 @@ namespace tarvik {
 
 namespace {
 
-const auto kActions = std::to_array<MenuActionEntry>({
-    {"setlimpol", &openSetupDialogFromMenu<LimitSwitchSettingsDialog, Opening::FrontThenRestore>},
-    {"setstepmodepol1", &openSetupDialogFromMenu<StepOutputModeDialog, Opening::Restore>},
-    {"setiopol", &openSetupDialogFromMenu<IoPortSettingsDialog, Opening::ShowOnly>},
-    {"loadpidallmu", &openChild<LoadPidAllDialog>},
+// Each heads or ends a menu whose other items are the command dialogs'.
+const auto kItems = std::to_array<MenuItemRow>({
+    {"setlimpol", "Set Limit Switch Input Polarity && Enable", "initializationmu", 10,
+     &openSetupDialogFromMenu<LimitSwitchSettingsDialog, Opening::FrontThenRestore>},
+    {"loadpidallmu", "Load PID All", "servomu", 120, &openChild<LoadPidAllDialog>},
+    {"setstepmodepol1", "Set Step Output Mode and Polarity", "steppermu", 10,
+     &openSetupDialogFromMenu<StepOutputModeDialog, Opening::Restore>},
+    {"setiopol", "Set I/O Port Polarity and Direction", "iomu", 10,
+     &openSetupDialogFromMenu<IoPortSettingsDialog, Opening::ShowOnly>},
 });
 
 } // namespace
 
-std::span<const MenuActionEntry> initMenuActions() { return kActions; }
+std::span<const MenuItemRow> initMenuItems() { return kItems; }
 
 } // namespace tarvik

@@ -7,6 +7,6 @@
 namespace tarvik {
 
 // The menu items of the initialisation windows: the set-up dialogs and Load PID All.
-std::span<const MenuActionEntry> initMenuActions();
+std::span<const MenuItemRow> initMenuItems();
 
 } // namespace tarvik

@@ -47,7 +47,7 @@ constexpr float kUpperRowOffset = 90;
 constexpr float kLowerRowOffset = 360;
 
 const SetupDialogDesign kDesign{
-    .form = {.caption = "Set IO Port Polarity And Direction", .width = 5400, .height = 3900},
+    .form = {.caption = "Set IO Port Polarity And Direction", .width = 5400, .height = 3900, .helpTopic = 321},
     .menuMask = -1,
     .panelFlag = &SharedState::IoPanelOpen,
     .runOrder = RunOrder::StoreThenSend,

@@ -37,7 +37,7 @@ constexpr float kNonInvertingLegendOffset = 810;
 constexpr float kEnableLegendOffset = 1140;
 
 const SetupDialogDesign kDesign{
-    .form = {.caption = "Set Limit Switch Input Polarity", .width = 6360, .height = 4380},
+    .form = {.caption = "Set Limit Switch Input Polarity", .width = 6360, .height = 4380, .helpTopic = 319},
     .menuMask = -1,
     .panelFlag = &SharedState::LimitPanelOpen,
     .runOrder = RunOrder::StoreThenSend,

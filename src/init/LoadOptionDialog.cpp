@@ -11,7 +11,11 @@ namespace tarvik {
 
 LoadOptionDialog::LoadOptionDialog(App& app)
     : Form(app.runtime(), "frmloadopt",
-           {.caption = "Load Initialization Option", .width = 4425, .height = 3720, .mdiChild = false}),
+           {.caption = "Load Initialization Option",
+            .width = 4425,
+            .height = 3720,
+            .mdiChild = false,
+            .helpTopic = 317}),
       app_(app)
 {
     loadcmd.setDefault(true);

@@ -66,7 +66,8 @@ ServoAxisSettings* servoAxis(App& app, std::int16_t board, int axis)
 } // namespace
 
 LoadPidAllDialog::LoadPidAllDialog(App& app)
-    : Form(app.runtime(), "frmldpid", {.caption = "Load PID All", .width = columnLeft(5) + 120, .height = kRunTop + 2100}),
+    : Form(app.runtime(), "frmldpid",
+           {.caption = "Load PID All", .width = columnLeft(5) + 120, .height = kRunTop + 2100, .helpTopic = 324}),
       runcmd(this, "runcmd", {.caption = "Load All", .left = 1080, .top = kRunTop, .width = 1335, .height = 375, .enabled = false}),
       cancelcmd(this, "cancelcmd", {.caption = "Close", .left = 2535, .top = kRunTop, .width = 1335, .height = 375}),
       msgtxt(this, "msgtxt", {.left = 120, .top = kRunTop + 500, .width = columnLeft(5) - 240, .height = 855}),

@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitstol4a",
     .caption = "Initialize Kadrel 2/4 Axis - OL",
+    .helpTopic = 314,
     .banner = "  2/4 Axis Kadrel-OL  ",
     .group = BoardGroup::OpenLoop4,
     .axes = 4,

@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitstol",
     .caption = "Initialize Kadrel - OL",
+    .helpTopic = 311,
     .banner = "  3 Axis Kadrel-OL  ",
     .group = BoardGroup::OpenLoop3,
     .axes = 3,

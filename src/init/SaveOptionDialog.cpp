@@ -18,7 +18,11 @@ bool isControlCharacter(char c) { return static_cast<unsigned char>(c) < 32 || c
 
 SaveOptionDialog::SaveOptionDialog(App& app)
     : Form(app.runtime(), "frmsaveopt",
-           {.caption = "Save Initialization Option", .width = 4425, .height = 4080, .mdiChild = false}),
+           {.caption = "Save Initialization Option",
+            .width = 4425,
+            .height = 4080,
+            .mdiChild = false,
+            .helpTopic = 318}),
       app_(app)
 {
     savecmd.setDefault(true);

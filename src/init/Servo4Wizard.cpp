@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitserv4a",
     .caption = "Initialize Kadrel 2/4 Axis - Servo",
+    .helpTopic = 313,
     .banner = "  2/4 Axis Kadrel-Servo  ",
     .group = BoardGroup::Servo4,
     .axes = 4,

@@ -9,6 +9,7 @@ namespace {
 const WizardDeclaration kDeclaration{
     .formName = "frminitserv",
     .caption = "Initialize Kadrel - Servo",
+    .helpTopic = 310,
     .banner = "  3 Axis Kadrel-Servo  ",
     .group = BoardGroup::Servo3,
     .axes = 3,

@@ -87,6 +87,7 @@ struct WizardKind {
 struct WizardDeclaration {
     std::string_view formName;
     std::string_view caption; // the design caption
+    int helpTopic;            // F1 opens help here
     std::string_view banner;  // bannerLabel
     BoardGroup group;
     int axes;

@@ -6,139 +6,95 @@
 #include "panels/PanelMenus.h"
 #include "shell/ShellMenus.h"
 
+#include <algorithm>
 #include <array>
-#include <vector>
+#include <iterator>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace tarvik {
 
 namespace {
 
-const auto kMenus = std::to_array<MenuEntry>({
-    {"filemu", "&File", ""},
-    {"fileprefmu", "&Preferences...", "filemu"},
-    {"filesepmu", "-", "filemu"},
-    {"filequitmu", "&Quit", "filemu"},
+// The menus and the separators of the menu bar; the items in them are the window families'.
+const auto kMenus = std::to_array<MenuItemRow>({
+    {"filemu", "&File", "", 10},
+    {"filesepmu", "-", "filemu", 20},
 
-    {"functionsmu", "F&unctions", ""},
+    {"functionsmu", "F&unctions", "", 20},
+    {"initializationmu", "Initialization", "functionsmu", 10},
+    {"trajectorymu", "Trajectory Control", "functionsmu", 20},
+    {"startstopmu", "Start/Stop", "functionsmu", 30},
+    {"servomu", "Servo", "functionsmu", 40},
+    {"steppermu", "Stepper", "functionsmu", 50},
+    {"stepclmu", "Stepper Closed Loop", "functionsmu", 60},
+    {"iomu", "Inputs/Outputs/Breakpoints", "functionsmu", 70},
+    {"generalmu", "General", "functionsmu", 80},
+    {"rdbmu", "Advanced RDB Functions", "functionsmu", 90},
 
-    {"initializationmu", "Initialization", "functionsmu"},
-    {"setlimpol", "Set Limit Switch Input Polarity && Enable", "initializationmu"},
-    {"returnlimstat", "Read Limit Switch Status", "initializationmu"},
-    {"findhome", "Find Home", "initializationmu"},
-    {"returnindex", "Find Encoder Index", "initializationmu"},
+    {"initboardmu", "&Initialize Board", "", 30},
 
-    {"trajectorymu", "Trajectory Control", "functionsmu"},
-    {"loadtargetpos", "Load Target Position", "trajectorymu"},
-    {"returnpos", "Read Position", "trajectorymu"},
-    {"loadvel", "Load Velocity", "trajectorymu"},
-    {"loadrpm", "Load RPM", "trajectorymu"},
-    {"returnvel", "Read Present Velocity", "trajectorymu"},
-    {"retrpm", "Read RPM", "trajectorymu"},
-    {"loadaccel", "Load Acceleration", "trajectorymu"},
-    {"loadrpsps", "Load RPSPS", "trajectorymu"},
-    {"returnaxisstat", "Read Per Axis H/W Status", "trajectorymu"},
-    {"setdirection", "Set Direction", "trajectorymu"},
-    {"setposmode", "Set Operation Mode", "trajectorymu"},
-    {"resetpos", "Reset Position", "trajectorymu"},
-    {"inpos", "In Position", "trajectorymu"},
+    {"testmu", "&Test", "", 40},
 
-    {"startstopmu", "Start/Stop", "functionsmu"},
-    {"startmotion", "Start Motion", "startstopmu"},
-    {"multistart", "Multi-Axis Start", "startstopmu"},
-    {"killmotion", "Kill Motion", "startstopmu"},
-    {"killall", "Kill All", "startstopmu"},
-    {"stopmotion", "Stop Motion", "startstopmu"},
-    {"setstopmode", "Set Stop Mode", "startstopmu"},
+    {"demomu", "&Demo", "", 50},
 
-    {"servomu", "Servo", "functionsmu"},
-    {"loadpropgain", "Load PID Proportional Gain", "servomu"},
-    {"loadintggain", "Load PID Integral Gain", "servomu"},
-    {"loadderivgain", "Load PID Derivative Gain", "servomu"},
-    {"loadintglim", "Load PID Integration Limit", "servomu"},
-    {"loadderivper", "Load PID Derivative Sample Period", "servomu"},
-    {"loadfolerr1", "Load Following Error Count", "servomu"},
-    {"loadposscale1", "Load Position Scale Factor", "servomu"},
-    {"loadposref1", "Load Position Reference Offset", "servomu"},
-    {"setscaleseq1", "Set Scale Factor Sequence", "servomu"},
-    {"masterSlaveConfigure", "Master Slave Configure", "servomu"},
-    {"loadtimebrk", "Load Anticipation Time Breakpoint", "servomu"},
-    {"loadpidallmu", "Load PID All", "servomu"},
-
-    {"steppermu", "Stepper", "functionsmu"},
-    {"setstepmodepol1", "Set Step Output Mode and Polarity", "steppermu"},
-    {"setbasevel1", "Set Base Velocity", "steppermu"},
-    {"Veladjmu", "Incremental Velocity Change", "steppermu"},
-    {"loadaccelfact1", "Load Acceleration Factor", "steppermu"},
-    {"storestepsperrevmu", "Store Steps Per Rev", "steppermu"},
-    {"rd24digio", "Read Aux Digital I/O Input Values", "steppermu"},
-    {"set24digio", "Set Aux Digital I/O Values", "steppermu"},
-    {"setportcdir", "Set Port C Direction", "steppermu"},
-
-    {"stepclmu", "Stepper Closed Loop", "functionsmu"},
-    {"loadstepslines", "Load Steps and Lines/Rev", "stepclmu"},
-    {"setloopmode", "Set Loop Mode", "stepclmu"},
-    {"loadfolerr2", "Load Following Error Count", "stepclmu"},
-    {"returnencoder", "Read Encoder", "stepclmu"},
-    {"readencoder", "Read Encoder to Return Data Buffer", "stepclmu"},
-    {"loadposscale2", "Load Position Scale Factor", "stepclmu"},
-    {"loadposref2", "Load Position Reference Offset", "stepclmu"},
-    {"setscaleseq2", "Set Scale Factor Sequence", "stepclmu"},
-
-    {"iomu", "Inputs/Outputs/Breakpoints", "functionsmu"},
-    {"setiopol", "Set I/O Port Polarity and Direction", "iomu"},
-    {"returnioport", "Read I/O Port", "iomu"},
-    {"setiooutput", "Set I/O Port Output", "iomu"},
-    {"beginprestore", "Begin Trigger Buffer Prestore", "iomu"},
-    {"endprestore", "End Trigger Buffer Prestore", "iomu"},
-    {"trigbuffdelim", "Trigger Buffer Delimiter", "iomu"},
-    {"triggerio", "Trigger I/O Port #", "iomu"},
-    {"enableiotrig", "Enable I/O Port Trigger Inputs", "iomu"},
-    {"loadposbrk", "Load Position Breakpoint", "iomu"},
-    {"BreakMod", "Load Breakpoint Modulus", "iomu"},
-    {"enablebrk", "Enable Breakpoint Function", "iomu"},
-    {"postotrig", "Set Breakpoint to Trigger Link", "iomu"},
-
-    {"generalmu", "General", "functionsmu"},
-    {"flushrdb", "Flush Return Data Buffer", "generalmu"},
-    {"returnrdb", "Read Return Data Buffer", "generalmu"},
-    {"sendcommand", "Send Command", "generalmu"},
-    {"returncsr", "Read Communication Status Register", "generalmu"},
-    {"storeecl", "Store Encoder Line Count", "generalmu"},
-    {"LoadRotCountsmu", "Load Rotary Counts", "generalmu"},
-    {"GetBoardName", "Get Motion Board Name", "generalmu"},
-    {"GetBoardInfo", "Get Motion Board Info", "generalmu"},
-    {"readADC", "Read A/D Converter Analog Input Value", "generalmu"},
-
-    {"rdbmu", "Advanced RDB Functions", "functionsmu"},
-    {"readvel", "Read Velocity to Return Data Buffer", "rdbmu"},
-    {"readioport", "Read I/O Port to Return Data Buffer", "rdbmu"},
-    {"readaxisstat", "Read Per Axis H/W Status to Return Data Buffer", "rdbmu"},
-    {"readpos", "Read Position to Return Data Buffer", "rdbmu"},
-    {"readlimstat", "Read Limit Switch Status to Return Data Buffer", "rdbmu"},
-
-    {"initboardmu", "&Initialize Board", ""},
-
-    {"testmu", "&Test", ""},
-    {"testservmu", "Servo Single Axis...", "testmu"},
-    {"teststepmu", "Stepper Single Axis...", "testmu"},
-
-    {"demomu", "&Demo", ""},
-    {"xytablemu", "XY Table...", "demomu"},
-
-    {"helpmu", "&Help", ""},
-    {"helpcontentsmu", "&Contents", "helpmu"},
-    {"helpsepmu", "-", "helpmu"},
-    {"helpaboutmu", "&About Tarvik...", "helpmu"},
+    {"helpmu", "&Help", "", 60},
+    {"helpsepmu", "-", "helpmu", 20},
 });
+
+// Appends the rows of `menu`, each followed by its own rows; `byPlace` is sorted by place.
+void appendMenu(std::string_view menu, std::span<const MenuItemRow> byPlace, std::vector<MenuEntry>& entries)
+{
+    for (const MenuItemRow& row : byPlace) {
+        if (row.menu != menu) continue;
+        entries.push_back({row.item, row.caption, row.menu, row.action});
+        appendMenu(row.item, byPlace, entries);
+    }
+}
+
+// A mistake in the tables would show a menu in another order, or lose an item, without a word:
+// it stops the start instead.
+[[noreturn]] void refuse(const std::string& problem) { throw std::logic_error("menu bar: " + problem); }
+
+void refuseClashes(std::span<const MenuItemRow> byMenuAndPlace)
+{
+    std::set<std::string_view> names;
+    for (const MenuItemRow& row : byMenuAndPlace)
+        if (!names.insert(row.item).second) refuse(std::string(row.item) + " is listed twice");
+    const auto clash = std::ranges::adjacent_find(byMenuAndPlace, [](const MenuItemRow& a, const MenuItemRow& b) {
+        return a.menu == b.menu && a.place == b.place;
+    });
+    if (clash != byMenuAndPlace.end())
+        refuse(std::string(clash->item) + " and " + std::string(std::next(clash)->item) + " share place " +
+               std::to_string(clash->place) + " in " + std::string(clash->menu));
+}
 
 } // namespace
 
-std::span<const MenuEntry> mainMenuEntries() { return kMenus; }
-
-std::vector<std::span<const MenuActionEntry>> familyMenuActions()
+std::vector<MenuEntry> mainMenuEntries()
 {
-    return {shellMenuActions(), initMenuActions(), motionCommandMenuActions(), ioCommandMenuActions(),
-            panelMenuActions()};
+    std::vector<MenuItemRow> rows(kMenus.begin(), kMenus.end());
+    for (std::span<const MenuItemRow> family : familyMenuItems()) rows.insert(rows.end(), family.begin(), family.end());
+    std::ranges::sort(rows, {}, [](const MenuItemRow& row) { return std::pair(row.menu, row.place); });
+    refuseClashes(rows);
+
+    std::vector<MenuEntry> entries;
+    appendMenu("", rows, entries);
+    if (entries.size() != rows.size()) {
+        std::set<std::string_view> shown;
+        for (const MenuEntry& entry : entries) shown.insert(entry.name);
+        for (const MenuItemRow& row : rows)
+            if (!shown.contains(row.item))
+                refuse(std::string(row.item) + " is in " + std::string(row.menu) + ", which is no menu of the bar");
+    }
+    return entries;
+}
+
+std::vector<std::span<const MenuItemRow>> familyMenuItems()
+{
+    return {shellMenuItems(), initMenuItems(), motionCommandMenuItems(), ioCommandMenuItems(), panelMenuItems()};
 }
 
 } // namespace tarvik

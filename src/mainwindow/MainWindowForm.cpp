@@ -63,9 +63,8 @@ std::string noBoardsCause(MotionDriver& driver, DriverStatus status)
 const std::string kSecondInstanceMessage =
     "Tarvik is already running. Only one copy of Tarvik can run at a time; please use the one that is open.";
 
-bool isParent(std::string_view name)
+bool isParent(std::string_view name, std::span<const MenuEntry> entries)
 {
-    const auto entries = mainMenuEntries();
     return name == kInitializeBoardMenu ||
            std::any_of(entries.begin(), entries.end(), [&](const MenuEntry& e) { return e.parent == name; });
 }
@@ -76,15 +75,12 @@ MainWindowForm::MainWindowForm(App& app, StartOptions options)
     : Form(app.runtime(), "mditarvik", {.caption = "Tarvik", .mdiChild = false, .helpTopic = kHelpMainWindow}),
       app_(app), options_(std::move(options))
 {
-    std::map<std::string_view, MenuAction> actions;
-    for (std::span<const MenuActionEntry> family : familyMenuActions())
-        for (const MenuActionEntry& entry : family) actions[entry.item] = entry.action;
+    const std::vector<MenuEntry> entries = mainMenuEntries();
     std::map<std::string_view, MenuItem*> byName;
-    for (const MenuEntry& entry : mainMenuEntries()) {
+    for (const MenuEntry& entry : entries) {
         MenuItem* parent = entry.parent.empty() ? nullptr : byName.at(entry.parent);
-        const auto found = actions.find(entry.name);
-        const MenuAction action = found == actions.end() ? nullptr : found->second;
-        const bool enabled = action != nullptr || isParent(entry.name) || entry.caption == "-";
+        const MenuAction action = entry.action;
+        const bool enabled = action != nullptr || isParent(entry.name, entries) || entry.caption == "-";
         auto control = std::make_unique<MenuItem>(
             this, std::string(entry.name), Design{.caption = std::string(entry.caption), .container = parent, .enabled = enabled});
         byName[entry.name] = control.get();

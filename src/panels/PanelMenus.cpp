@@ -12,15 +12,15 @@ namespace tarvik {
 namespace {
 
 // A second choice of an open panel brings it to the front.
-const auto kActions = std::to_array<MenuActionEntry>({
-    {"testservmu", &openChild<ServoTestPanel, Opening::FrontThenRestore>},
-    {"teststepmu", &openChild<StepperTestPanel, Opening::FrontThenRestore>},
-    // The XY-table demo.
-    {"xytablemu", &openChild<XyTableDemo, Opening::FrontThenRestore>},
+const auto kItems = std::to_array<MenuItemRow>({
+    {"testservmu", "Servo Single Axis...", "testmu", 10, &openChild<ServoTestPanel, Opening::FrontThenRestore>},
+    {"teststepmu", "Stepper Single Axis...", "testmu", 20, &openChild<StepperTestPanel, Opening::FrontThenRestore>},
+
+    {"xytablemu", "XY Table...", "demomu", 10, &openChild<XyTableDemo, Opening::FrontThenRestore>},
 });
 
 } // namespace
 
-std::span<const MenuActionEntry> panelMenuActions() { return kActions; }
+std::span<const MenuItemRow> panelMenuItems() { return kItems; }
 
 } // namespace tarvik

@@ -7,6 +7,6 @@
 namespace tarvik {
 
 // The menu items of the test panels and the XY-table demo (Test and Demo menus).
-std::span<const MenuActionEntry> panelMenuActions();
+std::span<const MenuItemRow> panelMenuItems();
 
 } // namespace tarvik

@@ -18,7 +18,6 @@ namespace tarvik {
 
 namespace {
 
-constexpr int kHelpTopic = 202;
 // Pause between two passes of the run's loops: the axis is looked at 200 times a second, and the
 // program does not spin while it waits.
 constexpr std::int64_t kRunLoopPauseMicros = 5'000;
@@ -79,7 +78,7 @@ constexpr float kFormWidth = kRightLeft + kRightWidth + 2 * kMargin;
 RunPanel::RunPanel(App& app, const RunPanelDesign& design)
     : WatchedMotionPanel(app, design.name,
                          {.caption = design.caption, .width = kFormWidth, .height = design.height,
-                          .helpTopic = kHelpTopic}),
+                          .helpTopic = design.helpTopic}),
       lblBoardId(this, "Label4", {.caption = "Board ID", .left = kMargin, .top = kMargin, .width = kListWidth,
                               .height = kCaptionHeight}),
       bidlist(this, "bidlist", {.left = kMargin, .top = kEntryTop, .width = kListWidth, .height = kListHeight},

@@ -23,6 +23,7 @@ namespace tarvik {
 struct RunPanelDesign {
     std::string name{};
     std::string caption{};
+    int helpTopic = 0; // F1 opens help here
     std::int16_t SharedState::*openFlag = nullptr; // ServoTestOpen or StepperTestOpen
     std::string trajectoryHeading{};               // caption above the position fields
     std::string position1Name{};

@@ -15,7 +15,8 @@ std::string RatioText(float newVelocity, float oldVelocity)
 }
 
 SegmentVelocityDialog::SegmentVelocityDialog(App& app)
-    : Form(app.runtime(), "frmScaleSegments", {.caption = "Change Vector Velocity", .width = 5175, .height = 2415, .mdiChild = false}),
+    : Form(app.runtime(), "frmScaleSegments",
+           {.caption = "Change Vector Velocity", .width = 5175, .height = 2415, .mdiChild = false, .helpTopic = 208}),
       app_(app)
 {
     routineButton.onClick = [this] { answer(AnswerYes); };

@@ -36,6 +36,7 @@ constexpr float kGaugeWidth = 2400;
 const RunPanelDesign kDesign{
     .name = "frmservtest",
     .caption = "Servo Test Panel",
+    .helpTopic = 202,
     .openFlag = &SharedState::ServoTestOpen,
     .trajectoryHeading = "Trajectory Inputs (Position in Counts)",
     .position1Name = "pos1txt",

@@ -24,6 +24,7 @@ constexpr float kFrameHeight = 735;
 const RunPanelDesign kDesign{
     .name = "frmsteptest",
     .caption = "Stepper Test",
+    .helpTopic = 202,
     .openFlag = &SharedState::StepperTestOpen,
     .trajectoryHeading = "Trajectory Inputs (Position in Steps)",
     .position1Name = "postxt1",

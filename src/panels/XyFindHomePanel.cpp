@@ -20,7 +20,7 @@ constexpr SearchEndReport kEndReports[] = {
 } // namespace
 
 XyFindHomePanel::XyFindHomePanel(App& app)
-    : XyHomingPanel(app, "frmxyhome", "Find Home", "Hit continue to find home on x and y axes.")
+    : XyHomingPanel(app, "frmxyhome", "Find Home", 55, "Hit continue to find home on x and y axes.")
 {
     killcmd.onClick = [this] { KillRequested = 1; };
     quitcmd.onClick = [this] { quitcmd_Click(); };

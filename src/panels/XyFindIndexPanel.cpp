@@ -10,7 +10,7 @@
 namespace tarvik {
 
 XyFindIndexPanel::XyFindIndexPanel(App& app)
-    : XyHomingPanel(app, "frmxyindex", "Find Index", "Hit continue to find index on x and y axes.")
+    : XyHomingPanel(app, "frmxyindex", "Find Index", 56, "Hit continue to find index on x and y axes.")
 {
     quitcmd.onClick = [this] { unload(); };
 }

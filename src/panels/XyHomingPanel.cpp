@@ -14,8 +14,13 @@ constexpr float kPanelOffset = 3000;
 
 } // namespace
 
-XyHomingPanel::XyHomingPanel(App& app, std::string name, std::string caption, std::string greeting)
-    : WatchedMotionPanel(app, std::move(name), {.caption = std::move(caption), .width = 4200, .height = 2280, .mdiChild = false}),
+XyHomingPanel::XyHomingPanel(App& app, std::string name, std::string caption, int helpTopic, std::string greeting)
+    : WatchedMotionPanel(app, std::move(name),
+                         {.caption = std::move(caption),
+                          .width = 4200,
+                          .height = 2280,
+                          .mdiChild = false,
+                          .helpTopic = helpTopic}),
       contcmd(this, "contcmd", {.caption = "Continue", .left = 240, .top = 1320, .width = 1095, .height = 375, .tabIndex = 0}),
       quitcmd(this, "quitcmd", {.caption = "Done", .left = 2760, .top = 1320, .width = 1095, .height = 375, .tabIndex = 2}),
       msgtxt(this, "msgtxt", {.caption = std::move(greeting), .left = 120, .top = 120, .width = 3855, .height = 1035, .tabIndex = 3})

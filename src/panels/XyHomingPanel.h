@@ -32,8 +32,8 @@ protected:
     // The fixed pause before a position is reset, in which the axis comes to rest.
     static constexpr std::int64_t kSettleMicros = 20'000;
 
-    // `greeting` is the status box's text at load.
-    XyHomingPanel(App& app, std::string name, std::string caption, std::string greeting);
+    // `greeting` is the status box's text at load; F1 opens `helpTopic`.
+    XyHomingPanel(App& app, std::string name, std::string caption, int helpTopic, std::string greeting);
 
     // Takes the board (`board`), places the panel; a board that is not configured leaves
     // Continue disabled with a message.

@@ -27,7 +27,7 @@ const FieldRule kScaleRule{.keys = kScaleKeys, .check = FieldCheck::ClampDouble,
 } // namespace
 
 XyTableDemo::XyTableDemo(App& app)
-    : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = 9435, .height = 6420}),
+    : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = 9435, .height = 6420, .helpTopic = 218}),
       app_(app),
       boards_(app, bidlist),
       run_(app, f_, *this),

@@ -2,7 +2,6 @@
 
 #include "driver/MotionDriver.h"
 #include "forms/runtime/Runtime.h"
-#include "program/HelpTopics.h"
 #include "program/MenuBar.h"
 #include "program/SharedState.h"
 
@@ -27,14 +26,10 @@ public:
     void setMenuBar(MenuBar* menuBar) { menuBar_ = menuBar; }
 
     // The default instance of window class F, created (with this App) and loaded on first use.
-    // A window that names no help topic of its own gets its topic from the help topic table, so
-    // F1 works in every window.
     template <class F>
     F& form()
     {
-        F& window = runtime_.instance<F>(*this);
-        if (window.helpTopic() == 0) window.setHelpTopic(helpTopicOf(window.name()));
-        return window;
+        return runtime_.instance<F>(*this);
     }
     // The loaded instance of F, or nullptr.
     template <class F>

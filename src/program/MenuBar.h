@@ -21,12 +21,16 @@ inline constexpr std::string_view kEndPrestoreItem = "endprestore";
 // What choosing a menu item does.
 using MenuAction = void (*)(App&);
 
-// One menu item a window family has built: the item's control name and what choosing it does.
-// Each family lists its items in one table; an item that no family lists stays visible and
-// disabled.
-struct MenuActionEntry {
-    std::string_view item;
-    MenuAction action = nullptr;
+// One row of the menu bar: a menu, a separator or an item. Each window family lists the items of
+// its windows in one table, the main window the menus and separators in another; the items of one
+// menu are shown in the order of their places, whichever tables list them, so a new window is
+// one row in its family's table.
+struct MenuItemRow {
+    std::string_view item;       // the control name
+    std::string_view caption;    // "&" marks the access key, "&&" shows "&"; "-" is a separator
+    std::string_view menu;       // the enclosing menu's name; empty for the menu bar itself
+    int place = 0;               // where it is shown among the rows of `menu`, ascending
+    MenuAction action = nullptr; // none for a menu or a separator
 };
 
 // The main window's menu bar as the windows reach it (App::menuBar()) while the main window is

@@ -14,15 +14,17 @@ namespace {
 
 void showHelpContents(App& app) { app.runtime().requestHelp(kHelpContents); }
 
-const auto kActions = std::to_array<MenuActionEntry>({
-    {"fileprefmu", &openChild<PreferencesWindow>},
-    {"filequitmu", &QuitProgram},
-    {"helpcontentsmu", &showHelpContents},
-    {"helpaboutmu", &ShowAbout},
+// The separators between them are the main window's.
+const auto kItems = std::to_array<MenuItemRow>({
+    {"fileprefmu", "&Preferences...", "filemu", 10, &openChild<PreferencesWindow>},
+    {"filequitmu", "&Quit", "filemu", 30, &QuitProgram},
+
+    {"helpcontentsmu", "&Contents", "helpmu", 10, &showHelpContents},
+    {"helpaboutmu", "&About Tarvik...", "helpmu", 30, &ShowAbout},
 });
 
 } // namespace
 
-std::span<const MenuActionEntry> shellMenuActions() { return kActions; }
+std::span<const MenuItemRow> shellMenuItems() { return kItems; }
 
 } // namespace tarvik

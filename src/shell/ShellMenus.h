@@ -7,6 +7,6 @@
 namespace tarvik {
 
 // The menu items of the shell windows: File > Preferences and Quit, Help > Contents and About.
-std::span<const MenuActionEntry> shellMenuActions();
+std::span<const MenuItemRow> shellMenuItems();
 
 } // namespace tarvik

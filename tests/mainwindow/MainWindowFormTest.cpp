@@ -4,6 +4,7 @@
 #include <set>
 #include <span>
 
+#include "kit/WindowHelpTopics.h"
 #include "mainwindow/MainMenus.h"
 #include "program/HelpTopics.h"
 #include "program/MainWindowServices.h"
@@ -99,13 +100,22 @@ TEST_F(MainWindowFormTest, F1AndHelpContentsOpenTheirTopics)
     EXPECT_EQ(topics, (std::vector<int>{kHelpMainWindow, kHelpContents}));
 }
 
+TEST_F(MainWindowFormTest, EveryWindowOpensTheHelpTopicItDeclares)
+{
+    for (const WindowHelpTopic& row : windowHelpTopics()) {
+        Form& window = row.window(app());
+        EXPECT_EQ(window.name(), row.form);
+        EXPECT_EQ(window.helpTopic(), row.topic) << row.form;
+    }
+}
+
 TEST_F(MainWindowFormTest, EachFamilysItemsAreItemsOfTheMenuBarListedOnceAndSwitchedOn)
 {
     std::set<std::string_view> items;
     for (const MenuEntry& entry : mainMenuEntries()) items.insert(entry.name);
     std::set<std::string_view> listed;
-    for (std::span<const MenuActionEntry> family : familyMenuActions()) {
-        for (const MenuActionEntry& entry : family) {
+    for (std::span<const MenuItemRow> family : familyMenuItems()) {
+        for (const MenuItemRow& entry : family) {
             EXPECT_TRUE(items.contains(entry.item)) << entry.item << " is no item of the menu bar";
             EXPECT_TRUE(listed.insert(entry.item).second) << entry.item << " is listed by two families";
             EXPECT_NE(entry.action, nullptr) << entry.item;

@@ -11,11 +11,12 @@ constexpr std::int16_t kStepperMask = 0x36;
 
 } // namespace
 
-CommandDesign auxIoDesign(std::string name, std::string caption, std::string boardLabelName,
+CommandDesign auxIoDesign(std::string name, std::string caption, int helpTopic, std::string boardLabelName,
                           std::function<DriverStatus(CommandRun&)> call)
 {
     return {.name = std::move(name),
             .caption = std::move(caption),
+            .helpTopic = helpTopic,
             .mask = kStepperMask,
             .boardLabelName = std::move(boardLabelName),
             .axis = std::nullopt,

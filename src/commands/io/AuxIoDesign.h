@@ -11,8 +11,8 @@ namespace tarvik {
 // board-level, only stepper boards listed (mask 54, kept in BoardListMask), no entry field, so
 // Run is enabled whenever a board is listed. Their board list has no key or focus handler and
 // their status box none of its own: only a click on the window empties it. `boardLabelName`
-// names the board list's caption label, away from the dialog's own labels.
-CommandDesign auxIoDesign(std::string name, std::string caption, std::string boardLabelName,
+// names the board list's caption label, away from the dialog's own labels; F1 opens `helpTopic`.
+CommandDesign auxIoDesign(std::string name, std::string caption, int helpTopic, std::string boardLabelName,
                           std::function<DriverStatus(CommandRun&)> call);
 
 } // namespace tarvik

@@ -33,7 +33,7 @@ constexpr int kRows = 3;
 
 AuxPortADialog::AuxPortADialog(App& app)
     : CommandDialog(app, [this] {
-          CommandDesign design = auxIoDesign("Frm71", "Read Aux Digital I/O Input Values", "Label9",
+          CommandDesign design = auxIoDesign("Frm71", "Read Aux Digital I/O Input Values", 89, "Label9",
                                              [this](CommandRun& run) { return readLines(run); });
           design.memberAreaHeight = kRows * kRowHeight;
           return design;

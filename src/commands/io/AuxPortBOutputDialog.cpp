@@ -29,7 +29,7 @@ constexpr float kRowNameWidth = 700;
 
 AuxPortBOutputDialog::AuxPortBOutputDialog(App& app)
     : CommandDialog(app, [this] {
-          CommandDesign design = auxIoDesign("Frm72", "Set Aux Digital I/O Values", "Label9",
+          CommandDesign design = auxIoDesign("Frm72", "Set Aux Digital I/O Values", 101, "Label9",
                                              [this](CommandRun& run) { return setLines(run); });
           design.background.onResize = false;
           design.memberAreaHeight = 2 * kBlockHeight;

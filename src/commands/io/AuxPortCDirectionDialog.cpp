@@ -21,7 +21,7 @@ constexpr float kLabelWidth = 900;
 AuxPortCDirectionDialog::AuxPortCDirectionDialog(App& app)
     : CommandDialog(app, [this] {
           CommandDesign design =
-              auxIoDesign("Frm72c", "Set Port C Direction", "Label4", [this](CommandRun& run) {
+              auxIoDesign("Frm72c", "Set Port C Direction", 106, "Label4", [this](CommandRun& run) {
                   const std::int16_t code = bbt(1).value() ? PortCDirInput : PortCDirOutput;
                   return run.driver.set_portc_dir(run.board, code);
               });

@@ -17,6 +17,7 @@ constexpr int kBoardTypeRow = 3;
 BoardInformationDialog::BoardInformationDialog(App& app)
     : CommandDialog(app, {.name = "GetBInfo",
                           .caption = "Get Motion Board Info",
+                          .helpTopic = 59,
                           .mask = -1,
                           .boardLabelName = "Label14",
                           .axis = std::nullopt,

@@ -29,6 +29,7 @@ std::size_t wholeCharactersLength(std::string_view text)
 BoardNameDialog::BoardNameDialog(App& app)
     : CommandDialog(app, {.name = "GetBName",
                           .caption = "Get Motion Board Name",
+                          .helpTopic = 60,
                           .mask = -1,
                           .boardLabelName = "BoardIDLabel",
                           .axis = std::nullopt,

@@ -20,6 +20,7 @@ struct MemberRow {
     BreakpointMember member;
     std::string_view name;
     std::string_view caption;
+    int helpTopic; // F1 opens help here
     std::int16_t mask;
     CommandField field;
     DriverStatus (*call)(CommandRun&);
@@ -44,7 +45,7 @@ DriverStatus linkTrigger(CommandRun& run)
 // Masks: 109 all but the open-loop steppers; 40 the 2/4-axis servo and closed-loop stepper
 // boards; 56 the 2/4-axis servo and stepper boards.
 const std::array kMembers{
-    MemberRow{BreakpointMember::Position, "frm65", "Load Position Breakpoint", 109,
+    MemberRow{BreakpointMember::Position, "frm65", "Load Position Breakpoint", 71, 109,
               {.name = "brkpostxt",
                .label = "Breakpoint Position",
                .maxLength = 11,
@@ -54,14 +55,14 @@ const std::array kMembers{
                         .signFirstOnly = true},
                .conversion = FieldConversion::Int32},
               &loadPosition},
-    MemberRow{BreakpointMember::Modulus, "frmbreakmod", "Load Breakpoint Modulus", 40,
+    MemberRow{BreakpointMember::Modulus, "frmbreakmod", "Load Breakpoint Modulus", 65, 40,
               {.name = "brkmodtxt",
                .label = "Brkpt Modulus",
                .maxLength = 11,
                .rule = {.keys = kUnsignedKeys, .check = FieldCheck::ValidateDoubleOrBlank, .bounds = {0, kBreakpointHigh}},
                .conversion = FieldConversion::Int32},
               &loadModulus},
-    MemberRow{BreakpointMember::TriggerLink, "frmPosToTrig", "Set Breakpoint To Trigger Link", 56,
+    MemberRow{BreakpointMember::TriggerLink, "frmPosToTrig", "Set Breakpoint To Trigger Link", 53, 56,
               {.name = "porttxt",
                .label = "Trigger Buffer",
                .maxLength = 4,
@@ -79,6 +80,7 @@ CommandDesign breakpointDesign(BreakpointMember member)
     if (row == kMembers.end()) throw std::invalid_argument("no breakpoint dialog of this kind");
     return {.name = std::string(row->name),
             .caption = std::string(row->caption),
+            .helpTopic = row->helpTopic,
             .mask = row->mask,
             .fields = {row->field},
             .call = row->call};

@@ -22,6 +22,7 @@ constexpr float kMessageTop = 1080;
 EnableBreakpointDialog::EnableBreakpointDialog(App& app)
     : CommandDialog(app, {.name = "frm66",
                           .caption = "Enable Breakpoint Function",
+                          .helpTopic = 50,
                           .mask = 109,
                           .maskInShared = false,
                           .choices = CommandChoices{.frameName = "Frame1",

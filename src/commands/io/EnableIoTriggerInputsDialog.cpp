@@ -39,6 +39,7 @@ constexpr float kFourNumbersLeft = 1100;
 EnableIoTriggerInputsDialog::EnableIoTriggerInputsDialog(App& app)
     : CommandDialog(app, {.name = "frm46",
                           .caption = "Enable I/O Port Trigger Inputs",
+                          .helpTopic = 51,
                           .mask = -1,
                           .maskInShared = false,
                           .boardLabelName = "Label14",

@@ -7,6 +7,7 @@ namespace tarvik {
 FindHomeCommandDialog::FindHomeCommandDialog(App& app)
     : CommandDialog(app, {.name = "frmfindhmdir",
                           .caption = "Find Home",
+                          .helpTopic = 55,
                           .mask = 63,
                           .maskInShared = false,
                           .boardLabelName = "Label1",

@@ -10,6 +10,7 @@ namespace tarvik {
 FindIndexCommandDialog::FindIndexCommandDialog(App& app)
     : CommandDialog(app, {.name = "frmFindIndex",
                           .caption = "Find Index",
+                          .helpTopic = 56,
                           .mask = 45,
                           .axis = CommandAxisField{},
                           .fields = {{.name = "indextxt",

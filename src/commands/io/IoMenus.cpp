@@ -39,47 +39,53 @@ namespace tarvik {
 
 namespace {
 
-const auto kActions = std::to_array<MenuActionEntry>({
-    // Return Data Buffer and raw command.
-    {"flushrdb", &openChild<FlushRdbDialog>},
-    {"returnrdb", &openChild<ReturnDataBufferViewer>},
-    {"sendcommand", &openChild<SendCommandDialog>},
-    {"readvel", &openChild<ReadVelocityToRdbDialog>},
-    {"readioport", &openChild<ReadIoPortToRdbDialog>},
-    {"readaxisstat", &openChild<ReadAxisStatusToRdbDialog>},
-    {"readpos", &openChild<ReadPositionToRdbDialog>},
-    {"readlimstat", &openChild<ReadLimitSwitchStatusToRdbDialog>},
+const auto kItems = std::to_array<MenuItemRow>({
+    // Functions > Initialization, after the init family's item.
+    {"returnlimstat", "Read Limit Switch Status", "initializationmu", 20, &openChild<ReadLimitSwitchStatusDialog>},
+    {"findhome", "Find Home", "initializationmu", 30, &openChild<FindHomeCommandDialog>},
+    {"returnindex", "Find Encoder Index", "initializationmu", 40, &openChild<FindIndexCommandDialog>},
 
-    // Trigger, breakpoints and read-backs.
-    {"returnlimstat", &openChild<ReadLimitSwitchStatusDialog>},
-    {"returnioport", &openChild<ReadIoPortDialog>},
-    {"beginprestore", &openChild<BeginTriggerPrestoreDialog>},
-    {"endprestore", &openChild<EndTriggerPrestoreDialog>},
-    {"trigbuffdelim", &openChild<TriggerBufferDelimiterDialog>},
-    {"triggerio", &openChild<TriggerIoPortDialog>},
-    {"enableiotrig", &openChild<EnableIoTriggerInputsDialog>},
-    {"loadposbrk", &openChild<LoadPositionBreakpointDialog>},
-    {"BreakMod", &openChild<LoadBreakpointModulusDialog>},
-    {"enablebrk", &openChild<EnableBreakpointDialog>},
-    {"postotrig", &openChild<BreakpointTriggerLinkDialog>},
-    {"returncsr", &openChild<ReadCommStatusDialog>},
+    // Functions > Stepper, after the init and motion families' items.
+    {"rd24digio", "Read Aux Digital I/O Input Values", "steppermu", 60, &openChild<AuxPortADialog>},
+    {"set24digio", "Set Aux Digital I/O Values", "steppermu", 70, &openChild<AuxPortBOutputDialog>},
+    {"setportcdir", "Set Port C Direction", "steppermu", 80, &openChild<AuxPortCDirectionDialog>},
 
-    // Outputs, aux I/O, searches, counts, board information.
-    {"setiooutput", &openChild<SetIoPortOutputDialog>},
-    {"rd24digio", &openChild<AuxPortADialog>},
-    {"set24digio", &openChild<AuxPortBOutputDialog>},
-    {"setportcdir", &openChild<AuxPortCDirectionDialog>},
-    {"findhome", &openChild<FindHomeCommandDialog>},
-    {"returnindex", &openChild<FindIndexCommandDialog>},
-    {"storeecl", &openChild<StoreEncoderLineCountDialog>},
-    {"LoadRotCountsmu", &openChild<LoadRotaryCountsDialog>},
-    {"GetBoardName", &openChild<BoardNameDialog>},
-    {"GetBoardInfo", &openChild<BoardInformationDialog>},
-    {"readADC", &openChild<ReadAdConverterDialog>},
+    // Functions > Inputs/Outputs/Breakpoints, after the init family's item.
+    {"returnioport", "Read I/O Port", "iomu", 20, &openChild<ReadIoPortDialog>},
+    {"setiooutput", "Set I/O Port Output", "iomu", 30, &openChild<SetIoPortOutputDialog>},
+    {"beginprestore", "Begin Trigger Buffer Prestore", "iomu", 40, &openChild<BeginTriggerPrestoreDialog>},
+    {"endprestore", "End Trigger Buffer Prestore", "iomu", 50, &openChild<EndTriggerPrestoreDialog>},
+    {"trigbuffdelim", "Trigger Buffer Delimiter", "iomu", 60, &openChild<TriggerBufferDelimiterDialog>},
+    {"triggerio", "Trigger I/O Port #", "iomu", 70, &openChild<TriggerIoPortDialog>},
+    {"enableiotrig", "Enable I/O Port Trigger Inputs", "iomu", 80, &openChild<EnableIoTriggerInputsDialog>},
+    {"loadposbrk", "Load Position Breakpoint", "iomu", 90, &openChild<LoadPositionBreakpointDialog>},
+    {"BreakMod", "Load Breakpoint Modulus", "iomu", 100, &openChild<LoadBreakpointModulusDialog>},
+    {"enablebrk", "Enable Breakpoint Function", "iomu", 110, &openChild<EnableBreakpointDialog>},
+    {"postotrig", "Set Breakpoint to Trigger Link", "iomu", 120, &openChild<BreakpointTriggerLinkDialog>},
+
+    // Functions > General.
+    {"flushrdb", "Flush Return Data Buffer", "generalmu", 10, &openChild<FlushRdbDialog>},
+    {"returnrdb", "Read Return Data Buffer", "generalmu", 20, &openChild<ReturnDataBufferViewer>},
+    {"sendcommand", "Send Command", "generalmu", 30, &openChild<SendCommandDialog>},
+    {"returncsr", "Read Communication Status Register", "generalmu", 40, &openChild<ReadCommStatusDialog>},
+    {"storeecl", "Store Encoder Line Count", "generalmu", 50, &openChild<StoreEncoderLineCountDialog>},
+    {"LoadRotCountsmu", "Load Rotary Counts", "generalmu", 60, &openChild<LoadRotaryCountsDialog>},
+    {"GetBoardName", "Get Motion Board Name", "generalmu", 70, &openChild<BoardNameDialog>},
+    {"GetBoardInfo", "Get Motion Board Info", "generalmu", 80, &openChild<BoardInformationDialog>},
+    {"readADC", "Read A/D Converter Analog Input Value", "generalmu", 90, &openChild<ReadAdConverterDialog>},
+
+    // Functions > Advanced RDB Functions.
+    {"readvel", "Read Velocity to Return Data Buffer", "rdbmu", 10, &openChild<ReadVelocityToRdbDialog>},
+    {"readioport", "Read I/O Port to Return Data Buffer", "rdbmu", 20, &openChild<ReadIoPortToRdbDialog>},
+    {"readaxisstat", "Read Per Axis H/W Status to Return Data Buffer", "rdbmu", 30,
+     &openChild<ReadAxisStatusToRdbDialog>},
+    {"readpos", "Read Position to Return Data Buffer", "rdbmu", 40, &openChild<ReadPositionToRdbDialog>},
+    {"readlimstat", "Read Limit Switch Status to Return Data Buffer", "rdbmu", 50,
+     &openChild<ReadLimitSwitchStatusToRdbDialog>},
 });
 
 } // namespace
 
-std::span<const MenuActionEntry> ioCommandMenuActions() { return kActions; }
+std::span<const MenuItemRow> ioCommandMenuItems() { return kItems; }
 
 } // namespace tarvik

@@ -7,6 +7,6 @@
 namespace tarvik {
 
 // The menu items of the I/O, trigger, buffer and board-information dialogs.
-std::span<const MenuActionEntry> ioCommandMenuActions();
+std::span<const MenuItemRow> ioCommandMenuItems();
 
 } // namespace tarvik

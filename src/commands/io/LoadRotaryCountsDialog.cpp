@@ -5,6 +5,7 @@ namespace tarvik {
 LoadRotaryCountsDialog::LoadRotaryCountsDialog(App& app)
     : CommandDialog(app, {.name = "frmRotaryCount",
                           .caption = "Load Rotary Counts",
+                          .helpTopic = 75,
                           .mask = 8,
                           .axis = CommandAxisField{.keys = "", .selectOnFocus = false, .fixedCount = 4},
                           .fields = {{.name = "rotcnttxt",

@@ -7,6 +7,7 @@ namespace tarvik {
 ReadAdConverterDialog::ReadAdConverterDialog(App& app)
     : CommandDialog(app, {.name = "frmreadadc",
                           .caption = "Read A/D Converter Value",
+                          .helpTopic = 85,
                           .mask = 120,
                           .axis = std::nullopt,
                           .fields = {{.name = "channeltxt",

@@ -79,6 +79,7 @@ std::uint16_t lampBit(const CsrLayout& layout, int lamp)
 ReadCommStatusDialog::ReadCommStatusDialog(App& app)
     : CommandDialog(app, {.name = "frmrtcostat",
                           .caption = "Read Comm. Status Register",
+                          .helpTopic = 87,
                           .mask = -1,
                           .boardLabelName = "Label1",
                           .axis = std::nullopt,

@@ -31,6 +31,7 @@ int ioBitsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 6 : 8; }
 ReadIoPortDialog::ReadIoPortDialog(App& app)
     : CommandDialog(app, {.name = "frm47ret",
                           .caption = "Read I/O Port",
+                          .helpTopic = 90,
                           .mask = -1,
                           .boardLabelName = "Label1",
                           .axis = std::nullopt,

@@ -30,6 +30,7 @@ int rowsOfType(int typeCode) { return axisCountOf(typeCode) == 3 ? 3 : 4; }
 ReadLimitSwitchStatusDialog::ReadLimitSwitchStatusDialog(App& app)
     : CommandDialog(app, {.name = "frm42ret",
                           .caption = "Read Limit Switch Status",
+                          .helpTopic = 91,
                           .mask = -1,
                           .boardLabelName = "Label1",
                           .axis = std::nullopt,

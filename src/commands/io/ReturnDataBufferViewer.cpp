@@ -45,6 +45,7 @@ bool isCount(std::int16_t count) { return count >= kFirstPacket && count <= kLas
 ReturnDataBufferViewer::ReturnDataBufferViewer(App& app)
     : CommandDialog(app, {.name = "frmrdbret",
                           .caption = "Read Return Data Buffer",
+                          .helpTopic = 93,
                           .axis = std::nullopt,
                           .fields = {{.name = "numptxt",
                                       .label = "# of Packets",

@@ -43,6 +43,7 @@ SendCommandDialog::SendCommandDialog(App& app)
           app,
           {.name = "frmsendcmd",
            .caption = "Send Command",
+           .helpTopic = 98,
            .axis = CommandAxisField{.maxLength = 2},
            .fields = {{.name = "cmdtxt",
                        .labelName = "Label1",

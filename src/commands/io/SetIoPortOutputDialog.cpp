@@ -69,6 +69,7 @@ std::optional<ColumnLayout> layoutFor(int typeCode)
 SetIoPortOutputDialog::SetIoPortOutputDialog(App& app)
     : CommandDialog(app, {.name = "frm45",
                           .caption = "Set I/O Port Output",
+                          .helpTopic = 102,
                           .mask = -1,
                           .boardLabelName = "Label14",
                           .axis = std::nullopt,

@@ -5,6 +5,7 @@ namespace tarvik {
 StoreEncoderLineCountDialog::StoreEncoderLineCountDialog(App& app)
     : CommandDialog(app, {.name = "frmstoreelc",
                           .caption = "Store Encoder Line Count",
+                          .helpTopic = 114,
                           .mask = 73,
                           .axis = CommandAxisField{},
                           .fields = {{.name = "elctxt",

@@ -24,6 +24,7 @@ struct MemberRow {
     TriggerBufferMember member;
     std::string_view name;
     std::string_view caption;
+    int helpTopic; // F1 opens help here
     bool maskInShared; // EndTriggerPrestoreDialog keeps its mask in the load handler
     bool boardKeys;    // digit keys in the board list pick a board
     std::optional<NumberField> number;
@@ -39,13 +40,13 @@ DriverStatus delimit(CommandRun& run) { return run.driver.trig_buff_delim(run.bo
 DriverStatus triggerIo(CommandRun& run) { return run.driver.trigger_io(run.board, run.value<std::int16_t>(0)); }
 
 const std::array kMembers{
-    MemberRow{TriggerBufferMember::BeginPrestore, "frm5F", "Begin Trigger # Prestore", true, false,
+    MemberRow{TriggerBufferMember::BeginPrestore, "frm5F", "Begin Trigger # Prestore", 48, true, false,
               NumberField{"tnumtxt", "Trigger #", FieldLeaving::Recheck}, &beginPrestore},
-    MemberRow{TriggerBufferMember::EndPrestore, "frm60", "End Trigger Prestore", false, false, std::nullopt,
+    MemberRow{TriggerBufferMember::EndPrestore, "frm60", "End Trigger Prestore", 54, false, false, std::nullopt,
               &endPrestore},
-    MemberRow{TriggerBufferMember::Delimiter, "frm5D", "Trigger Buffer Delimiter", true, true, std::nullopt,
+    MemberRow{TriggerBufferMember::Delimiter, "frm5D", "Trigger Buffer Delimiter", 117, true, true, std::nullopt,
               &delimit},
-    MemberRow{TriggerBufferMember::TriggerIo, "frm48", "Trigger I/O Port #", true, true,
+    MemberRow{TriggerBufferMember::TriggerIo, "frm48", "Trigger I/O Port #", 118, true, true,
               NumberField{"pnumtxt", "Port #", FieldLeaving::Keep}, &triggerIo},
 };
 
@@ -62,6 +63,7 @@ CommandDesign triggerBufferDesign(TriggerBufferMember member)
     if (row == kMembers.end()) throw std::invalid_argument("no trigger buffer dialog of this kind");
     CommandDesign design{.name = std::string(row->name),
                          .caption = std::string(row->caption),
+                         .helpTopic = row->helpTopic,
                          .mask = -1,
                          .maskInShared = row->maskInShared,
                          .boardLabelName = "Label1",

@@ -8,6 +8,7 @@ CommandDesign axisCommandDesign(AxisEntry entry, AxisCommandDialog dialog)
 {
     return {.name = std::move(dialog.name),
             .caption = std::move(dialog.caption),
+            .helpTopic = dialog.helpTopic,
             .mask = dialog.mask,
             .clearing = dialog.clearing,
             .call = [entry](CommandRun& run) { return (run.driver.*entry)(run.board, run.axis); }};
@@ -17,6 +18,7 @@ CommandDesign axisChoiceDesign(AxisChoiceEntry entry, AxisCommandDialog dialog, 
 {
     return {.name = std::move(dialog.name),
             .caption = std::move(dialog.caption),
+            .helpTopic = dialog.helpTopic,
             .mask = dialog.mask,
             .choices = CommandChoices{.headingName = "Label1",
                                       .heading = std::move(choice.heading),

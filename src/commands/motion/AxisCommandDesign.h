@@ -18,6 +18,7 @@ namespace tarvik {
 struct AxisCommandDialog {
     std::string name{};     // the form, e.g. "frm61"
     std::string caption{};
+    int helpTopic = 0;      // F1 opens help here
     std::int16_t mask = -1; // board-type groups listed (BoardListMask bits)
     CommandClearing clearing{};
 };

@@ -8,6 +8,7 @@ CommandDesign axisReadDesign(AxisReadDialog dialog, std::function<DriverStatus(C
 {
     return {.name = std::move(dialog.name),
             .caption = std::move(dialog.caption),
+            .helpTopic = dialog.helpTopic,
             .mask = dialog.mask,
             .readBacks = {{.captionName = "Label3",
                            .caption = std::move(dialog.valueCaption),

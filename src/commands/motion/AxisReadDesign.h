@@ -20,6 +20,7 @@ namespace tarvik {
 struct AxisReadDialog {
     std::string name{};         // the form, e.g. "frm53ret"
     std::string caption{};
+    int helpTopic = 0;          // F1 opens help here
     std::int16_t mask = -1;     // board-type groups listed (BoardListMask bits)
     std::string valueCaption{}; // the caption label beside the value
     std::string valueName{};    // the value label, e.g. "poslbl"

@@ -68,6 +68,7 @@ constexpr float kFormWidth = kAxisLeft + kAxisWidth + 3 * kMargin;
 AxisStatusDialog::AxisStatusDialog(App& app)
     : CommandDialog(app, {.name = "frmaxstat",
                           .caption = "Read Per Axis H/W Status",
+                          .helpTopic = 338,
                           .mask = 63,
                           .call = [this](CommandRun& run) { return readStatus(run); },
                           .boardChanged = [this] { showRowsOfBoard(); }}),

@@ -20,6 +20,7 @@ namespace tarvik {
 struct AxisValueDialog {
     std::string name{};     // the form, e.g. "frm62"
     std::string caption{};
+    int helpTopic = 0;      // F1 opens help here
     std::int16_t mask = -1; // board-type groups listed (BoardListMask bits)
     bool sharedAxis = false; // the axis goes through CurrentAxis
     std::optional<CommandNotice> notice{};
@@ -50,6 +51,7 @@ CommandDesign axisValueDesign(AxisValueEntry<T> entry, AxisValueDialog dialog, C
     field.conversion = conversionFor<T>();
     return {.name = std::move(dialog.name),
             .caption = std::move(dialog.caption),
+            .helpTopic = dialog.helpTopic,
             .mask = dialog.mask,
             .axis = CommandAxisField{.sharedAxis = dialog.sharedAxis},
             .fields = {std::move(field)},

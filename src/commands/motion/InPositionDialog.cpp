@@ -39,6 +39,7 @@ DriverStatus askInPosition(CommandRun& run)
 InPositionDialog::InPositionDialog(App& app)
     : CommandDialog(app, {.name = "frminpos",
                           .caption = "In Position",
+                          .helpTopic = 342,
                           .mask = 109,
                           .axis = CommandAxisField{.sharedAxis = true},
                           .fields = {countsField("postxt", "Label1", "Position", kSignedKeys),

@@ -5,7 +5,8 @@
 namespace tarvik {
 
 KillAllDialog::KillAllDialog(App& app)
-    : CommandDialog(app, {.name = "frmkillall", .caption = "Kill All", .mask = 63, .axis = std::nullopt,
+    : CommandDialog(app, {.name = "frmkillall", .caption = "Kill All", .helpTopic = 346, .mask = 63,
+                          .axis = std::nullopt,
                           .boardKeys = false, .call = &KillAllDialog::killEveryAxis})
 {
 }

@@ -8,6 +8,7 @@ LoadDerivativeGainDialog::LoadDerivativeGainDialog(App& app)
     : CommandDialog(app, servoGainDesign(&MotionDriver::load_deriv_gain,
                                          {.name = "frm5As",
                                           .caption = "Load Derivative Gain",
+                                          .helpTopic = 351,
                                           .valueName = "dergaintxt",
                                           .valueLabel = "Derivative Gain",
                                           .maxLength = 6,

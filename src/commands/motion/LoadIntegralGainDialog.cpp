@@ -8,6 +8,7 @@ LoadIntegralGainDialog::LoadIntegralGainDialog(App& app)
     : CommandDialog(app, servoGainDesign(&MotionDriver::load_intg_gain,
                                          {.name = "frm59s",
                                           .caption = "Load Integral Gain",
+                                          .helpTopic = 350,
                                           .valueName = "intgaintxt",
                                           .valueLabel = "Integral Gain",
                                           .maxLength = 6,

@@ -8,6 +8,7 @@ LoadIntegrationLimitDialog::LoadIntegrationLimitDialog(App& app)
     : CommandDialog(app, servoGainDesign(&MotionDriver::load_intg_lim,
                                          {.name = "frm5Bs",
                                           .caption = "Load Integration Limit",
+                                          .helpTopic = 352,
                                           .valueName = "intlimtxt",
                                           .valueLabel = "Integration Limit",
                                           .maxLength = 6,

@@ -19,6 +19,7 @@ CommandField scalePart(std::string name, std::string labelName, std::string labe
 LoadPositionScaleFactorDialog::LoadPositionScaleFactorDialog(App& app)
     : CommandDialog(app, {.name = "frm69",
                           .caption = "Load Position Scale Factor",
+                          .helpTopic = 355,
                           .mask = 1 | 4 | 8 | 32,
                           .axis = CommandAxisField{.sharedAxis = true},
                           .fields = {scalePart("numertxt", "Label3", "Numerator"),

@@ -22,6 +22,7 @@ std::int32_t packCounts(std::int16_t steps, std::int16_t lines)
 LoadStepsAndLinesDialog::LoadStepsAndLinesDialog(App& app)
     : CommandDialog(app, {.name = "frm57",
                           .caption = "Load Steps and Lines / Rev",
+                          .helpTopic = 364,
                           .mask = 4 | 32,
                           .axis = CommandAxisField{.sharedAxis = true},
                           .fields = {countPerRevField("stepsrevtxt", "Label3", "Steps/Rev", 32767),

@@ -5,6 +5,7 @@ namespace tarvik {
 MasterSlaveDialog::MasterSlaveDialog(App& app)
     : CommandDialog(app, {.name = "mstrslav",
                           .caption = "Master Slave Configure",
+                          .helpTopic = 358,
                           .mask = 1 | 8,
                           .boardLabelName = "BoardIDLabel",
                           .axis = CommandAxisField{.labelName = "AxisLabel"},

@@ -46,62 +46,62 @@ namespace tarvik {
 
 namespace {
 
-const auto kActions = std::to_array<MenuActionEntry>({
-    // Trajectory loads and stepper velocity dialogs.
-    {"loadtargetpos", &openChild<LoadTargetPositionDialog>},
-    {"loadvel", &openChild<LoadVelocityDialog>},
-    {"loadrpm", &openChild<LoadRpmDialog>},
-    {"loadaccel", &openChild<LoadAccelerationDialog>},
-    {"loadrpsps", &openChild<LoadRpspsDialog>},
-    {"loadtimebrk", &openChild<LoadTimeBreakpointDialog>},
-    {"setbasevel1", &openChild<SetBaseVelocityDialog>},
-    {"Veladjmu", &openChild<VelocityChangeDialog, Opening::ShowOnly>},
-    {"loadaccelfact1", &openChild<LoadAccelerationFactorDialog>},
+const auto kItems = std::to_array<MenuItemRow>({
+    // Functions > Trajectory Control.
+    {"loadtargetpos", "Load Target Position", "trajectorymu", 10, &openChild<LoadTargetPositionDialog>},
+    {"returnpos", "Read Position", "trajectorymu", 20, &openReadPresentPosition},
+    {"loadvel", "Load Velocity", "trajectorymu", 30, &openChild<LoadVelocityDialog>},
+    {"loadrpm", "Load RPM", "trajectorymu", 40, &openChild<LoadRpmDialog>},
+    {"returnvel", "Read Present Velocity", "trajectorymu", 50, &openChild<ReadVelocityDialog>},
+    {"retrpm", "Read RPM", "trajectorymu", 60, &openChild<ReadRpmDialog>},
+    {"loadaccel", "Load Acceleration", "trajectorymu", 70, &openChild<LoadAccelerationDialog>},
+    {"loadrpsps", "Load RPSPS", "trajectorymu", 80, &openChild<LoadRpspsDialog>},
+    {"returnaxisstat", "Read Per Axis H/W Status", "trajectorymu", 90, &openChild<AxisStatusDialog>},
+    {"setdirection", "Set Direction", "trajectorymu", 100, &openChild<SetDirectionDialog>},
+    {"setposmode", "Set Operation Mode", "trajectorymu", 110, &openChild<SetOperationModeDialog>},
+    {"resetpos", "Reset Position", "trajectorymu", 120, &openChild<ResetPositionDialog>},
+    {"inpos", "In Position", "trajectorymu", 130, &openChild<InPositionDialog>},
 
-    // Read-back and status dialogs.
-    {"returnpos", &openReadPresentPosition},
-    {"returnvel", &openChild<ReadVelocityDialog>},
-    {"retrpm", &openChild<ReadRpmDialog>},
-    {"returnaxisstat", &openChild<AxisStatusDialog>},
-    {"inpos", &openChild<InPositionDialog>},
-    {"returnencoder", &openChild<ReadEncoderDialog>},
-    {"readencoder", &openChild<ReadEncoderToRdbDialog>},
+    // Functions > Start/Stop.
+    {"startmotion", "Start Motion", "startstopmu", 10, &openChild<StartMotionDialog>},
+    {"multistart", "Multi-Axis Start", "startstopmu", 20, &openChild<MultiAxisStartDialog>},
+    {"killmotion", "Kill Motion", "startstopmu", 30, &openChild<KillMotionDialog>},
+    {"killall", "Kill All", "startstopmu", 40, &openChild<KillAllDialog>},
+    {"stopmotion", "Stop Motion", "startstopmu", 50, &openChild<StopMotionDialog>},
+    {"setstopmode", "Set Stop Mode", "startstopmu", 60, &openChild<SetStopModeDialog>},
 
-    // Start, stop, kill, reset, multi-axis start, modes, master/slave and scale factor dialogs.
-    {"startmotion", &openChild<StartMotionDialog>},
-    {"multistart", &openChild<MultiAxisStartDialog>},
-    {"killmotion", &openChild<KillMotionDialog>},
-    {"killall", &openChild<KillAllDialog>},
-    {"stopmotion", &openChild<StopMotionDialog>},
-    {"resetpos", &openChild<ResetPositionDialog>},
-    {"setposmode", &openChild<SetOperationModeDialog>},
-    {"setdirection", &openChild<SetDirectionDialog>},
-    {"setscaleseq1", &openChild<SetScaleSequenceDialog>},
-    {"setscaleseq2", &openChild<SetScaleSequenceDialog>},
-    {"masterSlaveConfigure", &openChild<MasterSlaveDialog>},
-    {"loadposscale1", &openChild<LoadPositionScaleFactorDialog>},
-    {"loadposscale2", &openChild<LoadPositionScaleFactorDialog>},
+    // Functions > Servo; the init family's Load PID All ends it.
+    {"loadpropgain", "Load PID Proportional Gain", "servomu", 10, &openChild<LoadProportionalGainDialog>},
+    {"loadintggain", "Load PID Integral Gain", "servomu", 20, &openChild<LoadIntegralGainDialog>},
+    {"loadderivgain", "Load PID Derivative Gain", "servomu", 30, &openChild<LoadDerivativeGainDialog>},
+    {"loadintglim", "Load PID Integration Limit", "servomu", 40, &openChild<LoadIntegrationLimitDialog>},
+    {"loadderivper", "Load PID Derivative Sample Period", "servomu", 50, &openChild<LoadDerivativeSamplePeriodDialog>},
+    {"loadfolerr1", "Load Following Error Count", "servomu", 60, &openChild<LoadFollowingErrorDialog>},
+    {"loadposscale1", "Load Position Scale Factor", "servomu", 70, &openChild<LoadPositionScaleFactorDialog>},
+    {"loadposref1", "Load Position Reference Offset", "servomu", 80, &openChild<LoadReferenceOffsetDialog>},
+    {"setscaleseq1", "Set Scale Factor Sequence", "servomu", 90, &openChild<SetScaleSequenceDialog>},
+    {"masterSlaveConfigure", "Master Slave Configure", "servomu", 100, &openChild<MasterSlaveDialog>},
+    {"loadtimebrk", "Load Anticipation Time Breakpoint", "servomu", 110, &openChild<LoadTimeBreakpointDialog>},
 
-    // Stop mode, gains and following error (kept in the settings record).
-    {"setstopmode", &openChild<SetStopModeDialog>},
-    {"loadpropgain", &openChild<LoadProportionalGainDialog>},
-    {"loadintggain", &openChild<LoadIntegralGainDialog>},
-    {"loadderivgain", &openChild<LoadDerivativeGainDialog>},
-    {"loadintglim", &openChild<LoadIntegrationLimitDialog>},
-    {"loadderivper", &openChild<LoadDerivativeSamplePeriodDialog>},
-    {"loadfolerr1", &openChild<LoadFollowingErrorDialog>},
-    {"loadfolerr2", &openChild<LoadFollowingErrorDialog>},
+    // Functions > Stepper, between the init family's item and the I/O family's.
+    {"setbasevel1", "Set Base Velocity", "steppermu", 20, &openChild<SetBaseVelocityDialog>},
+    {"Veladjmu", "Incremental Velocity Change", "steppermu", 30, &openChild<VelocityChangeDialog, Opening::ShowOnly>},
+    {"loadaccelfact1", "Load Acceleration Factor", "steppermu", 40, &openChild<LoadAccelerationFactorDialog>},
+    {"storestepsperrevmu", "Store Steps Per Rev", "steppermu", 50, &openChild<StoreStepsPerRevDialog>},
 
-    // Reference offset, steps and lines, loop mode (kept in the settings record).
-    {"loadposref1", &openChild<LoadReferenceOffsetDialog>},
-    {"loadposref2", &openChild<LoadReferenceOffsetDialog>},
-    {"storestepsperrevmu", &openChild<StoreStepsPerRevDialog>},
-    {"loadstepslines", &openChild<LoadStepsAndLinesDialog>},
-    {"setloopmode", &openChild<SetLoopModeDialog>},
+    // Functions > Stepper Closed Loop.
+    {"loadstepslines", "Load Steps and Lines/Rev", "stepclmu", 10, &openChild<LoadStepsAndLinesDialog>},
+    {"setloopmode", "Set Loop Mode", "stepclmu", 20, &openChild<SetLoopModeDialog>},
+    {"loadfolerr2", "Load Following Error Count", "stepclmu", 30, &openChild<LoadFollowingErrorDialog>},
+    {"returnencoder", "Read Encoder", "stepclmu", 40, &openChild<ReadEncoderDialog>},
+    {"readencoder", "Read Encoder to Return Data Buffer", "stepclmu", 50, &openChild<ReadEncoderToRdbDialog>},
+    {"loadposscale2", "Load Position Scale Factor", "stepclmu", 60, &openChild<LoadPositionScaleFactorDialog>},
+    {"loadposref2", "Load Position Reference Offset", "stepclmu", 70, &openChild<LoadReferenceOffsetDialog>},
+    {"setscaleseq2", "Set Scale Factor Sequence", "stepclmu", 80, &openChild<SetScaleSequenceDialog>},
 });
 
 } // namespace
 
-std::span<const MenuActionEntry> motionCommandMenuActions() { return kActions; }
+std::span<const MenuItemRow> motionCommandMenuItems() { return kItems; }
 
 } // namespace tarvik

@@ -7,6 +7,6 @@
 namespace tarvik {
 
 // The menu items of the motion command dialogs (Functions > Trajectory Control, Start/Stop, Servo, Stepper, Stepper Closed Loop).
-std::span<const MenuActionEntry> motionCommandMenuActions();
+std::span<const MenuItemRow> motionCommandMenuItems();
 
 } // namespace tarvik

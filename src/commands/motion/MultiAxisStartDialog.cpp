@@ -7,6 +7,7 @@ namespace tarvik {
 MultiAxisStartDialog::MultiAxisStartDialog(App& app)
     : CommandDialog(app, {.name = "frm5C",
                           .caption = "Multi-Axis Start",
+                          .helpTopic = 344,
                           .mask = 63,
                           .axis = std::nullopt,
                           .axisChecks = CommandAxisChecks{.frameCaption = "Start:",

@@ -7,6 +7,7 @@ namespace tarvik {
 ReadEncoderDialog::ReadEncoderDialog(App& app)
     : CommandDialog(app, axisReadDesign(&MotionDriver::read_encoder, {.name = "frm59ret",
                                                                       .caption = "Read Encoder",
+                                                                      .helpTopic = 366,
                                                                       .mask = 36,
                                                                       .valueCaption = "Encoder Position",
                                                                       .valueName = "encoderlbl",

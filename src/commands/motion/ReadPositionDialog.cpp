@@ -12,6 +12,7 @@ constexpr const char* kPresentPositionCaption = "Read Present Position";
 ReadPositionDialog::ReadPositionDialog(App& app)
     : CommandDialog(app, axisReadDesign(&MotionDriver::read_pos, {.name = "frm53ret",
                                                                   .caption = kPresentPositionCaption,
+                                                                  .helpTopic = 331,
                                                                   .valueCaption = "Present Position",
                                                                   .valueName = "poslbl"}))
 {

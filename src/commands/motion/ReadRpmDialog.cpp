@@ -7,6 +7,7 @@ namespace tarvik {
 ReadRpmDialog::ReadRpmDialog(App& app)
     : CommandDialog(app, axisReadDesign(&MotionDriver::read_rpm, {.name = "frmretrpm",
                                                                   .caption = "Read RPM",
+                                                                  .helpTopic = 335,
                                                                   .valueCaption = "RPM",
                                                                   .valueName = "rpmlbl"}))
 {

@@ -10,6 +10,7 @@ namespace tarvik {
 ReadVelocityDialog::ReadVelocityDialog(App& app)
     : CommandDialog(app, axisReadDesign({.name = "frm54rets",
                                          .caption = "Read Present Velocity",
+                                         .helpTopic = 334,
                                          .valueCaption = "Present Velocity",
                                          .valueName = "vellbl"},
                                         &ReadVelocityDialog::readVelocity))

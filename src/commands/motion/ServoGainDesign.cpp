@@ -15,7 +15,8 @@ CommandDesign servoGainDesign(AxisValueEntry<std::int16_t> entry, ServoGainDialo
 {
     CommandDesign design = axisValueDesign(
         entry,
-        {.name = std::move(dialog.name), .caption = std::move(dialog.caption), .mask = kServoBoards,
+        {.name = std::move(dialog.name), .caption = std::move(dialog.caption), .helpTopic = dialog.helpTopic,
+         .mask = kServoBoards,
          .kept = {{.field = dialog.kept}}},
         {.name = std::move(dialog.valueName), .label = std::move(dialog.valueLabel), .maxLength = dialog.maxLength,
          .rule = {.keys = dialog.valueKeys, .check = FieldCheck::ValidateInteger, .bounds = dialog.bounds}});

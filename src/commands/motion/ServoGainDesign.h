@@ -19,6 +19,7 @@ namespace tarvik {
 struct ServoGainDialog {
     std::string name{};        // the form, e.g. "frm58"
     std::string caption{};
+    int helpTopic = 0;         // F1 opens help here
     std::string valueName{};   // the value box, e.g. "propgaintxt"
     std::string valueLabel{};  // its caption label
     int maxLength = 0;

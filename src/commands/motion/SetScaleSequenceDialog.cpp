@@ -6,7 +6,7 @@ namespace tarvik {
 
 SetScaleSequenceDialog::SetScaleSequenceDialog(App& app)
     : CommandDialog(app, axisChoiceDesign(&MotionDriver::set_scale_seq,
-                                          {.name = "frm6A", .caption = "Set Scale Factor Sequence",
+                                          {.name = "frm6A", .caption = "Set Scale Factor Sequence", .helpTopic = 357,
                                            .mask = 1 | 4 | 8 | 32},
                                           {.heading = "Sequence",
                                            .options = {{"mf", "Label7", "Multiply First", 0},

@@ -15,6 +15,7 @@ constexpr float kFrameWidth = 1215; // twips
 SetStopModeDialog::SetStopModeDialog(App& app)
     : CommandDialog(app, {.name = "frm55",
                           .caption = "Set Stop Mode",
+                          .helpTopic = 348,
                           .mask = 63,
                           .boardLabelName = "Label1",
                           .axis = CommandAxisField{.labelName = "Label2"},

@@ -7,7 +7,8 @@ namespace tarvik {
 
 StoreStepsPerRevDialog::StoreStepsPerRevDialog(App& app)
     : CommandDialog(app, axisValueDesign(&MotionDriver::store_steps_rev,
-                                         {.name = "frmstorespr", .caption = "Store Steps Per Rev", .mask = 2 | 16,
+                                         {.name = "frmstorespr", .caption = "Store Steps Per Rev", .helpTopic = 363,
+                                          .mask = 2 | 16,
                                           .kept = {{.field = AxisField::StepsPerRev, .shownAtLoad = true}}},
                                          countPerRevField("sprtxt", "Label3", "Steps/Rev", 32767)))
 {

@@ -9,6 +9,7 @@
 //       explicit LoadAccelerationDialog(App& app)
 //           : CommandDialog(app, {.name = "frm62",
 //                                 .caption = "Load Acceleration",
+//                                 .helpTopic = 336,
 //                                 .mask = 63,
 //                                 .fields = {{.name = "acceltxt",
 //                                             .label = "Acceleration",
@@ -27,7 +28,7 @@
 //   };
 //
 // A board-level dialog declares `.axis = std::nullopt`; read-back labels, option buttons, axis
-// check boxes, an advisory text, a help topic, the values kept in the settings record (`kept`)
+// check boxes, an advisory text, the values kept in the settings record (`kept`)
 // and the settings hooks (`keep`, `showStored`) are further members of CommandDesign. A dialog
 // that keeps the count it sent and opens with the stored one declares, for instance:
 //   .kept = {{.field = AxisField::FollowingError, .shownAtLoad = true}}
