@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/BoardTypes.h"
+#include "forms/common/DialogMetrics.h"
 #include "program/App.h"
 #include "program/MainWindowServices.h"
 #include "program/Shell.h"
@@ -24,10 +25,15 @@ const FieldRule kGridRule{.keys = kDecimalKeys, .check = FieldCheck::ClampDouble
 const FieldRule kVelocityRule{.keys = kDecimalKeys, .check = FieldCheck::ClampDouble, .bounds = {0, 100}, .leaving = FieldLeaving::Keep};
 const FieldRule kScaleRule{.keys = kScaleKeys, .check = FieldCheck::ClampDouble, .bounds = {-100, 100}, .leaving = FieldLeaving::Keep};
 
+// Tall enough for the grey run panel on the left (its bottom at 6060) below a title bar, within
+// a window manager's borders.
+constexpr float kFormHeight = 6060 + kTitleBarHeight + 120;
+constexpr float kFormWidth = 9435;
+
 } // namespace
 
 XyTableDemo::XyTableDemo(App& app)
-    : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = 9435, .height = 6420, .helpTopic = 218}),
+    : Form(app.runtime(), "frmxytable", {.caption = "XY Table Demo", .width = kFormWidth, .height = kFormHeight, .helpTopic = 218}),
       app_(app),
       boards_(app, bidlist),
       run_(app, f_, *this),
@@ -135,8 +141,8 @@ XyTableDemo::XyTableDemo(App& app)
 void XyTableDemo::Form_Load()
 {
     move(0, 0);
-    setHeight(6420);
-    setWidth(9435);
+    setHeight(kFormHeight);
+    setWidth(kFormWidth);
     LockPrestoreMenus(app_, true);
     app_.XyDemoOpen = 1;
     runlight.setFillColor(kLampRed);

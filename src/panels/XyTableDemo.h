@@ -88,13 +88,16 @@ public:
     TextBox ymaxtxt{this, "ymaxtxt", {.left = 2940, .top = 60, .width = 672, .height = 288, .maxLength = 5}};
     Label yMaxLabel{this, "Label20", {.caption = "Max", .left = 3120, .top = 360, .width = 375, .height = 255}};
     TextBox ymintxt{this, "ymintxt", {.left = 2940, .top = 5400, .width = 672, .height = 288, .maxLength = 5}};
-    Label yScaleLabel{this, "Label19", {.caption = "Y", .left = 3180, .top = 5220, .width = 195, .height = 255}};
+    // "Y" stands just above its Min box rather than across its top edge.
+    Label yScaleLabel{this, "Label19", {.caption = "Y", .left = 3180, .top = 5145, .width = 195, .height = 255}};
     Label yMinLabel{this, "Label21", {.caption = "Min", .left = 3120, .top = 5760, .width = 375, .height = 255}};
     TextBox xmintxt{this, "xmintxt", {.left = 3660, .top = 5700, .width = 672, .height = 288, .maxLength = 5}};
     Label xScaleLabel{this, "Label12", {.caption = "X", .left = 4380, .top = 5760, .width = 195, .height = 255}};
     TextBox xmaxtxt{this, "xmaxtxt", {.left = 8580, .top = 5700, .width = 672, .height = 288, .maxLength = 5}};
     Label xMaxLabel{this, "Label22", {.caption = "Max", .left = 8100, .top = 5760, .width = 375, .height = 255}};
-    Label xMinLabel{this, "Label1", {.caption = "Min", .left = 9600, .top = 6600, .width = 375, .height = 255}};
+    // A caption outside the window's area, never seen: hidden, so that enlarging the window does
+    // not reveal it.
+    Label xMinLabel{this, "Label1", {.caption = "Min", .left = 9600, .top = 6600, .width = 375, .height = 255, .visible = false}};
     // The grey panels behind the set-up, position, grid and run groups, their separators, and
     // the arrows that show the Y (up) and X (right) directions.
     Shape setupPanelShape{this, "Shape1", {.left = 0, .top = 0, .width = 2880, .height = 1440}};

@@ -51,11 +51,12 @@ void ControlWidget::place()
                          toPixels(control_->height()));
 }
 
-// A control keeping the default face and size takes the form's font from its surface.
+// A control keeping the default size takes the form's font from its surface; the face is the
+// form face whatever the control names.
 void ControlWidget::applyFont()
 {
-    const bool ownFont = control_->fontName() != kDefaultFontName || control_->fontSize() != kDefaultFontSize;
-    if (ownFont || widget().testAttribute(Qt::WA_SetFont)) widget().setFont(controlFont(control_->fontName(), control_->fontSize()));
+    const bool ownFont = control_->fontSize() != kDefaultFontSize;
+    if (ownFont || widget().testAttribute(Qt::WA_SetFont)) widget().setFont(controlFont(control_->fontSize()));
 }
 
 void ControlWidget::watch(QWidget& target)

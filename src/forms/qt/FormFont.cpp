@@ -2,20 +2,38 @@
 
 #include "forms/runtime/Control.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
+#include <map>
+#include <utility>
 
 namespace tarvik {
 
 namespace {
 
-// Families of dialog-like metrics, narrowest suitable first among the common ones.
-QStringList formFamilies()
+// The families asked for: the loaded form face alone, or, when its file is missing, faces of
+// dialog-like metrics, narrowest suitable first among the common ones.
+const QStringList& formFamilies()
 {
-    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-            QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed")};
+    static const QStringList families = [] {
+        const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(kFormFaceFile));
+        const QStringList loaded = QFontDatabase::applicationFontFamilies(id);
+        // The file names its family twice (the typographic family first); the condensed name
+        // selects the condensed width.
+        if (!loaded.isEmpty()) return QStringList{loaded.back()};
+        std::fprintf(stderr, "tarvik: the form face %s could not be loaded; using the nearest sans-serif face.\n",
+                     kFormFaceFile);
+        return QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                           QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                           QStringLiteral("DejaVu Sans Condensed")};
+    }();
+    return families;
 }
 
 // The alphabet, upper and lower case, measures the width of a family's text.
@@ -50,16 +68,26 @@ double fittedPoints(const QStringList& families, double points)
     return points * std::max(kSmallestShare, wanted / inches);
 }
 
+// The screen's logical resolution, which the fitted size depends on.
+double screenDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
 } // namespace
 
-QFont formFont() { return controlFont(std::string(kDefaultFontName), kDefaultFontSize); }
+QFont formFont() { return controlFont(kDefaultFontSize); }
 
-QFont controlFont(const std::string& name, float points)
+QFont controlFont(float points)
 {
-    QStringList families = formFamilies();
-    if (name != kDefaultFontName) families.prepend(QString::fromStdString(name));
+    // Measuring a face costs a font lookup; a form shows few sizes, so each is fitted once.
+    static std::map<std::pair<double, double>, QFont> fitted;
     const double size = points > 0 ? points : kDefaultFontSize;
-    return sizedFont(families, fittedPoints(families, size));
+    const auto key = std::make_pair(size, screenDpi());
+    if (const auto found = fitted.find(key); found != fitted.end()) return found->second;
+    const QStringList& families = formFamilies();
+    return fitted.emplace(key, sizedFont(families, fittedPoints(families, size))).first->second;
 }
 
 } // namespace tarvik

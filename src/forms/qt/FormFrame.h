@@ -25,6 +25,9 @@ public:
     Form* form() const { return form_; }
     // The form shown in the frame; nullptr when it unloaded.
     void link(Form* form) { form_ = form; }
+    // Tells the form where its frame is and how large, as a move by the user does: for a frame
+    // the renderer placed otherwise than the form asked (to keep it on the screen).
+    virtual void reportShownGeometry() = 0;
 
 protected:
     void reportClose();
@@ -47,6 +50,8 @@ public:
         : Base(std::forward<Args>(args)...), FrameLink(bridge, reportsActivation)
     {
     }
+
+    void reportShownGeometry() override { reportGeometry(this->frameGeometry(), this->windowState()); }
 
 protected:
     void closeEvent(QCloseEvent* event) override

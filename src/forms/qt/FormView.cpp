@@ -18,6 +18,8 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,11 +28,22 @@ namespace tarvik {
 
 namespace {
 
-void fill(QWidget& frame, QWidget& surface)
+void fill(QWidget& frame, QWidget& content)
 {
     auto* layout = new QVBoxLayout(&frame);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(&surface);
+    layout->addWidget(&content);
+}
+
+// A scroll area that shows its bars only when the frame is smaller than the form's controls,
+// and never takes the focus itself.
+QScrollArea* newScroller()
+{
+    auto* scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    return scroller;
 }
 
 bool isBackdrop(const QMdiSubWindow& child) { return child.windowFlags().testFlag(Qt::FramelessWindowHint); }
@@ -135,7 +148,9 @@ void FormView::reframe()
             if (event.type() == QEvent::ZOrderChange && isBackdrop(*frame)) frame->lower();
             return false;
         });
-        child_->setWidget(surface_);
+        scroller_ = newScroller();
+        scroller_->setWidget(surface_);
+        child_->setWidget(scroller_);
         main_.mdiArea().addSubWindow(child_);
         child_->link(&form_);
         break;
@@ -143,12 +158,15 @@ void FormView::reframe()
     case FrameKind::Window:
         window_ = new FormFrame<QWidget>(bridge_, true, &main_, frameFlags(wanted));
         if (wanted == FrameKind::Dialog) window_->setWindowModality(Qt::ApplicationModal);
-        fill(*window_, *surface_);
+        scroller_ = newScroller();
+        scroller_->setWidget(surface_);
+        fill(*window_, *scroller_);
         window_->link(&form_);
         break;
     case FrameKind::None: break;
     }
     surface_->show();
+    fitExtent();
     applyCaption();
     applyGeometry();
     applyWindowState();
@@ -171,6 +189,13 @@ Qt::WindowFlags FormView::frameFlags(FrameKind kind) const
 void FormView::dropFrame()
 {
     auto scope = bridge_.mirrorScope();
+    // The surface outlives its frame: it leaves the scroll area before the frame goes.
+    if (scroller_) {
+        if (surface_ && scroller_->widget() == surface_) scroller_->takeWidget();
+        if (surface_) surface_->setParent(nullptr);
+        scroller_->deleteLater();
+        scroller_ = nullptr;
+    }
     switch (kind_) {
     case FrameKind::Main:
         main_.unbind();
@@ -179,7 +204,6 @@ void FormView::dropFrame()
     case FrameKind::Child:
         if (child_) {
             child_->link(nullptr);
-            child_->setWidget(nullptr);
             child_->hide();
             main_.mdiArea().removeSubWindow(child_);
             child_->deleteLater();
@@ -236,6 +260,9 @@ void FormView::applyCaption()
 void FormView::applyBackdrop()
 {
     const bool backdrop = form_.caption().empty();
+    const Qt::ScrollBarPolicy bars = backdrop ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    scroller_->setHorizontalScrollBarPolicy(bars);
+    scroller_->setVerticalScrollBarPolicy(bars);
     if (isBackdrop(*child_) == backdrop) return;
     auto scope = bridge_.mirrorScope();
     const bool shown = child_->isVisible();
@@ -252,9 +279,58 @@ void FormView::applyGeometry()
     // The form's size is the outer size of its window; Qt sizes top-level windows without their
     // decoration.
     const QSize decoration = frame->frameGeometry().size() - frame->size();
-    frame->move(toPixels(form_.left()), toPixels(form_.top()));
-    frame->resize(std::max(1, toPixels(form_.width()) - decoration.width()),
-                  std::max(1, toPixels(form_.height()) - decoration.height()));
+    const QRect wanted(toPixels(form_.left()), toPixels(form_.top()), std::max(1, toPixels(form_.width())),
+                       std::max(1, toPixels(form_.height())));
+    if (keepOnScreen(*frame, wanted)) {
+        // The form learns the size it is shown at, once the placement is over.
+        QTimer::singleShot(0, frame, [frame] {
+            if (auto* link = dynamic_cast<FrameLink*>(frame)) link->reportShownGeometry();
+        });
+        return;
+    }
+    frame->move(wanted.topLeft());
+    sizeFrame(*frame, QSize(std::max(1, wanted.width() - decoration.width()), std::max(1, wanted.height() - decoration.height())));
+}
+
+// A modal window keeps the size its form gives it: the user answers it, and does not arrange it.
+void FormView::sizeFrame(QWidget& frame, QSize size)
+{
+    if (kind_ == FrameKind::Dialog)
+        frame.setFixedSize(size);
+    else
+        frame.resize(size);
+}
+
+bool FormView::keepOnScreen(QWidget& frame, QRect wanted)
+{
+    QRect area;
+    if (kind_ == FrameKind::Child) {
+        // A child window stays within the main window's area, once that has its size.
+        if (!main_.isVisible()) return false;
+        area = QRect(QPoint(0, 0), main_.mdiArea().viewport()->size());
+    } else if (const QScreen* screen = frame.screen() ? frame.screen() : QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    if (area.isEmpty()) return false;
+    QRect shown = wanted;
+    shown.setWidth(std::min(shown.width(), area.width()));
+    shown.setHeight(std::min(shown.height(), area.height()));
+    shown.moveLeft(std::clamp(shown.left(), area.left(), area.right() + 1 - shown.width()));
+    shown.moveTop(std::clamp(shown.top(), area.top(), area.bottom() + 1 - shown.height()));
+    if (shown == wanted) return false;
+    const QSize decoration = frame.frameGeometry().size() - frame.size();
+    frame.move(shown.topLeft());
+    sizeFrame(frame, QSize(std::max(1, shown.width() - decoration.width()), std::max(1, shown.height() - decoration.height())));
+    return true;
+}
+
+void FormView::fitExtent()
+{
+    if (!surface_ || !scroller_) return;
+    QRect extent;
+    for (QWidget* child : surface_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden() && child != focusMark_) extent |= child->geometry();
+    surface_->setMinimumSize(std::max(0, extent.right() + 1), std::max(0, extent.bottom() + 1));
 }
 
 void FormView::applyWindowState()
@@ -332,7 +408,11 @@ void FormView::controlChanged(Control& control, Property property)
 {
     if (ControlWidget* widget = widgetOf(control)) widget->mirror(property);
     showFocus();
-    if (kind_ == FrameKind::Main && (property == Property::Geometry || property == Property::Visible)) main_.fitStrip();
+    if (property != Property::Geometry && property != Property::Visible) return;
+    if (kind_ == FrameKind::Main)
+        main_.fitStrip();
+    else if (!control.container())
+        fitExtent();
 }
 
 bool FormView::surfaceEvent(QEvent& event)

@@ -6,6 +6,7 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <unordered_map>
@@ -44,7 +45,6 @@ public:
     // Activates the frame and puts the Qt focus on the form's active control, if the form is
     // the runtime's active form.
     void showActive();
-    // The ring around the control that has the focus (shown while the form is active).
 
 private:
     enum class FrameKind { None, Main, Child, Dialog, Window };
@@ -57,6 +57,14 @@ private:
     void applyCaption();
     void applyBackdrop();
     void applyGeometry();
+    // Keeps a frame within the available area of its screen (a child window: within the main
+    // window's area), shrinking it when it is larger; true when the frame now differs from what
+    // the form asked.
+    bool keepOnScreen(QWidget& frame, QRect wanted);
+    // The surface is at least as large as the controls on it, so that a frame smaller than that
+    // (shrunk to the screen, maximised in a small main window, sized by the user) scrolls.
+    void fitExtent();
+    void sizeFrame(QWidget& frame, QSize size);
     void applyWindowState();
     void applyZOrder();
     bool surfaceEvent(QEvent& event);
@@ -68,6 +76,8 @@ private:
     InputBridge& bridge_;
     MainWindow& main_;
     QPointer<QWidget> surface_;
+    // Holds the surface in child, dialog and top-level frames.
+    QPointer<QScrollArea> scroller_;
     QPointer<EventHook> surfaceHook_;
     QPointer<FocusMark> focusMark_;
     FrameKind kind_ = FrameKind::None;

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ MainWindow::MainWindow(InputBridge& bridge)
         auto* link = dynamic_cast<FrameLink*>(window);
         if (link && link->form()) bridge_.formActivated(*link->form());
     });
+    addChildWindowKeys();
 }
 
 MainWindow::~MainWindow() = default;
@@ -59,6 +61,30 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         bridge_.key(*form(), nullptr, *event);
     else
         FormFrame::keyPressEvent(event);
+}
+
+void MainWindow::addChildWindowKeys()
+{
+    const auto shortcut = [this](QKeySequence keys, auto action) {
+        auto* added = new QShortcut(keys, this);
+        added->setContext(Qt::WindowShortcut);
+        connect(added, &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { activateNeighbour(1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { activateNeighbour(-1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { activateNeighbour(-1); });
+}
+
+void MainWindow::activateNeighbour(int step)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (window->isVisible() && !window->windowFlags().testFlag(Qt::FramelessWindowHint)) windows.append(window);
+    if (windows.size() < 2) return;
+    const auto at = static_cast<int>(windows.indexOf(mdi_->activeSubWindow()));
+    const auto count = static_cast<int>(windows.size());
+    const int next = at < 0 ? 0 : (at + step + count) % count;
+    mdi_->setActiveSubWindow(windows[next]);
 }
 
 void MainWindow::fitStrip()

@@ -35,6 +35,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The child windows' keys: Ctrl+F4 closes the active child window as its close box does,
+    // Ctrl+Tab and Ctrl+Shift+Tab activate the next or the previous one (backdrops excepted).
+    void addChildWindowKeys();
+    void activateNeighbour(int step);
+
     QMdiArea* mdi_;
     QWidget* strip_;
     QVBoxLayout* stripLayout_;

@@ -5,10 +5,16 @@
 #include "forms/runtime/TextBox.h"
 #include "forms/runtime/UserInput.h"
 
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStringList>
 #include <QTextCursor>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvik {
 
@@ -48,7 +54,29 @@ void TextBoxWidget::makeEditor(bool multiLine)
     editor->show();
 }
 
-void TextBoxWidget::resizeEvent(QResizeEvent*) { focusTarget().setGeometry(rect()); }
+void TextBoxWidget::resizeEvent(QResizeEvent*)
+{
+    focusTarget().setGeometry(rect());
+    fitScrollBar();
+}
+
+void TextBoxWidget::fitScrollBar()
+{
+    if (!lines_) return;
+    const QString text = lines_->toPlainText();
+    const QFontMetricsF metrics(lines_->font());
+    const double margins = 2 * lines_->document()->documentMargin() + 2 * lines_->frameWidth();
+    const double room = (height() - margins) / metrics.lineSpacing();
+    // Wrapped lines count as the width allows, with room for breaks at word ends.
+    const double lineWidth = std::max(1.0, width() - margins - lines_->verticalScrollBar()->sizeHint().width());
+    double needed = 0;
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (i == paragraphs.size() - 1 && paragraphs[i].isEmpty() && i > 0) break;
+        needed += std::max(1.0, std::ceil(1.15 * metrics.horizontalAdvance(paragraphs[i]) / lineWidth));
+    }
+    lines_->setVerticalScrollBarPolicy(needed <= room ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
 
 QString TextBoxWidget::editorText() const { return line_ ? line_->text() : lines_->toPlainText(); }
 
@@ -90,6 +118,7 @@ void TextBoxWidget::refresh()
             line_->setText(shown.text());
         else
             lines_->setPlainText(shown.text());
+        fitScrollBar();
     }
     showSelection(shown, box.selStart(), box.selLength());
     setPaletteColor(focusTarget(), QPalette::Base, box.backColor());

@@ -33,6 +33,9 @@ private:
     // The editor's selection as (start, length) in Qt positions.
     std::pair<int, int> editorSelection() const;
     void showSelection(const ShownText& shown, int start, int length);
+    // A multi-line box shows its vertical scroll bar only when its lines do not fit; a line break
+    // that ends the text opens no line worth scrolling to.
+    void fitScrollBar();
     void userSelected();
 
     QPointer<QLineEdit> line_;

@@ -159,10 +159,15 @@ private:
         return form && form->visible() && form != program_.runtime.mainForm() && !form->caption().empty();
     }
 
+    // A visit may wait for the window system, which lets the watcher run: it leaves a modal
+    // window alone until the visit is over.
     void visitShown()
     {
+        if (visiting_) return;
+        visiting_ = true;
         for (Form* form : program_.runtime.forms())
             if (isVisitable(form) && seen_.insert(form->name()).second) visit_(*form);
+        visiting_ = false;
     }
 
     void walkPanelRoads()
@@ -178,6 +183,7 @@ private:
 
     void answerModal()
     {
+        if (visiting_) return;
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             box->reject();
             return;
@@ -220,6 +226,7 @@ private:
     const std::function<void(Form&)>& visit_;
     QTimer watcher_;
     std::set<std::string> seen_;
+    bool visiting_ = false;
 };
 
 } // namespace

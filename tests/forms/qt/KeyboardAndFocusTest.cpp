@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -134,6 +135,32 @@ TEST_F(KeyboardAndFocusTest, OnlyTheButtonEnterPressesLooksDefaultAndEscapePress
     dialog.runcmd.setDefault(false);
     settle();
     EXPECT_FALSE(button(dialog.runcmd).isDefault());
+}
+
+TEST_F(KeyboardAndFocusTest, CtrlTabSwitchesChildWindowsAndCtrlF4ClosesOneAsItsCloseBoxDoes)
+{
+    SmokeDialog& dialog = *runtime.find<SmokeDialog>();
+    auto& question = runtime.instance<SmokeQuestion>(runtime);
+    question.show();
+    settle();
+    ASSERT_TRUE(question.isActive());
+    // The keys are the window system's: they go through the shortcuts as a keyboard's would.
+    const auto press = [](int qtKey, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(qtKey), modifiers);
+        settle();
+    };
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(dialog.isActive());
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(question.isActive());
+
+    // The close box's handling: the window may refuse, as the question does once.
+    question.refuseClose = 1;
+    press(Qt::Key_F4, Qt::ControlModifier);
+    ASSERT_NE(runtime.find<SmokeQuestion>(), nullptr);
+    press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_EQ(runtime.find<SmokeQuestion>(), nullptr);
+    EXPECT_TRUE(dialog.isActive());
 }
 
 TEST_F(KeyboardAndFocusTest, TheBusyCursorShowsWhileTheProgramWorksButNotWhileAMessageWaits)

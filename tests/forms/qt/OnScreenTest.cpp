@@ -1,0 +1,239 @@
+// Every window the program builds, as a user sees it on a real X server with a window manager
+// (run by the qt.OnScreen test at 1366x768, scale 1 and 2; skipped on other platforms): every
+// window fits the screen, every control lies in its window's area (or can be scrolled to), no
+// caption is clipped, no two controls overlap in part, and the active window shows its focus
+// where the keyboard has it, so that Enter acts on the button drawn as default.
+
+#include "EveryBuiltForm.h"
+
+#include "forms/qt/ControlWidget.h"
+#include "forms/qt/FocusMark.h"
+#include "forms/qt/QtUnits.h"
+#include "forms/qt/Renderer.h"
+#include "program/Shell.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+namespace tarvik::testing {
+namespace {
+
+bool onScreen()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && std::string_view(platform) == "xcb";
+}
+
+// Lets the program and the window system run until `done` holds for the window, for at most
+// two seconds; false when it never did or the window went meanwhile.
+bool waitUntil(const QPointer<QWidget>& window, const std::function<bool(QWidget&)>& done)
+{
+    for (int waited = 0; waited < 2000; waited += 10) {
+        if (!window) return false;
+        if (done(*window)) return true;
+        QTest::qWait(10);
+    }
+    return window && done(*window);
+}
+
+bool exposed(QWidget& window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
+bool active(QWidget& window) { return window.isActiveWindow(); }
+
+std::string where(const Form& form, const Control& control)
+{
+    return "\"" + form.caption() + "\" (" + form.name() + ") / " + control.qualifiedName();
+}
+
+std::string text(const QRect& r)
+{
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+           std::to_string(r.height());
+}
+
+// Lines are drawn as borders and arrows across other controls.
+bool isLine(const Control& control) { return control.kind() == ControlKind::Line; }
+
+// What a user sees of a control: a label without a border shows only its text.
+QRect seenRect(QWidget& widget, QWidget& surface)
+{
+    const QRect whole(widget.mapTo(&surface, QPoint(0, 0)), widget.size());
+    auto* label = qobject_cast<QLabel*>(&widget);
+    if (!label || label->frameShape() != QFrame::NoFrame) return whole;
+    if (label->text().isEmpty()) return {};
+    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+    return text.translated(whole.topLeft()) & whole;
+}
+
+// Rounding and the window manager's frame shift controls by a pixel or two.
+constexpr int kSlack = 2;
+
+bool overlapsInPart(const QRect& a, const QRect& b)
+{
+    const QRect common = a & b;
+    return common.width() > kSlack && common.height() > kSlack && !a.contains(b) && !b.contains(a);
+}
+
+class OnScreenChecks {
+public:
+    OnScreenChecks(Renderer& renderer, Runtime& runtime) : renderer_(renderer), runtime_(runtime) {}
+
+    void visit(Form& form)
+    {
+        QPointer<QWidget> window = renderer_.windowOf(form);
+        if (!window) return;
+        QPointer<QWidget> frame = window->window();
+        const std::string name = form.name();
+        if (!waitUntil(frame, exposed)) return findings_.push_back(name + ": never shown");
+        // Waiting lets the program run: the window may have gone meanwhile.
+        if (!window || !frame || !isLoaded(form)) return;
+        checkFitsScreen(form, *frame);
+        auto* scroller = qobject_cast<QScrollArea*>(window->findChild<QScrollArea*>());
+        QWidget* surface = scroller ? scroller->widget() : nullptr;
+        if (surface) checkControls(form, *window, *scroller, *surface);
+        if (form.isActive()) checkFocus(form, *frame);
+    }
+
+    bool isLoaded(const Form& form) const
+    {
+        const auto forms = runtime_.forms();
+        return std::find(forms.begin(), forms.end(), &form) != forms.end();
+    }
+
+    const std::vector<std::string>& findings() const { return findings_; }
+
+private:
+    void checkFitsScreen(const Form& form, QWidget& frame)
+    {
+        if (!frame.isWindow()) return;
+        const QRect area = frame.screen()->availableGeometry();
+        if (!area.contains(frame.frameGeometry()))
+            findings_.push_back(form.name() + ": window " + text(frame.frameGeometry()) + " outside the screen's " + text(area));
+    }
+
+    // Each control inside the area the form was laid out for; the frame, shown smaller than
+    // that, scrolls; captions fit; controls overlap only whole within one another.
+    void checkControls(const Form& form, QWidget& window, QScrollArea& scroller, QWidget& surface)
+    {
+        const QSize decoration = window.isWindow() ? window.frameGeometry().size() - window.size()
+                                                   : window.size() - window.contentsRect().size();
+        // The area the form was laid out for; a window shown smaller than that scrolls over its
+        // whole surface.
+        QRect designed(0, 0, toPixels(form.width()) - decoration.width(), toPixels(form.height()) - decoration.height());
+        if (scroller.horizontalScrollBar()->isVisible() || scroller.verticalScrollBar()->isVisible())
+            designed |= surface.rect();
+        std::vector<std::pair<const Control*, QRect>> placed;
+        for (Control* control : form.controls()) {
+            ControlWidget* shown = renderer_.widgetOf(*control);
+            if (!shown || !control->effectivelyVisible() || control->kind() == ControlKind::Menu) continue;
+            QWidget& widget = shown->widget();
+            const QRect rect(widget.mapTo(&surface, QPoint(0, 0)), widget.size());
+            if (!isLine(*control) && !designed.adjusted(-kSlack, -kSlack, kSlack, kSlack).contains(rect))
+                findings_.push_back(where(form, *control) + ": at " + text(rect) + " outside the window's " + text(designed));
+            if (const int overflow = shown->captionOverflow(); overflow > 0)
+                findings_.push_back(where(form, *control) + ": caption needs " + std::to_string(overflow) + " px more");
+            if (!isLine(*control)) placed.emplace_back(control, seenRect(widget, surface));
+        }
+        for (std::size_t i = 0; i < placed.size(); ++i)
+            for (std::size_t j = i + 1; j < placed.size(); ++j) {
+                const QRect a = placed[i].second, b = placed[j].second;
+                if (overlapsInPart(a, b))
+                    findings_.push_back(where(form, *placed[i].first) + " " + text(a) + " overlaps " +
+                                        placed[j].first->qualifiedName() + " " + text(b));
+            }
+        const QSize viewport = scroller.viewport()->size();
+        const bool wider = surface.minimumWidth() > viewport.width();
+        const bool taller = surface.minimumHeight() > viewport.height();
+        if ((wider && !scroller.horizontalScrollBar()->isVisible()) || (taller && !scroller.verticalScrollBar()->isVisible()))
+            findings_.push_back(form.name() + ": larger than its window and no scroll bar");
+    }
+
+    void checkFocus(const Form& form, QWidget& window)
+    {
+        QPointer<QWidget> frame = &window;
+        const std::string name = form.name();
+        const bool activated = waitUntil(frame, active);
+        if (!frame || !isLoaded(form)) return;
+        if (!activated) return findings_.push_back(name + ": never active");
+        const Control* focused = form.activeControl();
+        ControlWidget* shown = focused ? renderer_.widgetOf(*focused) : nullptr;
+        if (!shown || !focused->canTakeInput()) return;
+        if (QApplication::focusWidget() != &shown->focusTarget())
+            findings_.push_back(where(form, *focused) + ": has the focus, but the keyboard is elsewhere");
+        for (QWidget* child : frame->findChildren<QWidget*>())
+            if (auto* mark = dynamic_cast<FocusMark*>(child); mark && mark->isVisible() && mark->target() == &shown->widget())
+                return;
+        findings_.push_back(where(form, *focused) + ": has the focus, but no ring shows it");
+    }
+
+    Renderer& renderer_;
+    Runtime& runtime_;
+    std::vector<std::string> findings_;
+};
+
+TEST(OnScreen, EveryWindowFitsTheScreenAndShowsItsControlsWholeAndItsFocus)
+{
+    if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
+    RunningProgram program;
+    initialiseAtStartUp({1, 3});
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window(), 5000));
+    OnScreenChecks checks(*program.qt.renderer(), program.runtime);
+    const QRect area = program.window().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(program.window().frameGeometry()))
+        << "main window " << text(program.window().frameGeometry()) << " outside the screen's " << text(area);
+    visitEveryBuiltForm(program, [&](Form& form) { checks.visit(form); });
+    EXPECT_TRUE(checks.findings().empty()) << "Seen on screen:" << listed(checks.findings());
+    program.runtime.endProgram();
+    settle();
+}
+
+TEST(OnScreen, TheErrorWindowOpensWithTheKeyboardOnOkAndEnterClosesIt)
+{
+    if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
+    RunningProgram program;
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window(), 5000));
+    std::optional<bool> okHasKeyboard;
+    QTimer::singleShot(0, [&] {
+        Form* shown = program.runtime.modalForm();
+        QPointer<QWidget> window = shown ? program.qt.renderer()->windowOf(*shown) : nullptr;
+        // The window manager hands the keyboard over once the window is up.
+        if (!waitUntil(window, [](QWidget& frame) {
+                return frame.isActiveWindow() && QApplication::focusWidget() && frame.isAncestorOf(QApplication::focusWidget());
+            }))
+            return;
+        Control* ok = shown->findControl("okcmd");
+        okHasKeyboard = ok && QApplication::focusWidget() == &program.qt.renderer()->widgetOf(*ok)->focusTarget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    // Should Enter not close it, the test still ends.
+    QTimer::singleShot(5000, [&] {
+        if (Form* shown = program.runtime.modalForm()) shown->unload();
+    });
+    ShowErrorMessage(program.app, "The board did not answer.");
+    EXPECT_EQ(okHasKeyboard, true);
+    EXPECT_EQ(program.runtime.modalForm(), nullptr);
+    program.runtime.endProgram();
+    settle();
+}
+
+} // namespace
+} // namespace tarvik::testing

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs the Qt tests' on-screen checks (OnScreen.*) as a user meets the windows: on a virtual X
+# server of 1366x768 with a small window manager, at scale 1 and at scale 2.
+set -euo pipefail
+binary=$1
+
+on_screen() {
+  xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+    status=0
+    QT_QPA_PLATFORM=xcb "$@" --gtest_filter="OnScreen.*" || status=$?
+    kill "$wm" 2>/dev/null || true
+    exit "$status"' on-screen "$@"
+}
+
+echo "== scale 1"
+on_screen "$binary"
+echo "== scale 2"
+QT_SCALE_FACTOR=2 on_screen "$binary"
