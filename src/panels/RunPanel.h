@@ -23,7 +23,7 @@ namespace tarvik {
 struct RunPanelDesign {
     std::string name{};
     std::string caption{};
-    std::int16_t SharedState::*openFlag = nullptr; // ServoTestOpen or StepperTestOpen
+    bool SharedState::*openFlag = nullptr;         // ServoTestOpen or StepperTestOpen
     std::string trajectoryHeading{};               // caption above the position fields
     std::string position1Name{};
     std::string position2Name{};

@@ -32,8 +32,8 @@ XyFindIndexPanel::XyFindIndexPanel(App& app)
 
 void XyFindIndexPanel::Form_Load()
 {
-    app_.XyIndexStarted = 0;
-    loadPanel(app_.XyIndexBoard);
+    app_.state().XyIndexStarted = false;
+    loadPanel(app_.state().XyIndexBoard);
 }
 
 void XyFindIndexPanel::contcmd_Click()
@@ -61,17 +61,17 @@ bool XyFindIndexPanel::FindIndexOnAxis(int axis, std::int16_t& found)
         msgtxt.setText("Axis #" + n + " is running. Cannot find index.");
         return false;
     }
-    if (axis == 1) app_.XyIndexStarted = 1;
+    if (axis == 1) app_.state().XyIndexStarted = true;
     if (!loadSearchVelocity(axis, findRpm(axis))) return false;
     msgtxt.setText("Executing find index sequence on axis #" + n + "...");
-    const std::int16_t reverse = axis == 1 ? app_.XIndexReverse[b] : app_.YIndexReverse[b];
-    const std::int16_t offset = axis == 1 ? app_.XRefOffset[b] : app_.YRefOffset[b];
+    const std::int16_t reverse = axis == 1 ? app_.state().XIndexReverse[b] : app_.state().YIndexReverse[b];
+    const std::int16_t offset = axis == 1 ? app_.state().XRefOffset[b] : app_.state().YRefOffset[b];
     if (DriverStatus status = driver.find_index(board_, a, booleanArgument(reverse), offset, found)) {
         showStatus(status);
         return false;
     }
     motionStarted({.board = board_, .axes = {a}, .name = "index search", .shortName = "search"});
-    if (IsClosedLoop4AType(app_.BoardType[b])) {
+    if (IsClosedLoop4AType(app_.state().BoardType[b])) {
         // A search whose end cannot be seen is not taken as found: the axis is stopped and the
         // sequence ends with the reason, nothing zeroed.
         if (DriverStatus status = WaitIndexSearch(app_, board_, a, found)) {

@@ -82,14 +82,14 @@ XyTableDemo::XyTableDemo(App& app)
         text->setFontName("Times New Roman");
 
     // Each check leaves the range checks on, whatever set them off.
-    const auto settled = [this] { app_.RangeCheckOff = false; };
+    const auto settled = [this] { app_.state().RangeCheckOff = false; };
     const auto runRule = [this] {
-        app_.RangeCheckOff = false;
+        app_.state().RangeCheckOff = false;
         if (f_.Loaded == 1) UpdateRunButtons();
     };
     // The axis boxes reach only the axes the board has.
     const auto axisBounds = [this]() -> std::optional<FieldBounds> {
-        const int axes = app_.isBoard(f_.BoardId) ? axisCountOf(f_.BoardTypeCode).value_or(kMaxAxes) : kMaxAxes;
+        const int axes = app_.state().isBoard(f_.BoardId) ? axisCountOf(f_.BoardTypeCode).value_or(kMaxAxes) : kMaxAxes;
         return FieldBounds{1, static_cast<double>(axes)};
     };
     xAxisField_.boundsNow = axisBounds;
@@ -165,7 +165,7 @@ void XyTableDemo::Form_Load()
     setHeight(6420);
     setWidth(9435);
     LockPrestoreMenus(app_, true);
-    app_.XyDemoOpen = 1;
+    app_.state().XyDemoOpen = true;
     runlight.setFillColor(kLampRed);
     stopcmd.setEnabled(false);
     f_.Running = 0;
@@ -176,7 +176,7 @@ void XyTableDemo::Form_Load()
 
     int rows = 0;
     for (std::int16_t id = 0; id < kBoardIdCount; ++id) {
-        if (app_.BoardInitState[static_cast<std::size_t>(id)] != 1 || !app_.isBoard(id)) continue;
+        if (app_.state().BoardInitState[static_cast<std::size_t>(id)] != 1 || !app_.state().isBoard(id)) continue;
         bidlist.addItem("ID:" + strSigned(id));
         f_.BoardSlots[static_cast<std::size_t>(rows++)] = id;
     }
@@ -193,7 +193,7 @@ void XyTableDemo::Form_Load()
 void XyTableDemo::Form_Unload(int&)
 {
     // A move in progress goes on to its end: the table is left where the routine takes it.
-    app_.XyDemoOpen = 0;
+    app_.state().XyDemoOpen = false;
     LockPrestoreMenus(app_, false);
 }
 
@@ -212,7 +212,7 @@ void XyTableDemo::bidlist_Click()
     const int row = bidlist.listIndex();
     if (row < 0) return;
     f_.BoardId = f_.BoardSlots[static_cast<std::size_t>(row)];
-    f_.BoardTypeCode = app_.BoardType[static_cast<std::size_t>(f_.BoardId)];
+    f_.BoardTypeCode = app_.state().BoardType[static_cast<std::size_t>(f_.BoardId)];
     setControlsForBoard();
     writeBoardDefaults();
     // The axis boxes keep their texts, brought within the axes of this board.
@@ -222,8 +222,8 @@ void XyTableDemo::bidlist_Click()
     f_.FindIndexAllowed = 0;
     setFindIndexForBoard();
     const auto b = static_cast<std::size_t>(f_.BoardId);
-    f_.CountsPerRevX = app_.XCountsPerRev[b];
-    f_.CountsPerRevY = app_.YCountsPerRev[b];
+    f_.CountsPerRevX = app_.state().XCountsPerRev[b];
+    f_.CountsPerRevY = app_.state().YCountsPerRev[b];
     f_.TargetCount = 0;
     f_.SegmentIndex = 0;
     RedrawTable();
@@ -277,7 +277,7 @@ void XyTableDemo::setFindIndexForBoard()
         // The copies hold -1 (closed) or 0 (open): the index search is offered on both, as a
         // closed-loop stepper's wizard lets each axis search.
         const auto b = static_cast<std::size_t>(f_.BoardId);
-        allowed = app_.XClosedLoop[b] != 1 && app_.YClosedLoop[b] != 1;
+        allowed = app_.state().XClosedLoop[b] != 1 && app_.state().YClosedLoop[b] != 1;
     } else if (!IsStepperType(type) && !IsEncoderType(type)) {
         return;
     }
@@ -364,18 +364,18 @@ void XyTableDemo::forgetTargets()
 
 void XyTableDemo::homecmd_Click()
 {
-    app_.XyHomeBoard = f_.BoardId;
-    app_.XyHomeStarted = 0;
+    app_.state().XyHomeBoard = f_.BoardId;
+    app_.state().XyHomeStarted = false;
     if (!app_.form<XyFindHomePanel>().showModal()) return;
-    if (app_.XyHomeStarted == 1) forgetTargets();
+    if (app_.state().XyHomeStarted) forgetTargets();
 }
 
 void XyTableDemo::indexcmd_Click()
 {
-    app_.XyIndexBoard = f_.BoardId;
-    app_.XyIndexStarted = 0;
+    app_.state().XyIndexBoard = f_.BoardId;
+    app_.state().XyIndexStarted = false;
     if (!app_.form<XyFindIndexPanel>().showModal()) return;
-    if (app_.XyIndexStarted == 1) forgetTargets();
+    if (app_.state().XyIndexStarted) forgetTargets();
 }
 
 } // namespace tarvik

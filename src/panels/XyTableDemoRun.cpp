@@ -123,10 +123,10 @@ void XyTableDemo::readtimer_Timer()
     }
     // A tick that falls inside another one's message, or inside a redraw's, waits for the next:
     // no segment goes out before a failure's STOP has run.
-    if (polling_ || f_.Redrawing || app_.ErrorWindowOpen) return;
+    if (polling_ || f_.Redrawing || app_.state().ErrorWindowOpen) return;
     const bool encoder = IsEncoderType(f_.BoardTypeCode);
     if (f_.Running == 0 && !encoder) return;
-    if (!app_.isBoard(f_.BoardId) || !axesValid()) return;
+    if (!app_.state().isBoard(f_.BoardId) || !axesValid()) return;
     polling_ = true;
     bool doneX = false;
     bool doneY = false;

@@ -13,7 +13,7 @@ namespace tarvik {
 // The program: the form runtime, the motion driver and the data the windows share. Every window
 // is constructed with the App and reaches everything through it; nothing else is global, so a
 // test builds a fresh App for each case.
-class App : public SharedState {
+class App {
 public:
     App(Runtime& runtime, MotionDriver& driver);
     App(const App&) = delete;
@@ -25,6 +25,9 @@ public:
     // The main window's menu bar; nullptr while no main window is loaded.
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* menuBar) { menuBar_ = menuBar; }
+    // The data several windows share (SharedState.h says who writes and who reads each part).
+    SharedState& state() { return state_; }
+    const SharedState& state() const { return state_; }
 
     // The default instance of window class F, created (with this App) and loaded on first use.
     // A window that names no help topic of its own gets its topic from the help topic table, so
@@ -47,6 +50,7 @@ private:
     Runtime& runtime_;
     MotionDriver& driver_;
     MenuBar* menuBar_ = nullptr;
+    SharedState state_;
 };
 
 } // namespace tarvik
