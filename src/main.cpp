@@ -35,6 +35,6 @@ int main(int argc, char** argv)
     else
         boards = std::make_unique<LibraryDriver>(line.driverLibrary);
     App app(runtime, *boards);
-    qt.setHelpSource([&app](int topic) { return helpTopicPage(app.HelpFilePath, topic).string(); });
+    qt.setHelpSource([&app](int topic) { return helpTopicPage(app.state().HelpFilePath, topic).string(); });
     return qt.run(runtime, [&app] { startProgram(app); });
 }

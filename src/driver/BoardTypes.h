@@ -17,6 +17,7 @@ enum class BoardGroup {
     ClosedLoop4,
     Encoder,
 };
+inline constexpr int kBoardGroupCount = 7; // the groups above
 
 // Board class as the driver reports it in the board information (0..2); encoder boards have
 // no class code of their own there, so they take the next free value.

@@ -13,7 +13,7 @@ void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences
     if (!preferences) return;
     for (std::int16_t board = 0; board < kBoardIdCount; ++board) {
         const auto b = static_cast<std::size_t>(board);
-        if (!app.isBoard(board) || !read[b] || !(*preferences)[b].initialisesAtStartUp()) continue;
+        if (!app.state().isBoard(board) || !read[b] || !(*preferences)[b].initialisesAtStartUp()) continue;
         // The main window is painted before the first board's initialisation, and between
         // boards: the user sees the program working.
         if (!app.runtime().doEventsWithoutInput()) return;

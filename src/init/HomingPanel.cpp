@@ -48,9 +48,9 @@ HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
 
 void HomingPanel::Form_Load()
 {
-    board_ = app_.HomingBoard;
+    board_ = app_.state().HomingBoard;
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
-    if (!app_.isBoard(board_)) {
+    if (!app_.state().isBoard(board_)) {
         enableAxisButtons(kAxisButtons, false);
         msgtxt.setText("Board " + strTrimmed(board_) + " is not a configured board: there is nothing to search on.");
         return;
@@ -69,12 +69,12 @@ void HomingPanel::Form_Load()
 
 std::int16_t HomingPanel::boardType() const
 {
-    return app_.isBoard(board_) ? app_.BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
+    return app_.state().isBoard(board_) ? app_.state().BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
 }
 
 int HomingPanel::axisCount() const
 {
-    return app_.isBoard(board_) ? axisCountOf(boardType()).value_or(0) : 0;
+    return app_.state().isBoard(board_) ? axisCountOf(boardType()).value_or(0) : 0;
 }
 
 bool HomingPanel::mayRunOn(int axis)
@@ -100,7 +100,9 @@ std::optional<SearchSettings> HomingPanel::searchSettings(int axis)
         return std::nullopt;
     }
     // Fields the record does not hold (the open-loop steppers' index fields) read as 0.
-    const auto field = [&](AxisField f) { return axisSetting(app_.Settings, boardType(), board_, axis, f).value_or(0); };
+    const auto field = [&](AxisField f) {
+        return axisSetting(app_.state().Settings, boardType(), board_, axis, f).value_or(0);
+    };
     return SearchSettings{.findRpm = field(AxisField::FindRpm),
                           .homeReverse = booleanArgument(toInt16Saturated(field(AxisField::HomeReverse))),
                           .indexReverse = booleanArgument(toInt16Saturated(field(AxisField::IndexReverse))),

@@ -19,18 +19,18 @@ void keepAxisCopies(App& app, const BoardInitValues& values)
     const auto b = static_cast<std::size_t>(values.board);
     const AxisInitValues& x = values.axis(1);
     const AxisInitValues& y = values.axis(2);
-    app.XCountsPerRev[b] = x.countsPerRev;
-    app.YCountsPerRev[b] = y.countsPerRev;
-    app.XFindRpm[b] = x.findRpm;
-    app.YFindRpm[b] = y.findRpm;
-    app.XHomeReverse[b] = x.homeReverse;
-    app.YHomeReverse[b] = y.homeReverse;
-    app.XIndexReverse[b] = x.indexReverse;
-    app.YIndexReverse[b] = y.indexReverse;
-    app.XRefOffset[b] = x.refOffset;
-    app.YRefOffset[b] = y.refOffset;
-    app.XClosedLoop[b] = x.loopMode;
-    app.YClosedLoop[b] = y.loopMode;
+    app.state().XCountsPerRev[b] = x.countsPerRev;
+    app.state().YCountsPerRev[b] = y.countsPerRev;
+    app.state().XFindRpm[b] = x.findRpm;
+    app.state().YFindRpm[b] = y.findRpm;
+    app.state().XHomeReverse[b] = x.homeReverse;
+    app.state().YHomeReverse[b] = y.homeReverse;
+    app.state().XIndexReverse[b] = x.indexReverse;
+    app.state().YIndexReverse[b] = y.indexReverse;
+    app.state().XRefOffset[b] = x.refOffset;
+    app.state().YRefOffset[b] = y.refOffset;
+    app.state().XClosedLoop[b] = x.loopMode;
+    app.state().YClosedLoop[b] = y.loopMode;
 }
 
 // Switches on the Test and Demo items an initialised board of the group can use: the XY demo
@@ -63,7 +63,7 @@ bool InitializeBoard(App& app, std::int16_t boardId, InitRequest request)
         return false;
     }
 
-    app.BoardInitState[b] = -1;
+    app.state().BoardInitState[b] = -1;
     BoardInitValues sending = *values;
     sending.atStartUp = request == InitRequest::StartUp;
     if (std::optional<std::string> failure = SendInitSteps(app, sending)) {
@@ -75,8 +75,8 @@ bool InitializeBoard(App& app, std::int16_t boardId, InitRequest request)
         if (!failure->empty()) ShowErrorMessage(app, *failure);
         return false;
     }
-    app.BoardInitState[b] = 1;
-    app.BoardOption[b] = option;
+    app.state().BoardInitState[b] = 1;
+    app.state().BoardOption[b] = option;
     keepAxisCopies(app, *values);
     enableTestItems(app, values->group);
     return true;

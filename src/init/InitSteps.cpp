@@ -152,16 +152,16 @@ constexpr InitStep kInitSteps[] = {
 
 std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId)
 {
-    if (!app.isBoard(boardId)) return std::nullopt;
-    const int type = app.BoardType[static_cast<std::size_t>(boardId)];
+    if (!app.state().isBoard(boardId)) return std::nullopt;
+    const int type = app.state().BoardType[static_cast<std::size_t>(boardId)];
     BoardInitValues values;
     values.board = boardId;
     values.group = *groupOf(type);
-    values.limitPolarity = BuildLimitPolarityMask(app.Settings, type, boardId);
-    values.limitEnable = BuildLimitEnableMask(app.Settings, type, boardId);
-    values.ioPolarity = BuildIoPolarityMask(app.Settings, type, boardId);
-    values.stepMode = StepModeWordOf(app.Settings, type, boardId).value_or(0);
-    visitRecord(app.Settings, type, boardId, [&](const auto& record) {
+    values.limitPolarity = BuildLimitPolarityMask(app.state().Settings, type, boardId);
+    values.limitEnable = BuildLimitEnableMask(app.state().Settings, type, boardId);
+    values.ioPolarity = BuildIoPolarityMask(app.state().Settings, type, boardId);
+    values.stepMode = StepModeWordOf(app.state().Settings, type, boardId).value_or(0);
+    visitRecord(app.state().Settings, type, boardId, [&](const auto& record) {
         for (const auto& a : record.Axis)
             values.axes[static_cast<std::size_t>(values.axisCount++)] = axisValues(a);
     });

@@ -135,7 +135,7 @@ void IoPortSettingsDialog::layoutFor(std::int16_t typeCode)
 void IoPortSettingsDialog::loadSettings(std::int16_t typeCode, std::int16_t board)
 {
     const int bits = ioBitCountOf(typeCode);
-    visitRecord(app().Settings, typeCode, board, [&](const auto& record) {
+    visitRecord(app().state().Settings, typeCode, board, [&](const auto& record) {
         for (int bit = 1; bit <= bits && bit <= static_cast<int>(record.IoInverted.size()); ++bit) {
             const auto entry = static_cast<std::size_t>(bit - 1);
             (record.IoInverted[entry] != 0 ? pbi(bit) : pbni(bit)).setValue(true);
@@ -147,7 +147,7 @@ void IoPortSettingsDialog::loadSettings(std::int16_t typeCode, std::int16_t boar
 void IoPortSettingsDialog::storeSettings(std::int16_t typeCode, std::int16_t board)
 {
     const int bits = ioBitCountOf(typeCode);
-    visitRecord(app().Settings, typeCode, board, [&](auto& record) {
+    visitRecord(app().state().Settings, typeCode, board, [&](auto& record) {
         for (int bit = 1; bit <= bits && bit <= static_cast<int>(record.IoInverted.size()); ++bit) {
             const auto entry = static_cast<std::size_t>(bit - 1);
             record.IoInverted[entry] = pbi(bit).value() ? 1 : 0;
@@ -158,7 +158,7 @@ void IoPortSettingsDialog::storeSettings(std::int16_t typeCode, std::int16_t boa
 
 DriverStatus IoPortSettingsDialog::sendSettings(std::int16_t typeCode, std::int16_t board)
 {
-    return app().driver().set_io_pol(board, BuildIoPolarityMask(app().Settings, typeCode, board));
+    return app().driver().set_io_pol(board, BuildIoPolarityMask(app().state().Settings, typeCode, board));
 }
 
 } // namespace tarvik

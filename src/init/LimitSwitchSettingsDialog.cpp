@@ -140,7 +140,7 @@ void LimitSwitchSettingsDialog::loadSettings(std::int16_t typeCode, std::int16_t
 {
     const int axes = axisCountOf(typeCode).value_or(0);
     for (int axis = 1; axis <= axes; ++axis) {
-        visitAxis(app().Settings, typeCode, board, axis, [&](const auto& settings) {
+        visitAxis(app().state().Settings, typeCode, board, axis, [&](const auto& settings) {
             const auto fields = polarityFields(settings);
             for (std::size_t c = 0; c < columns_.size(); ++c) {
                 const InputColumn& column = columns_[c];
@@ -156,7 +156,7 @@ void LimitSwitchSettingsDialog::storeSettings(std::int16_t typeCode, std::int16_
 {
     const int axes = axisCountOf(typeCode).value_or(0);
     for (int axis = 1; axis <= axes; ++axis) {
-        visitAxis(app().Settings, typeCode, board, axis, [&](auto& settings) {
+        visitAxis(app().state().Settings, typeCode, board, axis, [&](auto& settings) {
             const auto fields = polarityFields(settings);
             std::int16_t enableBits = 0;
             for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -172,9 +172,10 @@ void LimitSwitchSettingsDialog::storeSettings(std::int16_t typeCode, std::int16_
 DriverStatus LimitSwitchSettingsDialog::sendSettings(std::int16_t typeCode, std::int16_t board)
 {
     MotionDriver& driver = app().driver();
-    const DriverStatus status = driver.set_lim_pol(board, BuildLimitPolarityMask(app().Settings, typeCode, board));
+    const DriverStatus status =
+        driver.set_lim_pol(board, BuildLimitPolarityMask(app().state().Settings, typeCode, board));
     if (status != 0) return status;
-    return driver.enable_limits(board, BuildLimitEnableMask(app().Settings, typeCode, board));
+    return driver.enable_limits(board, BuildLimitEnableMask(app().state().Settings, typeCode, board));
 }
 
 } // namespace tarvik

@@ -56,8 +56,8 @@ float columnLeft(std::size_t column) { return kColumnLeft + static_cast<float>(c
 ServoAxisSettings* servoAxis(App& app, std::int16_t board, int axis)
 {
     ServoAxisSettings* found = nullptr;
-    if (!app.isBoard(board)) return nullptr;
-    visitAxis(app.Settings, app.BoardType[static_cast<std::size_t>(board)], board, axis, [&](auto& a) {
+    if (!app.state().isBoard(board)) return nullptr;
+    visitAxis(app.state().Settings, app.state().BoardType[static_cast<std::size_t>(board)], board, axis, [&](auto& a) {
         if constexpr (std::is_same_v<std::remove_cvref_t<decltype(a)>, ServoAxisSettings>) found = &a;
     });
     return found;
@@ -96,7 +96,7 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
             auto& field = column.fields[static_cast<std::size_t>(axis)];
             field = std::make_unique<EntryField>(app_, box, column.design->rule());
             field->checked = [this] {
-                app_.RangeCheckOff = false;
+                app_.state().RangeCheckOff = false;
                 updateRun();
             };
         });
@@ -109,8 +109,8 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
 
 void LoadPidAllDialog::Form_Load()
 {
-    app_.BoardListMask = kServoGroups;
-    const std::optional<std::int16_t> preselected = boards_.fill(app_.BoardListMask);
+    app_.state().BoardListMask = kServoGroups;
+    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().BoardListMask);
     if (preselected && board_ == -1) board_ = *preselected;
     if (bidlist.listIndex() < 0) showBoard();
 }
@@ -130,8 +130,8 @@ void LoadPidAllDialog::bidlist_Click()
 
 int LoadPidAllDialog::axisCount() const
 {
-    if (!app_.isBoard(board_)) return 0;
-    return axisCountOf(app_.BoardType[static_cast<std::size_t>(board_)]).value_or(0);
+    if (!app_.state().isBoard(board_)) return 0;
+    return axisCountOf(app_.state().BoardType[static_cast<std::size_t>(board_)]).value_or(0);
 }
 
 // Shows the selected board's values; the rows of axes the board lacks are hidden, and with no
@@ -179,7 +179,7 @@ void LoadPidAllDialog::runcmd_Click()
             ServoAxisSettings* axis = servoAxis(app_, board_, a);
             if (axis && axis->*column.design->field != value) {
                 axis->*column.design->field = value;
-                app_.SettingsChanged[static_cast<std::size_t>(board_)] = -1;
+                app_.state().SettingsChanged[static_cast<std::size_t>(board_)] = -1;
             }
         }
     }

@@ -9,9 +9,9 @@ namespace tarvik {
 
 void FillOptionList(App& app, ListBox& list)
 {
-    if (!app.isBoard(app.CurrentBoard)) return;
+    if (!app.state().isBoard(app.state().CurrentBoard)) return;
     const FileResult<std::vector<FixedName>> names =
-        readOptionNames(app.BoardType[static_cast<std::size_t>(app.CurrentBoard)]);
+        readOptionNames(app.state().BoardType[static_cast<std::size_t>(app.state().CurrentBoard)]);
     if (!names) {
         ShowErrorMessage(app, names.error());
         return;

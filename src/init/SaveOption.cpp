@@ -11,28 +11,6 @@ namespace tarvik {
 
 namespace {
 
-// The wizard globals of each group, in group order.
-struct GroupGlobals {
-    std::int16_t SharedState::*option;
-    std::int16_t SharedState::*board;
-    std::int16_t SharedState::*boardShown;
-};
-
-const GroupGlobals& globalsOf(BoardGroup group)
-{
-    using S = SharedState;
-    static constexpr GroupGlobals kGlobals[] = {
-        {&S::ServoOption, &S::ServoBoard, &S::ServoBoardShown},                   // Servo3
-        {&S::OpenLoopOption, &S::OpenLoopBoard, &S::OpenLoopBoardShown},          // OpenLoop3
-        {&S::ClosedLoopOption, &S::ClosedLoopBoard, &S::ClosedLoopBoardShown},    // ClosedLoop3
-        {&S::Servo4Option, &S::Servo4Board, &S::Servo4BoardShown},                // Servo4
-        {&S::OpenLoop4Option, &S::OpenLoop4Board, &S::OpenLoop4BoardShown},       // OpenLoop4
-        {&S::ClosedLoop4Option, &S::ClosedLoop4Board, &S::ClosedLoop4BoardShown}, // ClosedLoop4
-        {&S::EncoderOption, &S::EncoderBoard, &S::EncoderBoardShown},             // Encoder
-    };
-    return kGlobals[static_cast<int>(group)];
-}
-
 std::string optionPlace(int typeCode, int recordNo)
 {
     const std::optional<OptionFile> file = optionFileOf(typeCode);
@@ -42,7 +20,7 @@ std::string optionPlace(int typeCode, int recordNo)
 // Why the board or option number cannot be used; empty when both can.
 std::string refusal(const App& app, std::int16_t boardId, int recordNo)
 {
-    if (!app.isBoard(boardId)) return "There is no board with ID " + std::to_string(boardId) + ".";
+    if (!app.state().isBoard(boardId)) return "There is no board with ID " + std::to_string(boardId) + ".";
     if (recordNo < 1 || recordNo > kOptionCount)
         return "There is no option " + std::to_string(recordNo) + "; options are numbered 1 to 10.";
     return {};
@@ -50,7 +28,7 @@ std::string refusal(const App& app, std::int16_t boardId, int recordNo)
 
 int typeOf(const App& app, std::int16_t boardId)
 {
-    return app.BoardType[static_cast<std::size_t>(boardId)];
+    return app.state().BoardType[static_cast<std::size_t>(boardId)];
 }
 
 // The name the saved option gets: the given one, trimmed; for a blank one the record's own
@@ -61,7 +39,7 @@ FileResult<FixedName> nameToStore(const App& app, std::int16_t boardId, std::str
     if (const std::string given = trim(optionName); !given.empty()) return FixedName(given);
     const int type = typeOf(app, boardId);
     FixedName own;
-    visitRecord(app.Settings, type, boardId, [&](const auto& record) { own = record.Name; });
+    visitRecord(app.state().Settings, type, boardId, [&](const auto& record) { own = record.Name; });
     if (!own.trimmed().empty()) return own;
     FileResult<std::vector<FixedName>> names = readOptionNames(type);
     if (!names) return FileError{names.error()};
@@ -70,37 +48,28 @@ FileResult<FixedName> nameToStore(const App& app, std::int16_t boardId, std::str
 
 } // namespace
 
-std::int16_t& OptionOf(App& app, BoardGroup group)
-{
-    return app.*globalsOf(group).option;
-}
+std::int16_t& OptionOf(App& app, BoardGroup group) { return app.state().GroupOption[group]; }
 
-std::int16_t& BoardOf(App& app, BoardGroup group)
-{
-    return app.*globalsOf(group).board;
-}
+std::int16_t& BoardOf(App& app, BoardGroup group) { return app.state().WizardBoard[group]; }
 
-std::int16_t& BoardShownOf(App& app, BoardGroup group)
-{
-    return app.*globalsOf(group).boardShown;
-}
+std::int16_t& BoardShownOf(App& app, BoardGroup group) { return app.state().WizardBoardShown[group]; }
 
 FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionName, int recordNo)
 {
     if (std::string refused = refusal(app, boardId, recordNo); !refused.empty()) return FileError{refused};
     const int type = typeOf(app, boardId);
-    if (std::string problem = FirstValueOutOfRange(app.Settings, type, boardId); !problem.empty())
+    if (std::string problem = FirstValueOutOfRange(app.state().Settings, type, boardId); !problem.empty())
         return FileError{optionPlace(type, recordNo) + " was not saved: the settings hold a value out of range, " +
                          problem};
 
     FileResult<FixedName> name = nameToStore(app, boardId, optionName, recordNo);
     if (!name) return FileError{name.error()};
-    SettingsTables named = app.Settings;
+    SettingsTables named = app.state().Settings;
     visitRecord(named, type, boardId, [&](auto& record) { record.Name = name.value(); });
     if (FileStatus written = writeOption(named, type, boardId, recordNo); !written) return written;
 
-    app.Settings = std::move(named);
-    app.SettingsChanged[static_cast<std::size_t>(boardId)] = 0;
+    app.state().Settings = std::move(named);
+    app.state().SettingsChanged[static_cast<std::size_t>(boardId)] = 0;
     return fileOk();
 }
 
@@ -108,9 +77,9 @@ FileStatus LoadOption(App& app, std::int16_t boardId, int recordNo)
 {
     if (std::string refused = refusal(app, boardId, recordNo); !refused.empty()) return FileError{refused};
     const int type = typeOf(app, boardId);
-    SettingsTables read = app.Settings;
+    SettingsTables read = app.state().Settings;
     if (FileStatus status = readOption(read, type, boardId, recordNo); !status) return status;
-    app.Settings = std::move(read);
+    app.state().Settings = std::move(read);
     return fileOk();
 }
 

@@ -27,9 +27,9 @@ FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionNam
 // SettingsChanged nor the group's option global changes: the caller does what its window says.
 FileStatus LoadOption(App& app, std::int16_t boardId, int recordNo);
 
-// The globals of each group's wizard: the option last loaded or used, the board the wizard acts
-// on and the board it last showed (-1 none). The 3-axis and 2/4-axis wizards of one kind each
-// have their own.
+// The shared-state slots of each group's wizard (GroupOption, WizardBoard, WizardBoardShown): the
+// option last loaded or used, the board the wizard acts on and the board it last showed (-1
+// none). The 3-axis and 2/4-axis wizards of one kind each have their own.
 std::int16_t& OptionOf(App& app, BoardGroup group);
 std::int16_t& BoardOf(App& app, BoardGroup group);
 std::int16_t& BoardShownOf(App& app, BoardGroup group);

@@ -84,9 +84,9 @@ std::string FirstValueOutOfRange(const SettingsTables& tables, int typeCode, int
 
 std::string OutOfRangeReport(const App& app, std::int16_t boardId, int option)
 {
-    if (!app.isBoard(boardId)) return {};
-    const int type = app.BoardType[static_cast<std::size_t>(boardId)];
-    const std::string problem = FirstValueOutOfRange(app.Settings, type, boardId);
+    if (!app.state().isBoard(boardId)) return {};
+    const int type = app.state().BoardType[static_cast<std::size_t>(boardId)];
+    const std::string problem = FirstValueOutOfRange(app.state().Settings, type, boardId);
     if (problem.empty()) return {};
     const std::optional<OptionFile> file = optionFileOf(type);
     return "The settings of board ID " + std::to_string(boardId) + " (option " + std::to_string(option) +

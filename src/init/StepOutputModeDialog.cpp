@@ -69,7 +69,7 @@ bool StepOutputModeDialog::keepsSettingsFor(std::int16_t typeCode) const
 
 void StepOutputModeDialog::loadSettings(std::int16_t typeCode, std::int16_t board)
 {
-    visitRecord(app().Settings, typeCode, board, [&](const auto& record) {
+    visitRecord(app().state().Settings, typeCode, board, [&](const auto& record) {
         if constexpr (StepperRecord<std::remove_cvref_t<decltype(record)>>) {
             (record.InhibitInverted != 0 ? ipi : ipn).setValue(true);
             (record.OutputInverted != 0 ? opi : opn).setValue(true);
@@ -80,7 +80,7 @@ void StepOutputModeDialog::loadSettings(std::int16_t typeCode, std::int16_t boar
 
 void StepOutputModeDialog::storeSettings(std::int16_t typeCode, std::int16_t board)
 {
-    visitRecord(app().Settings, typeCode, board, [&](auto& record) {
+    visitRecord(app().state().Settings, typeCode, board, [&](auto& record) {
         if constexpr (StepperRecord<std::remove_cvref_t<decltype(record)>>) {
             record.InhibitInverted = ipi.value() ? -1 : 0;
             record.OutputInverted = opi.value() ? -1 : 0;

@@ -125,7 +125,7 @@ void MainWindowForm::Form_Load()
     show();
     app_.form<BackgroundWindow>().show();
     SendBackgroundToBack(app_);
-    app_.HelpFilePath = helpFilePath(app_.runtime().programFolder());
+    app_.state().HelpFilePath = helpFilePath(app_.runtime().programFolder());
     switchClassMenusOff();
     if (!readBoardConfiguration()) return;
     // The boards' settings: the preference file (created when missing, checked when present),
@@ -165,7 +165,7 @@ bool MainWindowForm::readBoardConfiguration()
         app_.runtime().endProgram();
         return false;
     }
-    FillBoardTable(app_, typeCodes, ioAddresses);
+    FillBoardTable(app_.state(), typeCodes, ioAddresses);
     listBoardsInMenu();
     if (auto unverified = UnverifiedBoards(typeCodes, ioAddresses); !unverified.empty())
         ShowBadConfiguration(app_, unverified);
@@ -175,16 +175,16 @@ bool MainWindowForm::readBoardConfiguration()
 void MainWindowForm::listBoardsInMenu()
 {
     for (int id = 0; id < kBoardIds; ++id) {
-        const std::int16_t type = app_.BoardType[static_cast<std::size_t>(id)];
+        const std::int16_t type = app_.state().BoardType[static_cast<std::size_t>(id)];
         bidmu(id).setCaption(BoardMenuCaption(id, type));
-        bidmu(id).setEnabled(app_.isBoard(id));
-        if (app_.isBoard(id)) EnableMenusForBoardType(app_, type);
+        bidmu(id).setEnabled(app_.state().isBoard(id));
+        if (app_.state().isBoard(id)) EnableMenusForBoardType(app_, type);
     }
 }
 
 void MainWindowForm::Form_QueryUnload(int&, UnloadReason reason)
 {
-    if (reason == UnloadReason::User) app_.QuitRequested = 1;
+    if (reason == UnloadReason::User) app_.state().QuitRequested = true;
 }
 
 void MainWindowForm::Form_Unload(int&)

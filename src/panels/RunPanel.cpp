@@ -229,7 +229,7 @@ void RunPanel::addRunField(EntryField& field)
 void RunPanel::Form_Load()
 {
     move(0, 0);
-    app_.*design_.openFlag = 1;
+    app_.state().*design_.openFlag = true;
     LockPrestoreMenus(app_, true);
     RunMode = SingleMove;
     RunStopped = 1;
@@ -248,7 +248,7 @@ void RunPanel::Form_Load()
 
 void RunPanel::Form_Unload(int&)
 {
-    app_.*design_.openFlag = 0;
+    app_.state().*design_.openFlag = false;
     LockPrestoreMenus(app_, false);
 }
 
@@ -273,8 +273,8 @@ bool RunPanel::stopWatchedForClosing()
 
 std::optional<FieldBounds> RunPanel::axisBounds() const
 {
-    if (!app_.isBoard(BoardId)) return std::nullopt;
-    const std::optional<int> count = axisCountOf(app_.BoardType[static_cast<std::size_t>(BoardId)]);
+    if (!app_.state().isBoard(BoardId)) return std::nullopt;
+    const std::optional<int> count = axisCountOf(app_.state().BoardType[static_cast<std::size_t>(BoardId)]);
     if (!count) return std::nullopt;
     return FieldBounds{1, static_cast<double>(*count)};
 }
@@ -446,7 +446,7 @@ void RunPanel::endRun(std::optional<DriverStatus> failure)
     --runDepth_;
     if (runDepth_ == 0) runEnded();
     if (CloseRequested == 1 || !isLoaded()) {
-        if (app_.QuitRequested == 1)
+        if (app_.state().QuitRequested)
             if (Form* main = app_.runtime().mainForm(); main != nullptr && main->isLoaded()) main->unload();
         return;
     }
@@ -515,7 +515,7 @@ void RunPanel::reportFailure(DriverStatus status) const { ShowErrorMessage(app_,
 
 void RunPanel::reportPollFailure(DriverStatus status) const
 {
-    if (!app_.ErrorWindowOpen) reportFailure(status);
+    if (!app_.state().ErrorWindowOpen) reportFailure(status);
 }
 
 // ---- poll ----

@@ -24,7 +24,7 @@ struct RunPanelDesign {
     std::string name{};
     std::string caption{};
     int helpTopic = 0; // F1 opens help here
-    std::int16_t SharedState::*openFlag = nullptr; // ServoTestOpen or StepperTestOpen
+    bool SharedState::*openFlag = nullptr;         // ServoTestOpen or StepperTestOpen
     std::string trajectoryHeading{};               // caption above the position fields
     std::string position1Name{};
     std::string position2Name{};

@@ -27,7 +27,7 @@ SegmentVelocityDialog::SegmentVelocityDialog(App& app)
 
 void SegmentVelocityDialog::answer(std::int16_t code)
 {
-    app_.SaveAnswer = code;
+    app_.state().SaveAnswer = code;
     unload();
 }
 

@@ -140,12 +140,13 @@ ServoTestPanel::ServoTestPanel(App& app)
 void ServoTestPanel::loadPanel()
 {
     BoardId = -1;
-    app().BoardListMask = kServoGroups;
-    boards_.fill(app().BoardListMask);
+    app().state().BoardListMask = kServoGroups;
+    boards_.fill(app().state().BoardListMask);
     // Boards never initialised are not offered; one whose initialisation did not finish is.
     for (int row = bidlist.listCount() - 1; row >= 0; --row) {
         const std::int16_t board = boards_.rows()[static_cast<std::size_t>(row)];
-        if (app().isBoard(board) && app().BoardInitState[static_cast<std::size_t>(board)] == 0) boards_.removeRow(row);
+        if (app().state().isBoard(board) && app().state().BoardInitState[static_cast<std::size_t>(board)] == 0)
+            boards_.removeRow(row);
     }
     if (!boards_.listed()) {
         unload();
@@ -182,8 +183,10 @@ void ServoTestPanel::vr_Click()
 
 void ServoTestPanel::computeGaugeScale(double rpm)
 {
-    const std::int16_t type = app().isBoard(BoardId) ? app().BoardType[static_cast<std::size_t>(BoardId)] : kNoBoardType;
-    const double lines = axisSetting(app().Settings, type, BoardId, AxisNumber, AxisField::EncoderLines).value_or(0);
+    const std::int16_t type =
+        app().state().isBoard(BoardId) ? app().state().BoardType[static_cast<std::size_t>(BoardId)] : kNoBoardType;
+    const double lines =
+        axisSetting(app().state().Settings, type, BoardId, AxisNumber, AxisField::EncoderLines).value_or(0);
     RpmResolution = RpmResolutionOf(lines);
     GaugeReference = GaugeReferenceOf(rpm, RpmResolution);
 }

@@ -117,7 +117,7 @@ StepperTestPanel::StepperTestPanel(App& app)
 
 void StepperTestPanel::loadPanel()
 {
-    const SharedState& shared = app();
+    const SharedState& shared = app().state();
     for (std::int16_t id = 0; id < kBoardIdCount; ++id) {
         const auto b = static_cast<std::size_t>(id);
         if (maskAdmits(kStepperGroups, shared.BoardType[b]) && shared.BoardInitState[b] == 1) boards_.addRow(id);
@@ -131,9 +131,9 @@ void StepperTestPanel::loadPanel()
     int row = -1;
     for (int r = 0; r < bidlist.listCount(); ++r) {
         const std::int16_t board = boards_.rows()[static_cast<std::size_t>(r)];
-        for (const std::int16_t wizardBoard :
-             {shared.ClosedLoopBoard, shared.ClosedLoop4Board, shared.OpenLoopBoard, shared.OpenLoop4Board})
-            if (board == wizardBoard) row = r;
+        for (const BoardGroup group :
+             {BoardGroup::ClosedLoop3, BoardGroup::ClosedLoop4, BoardGroup::OpenLoop3, BoardGroup::OpenLoop4})
+            if (board == shared.WizardBoard[group]) row = r;
     }
     bidlist.setListIndex(row >= 0 ? row : bidlist.listCount() - 1);
     app().driver().end_prestore(BoardId);
@@ -142,7 +142,7 @@ void StepperTestPanel::loadPanel()
 
 void StepperTestPanel::boardSelected()
 {
-    const std::int16_t type = app().BoardType[static_cast<std::size_t>(BoardId)];
+    const std::int16_t type = app().state().BoardType[static_cast<std::size_t>(BoardId)];
     if (isBoardOf(BoardClass::OpenLoopStepper, type))
         showNoEncoder();
     else if (isBoardOf(BoardClass::ClosedLoopStepper, type))

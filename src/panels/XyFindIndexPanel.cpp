@@ -17,8 +17,8 @@ XyFindIndexPanel::XyFindIndexPanel(App& app)
 
 void XyFindIndexPanel::Form_Load()
 {
-    app_.XyIndexStarted = 0;
-    loadPanel(app_.XyIndexBoard);
+    app_.state().XyIndexStarted = false;
+    loadPanel(app_.state().XyIndexBoard);
 }
 
 void XyFindIndexPanel::contcmd_Click()
@@ -50,9 +50,9 @@ bool XyFindIndexPanel::FindIndexOnAxis(int axis)
         {.statusBox = msgtxt,
          .values =
              [this, axis, b] {
-                 if (axis == 1) app_.XyIndexStarted = 1;
-                 const std::int16_t reverse = axis == 1 ? app_.XIndexReverse[b] : app_.YIndexReverse[b];
-                 const std::int16_t offset = axis == 1 ? app_.XRefOffset[b] : app_.YRefOffset[b];
+                 if (axis == 1) app_.state().XyIndexStarted = true;
+                 const std::int16_t reverse = axis == 1 ? app_.state().XIndexReverse[b] : app_.state().YIndexReverse[b];
+                 const std::int16_t offset = axis == 1 ? app_.state().XRefOffset[b] : app_.state().YRefOffset[b];
                  return std::optional<IndexSearchValues>(IndexSearchValues{
                      .findRpm = findRpm(axis), .reverse = booleanArgument(reverse), .offset = offset});
              },

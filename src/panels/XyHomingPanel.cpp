@@ -34,7 +34,7 @@ void XyHomingPanel::loadPanel(std::int16_t board)
 {
     board_ = board;
     PlaceOverMainWindow(app_, *this, kPanelOffset);
-    if (!app_.isBoard(board_)) {
+    if (!app_.state().isBoard(board_)) {
         contcmd.setEnabled(false);
         msgtxt.setText("Board " + strTrimmed(board_) + " is not a configured board: there is nothing to search on.");
     }
@@ -43,7 +43,7 @@ void XyHomingPanel::loadPanel(std::int16_t board)
 double XyHomingPanel::findRpm(int axis) const
 {
     const auto b = static_cast<std::size_t>(board_);
-    return static_cast<double>(axis == 1 ? app_.XFindRpm[b] : app_.YFindRpm[b]);
+    return static_cast<double>(axis == 1 ? app_.state().XFindRpm[b] : app_.state().YFindRpm[b]);
 }
 
 bool XyHomingPanel::loadSearchVelocity(int axis, double rpm)

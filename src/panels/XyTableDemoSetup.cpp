@@ -34,7 +34,7 @@ void XyTableDemo::bidlist_Click()
     const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     f_.BoardId = *board;
-    f_.BoardTypeCode = app_.BoardType[static_cast<std::size_t>(f_.BoardId)];
+    f_.BoardTypeCode = app_.state().BoardType[static_cast<std::size_t>(f_.BoardId)];
     setControlsForBoard();
     writeBoardDefaults();
     // The axis boxes keep their texts, brought within the axes of this board.
@@ -44,8 +44,8 @@ void XyTableDemo::bidlist_Click()
     f_.FindIndexAllowed = 0;
     setFindIndexForBoard();
     const auto b = static_cast<std::size_t>(f_.BoardId);
-    f_.CountsPerRevX = app_.XCountsPerRev[b];
-    f_.CountsPerRevY = app_.YCountsPerRev[b];
+    f_.CountsPerRevX = app_.state().XCountsPerRev[b];
+    f_.CountsPerRevY = app_.state().YCountsPerRev[b];
     f_.TargetCount = 0;
     f_.SegmentIndex = 0;
     RedrawTable();
@@ -99,7 +99,7 @@ void XyTableDemo::setFindIndexForBoard()
         // The copies hold -1 (closed) or 0 (open): the index search is offered on both, as a
         // closed-loop stepper's wizard lets each axis search.
         const auto b = static_cast<std::size_t>(f_.BoardId);
-        allowed = app_.XClosedLoop[b] != 1 && app_.YClosedLoop[b] != 1;
+        allowed = app_.state().XClosedLoop[b] != 1 && app_.state().YClosedLoop[b] != 1;
     } else if (!IsStepperType(type) && !IsEncoderType(type)) {
         return;
     }
@@ -186,18 +186,18 @@ void XyTableDemo::forgetTargets()
 
 void XyTableDemo::homecmd_Click()
 {
-    app_.XyHomeBoard = f_.BoardId;
-    app_.XyHomeStarted = 0;
+    app_.state().XyHomeBoard = f_.BoardId;
+    app_.state().XyHomeStarted = false;
     if (!app_.form<XyFindHomePanel>().showModal()) return;
-    if (app_.XyHomeStarted == 1) forgetTargets();
+    if (app_.state().XyHomeStarted) forgetTargets();
 }
 
 void XyTableDemo::indexcmd_Click()
 {
-    app_.XyIndexBoard = f_.BoardId;
-    app_.XyIndexStarted = 0;
+    app_.state().XyIndexBoard = f_.BoardId;
+    app_.state().XyIndexStarted = false;
     if (!app_.form<XyFindIndexPanel>().showModal()) return;
-    if (app_.XyIndexStarted == 1) forgetTargets();
+    if (app_.state().XyIndexStarted) forgetTargets();
 }
 
 } // namespace tarvik

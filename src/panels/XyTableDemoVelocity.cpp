@@ -43,14 +43,14 @@ void XyTableDemo::askSegmentScaling()
     question.questionLabel.setCaption(ratio >= 1 ? kIncreaseQuestion : kDecreaseQuestion);
     question.ratioLabel.setCaption(question.ratioLabel.caption() + RatioText(f_.VectorVelocity, old));
     // Closing the window without an answer is a Cancel.
-    app_.SaveAnswer = AnswerCancel;
+    app_.state().SaveAnswer = AnswerCancel;
     if (!question.showModal()) return;
-    if (app_.SaveAnswer == AnswerYes) {
+    if (app_.state().SaveAnswer == AnswerYes) {
         for (int i = 0; i < f_.TargetCount; ++i) {
             float& velocity = f_.SegmentVelocity[static_cast<std::size_t>(i)];
             velocity = velocity * f_.VectorVelocity / old;
         }
-    } else if (app_.SaveAnswer == AnswerNo) {
+    } else if (app_.state().SaveAnswer == AnswerNo) {
         f_.SegmentVelocity[s] = f_.VectorVelocity;
     }
     f_.ScaleQuestionPending = 0;

@@ -12,7 +12,7 @@ namespace tarvik {
 // The program: the form runtime, the motion driver and the data the windows share. Every window
 // is constructed with the App and reaches everything through it; nothing else is global, so a
 // test builds a fresh App for each case.
-class App : public SharedState {
+class App {
 public:
     App(Runtime& runtime, MotionDriver& driver);
     App(const App&) = delete;
@@ -24,6 +24,9 @@ public:
     // The main window's menu bar; nullptr while no main window is loaded.
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* menuBar) { menuBar_ = menuBar; }
+    // The data several windows share (SharedState.h says who writes and who reads each part).
+    SharedState& state() { return state_; }
+    const SharedState& state() const { return state_; }
 
     // The default instance of window class F, created (with this App) and loaded on first use.
     template <class F>
@@ -42,6 +45,7 @@ private:
     Runtime& runtime_;
     MotionDriver& driver_;
     MenuBar* menuBar_ = nullptr;
+    SharedState state_;
 };
 
 } // namespace tarvik

@@ -23,12 +23,12 @@ void AskSaveWindow::Form_Load() { PlaceOverMainWindow(app_, *this, kQuestionWind
 
 void AskSaveWindow::Form_QueryUnload(int&, UnloadReason reason)
 {
-    if (reason == UnloadReason::User) app_.SaveAnswer = AnswerCancel;
+    if (reason == UnloadReason::User) app_.state().SaveAnswer = AnswerCancel;
 }
 
 void AskSaveWindow::answer(std::int16_t code)
 {
-    app_.SaveAnswer = code;
+    app_.state().SaveAnswer = code;
     unload();
 }
 

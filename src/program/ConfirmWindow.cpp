@@ -23,17 +23,17 @@ ConfirmWindow::ConfirmWindow(App& app, std::string name, std::string caption, st
 void ConfirmWindow::Form_Load()
 {
     PlaceOverMainWindow(app_, *this, offset_);
-    lblquestion.setCaption("Board " + InitializeBoardCaption(app_, app_.ConfirmBoard) + questionTail_);
+    lblquestion.setCaption("Board " + InitializeBoardCaption(app_, app_.state().ConfirmBoard) + questionTail_);
 }
 
 void ConfirmWindow::Form_QueryUnload(int&, UnloadReason reason)
 {
-    if (reason == UnloadReason::User) app_.ConfirmAnswer = ConfirmCancel;
+    if (reason == UnloadReason::User) app_.state().ConfirmAnswer = ConfirmCancel;
 }
 
 void ConfirmWindow::answer(std::int16_t code)
 {
-    app_.ConfirmAnswer = code;
+    app_.state().ConfirmAnswer = code;
     unload();
 }
 

@@ -45,7 +45,7 @@ void EnableMenusForBoardType(App& app, int typeCode)
 
 void LockPrestoreMenus(App& app, bool locked)
 {
-    const bool panelOpen = app.ServoTestOpen != 0 || app.StepperTestOpen != 0 || app.XyDemoOpen != 0;
+    const bool panelOpen = app.state().ServoTestOpen || app.state().StepperTestOpen || app.state().XyDemoOpen;
     if (!locked && panelOpen) return;
     for (std::string_view name : {kBeginPrestoreItem, kEndPrestoreItem}) SwitchMenuItem(app, name, !locked);
 }
@@ -60,13 +60,14 @@ std::string InitializeBoardCaption(App& app, int boardId)
 {
     if (MenuBar* bar = app.menuBar())
         if (MenuItem* item = bar->boardItem(boardId)) return item->caption();
-    const int type = app.isBoard(boardId) ? app.BoardType[static_cast<std::size_t>(boardId)] : kNoBoardType;
+    const int type =
+        app.state().isBoard(boardId) ? app.state().BoardType[static_cast<std::size_t>(boardId)] : kNoBoardType;
     return BoardMenuCaption(boardId, type);
 }
 
 void QuitProgram(App& app)
 {
-    app.QuitRequested = 1;
+    app.state().QuitRequested = true;
     if (Form* main = app.runtime().mainForm()) main->unload();
 }
 

@@ -36,7 +36,7 @@ void SwitchMenuItem(App& app, std::string_view name, bool on);
 
 // While a test panel or the XY demo is open the two trigger-buffer prestore items are off:
 // `locked` true switches them off; false switches them on again once no panel is open any more
-// (ServoTestOpen, StepperTestOpen and XyDemoOpen all 0).
+// (ServoTestOpen, StepperTestOpen and XyDemoOpen all false).
 void LockPrestoreMenus(App& app, bool locked);
 
 // The caption of a board's Initialize Board item as the menu shows it.

@@ -14,11 +14,11 @@ namespace {
 template <class F>
 std::int16_t confirm(App& app, std::int16_t board)
 {
-    app.ConfirmBoard = board;
-    app.ConfirmAnswer = 0;
+    app.state().ConfirmBoard = board;
+    app.state().ConfirmAnswer = 0;
     if (!app.runtime().endRequested()) app.form<F>().showModal();
-    if (app.ConfirmAnswer != ConfirmContinue) app.ConfirmAnswer = ConfirmCancel;
-    return app.ConfirmAnswer;
+    if (app.state().ConfirmAnswer != ConfirmContinue) app.state().ConfirmAnswer = ConfirmCancel;
+    return app.state().ConfirmAnswer;
 }
 
 } // namespace
@@ -26,22 +26,22 @@ std::int16_t confirm(App& app, std::int16_t board)
 void ShowErrorMessage(App& app, const std::string& message)
 {
     if (app.runtime().endRequested()) return;
-    if (app.ErrorWindowOpen) {
-        app.PendingErrorMessages.push_back(message);
+    if (app.state().ErrorWindowOpen) {
+        app.state().PendingErrorMessages.push_back(message);
         return;
     }
     struct Open {
         App& app;
-        Open(App& a) : app(a) { app.ErrorWindowOpen = true; }
-        ~Open() { app.ErrorWindowOpen = false; }
+        Open(App& a) : app(a) { app.state().ErrorWindowOpen = true; }
+        ~Open() { app.state().ErrorWindowOpen = false; }
     } open{app};
     std::string text = message;
     for (;;) {
         ErrorWindow& window = app.form<ErrorWindow>();
         window.setMessage(text);
-        if (!window.showModal() || app.PendingErrorMessages.empty()) break;
-        text = std::move(app.PendingErrorMessages.front());
-        app.PendingErrorMessages.pop_front();
+        if (!window.showModal() || app.state().PendingErrorMessages.empty()) break;
+        text = std::move(app.state().PendingErrorMessages.front());
+        app.state().PendingErrorMessages.pop_front();
     }
 }
 
@@ -62,12 +62,12 @@ void PlaceOverMainWindow(App& app, Form& form, float offsetTwips)
 
 std::int16_t AskSaveSettings(App& app, const std::string& question)
 {
-    app.SaveAnswer = AnswerCancel;
-    if (app.runtime().endRequested()) return app.SaveAnswer;
+    app.state().SaveAnswer = AnswerCancel;
+    if (app.runtime().endRequested()) return app.state().SaveAnswer;
     AskSaveWindow& window = app.form<AskSaveWindow>();
     window.lblBoardOpt.setCaption(question);
     window.showModal();
-    return app.SaveAnswer;
+    return app.state().SaveAnswer;
 }
 
 std::int16_t ConfirmBoardSelection(App& app, std::int16_t board) { return confirm<ConfirmBoardWindow>(app, board); }

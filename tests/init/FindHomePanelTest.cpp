@@ -38,7 +38,7 @@ protected:
             inside(panel);
             if (panel.isLoaded() && !runtime().endRequested()) click(panel.cmdquit);
         });
-        app().HomingBoard = board;
+        app().state().HomingBoard = board;
         driver().mark();
         app().form<FindHomePanel>().showModal();
     }
@@ -62,8 +62,8 @@ protected:
 
 TEST_F(FindHomePanelTest, SearchesWithTheRecordsVelocityAndDirectionAndResetsThePosition)
 {
-    app().Settings.Servo4SettingsTable[kServo4].Axis[3].HomeReverse = -1;
-    app().Settings.Servo4SettingsTable[kServo4].Axis[3].FindRpm = 62.5;
+    app().state().Settings.Servo4SettingsTable[kServo4].Axis[3].HomeReverse = -1;
+    app().state().Settings.Servo4SettingsTable[kServo4].Axis[3].FindRpm = 62.5;
     program().boards().setHomeSwitch(kServo4, 4, -3000);
     openPanel(kServo4, [&](FindHomePanel& panel) {
         EXPECT_TRUE(panel.cmdaxis(4).visible());
@@ -84,7 +84,7 @@ TEST_F(FindHomePanelTest, ARecordValueOutOfRangeStartsNoSearch)
         {1e300, "1E+300"}, {-5, "-5"}, {0, "0"}, {1048576.5, "1048576.5"},
     };
     for (const auto& [rpm, shown] : kVelocities) {
-        app().Settings.Servo4SettingsTable[kServo4].Axis[0].FindRpm = rpm;
+        app().state().Settings.Servo4SettingsTable[kServo4].Axis[0].FindRpm = rpm;
         openPanel(kServo4, [&](FindHomePanel& panel) {
             click(panel.cmdaxis(2));
             EXPECT_EQ(panel.msgtxt.text(),
@@ -97,7 +97,7 @@ TEST_F(FindHomePanelTest, ARecordValueOutOfRangeStartsNoSearch)
         EXPECT_THAT(commands(), ElementsAre()) << shown;
     }
 
-    app().Settings.OpenLoopSettingsTable[kStepper3].Axis[0].FindRpm = 0;
+    app().state().Settings.OpenLoopSettingsTable[kStepper3].Axis[0].FindRpm = 0;
     openPanel(kStepper3, [&](FindHomePanel& panel) {
         click(panel.cmdaxis(1));
         EXPECT_THAT(panel.msgtxt.text(), HasSubstr("axis 1: Find Velocity is 0, outside 1 to 1048576."));

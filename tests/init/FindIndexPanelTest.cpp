@@ -38,7 +38,7 @@ protected:
             inside(panel);
             if (panel.isLoaded()) click(panel.cmdquit);
         });
-        app().HomingBoard = board;
+        app().state().HomingBoard = board;
         driver().mark();
         app().form<FindIndexPanel>().showModal();
     }
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(FindIndexPanelTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePosition)
 {
-    ServoAxisSettings& axis2 = app().Settings.ServoSettingsTable[kServo3].Axis[1];
+    ServoAxisSettings& axis2 = app().state().Settings.ServoSettingsTable[kServo3].Axis[1];
     axis2.FindRpm = 250.0;
     axis2.IndexReverse = -1;
     axis2.RefOffset = 12;
@@ -86,7 +86,7 @@ TEST_F(FindIndexPanelTest, ThreeAxisServoSearchReportsTheIndexAndResetsThePositi
 // A value without meaning anywhere in the record starts no search.
 TEST_F(FindIndexPanelTest, ARecordValueOutOfRangeStartsNoSearch)
 {
-    app().Settings.ServoSettingsTable[kServo3].Axis[1].StopMode = 0;
+    app().state().Settings.ServoSettingsTable[kServo3].Axis[1].StopMode = 0;
     openPanel(kServo3, [&](FindIndexPanel& panel) {
         click(panel.cmdaxis(1));
         EXPECT_THAT(panel.msgtxt.text(), HasSubstr("board ID 1 (option 1 of the file \"Moxel.ser\") hold a value out of "

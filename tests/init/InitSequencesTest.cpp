@@ -142,7 +142,7 @@ TEST_F(InitSequencesTest, EveryGroupTakesItsStepsOfTheOneOrderOnEveryAxis)
         EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
                                 [](const std::string& call) { return entryOf(call) == "set_init_stat"; }),
                   static_cast<std::ptrdiff_t>(c.axes));
-        EXPECT_EQ(app().BoardInitState[static_cast<std::size_t>(c.board)], 1);
+        EXPECT_EQ(app().state().BoardInitState[static_cast<std::size_t>(c.board)], 1);
     }
     EXPECT_EQ(errorWindows(), 0u);
 }
@@ -167,22 +167,22 @@ TEST_F(InitSequencesTest, AFailureAtAnyStepStopsTheSequenceWithItsStatusText)
             EXPECT_EQ(entryOf(calls.back()), entry);
             EXPECT_EQ(errorWindows(), windowsBefore + 1);
             EXPECT_EQ(lastErrorMessage(), StatusText(ZEVA_axisRunningError));
-            EXPECT_EQ(app().BoardInitState[static_cast<std::size_t>(board)], -1);
+            EXPECT_EQ(app().state().BoardInitState[static_cast<std::size_t>(board)], -1);
         }
     }
 }
 
 TEST_F(InitSequencesTest, AFollowingErrorInTheTestMoveLeavesTheBoardNotInitialized)
 {
-    app().BoardOption[kServo4] = 3;
+    app().state().BoardOption[kServo4] = 3;
     OptionOf(app(), BoardGroup::Servo4) = 5;
     ASSERT_TRUE(program().boards().failNextMove(kServo4, 2));
     EXPECT_FALSE(InitializeBoard(app(), kServo4));
     EXPECT_THAT(lastErrorMessage(), HasSubstr("Following error occurred on axis 2 of board ID 4"));
     const std::vector<std::string> calls = sequenceCalls();
     EXPECT_EQ(calls.back(), "start_motion(4, 2)");
-    EXPECT_EQ(app().BoardInitState[kServo4], -1);
-    EXPECT_EQ(app().BoardOption[kServo4], 3);
+    EXPECT_EQ(app().state().BoardInitState[kServo4], -1);
+    EXPECT_EQ(app().state().BoardOption[kServo4], 3);
 }
 
 TEST_F(InitSequencesTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence)
@@ -193,42 +193,42 @@ TEST_F(InitSequencesTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence
     EXPECT_EQ(errorWindows(), 1u);
     EXPECT_THAT(lastErrorMessage(), HasSubstr("Axis 1 of board 5 did not finish"));
     EXPECT_EQ(entryOf(takeCalls().back()), "read_axis_stat");
-    EXPECT_EQ(app().BoardInitState[kOpenLoop4], -1);
+    EXPECT_EQ(app().state().BoardInitState[kOpenLoop4], -1);
 }
 
 TEST_F(InitSequencesTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
 {
-    auto& closed = app().Settings.ClosedLoop4SettingsTable[kClosedLoop4];
+    auto& closed = app().state().Settings.ClosedLoop4SettingsTable[kClosedLoop4];
     closed.Axis[0] = {.StepsPerRev = 400, .FindRpm = 60, .HomeReverse = -1, .LinesPerRev = 250, .IndexReverse = -1,
                       .RefOffset = 12, .ClosedLoop = -1};
     closed.Axis[1] = {.StepsPerRev = 800, .FindRpm = 90, .LinesPerRev = 1000, .RefOffset = -7};
     OptionOf(app(), BoardGroup::ClosedLoop4) = 4;
     OptionOf(app(), BoardGroup::OpenLoop4) = 9;   // another group's option is not taken
     ASSERT_TRUE(InitializeBoard(app(), kClosedLoop4));
-    EXPECT_EQ(app().BoardInitState[kClosedLoop4], 1);
-    EXPECT_EQ(app().BoardOption[kClosedLoop4], 4);
-    EXPECT_EQ(app().XCountsPerRev[kClosedLoop4], 400);
-    EXPECT_EQ(app().YCountsPerRev[kClosedLoop4], 800);
-    EXPECT_EQ(app().XFindRpm[kClosedLoop4], 60);
-    EXPECT_EQ(app().YFindRpm[kClosedLoop4], 90);
-    EXPECT_EQ(app().XHomeReverse[kClosedLoop4], -1);
-    EXPECT_EQ(app().YHomeReverse[kClosedLoop4], 0);
-    EXPECT_EQ(app().XIndexReverse[kClosedLoop4], -1);
-    EXPECT_EQ(app().XRefOffset[kClosedLoop4], 12);
-    EXPECT_EQ(app().YRefOffset[kClosedLoop4], -7);
-    EXPECT_EQ(app().XClosedLoop[kClosedLoop4], -1);
-    EXPECT_EQ(app().YClosedLoop[kClosedLoop4], 0);
+    EXPECT_EQ(app().state().BoardInitState[kClosedLoop4], 1);
+    EXPECT_EQ(app().state().BoardOption[kClosedLoop4], 4);
+    EXPECT_EQ(app().state().XCountsPerRev[kClosedLoop4], 400);
+    EXPECT_EQ(app().state().YCountsPerRev[kClosedLoop4], 800);
+    EXPECT_EQ(app().state().XFindRpm[kClosedLoop4], 60);
+    EXPECT_EQ(app().state().YFindRpm[kClosedLoop4], 90);
+    EXPECT_EQ(app().state().XHomeReverse[kClosedLoop4], -1);
+    EXPECT_EQ(app().state().YHomeReverse[kClosedLoop4], 0);
+    EXPECT_EQ(app().state().XIndexReverse[kClosedLoop4], -1);
+    EXPECT_EQ(app().state().XRefOffset[kClosedLoop4], 12);
+    EXPECT_EQ(app().state().YRefOffset[kClosedLoop4], -7);
+    EXPECT_EQ(app().state().XClosedLoop[kClosedLoop4], -1);
+    EXPECT_EQ(app().state().YClosedLoop[kClosedLoop4], 0);
     EXPECT_THAT(sequenceCalls(), ::testing::Contains("set_loop_mode(6, 1, -1)"));
 
     // Servo boards count encoder lines as the record holds them; the find velocity is rounded.
-    auto& servo = app().Settings.ServoSettingsTable[kServo3];
+    auto& servo = app().state().Settings.ServoSettingsTable[kServo3];
     servo.Axis[0].EncoderLines = 1024;
     servo.Axis[0].FindRpm = 250.5;
     servo.Axis[1].FindRpm = 251.5;
     ASSERT_TRUE(InitializeBoard(app(), kServo3));
-    EXPECT_EQ(app().XCountsPerRev[kServo3], 1024);
-    EXPECT_EQ(app().XFindRpm[kServo3], 250);
-    EXPECT_EQ(app().YFindRpm[kServo3], 252);
+    EXPECT_EQ(app().state().XCountsPerRev[kServo3], 1024);
+    EXPECT_EQ(app().state().XFindRpm[kServo3], 250);
+    EXPECT_EQ(app().state().YFindRpm[kServo3], 252);
 }
 
 TEST_F(InitSequencesTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists)
@@ -255,21 +255,21 @@ TEST_F(InitSequencesTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists
 
 TEST_F(InitSequencesTest, ARecordWithAValueOutOfRangeIsNotSent)
 {
-    app().Settings.OpenLoopSettingsTable[kOpenLoop3].Axis[1].StepsPerRev = 0;
+    app().state().Settings.OpenLoopSettingsTable[kOpenLoop3].Axis[1].StepsPerRev = 0;
     EXPECT_FALSE(InitializeBoard(app(), kOpenLoop3));
     EXPECT_TRUE(takeCalls().empty());
     EXPECT_THAT(lastErrorMessage(), HasSubstr("axis 2: Steps/Rev is 0, outside 1 to 32767."));
-    EXPECT_EQ(app().BoardInitState[kOpenLoop3], 0);
+    EXPECT_EQ(app().state().BoardInitState[kOpenLoop3], 0);
 
-    app().Settings.ServoSettingsTable[kServo3].Axis[2].StopMode = 4;
+    app().state().Settings.ServoSettingsTable[kServo3].Axis[2].StopMode = 4;
     EXPECT_FALSE(InitializeBoard(app(), kServo3));
     EXPECT_THAT(lastErrorMessage(), HasSubstr("axis 3: Stop Mode is 4, outside 1 to 3."));
 
     // A following error a closed-loop stepper takes is too large for a servo board.
-    app().Settings.Servo4SettingsTable[kServo4].Axis[0].FollowingError = 40000;
+    app().state().Settings.Servo4SettingsTable[kServo4].Axis[0].FollowingError = 40000;
     EXPECT_FALSE(InitializeBoard(app(), kServo4));
     EXPECT_THAT(lastErrorMessage(), HasSubstr("axis 1: Following Error is 40000, outside 1 to 32767."));
-    app().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[0].FollowingError = 40000;
+    app().state().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[0].FollowingError = 40000;
     EXPECT_TRUE(InitializeBoard(app(), kClosedLoop4));
     takeCalls();
 
@@ -283,7 +283,7 @@ TEST_F(InitSequencesTest, ARecordWithAValueOutOfRangeIsNotSent)
 // non-zero, whatever the value: it is never refused, and goes to the driver as -1 or 0.
 TEST_F(InitSequencesTest, EveryFieldOfTheRecordIsCheckedBeforeAnySend)
 {
-    SettingsTables& s = app().Settings;
+    SettingsTables& s = app().state().Settings;
     struct Case {
         std::int16_t board;
         std::function<void()> spoil;

@@ -28,10 +28,10 @@ TEST_F(IoPortSettingsDialogTest, EntriesSetByTheDefaultRecordShowAsSetSoAStoreWi
         EXPECT_TRUE(dialog.pbi(bit).value()) << bit;
         EXPECT_TRUE(dialog.dbi(bit).value()) << bit;
     }
-    const std::int16_t before = BuildIoPolarityMask(app().Settings, 0, 1);
+    const std::int16_t before = BuildIoPolarityMask(app().state().Settings, 0, 1);
     click(dialog.cmdRun);
     EXPECT_THAT(takeCalls(), ElementsAre("set_io_pol(1, 16191)"));
-    EXPECT_EQ(BuildIoPolarityMask(app().Settings, 0, 1), before);
+    EXPECT_EQ(BuildIoPolarityMask(app().state().Settings, 0, 1), before);
     EXPECT_EQ(settingsChanged(1), 0);
 }
 
@@ -43,7 +43,7 @@ TEST_F(IoPortSettingsDialogTest, ClickedChoicesAreStoredAsOneOrZeroAndSent)
     click(dialog.cmdRun);
     // I/O bit 1 no longer inverting (word bit 8), I/O bit 6 no longer an input (word bit 5).
     EXPECT_THAT(takeCalls(), ElementsAre("set_io_pol(1, 15903)"));
-    const auto& record = app().Settings.ServoSettingsTable[1];
+    const auto& record = app().state().Settings.ServoSettingsTable[1];
     EXPECT_EQ(record.IoInverted[0], 0);
     EXPECT_EQ(record.IoInput[5], 0);
     EXPECT_EQ(record.IoInverted[1], 1);
@@ -61,7 +61,7 @@ TEST_F(IoPortSettingsDialogTest, ClickingAChoiceAndItsPartnerBackStillCountsAsAn
 
 TEST_F(IoPortSettingsDialogTest, OnlyTheBoardsOwnBitsAreWritten)
 {
-    auto& record = app().Settings.OpenLoop4SettingsTable[5];
+    auto& record = app().state().Settings.OpenLoop4SettingsTable[5];
     record.IoInverted[4] = 77;
     record.IoInput[5] = 77;
     auto& dialog = openOn(5);
@@ -77,7 +77,7 @@ TEST_F(IoPortSettingsDialogTest, WizardModeKeepsSetAndRunInTheirOwnPlaces)
 {
     auto& dialog = openOn(1);
     EXPECT_EQ(dialog.cmdRun.left(), dialog.cmdOK.left());
-    app().BoardInitState[1] = 1;
+    app().state().BoardInitState[1] = 1;
     fromWizard<IoPortSettingsDialog>(&SharedState::IoPanelOpen, 1);
     EXPECT_TRUE(dialog.cmdOK.visible());
     EXPECT_TRUE(dialog.cmdRun.visible());

@@ -23,7 +23,8 @@ protected:
     template <class F>
     void eachAxis(std::int16_t board, F&& f)
     {
-        visitRecord(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board, [&](auto& record) {
+        const std::int16_t type = app().state().BoardType[static_cast<std::size_t>(board)];
+        visitRecord(app().state().Settings, type, board, [&](auto& record) {
             for (auto& axis : record.Axis) f(axis);
         });
     }
@@ -65,7 +66,7 @@ TEST_F(LimitSwitchSettingsDialogTest, AxisOneIsTheHighestPairOfTheWords)
     click(three.chkHomeEn(2));   // bit 8 + 1
     click(three.cmdRun);
     EXPECT_THAT(takeCalls(), ElementsAre("set_lim_pol(1, 1839)", "enable_limits(1, 1343)"));
-    const auto& record = app().Settings.ServoSettingsTable[1];
+    const auto& record = app().state().Settings.ServoSettingsTable[1];
     EXPECT_EQ(record.Axis[0].ReverseLimitInverted, 0);
     EXPECT_EQ(record.Axis[1].LimitEnableBits, LimitEnableReverse + LimitEnableForward);
     EXPECT_EQ(settingsChanged(1), -1);
@@ -98,7 +99,7 @@ TEST_F(LimitSwitchSettingsDialogTest, ARefusedPolarityWordSkipsTheEnableWordButT
     click(dialog.cmdRun);
     EXPECT_THAT(takeCalls(), ElementsAre("set_lim_pol(2, 1343)"));
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_badDeviceOrAxisError));
-    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[2].Axis[1].HomeInverted, 0);
+    EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[2].Axis[1].HomeInverted, 0);
     EXPECT_EQ(settingsChanged(2), -1);
 
     driver().injectFault("enable_limits", ZEVA_argumentRangeError, 1);

@@ -42,14 +42,14 @@ protected:
         ASSERT_TRUE(createMissingOptionFiles());
     }
 
-    ClosedLoopSettings& closedLoopRecord() { return app().Settings.ClosedLoopSettingsTable[kClosedLoop3]; }
+    ClosedLoopSettings& closedLoopRecord() { return app().state().Settings.ClosedLoopSettingsTable[kClosedLoop3]; }
 };
 
 TEST_F(SaveOptionTest, SavedRecordLandsAtItsOffsetWithItsNamePaddedAndNothingElseChanges)
 {
     const std::vector<std::uint8_t> before = fileBytes("Moxel.scl");
     closedLoopRecord().Axis[0].StepsPerRev = 1234;
-    app().SettingsChanged[kClosedLoop3] = -1;
+    app().state().SettingsChanged[kClosedLoop3] = -1;
     OptionOf(app(), BoardGroup::ClosedLoop3) = 2;
 
     ASSERT_TRUE(SaveOption(app(), kClosedLoop3, "  Gantry left  ", 4));
@@ -69,7 +69,7 @@ TEST_F(SaveOptionTest, SavedRecordLandsAtItsOffsetWithItsNamePaddedAndNothingEls
         }
     }
 
-    EXPECT_EQ(app().SettingsChanged[kClosedLoop3], 0);
+    EXPECT_EQ(app().state().SettingsChanged[kClosedLoop3], 0);
     EXPECT_EQ(OptionOf(app(), BoardGroup::ClosedLoop3), 2);
     EXPECT_EQ(closedLoopRecord().Name.trimmed(), "Gantry left");
 }
@@ -88,14 +88,14 @@ TEST_F(SaveOptionTest, ABlankNameKeepsTheRecordsNameOrElseTheFilesOne)
 TEST_F(SaveOptionTest, SecondGenerationBoardsUseTheirFamilysSecondFile)
 {
     const std::vector<std::uint8_t> firstFile = fileBytes("Moxel4.scl");
-    app().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[3].LinesPerRev = 321;
+    app().state().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[3].LinesPerRev = 321;
     ASSERT_TRUE(SaveOption(app(), kClosedLoop4, "pci", 1));
     EXPECT_EQ(readOptionNames(13).value()[0].trimmed(), "pci");
     EXPECT_EQ(fileBytes("Moxel4.scl"), firstFile);
 
-    app().Settings.ClosedLoop4SettingsTable[kClosedLoop4] = ClosedLoop4Settings{};
+    app().state().Settings.ClosedLoop4SettingsTable[kClosedLoop4] = ClosedLoop4Settings{};
     ASSERT_TRUE(LoadOption(app(), kClosedLoop4, 1));
-    EXPECT_EQ(app().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[3].LinesPerRev, 321);
+    EXPECT_EQ(app().state().Settings.ClosedLoop4SettingsTable[kClosedLoop4].Axis[3].LinesPerRev, 321);
 }
 
 TEST_F(SaveOptionTest, LoadReadsTheRecordAndLeavesTheWindowsStateAlone)
@@ -104,12 +104,12 @@ TEST_F(SaveOptionTest, LoadReadsTheRecordAndLeavesTheWindowsStateAlone)
     ASSERT_TRUE(SaveOption(app(), kClosedLoop3, "five", 5));
     const ClosedLoopSettings saved = closedLoopRecord();
     closedLoopRecord() = ClosedLoopSettings{};
-    app().SettingsChanged[kClosedLoop3] = -1;
+    app().state().SettingsChanged[kClosedLoop3] = -1;
     OptionOf(app(), BoardGroup::ClosedLoop3) = 1;
 
     ASSERT_TRUE(LoadOption(app(), kClosedLoop3, 5));
     EXPECT_EQ(closedLoopRecord(), saved);
-    EXPECT_EQ(app().SettingsChanged[kClosedLoop3], -1);
+    EXPECT_EQ(app().state().SettingsChanged[kClosedLoop3], -1);
     EXPECT_EQ(OptionOf(app(), BoardGroup::ClosedLoop3), 1);
 }
 
@@ -131,11 +131,11 @@ TEST_F(SaveOptionTest, ARecordOutOfRangeIsNotSavedButIsLoadedToBeMended)
 {
     const std::vector<std::uint8_t> before = fileBytes("Moxel.scl");
     closedLoopRecord().Axis[1].StopMode = 0;
-    app().SettingsChanged[kClosedLoop3] = -1;
+    app().state().SettingsChanged[kClosedLoop3] = -1;
     const FileStatus saved = SaveOption(app(), kClosedLoop3, "bad", 2);
     EXPECT_THAT(saved.error(), HasSubstr("axis 2: Stop Mode is 0, outside 1 to 3."));
     EXPECT_EQ(fileBytes("Moxel.scl"), before);
-    EXPECT_EQ(app().SettingsChanged[kClosedLoop3], -1);
+    EXPECT_EQ(app().state().SettingsChanged[kClosedLoop3], -1);
 
     // Option 2 with LinesPerRev of axis 1 (name, then six 16-bit fields) set to 20000.
     std::vector<std::uint8_t> damaged = before;
@@ -175,12 +175,12 @@ TEST_F(SaveOptionTest, EachWizardGroupHasItsOwnGlobals)
     BoardOf(app(), BoardGroup::ClosedLoop3) = 3;
     BoardOf(app(), BoardGroup::ClosedLoop4) = 6;
     BoardShownOf(app(), BoardGroup::Encoder) = 7;
-    EXPECT_EQ(app().OpenLoopOption, 3);
-    EXPECT_EQ(app().OpenLoop4Option, 7);
-    EXPECT_EQ(app().ClosedLoopBoard, 3);
-    EXPECT_EQ(app().ClosedLoop4Board, 6);
-    EXPECT_EQ(app().EncoderBoardShown, 7);
-    EXPECT_EQ(app().ServoBoardShown, -1);
+    EXPECT_EQ(app().state().GroupOption[BoardGroup::OpenLoop3], 3);
+    EXPECT_EQ(app().state().GroupOption[BoardGroup::OpenLoop4], 7);
+    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop3], 3);
+    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop4], 6);
+    EXPECT_EQ(app().state().WizardBoardShown[BoardGroup::Encoder], 7);
+    EXPECT_EQ(app().state().WizardBoardShown[BoardGroup::Servo3], -1);
 }
 
 } // namespace

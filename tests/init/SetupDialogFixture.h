@@ -28,8 +28,8 @@ protected:
     template <class Dialog>
     Dialog& fromWizard(bool SharedState::*panelFlag, std::int16_t board)
     {
-        app().CurrentBoard = board;
-        app().*panelFlag = true;
+        app().state().CurrentBoard = board;
+        app().state().*panelFlag = true;
         Dialog& dialog = app().form<Dialog>();
         dialog.showFor(SetupMode::Wizard);
         return dialog;
@@ -46,12 +46,15 @@ protected:
     RecordBytes recordOf(std::int16_t board)
     {
         RecordBytes bytes;
-        visitRecord(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board,
+        visitRecord(app().state().Settings, app().state().BoardType[static_cast<std::size_t>(board)], board,
                     [&](const auto& record) { bytes = packRecord(record); });
         return bytes;
     }
 
-    std::int16_t settingsChanged(std::int16_t board) { return app().SettingsChanged[static_cast<std::size_t>(board)]; }
+    std::int16_t settingsChanged(std::int16_t board)
+    {
+        return app().state().SettingsChanged[static_cast<std::size_t>(board)];
+    }
 };
 
 } // namespace tarvik::testing

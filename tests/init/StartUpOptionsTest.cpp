@@ -54,16 +54,16 @@ TEST_F(StartUpOptionsTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
     for (const OptionFile& file : allOptionFiles())
         EXPECT_EQ(std::filesystem::file_size(file.name), kOptionCount * recordLengthOf(file.group)) << file.name;
     EXPECT_EQ(errorMessages().size(), shownBefore);
-    EXPECT_EQ(app().Settings.ClosedLoopSettingsTable[kClosedLoop3].Name.trimmed(), "option 4:");
-    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
+    EXPECT_EQ(app().state().Settings.ClosedLoopSettingsTable[kClosedLoop3].Name.trimmed(), "option 4:");
+    EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
     for (std::int16_t id = 0; id < kBoardIdCount; ++id)
-        EXPECT_EQ(read[static_cast<std::size_t>(id)], app().isBoard(id)) << "board " << id;
+        EXPECT_EQ(read[static_cast<std::size_t>(id)], app().state().isBoard(id)) << "board " << id;
 }
 
 TEST_F(StartUpOptionsTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKeepsItsRecord)
 {
     std::filesystem::resize_file("Moxel.sol", 5);
-    auto& record = app().Settings.OpenLoopSettingsTable[kOpenLoop3];
+    auto& record = app().state().Settings.OpenLoopSettingsTable[kOpenLoop3];
     record.Axis[0].StepsPerRev = 777;
     const OpenLoopSettings held = record;
 
@@ -93,7 +93,7 @@ TEST_F(StartUpOptionsTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions)
     EXPECT_TRUE(read[kOpenLoop3]);
     EXPECT_EQ(std::filesystem::file_size("Moxel.sol"), kOptionCount * recordLengthOf(BoardGroup::OpenLoop3));
     EXPECT_EQ(readOptionNames(1).value()[9].trimmed(), "option 10:");
-    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
+    EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
     EXPECT_EQ(errorMessages().size(), shownBefore);
 }
 
@@ -166,7 +166,8 @@ TEST_F(StartUpOptionsReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCr
     for (const OptionFile& file : allOptionFiles()) EXPECT_THAT(errors[0], HasSubstr("\"" + std::string(file.name) + "\""));
     EXPECT_TRUE(messageBoxes().empty());
     EXPECT_TRUE(std::filesystem::is_empty(directory()));
-    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[kOpenLoop3], SettingsTables{}.OpenLoopSettingsTable[kOpenLoop3]);
+    EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[kOpenLoop3],
+              SettingsTables{}.OpenLoopSettingsTable[kOpenLoop3]);
 }
 
 TEST_F(StartUpOptionsReadOnlyDirectoryTest, PreferencesOpensWithTheDefaultsAndASaveSaysItCannotWrite)

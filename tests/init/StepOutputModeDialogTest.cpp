@@ -50,7 +50,7 @@ TEST_F(StepOutputModeDialogTest, EachChoiceIsOneBitOfTheWordAndAnAcceptedWordIsK
         click(c.inhibitInverted ? dialog.ipi : dialog.ipn);
         click(dialog.cmdRun);
         EXPECT_THAT(takeCalls(), ElementsAre(c.call));
-        const auto& record = app().Settings.OpenLoopSettingsTable[2];
+        const auto& record = app().state().Settings.OpenLoopSettingsTable[2];
         EXPECT_EQ(record.StepDirMode, c.stepDir ? -1 : 0);
         EXPECT_EQ(record.OutputInverted, c.outputInverted ? -1 : 0);
         EXPECT_EQ(record.InhibitInverted, c.inhibitInverted ? -1 : 0);
@@ -90,12 +90,13 @@ TEST_F(StepOutputModeDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAl
 TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoopBoards)
 {
     for (std::int16_t board : {2, 5}) {
-        app().BoardInitState[static_cast<std::size_t>(board)] = 0;
+        app().state().BoardInitState[static_cast<std::size_t>(board)] = 0;
         auto& dialog = fromWizard<StepOutputModeDialog>(&SharedState::StepOutPanelOpen, board);
         click(dialog.cwCcwLabel); // "CW/CCW"
         click(dialog.outputNonInvertingLabel); // step outputs non-inverting
         click(dialog.cmdOK);
-        EXPECT_EQ(StepModeWordOf(app().Settings, app().BoardType[static_cast<std::size_t>(board)], board), 4);
+        const std::int16_t type = app().state().BoardType[static_cast<std::size_t>(board)];
+        EXPECT_EQ(StepModeWordOf(app().state().Settings, type, board), 4);
         EXPECT_EQ(settingsChanged(board), -1);
     }
     EXPECT_TRUE(takeCalls().empty());
@@ -103,8 +104,8 @@ TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpen
 
 TEST_F(StepOutputModeDialogTest, LoadingARecordIsNoEdit)
 {
-    app().Settings.ClosedLoopSettingsTable[3].StepDirMode = 0;
-    app().Settings.ClosedLoopSettingsTable[3].InhibitInverted = 0;
+    app().state().Settings.ClosedLoopSettingsTable[3].StepDirMode = 0;
+    app().state().Settings.ClosedLoopSettingsTable[3].InhibitInverted = 0;
     auto& dialog = openOn(1);
     EXPECT_TRUE(dialog.omcw.value());
     EXPECT_TRUE(dialog.ipn.value());

@@ -45,7 +45,7 @@ TEST_P(WizardGroupsTest, TheGroupsWizardInitialisesItsBoard)
     EXPECT_EQ(w.fraAxis.count(), c.axes);
     EXPECT_TRUE(w.cmdinit.enabled()) << "the default option fills every box";
     initialize(w);
-    EXPECT_EQ(app().BoardInitState[static_cast<std::size_t>(c.board)], 1) << lastError();
+    EXPECT_EQ(app().state().BoardInitState[static_cast<std::size_t>(c.board)], 1) << lastError();
     EXPECT_EQ(w.caption(), "ID " + std::to_string(c.board) + ": " + c.boardText + ", " + c.address +
                                " -- Initialized using Option 1");
 }
@@ -120,7 +120,7 @@ TEST_F(WizardButtonsTest, FindHomeHandsTheWizardsBoardToThePanel)
     Wizard& w = pick<OpenLoopStepper4Wizard>(5);
     initialize(w);
     onModal("frmfindhome", [this](Form& form) {
-        EXPECT_EQ(app().HomingBoard, 5);
+        EXPECT_EQ(app().state().HomingBoard, 5);
         click(*form.findControl("cmdquit"));
     });
     click(*w.button(WizardButton::FindHome));
@@ -141,7 +141,7 @@ TEST_F(WizardButtonsTest, ServoPidButtonOpensLoadPidAllForTheWizardsBoard)
     EXPECT_THAT(calls, ::testing::Contains("load_prop_gain(4, 4, 250)"));
     EXPECT_EQ(calls.size(), 20u) << "five values for each of four axes";
     EXPECT_EQ(pid->msgtxt.text(), "status 0: ZEVA_noError. No error.");
-    EXPECT_EQ(app().Settings.Servo4SettingsTable[4].Axis[3].PropGain, 250);
+    EXPECT_EQ(app().state().Settings.Servo4SettingsTable[4].Axis[3].PropGain, 250);
     EXPECT_EQ(changed(4), -1) << "the wizard offers to save the new gains";
 }
 
@@ -158,23 +158,24 @@ TEST_F(WizardButtonsTest, LoadPidAllStopsAtTheFirstFailure)
     click(pid.runcmd);
     EXPECT_EQ(takeCalls().size(), 3u);
     EXPECT_THAT(pid.msgtxt.text(), HasSubstr("status 9:"));
-    EXPECT_EQ(app().Settings.ServoSettingsTable[1].Axis[0].DerivGain, 1000);
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[1].Axis[0].DerivGain, 1000);
 }
 
 TEST_F(WizardButtonsTest, TheTwoOpenLoopWizardsKeepTheirOwnBoards)
 {
     Wizard& three = pick<OpenLoopStepperWizard>(2);
     Wizard& four = pick<OpenLoopStepper4Wizard>(5);
-    EXPECT_EQ(app().OpenLoopBoard, 2);
-    EXPECT_EQ(app().OpenLoop4Board, 5);
+    EXPECT_EQ(app().state().WizardBoard[BoardGroup::OpenLoop3], 2);
+    EXPECT_EQ(app().state().WizardBoard[BoardGroup::OpenLoop4], 5);
     type(three.box("StepsRev", 1), "1234");
     EXPECT_EQ(changed(2), -1);
     EXPECT_EQ(changed(5), 0);
     type(four.box("StepsRev", 4), "4321");
     initialize(four);
-    EXPECT_EQ(app().Settings.OpenLoop4SettingsTable[5].Axis[3].StepsPerRev, 4321);
-    EXPECT_EQ(app().Settings.OpenLoopSettingsTable[2].Axis[0].StepsPerRev, 2000) << "not copied by the other wizard";
-    EXPECT_EQ(app().BoardInitState[2], 0);
+    EXPECT_EQ(app().state().Settings.OpenLoop4SettingsTable[5].Axis[3].StepsPerRev, 4321);
+    EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[2].Axis[0].StepsPerRev, 2000)
+        << "not copied by the other wizard";
+    EXPECT_EQ(app().state().BoardInitState[2], 0);
 }
 
 } // namespace

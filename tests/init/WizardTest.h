@@ -41,7 +41,7 @@ protected:
     {
         answer("frmconfbid", "cmdcont");
         chooseMenu("bidmu", board);
-        return WizardOf(app(), *groupOf(app().BoardType[static_cast<std::size_t>(board)]));
+        return WizardOf(app(), *groupOf(app().state().BoardType[static_cast<std::size_t>(board)]));
     }
 
     // Initialize, confirmed.
@@ -60,7 +60,7 @@ protected:
         return text;
     }
 
-    std::int16_t changed(int board) { return app().SettingsChanged[static_cast<std::size_t>(board)]; }
+    std::int16_t changed(int board) { return app().state().SettingsChanged[static_cast<std::size_t>(board)]; }
 };
 
 } // namespace tarvik::testing

@@ -49,7 +49,7 @@ protected:
     template <class F>
     F& openWithoutBoard()
     {
-        const SettingsTables before = app().Settings;
+        const SettingsTables before = app().state().Settings;
         const std::size_t shownBefore = messageBoxes().size();
         F& dialog = app().form<F>();
         OpenChildWindow(dialog);
@@ -63,7 +63,7 @@ protected:
         }
         EXPECT_FALSE(dialog.runcmd.enabled()) << dialog.name();
         EXPECT_FALSE(runtime().input().click(dialog.runcmd)) << dialog.name();
-        EXPECT_TRUE(app().Settings == before) << dialog.name();
+        EXPECT_TRUE(app().state().Settings == before) << dialog.name();
         EXPECT_TRUE(takeCalls().empty()) << dialog.name();
         return dialog;
     }

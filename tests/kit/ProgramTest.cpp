@@ -164,12 +164,14 @@ std::vector<std::string> ProgramTest::takeCalls()
 
 std::optional<double> ProgramTest::storedSetting(int board, int axis, AxisField field)
 {
-    return axisSetting(app().Settings, app().BoardType.at(static_cast<std::size_t>(board)), board, axis, field);
+    const std::int16_t type = app().state().BoardType.at(static_cast<std::size_t>(board));
+    return axisSetting(app().state().Settings, type, board, axis, field);
 }
 
 void ProgramTest::storeSetting(int board, int axis, AxisField field, double value)
 {
-    setAxisSetting(app().Settings, app().BoardType.at(static_cast<std::size_t>(board)), board, axis, field, value);
+    const std::int16_t type = app().state().BoardType.at(static_cast<std::size_t>(board));
+    setAxisSetting(app().state().Settings, type, board, axis, field, value);
 }
 
 } // namespace tarvik::testing

@@ -36,7 +36,7 @@ TEST_F(MainWindowFormTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunni
     auto& stubborn = app().form<StubbornWindow>();
     OpenChildWindow(stubborn);
     EXPECT_TRUE(input().choose(item("filequitmu")));
-    EXPECT_EQ(app().QuitRequested, 1);
+    EXPECT_TRUE(app().state().QuitRequested);
     EXPECT_FALSE(runtime().ended());
     EXPECT_TRUE(main().isLoaded());
     EXPECT_TRUE(stubborn.isLoaded());
@@ -49,7 +49,7 @@ TEST_F(MainWindowFormTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunni
 TEST_F(MainWindowFormTest, ClosingTheMainWindowQuitsToo)
 {
     EXPECT_TRUE(input().close(main()));
-    EXPECT_EQ(app().QuitRequested, 1);
+    EXPECT_TRUE(app().state().QuitRequested);
     EXPECT_TRUE(runtime().ended());
 }
 
@@ -78,11 +78,11 @@ TEST_F(MainWindowFormTest, PrestoreItemsComeBackOnlyWhenTheLastPanelClosesAndThe
     for (auto name : prestoreItems) EXPECT_FALSE(item(name).enabled()) << name;
 
     // While any of the three panels is open, unlocking leaves them off.
-    for (std::int16_t* open : {&app().ServoTestOpen, &app().StepperTestOpen, &app().XyDemoOpen}) {
-        *open = 1;
+    for (bool* open : {&app().state().ServoTestOpen, &app().state().StepperTestOpen, &app().state().XyDemoOpen}) {
+        *open = true;
         LockPrestoreMenus(app(), false);
         for (auto name : prestoreItems) EXPECT_FALSE(item(name).enabled()) << name;
-        *open = 0;
+        *open = false;
     }
 
     // With none open they come back on, unless their window is not part of the program yet.

@@ -30,7 +30,7 @@ protected:
     {
         ASSERT_TRUE(start());
         for (std::int16_t board : {kServo3, kServo4, kOpenLoop3, kClosedLoop3}) ASSERT_TRUE(InitializeBoard(app(), board));
-        app().CurrentBoard = kServo4;
+        app().state().CurrentBoard = kServo4;
         takeCalls();
     }
 
@@ -67,8 +67,8 @@ protected:
 
 TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLocksThePrestoreItems)
 {
-    app().BoardInitState[kServo3] = -1; // an initialisation that did not finish still lists the board
-    app().BoardInitState[kServo4] = 0;  // the preselected board was never initialised
+    app().state().BoardInitState[kServo3] = -1; // an initialisation that did not finish still lists the board
+    app().state().BoardInitState[kServo4] = 0;  // the preselected board was never initialised
     ServoTestPanel& panel = openServo();
     EXPECT_EQ(panel.left(), 0);
     EXPECT_EQ(panel.top(), 0);
@@ -77,7 +77,7 @@ TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLo
     // The row of the current board went: the first remaining row is selected.
     EXPECT_EQ(panel.bidlist.listIndex(), 0);
     EXPECT_EQ(panel.BoardId, kServo3);
-    EXPECT_EQ(app().ServoTestOpen, 1);
+    EXPECT_TRUE(app().state().ServoTestOpen);
     auto& menus = *app().menuBar();
     EXPECT_FALSE(menus.menu(kBeginPrestoreItem)->enabled());
     EXPECT_FALSE(menus.menu(kEndPrestoreItem)->enabled());
@@ -86,7 +86,7 @@ TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLo
     // The stepper panel keeps them locked after the servo panel closes.
     openStepper();
     EXPECT_TRUE(close(panel));
-    EXPECT_EQ(app().ServoTestOpen, 0);
+    EXPECT_FALSE(app().state().ServoTestOpen);
     EXPECT_FALSE(menus.menu(kBeginPrestoreItem)->enabled());
     ASSERT_TRUE(close(*app().loaded<StepperTestPanel>()));
     EXPECT_TRUE(menus.menu(kBeginPrestoreItem)->enabled());
@@ -95,14 +95,14 @@ TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLo
 
 TEST_F(TestPanelsTest, PanelsWithoutABoardCloseThemselves)
 {
-    app().BoardInitState[kServo3] = 0;
-    app().BoardInitState[kServo4] = 0;
+    app().state().BoardInitState[kServo3] = 0;
+    app().state().BoardInitState[kServo4] = 0;
     chooseMenu("testservmu");
     EXPECT_EQ(app().loaded<ServoTestPanel>(), nullptr);
-    EXPECT_EQ(app().ServoTestOpen, 0);
+    EXPECT_FALSE(app().state().ServoTestOpen);
 
-    app().BoardInitState[kOpenLoop3] = -1; // the stepper panel lists finished initialisations only
-    app().BoardInitState[kClosedLoop3] = 0;
+    app().state().BoardInitState[kOpenLoop3] = -1; // the stepper panel lists finished initialisations only
+    app().state().BoardInitState[kClosedLoop3] = 0;
     chooseMenu("teststepmu");
     EXPECT_EQ(app().loaded<StepperTestPanel>(), nullptr);
     EXPECT_TRUE(app().menuBar()->menu(kBeginPrestoreItem)->enabled());
@@ -111,8 +111,8 @@ TEST_F(TestPanelsTest, PanelsWithoutABoardCloseThemselves)
 
 TEST_F(TestPanelsTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherItHasAnEncoder)
 {
-    app().OpenLoopBoard = kOpenLoop3;
-    app().ClosedLoopBoard = kClosedLoop3;
+    app().state().WizardBoard[BoardGroup::OpenLoop3] = kOpenLoop3;
+    app().state().WizardBoard[BoardGroup::ClosedLoop3] = kClosedLoop3;
     StepperTestPanel& panel = openStepper();
     EXPECT_THAT(std::vector<std::string>({panel.bidlist.list(0), panel.bidlist.list(1)}), ElementsAre("ID: 2", "ID: 3"));
     EXPECT_EQ(panel.BoardId, kClosedLoop3); // the later matching row wins
@@ -131,8 +131,8 @@ TEST_F(TestPanelsTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherIt
 TEST_F(TestPanelsTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
 {
     ASSERT_TRUE(InitializeBoard(app(), kOpenLoop4));
-    app().ClosedLoopBoard = -1;
-    app().OpenLoopBoard = -1;
+    app().state().WizardBoard[BoardGroup::ClosedLoop3] = -1;
+    app().state().WizardBoard[BoardGroup::OpenLoop3] = -1;
     StepperTestPanel& panel = openStepper();
     ASSERT_EQ(panel.BoardId, kOpenLoop4); // no wizard board: the last row
     retype(panel.axistxt, "4");
@@ -300,14 +300,14 @@ TEST_P(TestPanelsRunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStays
     EXPECT_THAT(sent, Contains("set_stop_mode(4, 1, 1)"));
     EXPECT_THAT(sent, Not(Contains("kill_motion(4, 1)")));
     EXPECT_EQ(count(sent, "start_motion"), 1);
-    EXPECT_EQ(app().ServoTestOpen, 0);
+    EXPECT_FALSE(app().state().ServoTestOpen);
 }
 
 TEST_P(TestPanelsRunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOver)
 {
     ServoTestPanel& panel = openServo();
     runWith(panel, [&] { chooseMenu("filequitmu"); });
-    EXPECT_EQ(app().QuitRequested, 1);
+    EXPECT_TRUE(app().state().QuitRequested);
     EXPECT_TRUE(runtime().endRequested());
     EXPECT_THAT(calls(), Contains("stop_motion(4, 1)"));
 }
@@ -357,7 +357,7 @@ TEST_F(TestPanelsTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
     driver().clearInjections();
     wait(200);
     EXPECT_EQ(errorWindows().size(), 1u);
-    EXPECT_TRUE(app().PendingErrorMessages.empty());
+    EXPECT_TRUE(app().state().PendingErrorMessages.empty());
     EXPECT_NE(panel.readposlbl.caption(), "");
 }
 
@@ -382,7 +382,7 @@ TEST_F(TestPanelsTest, TheGaugeFollowsTheBandOnTheFourthPollOutsideIt)
 
 TEST_F(TestPanelsTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
 {
-    app().Settings.Servo4SettingsTable[kServo4].Axis[0].EncoderLines = 0;
+    app().state().Settings.Servo4SettingsTable[kServo4].Axis[0].EncoderLines = 0;
     ServoTestPanel& panel = openServo();
     EXPECT_EQ(panel.RpmResolution, 0);
     EXPECT_EQ(panel.GaugeReference, 0);
@@ -394,8 +394,8 @@ TEST_F(TestPanelsTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
 
 TEST_F(TestPanelsTest, TheStepperPanelAcceptsAnOpenLoopBoardsRefusalAndAveragesTheStepRate)
 {
-    app().OpenLoopBoard = kOpenLoop3;
-    app().ClosedLoopBoard = -1;
+    app().state().WizardBoard[BoardGroup::OpenLoop3] = kOpenLoop3;
+    app().state().WizardBoard[BoardGroup::ClosedLoop3] = -1;
     StepperTestPanel& panel = openStepper();
     click(panel.lmc);
     retype(panel.postxt1, "50");

@@ -87,7 +87,7 @@ TEST_F(XyTableDemoTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPre
     EXPECT_TRUE(demo.startcmd.enabled());
     EXPECT_FALSE(demo.stopcmd.enabled());
     EXPECT_FALSE(menuEnabled("beginprestore"));
-    EXPECT_EQ(app().XyDemoOpen, 1);
+    EXPECT_TRUE(app().state().XyDemoOpen);
 
     // The encoder board: every motion control off, its defaults still written, no driver call.
     select(demo.bidlist, 1);
@@ -99,7 +99,7 @@ TEST_F(XyTableDemoTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPre
 
     EXPECT_TRUE(close(demo));
     EXPECT_TRUE(menuEnabled("beginprestore"));
-    EXPECT_EQ(app().XyDemoOpen, 0);
+    EXPECT_FALSE(app().state().XyDemoOpen);
 }
 
 TEST_F(XyTableDemoTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
@@ -124,7 +124,7 @@ TEST_F(XyTableDemoTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
 TEST_F(XyTableDemoTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZero)
 {
     EXPECT_TRUE(InitializeBoard(app(), kStepper4));
-    app().XCountsPerRev[kStepper4] = 0;
+    app().state().XCountsPerRev[kStepper4] = 0;
     XyTableDemo& demo = openFromMenu<XyTableDemo>("xytablemu");
     EXPECT_THAT(errorWindows(), Contains(HasSubstr("counts per inch are 0")));
     EXPECT_FALSE(demo.startcmd.enabled());
@@ -262,7 +262,7 @@ TEST_F(XyTableDemoTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTa
     EXPECT_THAT(commands(), ElementsAre("load_rpm(4, 1, 500)", "load_rpm(4, 2, 500)", "load_rpsps(4, 1, 100)", "load_rpsps(4, 2, 100)",
                                         "find_home(4, 1, 0)", "find_home(4, 2, 0)", "reset_pos(4, 1)",
                                         "reset_pos(4, 2)"));
-    EXPECT_EQ(app().XyHomeStarted, 1);
+    EXPECT_TRUE(app().state().XyHomeStarted);
     EXPECT_EQ(demo.fields().TargetCount, 0);
 }
 
@@ -298,7 +298,7 @@ TEST_F(XyTableDemoTest, FindIndexRefusesARunningAxisAndKeepsTheTargets)
         click(panel.quitcmd);
     });
     click(demo.indexcmd);
-    EXPECT_EQ(app().XyIndexStarted, 0);
+    EXPECT_FALSE(app().state().XyIndexStarted);
     EXPECT_EQ(demo.fields().TargetCount, 3);
 }
 

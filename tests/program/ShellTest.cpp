@@ -59,8 +59,8 @@ TEST_F(ShellTest, AnErrorRaisedWhileTheErrorWindowIsOpenIsShownAfterIt)
     for (const auto& shown : host().modalShows()) texts.push_back(shown.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"first", "second", "third"}));
     EXPECT_EQ(deepest, 1);
-    EXPECT_TRUE(app().PendingErrorMessages.empty());
-    EXPECT_FALSE(app().ErrorWindowOpen);
+    EXPECT_TRUE(app().state().PendingErrorMessages.empty());
+    EXPECT_FALSE(app().state().ErrorWindowOpen);
 }
 
 TEST_F(ShellTest, QuitTarvikInTheErrorWindowEndsTheProgram)
@@ -81,9 +81,9 @@ TEST_F(ShellTest, AskSaveSettingsLeavesTheAnswerOfEachButtonAndTheCloseBoxCancel
     answerWith(&AskSaveWindow::cmdCancel);
     EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerCancel);
     host().onModal("frmasksave", [](Form& form) { form.runtime().input().close(form); });
-    app().SaveAnswer = AnswerYes;
+    app().state().SaveAnswer = AnswerYes;
     EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerCancel);
-    EXPECT_EQ(app().SaveAnswer, AnswerCancel);
+    EXPECT_EQ(app().state().SaveAnswer, AnswerCancel);
 }
 
 TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
@@ -98,7 +98,7 @@ TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
     EXPECT_EQ(host().modalShows().back().text,
               "Board ID 2: 3-Axis Open-Loop Stepper Board, ISA is selected to be initialized. Please confirm this "
               "action or cancel.");
-    EXPECT_EQ(app().ConfirmBoard, 2);
+    EXPECT_EQ(app().state().ConfirmBoard, 2);
 
     answerWith(&ConfirmBoardWindow::cmdcan);
     EXPECT_EQ(ConfirmBoardSelection(app(), 4), ConfirmCancel);
@@ -107,7 +107,7 @@ TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
 
     host().onModal("frmconfbid", [](Form& form) { form.runtime().input().close(form); });
     EXPECT_EQ(ConfirmBoardSelection(app(), 4), ConfirmCancel);
-    EXPECT_EQ(app().ConfirmAnswer, ConfirmCancel);
+    EXPECT_EQ(app().state().ConfirmAnswer, ConfirmCancel);
 }
 
 TEST_F(ShellTest, TheAboutBoxSaysTheBoardsAreSimulated)

@@ -104,10 +104,10 @@ void ReturnDataBufferViewer::arrange()
 void ReturnDataBufferViewer::loadPackets()
 {
     PacketAxis_.fill(-1);
-    app_.PacketCount = 1;
-    app_.CurrentPacket = 1;
+    PacketCount_ = 1;
+    CurrentPacket_ = 1;
     writeCount();
-    indtxt.setText(strTrimmed(app_.CurrentPacket));
+    indtxt.setText(strTrimmed(CurrentPacket_));
     axislbl.setCaption("");
     cmdlbl.setCaption("");
     datalbl.setCaption("");
@@ -118,19 +118,19 @@ DriverStatus ReturnDataBufferViewer::fetch(CommandRun& run)
 {
     PacketAxis_.fill(-1);
     const std::int16_t asked = run.value<std::int16_t>(0);
-    app_.PacketCount = asked;
+    PacketCount_ = asked;
     const DriverStatus status =
-        run.driver.read_rdb(run.board, app_.PacketCount, PacketAxis_, PacketCommand_, PacketData_);
+        run.driver.read_rdb(run.board, PacketCount_, PacketAxis_, PacketCommand_, PacketData_);
     if (status != ZEVA_noError) {
         // Nothing was fetched, whatever the driver left in the slots; the box keeps the count
         // asked for, so that RUN can be pressed again as it stands.
         PacketAxis_.fill(-1);
-        app_.PacketCount = asked;
+        PacketCount_ = asked;
     }
-    app_.CurrentPacket = 1;
+    CurrentPacket_ = 1;
     writeCount();
-    indtxt.setText(strTrimmed(app_.CurrentPacket));
-    showPacket(app_.CurrentPacket);
+    indtxt.setText(strTrimmed(CurrentPacket_));
+    showPacket(CurrentPacket_);
     return status;
 }
 
@@ -138,10 +138,10 @@ DriverStatus ReturnDataBufferViewer::fetch(CommandRun& run)
 // rewrite, and it is valid only as a count the user could have typed (1 to 2000).
 void ReturnDataBufferViewer::writeCount()
 {
-    app_.RangeCheckOff = true;
-    numptxt.setText(strTrimmed(app_.PacketCount));
-    app_.RangeCheckOff = false;
-    fieldEntry(0).setValid(isCount(app_.PacketCount) ? 1 : 0);
+    app_.state().RangeCheckOff = true;
+    numptxt.setText(strTrimmed(PacketCount_));
+    app_.state().RangeCheckOff = false;
+    fieldEntry(0).setValid(isCount(PacketCount_) ? 1 : 0);
     applyRunRule();
 }
 
@@ -165,8 +165,8 @@ void ReturnDataBufferViewer::showPacket(int number)
 void ReturnDataBufferViewer::indtxt_Checked()
 {
     if (indField_.valid() == 0) return;
-    app_.CurrentPacket = toInt16Saturated(valueOf(indtxt.text()));
-    showPacket(app_.CurrentPacket);
+    CurrentPacket_ = toInt16Saturated(valueOf(indtxt.text()));
+    showPacket(CurrentPacket_);
 }
 
 void ReturnDataBufferViewer::VScroll1_Change()
@@ -183,8 +183,8 @@ void ReturnDataBufferViewer::VScroll1_Change()
         app_.runtime().beep();
     }
     packetScroll.setValue(0);
-    app_.CurrentPacket = static_cast<std::int16_t>(number);
-    indtxt.setText(strTrimmed(app_.CurrentPacket));
+    CurrentPacket_ = static_cast<std::int16_t>(number);
+    indtxt.setText(strTrimmed(CurrentPacket_));
     writeCount();
     showPacket(number);
 }

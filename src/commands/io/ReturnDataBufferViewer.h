@@ -38,9 +38,15 @@ public:
     Label dataHeading;
     Label datalbl;
 
+    // The number of the packet shown (1 at load and after a fetch).
+    std::int16_t currentPacket() const { return CurrentPacket_; }
+
 private:
     App& app_;
     EntryField indField_;
+    // The count asked for, then fetched, as numptxt shows it.
+    std::int16_t PacketCount_ = 1;
+    std::int16_t CurrentPacket_ = 1;
     // Packet k in entry k-1; axis -1 marks a slot without a packet.
     std::array<std::int16_t, kRdbCapacity> PacketAxis_{};
     std::array<std::int16_t, kRdbCapacity> PacketCommand_{};

@@ -37,9 +37,10 @@ SetLoopModeDialog::SetLoopModeDialog(App& app) : CommandDialog(app, setLoopMode(
 void SetLoopModeDialog::showStoredMode(const App& app)
 {
     const std::int16_t board = state().BoardId;
-    if (!app.isBoard(board)) return;
+    if (!app.state().isBoard(board)) return;
     const std::optional<double> closed =
-        axisSetting(app.Settings, app.BoardType[static_cast<std::size_t>(board)], board, 1, AxisField::ClosedLoop);
+        axisSetting(app.state().Settings, app.state().BoardType[static_cast<std::size_t>(board)], board, 1,
+                    AxisField::ClosedLoop);
     if (closed) (*closed != 0 ? lmc : lmo).setValue(true);
 }
 

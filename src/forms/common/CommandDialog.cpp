@@ -362,7 +362,7 @@ void CommandDialog::Form_Load()
     if (axis_.field) axis_.field->setValid(0);
     for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i].field->setValid(design_.fields[i].designText.empty() ? 0 : 1);
     state_.BoardId = -1;
-    if (design_.maskInShared) app_.BoardListMask = design_.mask;
+    if (design_.maskInShared) app_.state().BoardListMask = design_.mask;
     const std::optional<std::int16_t> preselected = boards_.fill(design_.mask);
     if (preselected && state_.BoardId == -1) state_.BoardId = *preselected;
     if (!boardListed()) {
@@ -371,7 +371,7 @@ void CommandDialog::Form_Load()
     }
     if (axis_.box) {
         state_.AxisNumber = 1;
-        if (design_.axis->sharedAxis) app_.CurrentAxis = 1;
+        if (design_.axis->sharedAxis) app_.state().CurrentAxis = 1;
         axis_.box->setText("1");
     } else {
         clearMessage();
@@ -419,7 +419,7 @@ void CommandDialog::bidlist_Click()
     const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     state_.BoardId = *board;
-    if (const auto count = axisCountOf(app_.BoardType[static_cast<std::size_t>(*board)]))
+    if (const auto count = axisCountOf(app_.state().BoardType[static_cast<std::size_t>(*board)]))
         state_.AxisCount = static_cast<std::int16_t>(*count);
     showAxisChecks();
     if (design_.boardChanged) design_.boardChanged();
@@ -439,8 +439,8 @@ std::optional<FieldBounds> CommandDialog::axisBounds() const
 // Bounds that follow the board cannot be known before a board is selected.
 std::optional<FieldBounds> CommandDialog::valueBounds(std::size_t index) const
 {
-    if (!app_.isBoard(state_.BoardId)) return std::nullopt;
-    return design_.fields[index].boundsByType(app_.BoardType[static_cast<std::size_t>(state_.BoardId)]);
+    if (!app_.state().isBoard(state_.BoardId)) return std::nullopt;
+    return design_.fields[index].boundsByType(app_.state().BoardType[static_cast<std::size_t>(state_.BoardId)]);
 }
 
 std::int32_t CommandDialog::selectedMode() const
@@ -470,11 +470,11 @@ std::int16_t CommandDialog::selectedChoice() const
 void CommandDialog::showKept()
 {
     const std::int16_t board = state_.BoardId;
-    if (!app_.isBoard(board)) return;
-    const std::int16_t type = app_.BoardType[static_cast<std::size_t>(board)];
+    if (!app_.state().isBoard(board)) return;
+    const std::int16_t type = app_.state().BoardType[static_cast<std::size_t>(board)];
     for (const CommandKept& kept : design_.kept) {
         if (!kept.shownAtLoad) continue;
-        const std::optional<double> stored = axisSetting(app_.Settings, type, board, 1, kept.field);
+        const std::optional<double> stored = axisSetting(app_.state().Settings, type, board, 1, kept.field);
         if (!stored) continue;
         if (kept.from == KeptFrom::ValueField) {
             fields_[kept.index].box->setText(strSigned(*stored));
@@ -491,7 +491,7 @@ void CommandDialog::keepSent(const CommandRun& run)
         const auto asDouble = [](auto value) { return static_cast<double>(value); };
         const double sent = kept.from == KeptFrom::Choice ? static_cast<double>(run.choice)
                                                           : std::visit(asDouble, run.values.at(kept.index));
-        setAxisSetting(app_.Settings, run.type, run.board, run.axis, kept.field, sent);
+        setAxisSetting(app_.state().Settings, run.type, run.board, run.axis, kept.field, sent);
     }
 }
 
@@ -503,11 +503,13 @@ void CommandDialog::runcmd_Click()
     const std::int16_t board = *selected;
     state_.BoardId = board;
 
-    CommandRun run{.driver = app_.driver(), .board = board, .type = app_.BoardType[static_cast<std::size_t>(board)]};
+    CommandRun run{.driver = app_.driver(),
+                   .board = board,
+                   .type = app_.state().BoardType[static_cast<std::size_t>(board)]};
     if (axis_.box) {
         state_.AxisNumber = toInt16Saturated(valueOf(axis_.box->text()));
-        if (design_.axis->sharedAxis) app_.CurrentAxis = state_.AxisNumber;
-        run.axis = design_.axis->sharedAxis ? app_.CurrentAxis : state_.AxisNumber;
+        if (design_.axis->sharedAxis) app_.state().CurrentAxis = state_.AxisNumber;
+        run.axis = design_.axis->sharedAxis ? app_.state().CurrentAxis : state_.AxisNumber;
     }
     for (std::size_t i = 0; i < fields_.size(); ++i)
         run.values.push_back(convertField(fields_[i].box->text(), design_.fields[i].conversion));

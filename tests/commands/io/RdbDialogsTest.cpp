@@ -121,15 +121,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RdbDialogsTest, ReadPositionToRdbKeepsItsAxisInTheSharedCurrentAxis)
 {
     auto& dialog = openFromMenu<ReadPositionToRdbDialog>("readpos");
-    EXPECT_EQ(app().CurrentAxis, 1);
+    EXPECT_EQ(app().state().CurrentAxis, 1);
     retype(dialog.axistxt(), "2");
-    EXPECT_EQ(app().CurrentAxis, 1) << "typing alone changes nothing shared";
+    EXPECT_EQ(app().state().CurrentAxis, 1) << "typing alone changes nothing shared";
     click(dialog.runcmd);
-    EXPECT_EQ(app().CurrentAxis, 2);
+    EXPECT_EQ(app().state().CurrentAxis, 2);
     EXPECT_THAT(takeCalls(), ElementsAre("read_pos_rdb(1, 2)"));
     ASSERT_TRUE(close(dialog));
     openFromMenu<ReadPositionToRdbDialog>("readpos");
-    EXPECT_EQ(app().CurrentAxis, 1);
+    EXPECT_EQ(app().state().CurrentAxis, 1);
 }
 
 TEST_F(RdbDialogsTest, AFailedRequestShowsItsStatusAndAsksNothingMore)
@@ -192,7 +192,7 @@ TEST_F(RdbDialogsTest, RequestsAreFetchedInOrderAndPagedOneAtATime)
     press(viewer.packetScroll, Key::Up);
     EXPECT_EQ(viewer.indtxt.text(), "4");
     EXPECT_THAT(shownPacket(viewer), ElementsAre("", "", "")) << "past the packets fetched";
-    EXPECT_EQ(app().CurrentPacket, 4);
+    EXPECT_EQ(viewer.currentPacket(), 4);
     EXPECT_EQ(viewer.numptxt.text(), "3");
 
     // Typing a number shows that packet; the scroll bar then steps from it.
@@ -274,7 +274,7 @@ TEST_F(RdbDialogsTest, TypedCountsAndPacketNumbersOutsideTheirRangeAreBroughtBac
     const int beepsBefore = beeps();
     retype(viewer.indtxt, "2500");
     EXPECT_EQ(viewer.indtxt.text(), "2000");
-    EXPECT_EQ(app().CurrentPacket, 2000);
+    EXPECT_EQ(viewer.currentPacket(), 2000);
     retype(viewer.numptxt, "0");
     EXPECT_EQ(viewer.numptxt.text(), "1");
     EXPECT_TRUE(viewer.runcmd.enabled());
@@ -284,7 +284,7 @@ TEST_F(RdbDialogsTest, TypedCountsAndPacketNumbersOutsideTheirRangeAreBroughtBac
     erase(viewer.numptxt);
     EXPECT_FALSE(viewer.runcmd.enabled());
     erase(viewer.indtxt);
-    EXPECT_EQ(app().CurrentPacket, 2000) << "an empty packet number keeps the packet shown";
+    EXPECT_EQ(viewer.currentPacket(), 2000) << "an empty packet number keeps the packet shown";
 }
 
 // ---- Send Command -------------------------------------------------------------------------
@@ -307,7 +307,7 @@ TEST_F(RdbDialogsTest, TheCommandCountsOnlyOnceItsBoxIsLeft)
     retype(dialog.cmdtxt, "9A");
     EXPECT_FALSE(dialog.runcmd.enabled());
     EXPECT_THAT(modalShows(), IsEmpty());
-    EXPECT_FALSE(app().RangeCheckOff);
+    EXPECT_FALSE(app().state().RangeCheckOff);
     const int beepsBefore = beeps();
     focus(dialog.wcounttxt);
     EXPECT_THAT(modalTexts(), ElementsAre("Value needs to be between 41 and 99."));

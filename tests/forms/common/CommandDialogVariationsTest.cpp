@@ -39,7 +39,7 @@ public:
                               },
                               .kept = {{.field = AxisField::FollowingError, .shownAtLoad = true}},
                               .keep = [this, &app](const CommandRun& run) {
-                                  keptSeen = axisSetting(app.Settings, run.type, run.board, run.axis,
+                                  keptSeen = axisSetting(app.state().Settings, run.type, run.board, run.axis,
                                                          AxisField::FollowingError);
                               }})
     {
@@ -121,10 +121,10 @@ TEST_F(CommandDialogTest, AModeListGivesTheValueOfItsRowAndChoosingOneKeepsTheSt
 
 TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
 {
-    app().CurrentAxis = 3;
+    app().state().CurrentAxis = 3;
     auto& dialog = open<InPositionDialog>();
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 5"));
-    EXPECT_EQ(app().CurrentAxis, 1);
+    EXPECT_EQ(app().state().CurrentAxis, 1);
     EXPECT_EQ(dialog.valueValid(), (std::vector<std::int16_t>{0, 0}));
 
     type(dialog.dbtxt, "-10");
@@ -145,7 +145,7 @@ TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
     EXPECT_EQ(dialog.postxt.text(), "-1073741824");
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith("in_pos(1, 2, -1073741824, 10, &")));
-    EXPECT_EQ(app().CurrentAxis, 2);
+    EXPECT_EQ(app().state().CurrentAxis, 2);
     EXPECT_THAT(dialog.readBack(0).caption(), ::testing::MatchesRegex("^( [0-9]+|-[0-9]+)$"));
 
     driver().injectFault("in_pos", ZEVA_boardTimeoutError, 1);
@@ -185,9 +185,9 @@ TEST_F(CommandDialogTest, ReadBackShowsASuccessfulReadAndKeepsItAfterAFailure)
 
 TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsTheSentOne)
 {
-    app().CurrentBoard = 2;
-    app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 3;
-    app().Settings.ServoSettingsTable[2].Axis[1].StopMode = 7;
+    app().state().CurrentBoard = 2;
+    app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode = 3;
+    app().state().Settings.ServoSettingsTable[2].Axis[1].StopMode = 7;
     auto& dialog = open<SetStopModeDialog>();
     EXPECT_TRUE(dialog.option(2).value());
     EXPECT_FALSE(dialog.option(0).value());
@@ -202,18 +202,18 @@ TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsThe
 
     driver().injectFault("set_stop_mode", ZEVA_axisRunningError, 1);
     click(dialog.runcmd);
-    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[1].StopMode, 3);
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[1].StopMode, 3);
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_stop_mode(2, 2, 3)", "set_stop_mode(2, 2, 2)", "set_stop_mode(2, 2, 2)"));
-    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[1].StopMode, 2);
-    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[0].StopMode, 3);
-    EXPECT_EQ(app().SettingsChanged[2], 0);
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[1].StopMode, 2);
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode, 3);
+    EXPECT_EQ(app().state().SettingsChanged[2], 0);
 }
 
 TEST_F(CommandDialogTest, OptionsShowingNoStoredValueLeaveRunToTheUsersChoice)
 {
-    app().CurrentBoard = 2;
-    app().Settings.ServoSettingsTable[2].Axis[0].StopMode = 9;
+    app().state().CurrentBoard = 2;
+    app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode = 9;
     auto& dialog = open<SetStopModeDialog>();
     EXPECT_FALSE(dialog.option(0).value() || dialog.option(1).value() || dialog.option(2).value());
     EXPECT_FALSE(dialog.runcmd.enabled());
@@ -224,15 +224,15 @@ TEST_F(CommandDialogTest, OptionsShowingNoStoredValueLeaveRunToTheUsersChoice)
     type(dialog.axistxt(), "3");
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_stop_mode(2, 3, 3)"));
-    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[2].StopMode, 3);
-    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[0].StopMode, 9) << "only the axis sent to";
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[2].StopMode, 3);
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode, 9) << "only the axis sent to";
 }
 
 TEST_F(CommandDialogTest, AKeptValueFieldOpensWithTheStoredValueAndKeepsItsOwnHookLast)
 {
-    app().CurrentBoard = 1;
-    app().Settings.Servo4SettingsTable[1].Axis[0].FollowingError = 1200;
-    app().Settings.Servo4SettingsTable[1].Axis[3].FollowingError = 40;
+    app().state().CurrentBoard = 1;
+    app().state().Settings.Servo4SettingsTable[1].Axis[0].FollowingError = 1200;
+    app().state().Settings.Servo4SettingsTable[1].Axis[3].FollowingError = 40;
     auto& dialog = open<KeptCountDialog>();
     EXPECT_EQ(dialog.follerrtxt.text(), " 1200");
     EXPECT_EQ(dialog.valueValid(), std::vector<std::int16_t>{1});
@@ -244,17 +244,18 @@ TEST_F(CommandDialogTest, AKeptValueFieldOpensWithTheStoredValueAndKeepsItsOwnHo
     driver().injectFault("load_fol_err", ZEVA_boardTimeoutError, 1);
     click(dialog.runcmd);
     EXPECT_FALSE(dialog.keptSeen.has_value()) << "no hook after a failure";
-    EXPECT_EQ(app().Settings.Servo4SettingsTable[1].Axis[3].FollowingError, 40);
+    EXPECT_EQ(app().state().Settings.Servo4SettingsTable[1].Axis[3].FollowingError, 40);
     click(dialog.runcmd);
     EXPECT_EQ(dialog.keptSeen, 1.0) << "the hook sees the value the frame kept";
-    EXPECT_EQ(app().Settings.Servo4SettingsTable[1].Axis[0].FollowingError, 1200);
+    EXPECT_EQ(app().state().Settings.Servo4SettingsTable[1].Axis[0].FollowingError, 1200);
 
     // A board of another group (3-axis servo) keeps into its own table.
     select(dialog.bidlist, 1);
     retype(dialog.follerrtxt, "77");
     click(dialog.runcmd);
-    EXPECT_EQ(app().Settings.ServoSettingsTable[2].Axis[2].FollowingError, 77);
-    EXPECT_EQ(app().Settings.Servo4SettingsTable[2].Axis[2].FollowingError, 1000) << "ID 2's entry of the other table";
+    EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[2].FollowingError, 77);
+    EXPECT_EQ(app().state().Settings.Servo4SettingsTable[2].Axis[2].FollowingError, 1000)
+        << "ID 2's entry of the other table";
 }
 
 TEST_F(CommandDialogTest, AKeptValueMustComeFromAFieldOrOptionsTheDialogHas)

@@ -22,19 +22,20 @@ HelperTestForm::HelperTestForm(App& app)
 
 void HelperTestForm::Form_Load()
 {
-    if (const auto preselected = boards.fill(app_.BoardListMask); preselected && boardId == -1) boardId = *preselected;
+    if (const auto preselected = boards.fill(app_.state().BoardListMask); preselected && boardId == -1)
+        boardId = *preselected;
 }
 
 FormHelpersTest::FormHelpersTest()
     : program(HeadlessProgram::Options{.boards = sim::builtInBoards()}), app(program.app())
 {
-    app.BoardListMask = -1;
+    app.state().BoardListMask = -1;
 }
 
 void FormHelpersTest::configure(const std::vector<std::pair<int, std::int16_t>>& boards)
 {
-    app.BoardType.fill(-1);
-    for (const auto& [id, type] : boards) app.BoardType.at(static_cast<std::size_t>(id)) = type;
+    app.state().BoardType.fill(-1);
+    for (const auto& [id, type] : boards) app.state().BoardType.at(static_cast<std::size_t>(id)) = type;
 }
 
 HelperTestForm& FormHelpersTest::open()

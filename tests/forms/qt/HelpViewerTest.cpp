@@ -104,7 +104,8 @@ TEST_F(HelpViewerTest, EscapeClosesTheViewerAndATopicWithoutAPageSaysSo)
 TEST(HelpInTheProgram, F1OnTheBareMainWindowOpensTheContents)
 {
     RunningProgram program;
-    program.qt.setHelpSource([&](int topic) { return helpTopicPage(program.app.HelpFilePath, topic).string(); });
+    program.qt.setHelpSource(
+        [&](int topic) { return helpTopicPage(program.app.state().HelpFilePath, topic).string(); });
     ASSERT_TRUE(program.start());
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&program.window(), &f1);

@@ -43,7 +43,7 @@ TEST(OptionGroupRenderTest, NoOptionSelectedShowsNoneCheckedUntilOneIsChosen)
     App& app = program.app;
     QtProgram& qt = program.qt;
 
-    app.Settings.ServoSettingsTable[1].Axis[0].StopMode = 0;
+    app.state().Settings.ServoSettingsTable[1].Axis[0].StopMode = 0;
     MainWindowForm* main = app.loaded<MainWindowForm>();
     ASSERT_NE(main, nullptr);
     qt.renderer()->mainWindow().menus().actionOf(*main->menu("setstopmode"))->trigger();
