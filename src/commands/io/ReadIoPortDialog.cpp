@@ -18,7 +18,8 @@ constexpr float kBitStep = 300;
 constexpr float kNumbersLeft = 1320;
 constexpr float kNumbersTop = 300;
 constexpr float kLampsLeft = 1260;
-constexpr float kLampsTop = 480;
+// The lamps stand a little below the bit numbers, so that a number never touches its lamp.
+constexpr float kLampsTop = 525;
 constexpr float kCaptionHeight = 180;
 constexpr float kFormWidth = 5040;
 constexpr float kMessageTop = 840;

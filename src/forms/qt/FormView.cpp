@@ -139,7 +139,11 @@ void FormView::reframe()
     dropFrame();
     kind_ = wanted;
     switch (wanted) {
-    case FrameKind::Main: main_.bind(form_, *surface_); break;
+    case FrameKind::Main:
+        main_.bind(form_, *surface_);
+        if (!mainWatched_) watchDecoration(main_);
+        mainWatched_ = true;
+        break;
     case FrameKind::Child:
         child_ = new FormFrame<QMdiSubWindow>(bridge_, false);
         child_->setWindowFlags(frameFlags(FrameKind::Child));
@@ -162,6 +166,7 @@ void FormView::reframe()
         scroller_->setWidget(surface_);
         fill(*window_, *scroller_);
         window_->link(&form_);
+        watchDecoration(*window_);
         break;
     case FrameKind::None: break;
     }
@@ -299,6 +304,25 @@ void FormView::sizeFrame(QWidget& frame, QSize size)
         frame.setFixedSize(size);
     else
         frame.resize(size);
+}
+
+// The window manager frames a top-level window only once it is shown: until then its border and
+// title bar are unknown, and the client area was sized as if the form's whole size were its own.
+// When the frame becomes known, before the move is reported to the form, the client area
+// shrinks by it, so that the window's outer size stays the form's.
+void FormView::watchDecoration(QWidget& frame)
+{
+    new EventHook(frame, [this, &frame](QEvent& event) {
+        if (event.type() != QEvent::Move && event.type() != QEvent::Resize) return false;
+        const QSize decoration = frame.frameGeometry().size() - frame.size();
+        if (decoration == decoration_) return false;
+        decoration_ = decoration;
+        if (frameWidget() != &frame || form_.windowState() != WindowState::Normal) return false;
+        auto scope = bridge_.mirrorScope();
+        sizeFrame(frame, QSize(std::max(1, toPixels(form_.width()) - decoration.width()),
+                               std::max(1, toPixels(form_.height()) - decoration.height())));
+        return false;
+    });
 }
 
 bool FormView::keepOnScreen(QWidget& frame, QRect wanted)

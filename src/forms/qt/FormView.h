@@ -65,6 +65,7 @@ private:
     // (shrunk to the screen, maximised in a small main window, sized by the user) scrolls.
     void fitExtent();
     void sizeFrame(QWidget& frame, QSize size);
+    void watchDecoration(QWidget& frame);
     void applyWindowState();
     void applyZOrder();
     bool surfaceEvent(QEvent& event);
@@ -81,6 +82,9 @@ private:
     QPointer<EventHook> surfaceHook_;
     QPointer<FocusMark> focusMark_;
     FrameKind kind_ = FrameKind::None;
+    // The window manager's border and title bar around the top-level frame, as last seen.
+    QSize decoration_;
+    bool mainWatched_ = false;
     QPointer<FormFrame<QMdiSubWindow>> child_;
     QPointer<FormFrame<QWidget>> window_;
     std::unordered_map<const Control*, ControlWidget*> widgets_;

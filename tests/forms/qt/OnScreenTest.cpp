@@ -10,6 +10,7 @@
 #include "forms/qt/FocusMark.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/qt/Renderer.h"
+#include "program/ConfirmWindow.h"
 #include "program/Shell.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -104,7 +106,7 @@ public:
         if (!waitUntil(frame, exposed)) return findings_.push_back(name + ": never shown");
         // Waiting lets the program run: the window may have gone meanwhile.
         if (!window || !frame || !isLoaded(form)) return;
-        checkFitsScreen(form, *frame);
+        checkFitsScreen(form, *window);
         auto* scroller = qobject_cast<QScrollArea*>(window->findChild<QScrollArea*>());
         QWidget* surface = scroller ? scroller->widget() : nullptr;
         if (surface) checkControls(form, *window, *scroller, *surface);
@@ -120,12 +122,22 @@ public:
     const std::vector<std::string>& findings() const { return findings_; }
 
 private:
-    void checkFitsScreen(const Form& form, QWidget& frame)
+    // A window lies within its screen (a child window within the main window's area) and, where
+    // that has room, is as large as its form: the form's size is the outer size, border and
+    // title bar included.
+    void checkFitsScreen(const Form& form, QWidget& window)
     {
-        if (!frame.isWindow()) return;
-        const QRect area = frame.screen()->availableGeometry();
-        if (!area.contains(frame.frameGeometry()))
-            findings_.push_back(form.name() + ": window " + text(frame.frameGeometry()) + " outside the screen's " + text(area));
+        const bool child = !window.isWindow();
+        const QRect outer = child ? window.geometry() : window.frameGeometry();
+        const QRect area = child ? window.parentWidget()->rect() : window.screen()->availableGeometry();
+        if (!area.contains(outer))
+            findings_.push_back(form.name() + ": window " + text(outer) + " outside " + (child ? "the main window's " : "the screen's ") +
+                                text(area));
+        const QSize wanted(toPixels(form.width()), toPixels(form.height()));
+        if (form.windowState() == WindowState::Normal && area.width() >= wanted.width() && area.height() >= wanted.height() &&
+            (std::abs(outer.width() - wanted.width()) > kSlack || std::abs(outer.height() - wanted.height()) > kSlack))
+            findings_.push_back(form.name() + ": window " + std::to_string(outer.width()) + "x" + std::to_string(outer.height()) +
+                                " where its form asks " + std::to_string(wanted.width()) + "x" + std::to_string(wanted.height()));
     }
 
     // Each control inside the area the form was laid out for; the frame, shown smaller than
@@ -149,6 +161,9 @@ private:
                 findings_.push_back(where(form, *control) + ": at " + text(rect) + " outside the window's " + text(designed));
             if (const int overflow = shown->captionOverflow(); overflow > 0)
                 findings_.push_back(where(form, *control) + ": caption needs " + std::to_string(overflow) + " px more");
+            if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->text().isEmpty() &&
+                label->fontMetrics().boundingRect(label->text()).height() > label->contentsRect().height() + kSlack)
+                findings_.push_back(where(form, *control) + ": caption cut at the bottom");
             if (!isLine(*control)) placed.emplace_back(control, seenRect(widget, surface));
         }
         for (std::size_t i = 0; i < placed.size(); ++i)
@@ -231,6 +246,32 @@ TEST(OnScreen, TheErrorWindowOpensWithTheKeyboardOnOkAndEnterClosesIt)
     ShowErrorMessage(program.app, "The board did not answer.");
     EXPECT_EQ(okHasKeyboard, true);
     EXPECT_EQ(program.runtime.modalForm(), nullptr);
+    program.runtime.endProgram();
+    settle();
+}
+
+TEST(OnScreen, AConfirmationKeepsItsSizeInsideTheWindowManagersFrameAndCannotBeResized)
+{
+    if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
+    RunningProgram program;
+    ASSERT_TRUE(program.start());
+    auto& confirm = program.app.form<ConfirmBoardWindow>();
+    const QSize asked(toPixels(confirm.width()), toPixels(confirm.height()));
+    std::optional<QSize> outer;
+    std::optional<bool> fixed;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> window = program.qt.renderer()->windowOf(confirm);
+        // Framed once the window manager has put its border and title bar around it.
+        if (waitUntil(window, [](QWidget& frame) { return frame.frameGeometry().size() != frame.size(); })) {
+            QTest::qWait(100);
+            outer = window->frameGeometry().size();
+            fixed = window->minimumSize() == window->maximumSize();
+        }
+        confirm.unload();
+    });
+    confirm.showModal();
+    EXPECT_EQ(outer, asked);
+    EXPECT_EQ(fixed, true);
     program.runtime.endProgram();
     settle();
 }
