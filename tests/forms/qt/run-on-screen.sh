@@ -3,6 +3,9 @@
 # server of 1366x768 with a small window manager, at scale 1 and at scale 2.
 set -euo pipefail
 binary=$1
+# Under the leak checker, what the X platform's libraries keep for the life of the process is not
+# the program's.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/on-screen-leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 on_screen() {
   xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
