@@ -52,7 +52,7 @@ void HomingPanel::Form_Load()
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
     if (!app_.state().isBoard(board_)) {
         enableAxisButtons(kAxisButtons, false);
-        msgtxt.setText("Board " + strTrimmed(board_) + " is not a configured board: there is nothing to search on.");
+        msgtxt.setText(NothingToSearchOn(board_));
         return;
     }
     if (axisCount() == 3) {

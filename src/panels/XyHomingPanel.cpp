@@ -36,7 +36,7 @@ void XyHomingPanel::loadPanel(std::int16_t board)
     PlaceOverMainWindow(app_, *this, kPanelOffset);
     if (!app_.state().isBoard(board_)) {
         contcmd.setEnabled(false);
-        msgtxt.setText("Board " + strTrimmed(board_) + " is not a configured board: there is nothing to search on.");
+        msgtxt.setText(NothingToSearchOn(board_));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "forms/common/SearchVelocity.h"
 
+#include "base/NumberText.h"
 #include "driver/StatusText.h"
 
 namespace tarvik {
@@ -15,6 +16,11 @@ bool LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t a
     const DriverStatus status = LoadSearchVelocity(driver, board, axis, rpm);
     if (status != ZEVA_noError) statusBox.setText(StatusText(status));
     return status == ZEVA_noError;
+}
+
+std::string NothingToSearchOn(std::int16_t board)
+{
+    return "Board " + strTrimmed(board) + " is not a configured board: there is nothing to search on.";
 }
 
 } // namespace tarvik

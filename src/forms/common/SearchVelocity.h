@@ -4,6 +4,7 @@
 #include "forms/runtime/FormRuntime.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tarvik {
 
@@ -16,5 +17,8 @@ inline constexpr double kSearchRpmPerRpsps = 5.0;
 DriverStatus LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t axis, double rpm);
 // The same for a panel: a failing status's text goes to `statusBox` and the result is false.
 bool LoadSearchVelocity(MotionDriver& driver, std::int16_t board, std::int16_t axis, double rpm, TextBox& statusBox);
+
+// What a homing panel opened for a board that is not configured says in its status box.
+std::string NothingToSearchOn(std::int16_t board);
 
 } // namespace tarvik
