@@ -1,6 +1,5 @@
 #include "panels/XyHomingPanel.h"
 
-#include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "forms/common/SearchVelocity.h"
 #include "program/App.h"
