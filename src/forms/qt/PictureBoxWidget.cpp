@@ -1,48 +1,13 @@
 #include "forms/qt/PictureBoxWidget.h"
 
 #include "forms/qt/KeyMapping.h"
-#include "forms/qt/QtUnits.h"
 #include "forms/runtime/PictureBox.h"
 #include "forms/runtime/UserInput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cmath>
-
 namespace tarvik {
-
-namespace {
-
-// Maps scale coordinates to the pixels of a widget of the given size.
-QPointF scaleToPixel(const ScaleRect& scale, double x, double y, QSizeF size)
-{
-    const double px = scale.width == 0 ? 0 : (x - scale.left) / scale.width * size.width();
-    const double py = scale.height == 0 ? 0 : (y - scale.top) / scale.height * size.height();
-    return {px, py};
-}
-
-void paintOp(QPainter& painter, const DrawOp& op, QSizeF size)
-{
-    QPen pen(toQColor(op.color));
-    pen.setWidth(op.drawWidth);
-    painter.setPen(pen);
-    painter.setBrush(op.filled ? QBrush(toQColor(op.fillColor)) : Qt::NoBrush);
-    const QPointF first = scaleToPixel(op.scale, op.x1, op.y1, size);
-    switch (op.kind) {
-    case DrawOp::Kind::Line: painter.drawLine(first, scaleToPixel(op.scale, op.x2, op.y2, size)); break;
-    case DrawOp::Kind::Box: painter.drawRect(QRectF(first, scaleToPixel(op.scale, op.x2, op.y2, size)).normalized()); break;
-    case DrawOp::Kind::Circle: {
-        // The radius is in horizontal units; the circle stays round on screen.
-        const double radius = op.scale.width == 0 ? 0 : std::abs(op.x2 / op.scale.width * size.width());
-        painter.drawEllipse(first, radius, radius);
-        break;
-    }
-    case DrawOp::Kind::Point: painter.drawPoint(first); break;
-    }
-}
-
-} // namespace
 
 PictureBoxWidget::PictureBoxWidget(PictureBox& box, InputBridge& bridge, QWidget* parent) : QWidget(parent), ControlWidget(box, bridge)
 {
@@ -52,17 +17,15 @@ PictureBoxWidget::PictureBoxWidget(PictureBox& box, InputBridge& bridge, QWidget
 
 void PictureBoxWidget::refresh() { update(); }
 
+// A paint costs what was drawn since the last one and a copy of the kept image (clipped to the
+// part exposed), however much the box has drawn before.
 void PictureBoxWidget::paintEvent(QPaintEvent*)
 {
     if (!control()) return;
-    const auto& box = controlAs<PictureBox>();
+    const QImage& picture = drawing_.follow(controlAs<PictureBox>(), size(), devicePixelRatioF());
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(box.backColor()));
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF size = this->size();
-    for (const DrawOp& op : box.displayList()) paintOp(painter, op, size);
+    if (!picture.isNull()) painter.drawImage(QPoint(0, 0), picture);
     // The box's border, drawn over the picture's edge.
-    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/qt/ControlWidget.h"
+#include "forms/qt/KeptDrawing.h"
 
 #include <QPointF>
 #include <QWidget>
@@ -9,8 +10,9 @@ namespace tarvik {
 
 class PictureBox;
 
-// A picture box: paints its display list (each drawing in the scale it was drawn in) and
-// reports the mouse in its current scale units. It also holds the widgets of the controls inside.
+// A picture box: shows its display list (each drawing in the scale it was drawn in) from a kept
+// image, to which a paint adds only what was drawn since the last one, and reports the mouse in
+// its current scale units. It also holds the widgets of the controls inside.
 class PictureBoxWidget final : public QWidget, public ControlWidget {
 public:
     PictureBoxWidget(PictureBox& box, InputBridge& bridge, QWidget* parent);
@@ -23,6 +25,8 @@ protected:
 
 private:
     QPointF toScale(QPointF pixel) const;
+
+    KeptDrawing drawing_;
 };
 
 } // namespace tarvik

@@ -69,6 +69,7 @@ void PictureBox::resetScale()
 void PictureBox::cls()
 {
     drawing_.clear();
+    ++clears_;
     currentX_ = scale_.left;
     changed(Property::Drawing);
 }

@@ -2,6 +2,7 @@
 
 #include "forms/runtime/Control.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace tarvik {
@@ -68,6 +69,9 @@ public:
     void pset(double x, double y, Color color = -1);
     double currentX() const { return currentX_; }
     const std::vector<DrawOp>& displayList() const { return drawing_; }
+    // How many times Cls cleared the drawing: while it stays the same, the display list only grows,
+    // so a renderer that kept what it painted need only add the items after those it has.
+    std::uint64_t clearCount() const { return clears_; }
 
     Color foreColor() const { return foreColor_; }
     void setForeColor(Color color);
@@ -88,6 +92,7 @@ private:
     ScaleRect scale_;
     bool userScale_ = false;
     std::vector<DrawOp> drawing_;
+    std::uint64_t clears_ = 0;
     double currentX_ = 0;
     Color foreColor_ = colors::Black;
     Color backColor_ = colors::ButtonFace;
