@@ -43,6 +43,19 @@ QScrollArea* newScroller()
     return scroller;
 }
 
+bool writesText(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Shape:
+    case ControlKind::Line:
+    case ControlKind::Image:
+    case ControlKind::ScrollBar:
+    case ControlKind::Timer:
+    case ControlKind::Menu: return false;
+    default: return true;
+    }
+}
+
 bool isBackdrop(const QMdiSubWindow& child) { return child.windowFlags().testFlag(Qt::FramelessWindowHint); }
 
 // Every framed window has a title and a close box; which other boxes it has is the form's choice.
@@ -65,7 +78,6 @@ FormView::FormView(Form& form, InputBridge& bridge, MainWindow& main)
     : form_(form), bridge_(bridge), main_(main), surface_(new QWidget)
 {
     surface_->setFocusPolicy(Qt::NoFocus);
-    surface_->setFont(formFont());
     focusMark_ = new FocusMark(*surface_);
     surfaceHook_ = new EventHook(*surface_, [this](QEvent& event) { return surfaceEvent(event); });
     for (Control* control : form.controls()) addControl(*control);
@@ -88,6 +100,12 @@ void FormView::addControl(Control& control)
     if (Control* container = control.container(); container && container->kind() != ControlKind::Menu) {
         addControl(*container);
         if (ControlWidget* holder = widgetOf(*container)) parent = &holder->widget();
+    }
+    // The form face is loaded with the first control that writes text: a window of pictures
+    // and menus only (the main window and its background, at start-up) never needs it.
+    if (!hasFormFont_ && writesText(control.kind())) {
+        surface_->setFont(formFont());
+        hasFormFont_ = true;
     }
     ControlWidget* created = createControlWidget(control, bridge_, *parent);
     if (!created) return;

@@ -85,6 +85,8 @@ private:
     // The window manager's border and title bar around the top-level frame, as last seen.
     QSize decoration_;
     bool mainWatched_ = false;
+    // The surface has the form face (set with the first control that writes text).
+    bool hasFormFont_ = false;
     QPointer<FormFrame<QMdiSubWindow>> child_;
     QPointer<FormFrame<QWidget>> window_;
     std::unordered_map<const Control*, ControlWidget*> widgets_;
