@@ -91,8 +91,7 @@ std::int16_t FindHomePanel::WaitHomeMove(int axis)
         }
         if (const DriverStatus status = app_.driver().read_axis_stat(board_, a, word)) return status;
         if (AxisMoveDone(word)) break;
-        if (!letEventsRun()) return kWaitEndedOtherwise;
-        app_.clock().spend(kPollIntervalMicros);
+        if (!letEventsRunUntil(app_.clock().nowMicros() + kEventPollIntervalMicros)) return kWaitEndedOtherwise;
     }
     // A search the user asked to kill is no finished search, even when it ended by itself: the
     // position is not reset.
@@ -126,9 +125,10 @@ bool FindHomePanel::homeMoveEnded(int axis)
 bool FindHomePanel::settle(int axis)
 {
     Clock& clock = app_.clock();
-    const std::int64_t start = clock.nowMicros();
+    const std::int64_t settled = clock.nowMicros() + kHomeSettleMicros;
     for (;;) {
-        if (!letEventsRun()) return false;
+        // Sleeps until the settling time is over, unless events come first (a Kill Motion click).
+        if (!letEventsRunUntil(settled)) return false;
         if (killFlag_ != 0) {
             // The move has ended; a kill that fails is shown in place of the search's message.
             const DriverStatus status = app_.driver().kill_motion(board_, static_cast<std::int16_t>(axis));
@@ -138,8 +138,7 @@ bool FindHomePanel::settle(int axis)
                 showStatus(status);
             return false;
         }
-        if (clock.nowMicros() - start >= kHomeSettleMicros) return true;
-        clock.spend(kPollIntervalMicros);
+        if (clock.nowMicros() >= settled) return true;
     }
 }
 

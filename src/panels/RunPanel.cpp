@@ -18,10 +18,6 @@ namespace tarvik {
 
 namespace {
 
-// Pause between two passes of the run's loops: the axis is looked at 200 times a second, and the
-// program does not spin while it waits.
-constexpr std::int64_t kRunLoopPauseMicros = 5'000;
-
 // The lamps top to bottom: the status bit and its label.
 struct LampDesign {
     std::uint16_t bit;
@@ -371,8 +367,11 @@ void RunPanel::runCycles()
     FirstMove = 1;
     bool moveDone = true;
     std::int64_t moveSentMicros = 0;
+    // The run sleeps until events arrive (the poll timer's tick, a stop, a close), and at most
+    // until the move is due to be looked at again.
+    std::int64_t pollDue = app_.clock().nowMicros();
     for (;;) {
-        if (!letEventsRun()) break;
+        if (!letEventsRunUntil(pollDue)) break;
         if (RunStopped == 1 || CloseRequested == 1) break;
         if (moveDone) {
             if (DwellMs == 0 || FirstMove != 0)
@@ -408,7 +407,7 @@ void RunPanel::runCycles()
             reportWaitEnd({MoveWaitEnd::Kind::TimedOut, ZEVA_boardTimeoutError});
             break;
         }
-        app_.clock().spend(kRunLoopPauseMicros);
+        pollDue = app_.clock().nowMicros() + kEventPollIntervalMicros;
     }
     endRun(std::nullopt);
 }
@@ -428,12 +427,11 @@ bool RunPanel::dwell()
     bool goOn = true;
     while (RunStopped != 1) {
         if (DwellDone != 0) break;
-        // A close request ends the dwell as it ends the run.
-        if (!letEventsRun() || CloseRequested == 1) {
+        // The dwell timer's tick wakes the sleep; a close request ends the dwell as it ends the run.
+        if (!letEventsRunUntil(app_.clock().nowMicros() + kEventPollIntervalMicros) || CloseRequested == 1) {
             goOn = false;
             break;
         }
-        app_.clock().spend(kRunLoopPauseMicros);
     }
     if (isLoaded()) dwelltimer.setEnabled(false);
     return goOn;

@@ -54,7 +54,7 @@ std::optional<std::int16_t> XyHomingPanel::waitSearchEnd(int axis, bool yield, c
 {
     SearchEndWait wait{
         .timeoutMicros = kSearchTimeoutMicros, .overdue = kSearchOverdue, .stopRequested = killRequested};
-    if (yield) wait.betweenPolls = [this] { return letEventsRun(); };
+    if (yield) wait.betweenPolls = [this](std::int64_t nextRead) { return letEventsRunUntil(nextRead); };
     return WaitSearchEnd(app_, board_, static_cast<std::int16_t>(axis), wait,
                          [this](const std::string& reason) { return abandonMotion(reason); }, msgtxt);
 }

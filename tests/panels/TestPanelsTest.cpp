@@ -315,6 +315,25 @@ TEST_P(TestPanelsRunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOv
 INSTANTIATE_TEST_SUITE_P(Waits, TestPanelsRunInterruptionTest,
                          ::testing::Values(During::SingleMove, During::CyclicMove, During::Dwell));
 
+TEST_F(TestPanelsTest, ACyclicRunSleepsBetweenItsPollsOfTheMove)
+{
+    ServoTestPanel& panel = openServo();
+    click(panel.CycleOn);
+    retype(panel.rpmtxt, "60");
+    retype(panel.pos1txt, "400000");
+    std::int64_t from = 0;
+    after(1000, [&] { from = clock().nowMicros(); });
+    after(2000, [&] { click(panel.killcmd); });
+    click(panel.startcmd);
+    // A second of a long move: the panel's 50 ms poll and the run's look at the move, each
+    // twenty times, not a look every few milliseconds.
+    int reads = 0;
+    for (const CallRecord& call : driver().callsSinceMark())
+        if (call.entry == "read_axis_stat" && call.timeMicros >= from) ++reads;
+    EXPECT_GE(reads, 20);
+    EXPECT_LE(reads, 50);
+}
+
 TEST_F(TestPanelsTest, ACloseWhoseStopsAllFailKeepsThePanel)
 {
     ServoTestPanel& panel = openServo();

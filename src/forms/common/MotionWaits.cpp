@@ -23,6 +23,27 @@ std::string timeoutText(std::int16_t board, std::int16_t axis, const std::string
            seconds(bound) + " seconds.";
 }
 
+// Polls the axis until its move is done, within kMoveDoneTimeoutMicros. `awaitPoll` runs before
+// every poll, handed the time the poll is due (the start for the first, `interval` after the
+// previous poll for the others); it pauses until then and gives false to end the wait as Stopped.
+MoveWaitEnd pollUntilDone(App& app, std::int16_t board, std::int16_t axis, std::int64_t interval,
+                          const std::function<bool(std::int64_t pollDueMicros)>& awaitPoll)
+{
+    using Kind = MoveWaitEnd::Kind;
+    Clock& clock = app.clock();
+    const std::int64_t start = clock.nowMicros();
+    std::int64_t pollDue = start;
+    for (;;) {
+        if (!awaitPoll(pollDue)) return {Kind::Stopped};
+        std::int16_t status = 0;
+        if (const DriverStatus result = app.driver().read_axis_stat(board, axis, status))
+            return {Kind::ReadFailed, result};
+        if (AxisMoveDone(status)) return {Kind::Done};
+        if (clock.nowMicros() - start >= kMoveDoneTimeoutMicros) return {Kind::TimedOut, ZEVA_boardTimeoutError};
+        pollDue = clock.nowMicros() + interval;
+    }
+}
+
 } // namespace
 
 std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis, DriverStatus& readStatus)
@@ -40,18 +61,11 @@ std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis, Dri
 
 MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& goOn)
 {
-    using Kind = MoveWaitEnd::Kind;
     Clock& clock = app.clock();
-    const std::int64_t start = clock.nowMicros();
-    for (;;) {
-        if (goOn && !goOn()) return {Kind::Stopped};
-        std::int16_t status = 0;
-        if (const DriverStatus result = app.driver().read_axis_stat(board, axis, status))
-            return {Kind::ReadFailed, result};
-        if (AxisMoveDone(status)) return {Kind::Done};
-        if (clock.nowMicros() - start >= kMoveDoneTimeoutMicros) return {Kind::TimedOut, ZEVA_boardTimeoutError};
-        clock.spend(kPollIntervalMicros);
-    }
+    return pollUntilDone(app, board, axis, kPollIntervalMicros, [&](std::int64_t pollDue) {
+        clock.spend(pollDue - clock.nowMicros());
+        return !goOn || goOn();
+    });
 }
 
 std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWaitEnd& end)
@@ -73,7 +87,9 @@ MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
                                const std::function<bool()>& windowClosing)
 {
     Runtime& runtime = app.runtime();
-    return PollMoveDone(app, board, axis, [&] { return runtime.doEvents() && !(windowClosing && windowClosing()); });
+    return pollUntilDone(app, board, axis, kEventPollIntervalMicros, [&](std::int64_t pollDue) {
+        return runtime.awaitEvents(pollDue) && !(windowClosing && windowClosing());
+    });
 }
 
 DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found)

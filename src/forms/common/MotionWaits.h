@@ -15,8 +15,11 @@ class App;
 // takes a minute at the slowest find velocity (1 RPM).
 inline constexpr std::int64_t kMoveDoneTimeoutMicros = 60'000'000;
 inline constexpr std::int64_t kIndexSearchTimeoutMicros = 120'000'000;
-// Pause between two polls of a waiting loop.
+// Pause between two polls of a waiting loop that lets no events run.
 inline constexpr std::int64_t kPollIntervalMicros = 1'000;
+// Longest sleep between two polls of a waiting loop that lets events run: the cadence of the
+// panels' own status polls. Input, a timer or a scheduled action wakes it sooner, and it polls then.
+inline constexpr std::int64_t kEventPollIntervalMicros = 50'000;
 // Time given to the board to start an index search before it is first polled.
 inline constexpr std::int64_t kIndexSearchSettleMicros = 10'000;
 // Register reads that wait for an index search to show up as running before going on anyway.
@@ -55,9 +58,10 @@ std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWait
 // error window (naming board and axis) and gives ZEVA_boardTimeoutError.
 DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis);
 
-// Lets pending events run, then polls the axis, until its move is done (PollMoveDone: a failing
-// read and the time bound end it too, unreported). It is Stopped as soon as `windowClosing` says
-// so after the events have run, or the program is ending.
+// Lets pending events run, then polls the axis, until its move is done (as PollMoveDone: a failing
+// read and the time bound end it too, unreported). Between two polls it sleeps until events
+// arrive, at most kEventPollIntervalMicros (Runtime::awaitEvents). It is Stopped as soon as
+// `windowClosing` says so after the events have run, or the program is ending.
 MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
                                const std::function<bool()>& windowClosing);
 

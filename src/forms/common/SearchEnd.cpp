@@ -27,8 +27,10 @@ std::optional<std::int16_t> WaitSearchEnd(App& app, std::int16_t board, std::int
                                       " seconds."));
             return std::nullopt;
         }
-        if (wait.betweenPolls && !wait.betweenPolls()) return std::nullopt;
-        clock.spend(kPollIntervalMicros);
+        if (!wait.betweenPolls)
+            clock.spend(kPollIntervalMicros);
+        else if (!wait.betweenPolls(clock.nowMicros() + kEventPollIntervalMicros))
+            return std::nullopt;
     }
 }
 

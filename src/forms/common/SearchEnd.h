@@ -28,9 +28,11 @@ struct SearchEndWait {
     std::string overdue;
     // Asked before every read; true ends the wait with nothing shown.
     std::function<bool()> stopRequested{};
-    // Runs before each pause between two reads (letting events run, say); false ends the wait
-    // with nothing shown.
-    std::function<bool()> betweenPolls{};
+    // Runs in place of the pause between two reads, handed the time the next read is due
+    // (kEventPollIntervalMicros on): it lets events run until then at most, say. False ends the
+    // wait with nothing shown. Without it the wait pauses kPollIntervalMicros, letting no events
+    // run.
+    std::function<bool(std::int64_t nextReadMicros)> betweenPolls{};
 };
 
 // Hands the text of a search the panel can no longer follow to the panel, which kills the axis

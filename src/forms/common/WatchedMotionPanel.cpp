@@ -57,9 +57,16 @@ std::string WatchedMotionPanel::abandonMotion(const std::string& reason)
     return reason + "\r\nThe " + shortName + (unstopped_ ? " could not be stopped." : " was stopped.");
 }
 
-bool WatchedMotionPanel::letEventsRun()
+bool WatchedMotionPanel::letEventsRun() { return afterEvents(app_.runtime().doEvents()); }
+
+bool WatchedMotionPanel::letEventsRunUntil(std::int64_t deadlineMicros)
 {
-    if (!app_.runtime().doEvents()) {
+    return afterEvents(app_.runtime().awaitEvents(deadlineMicros));
+}
+
+bool WatchedMotionPanel::afterEvents(bool goOn)
+{
+    if (!goOn) {
         // The program is ending: no axis may go on moving with nobody watching it. A failing
         // kill cannot keep the program; it is tried once.
         killWatched();

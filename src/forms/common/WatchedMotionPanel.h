@@ -81,6 +81,9 @@ protected:
     // (the watched axes are killed first and watched no more) or the panel was closed (its
     // closing killed them).
     bool letEventsRun();
+    // The same after a sleep until input arrives, a timer or scheduled action falls due, or the
+    // clock reaches `deadlineMicros` (Runtime::awaitEvents): how a run waits between two polls.
+    bool letEventsRunUntil(std::int64_t deadlineMicros);
     // What closing the panel does first: by default the watched axes are killed (killWatched).
     // A panel that stops its axes another way on closing overrides it, and ends with
     // killWatched() for whatever it could not stop. True lets the panel close.
@@ -89,6 +92,8 @@ protected:
     App& app_;
 
 private:
+    // What a run does once events have run: `goOn` is false when the program is ending.
+    bool afterEvents(bool goOn);
     void forget();
 
     WatchedMotion motion_;

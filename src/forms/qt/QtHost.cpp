@@ -113,6 +113,18 @@ void QtHost::idleWait(Runtime& runtime, std::int64_t micros)
     }
 }
 
+void QtHost::sleepUntilInput(Runtime& runtime, std::int64_t micros)
+{
+    // One pass of the event loop, which sleeps until its first event: input, a paint, the timer
+    // pump's tick, or the wake-up at the end of the time given.
+    if (micros <= 0 || runtime.endRequested()) return;
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(static_cast<int>(std::min<std::int64_t>((micros + 999) / 1000, 60'000)));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 void QtHost::beep() { QApplication::beep(); }
 
 void QtHost::showHelp(int topic) { help_.show(topic); }

@@ -21,6 +21,7 @@ public:
     void processPendingInput(Runtime& runtime) override;
     void processPendingPaint(Runtime& runtime) override;
     void idleWait(Runtime& runtime, std::int64_t micros) override;
+    void sleepUntilInput(Runtime& runtime, std::int64_t micros) override;
     void beep() override;
     void showHelp(int topic) override;
 

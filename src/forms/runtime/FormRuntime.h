@@ -43,7 +43,9 @@
 //   still enabled and visible; keys raise KeyDown, KeyPress (0 drops it), the edit, Change, KeyUp.
 //   Showing or closing modal windows and message boxes moves no focus.
 // - Services: Beep, MsgBox, DoEvents, help requests, the program folder, program end. Time comes
-//   from the Clock; timers and scheduled actions run inside DoEvents, waits and modal loops.
+//   from the Clock; timers and scheduled actions run inside DoEvents, waits and modal loops. A
+//   loop that lets events run sleeps between its passes in Runtime::awaitEvents, until input,
+//   a timer, a scheduled action or its deadline, rather than pausing for a fixed time.
 // - A Host does what differs between headless and a window system (modal loops, message boxes,
 //   waiting, beep, help viewer); HeadlessHost answers from a script and records what was shown.
 // - RuntimeObserver tells a renderer about every change.

@@ -67,6 +67,8 @@ public:
     void processPendingInput(Runtime&) override {}
     void processPendingPaint(Runtime&) override {}
     void idleWait(Runtime& runtime, std::int64_t micros) override;
+    // No input arrives headless: the clock moves on by `micros`.
+    void sleepUntilInput(Runtime& runtime, std::int64_t micros) override { idleWait(runtime, micros); }
     void beep() override;
     void showHelp(int topic) override;
 

@@ -29,8 +29,12 @@ public:
     // Lets the windows paint what changed, delivering no user input (it waits for later).
     virtual void processPendingPaint(Runtime& runtime) = 0;
 
-    // Waits up to `micros` for input; returns early when input arrived.
+    // Waits up to `micros` with input running; returns early only when something of the runtime
+    // falls due sooner or the program is ending (Runtime::wait).
     virtual void idleWait(Runtime& runtime, std::int64_t micros) = 0;
+    // Sleeps up to `micros`, returning as soon as input or anything else of the window system
+    // has arrived and run, or the program is ending (Runtime::awaitEvents).
+    virtual void sleepUntilInput(Runtime& runtime, std::int64_t micros) = 0;
 
     virtual void beep() = 0;
 

@@ -249,6 +249,16 @@ bool Runtime::doEvents()
     return !endRequested();
 }
 
+bool Runtime::awaitEvents(std::int64_t deadlineMicros)
+{
+    if (endRequested()) return false;
+    std::int64_t wake = deadlineMicros;
+    if (const auto next = nextDueMicros(); next && *next < wake) wake = *next;
+    const std::int64_t now = clock_.nowMicros();
+    if (wake > now) host_.sleepUntilInput(*this, wake - now);
+    return doEvents();
+}
+
 bool Runtime::doEventsWithoutInput()
 {
     if (endRequested()) return false;

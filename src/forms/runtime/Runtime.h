@@ -78,6 +78,14 @@ public:
     // Lets waiting input, due scheduled actions and due timers run. Returns false once program end
     // is requested: a loop that lets events run must then stop.
     bool doEvents();
+    // Sleeps until input arrives, a timer tick or scheduled action falls due, or the clock reaches
+    // `deadlineMicros`, whichever comes first, then lets events run as doEvents() does and gives
+    // its result. A wait that lets events run loops on it rather than pausing for a fixed time, so
+    // that a click, a close, a quit or a timer ends the sleep at once and the program does not spin
+    // meanwhile. Pending input or anything already due, and a deadline already reached, end the
+    // sleep before it starts. On the virtual clock the sleep moves the clock on to the earlier of
+    // the deadline and the next due time, as Clock::spend would.
+    bool awaitEvents(std::int64_t deadlineMicros);
     // The same for a wait the user is not to act in (the start-up's initialisation): the windows
     // paint and due scheduled actions and timers run, but user input waits until it is over.
     bool doEventsWithoutInput();
