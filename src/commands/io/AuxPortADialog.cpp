@@ -14,7 +14,6 @@ namespace tarvik {
 namespace {
 
 // Layout in twips.
-constexpr float kMargin = kDialogMargin;
 constexpr float kRowHeight = 840;
 constexpr float kCaptionHeight = 240;
 constexpr float kHeadingWidth = 2400;
@@ -60,7 +59,7 @@ void AuxPortADialog::makeRows()
     for (int row = 0; row < kRows; ++row) {
         const float top = memberAreaTop() + kRowHeight * static_cast<float>(row);
         for (int line = 1; line <= kLines; ++line) {
-            const float left = kMargin + kLampStep * static_cast<float>(line - 1);
+            const float left = kDialogMargin + kLampStep * static_cast<float>(line - 1);
             lbl.add(row * kLines + line - 1, {.caption = std::to_string(line), .left = left + kNumberInset,
                                               .top = top + kNumberTop, .width = kNumberWidth,
                                               .height = kCaptionHeight});
@@ -74,9 +73,9 @@ void AuxPortADialog::makeRows()
 void AuxPortADialog::arrange()
 {
     const float top = memberAreaTop();
-    portAHeading.move(kMargin, top, kHeadingWidth, kCaptionHeight);
-    portBHeading.move(kMargin, top + kRowHeight, kHeadingWidth, kCaptionHeight);
-    portCHeading.move(kMargin, top + 2 * kRowHeight, kHeadingWidth, kCaptionHeight);
+    portAHeading.move(kDialogMargin, top, kHeadingWidth, kCaptionHeight);
+    portBHeading.move(kDialogMargin, top + kRowHeight, kHeadingWidth, kCaptionHeight);
+    portCHeading.move(kDialogMargin, top + 2 * kRowHeight, kHeadingWidth, kCaptionHeight);
     cOutputsLabel.move(kDirectionLeft, top + kRowHeight + kNumberTop, kDirectionLabelWidth, kCaptionHeight);
     COutputs.move(kDirectionLeft + kDirectionInset, top + kRowHeight + kLampTop, kLampSize, kLampSize);
     cInputsLabel.move(kDirectionLeft, top + 2 * kRowHeight + kNumberTop, kDirectionLabelWidth, kCaptionHeight);

@@ -13,7 +13,6 @@ namespace tarvik {
 namespace {
 
 // Layout in twips.
-constexpr float kMargin = kDialogMargin;
 constexpr float kBlockHeight = 1200;
 constexpr float kCaptionHeight = 240;
 constexpr float kHeadingWidth = 2400;
@@ -22,7 +21,7 @@ constexpr float kColumnTop = 480;
 constexpr float kColumnStep = 420;
 constexpr float kNumberInset = 120;
 constexpr float kNumberWidth = 120;
-constexpr float kRowNameLeft = kMargin + 8 * kColumnStep + 60;
+constexpr float kRowNameLeft = kDialogMargin + 8 * kColumnStep + 60;
 constexpr float kRowNameWidth = 700;
 
 } // namespace
@@ -60,7 +59,7 @@ void AuxPortBOutputDialog::makeBlock(int block, ControlArray<OptionButton>& true
     const float top = memberAreaTop() + kBlockHeight * static_cast<float>(block);
     for (int line = 1; line <= kLines; ++line) {
         const int index = block * kLines + line;
-        const float left = kMargin + kColumnStep * static_cast<float>(line - 1);
+        const float left = kDialogMargin + kColumnStep * static_cast<float>(line - 1);
         AddIoBitColumn({&lineNumbers, lineColumns, trueRow, falseRow},
                        {.index = index, .optionIndex = line, .number = std::to_string(line),
                         .numberLeft = left + kNumberInset, .numberTop = top + kNumberTop, .numberWidth = kNumberWidth,
@@ -75,7 +74,7 @@ void AuxPortBOutputDialog::arrange()
                                                          {&portCOutputLabel, &portCTrueLabel, &portCFalseLabel}}};
     for (std::size_t block = 0; block < 2; ++block) {
         const float top = memberAreaTop() + kBlockHeight * static_cast<float>(block);
-        headings[block]->move(kMargin, top, kHeadingWidth, kCaptionHeight);
+        headings[block]->move(kDialogMargin, top, kHeadingWidth, kCaptionHeight);
         rowNames[block][0]->move(kRowNameLeft, top + kNumberTop, kRowNameWidth, kCaptionHeight);
         rowNames[block][1]->move(kRowNameLeft, top + kColumnTop + kIoColumnUpperTop, kRowNameWidth, kCaptionHeight);
         rowNames[block][2]->move(kRowNameLeft, top + kColumnTop + kIoColumnLowerTop, kRowNameWidth, kCaptionHeight);

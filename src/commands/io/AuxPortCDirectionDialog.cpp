@@ -10,10 +10,9 @@ namespace tarvik {
 namespace {
 
 // Layout in twips.
-constexpr float kMargin = kDialogMargin;
 constexpr float kCaptionHeight = 240;
 constexpr float kFrameTop = 300;
-constexpr float kLabelLeft = kMargin + kIoColumnWidth + 120;
+constexpr float kLabelLeft = kDialogMargin + kIoColumnWidth + 120;
 constexpr float kLabelWidth = 900;
 
 } // namespace
@@ -25,7 +24,7 @@ AuxPortCDirectionDialog::AuxPortCDirectionDialog(App& app)
                   const std::int16_t code = bbt(1).value() ? PortCDirInput : PortCDirOutput;
                   return run.driver.set_portc_dir(run.board, code);
               });
-          design.memberAreaHeight = kFrameTop + kIoColumnHeight + kMargin;
+          design.memberAreaHeight = kFrameTop + kIoColumnHeight + kDialogMargin;
           return design;
       }()),
       directionHeading(this, "Label1", {.caption = "Port C Dir"}),
@@ -41,9 +40,9 @@ AuxPortCDirectionDialog::AuxPortCDirectionDialog(App& app)
 void AuxPortCDirectionDialog::makeDirection()
 {
     const float top = memberAreaTop();
-    directionHeading.move(kMargin, top, 1200, kCaptionHeight);
+    directionHeading.move(kDialogMargin, top, 1200, kCaptionHeight);
     AddIoBitColumn({nullptr, directionFrame, bbt, bbf},
-                   {.index = 1, .optionIndex = 1, .left = kMargin, .top = top + kFrameTop});
+                   {.index = 1, .optionIndex = 1, .left = kDialogMargin, .top = top + kFrameTop});
     inputLabel.move(kLabelLeft, top + kFrameTop + kIoColumnUpperTop, kLabelWidth, kCaptionHeight);
     outputLabel.move(kLabelLeft, top + kFrameTop + kIoColumnLowerTop, kLabelWidth, kCaptionHeight);
 }

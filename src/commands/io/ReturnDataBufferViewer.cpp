@@ -17,16 +17,11 @@ constexpr int kLastPacket = kRdbCapacity;
 // Layout in twips: the board list, "# of Packets" beside it and RUN at the top; the "Returned
 // Data" frame below them; the status box at the bottom. Inside the frame (frame coordinates)
 // the packet number with its scroll bar, then one row per value.
-constexpr float kMargin = kDialogMargin;
-constexpr float kCaptionTop = kFieldCaptionTop;
-constexpr float kEntryTop = kFieldTop;
-constexpr float kCaptionHeight = kLabelHeight;
-constexpr float kEntryHeight = kTextBoxHeight;
 constexpr float kCountLeft = kFieldBesideListLeft;
 constexpr float kCountWidth = 1215;
 constexpr float kFormWidth = 4800;
 constexpr float kFrameTop = 840;
-constexpr float kFrameWidth = kFormWidth - 3 * kMargin;
+constexpr float kFrameWidth = kFormWidth - 3 * kDialogMargin;
 constexpr float kFrameHeight = 1680;
 constexpr float kRowCaptionWidth = 1095;
 constexpr float kRowValueLeft = 1320;
@@ -81,24 +76,24 @@ ReturnDataBufferViewer::ReturnDataBufferViewer(App& app)
 
 void ReturnDataBufferViewer::arrange()
 {
-    fieldLabel(0).move(kCountLeft, kCaptionTop, kCountWidth, kCaptionHeight);
-    numptxt.move(kCountLeft, kEntryTop, kCountWidth / 2, kEntryHeight);
+    fieldLabel(0).move(kCountLeft, kFieldCaptionTop, kCountWidth, kLabelHeight);
+    numptxt.move(kCountLeft, kFieldTop, kCountWidth / 2, kTextBoxHeight);
 
-    returnedDataFrame.move(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
-    packetHeading.move(kMargin, kFirstRowTop, kRowCaptionWidth, kCaptionHeight);
-    indtxt.move(kRowValueLeft, kFirstRowTop, kNumberWidth, kEntryHeight);
-    packetScroll.move(kRowValueLeft + kNumberWidth, kFirstRowTop - (kScrollHeight - kEntryHeight) / 2, kScrollWidth,
+    returnedDataFrame.move(kDialogMargin, kFrameTop, kFrameWidth, kFrameHeight);
+    packetHeading.move(kDialogMargin, kFirstRowTop, kRowCaptionWidth, kLabelHeight);
+    indtxt.move(kRowValueLeft, kFirstRowTop, kNumberWidth, kTextBoxHeight);
+    packetScroll.move(kRowValueLeft + kNumberWidth, kFirstRowTop - (kScrollHeight - kTextBoxHeight) / 2, kScrollWidth,
                   kScrollHeight);
     float top = kValueTop;
     const std::pair<Label*, Label*> rows[] = {
         {&axisHeading, &axislbl}, {&commandHeading, &cmdlbl}, {&dataHeading, &datalbl}};
     for (auto [caption, value] : rows) {
-        caption->move(kMargin, top, kRowCaptionWidth, kCaptionHeight);
-        value->move(kRowValueLeft, top, kValueWidth, kCaptionHeight);
+        caption->move(kDialogMargin, top, kRowCaptionWidth, kLabelHeight);
+        value->move(kRowValueLeft, top, kValueWidth, kLabelHeight);
         top += kValueStep;
     }
 
-    placeStatusBox(kFrameTop + kFrameHeight + kMargin, kFormWidth);
+    placeStatusBox(kFrameTop + kFrameHeight + kDialogMargin, kFormWidth);
 }
 
 void ReturnDataBufferViewer::loadPackets()

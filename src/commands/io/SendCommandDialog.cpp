@@ -15,12 +15,6 @@ constexpr std::int16_t kLastCommand = 0x99;
 // Layout in twips: one row of captioned boxes after the board list (Axis, Command with "(hex)"
 // beside it, Word Count, Command Data), RUN at the right below them, the status box across the
 // bottom.
-constexpr float kMargin = kDialogMargin;
-constexpr float kCaptionTop = kFieldCaptionTop;
-constexpr float kEntryTop = kFieldTop;
-constexpr float kCaptionHeight = kLabelHeight;
-constexpr float kEntryHeight = kTextBoxHeight;
-constexpr float kAxisLeft = kFieldBesideListLeft;
 constexpr float kShortWidth = 495;
 constexpr float kCommandLeft = 2040;
 constexpr float kHexLabelLeft = kCommandLeft + kShortWidth + 60;
@@ -29,12 +23,10 @@ constexpr float kWordCountLeft = 3120;
 constexpr float kWordCountCaptionWidth = 1000;
 constexpr float kDataLeft = 4200;
 constexpr float kDataWidth = 1455;
-constexpr float kFormWidth = kDataLeft + kDataWidth + 3 * kMargin;
+constexpr float kFormWidth = kDataLeft + kDataWidth + 3 * kDialogMargin;
 constexpr float kRunTop = 840;
-constexpr float kRunWidth = kCommandButtonWidth;
-constexpr float kRunHeight = kCommandButtonHeight;
-constexpr float kRunLeft = kDataLeft + kDataWidth - kRunWidth;
-constexpr float kMessageTop = kRunTop + kRunHeight + kMargin;
+constexpr float kRunLeft = kDataLeft + kDataWidth - kCommandButtonWidth;
+constexpr float kMessageTop = kRunTop + kCommandButtonHeight + kDialogMargin;
 
 } // namespace
 
@@ -82,16 +74,16 @@ SendCommandDialog::SendCommandDialog(App& app)
 
 void SendCommandDialog::arrange()
 {
-    axisLabel().move(kAxisLeft, kCaptionTop, kShortWidth, kCaptionHeight);
-    axistxt().move(kAxisLeft, kEntryTop, kShortWidth, kEntryHeight);
-    fieldLabel(0).move(kCommandLeft, kCaptionTop, kShortWidth + kHexLabelWidth, kCaptionHeight);
-    cmdtxt.move(kCommandLeft, kEntryTop, kShortWidth, kEntryHeight);
-    hexLabel.move(kHexLabelLeft, kEntryTop, kHexLabelWidth, kEntryHeight);
-    fieldLabel(1).move(kWordCountLeft, kCaptionTop, kWordCountCaptionWidth, kCaptionHeight);
-    wcounttxt.move(kWordCountLeft, kEntryTop, kShortWidth, kEntryHeight);
-    fieldLabel(2).move(kDataLeft, kCaptionTop, kDataWidth, kCaptionHeight);
-    cmddatatxt.move(kDataLeft, kEntryTop, kDataWidth, kEntryHeight);
-    runcmd.move(kRunLeft, kRunTop, kRunWidth, kRunHeight);
+    axisLabel().move(kFieldBesideListLeft, kFieldCaptionTop, kShortWidth, kLabelHeight);
+    axistxt().move(kFieldBesideListLeft, kFieldTop, kShortWidth, kTextBoxHeight);
+    fieldLabel(0).move(kCommandLeft, kFieldCaptionTop, kShortWidth + kHexLabelWidth, kLabelHeight);
+    cmdtxt.move(kCommandLeft, kFieldTop, kShortWidth, kTextBoxHeight);
+    hexLabel.move(kHexLabelLeft, kFieldTop, kHexLabelWidth, kTextBoxHeight);
+    fieldLabel(1).move(kWordCountLeft, kFieldCaptionTop, kWordCountCaptionWidth, kLabelHeight);
+    wcounttxt.move(kWordCountLeft, kFieldTop, kShortWidth, kTextBoxHeight);
+    fieldLabel(2).move(kDataLeft, kFieldCaptionTop, kDataWidth, kLabelHeight);
+    cmddatatxt.move(kDataLeft, kFieldTop, kDataWidth, kTextBoxHeight);
+    runcmd.move(kRunLeft, kRunTop, kCommandButtonWidth, kCommandButtonHeight);
     placeStatusBox(kMessageTop, kFormWidth);
 }
 

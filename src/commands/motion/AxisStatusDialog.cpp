@@ -40,28 +40,19 @@ constexpr std::array kLampRows{
 int bitOf(std::uint16_t mask) { return std::countr_zero(mask); }
 
 // Layout in twips.
-constexpr float kMargin = kDialogMargin;
 constexpr float kRowsTop = 240;
 constexpr float kRowStep = 300;
 constexpr float kRowHeight = 255;
 constexpr float kNumberWidth = 375;
-constexpr float kLampLeft = kMargin + kNumberWidth + 60;
+constexpr float kLampLeft = kDialogMargin + kNumberWidth + 60;
 constexpr float kLampSize = 195;
 constexpr float kLampInset = (kRowHeight - kLampSize) / 2;
 constexpr float kDescriptionLeft = kLampLeft + kLampSize + 120;
 constexpr float kDescriptionWidth = 2535;
 constexpr float kRightLeft = kDescriptionLeft + kDescriptionWidth + 120;
-constexpr float kCaptionTop = kFieldCaptionTop;
-constexpr float kEntryTop = kFieldTop;
-constexpr float kListWidth = kBoardListWidth;
-constexpr float kListHeight = kDropDownHeight;
-constexpr float kAxisLeft = kRightLeft + kListWidth + 120;
-constexpr float kAxisWidth = kAxisFieldWidth;
-constexpr float kEntryHeight = kTextBoxHeight;
+constexpr float kAxisLeft = kRightLeft + kBoardListWidth + 120;
 constexpr float kRunTop = 840;
-constexpr float kRunWidth = kCommandButtonWidth;
-constexpr float kRunHeight = kCommandButtonHeight;
-constexpr float kFormWidth = kAxisLeft + kAxisWidth + 3 * kMargin;
+constexpr float kFormWidth = kAxisLeft + kAxisFieldWidth + 3 * kDialogMargin;
 
 } // namespace
 
@@ -95,23 +86,23 @@ void AxisStatusDialog::makeRows()
 
 void AxisStatusDialog::arrange()
 {
-    lblBit.move(kMargin, 0, kNumberWidth, kRowsTop);
+    lblBit.move(kDialogMargin, 0, kNumberWidth, kRowsTop);
     float top = kRowsTop;
     for (LampRow& row : rows_) {
-        row.number->move(kMargin, top, kNumberWidth, kRowHeight);
+        row.number->move(kDialogMargin, top, kNumberWidth, kRowHeight);
         row.lamp->move(kLampLeft, top + kLampInset, kLampSize, kLampSize);
         row.description->move(kDescriptionLeft, top, kDescriptionWidth, kRowHeight);
         top += kRowStep;
     }
 
-    boardLabel.move(kRightLeft, kCaptionTop, kListWidth, kEntryTop - kCaptionTop);
-    bidlist.move(kRightLeft, kEntryTop, kListWidth, kListHeight);
+    boardLabel.move(kRightLeft, kFieldCaptionTop, kBoardListWidth, kFieldTop - kFieldCaptionTop);
+    bidlist.move(kRightLeft, kFieldTop, kBoardListWidth, kDropDownHeight);
     // The axis field's caption label is the frame's own; it is reached by its name.
-    axisLabel().move(kAxisLeft, kCaptionTop, kAxisWidth + kMargin, kEntryTop - kCaptionTop);
-    axistxt().move(kAxisLeft, kEntryTop, kAxisWidth, kEntryHeight);
-    runcmd.move(kRightLeft, kRunTop, kRunWidth, kRunHeight);
+    axisLabel().move(kAxisLeft, kFieldCaptionTop, kAxisFieldWidth + kDialogMargin, kFieldTop - kFieldCaptionTop);
+    axistxt().move(kAxisLeft, kFieldTop, kAxisFieldWidth, kTextBoxHeight);
+    runcmd.move(kRightLeft, kRunTop, kCommandButtonWidth, kCommandButtonHeight);
 
-    placeStatusBox(top + kMargin, kFormWidth);
+    placeStatusBox(top + kDialogMargin, kFormWidth);
 }
 
 const AxisStatusDialog::LampRow& AxisStatusDialog::row(int bit) const

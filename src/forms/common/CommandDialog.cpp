@@ -21,19 +21,8 @@ namespace {
 // top right, then one row per value field and read-back label, the options, the axis boxes,
 // the member's band, the status box across the window and the advisory text below it.
 constexpr float kFormWidth = 4800;
-constexpr float kMargin = kDialogMargin;
-constexpr float kCaptionTop = kFieldCaptionTop;
-constexpr float kEntryTop = kFieldTop;
-constexpr float kCaptionHeight = kLabelHeight;
-constexpr float kEntryHeight = kTextBoxHeight;
-constexpr float kListWidth = kBoardListWidth;
-constexpr float kListHeight = kDropDownHeight;
-constexpr float kAxisLeft = kFieldBesideListLeft;
-constexpr float kAxisWidth = kAxisFieldWidth;
 constexpr float kRunLeft = 3360;
 constexpr float kRunTop = 240;
-constexpr float kRunWidth = kCommandButtonWidth;
-constexpr float kRunHeight = kCommandButtonHeight;
 constexpr float kRowsTop = 840;
 constexpr float kRowStep = 405;
 constexpr float kRowCaptionWidth = 1935;
@@ -47,8 +36,7 @@ constexpr float kOptionSize = 255;
 constexpr float kOptionLabelWidth = 2175;
 constexpr float kCheckWidth = 1215;
 constexpr float kGap = 120;
-constexpr float kTextWidth = kFormWidth - 3 * kMargin;
-constexpr float kTextHeight = kStatusBoxHeight;
+constexpr float kTextWidth = kFormWidth - 3 * kDialogMargin;
 
 // The value of a field's text as Run hands it to the driver call.
 CommandValue convertField(std::string_view text, FieldConversion conversion)
@@ -80,15 +68,16 @@ CommandDialog::CommandDialog(App& app, CommandDesign design)
       app_(app),
       design_(std::move(design)),
       boardLabel(this, design_.boardLabelName,
-                 {.caption = design_.boardLabel, .left = kMargin, .top = kCaptionTop, .width = kListWidth,
-                  .height = kCaptionHeight}),
-      bidlist(this, "bidlist", {.left = kMargin, .top = kEntryTop, .width = kListWidth, .height = kListHeight},
+                 {.caption = design_.boardLabel, .left = kDialogMargin, .top = kFieldCaptionTop,
+                  .width = kBoardListWidth, .height = kLabelHeight}),
+      bidlist(this, "bidlist",
+              {.left = kDialogMargin, .top = kFieldTop, .width = kBoardListWidth, .height = kDropDownHeight},
               ComboBox::Style::DropDownList),
       axis_(makeAxisField()),
       fields_(makeValueFields()),
       runcmd(this, "runcmd",
-             {.caption = "RUN", .left = kRunLeft, .top = kRunTop, .width = kRunWidth, .height = kRunHeight,
-              .enabled = design_.runStartsEnabled}),
+             {.caption = "RUN", .left = kRunLeft, .top = kRunTop, .width = kCommandButtonWidth,
+              .height = kCommandButtonHeight, .enabled = design_.runStartsEnabled}),
       msgtxt(this, "msgtxt"),
       axisChecks_(this, design_.axisChecks ? design_.axisChecks->arrayName : "chkAx"),
       boards_(app, bidlist)
@@ -111,11 +100,11 @@ CommandDialog::LabelledBox CommandDialog::makeAxisField()
     if (!design_.axis) return {};
     const CommandAxisField& axis = *design_.axis;
     return {std::make_unique<Label>(this, axis.labelName,
-                                    Design{.caption = axis.label, .left = kAxisLeft, .top = kCaptionTop,
-                                           .width = kListWidth, .height = kCaptionHeight}),
+                                    Design{.caption = axis.label, .left = kFieldBesideListLeft, .top = kFieldCaptionTop,
+                                           .width = kBoardListWidth, .height = kLabelHeight}),
             std::make_unique<TextBox>(this, axis.name,
-                                      Design{.left = kAxisLeft, .top = kEntryTop, .width = kAxisWidth,
-                                             .height = kEntryHeight, .maxLength = axis.maxLength}),
+                                      Design{.left = kFieldBesideListLeft, .top = kFieldTop, .width = kAxisFieldWidth,
+                                             .height = kTextBoxHeight, .maxLength = axis.maxLength}),
             nullptr};
 }
 
@@ -186,20 +175,20 @@ void CommandDialog::arrange()
 {
     float y = kRowsTop;
     auto row = [&y](Control& caption, Control& value, float valueWidth) {
-        caption.move(kMargin, y, kRowCaptionWidth, kEntryHeight);
-        value.move(kRowValueLeft, y, valueWidth, kEntryHeight);
+        caption.move(kDialogMargin, y, kRowCaptionWidth, kTextBoxHeight);
+        value.move(kRowValueLeft, y, valueWidth, kTextBoxHeight);
         y += kRowStep;
     };
     for (LabelledBox& field : fields_) row(*field.label, *field.box, kRowValueWidth);
     for (LabelledValue& readBack : readBacks_) row(*readBack.caption, *readBack.value, kReadBackWidth);
 
     if (modeList_) {
-        modeLabel_->move(kMargin, y, kRowCaptionWidth, kEntryHeight);
-        modeList_->move(kRowValueLeft, y, kRowValueWidth + kAxisWidth, kListHeight);
+        modeLabel_->move(kDialogMargin, y, kRowCaptionWidth, kTextBoxHeight);
+        modeList_->move(kRowValueLeft, y, kRowValueWidth + kAxisFieldWidth, kDropDownHeight);
         y += kRowStep;
     }
     if (choiceHeading_) {
-        choiceHeading_->move(kMargin, y, kGroupWidth, kCaptionHeight);
+        choiceHeading_->move(kDialogMargin, y, kGroupWidth, kLabelHeight);
         y += kOptionStep;
     }
     if (!options_.empty()) {
@@ -207,16 +196,16 @@ void CommandDialog::arrange()
         // stand beside the frame; without one both stand on the form.
         const float rowsTop = choiceFrame_ ? kGroupCaptionHeight : y;
         const float labelsTop = choiceFrame_ ? y + kGroupCaptionHeight : y;
-        const float frameWidth = kOptionSize + 2 * kMargin;
-        const float labelLeft = choiceFrame_ ? kMargin + frameWidth + kGap : kMargin + kOptionSize + kGap;
+        const float frameWidth = kOptionSize + 2 * kDialogMargin;
+        const float labelLeft = choiceFrame_ ? kDialogMargin + frameWidth + kGap : kDialogMargin + kOptionSize + kGap;
         const float rowsHeight = static_cast<float>(options_.size()) * kOptionStep;
         for (std::size_t i = 0; i < options_.size(); ++i) {
             const float offset = static_cast<float>(i) * kOptionStep;
-            options_[i].option->move(kMargin, rowsTop + offset, kOptionSize, kOptionSize);
+            options_[i].option->move(kDialogMargin, rowsTop + offset, kOptionSize, kOptionSize);
             options_[i].label->move(labelLeft, labelsTop + offset, kOptionLabelWidth, kOptionSize);
         }
         if (choiceFrame_) {
-            choiceFrame_->move(kMargin, y, frameWidth, kGroupCaptionHeight + rowsHeight + kGap);
+            choiceFrame_->move(kDialogMargin, y, frameWidth, kGroupCaptionHeight + rowsHeight + kGap);
             y += kGroupCaptionHeight + kGap;
         }
         y += rowsHeight + kGap;
@@ -224,20 +213,20 @@ void CommandDialog::arrange()
     if (checkFrame_) {
         float checkTop = kGroupCaptionHeight;
         axisChecks_.each([&](int, CheckBox& box) {
-            box.move(kMargin, checkTop, kCheckWidth, kOptionSize);
+            box.move(kDialogMargin, checkTop, kCheckWidth, kOptionSize);
             checkTop += kOptionStep;
         });
-        checkFrame_->move(kMargin, y, kGroupWidth, checkTop + kGap);
+        checkFrame_->move(kDialogMargin, y, kGroupWidth, checkTop + kGap);
         y += checkTop + 2 * kGap;
     }
 
     memberAreaTop_ = y;
     y += design_.memberAreaHeight;
-    msgtxt.move(kMargin, y, kTextWidth, kTextHeight);
-    y += kTextHeight + kGap;
+    msgtxt.move(kDialogMargin, y, kTextWidth, kStatusBoxHeight);
+    y += kStatusBoxHeight + kGap;
     if (notice_) {
-        notice_->move(kMargin, y, kTextWidth, kTextHeight);
-        y += kTextHeight + kGap;
+        notice_->move(kDialogMargin, y, kTextWidth, kStatusBoxHeight);
+        y += kStatusBoxHeight + kGap;
     }
     setHeight(y + kTitleBarHeight);
 }
