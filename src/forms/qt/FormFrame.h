@@ -12,6 +12,10 @@ namespace tarvik {
 
 class Form;
 
+// A child window without a title bar and border: the backdrop of the main window's area, not a
+// window of its own.
+inline bool isBackdrop(const QWidget& child) { return child.windowFlags().testFlag(Qt::FramelessWindowHint); }
+
 // What every window frame of a form reports: the close box, moves and sizes, minimising and
 // maximising, and (for top-level windows) activation. A frame never closes itself: the runtime
 // decides (QueryUnload may cancel) and the renderer removes the frame when the form unloads.

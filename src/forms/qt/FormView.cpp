@@ -56,7 +56,6 @@ bool writesText(ControlKind kind)
     }
 }
 
-bool isBackdrop(const QMdiSubWindow& child) { return child.windowFlags().testFlag(Qt::FramelessWindowHint); }
 
 // Every framed window has a title and a close box; which other boxes it has is the form's choice.
 constexpr Qt::WindowFlags kTitleFlags =

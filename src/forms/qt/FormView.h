@@ -57,14 +57,14 @@ private:
     void applyCaption();
     void applyBackdrop();
     void applyGeometry();
-    // Keeps a frame within the available area of its screen (a child window: within the main
-    // window's area), shrinking it when it is larger; true when the frame now differs from what
-    // the form asked.
-    bool keepOnScreen(QWidget& frame, QRect wanted);
+    // Where a frame may lie: its screen's available area, for a child window the main window's
+    // area; empty while that is not known. A frame larger than the area is shrunk to it.
+    QRect availableArea(const QWidget& frame) const;
     // The surface is at least as large as the controls on it, so that a frame smaller than that
     // (shrunk to the screen, maximised in a small main window, sized by the user) scrolls.
     void fitExtent();
-    void sizeFrame(QWidget& frame, QSize size);
+    // Sizes the frame so that its outer size, decoration included, is `outer`.
+    void sizeFrame(QWidget& frame, QSize outer);
     void watchDecoration(QWidget& frame);
     void applyWindowState();
     void applyZOrder();

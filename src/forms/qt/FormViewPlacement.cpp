@@ -18,34 +18,49 @@
 
 namespace tarvik {
 
+namespace {
+
+// `wanted` shrunk to fit `area` where it is larger, then moved inside it.
+QRect within(const QRect& wanted, const QRect& area)
+{
+    QRect shown = wanted;
+    shown.setWidth(std::min(shown.width(), area.width()));
+    shown.setHeight(std::min(shown.height(), area.height()));
+    shown.moveLeft(std::clamp(shown.left(), area.left(), area.right() + 1 - shown.width()));
+    shown.moveTop(std::clamp(shown.top(), area.top(), area.bottom() + 1 - shown.height()));
+    return shown;
+}
+
+} // namespace
+
 void FormView::applyGeometry()
 {
     QWidget* frame = frameWidget();
     if (!frame || form_.windowState() != WindowState::Normal) return;
     auto scope = bridge_.mirrorScope();
-    // The form's size is the outer size of its window; Qt sizes top-level windows without their
-    // decoration.
-    const QSize decoration = frame->frameGeometry().size() - frame->size();
     const QRect wanted(toPixels(form_.left()), toPixels(form_.top()), std::max(1, toPixels(form_.width())),
                        std::max(1, toPixels(form_.height())));
-    if (keepOnScreen(*frame, wanted)) {
-        // The form learns the size it is shown at, once the placement is over.
-        QTimer::singleShot(0, frame, [frame] {
-            if (auto* link = dynamic_cast<FrameLink*>(frame)) link->reportShownGeometry();
-        });
-        return;
-    }
-    frame->move(wanted.topLeft());
-    sizeFrame(*frame, QSize(std::max(1, wanted.width() - decoration.width()), std::max(1, wanted.height() - decoration.height())));
+    const QRect area = availableArea(*frame);
+    const QRect shown = area.isEmpty() ? wanted : within(wanted, area);
+    frame->move(shown.topLeft());
+    sizeFrame(*frame, shown.size());
+    if (shown == wanted) return;
+    // The form learns the size it is shown at, once the placement is over.
+    QTimer::singleShot(0, frame, [frame] {
+        if (auto* link = dynamic_cast<FrameLink*>(frame)) link->reportShownGeometry();
+    });
 }
 
-// A modal window keeps the size its form gives it: the user answers it, and does not arrange it.
-void FormView::sizeFrame(QWidget& frame, QSize size)
+// The form's size is the outer size of its window; Qt sizes windows without their decoration. A
+// modal window keeps the size its form gives it: the user answers it, and does not arrange it.
+void FormView::sizeFrame(QWidget& frame, QSize outer)
 {
+    const QSize decoration = frame.frameGeometry().size() - frame.size();
+    const QSize client(std::max(1, outer.width() - decoration.width()), std::max(1, outer.height() - decoration.height()));
     if (kind_ == FrameKind::Dialog)
-        frame.setFixedSize(size);
+        frame.setFixedSize(client);
     else
-        frame.resize(size);
+        frame.resize(client);
 }
 
 // The window manager frames a top-level window only once it is shown: until then its border and
@@ -61,33 +76,18 @@ void FormView::watchDecoration(QWidget& frame)
         decoration_ = decoration;
         if (frameWidget() != &frame || form_.windowState() != WindowState::Normal) return false;
         auto scope = bridge_.mirrorScope();
-        sizeFrame(frame, QSize(std::max(1, toPixels(form_.width()) - decoration.width()),
-                               std::max(1, toPixels(form_.height()) - decoration.height())));
+        sizeFrame(frame, QSize(toPixels(form_.width()), toPixels(form_.height())));
         return false;
     });
 }
 
-bool FormView::keepOnScreen(QWidget& frame, QRect wanted)
+QRect FormView::availableArea(const QWidget& frame) const
 {
-    QRect area;
-    if (kind_ == FrameKind::Child) {
-        // A child window stays within the main window's area, once that has its size.
-        if (!main_.isVisible()) return false;
-        area = QRect(QPoint(0, 0), main_.mdiArea().viewport()->size());
-    } else if (const QScreen* screen = frame.screen() ? frame.screen() : QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
-    }
-    if (area.isEmpty()) return false;
-    QRect shown = wanted;
-    shown.setWidth(std::min(shown.width(), area.width()));
-    shown.setHeight(std::min(shown.height(), area.height()));
-    shown.moveLeft(std::clamp(shown.left(), area.left(), area.right() + 1 - shown.width()));
-    shown.moveTop(std::clamp(shown.top(), area.top(), area.bottom() + 1 - shown.height()));
-    if (shown == wanted) return false;
-    const QSize decoration = frame.frameGeometry().size() - frame.size();
-    frame.move(shown.topLeft());
-    sizeFrame(frame, QSize(std::max(1, shown.width() - decoration.width()), std::max(1, shown.height() - decoration.height())));
-    return true;
+    // A child window stays within the main window's area, once that has its size.
+    if (kind_ == FrameKind::Child)
+        return main_.isVisible() ? QRect(QPoint(0, 0), main_.mdiArea().viewport()->size()) : QRect();
+    const QScreen* screen = frame.screen() ? frame.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 void FormView::fitExtent()

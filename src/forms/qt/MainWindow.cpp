@@ -79,7 +79,7 @@ void MainWindow::activateNeighbour(int step)
 {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder))
-        if (window->isVisible() && !window->windowFlags().testFlag(Qt::FramelessWindowHint)) windows.append(window);
+        if (window->isVisible() && !isBackdrop(*window)) windows.append(window);
     if (windows.size() < 2) return;
     const auto at = static_cast<int>(windows.indexOf(mdi_->activeSubWindow()));
     const auto count = static_cast<int>(windows.size());

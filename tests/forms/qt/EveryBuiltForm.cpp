@@ -253,6 +253,11 @@ void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&
         if (MenuItem* board = main->boardItem(id); board && board->canTakeInput()) visitor.choose(*board);
 }
 
+std::string where(const Form& form, const Control& control)
+{
+    return "\"" + form.caption() + "\" (" + form.name() + ") / " + control.qualifiedName();
+}
+
 std::string listed(const std::vector<std::string>& findings)
 {
     std::string text;

@@ -22,6 +22,9 @@ void initialiseAtStartUp(std::initializer_list<std::int16_t> boardIds);
 // reached by walking that panel as a user would.
 void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&)>& visit);
 
+// "\"caption\" (form name) / control": where a finding stands.
+std::string where(const Form& form, const Control& control);
+
 // "form caption / control: what is wrong" lines, one per finding, for a failure message.
 std::string listed(const std::vector<std::string>& findings);
 

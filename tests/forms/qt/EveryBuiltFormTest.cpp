@@ -28,11 +28,6 @@
 namespace tarvik::testing {
 namespace {
 
-std::string where(const Form& form, const Control& control)
-{
-    return "\"" + form.caption() + "\" (" + form.name() + ") / " + control.qualifiedName();
-}
-
 std::string captionOf(const Control& control)
 {
     switch (control.kind()) {

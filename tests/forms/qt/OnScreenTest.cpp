@@ -58,11 +58,6 @@ bool waitUntil(const QPointer<QWidget>& window, const std::function<bool(QWidget
 bool exposed(QWidget& window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
 bool active(QWidget& window) { return window.isActiveWindow(); }
 
-std::string where(const Form& form, const Control& control)
-{
-    return "\"" + form.caption() + "\" (" + form.name() + ") / " + control.qualifiedName();
-}
-
 std::string text(const QRect& r)
 {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
@@ -203,10 +198,24 @@ private:
     std::vector<std::string> findings_;
 };
 
-TEST(OnScreen, EveryWindowFitsTheScreenAndShowsItsControlsWholeAndItsFocus)
-{
-    if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
+// The real program on the X server the qt.OnScreen test starts; it ends with the test.
+class OnScreen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
+    }
+    void TearDown() override
+    {
+        program.runtime.endProgram();
+        settle();
+    }
+
     RunningProgram program;
+};
+
+TEST_F(OnScreen, EveryWindowFitsTheScreenAndShowsItsControlsWholeAndItsFocus)
+{
     initialiseAtStartUp({1, 3});
     ASSERT_TRUE(program.start());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window(), 5000));
@@ -216,14 +225,10 @@ TEST(OnScreen, EveryWindowFitsTheScreenAndShowsItsControlsWholeAndItsFocus)
         << "main window " << text(program.window().frameGeometry()) << " outside the screen's " << text(area);
     visitEveryBuiltForm(program, [&](Form& form) { checks.visit(form); });
     EXPECT_TRUE(checks.findings().empty()) << "Seen on screen:" << listed(checks.findings());
-    program.runtime.endProgram();
-    settle();
 }
 
-TEST(OnScreen, TheErrorWindowOpensWithTheKeyboardOnOkAndEnterClosesIt)
+TEST_F(OnScreen, TheErrorWindowOpensWithTheKeyboardOnOkAndEnterClosesIt)
 {
-    if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
-    RunningProgram program;
     ASSERT_TRUE(program.start());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window(), 5000));
     std::optional<bool> okHasKeyboard;
@@ -246,14 +251,10 @@ TEST(OnScreen, TheErrorWindowOpensWithTheKeyboardOnOkAndEnterClosesIt)
     ShowErrorMessage(program.app, "The board did not answer.");
     EXPECT_EQ(okHasKeyboard, true);
     EXPECT_EQ(program.runtime.modalForm(), nullptr);
-    program.runtime.endProgram();
-    settle();
 }
 
-TEST(OnScreen, AConfirmationKeepsItsSizeInsideTheWindowManagersFrameAndCannotBeResized)
+TEST_F(OnScreen, AConfirmationKeepsItsSizeInsideTheWindowManagersFrameAndCannotBeResized)
 {
-    if (!onScreen()) GTEST_SKIP() << "needs an X server with a window manager (the qt.OnScreen test)";
-    RunningProgram program;
     ASSERT_TRUE(program.start());
     auto& confirm = program.app.form<ConfirmBoardWindow>();
     const QSize asked(toPixels(confirm.width()), toPixels(confirm.height()));
@@ -272,8 +273,6 @@ TEST(OnScreen, AConfirmationKeepsItsSizeInsideTheWindowManagersFrameAndCannotBeR
     confirm.showModal();
     EXPECT_EQ(outer, asked);
     EXPECT_EQ(fixed, true);
-    program.runtime.endProgram();
-    settle();
 }
 
 } // namespace
