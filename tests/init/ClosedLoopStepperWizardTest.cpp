@@ -201,9 +201,7 @@ TEST_F(ClosedLoopStepperWizardTest, ARecordValueOutOfRangeIsReportedInTheBoxOnly
     ClosedLoopStepperWizard& w = wizard();
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1");
     EXPECT_EQ(w.stopMode(2).text(), "Kill Mode");
-    std::vector<std::string> errors;
-    for (const auto& shown : modalShows())
-        if (shown.form == "frmerrmsg") errors.push_back(shown.text);
+    const std::vector<std::string> errors = errorWindows();
     EXPECT_THAT(errors, ::testing::ElementsAre("Value needs to be between 1 and 32767.",
                                                "Value needs to be between 1 and 3."));
     EXPECT_EQ(axis(1).StepsPerRev, 0);

@@ -51,13 +51,6 @@ protected:
             if (call.entry != "read_axis_stat" && call.entry != "read_csr") result.push_back(call.text());
         return result;
     }
-    std::vector<std::string> errorWindows() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& shown : modalShows())
-            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
-        return texts;
-    }
     static std::vector<bool> enabledButtons(const FindIndexPanel& panel)
     {
         std::vector<bool> enabled;

@@ -155,9 +155,7 @@ TEST_F(AutoInitTest, AnOptionHoldingAValueOutOfRangeIsReportedAndNotSent)
     ASSERT_TRUE(start());
     EXPECT_EQ(app().state().BoardInitState[kBoard], 0);
     EXPECT_THAT(calls(), ::testing::ElementsAre(::testing::StartsWith("get_bd_config("))) << "nothing else is sent";
-    std::vector<std::string> errors;
-    for (const auto& shown : modalShows())
-        if (shown.form == "frmerrmsg") errors.push_back(shown.text);
+    const std::vector<std::string> errors = errorWindows();
     EXPECT_THAT(errors, ::testing::ElementsAre("The settings of board ID 3 (option 2 of the file \"Moxel.scl\") hold a "
                                                "value out of range, axis 1: Steps/Rev is 0, outside 1 to 32767. Nothing "
                                                "of them is sent to the board until they are mended in the wizard."));

@@ -28,21 +28,13 @@ constexpr std::int16_t kClosedLoop3 = 3;   // type 2, "Moxel.scl"
 class StartUpOptionsTest : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
-
-    std::vector<std::string> errorMessages()
-    {
-        std::vector<std::string> texts;
-        for (const auto& shown : modalShows())
-            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
-        return texts;
-    }
 };
 
 TEST_F(StartUpOptionsTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
 {
     for (const OptionFile& file : allOptionFiles()) std::filesystem::remove(file.name);
     std::filesystem::remove(PreferenceFile::kName);
-    const std::size_t shownBefore = errorMessages().size();
+    const std::size_t shownBefore = errorWindows().size();
 
     ASSERT_EQ(LoadPreferencesAsking(app()), Preferences{});
     EXPECT_EQ(std::filesystem::file_size(PreferenceFile::kName), 32u);
@@ -53,7 +45,7 @@ TEST_F(StartUpOptionsTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
 
     for (const OptionFile& file : allOptionFiles())
         EXPECT_EQ(std::filesystem::file_size(file.name), kOptionCount * recordLengthOf(file.group)) << file.name;
-    EXPECT_EQ(errorMessages().size(), shownBefore);
+    EXPECT_EQ(errorWindows().size(), shownBefore);
     EXPECT_EQ(app().state().Settings.ClosedLoopSettingsTable[kClosedLoop3].Name.trimmed(), "option 4:");
     EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
     for (std::int16_t id = 0; id < kBoardIdCount; ++id)
@@ -77,15 +69,15 @@ TEST_F(StartUpOptionsTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKeepsI
     EXPECT_TRUE(read[kClosedLoop3]);
     EXPECT_EQ(record, held);
     EXPECT_EQ(std::filesystem::file_size("Moxel.sol"), 5u);
-    ASSERT_FALSE(errorMessages().empty());
-    EXPECT_THAT(errorMessages().back(), HasSubstr("board ID 2"));
-    EXPECT_THAT(errorMessages().back(), HasSubstr("Moxel.sol"));
+    ASSERT_FALSE(errorWindows().empty());
+    EXPECT_THAT(errorWindows().back(), HasSubstr("board ID 2"));
+    EXPECT_THAT(errorWindows().back(), HasSubstr("Moxel.sol"));
 }
 
 TEST_F(StartUpOptionsTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions)
 {
     std::filesystem::resize_file("Moxel.sol", 2000);
-    const std::size_t shownBefore = errorMessages().size();
+    const std::size_t shownBefore = errorWindows().size();
 
     answerMessageBox(msgbox::Yes);
     const PerBoard<bool> read = ReadStartUpOptions(app(), Preferences{});
@@ -94,7 +86,7 @@ TEST_F(StartUpOptionsTest, ADamagedFileReplacedOnYesHoldsTheTenDefaultOptions)
     EXPECT_EQ(std::filesystem::file_size("Moxel.sol"), kOptionCount * recordLengthOf(BoardGroup::OpenLoop3));
     EXPECT_EQ(readOptionNames(1).value()[9].trimmed(), "option 10:");
     EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
-    EXPECT_EQ(errorMessages().size(), shownBefore);
+    EXPECT_EQ(errorWindows().size(), shownBefore);
 }
 
 TEST_F(StartUpOptionsTest, OnlyTheFilesOfConfiguredBoardsAreOffered)
@@ -156,9 +148,7 @@ protected:
 TEST_F(StartUpOptionsReadOnlyDirectoryTest, OneWindowNamesEverySettingsFileNotCreatedAndTheReason)
 {
     ASSERT_TRUE(start());
-    std::vector<std::string> errors;
-    for (const auto& shown : modalShows())
-        if (shown.form == "frmerrmsg") errors.push_back(shown.text);
+    const std::vector<std::string> errors = errorWindows();
     ASSERT_EQ(errors.size(), 1u) << ::testing::PrintToString(errors);
     EXPECT_THAT(errors[0], HasSubstr(" could not be created in the working directory \"" + directory().string() +
                                      "\": Permission denied.\n\nTarvik goes on with the default settings"));

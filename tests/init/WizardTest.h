@@ -54,10 +54,8 @@ protected:
     // The text of the last error window shown, "" when none.
     std::string lastError() const
     {
-        std::string text;
-        for (const auto& shown : modalShows())
-            if (shown.form == "frmerrmsg") text = shown.text;
-        return text;
+        const std::vector<std::string> texts = errorWindows();
+        return texts.empty() ? std::string() : texts.back();
     }
 
     std::int16_t changed(int board) { return app().state().SettingsChanged[static_cast<std::size_t>(board)]; }

@@ -147,6 +147,14 @@ void ProgramTest::answer(std::string form, std::string button)
     });
 }
 
+std::vector<std::string> ProgramTest::errorWindows() const
+{
+    std::vector<std::string> texts;
+    for (const auto& shown : modalShows())
+        if (shown.form == "frmerrmsg") texts.push_back(shown.text);
+    return texts;
+}
+
 std::vector<std::string> ProgramTest::calls() const
 {
     std::vector<std::string> printed;

@@ -127,6 +127,8 @@ protected:
     int beeps() const { return program_->host().beepCount(); }
     std::vector<HeadlessHost::Shown> messageBoxes() const { return program_->host().messageBoxes(); }
     std::vector<HeadlessHost::Shown> modalShows() const { return program_->host().modalShows(); }
+    // The messages the error window showed, in order.
+    std::vector<std::string> errorWindows() const;
     // The driver calls in their printed form, "read_pos(1, 2, &1500)".
     std::vector<std::string> calls() const;
     // The printed calls since the previous takeCalls(), and consumes them.

@@ -49,13 +49,6 @@ protected:
         }
         return result;
     }
-    std::vector<std::string> errorWindows() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& shown : modalShows())
-            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
-        return texts;
-    }
     int count(const std::vector<std::string>& calls, std::string_view entry)
     {
         return static_cast<int>(std::count_if(calls.begin(), calls.end(),

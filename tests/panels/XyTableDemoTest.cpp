@@ -47,13 +47,6 @@ protected:
             if (call.entry != "read_axis_stat" && call.entry != "read_pos") result.push_back(call.text());
         return result;
     }
-    std::vector<std::string> errorWindows() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& shown : modalShows())
-            if (shown.form == "frmerrmsg") texts.push_back(shown.text);
-        return texts;
-    }
     bool menuEnabled(std::string_view item) { return app().menuBar()->menu(item)->enabled(); }
     static long count(const PictureBox& box, DrawOp::Kind kind)
     {
