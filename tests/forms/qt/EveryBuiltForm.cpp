@@ -207,17 +207,11 @@ private:
         settle();
     }
 
-    bool isLoaded(const Form& form) const
-    {
-        const auto forms = program_.runtime.forms();
-        return std::find(forms.begin(), forms.end(), &form) != forms.end();
-    }
-
     void close(Form& form)
     {
         // A window that refuses its close box (a running panel) is taken away by code.
-        if (!program_.runtime.input().close(form) && isLoaded(form)) form.unload();
-        if (isLoaded(form)) form.hide();
+        if (!program_.runtime.input().close(form) && isLoaded(program_.runtime, form)) form.unload();
+        if (isLoaded(program_.runtime, form)) form.hide();
     }
 
     static constexpr int kMostWindows = 50;
@@ -251,6 +245,12 @@ void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&
     }
     for (int id = 0; id < 8; ++id)
         if (MenuItem* board = main->boardItem(id); board && board->canTakeInput()) visitor.choose(*board);
+}
+
+bool isLoaded(const Runtime& runtime, const Form& form)
+{
+    const auto forms = runtime.forms();
+    return std::find(forms.begin(), forms.end(), &form) != forms.end();
 }
 
 std::string where(const Form& form, const Control& control)

@@ -22,6 +22,10 @@ void initialiseAtStartUp(std::initializer_list<std::int16_t> boardIds);
 // reached by walking that panel as a user would.
 void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&)>& visit);
 
+// True while `form` is one of the runtime's loaded forms (a visit that waits may see it go; the
+// form is not touched, it may be gone).
+bool isLoaded(const Runtime& runtime, const Form& form);
+
 // "\"caption\" (form name) / control": where a finding stands.
 std::string where(const Form& form, const Control& control);
 

@@ -100,18 +100,12 @@ public:
         const std::string name = form.name();
         if (!waitUntil(frame, exposed)) return findings_.push_back(name + ": never shown");
         // Waiting lets the program run: the window may have gone meanwhile.
-        if (!window || !frame || !isLoaded(form)) return;
+        if (!window || !frame || !isLoaded(runtime_, form)) return;
         checkFitsScreen(form, *window);
         auto* scroller = qobject_cast<QScrollArea*>(window->findChild<QScrollArea*>());
         QWidget* surface = scroller ? scroller->widget() : nullptr;
         if (surface) checkControls(form, *window, *scroller, *surface);
         if (form.isActive()) checkFocus(form, *frame);
-    }
-
-    bool isLoaded(const Form& form) const
-    {
-        const auto forms = runtime_.forms();
-        return std::find(forms.begin(), forms.end(), &form) != forms.end();
     }
 
     const std::vector<std::string>& findings() const { return findings_; }
@@ -180,7 +174,7 @@ private:
         QPointer<QWidget> frame = &window;
         const std::string name = form.name();
         const bool activated = waitUntil(frame, active);
-        if (!frame || !isLoaded(form)) return;
+        if (!frame || !isLoaded(runtime_, form)) return;
         if (!activated) return findings_.push_back(name + ": never active");
         const Control* focused = form.activeControl();
         ControlWidget* shown = focused ? renderer_.widgetOf(*focused) : nullptr;
