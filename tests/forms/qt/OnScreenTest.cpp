@@ -5,6 +5,7 @@
 // where the keyboard has it, so that Enter acts on the button drawn as default.
 
 #include "EveryBuiltForm.h"
+#include "OnScreenKit.h"
 
 #include "forms/qt/ControlWidget.h"
 #include "forms/qt/FocusMark.h"
@@ -36,33 +37,6 @@
 
 namespace tarvik::testing {
 namespace {
-
-bool onScreen()
-{
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    return platform && std::string_view(platform) == "xcb";
-}
-
-// Lets the program and the window system run until `done` holds for the window, for at most
-// two seconds; false when it never did or the window went meanwhile.
-bool waitUntil(const QPointer<QWidget>& window, const std::function<bool(QWidget&)>& done)
-{
-    for (int waited = 0; waited < 2000; waited += 10) {
-        if (!window) return false;
-        if (done(*window)) return true;
-        QTest::qWait(10);
-    }
-    return window && done(*window);
-}
-
-bool exposed(QWidget& window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
-bool active(QWidget& window) { return window.isActiveWindow(); }
-
-std::string text(const QRect& r)
-{
-    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-           std::to_string(r.height());
-}
 
 // Lines are drawn as borders and arrows across other controls.
 bool isLine(const Control& control) { return control.kind() == ControlKind::Line; }
