@@ -152,6 +152,10 @@ void XyTableDemo::Form_Load()
     f_.XAxis = 1;
     f_.SnapToGrid = 0;
     f_.YAxis = 2;
+    // The axis boxes' design texts are checked as if typed, so that their valid flags say they
+    // hold an axis: selecting the board below sets both axes to absolute mode.
+    xAxisField_.check();
+    yAxisField_.check();
 
     // The initialised boards, in ID order, the first selected.
     for (std::int16_t id = 0; id < kBoardIdCount; ++id)
