@@ -4,6 +4,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
+#include "forms/common/FocusBackToStart.h"
 #include "forms/common/MotionWaits.h"
 #include "program/App.h"
 #include "program/MainWindowServices.h"
@@ -448,7 +449,9 @@ void RunPanel::endRun(std::optional<DriverStatus> failure)
             if (Form* main = app_.runtime().mainForm(); main != nullptr && main->isLoaded()) main->unload();
         return;
     }
+    const FocusBackToStart focus(startcmd, {&decelcmd, &haltcmd, &killcmd});
     enableRunInputs(true);
+    focus.apply();
 }
 
 void RunPanel::enableRunInputs(bool enabled)

@@ -51,9 +51,10 @@ struct RunPanelDesign {
 // CloseRequested and DwellDone. A stop button pressed during a run always ends it, even when the
 // board refuses the stop (the axis then stays watched); a move whose status cannot be read, or
 // that has not ended within kMoveDoneTimeoutMicros, ends it too: the axis is killed, with one
-// message naming the board and the axis. Start is disabled for the run; a panel that leaves a field
-// enabled during a run may see Start pressed again inside it (the servo panel's velocity mode),
-// and that nested run sends the whole set-up again to the moving axis.
+// message naming the board and the axis. Start is disabled for the run, and when the run ends a
+// keyboard left on a stop button goes back to Start (FocusBackToStart); a panel that leaves a
+// field enabled during a run may see Start pressed again inside it (the servo panel's velocity
+// mode), and that nested run sends the whole set-up again to the moving axis.
 //
 // The axis of a run is a watched motion (WatchedMotionPanel) from its first start to the end of
 // the run. Closing the panel during a run decelerates the axis; when that fails the axis is

@@ -1,6 +1,7 @@
 #include "panels/XyTableDemo.h"
 
 #include "base/NumberText.h"
+#include "forms/common/FocusBackToStart.h"
 
 namespace tarvik {
 
@@ -28,6 +29,7 @@ void XyTableDemo::startcmd_Click()
 
 void XyTableDemo::stopcmd_Click()
 {
+    const FocusBackToStart focus(startcmd, {&stopcmd});
     run_.stop();
     if (f_.DemoMode != kDemoAutomatic) enableSetupBoxes(true);
     runlight.setFillColor(kLampRed);
@@ -40,6 +42,7 @@ void XyTableDemo::stopcmd_Click()
     }
     stopcmd.setEnabled(false);
     erasecmd.setEnabled(true);
+    focus.apply();
 }
 
 void XyTableDemo::stopRun() { stopcmd_Click(); }

@@ -106,6 +106,16 @@ bool Control::setFocus()
     return true;
 }
 
+bool Control::setFocusWithinForm()
+{
+    if (form_.isActive()) return setFocus();
+    if (!canFocus() || !canTakeInput()) return false;
+    // A window in the background keeps its focus for its next activation; nothing is raised.
+    form_.activeControl_ = this;
+    form_.notify(Property::Focus);
+    return true;
+}
+
 bool Control::hasFocus() const { return form_.activeControl() == this && form_.isActive(); }
 
 } // namespace tarvik

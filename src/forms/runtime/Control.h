@@ -120,6 +120,11 @@ public:
     // Moves the focus here from code (LostFocus, GotFocus); false when the control cannot
     // take the focus now (disabled, hidden, form not shown).
     bool setFocus();
+    // Moves the focus of its form here from code without activating the form or raising any
+    // window: in the active form as setFocus does; in a form in the background quietly, as the
+    // control the focus stands on when the form is next activated. False when the control cannot
+    // take the focus now.
+    bool setFocusWithinForm();
     bool hasFocus() const;
 
     std::function<void()> onClick;
