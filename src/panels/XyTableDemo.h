@@ -31,22 +31,24 @@ public:
     // boxes; refuses scales it cannot draw with a message and keeps the last good one.
     void RedrawTable() override;
 
-    Label axisHeading{this, "Label23", {.caption = "Axis #", .left = 360, .top = 0, .width = 615, .height = 255}};
+    // The headings stand below the grey panel's top border line, the row labels level with
+    // their boxes, and "X" and "Y" under "(Revs/Inch)" above the panel's bottom border line.
+    Label axisHeading{this, "Label23", {.caption = "Axis #", .left = 360, .top = 15, .width = 615, .height = 225}};
     Label xAxisLabel{this, "Label27", {.caption = "X", .left = 120, .top = 300, .width = 195, .height = 255}};
-    Label yAxisLabel{this, "Label25", {.caption = "Y", .left = 120, .top = 600, .width = 195, .height = 255}};
+    Label yAxisLabel{this, "Label25", {.caption = "Y", .left = 120, .top = 660, .width = 195, .height = 255}};
     TextBox xaxistxt{this, "xaxistxt", {.caption = "1", .left = 360, .top = 240, .width = 615, .height = 285, .maxLength = 8}};
     TextBox yaxistxt{this, "yaxistxt", {.caption = "2", .left = 360, .top = 600, .width = 615, .height = 285, .maxLength = 8}};
-    Label gearHeading{this, "Label26", {.caption = "Gear Ratio", .left = 960, .top = 0, .width = 855, .height = 255}};
+    Label gearHeading{this, "Label26", {.caption = "Gear Ratio", .left = 960, .top = 15, .width = 855, .height = 225}};
     TextBox gearxtxt{this, "gearxtxt", {.left = 1080, .top = 240, .width = 735, .height = 285, .maxLength = 8}};
     TextBox gearytxt{this, "gearytxt", {.left = 1080, .top = 600, .width = 735, .height = 285, .maxLength = 8}};
-    Label pitchHeading{this, "Label34", {.caption = "Pitch", .left = 2040, .top = 0, .width = 555, .height = 255}};
+    Label pitchHeading{this, "Label34", {.caption = "Pitch", .left = 2040, .top = 15, .width = 555, .height = 225}};
     Label pitchUnitsLabel{this, "Label10", {.caption = "(Revs/Inch)", .left = 1920, .top = 960, .width = 915, .height = 255}};
     TextBox xrevsinchtxt{this, "xrevsinchtxt", {.left = 1920, .top = 240, .width = 795, .height = 285, .maxLength = 8}};
     TextBox yrevsinchtxt{this, "yrevsinchtxt", {.left = 1920, .top = 600, .width = 795, .height = 285, .maxLength = 8}};
     Label boardIdLabel{this, "Label3", {.caption = "Board ID", .left = 120, .top = 900, .width = 855, .height = 255}};
     ComboBox bidlist{this, "bidlist", {.left = 120, .top = 1080, .width = 975, .height = 315}, ComboBox::Style::DropDownList};
-    Label setupBottomXLabel{this, "Label2", {.caption = "X", .left = 1800, .top = 1200, .width = 195, .height = 240}};
-    Label setupBottomYLabel{this, "Label11", {.caption = "Y", .left = 2280, .top = 1200, .width = 195, .height = 240}};
+    Label setupBottomXLabel{this, "Label2", {.caption = "X", .left = 1800, .top = 1200, .width = 195, .height = 225}};
+    Label setupBottomYLabel{this, "Label11", {.caption = "Y", .left = 2280, .top = 1200, .width = 195, .height = 225}};
     Label targetHeading{this, "Label7", {.caption = "Target Position (Inches)", .left = 240, .top = 1500, .width = 2415, .height = 255}};
     Label targetXLabel{this, "Label8", {.caption = "X", .left = 60, .top = 1740, .width = 195, .height = 255}};
     Label targxlbl{this, "targxlbl", {.left = 240, .top = 1740, .width = 1092, .height = 252}};
@@ -73,9 +75,10 @@ public:
     TextBox gridytxt{this, "gridytxt", {.left = 1728, .top = 3648, .width = 672, .height = 288, .maxLength = 5}};
     CommandButton homecmd{this, "homecmd", {.caption = "Find Home", .left = 120, .top = 4128, .width = 1032, .height = 372}};
     CommandButton indexcmd{this, "indexcmd", {.caption = "Find Index", .left = 120, .top = 4620, .width = 1032, .height = 372}};
-    Label executingLabel{this, "Label18", {.caption = "Executing", .left = 1755, .top = 4065, .width = 855, .height = 255}};
-    Shape runlight{this, "runlight", {.left = 1992, .top = 4236, .width = 312, .height = 312}, Shape::Kind::Circle};
-    CommandButton startcmd{this, "startcmd", {.caption = "START", .left = 1800, .top = 4560, .width = 732, .height = 432}};
+    // The lamp stands clear of its caption above and of START below.
+    Label executingLabel{this, "Label18", {.caption = "Executing", .left = 1755, .top = 4065, .width = 855, .height = 225}};
+    Shape runlight{this, "runlight", {.left = 1992, .top = 4290, .width = 312, .height = 312}, Shape::Kind::Circle};
+    CommandButton startcmd{this, "startcmd", {.caption = "START", .left = 1800, .top = 4605, .width = 732, .height = 432}};
     CommandButton stopcmd{this, "stopcmd", {.caption = "STOP", .left = 1800, .top = 5076, .width = 732, .height = 432}};
     CommandButton erasecmd{this, "erasecmd", {.caption = "ERASE", .left = 1800, .top = 5556, .width = 732, .height = 432}};
     Label modeHeading{this, "Label17", {.caption = "Mode", .left = 315, .top = 5040, .width = 555, .height = 255}};
@@ -85,10 +88,12 @@ public:
     Label manualLabel{this, "Label15", {.caption = "Manual", .left = 675, .top = 5400, .width = 855, .height = 255}};
     Label automaticLabel{this, "Label16", {.caption = "Automatic", .left = 675, .top = 5640, .width = 855, .height = 255}};
     PictureBox box{this, "box", {.left = 3600, .top = 60, .width = kDesignBoxExtent, .height = kDesignBoxExtent}};
-    TextBox ymaxtxt{this, "ymaxtxt", {.left = 2940, .top = 60, .width = 672, .height = 288, .maxLength = 5}};
+    // The Y scale boxes stand clear of the drawing box's left edge.
+    TextBox ymaxtxt{this, "ymaxtxt", {.left = 2910, .top = 60, .width = 672, .height = 288, .maxLength = 5}};
     Label yMaxLabel{this, "Label20", {.caption = "Max", .left = 3120, .top = 360, .width = 375, .height = 255}};
-    TextBox ymintxt{this, "ymintxt", {.left = 2940, .top = 5400, .width = 672, .height = 288, .maxLength = 5}};
-    // "Y" stands just above its Min box rather than across its top edge.
+    TextBox ymintxt{this, "ymintxt", {.left = 2910, .top = 5400, .width = 672, .height = 288, .maxLength = 5}};
+    // "Y" stands just above its Min box rather than across its top edge, and just below the Y
+    // arrow's tail.
     Label yScaleLabel{this, "Label19", {.caption = "Y", .left = 3180, .top = 5145, .width = 195, .height = 255}};
     Label yMinLabel{this, "Label21", {.caption = "Min", .left = 3120, .top = 5760, .width = 375, .height = 255}};
     TextBox xmintxt{this, "xmintxt", {.left = 3660, .top = 5700, .width = 672, .height = 288, .maxLength = 5}};
@@ -108,7 +113,7 @@ public:
     Line positionSeparator{this, "Line2", 0, 3120, 2880, 3120};
     Line gridSeparator{this, "Line3", 0, 4020, 2880, 4020};
     Line panelsEdge{this, "Line4", 2880, 0, 2880, 6060};
-    Line yArrowShaft{this, "Line5", 3300, 5160, 3300, 4320};
+    Line yArrowShaft{this, "Line5", 3300, 5130, 3300, 4320};
     Line yArrowLeftHead{this, "Line6", 3300, 4320, 3210, 4500};
     Line yArrowRightHead{this, "Line7", 3300, 4320, 3390, 4500};
     Line xArrowShaft{this, "Line8", 4620, 5880, 5640, 5880};

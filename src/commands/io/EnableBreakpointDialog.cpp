@@ -46,9 +46,10 @@ void EnableBreakpointDialog::arrange()
     axisLabel().move(1200, kCaptionTop, 435, kCaptionHeight);
     axistxt().move(1200, kEntryTop, 375, kEntryHeight);
     choiceHeading().move(1680, kCaptionTop, 1500, kCaptionHeight);
-    choiceFrame().move(1800, 240, 315, 615);
-    absol.move(60, 120, kOptionSize, kOptionSize);
-    relative.move(60, 360, kOptionSize, kOptionSize);
+    // The frame's top border line runs just below its heading, the options beside their labels.
+    choiceFrame().move(1800, kEntryTop, 315, 555);
+    absol.move(60, 60, kOptionSize, kOptionSize);
+    relative.move(60, 300, kOptionSize, kOptionSize);
     optionLabel(0).move(2160, 360, 900, kCaptionHeight);
     optionLabel(1).move(2160, 600, 900, kCaptionHeight);
     runcmd.move(3240, kEntryTop, 735, 375);

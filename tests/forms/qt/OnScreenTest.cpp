@@ -1,8 +1,9 @@
 // Every window the program builds, as a user sees it on a real X server with a window manager
 // (run by the qt.OnScreen test at 1366x768, scale 1 and 2; skipped on other platforms): every
 // window fits the screen, every control lies in its window's area (or can be scrolled to), no
-// caption is clipped, no two controls overlap in part, and the active window shows its focus
-// where the keyboard has it, so that Enter acts on the button drawn as default.
+// caption is clipped, no control lies over part of another, over a lamp, a panel's or frame's
+// border or a line, and the active window shows its focus where the keyboard has it, so that
+// Enter acts on the button drawn as default.
 
 #include "EveryBuiltForm.h"
 #include "OnScreenKit.h"
@@ -11,17 +12,25 @@
 #include "forms/qt/FocusMark.h"
 #include "forms/qt/QtUnits.h"
 #include "forms/qt/Renderer.h"
+#include "forms/runtime/StaticControls.h"
 #include "program/ConfirmWindow.h"
 #include "program/Shell.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPointer>
+#include <QRadioButton>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -38,28 +47,133 @@
 namespace tarvik::testing {
 namespace {
 
-// Lines are drawn as borders and arrows across other controls.
+// Lines draw borders and arrows.
 bool isLine(const Control& control) { return control.kind() == ControlKind::Line; }
-
-// What a user sees of a control: a label without a border shows only its text.
-QRect seenRect(QWidget& widget, QWidget& surface)
-{
-    const QRect whole(widget.mapTo(&surface, QPoint(0, 0)), widget.size());
-    auto* label = qobject_cast<QLabel*>(&widget);
-    if (!label || label->frameShape() != QFrame::NoFrame) return whole;
-    if (label->text().isEmpty()) return {};
-    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
-    return text.translated(whole.topLeft()) & whole;
-}
+// Lines and shapes make one drawing beneath the controls; shapes and frames hold controls
+// inside their border lines.
+bool isDrawing(const Control& control) { return isLine(control) || control.kind() == ControlKind::Shape; }
+bool isOutline(const Control& control) { return control.kind() == ControlKind::Shape || control.kind() == ControlKind::Frame; }
 
 // Rounding and the window manager's frame shift controls by a pixel or two.
 constexpr int kSlack = 2;
 
-bool overlapsInPart(const QRect& a, const QRect& b)
+// A control as it is painted on the window's surface.
+struct Shown {
+    const Control* control = nullptr;
+    const QWidget* widget = nullptr;
+    // The widget's area on the surface.
+    QRect body;
+    // What it paints over whatever lies beneath it, and what of it must stay in view.
+    QRegion paints;
+    QRegion seen;
+};
+
+// The ink of a borderless label's text, without the blank above and below the letters.
+QRegion inkOf(const QLabel& label)
 {
-    const QRect common = a & b;
-    return common.width() > kSlack && common.height() > kSlack && !a.contains(b) && !b.contains(a);
+    if (label.text().isEmpty()) return {};
+    const QFontMetrics metrics = label.fontMetrics();
+    const int flags = static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect lines = metrics.boundingRect(label.contentsRect(), flags, label.text());
+    const QRect letters = metrics.tightBoundingRect(label.text());
+    const int above = std::max(0, metrics.ascent() + letters.top());
+    const int below = std::max(0, metrics.height() - 1 - metrics.ascent() - letters.bottom());
+    return QRegion(lines.adjusted(0, above, 0, -below) & label.rect());
+}
+
+// An option's or check box's mark and caption: the rest of it is blank.
+QRegion markAndCaptionOf(const QAbstractButton& button, QStyle::SubElement mark, QStyle::SubElement contents)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    QRegion seen(button.style()->subElementRect(mark, &option, &button));
+    if (!button.text().isEmpty()) {
+        const QRect room = button.style()->subElementRect(contents, &option, &button);
+        seen += button.fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignVCenter, button.text()) & room;
+    }
+    return seen;
+}
+
+// A shape's figure within its widget.
+QRegion figureOf(const Shape& shape, const QRect& area)
+{
+    const int side = std::min(area.width(), area.height());
+    const QRect square(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    switch (shape.shape()) {
+    case Shape::Kind::Square:
+    case Shape::Kind::RoundedSquare: return QRegion(square);
+    case Shape::Kind::Circle: return QRegion(square, QRegion::Ellipse);
+    case Shape::Kind::Oval: return QRegion(area, QRegion::Ellipse);
+    case Shape::Kind::Rectangle:
+    case Shape::Kind::RoundedRectangle: break;
+    }
+    return QRegion(area);
+}
+
+Shown shownOf(const Control& control, QWidget& widget, QWidget& surface)
+{
+    const QRect body(widget.mapTo(&surface, QPoint(0, 0)), widget.size());
+    const QPoint origin = body.topLeft();
+    const QRect local = widget.rect();
+    Shown shown{.control = &control, .widget = &widget, .body = body, .paints = QRegion(local), .seen = QRegion(local)};
+    if (const auto* shape = dynamic_cast<const Shape*>(&control)) {
+        // A filled figure hides what lies beneath it; of the figure, its border line must show.
+        const int border = shape->borderWidth();
+        const QRegion figure = figureOf(*shape, local);
+        shown.seen = figure - figureOf(*shape, local.adjusted(border, border, -border, -border));
+        shown.paints = shape->fillStyle() == Shape::TransparentFill ? shown.seen : figure;
+    } else if (const auto* frame = dynamic_cast<const Frame*>(&control)) {
+        // An etched border two pixels wide; with a caption, its top runs through the caption.
+        const int top = frame->caption().empty() ? 0 : widget.fontMetrics().height() / 2;
+        shown.seen = shown.paints = QRegion(local) - QRegion(local.adjusted(2, top + 2, -2, -2));
+    } else if (const auto* line = dynamic_cast<const Line*>(&control)) {
+        // Its ends are given on its container's surface.
+        const QPoint start = QPoint(toPixels(line->x1()), toPixels(line->y1())) - widget.pos();
+        const QPoint end = QPoint(toPixels(line->x2()), toPixels(line->y2())) - widget.pos();
+        QPainterPath path(start);
+        path.lineTo(end);
+        QPainterPathStroker stroker;
+        stroker.setWidth(std::max(1, line->borderWidth()));
+        shown.seen = shown.paints = QRegion(stroker.createStroke(path).toFillPolygon().toPolygon());
+    } else if (auto* label = qobject_cast<QLabel*>(&widget); label && label->frameShape() == QFrame::NoFrame) {
+        // It fills its whole area with its back colour; a user reads its letters.
+        shown.seen = inkOf(*label);
+    } else if (auto* option = qobject_cast<QRadioButton*>(&widget)) {
+        shown.seen = shown.paints = markAndCaptionOf(*option, QStyle::SE_RadioButtonIndicator, QStyle::SE_RadioButtonContents);
+    } else if (auto* check = qobject_cast<QCheckBox*>(&widget)) {
+        shown.seen = shown.paints = markAndCaptionOf(*check, QStyle::SE_CheckBoxIndicator, QStyle::SE_CheckBoxContents);
+    }
+    shown.paints.translate(origin);
+    shown.seen.translate(origin);
+    return shown;
+}
+
+// True when `upper` is painted after `lower`: a widget over the one holding it, siblings in
+// their stacking order.
+bool paintedOver(const QWidget* upper, const QWidget* lower)
+{
+    for (const QWidget* u = upper; u; u = u->parentWidget())
+        for (const QWidget* l = lower; l; l = l->parentWidget()) {
+            if (u == l) return u == lower;
+            if (u->parentWidget() && u->parentWidget() == l->parentWidget()) {
+                const QObjectList& order = u->parentWidget()->children();
+                return order.indexOf(u) > order.indexOf(l);
+            }
+        }
+    return false;
+}
+
+// How `upper` spoils what a user sees of `lower`, if it does: a control may lie wholly inside a
+// shape or frame, but neither on its border line nor over any part of another control or line.
+// The drawing's strokes meet where they are drawn to.
+std::optional<std::string> spoiled(const Shown& upper, const Shown& lower)
+{
+    if (isDrawing(*upper.control) && isDrawing(*lower.control)) return std::nullopt;
+    if (!upper.paints.intersects(lower.seen)) return std::nullopt;
+    if (isOutline(*lower.control)) return "lies on the border of";
+    if (isLine(*lower.control)) return "lies across";
+    return "lies over";
 }
 
 class OnScreenChecks {
@@ -104,7 +218,8 @@ private:
     }
 
     // Each control inside the area the form was laid out for; the frame, shown smaller than
-    // that, scrolls; captions fit; controls overlap only whole within one another.
+    // that, scrolls; captions fit; what one control paints leaves what a user must see of
+    // another in view.
     void checkControls(const Form& form, QWidget& window, QScrollArea& scroller, QWidget& surface)
     {
         const QSize decoration = window.isWindow() ? window.frameGeometry().size() - window.size()
@@ -114,7 +229,7 @@ private:
         QRect designed(0, 0, toPixels(form.width()) - decoration.width(), toPixels(form.height()) - decoration.height());
         if (scroller.horizontalScrollBar()->isVisible() || scroller.verticalScrollBar()->isVisible())
             designed |= surface.rect();
-        std::vector<std::pair<const Control*, QRect>> placed;
+        std::vector<Shown> painted;
         for (Control* control : form.controls()) {
             ControlWidget* shown = renderer_.widgetOf(*control);
             if (!shown || !control->effectivelyVisible() || control->kind() == ControlKind::Menu) continue;
@@ -127,15 +242,14 @@ private:
             if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->text().isEmpty() &&
                 label->fontMetrics().boundingRect(label->text()).height() > label->contentsRect().height() + kSlack)
                 findings_.push_back(where(form, *control) + ": caption cut at the bottom");
-            if (!isLine(*control)) placed.emplace_back(control, seenRect(widget, surface));
+            painted.push_back(shownOf(*control, widget, surface));
         }
-        for (std::size_t i = 0; i < placed.size(); ++i)
-            for (std::size_t j = i + 1; j < placed.size(); ++j) {
-                const QRect a = placed[i].second, b = placed[j].second;
-                if (overlapsInPart(a, b))
-                    findings_.push_back(where(form, *placed[i].first) + " " + text(a) + " overlaps " +
-                                        placed[j].first->qualifiedName() + " " + text(b));
-            }
+        for (const Shown& upper : painted)
+            for (const Shown& lower : painted)
+                if (&upper != &lower && paintedOver(upper.widget, lower.widget))
+                    if (const std::optional<std::string> fault = spoiled(upper, lower))
+                        findings_.push_back(where(form, *upper.control) + " " + text(upper.body) + " " + *fault + " " +
+                                            lower.control->qualifiedName() + " " + text(lower.body));
         const QSize viewport = scroller.viewport()->size();
         const bool wider = surface.minimumWidth() > viewport.width();
         const bool taller = surface.minimumHeight() > viewport.height();
