@@ -41,9 +41,9 @@ Tarvik, the set-up and test panel for multi-axis motion-control boards.
                 library loaded when the program starts; without it, the environment variable
                 TARVIK_DRIVER names the library, and without that the program runs on simulated
                 boards (those of boards.cfg in the working directory, or a built-in set).
-                A library that cannot be loaded, or that does not export every entry point, is
-                reported in the error window, naming the path and the reason or the missing
-                entry points, and the program ends.
+                A library that cannot be loaded, or that does not export every entry point as
+                a function, is reported in the error window, naming the path and the reason or
+                the entry points missing or not functions, and the program ends.
 )";
 }
 

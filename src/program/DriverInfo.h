@@ -11,7 +11,8 @@ bool boardsAreSimulated(MotionDriver& driver);
 
 // Why the boards' configuration could not be read: the simulated boards' configuration file
 // ("<file>, line N: <problem>") or the driver library that could not be loaded and bound (its
-// path and the reason, or the entry points it lacks); empty when nothing went wrong.
+// path and the reason, or the entry points it lacks or exports as anything but functions);
+// empty when nothing went wrong.
 std::string boardConfigurationError(MotionDriver& driver);
 
 } // namespace tarvik

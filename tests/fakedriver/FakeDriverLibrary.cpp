@@ -3,11 +3,12 @@
 // are those of the board configuration file in the working directory (or the built-in set),
 // read afresh by each get_bd_config, the first call a program makes.
 //
-// Built four times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
+// Built five times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
 // send_command; with TARVIK_FAKE_DRIVER_LIES, handing back a packet count beyond every array
 // from read_rdb and a board name that runs past its buffer without a terminator (board 2's
 // name comes back shorter than its length said); with
-// TARVIK_FAKE_DRIVER_STUCK, whose axes never report a move done.
+// TARVIK_FAKE_DRIVER_STUCK, whose axes never report a move done; with TARVIK_FAKE_DRIVER_DATA,
+// exporting every entry point as a 16-bit variable instead of a function.
 
 #include "base/Clock.h"
 #include "driver/StatusWords.h"
@@ -19,6 +20,16 @@
 #include <span>
 
 #define TARVIK_EXPORT extern "C" __attribute__((visibility("default")))
+
+#ifdef TARVIK_FAKE_DRIVER_DATA
+#include "driver/EntryPointList.h"
+
+#define TARVIK_EXPORT_DATA(name, parameters, arguments) \
+    extern "C" { \
+    __attribute__((visibility("default"))) std::int16_t name = 0; \
+    }
+TARVIK_ENTRY_POINTS(TARVIK_EXPORT_DATA, TARVIK_EXPORT_DATA)
+#else
 
 namespace {
 
@@ -231,3 +242,4 @@ TARVIK_EXPORT I16 read_io_port_rdb(I16 board) { return sim().read_io_port_rdb(bo
 TARVIK_EXPORT I16 read_lim_stat_rdb(I16 board) { return sim().read_lim_stat_rdb(board); }
 TARVIK_EXPORT I16 read_encoder_rdb(I16 board, I16 axis) { return sim().read_encoder_rdb(board, axis); }
 TARVIK_EXPORT I16 flush_rdb(I16 board) { return sim().flush_rdb(board); }
+#endif

@@ -5,6 +5,7 @@
 
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tarvik::library {
 
@@ -28,11 +29,21 @@ static_assert(tableListsEveryEntryPoint(), "the library's table and the entry-po
 template <typename Function>
 bool bindFunction(const SharedLibrary& library, const char* name, Function& function)
 {
-    void* address = library.symbol(name);
+    void* address = library.function(name);
     if (address == nullptr) return false;
     // POSIX guarantees that a function's address from dlsym converts to a function pointer.
     function = reinterpret_cast<Function>(address);
     return true;
+}
+
+std::string joined(const std::vector<std::string_view>& names)
+{
+    std::string text;
+    for (std::string_view name : names) {
+        if (!text.empty()) text += ", ";
+        text += name;
+    }
+    return text;
 }
 
 } // namespace
@@ -44,18 +55,23 @@ LibraryDriver::LibraryDriver(std::filesystem::path path) : path_(std::move(path)
         loadError_ = library + " could not be loaded: " + library_.error();
         return;
     }
-    if (const std::string missing = bind(); !missing.empty())
-        loadError_ = library + " does not export the entry points " + missing;
+    if (const std::string unbound = bind(); !unbound.empty()) loadError_ = library + " " + unbound;
 }
 
 std::string LibraryDriver::bind()
 {
-    std::string missing;
+    std::vector<std::string_view> missing;
+    std::vector<std::string_view> notFunctions;
 #define TARVIK_BIND_ENTRY_POINT(name, parameters, arguments) \
-    if (!bindFunction(library_, #name, functions_.name)) missing += (missing.empty() ? "" : ", ") + std::string(#name);
+    if (!bindFunction(library_, #name, functions_.name)) \
+        (library_.exportsAsNonFunction(#name) ? notFunctions : missing).push_back(#name);
     TARVIK_ENTRY_POINTS(TARVIK_BIND_ENTRY_POINT, TARVIK_BIND_ENTRY_POINT)
 #undef TARVIK_BIND_ENTRY_POINT
-    return missing;
+    std::string unbound;
+    if (!missing.empty()) unbound = "does not export the entry points " + joined(missing);
+    if (!missing.empty() && !notFunctions.empty()) unbound += " and ";
+    if (!notFunctions.empty()) unbound += "exports the entry points " + joined(notFunctions) + ", but not as functions";
+    return unbound;
 }
 
 // The entry points without buffers, each straight to its function; those with buffers are in

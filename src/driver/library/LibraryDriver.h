@@ -16,8 +16,10 @@ namespace tarvik::library {
 // with the parameters of MotionDriver (by-reference outputs and buffers as pointers).
 //
 // The library is loaded and all its entry points are bound when this is made; a library that
-// cannot be loaded or lacks any entry point is not used at all (loadError() says why, naming
-// every missing entry point) and every call then fails with ZEVA_interfaceUnavailableError.
+// cannot be loaded, lacks any entry point or exports one as anything but a function (data,
+// which a call would jump into) is not used at all (loadError() says why, naming every missing
+// entry point and every one that is not a function) and every call then fails with
+// ZEVA_interfaceUnavailableError.
 //
 // The library is handed buffers of the sizes its entry points are defined with (32 board slots,
 // kRdbCapacity packets, the board name's length plus its terminator), never the caller's own,
@@ -49,7 +51,9 @@ private:
 #undef TARVIK_FUNCTION_POINTER
     };
 
-    // Binds every entry point; the names the library does not export, comma-separated.
+    // Binds every entry point; empty when all are bound, otherwise why not: "does not export the
+    // entry points A, B", "exports the entry points C, D, but not as functions", or both joined
+    // by "and".
     std::string bind();
     bool usable() const { return loadError_.empty(); }
 

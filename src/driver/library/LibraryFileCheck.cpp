@@ -1,9 +1,11 @@
 #include "driver/library/LibraryFileCheck.h"
 
+#include "driver/library/DynamicSymbolTable.h"
+#include "driver/library/ElfReading.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <elf.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,15 +15,7 @@ namespace tarvik::library {
 
 namespace {
 
-#if UINTPTR_MAX > 0xFFFFFFFFu
-using Header = Elf64_Ehdr;
-using ProgramHeader = Elf64_Phdr;
-constexpr unsigned char kClass = ELFCLASS64;
-#else
-using Header = Elf32_Ehdr;
-using ProgramHeader = Elf32_Phdr;
-constexpr unsigned char kClass = ELFCLASS32;
-#endif
+using namespace elf;
 
 #if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
 constexpr unsigned char kByteOrder = ELFDATA2LSB;
@@ -63,25 +57,11 @@ private:
     int fd_;
 };
 
-// Reads exactly `size` bytes at `offset`; false when the file holds fewer.
-bool readAt(int fd, void* into, std::size_t size, std::uint64_t offset)
-{
-    auto* bytes = static_cast<char*>(into);
-    while (size > 0) {
-        const ssize_t got = ::pread(fd, bytes, size, static_cast<off_t>(offset));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        bytes += got;
-        size -= static_cast<std::size_t>(got);
-        offset += static_cast<std::uint64_t>(got);
-    }
-    return true;
-}
-
 std::string damaged(const std::string& why) { return "is a damaged or foreign library: " + why; }
 
-// The ELF header and program headers of an opened regular file of `fileSize` bytes.
-std::string elfProblem(int fd, std::uint64_t fileSize)
+// The ELF header, the program headers and the dynamic symbol table of an opened regular file of
+// `fileSize` bytes; the names that table defines as anything but a function go to `nonFunctions`.
+std::string elfProblem(int fd, std::uint64_t fileSize, NonFunctionNames& nonFunctions)
 {
     Header header{};
     if (fileSize < SELFMAG || !readAt(fd, &header, SELFMAG, 0) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
@@ -103,20 +83,29 @@ std::string elfProblem(int fd, std::uint64_t fileSize)
         const std::uint64_t end = std::uint64_t{segment.p_offset} + std::uint64_t{segment.p_filesz};
         if (end < segment.p_offset || end > fileSize) return damaged("it ends before the parts it describes");
     }
+    if (const std::string problem = readNonFunctionNames(fd, segments, nonFunctions); !problem.empty())
+        return damaged(problem);
     return {};
 }
 
 } // namespace
 
-std::string libraryFileProblem(const std::filesystem::path& path)
+LibraryFileCheck checkLibraryFile(const std::filesystem::path& path)
 {
     // Opened without blocking, so that a FIFO cannot hold the program, and looked at as opened.
+    LibraryFileCheck check;
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) return std::string("could not be opened: ") + std::strerror(errno);
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) return std::string("could not be looked at: ") + std::strerror(errno);
-    if (!S_ISREG(status.st_mode)) return "is not a regular file";
-    return elfProblem(file.get(), static_cast<std::uint64_t>(status.st_size));
+    if (file.get() < 0)
+        check.problem = std::string("could not be opened: ") + std::strerror(errno);
+    else if (::fstat(file.get(), &status) != 0)
+        check.problem = std::string("could not be looked at: ") + std::strerror(errno);
+    else if (!S_ISREG(status.st_mode))
+        check.problem = "is not a regular file";
+    else
+        check.problem = elfProblem(file.get(), static_cast<std::uint64_t>(status.st_size), check.nonFunctions);
+    if (!check.problem.empty()) check.nonFunctions.clear();
+    return check;
 }
 
 } // namespace tarvik::library

@@ -1,8 +1,7 @@
 #include "driver/library/SharedLibrary.h"
 
-#include "driver/library/LibraryFileCheck.h"
-
 #include <dlfcn.h>
+#include <utility>
 
 namespace tarvik::library {
 
@@ -12,10 +11,12 @@ SharedLibrary::SharedLibrary(const std::filesystem::path& path)
 {
     std::error_code ignored;
     const std::filesystem::path file = std::filesystem::absolute(path, ignored);
-    if (const std::string problem = libraryFileProblem(file); !problem.empty()) {
-        error_ = "it " + problem;
+    LibraryFileCheck check = checkLibraryFile(file);
+    if (!check.problem.empty()) {
+        error_ = "it " + check.problem;
         return;
     }
+    nonFunctions_ = std::move(check.nonFunctions);
     handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* reason = dlerror();
@@ -28,9 +29,9 @@ SharedLibrary::~SharedLibrary()
     if (handle_ != nullptr) dlclose(handle_);
 }
 
-void* SharedLibrary::symbol(const char* name) const
+void* SharedLibrary::function(const char* name) const
 {
-    if (handle_ == nullptr) return nullptr;
+    if (handle_ == nullptr || exportsAsNonFunction(name)) return nullptr;
     dlerror();
     return dlsym(handle_, name);
 }

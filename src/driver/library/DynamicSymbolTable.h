@@ -1,0 +1,18 @@
+#pragma once
+
+#include "driver/library/ElfReading.h"
+#include "driver/library/LibraryFileCheck.h"
+
+#include <span>
+#include <string>
+
+namespace tarvik::library {
+
+// Reads the names the dynamic symbol table defines as anything but a function (NonFunctionNames)
+// from the library file open as `fd`, whose program headers are `segments`, each already found
+// to lie within the file. Empty when the table was read (a library without a dynamic section
+// defines nothing); otherwise why not ("its dynamic symbol table lies beyond its end"), and
+// `names` is then left incomplete.
+std::string readNonFunctionNames(int fd, std::span<const elf::ProgramHeader> segments, NonFunctionNames& names);
+
+} // namespace tarvik::library
