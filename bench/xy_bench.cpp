@@ -1,8 +1,10 @@
 // Costs of the XY demo: a full redraw of the drawing box with 500 targets and the grid, in the
-// runtime and painted by the Qt renderer offscreen, one poll tick of an Automatic lap, and the
-// paint of each tick over a whole lap of 500 targets in a shown box.
+// runtime and painted by the Qt renderer offscreen, one poll tick of an Automatic lap, the
+// paint of each tick over a whole lap of 500 targets in a shown box, and the drawing's memory
+// over hours of a still Manual run.
 // Goals: a full redraw under 5 ms; a lap's poll under 1% of a core (0.5 ms per 50 ms tick); a
-// tick's paint at most 1 ms, as cheap at the lap's end as at its start.
+// tick's paint at most 1 ms, as cheap at the lap's end as at its start; a still run's drawing
+// as large after its second hour as after its first.
 
 #include "forms/qt/InputBridge.h"
 #include "forms/qt/PictureBoxWidget.h"
@@ -30,20 +32,36 @@ constexpr std::int16_t kStepper4 = 5;
 // The stepper defaults: 2000 steps x pitch 5 = 10000 counts per inch over a 4 x 4 inch table.
 constexpr float kCountsPerInch = 10000;
 
-// The demo open on an initialised board, with a routine of 500 points clicked in Automatic mode.
-struct DemoWithRoutine {
-    DemoWithRoutine()
+// The demo open on an initialised board, in Manual mode as it opens.
+struct DemoOpen {
+    DemoOpen()
     {
         startProgram(program.app(), {.lockFile = directory.path() / "tarvik.lock"});
         InitializeBoard(program.app(), kStepper4);
         program.app().form<XyTableDemo>().show();
+    }
+    XyTableDemo& demo() { return program.app().form<XyTableDemo>(); }
+    // One tick of the demo's poll.
+    void tick()
+    {
+        program.clock().spend(50'000);
+        program.runtime().runDue();
+    }
+
+    TemporaryWorkingDirectory directory;
+    HeadlessProgram program;
+};
+
+// The demo with a routine of 500 points clicked in Automatic mode.
+struct DemoWithRoutine : DemoOpen {
+    DemoWithRoutine()
+    {
         UserInput& input = program.runtime().input();
         input.click(demo().modeauto);
         for (int i = 1; i < XyTableFields::kMaxTargets; ++i)
             input.mouseClick(demo().box, static_cast<float>(i % 40) * kCountsPerInch / 10,
                              static_cast<float>(i / 40) * kCountsPerInch / 4);
     }
-    XyTableDemo& demo() { return program.app().form<XyTableDemo>(); }
     // What the demo draws at the start of a lap: the cleared box, the grid, the present position
     // and every target's marker.
     void redrawLap()
@@ -57,9 +75,6 @@ struct DemoWithRoutine {
                        kPathBlue);
         }
     }
-
-    TemporaryWorkingDirectory directory;
-    HeadlessProgram program;
 };
 
 void BM_XyRedrawInRuntime(benchmark::State& state)
@@ -91,10 +106,7 @@ void BM_XyPollTickDuringLap(benchmark::State& state)
 {
     DemoWithRoutine d;
     d.program.runtime().input().click(d.demo().startcmd);
-    for (auto _ : state) {
-        d.program.clock().spend(50'000);
-        d.program.runtime().runDue();
-    }
+    for (auto _ : state) d.tick();
     state.counters["segment"] = d.demo().fields().SegmentIndex;
 }
 BENCHMARK(BM_XyPollTickDuringLap)->Unit(benchmark::kMicrosecond);
@@ -111,14 +123,9 @@ struct LapPaints {
 LapPaints paintOneLap(DemoWithRoutine& d, QWidget& shown)
 {
     constexpr int kTickBound = 72'000;
-    Runtime& runtime = d.program.runtime();
     const XyTableFields& f = d.demo().fields();
-    const auto tick = [&] {
-        d.program.clock().spend(50'000);
-        runtime.runDue();
-    };
-    runtime.input().click(d.demo().startcmd);
-    for (int i = 0; f.SegmentIndex != 1 && i < kTickBound; ++i) tick();
+    d.program.runtime().input().click(d.demo().startcmd);
+    for (int i = 0; f.SegmentIndex != 1 && i < kTickBound; ++i) d.tick();
     LapPaints lap;
     bool lapUnderway = false;
     for (int i = 0; i < kTickBound; ++i) {
@@ -127,7 +134,7 @@ LapPaints paintOneLap(DemoWithRoutine& d, QWidget& shown)
         const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
         lap.times.push_back(spent.count());
         lap.itemsAtEnd = d.demo().box.displayList().size();
-        tick();
+        d.tick();
         lapUnderway = lapUnderway || f.SegmentIndex > 1;
         if (lapUnderway && f.SegmentIndex == 1) return lap;
     }
@@ -169,6 +176,25 @@ void BM_XyLapPaintedByQt(benchmark::State& state)
     state.counters["items"] = static_cast<double>(lap.itemsAtEnd);
 }
 BENCHMARK(BM_XyLapPaintedByQt)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A still Manual run: started with no target clicked, the table stays where it is while the
+// poll ticks on. The counters give the display list's bytes after one virtual hour of it and
+// after a second hour, which a still table must leave as the first left them.
+void BM_XyStillManualRunMemoryPerHour(benchmark::State& state)
+{
+    constexpr int kTicksPerHour = 72'000;
+    DemoOpen d;
+    d.program.runtime().input().click(d.demo().startcmd);
+    const auto hourOfTicks = [&d] {
+        for (int i = 0; i < kTicksPerHour; ++i) d.tick();
+        return static_cast<double>(d.demo().box.displayList().size() * sizeof(DrawOp));
+    };
+    for (auto _ : state) {
+        state.counters["hour1_bytes"] = hourOfTicks();
+        state.counters["hour2_bytes"] = hourOfTicks();
+    }
+}
+BENCHMARK(BM_XyStillManualRunMemoryPerHour)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 } // namespace tarvik

@@ -147,6 +147,16 @@ TEST_F(XyTableDemoTest, AManualClickAfterStartSendsOneCoordinatedServoSegment)
     EXPECT_EQ(demo.fields().MovePendingX, 0);
 }
 
+TEST_F(XyTableDemoTest, AStillManualRunAddsNothingToTheDrawingTickByTick)
+{
+    XyTableDemo& demo = openDemo({kServo4});
+    click(demo.startcmd);
+    wait(1000);
+    const std::size_t drawn = demo.box.displayList().size();
+    wait(60'000);
+    EXPECT_EQ(demo.box.displayList().size(), drawn);
+}
+
 TEST_F(XyTableDemoTest, AxisBoxesStayOnTheBoardsAxesAndOneAxisForBothKeepsStartOff)
 {
     XyTableDemo& demo = openDemo({kServo3});

@@ -78,6 +78,7 @@ void PictureBox::draw(DrawOp op)
 {
     op.drawWidth = drawWidth_;
     op.scale = scaleRect();
+    if (!drawing_.empty() && drawing_.back() == op) return;
     drawing_.push_back(op);
     changed(Property::Drawing);
 }

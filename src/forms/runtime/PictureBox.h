@@ -14,6 +14,7 @@ struct ScaleRect {
     double top = 0;
     double width = 0;
     double height = 0;
+    bool operator==(const ScaleRect&) const = default;
 };
 
 // One drawing operation kept in a picture box's display list, in scale units, with the scale in
@@ -30,10 +31,13 @@ struct DrawOp {
     Color fillColor = 0;
     int drawWidth = 1; // pixels
     ScaleRect scale{};
+    bool operator==(const DrawOp&) const = default;
 };
 
 // A picture box: a container with its own scale and a persistent display list (what it drew
-// stays until Cls). Mouse events arrive in scale units.
+// stays until Cls). An item that repeats the one drawn last (the same kind, place, colours,
+// width and scale) adds nothing to the picture and is not kept, so a drawing redrawn on every
+// tick of a still scene stays the size it is. Mouse events arrive in scale units.
 class PictureBox : public Control {
 public:
     static constexpr int SolidFill = 0;
