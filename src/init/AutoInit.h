@@ -10,14 +10,17 @@ class App;
 
 // The start-up step for the boards' options once the preferences are read (reading them created
 // the missing settings files): each configured board's preferred option is read into its record;
-// then
-// every board whose preference asks for it (and whose option could be read, every value in
+// then every board whose preference asks for it (and whose option could be read, every value in
 // range) is initialised with its group's wizard loaded hidden and filled from the record, as the
 // Initialize Board menu would fill it; the wizard's caption and the board's Initialize Board item
-// show the outcome, and a failure names the board and the option. The main window, shown before,
-// paints while the boards are initialised, and the user's input waits until it is over; a test
-// move that never ends gives up on its board after kMoveDoneTimeoutMicros, reported once, and the
-// next board follows.
+// show the outcome, and a failure names the board and the option. A test move that never ends
+// gives up on its board after kMoveDoneTimeoutMicros, reported once, and the next board follows.
+//
+// Meanwhile StartUpInitWindow shows the board, the option and the step, and holds the user's
+// input (Runtime::InputHold): only its Stop, the main window's close box and File > Quit are in
+// reach. A stop kills the motion of the board mid-sequence and leaves it and the boards after it
+// not initialised, said in one message; closing the main window or File > Quit stops the same way
+// and the program then ends. The window goes when the initialisation ends.
 // Without preferences (the file could not be read) no board is initialised.
 void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences);
 

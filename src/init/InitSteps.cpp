@@ -55,13 +55,13 @@ Outcome sent(DriverStatus status)
 }
 
 // One relative move of the test move, watched to its end.
-Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance, bool atStartUp)
+Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance, InitWatch* watch)
 {
     MotionDriver& driver = app.driver();
     if (Outcome failed = sent(driver.load_target_pos(board, axis, distance))) return failed;
     if (Outcome failed = sent(driver.start_motion(board, axis))) return failed;
     std::function<bool()> between;
-    if (atStartUp) between = [&app] { return app.runtime().doEventsWithoutInput(); };
+    if (watch) between = [watch] { return watch->goOn(); };
     const MoveWaitEnd end = PollMoveDone(app, board, axis, between);
     switch (end.kind) {
     case MoveWaitEnd::Kind::Done: break;
@@ -79,8 +79,8 @@ Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance, bool a
 
 Outcome testMove(App& app, const BoardInitValues& v, I16 axis)
 {
-    if (Outcome failed = testMoveLeg(app, v.board, axis, kTestMoveCounts, v.atStartUp)) return failed;
-    return testMoveLeg(app, v.board, axis, -kTestMoveCounts, v.atStartUp);
+    if (Outcome failed = testMoveLeg(app, v.board, axis, kTestMoveCounts, v.watch)) return failed;
+    return testMoveLeg(app, v.board, axis, -kTestMoveCounts, v.watch);
 }
 
 // The groups a step serves, as board-list mask bits.
@@ -98,6 +98,7 @@ enum class Scope { Board, EachAxis };
 struct InitStep {
     I16 groups;
     Scope scope;
+    std::string_view what; // as the start-up's initialisation window shows it
     Outcome (*run)(App& app, const BoardInitValues& v, I16 axis);
 };
 
@@ -105,48 +106,59 @@ using V = BoardInitValues;
 
 // Every group's initialisation, in its one order; each group takes the steps that name it.
 constexpr InitStep kInitSteps[] = {
-    {kMotion, Scope::EachAxis,
+    {kMotion, Scope::EachAxis, "kill motion",
      [](App& app, const V& v, I16 a) { return sent(app.driver().kill_motion(v.board, a)); }},
-    {kOpenLoops, Scope::EachAxis,
+    {kOpenLoops, Scope::EachAxis, "steps per revolution",
      [](App& app, const V& v, I16 a) { return sent(app.driver().store_steps_rev(v.board, a, v.axis(a).countsPerRev)); }},
-    {kClosedLoops, Scope::EachAxis,
+    {kClosedLoops, Scope::EachAxis, "steps and lines per revolution",
      [](App& app, const V& v, I16 a) {
          // Lines in the high word, steps in the low word.
          const std::int32_t packed = std::int32_t{v.axis(a).linesPerRev} * 65536 + v.axis(a).countsPerRev;
          return sent(app.driver().load_steps_lines(v.board, a, packed));
      }},
-    {kServos | kEncoders, Scope::EachAxis,
+    {kServos | kEncoders, Scope::EachAxis, "encoder lines per revolution",
      [](App& app, const V& v, I16 a) { return sent(app.driver().store_elc(v.board, a, v.axis(a).countsPerRev)); }},
-    {kAll, Scope::Board,
+    {kAll, Scope::Board, "limit switch polarity",
      [](App& app, const V& v, I16) { return sent(app.driver().set_lim_pol(v.board, v.limitPolarity)); }},
-    {kAll, Scope::Board,
+    {kAll, Scope::Board, "limit switch enables",
      [](App& app, const V& v, I16) { return sent(app.driver().enable_limits(v.board, v.limitEnable)); }},
-    {kServos | kClosedLoops, Scope::EachAxis,
+    {kServos | kClosedLoops, Scope::EachAxis, "following error",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_fol_err(v.board, a, v.axis(a).followingError)); }},
-    {kServos, Scope::EachAxis,
+    {kServos, Scope::EachAxis, "proportional gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_prop_gain(v.board, a, v.axis(a).propGain)); }},
-    {kServos, Scope::EachAxis,
+    {kServos, Scope::EachAxis, "integral gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_intg_gain(v.board, a, v.axis(a).intgGain)); }},
-    {kServos, Scope::EachAxis,
+    {kServos, Scope::EachAxis, "derivative gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_deriv_gain(v.board, a, v.axis(a).derivGain)); }},
-    {kServos, Scope::EachAxis,
+    {kServos, Scope::EachAxis, "derivative sample period",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_deriv_per(v.board, a, v.axis(a).derivPeriod)); }},
-    {kServos, Scope::EachAxis,
+    {kServos, Scope::EachAxis, "integration limit",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_intg_lim(v.board, a, v.axis(a).intgLimit)); }},
-    {kMotion, Scope::EachAxis,
+    {kMotion, Scope::EachAxis, "stop mode",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_stop_mode(v.board, a, v.axis(a).stopMode)); }},
-    {kClosedLoops, Scope::EachAxis,
+    {kClosedLoops, Scope::EachAxis, "loop mode",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_loop_mode(v.board, a, v.axis(a).loopMode)); }},
-    {kAll, Scope::Board,
+    {kAll, Scope::Board, "I/O port polarity",
      [](App& app, const V& v, I16) { return sent(app.driver().set_io_pol(v.board, v.ioPolarity)); }},
-    {kSteppers, Scope::Board,
+    {kSteppers, Scope::Board, "step output mode",
      [](App& app, const V& v, I16) { return sent(app.driver().set_step_mode_pol(v.board, v.stepMode)); }},
-    {kMotion, Scope::EachAxis,
+    {kMotion, Scope::EachAxis, "relative position mode",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_pos_mode(v.board, a, PosModeRelative)); }},
-    {kMotion, Scope::EachAxis, &testMove},
-    {kAll, Scope::EachAxis,
+    {kMotion, Scope::EachAxis, "test move", &testMove},
+    {kAll, Scope::EachAxis, "initialized mark",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_init_stat(v.board, a)); }},
 };
+
+// One step for one axis (0: the board), shown to the watch first; an empty text when the watch
+// stops the sequence before it.
+Outcome runStep(App& app, const BoardInitValues& values, const InitStep& step, I16 axis)
+{
+    if (values.watch) {
+        values.watch->stepBegins(step.what, axis);
+        if (!values.watch->goOn()) return std::string{};
+    }
+    return step.run(app, values, axis);
+}
 
 } // namespace
 
@@ -174,11 +186,11 @@ std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values
     for (const InitStep& step : kInitSteps) {
         if ((step.groups & groupBit) == 0) continue;
         if (step.scope == Scope::Board) {
-            if (Outcome failed = step.run(app, values, 0)) return failed;
+            if (Outcome failed = runStep(app, values, step, 0)) return failed;
             continue;
         }
         for (I16 axis = 1; axis <= values.axisCount; ++axis)
-            if (Outcome failed = step.run(app, values, axis)) return failed;
+            if (Outcome failed = runStep(app, values, step, axis)) return failed;
     }
     return std::nullopt;
 }

@@ -4,12 +4,27 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "driver/BoardTypes.h"
 
 namespace tarvik {
 
 class App;
+
+// What follows a sequence as it runs (the start-up's initialisation window): it is told of each
+// step as the step begins, then asked whether to go on, and asked again between two polls of
+// the test move's waits; it lets events run meanwhile.
+class InitWatch {
+public:
+    // `step` names what the step sends; `axis` is 0 for a step of the whole board.
+    virtual void stepBegins(std::string_view step, std::int16_t axis) = 0;
+    // False stops the sequence where it stands.
+    virtual bool goOn() = 0;
+
+protected:
+    ~InitWatch() = default;
+};
 
 // What an initialisation sends for one axis, taken from the board's settings record. Fields
 // a group's record does not have stay 0 and are not sent.
@@ -41,8 +56,8 @@ struct BoardInitValues {
     std::int16_t limitEnable = 0;
     std::int16_t ioPolarity = 0;
     std::int16_t stepMode = 0;               // steppers only
-    // At start-up the waits of the test move let the windows paint (no user input).
-    bool atStartUp = false;
+    // Start-up's watch of the sequence (InitWatch); none for a wizard's Initialize.
+    InitWatch* watch = nullptr;
 
     const AxisInitValues& axis(std::int16_t a) const { return axes[static_cast<std::size_t>(a - 1)]; }
 };
@@ -60,8 +75,8 @@ std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId
 // Encoder boards take no motion steps. Stops at the first failure and returns what to show in
 // the error window: the status text of the failing call, the following error found by a test
 // move, or a test move that did not end within kMoveDoneTimeoutMicros (naming board and axis);
-// an empty text when there is nothing to show (the program is ending). None when every step
-// succeeded.
+// an empty text when the watch stopped it (what it leaves moving is the watch's to stop). None
+// when every step succeeded.
 std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values);
 
 // Distance of each half of the test move, in counts.

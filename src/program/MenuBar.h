@@ -17,6 +17,9 @@ inline constexpr std::string_view kTestStepperItem = "teststepmu";
 inline constexpr std::string_view kXyDemoItem = "xytablemu";
 inline constexpr std::string_view kBeginPrestoreItem = "beginprestore";
 inline constexpr std::string_view kEndPrestoreItem = "endprestore";
+// File > Quit, which stays in reach while start-up initialises the boards.
+inline constexpr std::string_view kFileMenu = "filemu";
+inline constexpr std::string_view kQuitItem = "filequitmu";
 
 // What choosing a menu item does.
 using MenuAction = void (*)(App&);

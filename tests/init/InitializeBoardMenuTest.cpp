@@ -2,6 +2,7 @@
 
 #include "init/WizardTest.h"
 
+#include "driver/StatusWords.h"
 #include "init/ClosedLoopStepperWizard.h"
 #include "kit/OptionFileSetUp.h"
 #include "program/OptionFiles.h"
@@ -187,6 +188,51 @@ TEST_F(AutoInitTest, AFailureAtStartUpLeavesTheBoardNotInitialized)
     EXPECT_FALSE(wizard()->button(WizardButton::FindHome)->enabled());
     EXPECT_THAT(modalShows().back().text, ::testing::StartsWith("Board ID 3 was not initialized at start-up with "
                                                                 "option 2: status 7:"));
+}
+
+// Axes that never finish their test move keep neither the user nor the program waiting. Only the
+// start-up's window is in reach, and its Stop (Escape) kills the stuck board's motion and leaves it
+// and the board after it not initialised, said once; File > Quit does the same and ends the
+// program within a second.
+TEST_F(AutoInitTest, AStuckTestMoveIsStoppedOrQuitFromTheStartUpWindow)
+{
+    constexpr int kLater = 5; // initialised after board 3
+    ASSERT_TRUE(PreferenceFile::store(kLater, {.LoadOption = 1, .AutoInit = 1}));
+    driver().scriptReturns("read_axis_stat", {AxisStatusRunning});
+    after(2000, [this] {
+        Form* shown = runtime().findForm("frmautoinit");
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(control<Label>(*shown, "lblstep").caption(), "Step: test move, axis 1");
+        EXPECT_FALSE(runtime().input().choose(app().loaded<MainWindowForm>()->bidmu(kLater)));
+        press(Key::Escape);
+    });
+    ASSERT_TRUE(start());
+    std::vector<std::string> sent = calls();
+    EXPECT_THAT(std::vector(sent.end() - 3, sent.end()),
+                ::testing::ElementsAre("kill_motion(3, 1)", "kill_motion(3, 2)", "kill_motion(3, 3)"));
+    EXPECT_THAT(sent, ::testing::Not(::testing::Contains(HasSubstr("(5, "))));
+    EXPECT_THAT(errorWindows(),
+                ::testing::ElementsAre("Initialization at start-up was stopped at board ID 3 with option 2 (step: test "
+                                       "move, axis 1). The motion of board ID 3 was killed. Not initialized: boards ID "
+                                       "3 and 5; initialize them from the Initialize Board menu."));
+    EXPECT_THAT(menuCaption(), ::testing::EndsWith(" -- Not Initialized"));
+    EXPECT_THAT(app().loaded<MainWindowForm>()->bidmu(kLater).caption(), ::testing::EndsWith(" -- Not Initialized"));
+    EXPECT_EQ(runtime().findForm("frmautoinit"), nullptr);
+
+    renewProgram({});
+    driver().scriptReturns("read_axis_stat", {AxisStatusRunning});
+    std::int64_t quitAt = 0;
+    after(2000, [this, &quitAt] {
+        quitAt = clock().nowMicros();
+        chooseMenu("filequitmu");
+    });
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(runtime().ended());
+    sent = calls();
+    EXPECT_THAT(std::vector(sent.end() - 3, sent.end()),
+                ::testing::ElementsAre("kill_motion(3, 1)", "kill_motion(3, 2)", "kill_motion(3, 3)"));
+    EXPECT_LT(clock().nowMicros() - quitAt, 1'000'000);
+    EXPECT_THAT(errorWindows(), ::testing::IsEmpty());
 }
 
 } // namespace

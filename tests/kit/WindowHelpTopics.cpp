@@ -83,6 +83,7 @@
 #include "init/SaveOptionDialog.h"
 #include "init/Servo4Wizard.h"
 #include "init/ServoWizard.h"
+#include "init/StartUpInitWindow.h"
 #include "init/StepOutputModeDialog.h"
 #include "mainwindow/MainWindowForm.h"
 #include "panels/SegmentVelocityDialog.h"
@@ -175,6 +176,7 @@ const auto kTopics = std::to_array<WindowHelpTopic>({
     {"frmStepOutMode", 320, &built<StepOutputModeDialog>},
     {"frmabout", 305, &built<AboutWindow>},
     {"frmasksave", 302, &built<AskSaveWindow>},
+    {"frmautoinit", 325, &built<StartUpInitWindow>},
     {"frmaxstat", 338, &built<AxisStatusDialog>},
     {"frmbadconfig", 306, &built<BadConfigurationWindow>},
     {"frmbreakmod", 65, &built<LoadBreakpointModulusDialog>},

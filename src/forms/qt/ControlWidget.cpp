@@ -45,10 +45,12 @@ void ControlWidget::mirrorAll()
     widget().setVisible(control_->visible());
 }
 
+// The size is fixed, as only the control sets it: a new caption or text then asks its window for no
+// new layout, and repaints the widget alone.
 void ControlWidget::place()
 {
-    widget().setGeometry(toPixels(control_->left()), toPixels(control_->top()), toPixels(control_->width()),
-                         toPixels(control_->height()));
+    widget().setFixedSize(toPixels(control_->width()), toPixels(control_->height()));
+    widget().move(toPixels(control_->left()), toPixels(control_->top()));
 }
 
 // A control keeping the default size takes the form's font from its surface; the face is the

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 
 namespace tarvik {
 
@@ -56,6 +58,17 @@ bool writesText(ControlKind kind)
     }
 }
 
+// What can move the focus ring or change the button Enter presses: a readout's new text cannot.
+bool touchesFocus(Property property)
+{
+    switch (property) {
+    case Property::Geometry:
+    case Property::Visible:
+    case Property::Enabled:
+    case Property::Style: return true;
+    default: return false;
+    }
+}
 
 // Every framed window has a title and a close box; which other boxes it has is the form's choice.
 constexpr Qt::WindowFlags kTitleFlags =
@@ -255,6 +268,7 @@ void FormView::showVisibility()
     auto scope = bridge_.mirrorScope();
     if (!form_.visible()) {
         if (QWidget* frame = frameWidget()) frame->hide();
+        opening_ = false;
         return;
     }
     reframe();
@@ -262,6 +276,7 @@ void FormView::showVisibility()
     if (!frame) return;
     // Child windows live in the main window, which shows with the first of them.
     if (kind_ == FrameKind::Child && !main_.isVisible()) main_.show();
+    opening_ = opening_ || !frame->isVisible();
     frame->show();
     applyWindowState();
 }
@@ -300,6 +315,8 @@ void FormView::applyWindowState()
     if (wanted == Qt::WindowNoState) applyGeometry();
 }
 
+// A child window comes to the front of the main window's area; a window of its own is never
+// raised over other windows from here: only activation, which the user's input allows, does that.
 void FormView::applyZOrder()
 {
     QWidget* frame = frameWidget();
@@ -307,30 +324,35 @@ void FormView::applyZOrder()
     const auto forms = bridge_.runtime().forms();
     if (forms.empty()) return;
     auto scope = bridge_.mirrorScope();
-    if (forms.front() == &form_)
-        frame->raise();
-    else if (forms.back() == &form_)
+    if (forms.front() == &form_) {
+        if (kind_ == FrameKind::Child) frame->raise();
+    } else if (forms.back() == &form_) {
         frame->lower();
+    }
 }
 
-void FormView::showActive()
+void FormView::showActive(Activation activation)
 {
     if (bridge_.runtime().activeForm() != &form_) return;
     QWidget* frame = window();
     if (!frame) return;
     auto scope = bridge_.mirrorScope();
-    if (kind_ == FrameKind::Child) {
-        if (main_.mdiArea().activeSubWindow() != child_) main_.mdiArea().setActiveSubWindow(child_);
-        // A child window takes the keyboard only in the active main window; a modal window that
-        // closed does not hand the activation back everywhere.
-        if (!main_.isActiveWindow()) main_.activateWindow();
-    } else if (!frame->isActiveWindow()) {
-        frame->raise();
-        frame->activateWindow();
+    if (kind_ == FrameKind::Child && main_.mdiArea().activeSubWindow() != child_) main_.mdiArea().setActiveSubWindow(child_);
+    // A window just opened takes the keyboard once, as a window system gives it to a new window.
+    if (std::exchange(opening_, false)) activation = Activation::Allowed;
+    // A child window has the keyboard through the main window.
+    QWidget& outer = kind_ == FrameKind::Child ? static_cast<QWidget&>(main_) : *frame;
+    if (activation == Activation::Allowed && !outer.isActiveWindow()) {
+        outer.raise();
+        outer.activateWindow();
     }
     Control* focused = form_.activeControl();
     ControlWidget* widget = focused ? widgetOf(*focused) : nullptr;
-    if (widget && QApplication::focusWidget() != &widget->focusTarget()) widget->focusTarget().setFocus(Qt::OtherFocusReason);
+    if (widget && QApplication::focusWidget() != &widget->focusTarget()) {
+        widget->focusTarget().setFocus(Qt::OtherFocusReason);
+        // In a frame smaller than the form, the control the focus went to scrolls into view.
+        if (scroller_) scroller_->ensureWidgetVisible(&widget->widget());
+    }
     showFocus();
 }
 
@@ -345,7 +367,13 @@ void FormView::showFocus()
         if (auto* button = qobject_cast<QPushButton*>(&widget->widget())) button->setDefault(control == enter);
 }
 
-void FormView::formChanged(Property property)
+bool FormView::hasKeyboard() const
+{
+    const QWidget* frame = window();
+    return frame && frame->isWindow() && frame->isActiveWindow();
+}
+
+void FormView::formChanged(Property property, Activation activation)
 {
     switch (property) {
     case Property::Caption: applyCaption(); break;
@@ -355,7 +383,7 @@ void FormView::formChanged(Property property)
     case Property::WindowState: applyWindowState(); break;
     case Property::ZOrder: applyZOrder(); break;
     case Property::Active:
-    case Property::Focus: showActive(); break;
+    case Property::Focus: showActive(activation); break;
     default: break;
     }
     showFocus();
@@ -364,7 +392,7 @@ void FormView::formChanged(Property property)
 void FormView::controlChanged(Control& control, Property property)
 {
     if (ControlWidget* widget = widgetOf(control)) widget->mirror(property);
-    showFocus();
+    if (touchesFocus(property)) showFocus();
     if (property != Property::Geometry && property != Property::Visible) return;
     if (kind_ == FrameKind::Main)
         main_.fitStrip();

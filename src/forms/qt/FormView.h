@@ -38,13 +38,22 @@ public:
     // The frame showing the form, nullptr while it is not shown.
     QWidget* window() const;
 
-    void formChanged(Property property);
+    // Whether showing the active form may activate its window. A change the program makes on its
+    // own (a run ending, a control disabled, SetFocus from code) moves the keyboard inside the
+    // window only; it never takes the keyboard from another window.
+    enum class Activation { InsideItsWindow, Allowed };
+
+    // `activation` applies when the form became active or its focus moved.
+    void formChanged(Property property, Activation activation);
     void controlChanged(Control& control, Property property);
     // Moves the frame (the main window for the main form) to the frame the form needs now.
     void refreshFrame();
-    // Activates the frame and puts the Qt focus on the form's active control, if the form is
-    // the runtime's active form.
-    void showActive();
+    // Puts the Qt focus on the form's active control, if the form is the runtime's active form,
+    // and activates and raises its frame (for a child window, the main window) if `activation`
+    // allows or the frame has just been shown.
+    void showActive(Activation activation);
+    // The form's own window (not a child window in the main window) has the keyboard.
+    bool hasKeyboard() const;
 
 private:
     enum class FrameKind { None, Main, Child, Dialog, Window };
@@ -85,6 +94,8 @@ private:
     // The window manager's border and title bar around the top-level frame, as last seen.
     QSize decoration_;
     bool mainWatched_ = false;
+    // The frame was shown and the form has not been active since: it may take the keyboard.
+    bool opening_ = false;
     // The surface has the form face (set with the first control that writes text).
     bool hasFormFont_ = false;
     QPointer<FormFrame<QMdiSubWindow>> child_;

@@ -65,8 +65,9 @@ void FormView::sizeFrame(QWidget& frame, QSize outer)
 
 // The window manager frames a top-level window only once it is shown: until then its border and
 // title bar are unknown, and the client area was sized as if the form's whole size were its own.
-// When the frame becomes known, before the move is reported to the form, the client area
-// shrinks by it, so that the window's outer size stays the form's.
+// When the frame becomes known, before the move is reported to the form, the window is placed
+// again: the client area shrinks by the frame, so that the window's outer size stays the form's
+// (or the screen's, for a form larger than that), and the frame lies where the form asks.
 void FormView::watchDecoration(QWidget& frame)
 {
     new EventHook(frame, [this, &frame](QEvent& event) {
@@ -74,9 +75,7 @@ void FormView::watchDecoration(QWidget& frame)
         const QSize decoration = frame.frameGeometry().size() - frame.size();
         if (decoration == decoration_) return false;
         decoration_ = decoration;
-        if (frameWidget() != &frame || form_.windowState() != WindowState::Normal) return false;
-        auto scope = bridge_.mirrorScope();
-        sizeFrame(frame, QSize(toPixels(form_.width()), toPixels(form_.height())));
+        if (frameWidget() == &frame) applyGeometry();
         return false;
     });
 }

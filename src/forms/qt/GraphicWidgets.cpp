@@ -42,11 +42,32 @@ ShapeWidget::ShapeWidget(Shape& shape, InputBridge& bridge, QWidget* parent) : Q
     letMouseThrough(*this);
 }
 
+void ShapeWidget::refresh()
+{
+    markOpaque();
+    update();
+}
+
+void ShapeWidget::resizeEvent(QResizeEvent*)
+{
+    if (control()) markOpaque();
+}
+
+void ShapeWidget::markOpaque()
+{
+    const auto& shape = controlAs<Shape>();
+    const bool wholeWidget =
+        shape.shape() == Shape::Kind::Rectangle || (shape.shape() == Shape::Kind::Square && width() == height());
+    setAttribute(Qt::WA_OpaquePaintEvent, wholeWidget && shape.fillStyle() == Shape::SolidFill);
+}
+
 void ShapeWidget::paintEvent(QPaintEvent*)
 {
     if (!control()) return;
     const auto& shape = controlAs<Shape>();
     QPainter painter(this);
+    // An opaque shape paints every pixel: the fill first, the border over its edge.
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) painter.fillRect(rect(), toQColor(shape.fillColor()));
     painter.setRenderHint(QPainter::Antialiasing);
     QPen pen(toQColor(shape.borderColor()));
     pen.setWidth(shape.borderWidth());

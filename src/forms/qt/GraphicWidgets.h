@@ -21,8 +21,14 @@ public:
     QWidget& widget() override { return *this; }
 
 protected:
-    void refresh() override { update(); }
+    void refresh() override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // A solid rectangle (a square lamp) covers all of its widget: it is marked opaque, so that a
+    // change of its colour repaints the shape alone, not what lies beneath it.
+    void markOpaque();
 };
 
 class LineWidget final : public QWidget, public ControlWidget {

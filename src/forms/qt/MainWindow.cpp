@@ -73,6 +73,17 @@ void MainWindow::addChildWindowKeys()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { activateNeighbour(1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { activateNeighbour(-1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { activateNeighbour(-1); });
+    // A child window closes itself on the platform's close key (Ctrl+W under X11); the other of the
+    // two is added here. A key bound twice would be ambiguous and close nothing.
+    const QList<QKeySequence> ownCloseKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        if (!ownCloseKeys.contains(keys)) shortcut(keys, [this] { closeActiveChild(); });
+}
+
+void MainWindow::closeActiveChild()
+{
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (active && !isBackdrop(*active)) active->close();
 }
 
 void MainWindow::activateNeighbour(int step)

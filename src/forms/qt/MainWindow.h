@@ -35,10 +35,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The child windows' keys: Ctrl+F4 closes the active child window as its close box does,
+    // The child windows' keys: Ctrl+F4 and Ctrl+W close the active child window as its close box does,
     // Ctrl+Tab and Ctrl+Shift+Tab activate the next or the previous one (backdrops excepted).
     void addChildWindowKeys();
     void activateNeighbour(int step);
+    void closeActiveChild();
 
     QMdiArea* mdi_;
     QWidget* strip_;

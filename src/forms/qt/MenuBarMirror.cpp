@@ -22,6 +22,7 @@ void MenuBarMirror::discard()
     for (auto& menu : menus_)
         if (menu) menu->deleteLater();
     menus_.clear();
+    unfilled_.clear();
     if (owner_) owner_->deleteLater();
     actions_.clear();
 }
@@ -55,19 +56,29 @@ void MenuBarMirror::add(MenuItem& item, QWidget& into, QObject& owner)
     } else {
         auto* menu = new QMenu();
         menus_.emplace_back(menu);
+        unfilled_[menu] = &item;
         // The runtime's Click of a menu runs as it opens, before its items are shown.
         MenuItem* opened = &item;
         QObject::connect(menu, &QMenu::aboutToShow, menu, [this, opened, menu] {
             auto found = actions_.find(opened);
             if (found == actions_.end() || found->second != menu->menuAction()) return;
+            fill(*menu);
             bridge_.userDid([&](UserInput& input) { input.openMenu(*opened); });
         });
-        for (MenuItem* child : children) add(*child, *menu, *menu);
         action = menu->menuAction();
     }
     into.addAction(action);
     actions_[&item] = action;
     mirror(item, *action);
+}
+
+void MenuBarMirror::fill(QMenu& menu)
+{
+    const auto unfilled = unfilled_.find(&menu);
+    if (unfilled == unfilled_.end()) return;
+    MenuItem& item = *unfilled->second;
+    unfilled_.erase(unfilled);
+    for (MenuItem* child : item.items()) add(*child, menu, menu);
 }
 
 void MenuBarMirror::mirror(const MenuItem& item, QAction& action) const
@@ -83,15 +94,26 @@ void MenuBarMirror::mirror(const MenuItem& item, QAction& action) const
     action.setChecked(item.checked());
 }
 
+// An item not made yet takes its state when its menu first opens.
 void MenuBarMirror::changed(const MenuItem& item)
 {
-    if (QAction* action = actionOf(item)) mirror(item, *action);
+    if (QAction* action = made(item)) mirror(item, *action);
 }
 
-QAction* MenuBarMirror::actionOf(const MenuItem& item) const
+QAction* MenuBarMirror::made(const MenuItem& item) const
 {
     auto found = actions_.find(&item);
     return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* MenuBarMirror::actionOf(const MenuItem& item)
+{
+    if (QAction* action = made(item)) return action;
+    const MenuItem* parent = item.parentMenu();
+    QAction* holder = parent ? actionOf(*parent) : nullptr;
+    if (!holder || !holder->menu()) return nullptr;
+    fill(*holder->menu());
+    return made(item);
 }
 
 } // namespace tarvik

@@ -2,6 +2,7 @@
 
 #include "forms/qt/BusyCursor.h"
 #include "forms/qt/QtUnits.h"
+#include "forms/qt/TimerPump.h"
 #include "forms/runtime/MsgBox.h"
 #include "forms/runtime/Runtime.h"
 
@@ -93,9 +94,6 @@ void QtHost::processPendingInput(Runtime&)
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// The busy cursor stays: the program is working, and the user's clicks and keys wait for it.
-void QtHost::processPendingPaint(Runtime&) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
-
 void QtHost::idleWait(Runtime& runtime, std::int64_t micros)
 {
     // Waits the whole time with input running, unless the program ends or something of the
@@ -116,13 +114,20 @@ void QtHost::idleWait(Runtime& runtime, std::int64_t micros)
 void QtHost::sleepUntilInput(Runtime& runtime, std::int64_t micros)
 {
     // One pass of the event loop, which sleeps until its first event: input, a paint, the timer
-    // pump's tick, or the wake-up at the end of the time given.
+    // pump's tick, or the wake-up at the end of the time given. The sleep waits on the user, as
+    // processPendingInput does: the normal cursor shows.
     if (micros <= 0 || runtime.endRequested()) return;
+    BusyCursor::awaitUser();
     QTimer wake;
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
     wake.start(static_cast<int>(std::min<std::int64_t>((micros + 999) / 1000, 60'000)));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtHost::wakeAt(Runtime&, std::optional<std::int64_t> dueMicros)
+{
+    if (pump_) pump_->arm(dueMicros);
 }
 
 void QtHost::beep() { QApplication::beep(); }

@@ -36,6 +36,16 @@ QIcon programIcon()
     return QIcon(tile);
 }
 
+// On X, Qt hands the server its window images through shared memory, and before it paints again
+// where the last image lay it waits for the server to be done with it: a round trip, and two
+// more wake-ups of the program, for every repaint of a readout that changes twenty times a
+// second. The program's repaints are small; sent over the connection they cost less. A setting
+// of the user's own wins.
+void sendWindowImagesOverTheConnection()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace
 
 struct QtProgram::Parts {
@@ -52,7 +62,11 @@ struct QtProgram::Parts {
     bool looping = false;
 };
 
-QtProgram::QtProgram(int& argc, char** argv) : parts_(std::make_unique<Parts>(argc, argv))
+QtProgram::QtProgram(int& argc, char** argv)
+    : parts_([&] {
+          sendWindowImagesOverTheConnection();
+          return std::make_unique<Parts>(argc, argv);
+      }())
 {
     QApplication::setQuitOnLastWindowClosed(false);
     // Message boxes without a title and the help viewer carry the program's name.
@@ -65,6 +79,7 @@ QtProgram::~QtProgram()
     if (parts_->pump) parts_->pump->stop();
     parts_->renderer.reset();
     parts_->host.setMainWindow(nullptr);
+    parts_->host.setTimerPump(nullptr);
     parts_->mainWindow.reset();
     // Surfaces and frames of unloaded forms were handed to Qt for later deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -90,8 +105,8 @@ void QtProgram::start(Runtime& runtime, const std::function<void()>& startUp)
     parts.mainWindow->resize(1024, 720);
     parts.host.setMainWindow(parts.mainWindow.get());
     parts.pump = std::make_unique<TimerPump>(runtime);
+    parts.host.setTimerPump(parts.pump.get());
     parts.renderer = std::make_unique<Renderer>(runtime, *parts.bridge, *parts.mainWindow);
-    parts.renderer->setOnTimersChanged([&parts] { parts.pump->arm(); });
     parts.renderer->setOnProgramEnded([&parts] {
         parts.pump->stop();
         parts.mainWindow->hide();
@@ -106,7 +121,7 @@ void QtProgram::start(Runtime& runtime, const std::function<void()>& startUp)
     parts.renderer->showActive();
     // A start-up that showed nothing still leaves a window to close.
     if (!parts.mainWindow->isVisible()) parts.mainWindow->show();
-    parts.pump->arm();
+    parts.pump->arm(runtime.nextDueMicros());
 }
 
 int QtProgram::exec()

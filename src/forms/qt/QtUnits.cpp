@@ -37,11 +37,17 @@ QColor toQColor(Color color)
 
 void setPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color)
 {
-    const QColor qcolor = isSystemColor(color) ? QApplication::palette(&widget).color(role) : toQColor(color);
+    // The disabled group is left to the style, so that a disabled control looks disabled
+    // whatever colours it has.
     QPalette palette = widget.palette();
-    if (palette.color(role) == qcolor) return;
-    palette.setColor(role, qcolor);
-    widget.setPalette(palette);
+    bool changed = false;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor qcolor = isSystemColor(color) ? QApplication::palette(&widget).color(group, role) : toQColor(color);
+        if (palette.color(group, role) == qcolor) continue;
+        palette.setColor(group, role, qcolor);
+        changed = true;
+    }
+    if (changed) widget.setPalette(palette);
 }
 
 QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }

@@ -21,8 +21,8 @@ double toTwips(int pixels);
 // that stand for other system colours.
 QColor toQColor(Color color);
 
-// Paints one palette role of a widget with a runtime colour; system colours give the role the
-// style's colour back.
+// Paints one palette role of a widget with a runtime colour while it is enabled; system colours
+// give the role the style's colour back. Disabled, the widget has the style's disabled colours.
 void setPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color);
 
 // Texts are UTF-8 in the runtime.

@@ -1,5 +1,6 @@
 #include "forms/qt/Renderer.h"
 
+#include "forms/qt/FormFrame.h"
 #include "forms/qt/FormView.h"
 #include "forms/qt/InputBridge.h"
 #include "forms/qt/MainWindow.h"
@@ -8,7 +9,20 @@
 #include "forms/runtime/MenuItem.h"
 #include "forms/runtime/Runtime.h"
 
+#include <QApplication>
+
+#include <utility>
+
 namespace tarvik {
+
+namespace {
+
+FormView::Activation activation(bool allowed)
+{
+    return allowed ? FormView::Activation::Allowed : FormView::Activation::InsideItsWindow;
+}
+
+} // namespace
 
 Renderer::Renderer(Runtime& runtime, InputBridge& bridge, MainWindow& main) : runtime_(runtime), bridge_(bridge), main_(main)
 {
@@ -52,9 +66,24 @@ void Renderer::followMainForm()
 
 void Renderer::showActive()
 {
+    // The user's input moves the keyboard between the program's windows while one of them has
+    // it; while another window has it (another program's, the help), it stays there: a run that
+    // a click started may end long after the user went elsewhere.
+    const bool programHasKeyboard = dynamic_cast<FrameLink*>(QApplication::activeWindow()) != nullptr;
+    const bool handedBack = std::exchange(keyboardHandedBack_, false);
     if (Form* active = runtime_.activeForm())
-        if (FormView* view = viewOf(*active)) view->showActive();
+        if (FormView* view = viewOf(*active)) view->showActive(activation(programHasKeyboard || handedBack));
 }
+
+bool Renderer::takesHandedBackKeyboard(const Form& form, Property property)
+{
+    const bool placesKeyboard = property == Property::Active || property == Property::Focus;
+    if (!keyboardHandedBack_ || !placesKeyboard || runtime_.activeForm() != &form) return false;
+    keyboardHandedBack_ = false;
+    return true;
+}
+
+void Renderer::noteClosing(const FormView& view) { keyboardHandedBack_ = keyboardHandedBack_ || view.hasKeyboard(); }
 
 void Renderer::formCreated(Form& form)
 {
@@ -66,13 +95,17 @@ void Renderer::formLoaded(Form&) { followMainForm(); }
 void Renderer::formUnloaded(Form& form)
 {
     if (boundMain_ == &form) boundMain_ = nullptr;
+    if (FormView* view = viewOf(form)) noteClosing(*view);
     views_.erase(&form);
 }
 
 void Renderer::formChanged(Form& form, Property property)
 {
     followMainForm();
-    if (FormView* view = viewOf(form)) view->formChanged(property);
+    FormView* view = viewOf(form);
+    if (!view) return;
+    if (property == Property::Visible && !form.visible()) noteClosing(*view);
+    view->formChanged(property, activation(takesHandedBackKeyboard(form, property)));
 }
 
 void Renderer::controlAdded(Control& control)
@@ -87,9 +120,7 @@ void Renderer::controlAdded(Control& control)
 void Renderer::controlChanged(Control& control, Property property)
 {
     switch (control.kind()) {
-    case ControlKind::Timer:
-        if (timersChanged_) timersChanged_();
-        return;
+    case ControlKind::Timer: return;
     case ControlKind::Menu:
         if (&control.form() == boundMain_) main_.menus().changed(static_cast<MenuItem&>(control));
         return;

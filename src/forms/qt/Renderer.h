@@ -36,14 +36,13 @@ public:
     // The window showing a form, nullptr while it is not shown.
     QWidget* windowOf(const Form& form) const;
 
-    // Called when a timer is enabled or its interval set (the event loop re-times its wake-up).
-    void setOnTimersChanged(std::function<void()> handler) { timersChanged_ = std::move(handler); }
     // Called once every form is unloaded and the program is over.
     void setOnProgramEnded(std::function<void()> handler) { programEnded_ = std::move(handler); }
 
     // Binds the main window to the runtime's main form when that changed.
     void followMainForm();
-    // Puts window activation and the Qt focus where the runtime has them.
+    // Puts the Qt focus where the runtime has it, and window activation too while one of the
+    // program's windows has the keyboard (after the user's input).
     void showActive();
 
     void formCreated(Form& form) override;
@@ -56,13 +55,19 @@ public:
 
 private:
     FormView* viewOf(const Form& form) const;
+    // A window of the program that had the keyboard is closing: the keyboard goes back to the
+    // window of the form the runtime activates next, as a window system hands it back.
+    void noteClosing(const FormView& view);
+    // Whether the change `property` of `form` may activate its window: only when it makes the
+    // form active (or moves its focus) after the window with the keyboard closed.
+    bool takesHandedBackKeyboard(const Form& form, Property property);
 
     Runtime& runtime_;
     InputBridge& bridge_;
     MainWindow& main_;
     std::unordered_map<const Form*, std::unique_ptr<FormView>> views_;
     const Form* boundMain_ = nullptr;
-    std::function<void()> timersChanged_;
+    bool keyboardHandedBack_ = false;
     std::function<void()> programEnded_;
 };
 

@@ -13,19 +13,20 @@ TimerPump::TimerPump(Runtime& runtime) : runtime_(runtime)
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (stopped_) return;
         runtime_.runDue();
-        arm();
+        // Told only of changes, the runtime does not repeat a due time this wake-up came early for.
+        arm(runtime_.nextDueMicros());
     });
 }
 
-void TimerPump::arm()
+void TimerPump::arm(std::optional<std::int64_t> dueMicros)
 {
-    if (stopped_ || runtime_.ended()) return;
-    std::int64_t waitMs = kLongestNapMs;
-    if (const auto next = runtime_.nextDueMicros()) {
-        const std::int64_t micros = *next - runtime_.clock().nowMicros();
-        waitMs = std::clamp<std::int64_t>((micros + 999) / 1000, 0, kLongestNapMs);
+    if (stopped_) return;
+    if (!dueMicros) {
+        timer_.stop();
+        return;
     }
-    timer_.start(static_cast<int>(waitMs));
+    const std::int64_t micros = *dueMicros - runtime_.clock().nowMicros();
+    timer_.start(static_cast<int>(std::clamp<std::int64_t>((micros + 999) / 1000, 0, kLongestNapMs)));
 }
 
 void TimerPump::stop()

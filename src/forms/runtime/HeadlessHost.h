@@ -65,10 +65,11 @@ public:
     void runModal(Runtime& runtime, Form& form, const std::function<bool()>& finished) override;
     int messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title) override;
     void processPendingInput(Runtime&) override {}
-    void processPendingPaint(Runtime&) override {}
     void idleWait(Runtime& runtime, std::int64_t micros) override;
     // No input arrives headless: the clock moves on by `micros`.
     void sleepUntilInput(Runtime& runtime, std::int64_t micros) override { idleWait(runtime, micros); }
+    // Headless, time moves only when the runtime waits: nothing sleeps meanwhile.
+    void wakeAt(Runtime&, std::optional<std::int64_t>) override {}
     void beep() override;
     void showHelp(int topic) override;
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarvik {
@@ -26,8 +27,6 @@ public:
 
     // Delivers input that is waiting (DoEvents).
     virtual void processPendingInput(Runtime& runtime) = 0;
-    // Lets the windows paint what changed, delivering no user input (it waits for later).
-    virtual void processPendingPaint(Runtime& runtime) = 0;
 
     // Waits up to `micros` with input running; returns early only when something of the runtime
     // falls due sooner or the program is ending (Runtime::wait).
@@ -35,6 +34,12 @@ public:
     // Sleeps up to `micros`, returning as soon as input or anything else of the window system
     // has arrived and run, or the program is ending (Runtime::awaitEvents).
     virtual void sleepUntilInput(Runtime& runtime, std::int64_t micros) = 0;
+
+    // The runtime's next due time changed: `dueMicros` is the clock time of its next timer tick
+    // or scheduled action, nothing when none is due. A host whose own event loop runs the
+    // runtime's due work (Runtime::runDue) sleeps until then or until input comes; with nothing
+    // due, until input alone.
+    virtual void wakeAt(Runtime& runtime, std::optional<std::int64_t> dueMicros) = 0;
 
     virtual void beep() = 0;
 

@@ -61,6 +61,8 @@ void Runtime::adopt(std::unique_ptr<Form> owned, std::type_index type)
     instances_[type] = &form;
     zOrder_.push_back(&form);
     form.announced_ = true;
+    // Its timers count from now on.
+    dueChanged();
     for (auto* observer : observers_) observer->formCreated(form);
     dispatchQuiet([&] { form.Form_Load(); });
     if (form.loaded_)
@@ -109,6 +111,7 @@ void Runtime::discard(Form& form)
     auto owned = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f.get() == &form; });
     unloaded_.push_back(std::move(*owned));
     forms_.erase(owned);
+    dueChanged();
     for (auto* observer : observers_) observer->formUnloaded(form);
     if (wasActive) {
         active_ = nullptr;
@@ -214,10 +217,27 @@ void Runtime::reorder(Form& form, ZOrder position)
     notify(form, Property::ZOrder);
 }
 
-bool Runtime::acceptsInput(const Form& form) const
+bool Runtime::reachable(const Form& form) const
 {
     if (!form.loaded_ || !form.visible_ || !form.enabled_ || endRequested()) return false;
     return modalStack_.empty() || modalStack_.back() == &form;
+}
+
+bool Runtime::acceptsInput(const Form& form) const
+{
+    // A window shown modally during a hold takes the input as it always does.
+    return reachable(form) && (!held_ || held_->window == &form || form.modal_);
+}
+
+bool Runtime::acceptsInput(const Control& control) const
+{
+    if (acceptsInput(control.form())) return true;
+    return held_ && reachable(control.form()) && std::ranges::find(held_->controls, &control) != held_->controls.end();
+}
+
+bool Runtime::acceptsClose(const Form& form) const
+{
+    return acceptsInput(form) || (held_ && held_->closable == &form && reachable(form));
 }
 
 void Runtime::moveFocus(Control& to)
@@ -255,14 +275,9 @@ bool Runtime::awaitEvents(std::int64_t deadlineMicros)
     std::int64_t wake = deadlineMicros;
     if (const auto next = nextDueMicros(); next && *next < wake) wake = *next;
     const std::int64_t now = clock_.nowMicros();
-    if (wake > now) host_.sleepUntilInput(*this, wake - now);
-    return doEvents();
-}
-
-bool Runtime::doEventsWithoutInput()
-{
-    if (endRequested()) return false;
-    host_.processPendingPaint(*this);
+    if (wake <= now) return doEvents();
+    // The input that ends the sleep has run inside it: what fell due is left.
+    host_.sleepUntilInput(*this, wake - now);
     runDue();
     return !endRequested();
 }
@@ -312,6 +327,20 @@ void Runtime::shutdown()
     for (auto* observer : observers_) observer->programEnded();
 }
 
+// ---- Input held for one window -------------------------------------------------------------
+
+Runtime::InputHold::InputHold(Runtime& runtime, Reach reach) : runtime_(runtime), outer_(std::move(runtime.held_))
+{
+    runtime_.held_ = std::move(reach);
+}
+
+Runtime::InputHold::~InputHold() { runtime_.held_ = std::move(outer_); }
+
+Runtime::InputHold Runtime::holdInputFor(const Form& window, const Form* closable, std::vector<const Control*> controls)
+{
+    return InputHold(*this, {.window = &window, .closable = closable, .controls = std::move(controls)});
+}
+
 // ---- Time ----------------------------------------------------------------------------------
 
 void Runtime::wait(std::int64_t ms)
@@ -331,6 +360,7 @@ void Runtime::wait(std::int64_t ms)
 void Runtime::schedule(std::int64_t ms, std::function<void()> action)
 {
     scheduled_.push_back({clock_.nowMicros() + ms * 1000, nextSequence_++, std::move(action)});
+    dueChanged();
 }
 
 std::optional<std::int64_t> Runtime::nextDueMicros() const
@@ -370,6 +400,15 @@ void Runtime::runDue()
             if (timer->isArmed() && timer->dueMicros_ <= now) fireTimer(*timer);
         }
     });
+    dueChanged();
+}
+
+void Runtime::dueChanged()
+{
+    const auto next = ended_ ? std::nullopt : nextDueMicros();
+    if (next == toldDue_) return;
+    toldDue_ = next;
+    host_.wakeAt(*this, next);
 }
 
 void Runtime::fireTimer(Timer& timer)

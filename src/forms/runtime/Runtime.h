@@ -79,16 +79,13 @@ public:
     // is requested: a loop that lets events run must then stop.
     bool doEvents();
     // Sleeps until input arrives, a timer tick or scheduled action falls due, or the clock reaches
-    // `deadlineMicros`, whichever comes first, then lets events run as doEvents() does and gives
-    // its result. A wait that lets events run loops on it rather than pausing for a fixed time, so
-    // that a click, a close, a quit or a timer ends the sleep at once and the program does not spin
-    // meanwhile. Pending input or anything already due, and a deadline already reached, end the
+    // `deadlineMicros`, whichever comes first, and lets what ended the sleep and what fell due run;
+    // the result is doEvents()'s. A wait that lets events run loops on it rather than pausing for a
+    // fixed time, so that a click, a close, a quit or a timer ends the sleep at once and the program
+    // does not spin meanwhile. Pending input or anything already due, and a deadline already reached, end the
     // sleep before it starts. On the virtual clock the sleep moves the clock on to the earlier of
     // the deadline and the next due time, as Clock::spend would.
     bool awaitEvents(std::int64_t deadlineMicros);
-    // The same for a wait the user is not to act in (the start-up's initialisation): the windows
-    // paint and due scheduled actions and timers run, but user input waits until it is over.
-    bool doEventsWithoutInput();
     void requestHelp(int topic);
     // The last help topic requested, 0 before any.
     int lastHelpTopic() const { return lastHelpTopic_; }
@@ -104,6 +101,34 @@ public:
     // Program end requested or done: handlers should wind up.
     bool endRequested() const { return endRequested_ || ended_; }
     bool ended() const { return ended_; }
+
+    // ---- Input held for one window -------------------------------------------------------
+    // A sequence the user is to follow and be able to stop, but not to act around (the start-up's
+    // initialisation), holds the input for its window and lets events run (doEvents()) while it
+    // works. While the hold lives, user input reaches only `window` and the windows shown modally
+    // over it; of the others, `closable` keeps its close box and `controls` (a menu item and each
+    // menu that holds it) stay in reach, so that the program can still be ended. The keys stay
+    // with `window`. The hold ends with the object; an inner hold gives way to the outer one again.
+    class InputHold {
+    public:
+        InputHold(const InputHold&) = delete;
+        InputHold& operator=(const InputHold&) = delete;
+        ~InputHold();
+
+    private:
+        friend class Runtime;
+        struct Reach {
+            const Form* window;
+            const Form* closable;
+            std::vector<const Control*> controls;
+        };
+        InputHold(Runtime& runtime, Reach reach);
+
+        Runtime& runtime_;
+        std::optional<Reach> outer_;
+    };
+    [[nodiscard]] InputHold holdInputFor(const Form& window, const Form* closable,
+                                         std::vector<const Control*> controls);
 
     // ---- Time ----------------------------------------------------------------------------
     // Lets `ms` of time pass as an idle program would: scheduled actions and timers run at their
@@ -159,9 +184,18 @@ private:
     void activate(Form* form);
     void activateTop();
     void reorder(Form& form, ZOrder position);
+    // What the user can reach now (see InputHold): a form's controls and keys, one control, a
+    // form's close box.
     bool acceptsInput(const Form& form) const;
+    bool acceptsInput(const Control& control) const;
+    bool acceptsClose(const Form& form) const;
+    // Shown, enabled, no window modal over it, the program not ending.
+    bool reachable(const Form& form) const;
     void moveFocus(Control& to);
     void fireTimer(Timer& timer);
+    // Tells the host when the next due time differs from the one it was last told (a timer
+    // enabled, disabled or re-timed, a form loaded or unloaded, an action scheduled, work run).
+    void dueChanged();
 
     void notify(Form& form, Property property);
     void notify(Control& control, Property property);
@@ -180,7 +214,10 @@ private:
     std::vector<Timer*> timers_;
     std::vector<Scheduled> scheduled_;
     std::uint64_t nextSequence_ = 0;
+    // The next due time the host was last told; a new host has nothing to wake for.
+    std::optional<std::int64_t> toldDue_;
     std::vector<RuntimeObserver*> observers_;
+    std::optional<InputHold::Reach> held_;
     int depth_ = 0;
     bool endRequested_ = false;
     bool shuttingDown_ = false;

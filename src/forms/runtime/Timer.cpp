@@ -26,7 +26,11 @@ void Timer::setInterval(int ms)
 
 void Timer::enabledChanged() { restart(); }
 
-void Timer::restart() { dueMicros_ = runtime().clock().nowMicros() + std::int64_t{interval_} * 1000; }
+void Timer::restart()
+{
+    dueMicros_ = runtime().clock().nowMicros() + std::int64_t{interval_} * 1000;
+    runtime().dueChanged();
+}
 
 bool Timer::isArmed() const { return enabled() && interval_ > 0 && !running_ && form().isLoaded(); }
 

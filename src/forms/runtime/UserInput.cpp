@@ -34,7 +34,7 @@ std::string accessCaption(const Control& control)
 
 bool UserInput::accepts(const Form& form) const { return rt_.acceptsInput(form); }
 
-bool UserInput::accepts(const Control& control) const { return accepts(control.form()) && control.canTakeInput(); }
+bool UserInput::accepts(const Control& control) const { return rt_.acceptsInput(control) && control.canTakeInput(); }
 
 void UserInput::bringForward(Control& control) { rt_.activate(&control.form()); }
 
@@ -285,7 +285,7 @@ bool UserInput::mouseClick(PictureBox& box, float x, float y, int button, int sh
 
 bool UserInput::close(Form& form)
 {
-    return rt_.dispatch([&] { return accepts(form) && rt_.unloadForm(form, UnloadReason::User); });
+    return rt_.dispatch([&] { return rt_.acceptsClose(form) && rt_.unloadForm(form, UnloadReason::User); });
 }
 
 bool UserInput::choose(MenuItem& item)

@@ -20,7 +20,7 @@ class TextBox;
 // What a user does, with the events a user's action raises, in their order. Tests, the script
 // runner and the Qt renderer all go through here. Every call returns false, doing nothing, when
 // the user could not do it: the control or its form is hidden, disabled or unloaded, another form
-// is shown modally, or the program has ended.
+// is shown modally or holds the input (Runtime::InputHold), or the program has ended.
 //
 // Keys go to the focused control of the active form:
 //   character keys: KeyDown(key code, shift), KeyPress(character, by reference; 0 drops it), the

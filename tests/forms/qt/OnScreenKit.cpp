@@ -1,12 +1,54 @@
 #include "OnScreenKit.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace tarvik::testing {
+
+namespace {
+
+constexpr int kPollMs = 10;
+
+// The windows that are children of the root, bottom to top: the window manager's frames and
+// the windows it does not frame.
+std::vector<Window> stackingOrder(Display* display)
+{
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return {};
+    std::vector<Window> order(children, children + count);
+    if (children) XFree(children);
+    return order;
+}
+
+// The child of the root that holds `window`: the frame the window manager put around it.
+Window outermost(Display* display, Window window)
+{
+    for (;;) {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count)) return 0;
+        if (children) XFree(children);
+        if (parent == root || parent == 0) return window;
+        window = parent;
+    }
+}
+
+Window outermost(Display* display, QWidget& window) { return outermost(display, static_cast<Window>(window.winId())); }
+
+} // namespace
 
 bool onScreen()
 {
@@ -14,18 +56,87 @@ bool onScreen()
     return platform && std::string_view(platform) == "xcb";
 }
 
-bool waitUntil(const QPointer<QWidget>& window, const std::function<bool(QWidget&)>& done)
+bool waitUntil(const QPointer<QWidget>& window, const std::function<bool(QWidget&)>& done, int limitMs)
 {
-    for (int waited = 0; waited < 2000; waited += 10) {
+    for (int waited = 0; waited < limitMs; waited += kPollMs) {
         if (!window) return false;
         if (done(*window)) return true;
-        QTest::qWait(10);
+        QTest::qWait(kPollMs);
     }
     return window && done(*window);
 }
 
 bool exposed(QWidget& window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
 bool active(QWidget& window) { return window.isActiveWindow(); }
+
+bool placed(QWidget& window)
+{
+    const bool framed = window.frameGeometry() != window.geometry() || window.windowFlags().testFlag(Qt::FramelessWindowHint);
+    return framed && window.screen() && window.screen()->availableGeometry().contains(window.frameGeometry());
+}
+
+Display* x11Display()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+// The window manager handles requests in the order they come: once it has answered a request to
+// estimate the frame of a window of our own, it has handled everything sent before.
+bool windowManagerCaughtUp()
+{
+    Display* display = x11Display();
+    if (!display) return false;
+    const Window root = DefaultRootWindow(display);
+    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = probe;
+    request.xclient.message_type = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
+    request.xclient.format = 32;
+    XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    XFlush(display);
+    const auto answered = [&] {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, left = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display, probe, extents, 0, 4, False, XA_CARDINAL, &type, &format, &items, &left, &data);
+        if (data) XFree(data);
+        return items == 4;
+    };
+    bool done = answered();
+    for (int waited = 0; !done && waited < 5000; waited += kPollMs) {
+        QTest::qWait(kPollMs);
+        done = answered();
+    }
+    XDestroyWindow(display, probe);
+    XFlush(display);
+    // What the window manager did reaches the program as events: they are handled too.
+    QCoreApplication::processEvents();
+    return done;
+}
+
+bool hasKeyboard(QWidget& window)
+{
+    Display* display = x11Display();
+    if (!display) return false;
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus > PointerRoot && outermost(display, focus) == outermost(display, window);
+}
+
+bool stackedAbove(QWidget& upper, QWidget& lower)
+{
+    Display* display = x11Display();
+    if (!display) return false;
+    const std::vector<Window> order = stackingOrder(display);
+    const auto above = std::find(order.begin(), order.end(), outermost(display, upper));
+    const auto below = std::find(order.begin(), order.end(), outermost(display, lower));
+    return above != order.end() && below != order.end() && above > below;
+}
 
 std::string text(const QRect& r)
 {

@@ -187,6 +187,7 @@ public:
         QPointer<QWidget> frame = window->window();
         const std::string name = form.name();
         if (!waitUntil(frame, exposed)) return findings_.push_back(name + ": never shown");
+        if (frame && frame->isWindow()) waitUntil(frame, placed);
         // Waiting lets the program run: the window may have gone meanwhile.
         if (!window || !frame || !isLoaded(runtime_, form)) return;
         checkFitsScreen(form, *window);
@@ -301,6 +302,7 @@ TEST_F(OnScreen, EveryWindowFitsTheScreenAndShowsItsControlsWholeAndItsFocus)
     initialiseAtStartUp({1, 3});
     ASSERT_TRUE(program.start());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window(), 5000));
+    waitUntil(&program.window(), placed);
     OnScreenChecks checks(*program.qt.renderer(), program.runtime);
     const QRect area = program.window().screen()->availableGeometry();
     EXPECT_TRUE(area.contains(program.window().frameGeometry()))
@@ -346,7 +348,7 @@ TEST_F(OnScreen, AConfirmationKeepsItsSizeInsideTheWindowManagersFrameAndCannotB
         QPointer<QWidget> window = program.qt.renderer()->windowOf(confirm);
         // Framed once the window manager has put its border and title bar around it.
         if (waitUntil(window, [](QWidget& frame) { return frame.frameGeometry().size() != frame.size(); })) {
-            QTest::qWait(100);
+            windowManagerCaughtUp();
             outer = window->frameGeometry().size();
             fixed = window->minimumSize() == window->maximumSize();
         }

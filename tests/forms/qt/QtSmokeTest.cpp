@@ -32,6 +32,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 
 namespace tarvik::testing {
 namespace {
@@ -122,6 +123,30 @@ TEST_F(QtSmokeTest, ButtonClicksAndLabelsAreMirrored)
     dialog().runcmd.setEnabled(true);
     sendKey(mirrorOf(dialog().runcmd).widget(), Qt::Key_Return, "\r");
     EXPECT_EQ(dialog().clicks, 2);
+}
+
+TEST_F(QtSmokeTest, ALampThatChangesColourRepaintsItselfAloneNotTheWindowBeneath)
+{
+    Shape& lamp = dialog().lamp;
+    lamp.setShape(Shape::Kind::Square);
+    lamp.setFillStyle(Shape::SolidFill);
+    settle();
+    // Watched from outside: a child object of the window would change its stacking.
+    struct PaintCount : QObject {
+        std::map<QObject*, int> paints;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) ++paints[watched];
+            return false;
+        }
+    } count;
+    QWidget& shown = mirrorOf(lamp).widget();
+    shown.installEventFilter(&count);
+    shown.parentWidget()->installEventFilter(&count);
+    lamp.setFillColor(rgb(0, 255, 0));
+    settle();
+    EXPECT_EQ(count.paints[&shown], 1);
+    EXPECT_EQ(count.paints[shown.parentWidget()], 0);
 }
 
 TEST_F(QtSmokeTest, ListRowsAndPictureMouseReachTheRuntime)

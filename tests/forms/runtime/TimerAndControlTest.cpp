@@ -92,6 +92,36 @@ TEST_F(RuntimeTest, DoEventsRunsDueScheduledActionsAsUserInput)
     EXPECT_EQ(polls, 10);
 }
 
+// A host that keeps what the runtime asks it to wake for; time passes on the virtual clock.
+class WakeRecordingHost final : public Host {
+public:
+    std::vector<std::optional<std::int64_t>> wakes;
+
+    void wakeAt(Runtime&, std::optional<std::int64_t> dueMicros) override { wakes.push_back(dueMicros); }
+    void idleWait(Runtime& runtime, std::int64_t micros) override { runtime.clock().idle(micros); }
+    void sleepUntilInput(Runtime& runtime, std::int64_t micros) override { idleWait(runtime, micros); }
+    void runModal(Runtime&, Form&, const std::function<bool()>&) override {}
+    int messageBox(Runtime&, const std::string&, int, const std::string&) override { return msgbox::Ok; }
+    void processPendingInput(Runtime&) override {}
+    void beep() override {}
+    void showHelp(int) override {}
+};
+
+TEST(RuntimeWakeUps, HostSleepsUntilTheNextDueTimeAndWithNothingDueUntilInput)
+{
+    VirtualClock clock;
+    WakeRecordingHost host;
+    Runtime rt{clock, host};
+    EventLog log;
+    auto& d = rt.instance<TestDialog>(rt, log); // its 50 ms timer loads disabled
+    host.wakes.clear();
+    d.poll.setEnabled(true);
+    rt.schedule(20, [] {});
+    rt.wait(20);
+    d.poll.setEnabled(false);
+    EXPECT_EQ(host.wakes, (std::vector<std::optional<std::int64_t>>{50'000, 20'000, 50'000, std::nullopt}));
+}
+
 TEST_F(RuntimeTest, ListIndexFromCodeClicksOnlyOnChange)
 {
     auto& d = dialog();
