@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Compares Tarvik's start-up (to its first idle turn, offscreen) with a minimal Qt MDI program:
-# median wall time of each over RUNS runs, their ratio, and peak memory.
-# Usage: bench/startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR configured with -DTARVIK_BENCH=ON)
+# Compares Tarvik's start-up (to its first idle turn, offscreen) with a minimal Qt MDI program
+# (bench_startup_floor): wall time over RUNS runs, peak memory, and the instructions each
+# executes, counted by callgrind over COUNTS runs; min / median / max and the ratio of medians.
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS] [COUNTS]   (BUILD_DIR configured with -DTARVIK_BENCH=ON)
 set -euo pipefail
 fail() { echo "startup.sh: $*" >&2; exit 1; }
+here=$(dirname "$(realpath "$0")")
+source "$here/figures.sh"
 
 # The build folder is resolved before the runs move into a scratch folder.
 build=$(realpath -m "${1:-build/bench}")
 runs=${2:-21}
-[[ $runs =~ ^[1-9][0-9]*$ ]] || fail "RUNS must be a positive whole number, not '$runs'"
-[ -x /usr/bin/time ] || fail "/usr/bin/time is missing (Debian package: time)"
-for program in bench_startup_tarvik bench_startup_floor; do
-  [ -x "$build/bench/$program" ] ||
-    fail "$build/bench/$program not found: configure $build with -DTARVIK_BENCH=ON and build it"
-done
+counts=${3:-3}
+require_whole_numbers "$runs" "$counts"
+"$here/../scripts/deps" time valgrind
+require_programs "$build" bench_startup_tarvik bench_startup_floor
 
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
@@ -36,14 +37,31 @@ measure() {
     echo "$(( (end - start) / 1000 )) $peak" | awk '{printf "%.1f %s\n", $1 / 1000, $2}'
   done
 }
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-measure "$build/bench/bench_startup_tarvik" >"$work/tarvik"
-measure "$build/bench/bench_startup_floor" >"$work/floor"
-t_time=$(awk '{print $1}' "$work/tarvik" | median)
-f_time=$(awk '{print $1}' "$work/floor" | median)
-t_mem=$(awk '{print $2}' "$work/tarvik" | sort -n | tail -1)
-f_mem=$(awk '{print $2}' "$work/floor" | sort -n | tail -1)
-echo "tarvik: median ${t_time} ms, peak ${t_mem} KiB"
-echo "floor:  median ${f_time} ms, peak ${f_mem} KiB"
-awk -v t="$t_time" -v f="$f_time" 'BEGIN { if (f > 0) printf "ratio: %.2f\n", t / f }'
+# Writes the instructions of each of COUNTS runs, one a line.
+count() {
+  local program=$1 total
+  for _ in $(seq "$counts"); do
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$program" >"$work/output" 2>&1 ||
+      { tail -n 20 "$work/output" >&2; fail "$program failed under callgrind (its output above)"; }
+    total=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/output")
+    [[ $total =~ ^[0-9]+$ ]] || fail "$program: callgrind gave no instruction count"
+    echo "$total"
+  done
+}
+
+for who in tarvik floor; do
+  measure "$build/bench/bench_startup_$who" >"$work/$who.runs"
+  count "$build/bench/bench_startup_$who" >"$work/$who.counts"
+done
+
+echo "start-up to the first idle turn, offscreen, min / median / max"
+for who in tarvik floor; do
+  printf "%-7s wall %s ms over %d runs, peak %s KiB; instructions %s M over %d runs\n" "$who:" \
+    "$(awk '{print $1}' "$work/$who.runs" | spread %.1f)" "$runs" \
+    "$(awk '{print $2}' "$work/$who.runs" | sort -n | tail -1)" \
+    "$(awk '{print $1 / 1e6}' "$work/$who.counts" | spread %.2f)" "$counts"
+done
+awk -v t="$(awk '{print $1}' "$work/tarvik.runs" | median)" -v f="$(awk '{print $1}' "$work/floor.runs" | median)" \
+  -v ti="$(median <"$work/tarvik.counts")" -v fi="$(median <"$work/floor.counts")" \
+  'BEGIN { if (f > 0 && fi > 0) printf "ratio of medians: wall %.2f, instructions %.3f (goal: at most 1.05)\n", t / f, ti / fi }'
