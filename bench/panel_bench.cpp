@@ -7,7 +7,7 @@
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
 #include "panels/ServoTestPanel.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Costs of the form runtime on the paths every window uses.
-#include "forms/runtime/FormRuntime.h"
-#include "forms/runtime/HeadlessHost.h"
+#include "runtime/FormRuntime.h"
+#include "runtime/HeadlessHost.h"
 
 #include <benchmark/benchmark.h>
 

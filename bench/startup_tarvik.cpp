@@ -2,8 +2,8 @@
 // Usage: bench_startup_tarvik [--rest]   (--rest: stays at rest until a signal ends it)
 
 #include "driver/sim/SimulatedDriver.h"
-#include "forms/qt/QtProgram.h"
-#include "forms/runtime/Runtime.h"
+#include "qt/QtProgram.h"
+#include "runtime/Runtime.h"
 #include "mainwindow/StartUp.h"
 #include "program/App.h"
 

@@ -4,17 +4,19 @@
 # Each folder of src/ may include its own headers and those of the folders listed for it; a
 # folder missing from the table is an error too, so a new folder must be given its place.
 #   1 base                        the clock and number texts
-#   2 driver, forms/runtime       each over the base only: the driver is the MotionDriver
-#                                 interface, its status texts and board types; forms/qt over
-#                                 the runtime
+#   2 driver, runtime             each over the base only: the driver is the MotionDriver
+#                                 interface, its status texts and board types; qt (the
+#                                 renderer) over the runtime
 #   2a driver/sim, driver/recording, driver/library
 #                                 the concrete drivers, over the driver; only mainwindow, which
 #                                 builds them for the headless program, and src/main.cpp see them
-#   3 program                     the shared data and services; it reaches the boards through
-#                                 the MotionDriver interface only
-#   4 forms/common                fields, board picker, dialog and panel frames, waits
-#   5 window families             shell, init, commands/motion, commands/io, panels
-#   6 mainwindow                  the main window, its menus and start-up: sees every family
+#   3 program                     the shared data and files, the menu bar service; it reaches the
+#                                 boards through the MotionDriver interface only
+#   4 shell                       the shell services (error window, ask-to-save, confirmations,
+#                                 help, the background window) and the shell's own windows
+#   5 common                      fields, board picker, dialog and panel frames, waits
+#   6 window families             init, commands/motion, commands/io, panels (with panels/xy)
+#   7 mainwindow                  the main window, its menus and start-up: sees every family
 #                                 and the concrete drivers
 # src/main.cpp, tools/ and bench/ stand above them all and are not checked.
 #
@@ -30,28 +32,32 @@ if(NOT SOURCE_DIR)
 endif()
 
 set(concrete_drivers driver/sim driver/recording driver/library)
-set(families shell init commands/motion commands/io panels)
+set(families init commands/motion commands/io panels panels/xy)
 
 set(layer_base "")
 set(layer_driver base)
-set(layer_program base driver forms/runtime)
-set(layer_common ${layer_program} program)
-set(layer_family ${layer_common} forms/common)
+set(layer_program base driver runtime)
+set(layer_shell ${layer_program} program)
+set(layer_common ${layer_shell} shell)
+set(layer_family ${layer_common} common)
 
 set(allowed_base "")
 set(allowed_driver ${layer_driver})
 foreach(concrete IN LISTS concrete_drivers)
   set(allowed_${concrete} ${layer_driver} driver)
 endforeach()
-set(allowed_forms/runtime base)
-set(allowed_forms/qt base forms/runtime)
+set(allowed_runtime base)
+set(allowed_qt base runtime)
 set(allowed_program ${layer_program})
-set(allowed_forms/common ${layer_common})
+set(allowed_shell ${layer_shell})
+set(allowed_common ${layer_common})
 foreach(family IN LISTS families)
   set(allowed_${family} ${layer_family})
 endforeach()
+# The XY demo's folder belongs to the panels family: the panels' menus open the demo.
+list(APPEND allowed_panels panels/xy)
 set(allowed_mainwindow ${layer_family} ${families} ${concrete_drivers})
-set(known base driver ${concrete_drivers} forms/runtime forms/qt program forms/common ${families} mainwindow)
+set(known base driver ${concrete_drivers} runtime qt program shell common ${families} mainwindow)
 
 # The first path components that make an angle-bracket include one of the project's own.
 set(own_roots "")

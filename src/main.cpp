@@ -2,8 +2,8 @@
 
 #include "driver/library/LibraryDriver.h"
 #include "driver/sim/SimulatedDriver.h"
-#include "forms/qt/QtProgram.h"
-#include "forms/runtime/Runtime.h"
+#include "qt/QtProgram.h"
+#include "runtime/Runtime.h"
 #include "mainwindow/StartUp.h"
 #include "program/App.h"
 #include "program/HelpFile.h"

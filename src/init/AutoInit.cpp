@@ -9,7 +9,7 @@
 #include "init/StartUpOptions.h"
 #include "program/App.h"
 #include "program/MenuBar.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <span>
 #include <vector>

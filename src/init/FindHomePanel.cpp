@@ -3,7 +3,7 @@
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "forms/common/MotionWaits.h"
+#include "common/MotionWaits.h"
 #include "program/App.h"
 
 namespace tarvik {

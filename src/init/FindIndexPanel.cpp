@@ -2,8 +2,8 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "forms/common/IndexSearch.h"
-#include "forms/common/MotionWaits.h"
+#include "common/IndexSearch.h"
+#include "common/MotionWaits.h"
 #include "program/App.h"
 
 namespace tarvik {

@@ -2,12 +2,12 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "forms/common/SearchVelocity.h"
+#include "common/SearchVelocity.h"
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 

@@ -2,8 +2,8 @@
 
 #include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
-#include "forms/common/WatchedMotionPanel.h"
-#include "forms/runtime/FormRuntime.h"
+#include "common/WatchedMotionPanel.h"
+#include "runtime/FormRuntime.h"
 
 #include <array>
 #include <cstdint>

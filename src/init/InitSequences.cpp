@@ -4,8 +4,8 @@
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "program/App.h"
-#include "program/MainWindowServices.h"
-#include "program/Shell.h"
+#include "shell/MainWindowServices.h"
+#include "shell/Shell.h"
 
 #include <string>
 

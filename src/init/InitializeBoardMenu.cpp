@@ -1,7 +1,7 @@
 #include "init/InitializeBoardMenu.h"
 
 #include "base/NumberText.h"
-#include "forms/runtime/MenuItem.h"
+#include "runtime/MenuItem.h"
 #include "init/ClosedLoopStepper4Wizard.h"
 #include "init/ClosedLoopStepperWizard.h"
 #include "init/EncoderWizard.h"
@@ -14,7 +14,7 @@
 #include "init/Wizard.h"
 #include "program/App.h"
 #include "program/PreferenceFile.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "program/App.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 

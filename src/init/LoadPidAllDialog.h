@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/common/BoardPicker.h"
-#include "forms/common/EntryField.h"
-#include "forms/runtime/FormRuntime.h"
+#include "common/BoardPicker.h"
+#include "common/EntryField.h"
+#include "runtime/FormRuntime.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "init/OptionList.h"
 
-#include "forms/runtime/ListControls.h"
+#include "runtime/ListControls.h"
 #include "program/App.h"
 #include "program/OptionFiles.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 

@@ -4,7 +4,7 @@
 #include "init/OptionList.h"
 #include "init/SaveOption.h"
 #include "program/App.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <string>
 

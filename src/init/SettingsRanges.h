@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/common/EntryField.h"
+#include "common/EntryField.h"
 #include "program/SettingsTables.h"
 
 #include <cstdint>

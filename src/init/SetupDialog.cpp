@@ -2,7 +2,7 @@
 
 #include "driver/StatusText.h"
 #include "program/SettingsTables.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <utility>
 

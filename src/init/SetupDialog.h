@@ -1,10 +1,10 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/BoardPicker.h"
-#include "forms/runtime/FormRuntime.h"
+#include "common/BoardPicker.h"
+#include "runtime/FormRuntime.h"
 #include "program/App.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <cstdint>
 #include <optional>

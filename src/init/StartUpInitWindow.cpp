@@ -3,7 +3,7 @@
 #include "base/NumberText.h"
 #include "program/App.h"
 #include "program/BoardTable.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 

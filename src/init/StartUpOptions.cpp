@@ -4,7 +4,7 @@
 #include "init/SettingsRanges.h"
 #include "program/App.h"
 #include "program/OptionFiles.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <string>
 

@@ -9,7 +9,7 @@
 #include "init/SettingsRanges.h"
 #include "init/WizardPanels.h"
 #include "program/App.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <algorithm>
 #include <cstdint>

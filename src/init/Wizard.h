@@ -1,9 +1,9 @@
 #pragma once
 
 #include "driver/BoardTypes.h"
-#include "forms/common/EntryField.h"
+#include "common/EntryField.h"
 #include "program/AxisSettings.h"
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "mainwindow/HeadlessProgram.h"
 
 #include "driver/library/LibraryDriver.h"
-#include "program/ErrorWindow.h"
+#include "shell/ErrorWindow.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 #include "base/Clock.h"
 #include "driver/recording/RecordingDriver.h"
 #include "driver/sim/SimulatedDriver.h"
-#include "forms/runtime/HeadlessHost.h"
-#include "forms/runtime/Runtime.h"
+#include "runtime/HeadlessHost.h"
+#include "runtime/Runtime.h"
 #include "program/App.h"
 
 #include <filesystem>

@@ -6,14 +6,14 @@
 #include "init/InitializeBoardMenu.h"
 #include "mainwindow/MainMenus.h"
 #include "program/App.h"
-#include "program/BackgroundWindow.h"
+#include "shell/BackgroundWindow.h"
 #include "program/BoardTable.h"
 #include "program/DriverInfo.h"
 #include "program/HelpFile.h"
 #include "program/HelpTopics.h"
-#include "program/MainWindowServices.h"
-#include "program/PreferencesAsking.h"
-#include "program/Shell.h"
+#include "shell/MainWindowServices.h"
+#include "shell/PreferencesAsking.h"
+#include "shell/Shell.h"
 #include "shell/BadConfigurationWindow.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 #include "mainwindow/InstanceLock.h"
 #include "mainwindow/StartUp.h"
 #include "program/MenuBar.h"

@@ -2,8 +2,8 @@
 
 #include "panels/ServoTestPanel.h"
 #include "panels/StepperTestPanel.h"
-#include "panels/XyTableDemo.h"
-#include "program/MainWindowServices.h"
+#include "panels/xy/XyTableDemo.h"
+#include "shell/MainWindowServices.h"
 
 #include <array>
 

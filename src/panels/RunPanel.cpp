@@ -4,11 +4,11 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "forms/common/FocusBackToStart.h"
-#include "forms/common/MotionWaits.h"
+#include "common/FocusBackToStart.h"
+#include "common/MotionWaits.h"
 #include "program/App.h"
-#include "program/MainWindowServices.h"
-#include "program/Shell.h"
+#include "shell/MainWindowServices.h"
+#include "shell/Shell.h"
 
 #include <array>
 #include <bit>

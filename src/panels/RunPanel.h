@@ -1,12 +1,12 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/BoardPicker.h"
-#include "forms/common/EntryField.h"
-#include "forms/common/MotionWaits.h"
-#include "forms/common/StatusLamp.h"
-#include "forms/common/WatchedMotionPanel.h"
-#include "forms/runtime/FormRuntime.h"
+#include "common/BoardPicker.h"
+#include "common/EntryField.h"
+#include "common/MotionWaits.h"
+#include "common/StatusLamp.h"
+#include "common/WatchedMotionPanel.h"
+#include "runtime/FormRuntime.h"
 #include "program/SharedState.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "forms/common/KeyFilter.h"
+#include "common/KeyFilter.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
 

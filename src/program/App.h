@@ -1,7 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/runtime/Runtime.h"
+#include "runtime/Runtime.h"
 #include "program/MenuBar.h"
 #include "program/SharedState.h"
 

@@ -3,7 +3,7 @@
 #include "program/App.h"
 #include "program/DriverInfo.h"
 #include "program/HelpTopics.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 

@@ -2,8 +2,8 @@
 
 #include "program/App.h"
 #include "program/HelpTopics.h"
-#include "program/MainWindowServices.h"
-#include "program/Shell.h"
+#include "shell/MainWindowServices.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 

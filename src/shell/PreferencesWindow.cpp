@@ -2,9 +2,9 @@
 
 #include "program/App.h"
 #include "program/HelpTopics.h"
-#include "program/MainWindowServices.h"
-#include "program/PreferencesAsking.h"
-#include "program/Shell.h"
+#include "shell/MainWindowServices.h"
+#include "shell/PreferencesAsking.h"
+#include "shell/Shell.h"
 
 #include <string>
 

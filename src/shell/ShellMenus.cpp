@@ -2,7 +2,7 @@
 
 #include "program/App.h"
 #include "program/HelpTopics.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 #include "shell/AboutWindow.h"
 #include "shell/PreferencesWindow.h"
 

@@ -5,7 +5,7 @@
 #include "SetupDialogFixture.h"
 
 #include "driver/StatusText.h"
-#include "forms/common/BoardPicker.h"
+#include "common/BoardPicker.h"
 #include "init/IoPortSettingsDialog.h"
 #include "init/LimitSwitchSettingsDialog.h"
 #include "init/StepOutputModeDialog.h"

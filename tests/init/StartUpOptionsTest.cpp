@@ -7,7 +7,7 @@
 
 #include "init/StartUpOptions.h"
 #include "program/OptionFiles.h"
-#include "program/PreferencesAsking.h"
+#include "shell/PreferencesAsking.h"
 #include "shell/PreferencesWindow.h"
 
 #include <gmock/gmock.h>

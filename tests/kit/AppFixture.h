@@ -7,7 +7,7 @@
 #include "kit/ProgramTest.h"
 #include "kit/ScratchDirectory.h"
 #include "mainwindow/MainWindowForm.h"
-#include "program/ErrorWindow.h"
+#include "shell/ErrorWindow.h"
 
 namespace tarvik::testing {
 

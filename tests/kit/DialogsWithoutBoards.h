@@ -2,9 +2,9 @@
 
 #include "kit/ProgramTest.h"
 
-#include "forms/common/BoardPicker.h"
-#include "forms/common/CommandDialog.h"
-#include "program/MainWindowServices.h"
+#include "common/BoardPicker.h"
+#include "common/CommandDialog.h"
+#include "shell/MainWindowServices.h"
 
 #include <cstddef>
 #include <cstdint>

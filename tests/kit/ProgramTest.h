@@ -1,12 +1,12 @@
 #pragma once
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 #include "mainwindow/HeadlessProgram.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gtest/gtest.h>
 

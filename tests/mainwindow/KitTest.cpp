@@ -3,7 +3,7 @@
 
 #include "kit/ProgramTest.h"
 
-#include "program/Shell.h"
+#include "shell/Shell.h"
 #include "shell/PreferencesWindow.h"
 
 #include <gmock/gmock.h>

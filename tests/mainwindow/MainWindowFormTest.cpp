@@ -7,7 +7,7 @@
 #include "kit/WindowHelpTopics.h"
 #include "mainwindow/MainMenus.h"
 #include "program/HelpTopics.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 namespace tarvik::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <fstream>
 
 #include "driver/StatusText.h"
-#include "program/BackgroundWindow.h"
+#include "shell/BackgroundWindow.h"
 #include "program/BoardTable.h"
-#include "program/ErrorWindow.h"
+#include "shell/ErrorWindow.h"
 #include "shell/BadConfigurationWindow.h"
 
 namespace tarvik::testing {

@@ -10,7 +10,7 @@
 #include "panels/ServoTestPanel.h"
 #include "panels/StepperTestPanel.h"
 #include "program/App.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

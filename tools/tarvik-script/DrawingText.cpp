@@ -2,7 +2,7 @@
 
 #include "ValueText.h"
 
-#include "forms/runtime/PictureBox.h"
+#include "runtime/PictureBox.h"
 
 namespace tarvik::script {
 

@@ -7,7 +7,7 @@
 #include "Session.h"
 #include "Tokens.h"
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 #include <array>
 

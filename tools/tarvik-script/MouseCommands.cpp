@@ -3,7 +3,7 @@
 #include "Tokens.h"
 #include "UserReach.h"
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #include "DrawingText.h"
 #include "ValueText.h"
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 #include <algorithm>
 #include <array>

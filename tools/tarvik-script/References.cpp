@@ -1,6 +1,6 @@
 #include "References.h"
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 #include <cctype>
 

@@ -3,7 +3,7 @@
 #include "PropertyText.h"
 #include "Step.h"
 
-#include "forms/runtime/Control.h"
+#include "runtime/Control.h"
 
 #include <string>
 #include <string_view>

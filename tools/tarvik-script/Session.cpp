@@ -2,7 +2,7 @@
 
 #include "TestWindow.h"
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 #include "mainwindow/StartUp.h"
 
 #include <algorithm>

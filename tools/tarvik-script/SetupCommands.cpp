@@ -7,7 +7,7 @@
 
 #include "driver/StatusText.h"
 #include "driver/sim/BoardConfigFile.h"
-#include "forms/runtime/MsgBox.h"
+#include "runtime/MsgBox.h"
 
 #include <limits>
 #include <optional>

@@ -7,8 +7,8 @@
 #include "Session.h"
 #include "Tokens.h"
 
-#include "forms/runtime/HeadlessHost.h"
-#include "forms/runtime/MsgBox.h"
+#include "runtime/HeadlessHost.h"
+#include "runtime/MsgBox.h"
 
 #include <functional>
 #include <optional>

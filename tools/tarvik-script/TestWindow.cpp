@@ -3,7 +3,7 @@
 #include "ValueText.h"
 
 #include "program/App.h"
-#include "program/Shell.h"
+#include "shell/Shell.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 namespace tarvik {
 class App;

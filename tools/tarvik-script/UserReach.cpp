@@ -2,7 +2,7 @@
 
 #include "Session.h"
 
-#include "forms/runtime/FormRuntime.h"
+#include "runtime/FormRuntime.h"
 
 namespace tarvik::script {
 

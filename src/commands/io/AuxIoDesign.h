@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/common/CommandDesign.h"
+#include "common/CommandDesign.h"
 
 #include <functional>
 #include <string>

@@ -4,7 +4,7 @@
 #include "commands/io/AuxIoWord.h"
 #include "commands/io/ReadBackLamps.h"
 #include "driver/StatusText.h"
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 
 #include <array>
 #include <string>

@@ -3,7 +3,7 @@
 #include "commands/io/AuxIoDesign.h"
 #include "commands/io/AuxIoWord.h"
 #include "commands/io/IoBitColumns.h"
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 
 namespace tarvik {
 

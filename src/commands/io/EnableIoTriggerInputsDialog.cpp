@@ -3,7 +3,7 @@
 #include "commands/io/IoBitColumns.h"
 #include "commands/io/IoTriggerMap.h"
 #include "driver/BoardTypes.h"
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <array>

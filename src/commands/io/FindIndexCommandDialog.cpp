@@ -3,7 +3,7 @@
 #include "commands/io/SearchDirection.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
-#include "forms/common/MotionWaits.h"
+#include "common/MotionWaits.h"
 
 namespace tarvik {
 

@@ -31,7 +31,7 @@
 #include "commands/io/StoreEncoderLineCountDialog.h"
 #include "commands/io/TriggerBufferDelimiterDialog.h"
 #include "commands/io/TriggerIoPortDialog.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <array>
 

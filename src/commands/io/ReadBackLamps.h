@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/common/StatusLamp.h"
-#include "forms/runtime/FormRuntime.h"
+#include "common/StatusLamp.h"
+#include "runtime/FormRuntime.h"
 
 namespace tarvik {
 

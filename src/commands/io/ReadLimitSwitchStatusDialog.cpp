@@ -4,7 +4,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/StatusText.h"
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <utility>

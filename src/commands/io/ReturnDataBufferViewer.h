@@ -1,8 +1,8 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/CommandDialog.h"
-#include "forms/common/EntryField.h"
+#include "common/CommandDialog.h"
+#include "common/EntryField.h"
 
 #include <array>
 #include <cstdint>

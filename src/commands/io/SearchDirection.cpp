@@ -1,7 +1,7 @@
 #include "commands/io/SearchDirection.h"
 
 #include "driver/StatusWords.h"
-#include "forms/common/CommandDialog.h"
+#include "common/CommandDialog.h"
 #include "program/App.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "commands/io/SendCommandDialog.h"
 
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/CommandDesign.h"
+#include "common/CommandDesign.h"
 
 #include <cstdint>
 #include <string>

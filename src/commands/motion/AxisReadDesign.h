@@ -2,7 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/MotionDriver.h"
-#include "forms/common/CommandDesign.h"
+#include "common/CommandDesign.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,7 +3,7 @@
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "forms/common/DialogMetrics.h"
+#include "common/DialogMetrics.h"
 
 #include <array>
 #include <bit>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/CommandDialog.h"
-#include "forms/common/StatusLamp.h"
+#include "common/CommandDialog.h"
+#include "common/StatusLamp.h"
 
 #include <cstdint>
 #include <memory>

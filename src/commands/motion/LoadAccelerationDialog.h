@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/common/CommandDialog.h"
+#include "common/CommandDialog.h"
 
 namespace tarvik {
 

@@ -38,7 +38,7 @@
 #include "commands/motion/StopMotionDialog.h"
 #include "commands/motion/StoreStepsPerRevDialog.h"
 #include "commands/motion/VelocityChangeDialog.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "commands/motion/ReadPositionDialog.h"
 
 #include "commands/motion/AxisReadDesign.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 namespace tarvik {
 

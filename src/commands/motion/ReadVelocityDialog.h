@@ -1,7 +1,7 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "forms/common/CommandDialog.h"
+#include "common/CommandDialog.h"
 
 namespace tarvik {
 

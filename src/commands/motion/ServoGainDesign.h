@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commands/motion/AxisValueDesign.h"
-#include "forms/common/CommandDesign.h"
+#include "common/CommandDesign.h"
 #include "program/AxisSettings.h"
 
 #include <cstdint>

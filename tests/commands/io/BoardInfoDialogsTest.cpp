@@ -8,7 +8,7 @@
 #include "commands/io/BoardNameDialog.h"
 #include "commands/io/ReadAdConverterDialog.h"
 #include "driver/StatusText.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

@@ -11,7 +11,7 @@
 #include "commands/io/ReadBackLamps.h"
 #include "commands/io/SetIoPortOutputDialog.h"
 #include "driver/StatusText.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

@@ -11,7 +11,7 @@
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
 #include "program/AxisSettings.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

@@ -15,7 +15,7 @@
 #include "commands/motion/SetStopModeDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

@@ -12,7 +12,7 @@
 #include "commands/motion/StoreStepsPerRevDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 #include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>

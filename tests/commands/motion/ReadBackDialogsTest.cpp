@@ -13,7 +13,7 @@
 #include "commands/motion/ReadEncoderToRdbDialog.h"
 #include "commands/motion/ReadPositionDialog.h"
 #include "commands/motion/ReadVelocityDialog.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

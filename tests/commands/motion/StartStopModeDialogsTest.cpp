@@ -12,7 +12,7 @@
 #include "commands/motion/StartMotionDialog.h"
 #include "driver/StatusText.h"
 #include "kit/DialogsWithoutBoards.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

@@ -13,7 +13,7 @@
 #include "commands/motion/SetBaseVelocityDialog.h"
 #include "commands/motion/VelocityChangeDialog.h"
 #include "driver/StatusText.h"
-#include "program/MainWindowServices.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

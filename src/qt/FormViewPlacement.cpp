@@ -1,0 +1,101 @@
+#include "qt/FormView.h"
+
+#include "qt/EventHook.h"
+#include "qt/MainWindow.h"
+#include "qt/QtUnits.h"
+#include "runtime/Form.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+// Where a form's frame goes and how large: the form's geometry kept within the screen (or the
+// main window's area), the window manager's frame taken into account, and the surface as large
+// as its controls so that a smaller frame scrolls.
+
+namespace tarvik {
+
+namespace {
+
+// `wanted` shrunk to fit `area` where it is larger, then moved inside it.
+QRect within(const QRect& wanted, const QRect& area)
+{
+    QRect shown = wanted;
+    shown.setWidth(std::min(shown.width(), area.width()));
+    shown.setHeight(std::min(shown.height(), area.height()));
+    shown.moveLeft(std::clamp(shown.left(), area.left(), area.right() + 1 - shown.width()));
+    shown.moveTop(std::clamp(shown.top(), area.top(), area.bottom() + 1 - shown.height()));
+    return shown;
+}
+
+} // namespace
+
+void FormView::applyGeometry()
+{
+    QWidget* frame = frameWidget();
+    if (!frame || form_.windowState() != WindowState::Normal) return;
+    auto scope = bridge_.mirrorScope();
+    const QRect wanted(toPixels(form_.left()), toPixels(form_.top()), std::max(1, toPixels(form_.width())),
+                       std::max(1, toPixels(form_.height())));
+    const QRect area = availableArea(*frame);
+    const QRect shown = area.isEmpty() ? wanted : within(wanted, area);
+    frame->move(shown.topLeft());
+    sizeFrame(*frame, shown.size());
+    if (shown == wanted) return;
+    // The form learns the size it is shown at, once the placement is over.
+    QTimer::singleShot(0, frame, [frame] {
+        if (auto* link = dynamic_cast<FrameLink*>(frame)) link->reportShownGeometry();
+    });
+}
+
+// The form's size is the outer size of its window; Qt sizes windows without their decoration. A
+// modal window keeps the size its form gives it: the user answers it, and does not arrange it.
+void FormView::sizeFrame(QWidget& frame, QSize outer)
+{
+    const QSize decoration = frame.frameGeometry().size() - frame.size();
+    const QSize client(std::max(1, outer.width() - decoration.width()), std::max(1, outer.height() - decoration.height()));
+    if (kind_ == FrameKind::Dialog)
+        frame.setFixedSize(client);
+    else
+        frame.resize(client);
+}
+
+// The window manager frames a top-level window only once it is shown: until then its border and
+// title bar are unknown, and the client area was sized as if the form's whole size were its own.
+// When the frame becomes known, before the move is reported to the form, the window is placed
+// again: the client area shrinks by the frame, so that the window's outer size stays the form's
+// (or the screen's, for a form larger than that), and the frame lies where the form asks.
+void FormView::watchDecoration(QWidget& frame)
+{
+    new EventHook(frame, [this, &frame](QEvent& event) {
+        if (event.type() != QEvent::Move && event.type() != QEvent::Resize) return false;
+        const QSize decoration = frame.frameGeometry().size() - frame.size();
+        if (decoration == decoration_) return false;
+        decoration_ = decoration;
+        if (frameWidget() == &frame) applyGeometry();
+        return false;
+    });
+}
+
+QRect FormView::availableArea(const QWidget& frame) const
+{
+    // A child window stays within the main window's area, once that has its size.
+    if (kind_ == FrameKind::Child)
+        return main_.isVisible() ? QRect(QPoint(0, 0), main_.mdiArea().viewport()->size()) : QRect();
+    const QScreen* screen = frame.screen() ? frame.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void FormView::fitExtent()
+{
+    if (!surface_ || !scroller_) return;
+    QRect extent;
+    for (QWidget* child : surface_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden() && child != focusMark_) extent |= child->geometry();
+    surface_->setMinimumSize(std::max(0, extent.right() + 1), std::max(0, extent.bottom() + 1));
+}
+
+} // namespace tarvik

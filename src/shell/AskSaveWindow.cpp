@@ -1,0 +1,35 @@
+#include "shell/AskSaveWindow.h"
+
+#include "program/App.h"
+#include "program/HelpTopics.h"
+#include "shell/Shell.h"
+
+namespace tarvik {
+
+AskSaveWindow::AskSaveWindow(App& app)
+    : Form(app.runtime(), "frmasksave",
+           {.caption = "Save Settings", .width = 5280, .height = 2280, .mdiChild = false, .helpTopic = kHelpAskSave}),
+      app_(app)
+{
+    lblBoardOpt.setAlignment(Label::Alignment::Center);
+    cmdsave.setDefault(true);
+    cmdCancel.setCancel(true);
+    cmdsave.onClick = [this] { answer(AnswerYes); };
+    cmdForget.onClick = [this] { answer(AnswerNo); };
+    cmdCancel.onClick = [this] { answer(AnswerCancel); };
+}
+
+void AskSaveWindow::Form_Load() { PlaceOverMainWindow(app_, *this, kQuestionWindowOffset); }
+
+void AskSaveWindow::Form_QueryUnload(int&, UnloadReason reason)
+{
+    if (reason == UnloadReason::User) app_.state().SaveAnswer = AnswerCancel;
+}
+
+void AskSaveWindow::answer(std::int16_t code)
+{
+    app_.state().SaveAnswer = code;
+    unload();
+}
+
+} // namespace tarvik

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "runtime/FormRuntime.h"
+
+namespace tarvik {
+
+class App;
+
+// The ask-to-save window: the question in `lblBoardOpt`; Save, Forget and Cancel leave
+// AnswerYes, AnswerNo and AnswerCancel in SaveAnswer, and so does the close box (Cancel).
+// Shown modally through AskSaveSettings.
+class AskSaveWindow : public Form {
+public:
+    explicit AskSaveWindow(App& app);
+
+    std::string messageText() const override { return lblBoardOpt.caption(); }
+
+    Label lblBoardOpt{this, "lblBoardOpt", {.left = 240, .top = 240, .width = 4695, .height = 855}};
+    CommandButton cmdsave{this, "cmdsave", {.caption = "Save", .left = 240, .top = 1320, .width = 1335, .height = 375}};
+    CommandButton cmdForget{this, "cmdForget",
+                            {.caption = "Forget", .left = 1920, .top = 1320, .width = 1335, .height = 375}};
+    CommandButton cmdCancel{this, "cmdCancel",
+                            {.caption = "Cancel", .left = 3600, .top = 1320, .width = 1335, .height = 375}};
+
+private:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
+    void answer(std::int16_t code);
+
+    App& app_;
+};
+
+} // namespace tarvik
