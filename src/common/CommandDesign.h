@@ -1,5 +1,6 @@
 #pragma once
 
+#include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
 #include "common/EntryField.h"
 #include "runtime/Control.h"

@@ -10,7 +10,7 @@
 //           : CommandDialog(app, {.name = "frm62",
 //                                 .caption = "Load Acceleration",
 //                                 .helpTopic = 336,
-//                                 .mask = 63,
+//                                 .mask = kMotionGroups,
 //                                 .fields = {{.name = "acceltxt",
 //                                             .label = "Acceleration",
 //                                             .maxLength = 7,

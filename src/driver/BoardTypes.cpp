@@ -82,11 +82,6 @@ std::optional<BoardGroup> groupOf(int typeCode)
     return info ? info->group : std::nullopt;
 }
 
-std::int16_t maskBitOf(BoardGroup group)
-{
-    return static_cast<std::int16_t>(1 << static_cast<int>(group));
-}
-
 std::int16_t maskBitOf(int typeCode)
 {
     const std::optional<BoardGroup> group = groupOf(typeCode);

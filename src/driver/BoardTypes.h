@@ -65,8 +65,25 @@ std::string_view modelNameOf(int typeCode);
 // Board-type group; none for -1, 10, 15, 16, 24, 27, 28 and anything outside 0..30.
 std::optional<BoardGroup> groupOf(int typeCode);
 
-// Board-list mask bit of a group: 1, 2, 4, ... 64 in group order.
-std::int16_t maskBitOf(BoardGroup group);
+// Board-list masks: a set of groups, one bit a group (1, 2, 4, ... 64 in group order); -1
+// admits every group.
+constexpr std::int16_t maskBitOf(BoardGroup group)
+{
+    return static_cast<std::int16_t>(1 << static_cast<int>(group));
+}
+inline constexpr std::int16_t kEveryGroup = -1;
+inline constexpr std::int16_t kServoGroups = maskBitOf(BoardGroup::Servo3) | maskBitOf(BoardGroup::Servo4);
+inline constexpr std::int16_t kOpenLoopStepperGroups =
+    maskBitOf(BoardGroup::OpenLoop3) | maskBitOf(BoardGroup::OpenLoop4);
+inline constexpr std::int16_t kClosedLoopStepperGroups =
+    maskBitOf(BoardGroup::ClosedLoop3) | maskBitOf(BoardGroup::ClosedLoop4);
+inline constexpr std::int16_t kStepperGroups = kOpenLoopStepperGroups | kClosedLoopStepperGroups;
+// Every group but the encoder boards.
+inline constexpr std::int16_t kMotionGroups = kServoGroups | kStepperGroups;
+inline constexpr std::int16_t kEncoderGroup = maskBitOf(BoardGroup::Encoder);
+// The boards of four (or two) axes.
+inline constexpr std::int16_t kFourAxisGroups =
+    maskBitOf(BoardGroup::Servo4) | maskBitOf(BoardGroup::OpenLoop4) | maskBitOf(BoardGroup::ClosedLoop4);
 // Mask bit of a type code's group; 0 when the code has no group.
 std::int16_t maskBitOf(int typeCode);
 // True when `mask` admits the type code's group (-1 admits every group).

@@ -48,7 +48,7 @@ constexpr float kLowerRowOffset = 360;
 
 const SetupDialogDesign kDesign{
     .form = {.caption = "Set IO Port Polarity And Direction", .width = 5400, .height = 3900, .helpTopic = 321},
-    .menuMask = -1,
+    .menuMask = kEveryGroup,
     .panelFlag = &SharedState::IoPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
     .boardLabel = {120, 180, 855, 255},

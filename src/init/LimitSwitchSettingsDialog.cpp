@@ -38,7 +38,7 @@ constexpr float kEnableLegendOffset = 1140;
 
 const SetupDialogDesign kDesign{
     .form = {.caption = "Set Limit Switch Input Polarity", .width = 6360, .height = 4380, .helpTopic = 319},
-    .menuMask = -1,
+    .menuMask = kEveryGroup,
     .panelFlag = &SharedState::LimitPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
     .boardLabel = {4680, 720, 1215, 255},

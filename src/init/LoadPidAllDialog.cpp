@@ -48,7 +48,6 @@ constexpr float kHeaderTop = 840;
 constexpr float kRowTop = 1380;
 constexpr float kRowHeight = 420;
 constexpr float kRunTop = kRowTop + kMaxAxes * kRowHeight + 120;
-constexpr std::int16_t kServoGroups = 1 | 8;
 
 float columnLeft(std::size_t column) { return kColumnLeft + static_cast<float>(column) * (kColumnWidth + 120); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
 #include "common/BoardPicker.h"
 #include "runtime/FormRuntime.h"

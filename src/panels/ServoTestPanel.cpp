@@ -12,8 +12,6 @@ namespace tarvik {
 
 namespace {
 
-// The 3-axis servo and 2/4-axis servo groups.
-constexpr std::int16_t kServoGroups = 9;
 constexpr double kGaugeFullScale = 100;
 
 // Layout in twips of the panel's own controls (the rows of the entry column are RunPanel's).

@@ -11,9 +11,6 @@ namespace tarvik {
 
 namespace {
 
-// The 3-axis and 2/4-axis open-loop and closed-loop stepper groups.
-constexpr std::int16_t kStepperGroups = 2 | 4 | 16 | 32;
-
 constexpr float kFrameWidth = 3255;
 constexpr float kCaption = 240;
 constexpr float kPositionModeTop = 360;

@@ -187,7 +187,7 @@ TEST_F(MotionWaitsTest, WaitIndexSearchReturnsAFailingReadAndKeepsTheFlag)
     EXPECT_EQ(found, 7);
 
     program.driver().clearLog();
-    for (std::int16_t axis : {0, 5, -1})
+    for (std::int16_t axis : std::initializer_list<std::int16_t>{0, 5, -1})
         EXPECT_EQ(WaitIndexSearch(app, kServo4, axis, found), ZEVA_badDeviceOrAxisError);
     EXPECT_TRUE(program.driver().calls().empty());
     EXPECT_EQ(found, 7);

@@ -19,7 +19,7 @@ TEST(StatusText, GivenTextsStandAsTheyAre) {
 }
 
 TEST(StatusText, CodesWithoutMeaningAreUndefined) {
-    for (DriverStatus code : {36, -1, 39, 32767, -32768}) {
+    for (DriverStatus code : std::initializer_list<DriverStatus>{36, -1, 39, 32767, -32768}) {
         EXPECT_EQ(StatusText(code), "Undefined Error") << code;
         EXPECT_TRUE(StatusName(code).empty()) << code;
     }

@@ -106,7 +106,7 @@ TEST_F(FindHomePanelTest, EncoderBoardsAndMissingBoardsNeverReachTheDriver)
     });
     EXPECT_TRUE(driver().callsSinceMark().empty());
 
-    for (const std::int16_t board : {-1, 0, 9}) {
+    for (const std::int16_t board : std::initializer_list<std::int16_t>{-1, 0, 9}) {
         openPanel(board, [&](FindHomePanel& panel) {
             for (int axis = 1; axis <= 4; ++axis) EXPECT_FALSE(panel.cmdaxis(axis).enabled()) << board;
             EXPECT_THAT(panel.msgtxt.text(), HasSubstr("not a configured board"));

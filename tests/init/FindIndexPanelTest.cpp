@@ -119,7 +119,7 @@ TEST_F(FindIndexPanelTest, BoardsThatCannotSearchAreRefusedBeforeAnyMove)
     });
     EXPECT_THAT(commands(), ElementsAre());
 
-    for (const std::int16_t board : {-1, 0, 8}) {
+    for (const std::int16_t board : std::initializer_list<std::int16_t>{-1, 0, 8}) {
         openPanel(board, [&](FindIndexPanel& panel) {
             EXPECT_THAT(enabledButtons(panel), ElementsAre(false, false, false, false));
         });

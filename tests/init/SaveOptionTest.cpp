@@ -120,7 +120,7 @@ TEST_F(SaveOptionTest, BadBoardsAndOptionNumbersAreRefusedWithoutTouchingAFile)
         EXPECT_THAT(SaveOption(app(), kClosedLoop3, "x", option).error(), HasSubstr("no option"));
         EXPECT_THAT(LoadOption(app(), kClosedLoop3, option).error(), HasSubstr("no option"));
     }
-    for (std::int16_t board : {0, -1, 8}) {
+    for (std::int16_t board : std::initializer_list<std::int16_t>{0, -1, 8}) {
         EXPECT_THAT(SaveOption(app(), board, "x", 1).error(), HasSubstr("no board"));
         EXPECT_THAT(LoadOption(app(), board, 1).error(), HasSubstr("no board"));
     }

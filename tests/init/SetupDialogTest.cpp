@@ -57,7 +57,7 @@ TYPED_TEST_SUITE(SetupDialogTest, Dialogs);
 
 TYPED_TEST(SetupDialogTest, WizardModeListsTheWizardBoardAloneAndOffersRunOnlyOnceItIsInitialised)
 {
-    for (std::int16_t state : {0, -1}) {
+    for (std::int16_t state : std::initializer_list<std::int16_t>{0, -1}) {
         this->app().state().BoardInitState[2] = state;
         auto& dialog = this->wizard(2);
         EXPECT_EQ(dialog.mode(), SetupMode::Wizard);
@@ -135,7 +135,7 @@ TYPED_TEST(SetupDialogTest, OpeningFromTheOtherPlaceSwitchesTheOpenDialogsMode)
 
 TYPED_TEST(SetupDialogTest, WithoutABoardSetAndRunDoNothing)
 {
-    for (std::int16_t board : {-1, 8}) {
+    for (std::int16_t board : std::initializer_list<std::int16_t>{-1, 8}) {
         auto& dialog = this->wizard(board);
         EXPECT_EQ(dialog.bidlist.listCount(), 0);
         EXPECT_FALSE(dialog.bidlist.enabled());

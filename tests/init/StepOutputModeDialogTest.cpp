@@ -89,7 +89,7 @@ TEST_F(StepOutputModeDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAl
 
 TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoopBoards)
 {
-    for (std::int16_t board : {2, 5}) {
+    for (std::int16_t board : std::initializer_list<std::int16_t>{2, 5}) {
         app().state().BoardInitState[static_cast<std::size_t>(board)] = 0;
         auto& dialog = fromWizard<StepOutputModeDialog>(&SharedState::StepOutPanelOpen, board);
         click(dialog.cwCcwLabel); // "CW/CCW"

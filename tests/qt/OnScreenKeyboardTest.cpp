@@ -127,7 +127,7 @@ TEST_F(OnScreenKeyboard, ACyclicRunStartedBySpaceDrawsItsDisabledFieldsAllInTheD
         for (const TextBox* box : {&panel.pos1, &panel.pos2, &panel.dwelltxt}) {
             // The field's background, right of its text.
             const QImage drawn = shown(*box).grab().toImage();
-            const QColor seen = drawn.pixelColor(drawn.width() - 8 * drawn.devicePixelRatio(), drawn.height() / 2);
+            const QColor seen = drawn.pixelColor(drawn.width() - qRound(8 * drawn.devicePixelRatio()), drawn.height() / 2);
             if (box->enabled() || seen != disabled) undimmed.push_back(box->name() + " " + seen.name().toStdString());
         }
         looked = true;

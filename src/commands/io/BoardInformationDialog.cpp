@@ -18,7 +18,7 @@ BoardInformationDialog::BoardInformationDialog(App& app)
     : CommandDialog(app, {.name = "GetBInfo",
                           .caption = "Get Motion Board Info",
                           .helpTopic = 59,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .boardLabelName = "Label14",
                           .axis = std::nullopt,
                           .memberAreaHeight = 1320,

@@ -30,7 +30,7 @@ BoardNameDialog::BoardNameDialog(App& app)
     : CommandDialog(app, {.name = "GetBName",
                           .caption = "Get Motion Board Name",
                           .helpTopic = 60,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .boardLabelName = "BoardIDLabel",
                           .axis = std::nullopt,
                           .memberAreaHeight = 720,

@@ -42,10 +42,9 @@ DriverStatus linkTrigger(CommandRun& run)
     return run.driver.enable_pos_trig(run.board, run.axis, run.value<std::int16_t>(0));
 }
 
-// Masks: 109 all but the open-loop steppers; 40 the 2/4-axis servo and closed-loop stepper
-// boards; 56 the 2/4-axis servo and stepper boards.
 const std::array kMembers{
-    MemberRow{BreakpointMember::Position, "frm65", "Load Position Breakpoint", 71, 109,
+    MemberRow{BreakpointMember::Position, "frm65", "Load Position Breakpoint", 71,
+              kServoGroups | kClosedLoopStepperGroups | kEncoderGroup,
               {.name = "brkpostxt",
                .label = "Breakpoint Position",
                .maxLength = 11,
@@ -55,14 +54,15 @@ const std::array kMembers{
                         .signFirstOnly = true},
                .conversion = FieldConversion::Int32},
               &loadPosition},
-    MemberRow{BreakpointMember::Modulus, "frmbreakmod", "Load Breakpoint Modulus", 65, 40,
+    MemberRow{BreakpointMember::Modulus, "frmbreakmod", "Load Breakpoint Modulus", 65,
+              maskBitOf(BoardGroup::Servo4) | maskBitOf(BoardGroup::ClosedLoop4),
               {.name = "brkmodtxt",
                .label = "Brkpt Modulus",
                .maxLength = 11,
                .rule = {.keys = kUnsignedKeys, .check = FieldCheck::ValidateDoubleOrBlank, .bounds = {0, kBreakpointHigh}},
                .conversion = FieldConversion::Int32},
               &loadModulus},
-    MemberRow{BreakpointMember::TriggerLink, "frmPosToTrig", "Set Breakpoint To Trigger Link", 53, 56,
+    MemberRow{BreakpointMember::TriggerLink, "frmPosToTrig", "Set Breakpoint To Trigger Link", 53, kFourAxisGroups,
               {.name = "porttxt",
                .label = "Trigger Buffer",
                .maxLength = 4,

@@ -23,7 +23,7 @@ EnableBreakpointDialog::EnableBreakpointDialog(App& app)
     : CommandDialog(app, {.name = "frm66",
                           .caption = "Enable Breakpoint Function",
                           .helpTopic = 50,
-                          .mask = 109,
+                          .mask = kServoGroups | kClosedLoopStepperGroups | kEncoderGroup,
                           .maskInShared = false,
                           .choices = CommandChoices{.frameName = "Frame1",
                                                     .headingName = "Label2",

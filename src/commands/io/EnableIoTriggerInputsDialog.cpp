@@ -40,7 +40,7 @@ EnableIoTriggerInputsDialog::EnableIoTriggerInputsDialog(App& app)
     : CommandDialog(app, {.name = "frm46",
                           .caption = "Enable I/O Port Trigger Inputs",
                           .helpTopic = 51,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .maskInShared = false,
                           .boardLabelName = "Label14",
                           .axis = std::nullopt,

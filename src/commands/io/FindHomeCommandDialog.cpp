@@ -8,7 +8,7 @@ FindHomeCommandDialog::FindHomeCommandDialog(App& app)
     : CommandDialog(app, {.name = "frmfindhmdir",
                           .caption = "Find Home",
                           .helpTopic = 55,
-                          .mask = 63,
+                          .mask = kMotionGroups,
                           .maskInShared = false,
                           .boardLabelName = "Label1",
                           .axis = CommandAxisField{.labelName = "Label2", .maxLength = 2},

@@ -1,5 +1,7 @@
 #include "commands/io/LoadRotaryCountsDialog.h"
 
+#include "driver/BoardRanges.h"
+
 namespace tarvik {
 
 LoadRotaryCountsDialog::LoadRotaryCountsDialog(App& app)
@@ -12,7 +14,7 @@ LoadRotaryCountsDialog::LoadRotaryCountsDialog(App& app)
                                       .label = "Rotary Counts",
                                       .maxLength = 9,
                                       .rule = {.check = FieldCheck::ValidateDoubleOrBlank,
-                                               .bounds = {0, 16777215},
+                                               .bounds = {0, kRegister24Max},
                                                .selectOnFocus = false},
                                       .conversion = FieldConversion::Int32}},
                           .clearing = {.boardListFocus = false, .messageBox = false, .formClick = false},

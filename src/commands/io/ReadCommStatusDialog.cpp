@@ -80,7 +80,7 @@ ReadCommStatusDialog::ReadCommStatusDialog(App& app)
     : CommandDialog(app, {.name = "frmrtcostat",
                           .caption = "Read Comm. Status Register",
                           .helpTopic = 87,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .boardLabelName = "Label1",
                           .axis = std::nullopt,
                           .clearing = {.messageBox = false},

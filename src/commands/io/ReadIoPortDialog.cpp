@@ -33,7 +33,7 @@ ReadIoPortDialog::ReadIoPortDialog(App& app)
     : CommandDialog(app, {.name = "frm47ret",
                           .caption = "Read I/O Port",
                           .helpTopic = 90,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .boardLabelName = "Label1",
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return readPort(run); },

@@ -31,7 +31,7 @@ ReadLimitSwitchStatusDialog::ReadLimitSwitchStatusDialog(App& app)
     : CommandDialog(app, {.name = "frm42ret",
                           .caption = "Read Limit Switch Status",
                           .helpTopic = 91,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .boardLabelName = "Label1",
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return readSwitches(run); },

@@ -70,7 +70,7 @@ SetIoPortOutputDialog::SetIoPortOutputDialog(App& app)
     : CommandDialog(app, {.name = "frm45",
                           .caption = "Set I/O Port Output",
                           .helpTopic = 102,
-                          .mask = -1,
+                          .mask = kEveryGroup,
                           .boardLabelName = "Label14",
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return setOutputs(run); },

@@ -64,7 +64,7 @@ CommandDesign triggerBufferDesign(TriggerBufferMember member)
     CommandDesign design{.name = std::string(row->name),
                          .caption = std::string(row->caption),
                          .helpTopic = row->helpTopic,
-                         .mask = -1,
+                         .mask = kEveryGroup,
                          .maskInShared = row->maskInShared,
                          .boardLabelName = "Label1",
                          .axis = std::nullopt,

@@ -60,7 +60,7 @@ AxisStatusDialog::AxisStatusDialog(App& app)
     : CommandDialog(app, {.name = "frmaxstat",
                           .caption = "Read Per Axis H/W Status",
                           .helpTopic = 338,
-                          .mask = 63,
+                          .mask = kMotionGroups,
                           .call = [this](CommandRun& run) { return readStatus(run); },
                           .boardChanged = [this] { showRowsOfBoard(); }}),
       lblBit(this, "lblBit", {.caption = "Bit"})

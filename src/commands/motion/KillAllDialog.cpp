@@ -5,7 +5,7 @@
 namespace tarvik {
 
 KillAllDialog::KillAllDialog(App& app)
-    : CommandDialog(app, {.name = "frmkillall", .caption = "Kill All", .helpTopic = 346, .mask = 63,
+    : CommandDialog(app, {.name = "frmkillall", .caption = "Kill All", .helpTopic = 346, .mask = kMotionGroups,
                           .axis = std::nullopt,
                           .boardKeys = false, .call = &KillAllDialog::killEveryAxis})
 {

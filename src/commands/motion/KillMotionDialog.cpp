@@ -6,7 +6,7 @@ namespace tarvik {
 
 KillMotionDialog::KillMotionDialog(App& app)
     : CommandDialog(app, axisCommandDesign(&MotionDriver::kill_motion,
-                                           {.name = "frm4D", .caption = "Kill Motion", .helpTopic = 345, .mask = 63}))
+                                           {.name = "frm4D", .caption = "Kill Motion", .helpTopic = 345, .mask = kMotionGroups}))
 {
 }
 

@@ -7,7 +7,7 @@ namespace tarvik {
 LoadRpspsDialog::LoadRpspsDialog(App& app)
     : CommandDialog(app, axisValueDesign(
           &MotionDriver::load_rpsps,
-          {.name = "frmldrpsps", .caption = "Load RPSPS", .helpTopic = 337, .mask = 63},
+          {.name = "frmldrpsps", .caption = "Load RPSPS", .helpTopic = 337, .mask = kMotionGroups},
           {.name = "rpspstxt", .label = "RPS/Sec", .maxLength = 6,
            .rule = {.keys = kDecimalKeys, .check = FieldCheck::ValidateDouble, .bounds = {0, 100000},
                     .selectOnFocus = false}}))

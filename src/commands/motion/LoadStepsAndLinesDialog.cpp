@@ -23,7 +23,7 @@ LoadStepsAndLinesDialog::LoadStepsAndLinesDialog(App& app)
     : CommandDialog(app, {.name = "frm57",
                           .caption = "Load Steps and Lines / Rev",
                           .helpTopic = 364,
-                          .mask = 4 | 32,
+                          .mask = kClosedLoopStepperGroups,
                           .axis = CommandAxisField{.sharedAxis = true},
                           .fields = {countPerRevField("stepsrevtxt", "Label3", "Steps/Rev", 32767),
                                      countPerRevField("linesrevtxt", "Label1", "Lines/Rev", 16383)},

@@ -6,7 +6,7 @@ MasterSlaveDialog::MasterSlaveDialog(App& app)
     : CommandDialog(app, {.name = "mstrslav",
                           .caption = "Master Slave Configure",
                           .helpTopic = 358,
-                          .mask = 1 | 8,
+                          .mask = kServoGroups,
                           .boardLabelName = "BoardIDLabel",
                           .axis = CommandAxisField{.labelName = "AxisLabel"},
                           .modeList = CommandModeList{.rows = {{"Normal Axis", 0},

@@ -8,7 +8,7 @@ MultiAxisStartDialog::MultiAxisStartDialog(App& app)
     : CommandDialog(app, {.name = "frm5C",
                           .caption = "Multi-Axis Start",
                           .helpTopic = 344,
-                          .mask = 63,
+                          .mask = kMotionGroups,
                           .axis = std::nullopt,
                           .axisChecks = CommandAxisChecks{.frameCaption = "Start:",
                                                           .boxes = {{.caption = "Axis #1", .checked = true},

@@ -8,7 +8,7 @@ ReadEncoderDialog::ReadEncoderDialog(App& app)
     : CommandDialog(app, axisReadDesign(&MotionDriver::read_encoder, {.name = "frm59ret",
                                                                       .caption = "Read Encoder",
                                                                       .helpTopic = 366,
-                                                                      .mask = 36,
+                                                                      .mask = kClosedLoopStepperGroups,
                                                                       .valueCaption = "Encoder Position",
                                                                       .valueName = "encoderlbl",
                                                                       .boardListClears = true}))

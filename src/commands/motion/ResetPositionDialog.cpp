@@ -6,7 +6,7 @@ namespace tarvik {
 
 ResetPositionDialog::ResetPositionDialog(App& app)
     : CommandDialog(app, axisCommandDesign(&MotionDriver::reset_pos,
-                                           {.name = "frm50", .caption = "Reset Position", .helpTopic = 341, .mask = -1,
+                                           {.name = "frm50", .caption = "Reset Position", .helpTopic = 341, .mask = kEveryGroup,
                                             .clearing = {.messageBox = false}}))
 {
 }

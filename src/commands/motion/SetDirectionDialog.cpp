@@ -7,7 +7,7 @@ namespace tarvik {
 
 SetDirectionDialog::SetDirectionDialog(App& app)
     : CommandDialog(app, axisChoiceDesign(&MotionDriver::set_direction,
-                                          {.name = "frm63s", .caption = "Set Direction", .helpTopic = 339, .mask = 1 | 8,
+                                          {.name = "frm63s", .caption = "Set Direction", .helpTopic = 339, .mask = kServoGroups,
                                            .clearing = {.formClick = false}},
                                           {.heading = "Direction",
                                            .options = {{"forward", "Label7", "Fwd", DirectionForward},

@@ -18,7 +18,7 @@ namespace {
 CommandDesign setLoopMode(std::function<void()> showStoredMode)
 {
     CommandDesign design = axisChoiceDesign(&MotionDriver::set_loop_mode,
-                                            {.name = "frm5A", .caption = "Set Loop Mode", .helpTopic = 365, .mask = 4 | 32},
+                                            {.name = "frm5A", .caption = "Set Loop Mode", .helpTopic = 365, .mask = kClosedLoopStepperGroups},
                                             {.heading = "Loop Mode",
                                              .options = {{"lmo", "Label7", "Open Loop", LoopModeOpen},
                                                          {"lmc", "Label8", "Closed Loop", LoopModeClosed}}});

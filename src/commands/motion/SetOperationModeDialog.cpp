@@ -7,7 +7,7 @@ namespace tarvik {
 
 SetOperationModeDialog::SetOperationModeDialog(App& app)
     : CommandDialog(app, axisChoiceDesign(&MotionDriver::set_pos_mode,
-                                          {.name = "frm64s", .caption = "Set Operation Mode", .helpTopic = 340, .mask = 63},
+                                          {.name = "frm64s", .caption = "Set Operation Mode", .helpTopic = 340, .mask = kMotionGroups},
                                           {.heading = "Mode",
                                            .options = {{"pa", "Label7", "Position - Absolute", PosModeAbsolute},
                                                        {"pr", "Label8", "Position - Relative", PosModeRelative},

@@ -16,7 +16,7 @@ SetStopModeDialog::SetStopModeDialog(App& app)
     : CommandDialog(app, {.name = "frm55",
                           .caption = "Set Stop Mode",
                           .helpTopic = 348,
-                          .mask = 63,
+                          .mask = kMotionGroups,
                           .boardLabelName = "Label1",
                           .axis = CommandAxisField{.labelName = "Label2"},
                           .choices = CommandChoices{.frameName = "Frame1",

@@ -6,7 +6,7 @@ namespace tarvik {
 
 StartMotionDialog::StartMotionDialog(App& app)
     : CommandDialog(app, axisCommandDesign(&MotionDriver::start_motion,
-                                           {.name = "frm61", .caption = "Start Motion", .helpTopic = 343, .mask = 63}))
+                                           {.name = "frm61", .caption = "Start Motion", .helpTopic = 343, .mask = kMotionGroups}))
 {
 }
 

@@ -6,7 +6,7 @@ namespace tarvik {
 
 StopMotionDialog::StopMotionDialog(App& app)
     : CommandDialog(app, axisCommandDesign(&MotionDriver::stop_motion,
-                                           {.name = "frm4C", .caption = "Stop Motion", .helpTopic = 347, .mask = 63}))
+                                           {.name = "frm4C", .caption = "Stop Motion", .helpTopic = 347, .mask = kMotionGroups}))
 {
 }
 

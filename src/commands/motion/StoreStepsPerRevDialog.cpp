@@ -8,7 +8,7 @@ namespace tarvik {
 StoreStepsPerRevDialog::StoreStepsPerRevDialog(App& app)
     : CommandDialog(app, axisValueDesign(&MotionDriver::store_steps_rev,
                                          {.name = "frmstorespr", .caption = "Store Steps Per Rev", .helpTopic = 363,
-                                          .mask = 2 | 16,
+                                          .mask = kOpenLoopStepperGroups,
                                           .kept = {{.field = AxisField::StepsPerRev, .shownAtLoad = true}}},
                                          countPerRevField("sprtxt", "Label3", "Steps/Rev", 32767)))
 {

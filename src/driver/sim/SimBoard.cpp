@@ -41,7 +41,7 @@ std::int16_t SimBoard::axisStatus(const SimAxis& axis) const
 
 std::int16_t SimBoard::limitMask() const
 {
-    std::uint16_t mask = 0;
+    unsigned mask = 0;
     for (int a = 1; a <= axisCount(); ++a)
         mask |= LimitReverse(a, axisCount()) | LimitForward(a, axisCount()) | LimitHome(a, axisCount());
     return static_cast<std::int16_t>(mask);

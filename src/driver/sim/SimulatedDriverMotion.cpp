@@ -17,11 +17,6 @@ using I16 = std::int16_t;
 using I32 = std::int32_t;
 using I64 = std::int64_t;
 
-// Velocity words of every board and servo acceleration words have 24 bits; stepper
-// accelerations go to 5242879 steps/s².
-constexpr I32 kServoWordMax = 0xFFFFFF;
-constexpr I32 kVelocityMax = 0xFFFFFF;
-constexpr I32 kStepperAccelerationMax = kAccelerationMax;
 constexpr double kRevolutionValueMax = 100000; // RPM and RPS/s
 
 bool isServoUnits(const SimBoard& board) { return !board.kind().stepper(); }
@@ -170,7 +165,7 @@ DriverStatus SimulatedDriver::load_target_pos(I16 board, I16 axis, I32 position)
 DriverStatus SimulatedDriver::load_vel(I16 board, I16 axis, I32 velocity)
 {
     return onAxis(board, axis, entryPoint("load_vel"), CallKind::Command, [velocity](SimBoard& b, SimAxis& a, I64) {
-        if (velocity < 0 || velocity > kVelocityMax) return ZEVA_velocityRangeError;
+        if (velocity < 0 || velocity > kRegister24Max) return ZEVA_velocityRangeError;
         a.setMaxVelocity(isServoUnits(b) ? servoVelocityToCountsPerSecond(velocity) : velocity);
         return ZEVA_noError;
     });
@@ -181,7 +176,7 @@ DriverStatus SimulatedDriver::load_accel(I16 board, I16 axis, I32 acceleration)
     return onAxis(board, axis, entryPoint("load_accel"), CallKind::Command,
                   [acceleration](SimBoard& b, SimAxis& a, I64) {
                       const bool servo = isServoUnits(b);
-                      if (acceleration < 0 || acceleration > (servo ? kServoWordMax : kStepperAccelerationMax))
+                      if (acceleration < 0 || acceleration > (servo ? kRegister24Max : kAccelerationMax))
                           return ZEVA_accelerationRangeError;
                       a.setAcceleration(servo ? servoAccelerationToCountsPerSecond2(acceleration) : acceleration);
                       return ZEVA_noError;
@@ -431,7 +426,7 @@ DriverStatus SimulatedDriver::store_elc(I16 board, I16 axis, I16 lines)
 DriverStatus SimulatedDriver::load_rot_counts(I16 board, I16 axis, I32 counts)
 {
     return onAxis(board, axis, entryPoint("load_rot_counts"), CallKind::Command, [counts](SimBoard&, SimAxis& a, I64) {
-        if (counts < 0 || counts > kServoWordMax) return ZEVA_argumentRangeError;
+        if (counts < 0 || counts > kRegister24Max) return ZEVA_argumentRangeError;
         a.registers.rotaryCounts = counts;
         return ZEVA_noError;
     });

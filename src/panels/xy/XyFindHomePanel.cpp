@@ -10,6 +10,9 @@ namespace tarvik {
 
 namespace {
 
+// The homing panels search on the board's first two axes, X and Y.
+constexpr std::int16_t kXyAxes[] = {1, 2};
+
 // How a search that ended is reported, first match wins.
 constexpr SearchEndReport kEndReports[] = {
     {AxisStatusPositionError, true, "Following error occurred on axis"},
@@ -54,7 +57,7 @@ void XyFindHomePanel::FindHome()
     if (DriverStatus status = driver.load_rpsps(board_, 2, rpmY / kSearchRpmPerRpsps)) return showStatus(status);
     msgtxt.setText("Finding home in x and y directions...");
     WatchedMotion motion{.board = board_, .axes = {}, .name = "home search", .shortName = "search"};
-    for (std::int16_t axis : {1, 2}) {
+    for (std::int16_t axis : kXyAxes) {
         const std::int16_t reverse = axis == 1 ? app_.state().XHomeReverse[b] : app_.state().YHomeReverse[b];
         if (DriverStatus status = driver.find_home(board_, axis, booleanArgument(reverse))) return showStatus(status);
         motion.axes.push_back(axis);
@@ -63,7 +66,7 @@ void XyFindHomePanel::FindHome()
     for (int axis : {1, 1, 2, 2})
         if (WaitHomeAxis(axis) != 0) return;
     settle();
-    for (std::int16_t axis : {1, 2})
+    for (std::int16_t axis : kXyAxes)
         if (DriverStatus status = driver.reset_pos(board_, axis)) return showStatus(status);
     msgtxt.setText("Find home sequence has completed.");
 }
@@ -89,7 +92,7 @@ void XyFindHomePanel::quitcmd_Click()
     // not complete is stopped here.
     if (!watching()) {
         MotionDriver& driver = app_.driver();
-        for (std::int16_t axis : {1, 2}) {
+        for (std::int16_t axis : kXyAxes) {
             std::int16_t word = 0;
             driver.read_axis_stat(board_, axis, word);
             if (!hasBits(word, AxisStatusProfileComplete)) driver.kill_motion(board_, axis);

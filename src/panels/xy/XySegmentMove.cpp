@@ -17,10 +17,8 @@ namespace {
 // per sample period squared x 65536.
 constexpr double kServoSamplePeriod = 0.000341;
 constexpr double kServoFraction = 65536;
-constexpr std::int32_t kServoCap = 0xFFFFFF;
 // Stepper units: steps per second and steps per second squared.
 constexpr std::int32_t kStepperVelocityCap = 0x100000;
-constexpr std::int32_t kStepperAccelCap = kAccelerationMax;
 // A vertical segment still gives X a crawl and a small acceleration, in inches.
 constexpr double kCrawlVelocity = 0.1;
 constexpr double kCrawlAccel = 1.0;
@@ -74,21 +72,21 @@ SegmentLoad PlanSegment(XyTableFields& f, float dx, float dy, float velocity)
         f.VelY = cpiY * f.VelY * kServoSamplePeriod * kServoFraction;
         f.AccX = cpiX * f.AccX * kServoSamplePeriod * kServoSamplePeriod * kServoFraction;
         f.AccY = cpiY * f.AccY * kServoSamplePeriod * kServoSamplePeriod * kServoFraction;
-        f.VelXUnits = CapToLong(f.VelX, kServoCap);
+        f.VelXUnits = CapToLong(f.VelX, kRegister24Max);
         load.stopFirstX = f.AccXUnits < 1;
-        f.AccXUnits = CapToLong(f.AccX, kServoCap);
-        f.VelYUnits = CapToLong(f.VelY, kServoCap);
+        f.AccXUnits = CapToLong(f.AccX, kRegister24Max);
+        f.VelYUnits = CapToLong(f.VelY, kRegister24Max);
         load.stopFirstY = f.AccYUnits < 1;
-        f.AccYUnits = CapToLong(f.AccY, kServoCap);
+        f.AccYUnits = CapToLong(f.AccY, kRegister24Max);
     } else {
         f.VelX = cpiX * f.VelX;
         f.VelY = cpiY * f.VelY;
         f.AccX = cpiX * f.AccX;
         f.AccY = cpiY * f.AccY;
         f.VelXUnits = CapToLong(f.VelX, kStepperVelocityCap);
-        f.AccXUnits = CapToLong(f.AccX, kStepperAccelCap);
+        f.AccXUnits = CapToLong(f.AccX, kAccelerationMax);
         f.VelYUnits = CapToLong(f.VelY, kStepperVelocityCap);
-        f.AccYUnits = CapToLong(f.AccY, kStepperAccelCap);
+        f.AccYUnits = CapToLong(f.AccY, kAccelerationMax);
     }
     return load;
 }

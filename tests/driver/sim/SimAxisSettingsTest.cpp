@@ -96,13 +96,13 @@ TEST_F(SimAxisSettingsTest, StopModeOfEachAxisDecidesHowStopMotionEndsItsMove)
     const std::vector<Mode> modes{{StopModeDecel, 1.0, 0.5, AxisStatusProfileComplete, AxisStatusMotorOff},
                                   {StopModeHalt, 0.0, 0.0, AxisStatusProfileComplete, AxisStatusMotorOff},
                                   {StopModeKill, 0.0, 0.0, AxisStatusMotorOff, AxisStatusProfileComplete}};
-    for (std::int16_t board : {kServo3, kOpenLoop3, kClosedLoop3, kServo4, kOpenLoop4, kClosedLoop4}) {
+    for (std::int16_t board : std::initializer_list<std::int16_t>{kServo3, kOpenLoop3, kClosedLoop3, kServo4, kOpenLoop4, kClosedLoop4}) {
         const double revolution = board == kServo3 || board == kServo4 ? 4000 : 2000;
         for (const Mode& m : modes) {
             SCOPED_TRACE("board " + std::to_string(board) + " mode " + std::to_string(m.mode));
             // Axis 2 takes the mode; axis 1 keeps the power-on mode, decelerate.
             ASSERT_EQ(driver.set_stop_mode(board, 2, m.mode), 0);
-            for (std::int16_t axis : {1, 2}) {
+            for (std::int16_t axis : std::initializer_list<std::int16_t>{1, 2}) {
                 slowServo(board, axis);
                 ASSERT_EQ(driver.set_pos_mode(board, axis, PosModeVelocity), 0);
                 ASSERT_EQ(driver.start_motion(board, axis), 0);
@@ -220,7 +220,7 @@ TEST_F(SimAxisSettingsTest, StepsAndLinesPerRevolutionScaleRpmBothWays)
 
 TEST_F(SimAxisSettingsTest, LoopModeDecidesWhetherAClosedLoopStepperAxisCanSearchForItsIndex)
 {
-    for (std::int16_t board : {kClosedLoop3, kClosedLoop4}) {
+    for (std::int16_t board : std::initializer_list<std::int16_t>{kClosedLoop3, kClosedLoop4}) {
         SCOPED_TRACE(board);
         std::int16_t found = 99;
         EXPECT_EQ(driver.find_index(board, 2, DirectionForward, 0, found), ZEVA_closedLoopOnlyError);

@@ -160,7 +160,7 @@ TEST_F(SimBoardConfigTest, BoardsTheProgramCannotVerifyAreSimulatedAndReported)
     EXPECT_EQ(addresses[2], 0x320);
 
     // Codes the board table gives no class are driven as 4-axis servo boards.
-    for (const std::int16_t board : {31, 2, 9}) {
+    for (const std::int16_t board : std::initializer_list<std::int16_t>{31, 2, 9}) {
         SCOPED_TRACE(board);
         std::int16_t status = 0;
         EXPECT_EQ(driver.read_axis_stat(board, 4, status), 0);

@@ -14,7 +14,7 @@ using SimErrorStatusTest = SimDriverTest;
 TEST_F(SimErrorStatusTest, BadBoardOrAxisIs6)
 {
     std::int32_t position = 77;
-    for (std::int16_t board : {0, -1, 8, 31, 32767})
+    for (std::int16_t board : std::initializer_list<std::int16_t>{0, -1, 8, 31, 32767})
         EXPECT_EQ(driver.read_pos(board, 1, position), 6) << board;
     EXPECT_EQ(driver.read_pos(kServo3, 4, position), 6);
     EXPECT_EQ(driver.read_pos(kServo4, 5, position), 6);

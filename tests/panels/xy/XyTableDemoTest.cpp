@@ -200,7 +200,7 @@ TEST_F(XyTableDemoTest, AnAutomaticRoutineRunsLapAfterLapAndStopRepeatsTheInterr
     EXPECT_FALSE(demo.stopcmd.enabled());
     EXPECT_EQ(demo.fields().Running, 0);
     // Clicks record nothing while running; after 499 clicked points the routine is full.
-    for (int i = demo.fields().TargetCount; i < XyTableFields::kMaxTargets; ++i) mouse(demo.box, 100.0F * i, 0);
+    for (int i = demo.fields().TargetCount; i < XyTableFields::kMaxTargets; ++i) mouse(demo.box, 100.0F * static_cast<float>(i), 0);
     EXPECT_EQ(demo.fields().TargetCount, 500);
     mouse(demo.box, 1, 1);
     EXPECT_EQ(errorWindows().back(), "The maximum number of targets, 500, has been reached.");
