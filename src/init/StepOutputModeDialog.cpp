@@ -15,7 +15,7 @@ const SetupDialogDesign kDesign{
     .form = {.caption = "Set Step Output Mode and Polarity", .width = 5640, .height = 3360, .helpTopic = 320},
     .menuMask = static_cast<std::int16_t>(maskBitOf(BoardGroup::OpenLoop3) | maskBitOf(BoardGroup::ClosedLoop3) |
                                           maskBitOf(BoardGroup::OpenLoop4) | maskBitOf(BoardGroup::ClosedLoop4)),
-    .panelFlag = &SharedState::StepOutPanelOpen,
+    .panelFlag = &WizardSlots::StepOutPanelOpen,
     .runOrder = RunOrder::SendThenStoreOnSuccess,
     .boardLabel = {120, 180, 855, 255},
     .boardList = {1080, 120, kBoardListWidth, kDropDownHeight},
