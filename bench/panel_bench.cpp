@@ -25,7 +25,7 @@ void BM_ServoPanelPollTick(benchmark::State& state)
         state.SkipWithError("the program did not start");
         return;
     }
-    app.state().CurrentBoard = kServo4;
+    app.state().selection.CurrentBoard = kServo4;
     OpenChildWindow(app.form<ServoTestPanel>());
     // The axis runs in velocity mode, so every tick reads a moving axis.
     MotionDriver& driver = app.driver();

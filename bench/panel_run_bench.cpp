@@ -130,7 +130,7 @@ int main(int argc, char** argv)
     Sample from;
     int status = qt.run(runtime, [&] {
         if (!startProgram(app, {.lockFile = directory.path() / "tarvik.lock"}) || !InitializeBoard(app, kServo4)) return;
-        app.state().CurrentBoard = kServo4;
+        app.state().selection.CurrentBoard = kServo4;
         ServoTestPanel& panel = app.form<ServoTestPanel>();
         OpenChildWindow(panel);
         UserInput& input = runtime.input();

@@ -27,10 +27,10 @@ std::optional<std::int16_t> BoardPicker::fill(std::int16_t mask)
         const int row = list_.listCount();
         // A row without an entry in the row table could not be resolved to a board.
         if (row >= static_cast<int>(rows_.size())) break;
-        if (!maskAdmits(mask, app_.state().BoardType[static_cast<std::size_t>(id)])) continue;
+        if (!maskAdmits(mask, app_.state().boards.BoardType[static_cast<std::size_t>(id)])) continue;
         list_.addItem(rowText(id));
         rows_[static_cast<std::size_t>(row)] = id;
-        if (id == app_.state().CurrentBoard) preselected = row;
+        if (id == app_.state().selection.CurrentBoard) preselected = row;
     }
     if (list_.listCount() == firstRow) {
         app_.runtime().msgBox(kNoBoardsMessage, msgbox::OkOnly);
@@ -77,7 +77,7 @@ std::optional<std::int16_t> BoardPicker::selected() const
     const int row = list_.listIndex();
     if (row < 0 || row >= static_cast<int>(rows_.size())) return std::nullopt;
     const std::int16_t board = rows_[static_cast<std::size_t>(row)];
-    if (!app_.state().isBoard(board)) return std::nullopt;
+    if (!app_.state().boards.isBoard(board)) return std::nullopt;
     return board;
 }
 

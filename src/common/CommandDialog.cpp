@@ -351,7 +351,7 @@ void CommandDialog::Form_Load()
     if (axis_.field) axis_.field->setValid(0);
     for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i].field->setValid(design_.fields[i].designText.empty() ? 0 : 1);
     state_.BoardId = -1;
-    if (design_.maskInShared) app_.state().BoardListMask = design_.mask;
+    if (design_.maskInShared) app_.state().selection.BoardListMask = design_.mask;
     const std::optional<std::int16_t> preselected = boards_.fill(design_.mask);
     if (preselected && state_.BoardId == -1) state_.BoardId = *preselected;
     if (!boardListed()) {
@@ -360,7 +360,7 @@ void CommandDialog::Form_Load()
     }
     if (axis_.box) {
         state_.AxisNumber = 1;
-        if (design_.axis->sharedAxis) app_.state().CurrentAxis = 1;
+        if (design_.axis->sharedAxis) app_.state().selection.CurrentAxis = 1;
         axis_.box->setText("1");
     } else {
         clearMessage();
@@ -408,7 +408,7 @@ void CommandDialog::bidlist_Click()
     const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     state_.BoardId = *board;
-    if (const auto count = axisCountOf(app_.state().BoardType[static_cast<std::size_t>(*board)]))
+    if (const auto count = axisCountOf(app_.state().boards.BoardType[static_cast<std::size_t>(*board)]))
         state_.AxisCount = static_cast<std::int16_t>(*count);
     showAxisChecks();
     if (design_.boardChanged) design_.boardChanged();
@@ -428,8 +428,8 @@ std::optional<FieldBounds> CommandDialog::axisBounds() const
 // Bounds that follow the board cannot be known before a board is selected.
 std::optional<FieldBounds> CommandDialog::valueBounds(std::size_t index) const
 {
-    if (!app_.state().isBoard(state_.BoardId)) return std::nullopt;
-    return design_.fields[index].boundsByType(app_.state().BoardType[static_cast<std::size_t>(state_.BoardId)]);
+    if (!app_.state().boards.isBoard(state_.BoardId)) return std::nullopt;
+    return design_.fields[index].boundsByType(app_.state().boards.BoardType[static_cast<std::size_t>(state_.BoardId)]);
 }
 
 std::int32_t CommandDialog::selectedMode() const
@@ -459,8 +459,8 @@ std::int16_t CommandDialog::selectedChoice() const
 void CommandDialog::showKept()
 {
     const std::int16_t board = state_.BoardId;
-    if (!app_.state().isBoard(board)) return;
-    const std::int16_t type = app_.state().BoardType[static_cast<std::size_t>(board)];
+    if (!app_.state().boards.isBoard(board)) return;
+    const std::int16_t type = app_.state().boards.BoardType[static_cast<std::size_t>(board)];
     for (const CommandKept& kept : design_.kept) {
         if (!kept.shownAtLoad) continue;
         const std::optional<double> stored = axisSetting(app_.state().Settings, type, board, 1, kept.field);
@@ -494,11 +494,11 @@ void CommandDialog::runcmd_Click()
 
     CommandRun run{.driver = app_.driver(),
                    .board = board,
-                   .type = app_.state().BoardType[static_cast<std::size_t>(board)]};
+                   .type = app_.state().boards.BoardType[static_cast<std::size_t>(board)]};
     if (axis_.box) {
         state_.AxisNumber = toInt16Saturated(valueOf(axis_.box->text()));
-        if (design_.axis->sharedAxis) app_.state().CurrentAxis = state_.AxisNumber;
-        run.axis = design_.axis->sharedAxis ? app_.state().CurrentAxis : state_.AxisNumber;
+        if (design_.axis->sharedAxis) app_.state().selection.CurrentAxis = state_.AxisNumber;
+        run.axis = design_.axis->sharedAxis ? app_.state().selection.CurrentAxis : state_.AxisNumber;
     }
     for (std::size_t i = 0; i < fields_.size(); ++i)
         run.values.push_back(convertField(fields_[i].box->text(), design_.fields[i].conversion));

@@ -96,7 +96,7 @@ void EntryField::leave()
         check();
         break;
     case FieldLeaving::ClampLong:
-        app_.state().RangeCheckOff = false;
+        app_.state().selection.RangeCheckOff = false;
         settleWith(FieldCheck::ClampLong);
         break;
     }
@@ -106,10 +106,10 @@ void EntryField::settleWith(FieldCheck check, bool quietly)
 {
     const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
     const unsigned runsBefore = checkedRuns_;
-    if (quietly) app_.state().RangeCheckOff = true;
+    if (quietly) app_.state().selection.RangeCheckOff = true;
     if (rule_.signFirstOnly && signMisplaced(box_.text())) valid_ = 0;
     else valid_ = bounds ? CheckField(app_, box_, check, *bounds) : std::int16_t{0};
-    if (quietly) app_.state().RangeCheckOff = false;
+    if (quietly) app_.state().selection.RangeCheckOff = false;
     // A clamp that rewrote the text has had the window's rule run for the new text already: a
     // second run for the same edit would show its messages twice.
     if (checkedRuns_ != runsBefore && valid_ == lastCheckedValid_) return;

@@ -50,7 +50,7 @@ bool RunIndexSearch(App& app, std::int16_t board, int axis, const IndexSearchSty
     // From here on a failing read or a wait that runs out leaves the axis possibly searching: a
     // search whose end cannot be seen is not taken as found, the axis is stopped and nothing is
     // zeroed.
-    if (IsClosedLoop4AType(app.state().BoardType[static_cast<std::size_t>(board)])) {
+    if (IsClosedLoop4AType(app.state().boards.BoardType[static_cast<std::size_t>(board)])) {
         if (const DriverStatus status = WaitIndexSearch(app, board, a, found)) {
             box.setText(panel.abandon(StatusText(status)));
             return false;

@@ -89,14 +89,14 @@ std::int16_t ValidateRangeInteger(App& app, TextBox& box, std::int16_t min, std:
     // The rewrite above may have run this check (and its rewrite) already: take the text now.
     const std::string text = box.text();
     if (isSkipped(text)) return 0;
-    if (app.state().RangeCheckOff) return 1;
+    if (app.state().selection.RangeCheckOff) return 1;
     return keepInRange(app, box, wholeValueOf(text), decimalBound(min), decimalBound(max), Report::ErrorWindow);
 }
 
 std::int16_t ValidateRangeDouble(App& app, TextBox& box, double min, double max)
 {
     const std::string text = box.text();
-    if (isSkipped(text) || app.state().RangeCheckOff) return 0;
+    if (isSkipped(text) || app.state().selection.RangeCheckOff) return 0;
     return keepInRange(app, box, valueOf(text), decimalBound(min), decimalBound(max), Report::ErrorWindow);
 }
 
@@ -110,7 +110,7 @@ std::int16_t ValidateRangeHex(App& app, TextBox& box, std::int16_t min, std::int
 {
     // With the range test off this is a quiet read: the text is never touched.
     const std::string text = box.text();
-    if (text.empty() || app.state().RangeCheckOff) return 0;
+    if (text.empty() || app.state().selection.RangeCheckOff) return 0;
     const std::optional<std::int16_t> value = hexValue16(text);
     if (!value) {
         box.setText("");
@@ -130,7 +130,7 @@ std::int16_t ClampRangeLong(App& app, TextBox& box, std::int32_t min, std::int32
 {
     const std::string text = box.text();
     if (isSkipped(text)) return 0;
-    if (app.state().RangeCheckOff) return 1;
+    if (app.state().selection.RangeCheckOff) return 1;
     return keepInRange(app, box, wholeValueOf(text), decimalBound(min), decimalBound(max), Report::Silent);
 }
 
@@ -138,7 +138,7 @@ std::int16_t ClampRangeDouble(App& app, TextBox& box, double min, double max)
 {
     const std::string text = box.text();
     if (isSkipped(text)) return 0;
-    if (app.state().RangeCheckOff) return 1;
+    if (app.state().selection.RangeCheckOff) return 1;
     return keepInRange(app, box, valueOf(text), decimalBound(min), decimalBound(max), Report::Silent);
 }
 

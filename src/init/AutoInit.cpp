@@ -105,7 +105,7 @@ void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences
     std::vector<std::int16_t> boards;
     for (std::int16_t board = 0; board < kBoardIdCount; ++board) {
         const auto b = static_cast<std::size_t>(board);
-        if (app.state().isBoard(board) && read[b] && (*preferences)[b].initialisesAtStartUp()) boards.push_back(board);
+        if (app.state().boards.isBoard(board) && read[b] && (*preferences)[b].initialisesAtStartUp()) boards.push_back(board);
     }
     if (boards.empty()) return;
 

@@ -48,9 +48,9 @@ HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
 
 void HomingPanel::Form_Load()
 {
-    board_ = app_.state().HomingBoard;
+    board_ = app_.state().wizards.HomingBoard;
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
-    if (!app_.state().isBoard(board_)) {
+    if (!app_.state().boards.isBoard(board_)) {
         enableAxisButtons(kAxisButtons, false);
         msgtxt.setText(NothingToSearchOn(board_));
         return;
@@ -69,12 +69,12 @@ void HomingPanel::Form_Load()
 
 std::int16_t HomingPanel::boardType() const
 {
-    return app_.state().isBoard(board_) ? app_.state().BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
+    return app_.state().boards.isBoard(board_) ? app_.state().boards.BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
 }
 
 int HomingPanel::axisCount() const
 {
-    return app_.state().isBoard(board_) ? axisCountOf(boardType()).value_or(0) : 0;
+    return app_.state().boards.isBoard(board_) ? axisCountOf(boardType()).value_or(0) : 0;
 }
 
 bool HomingPanel::mayRunOn(int axis)

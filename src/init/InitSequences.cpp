@@ -19,18 +19,18 @@ void keepAxisCopies(App& app, const BoardInitValues& values)
     const auto b = static_cast<std::size_t>(values.board);
     const AxisInitValues& x = values.axis(1);
     const AxisInitValues& y = values.axis(2);
-    app.state().XCountsPerRev[b] = x.countsPerRev;
-    app.state().YCountsPerRev[b] = y.countsPerRev;
-    app.state().XFindRpm[b] = x.findRpm;
-    app.state().YFindRpm[b] = y.findRpm;
-    app.state().XHomeReverse[b] = x.homeReverse;
-    app.state().YHomeReverse[b] = y.homeReverse;
-    app.state().XIndexReverse[b] = x.indexReverse;
-    app.state().YIndexReverse[b] = y.indexReverse;
-    app.state().XRefOffset[b] = x.refOffset;
-    app.state().YRefOffset[b] = y.refOffset;
-    app.state().XClosedLoop[b] = x.loopMode;
-    app.state().YClosedLoop[b] = y.loopMode;
+    app.state().xy.XCountsPerRev[b] = x.countsPerRev;
+    app.state().xy.YCountsPerRev[b] = y.countsPerRev;
+    app.state().xy.XFindRpm[b] = x.findRpm;
+    app.state().xy.YFindRpm[b] = y.findRpm;
+    app.state().xy.XHomeReverse[b] = x.homeReverse;
+    app.state().xy.YHomeReverse[b] = y.homeReverse;
+    app.state().xy.XIndexReverse[b] = x.indexReverse;
+    app.state().xy.YIndexReverse[b] = y.indexReverse;
+    app.state().xy.XRefOffset[b] = x.refOffset;
+    app.state().xy.YRefOffset[b] = y.refOffset;
+    app.state().xy.XClosedLoop[b] = x.loopMode;
+    app.state().xy.YClosedLoop[b] = y.loopMode;
 }
 
 // Switches on the Test and Demo items an initialised board of the group can use: the XY demo
@@ -63,7 +63,7 @@ bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* startUp)
         return false;
     }
 
-    app.state().BoardInitState[b] = -1;
+    app.state().boards.BoardInitState[b] = -1;
     BoardInitValues sending = *values;
     sending.watch = startUp;
     if (std::optional<std::string> failure = SendInitSteps(app, sending)) {
@@ -75,8 +75,8 @@ bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* startUp)
         if (!failure->empty()) ShowErrorMessage(app, *failure);
         return false;
     }
-    app.state().BoardInitState[b] = 1;
-    app.state().BoardOption[b] = option;
+    app.state().boards.BoardInitState[b] = 1;
+    app.state().boards.BoardOption[b] = option;
     keepAxisCopies(app, *values);
     enableTestItems(app, values->group);
     return true;

@@ -164,8 +164,8 @@ Outcome runStep(App& app, const BoardInitValues& values, const InitStep& step, I
 
 std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId)
 {
-    if (!app.state().isBoard(boardId)) return std::nullopt;
-    const int type = app.state().BoardType[static_cast<std::size_t>(boardId)];
+    if (!app.state().boards.isBoard(boardId)) return std::nullopt;
+    const int type = app.state().boards.BoardType[static_cast<std::size_t>(boardId)];
     BoardInitValues values;
     values.board = boardId;
     values.group = *groupOf(type);

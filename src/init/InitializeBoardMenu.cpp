@@ -46,8 +46,8 @@ decltype(auto) visitWizardClass(BoardGroup group, Visit&& visit)
 
 std::optional<BoardGroup> groupOfBoard(const App& app, std::int16_t board)
 {
-    if (!app.state().isBoard(board)) return std::nullopt;
-    return groupOf(app.state().BoardType[static_cast<std::size_t>(board)]);
+    if (!app.state().boards.isBoard(board)) return std::nullopt;
+    return groupOf(app.state().boards.BoardType[static_cast<std::size_t>(board)]);
 }
 
 // The option a board's preference record names; option 1 when the preference file cannot be
@@ -63,16 +63,16 @@ int preferredOption(std::int16_t board)
 bool settleUnsavedEdits(App& app, BoardGroup group)
 {
     const std::int16_t shown = BoardShownOf(app, group);
-    if (!isBoardId(shown) || app.state().SettingsChanged[static_cast<std::size_t>(shown)] == 0) return true;
+    if (!isBoardId(shown) || app.state().boards.SettingsChanged[static_cast<std::size_t>(shown)] == 0) return true;
     Wizard* wizard = LoadedWizardOf(app, group);
     const std::int16_t option = OptionOf(app, group);
     const std::string boardText(wizard ? wizard->kind().boardText
-                                       : modelNameOf(app.state().BoardType[static_cast<std::size_t>(shown)]));
+                                       : modelNameOf(app.state().boards.BoardType[static_cast<std::size_t>(shown)]));
     const std::int16_t answer =
         AskSaveSettings(app, "Save " + boardText + strSigned(shown) + ", with Option" + strSigned(option) + "?");
     if (answer == AnswerCancel) return false;
     if (answer != AnswerYes) {
-        app.state().SettingsChanged[static_cast<std::size_t>(shown)] = 0;
+        app.state().boards.SettingsChanged[static_cast<std::size_t>(shown)] = 0;
         return true;
     }
     if (wizard) wizard->FormToRecord(shown);
@@ -107,7 +107,7 @@ bool LoadBoardIntoWizard(App& app, std::int16_t board, int option, OptionSource 
     if (option < 1 || option > 10) option = 1;
     BoardOf(app, *group) = board;
     BoardShownOf(app, *group) = board;
-    app.state().CurrentBoard = board;
+    app.state().selection.CurrentBoard = board;
     // The option number follows the record: an option that cannot be read leaves both as they
     // were, so that neither the caption nor a later save names an option the record never held.
     FileStatus read = source == OptionSource::File ? LoadOption(app, board, option) : fileOk();
@@ -129,14 +129,14 @@ void ShowInitState(App& app, std::int16_t board)
     const auto group = groupOfBoard(app, board);
     if (!group) return;
     Wizard& wizard = WizardOf(app, *group);
-    wizard.enableFindButtons(app.state().BoardInitState[static_cast<std::size_t>(board)] == 1);
+    wizard.enableFindButtons(app.state().boards.BoardInitState[static_cast<std::size_t>(board)] == 1);
     wizard.setCaption(
-        InitStateCaption(app, board, modelNameOf(app.state().BoardType[static_cast<std::size_t>(board)])));
+        InitStateCaption(app, board, modelNameOf(app.state().boards.BoardType[static_cast<std::size_t>(board)])));
 }
 
 void PickBoardToInitialize(App& app, int pick)
 {
-    if (!app.state().isBoard(pick)) return;
+    if (!app.state().boards.isBoard(pick)) return;
     const auto board = static_cast<std::int16_t>(pick);
     const BoardGroup group = *groupOfBoard(app, board);
     if (board != BoardShownOf(app, group) && ConfirmBoardSelection(app, board) != ConfirmContinue) return;
@@ -147,11 +147,11 @@ void PickBoardToInitialize(App& app, int pick)
 
 void ShowInitStateInMenu(App& app, std::int16_t board)
 {
-    if (!app.state().isBoard(board)) return;
+    if (!app.state().boards.isBoard(board)) return;
     if (MenuBar* bar = app.menuBar())
         if (MenuItem* item = bar->boardItem(board))
             item->setCaption(
-                InitStateCaption(app, board, modelNameOf(app.state().BoardType[static_cast<std::size_t>(board)])));
+                InitStateCaption(app, board, modelNameOf(app.state().boards.BoardType[static_cast<std::size_t>(board)])));
 }
 
 } // namespace tarvik

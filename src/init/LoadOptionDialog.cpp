@@ -30,7 +30,7 @@ void LoadOptionDialog::Form_Load()
 {
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
     loadlist.setListIndex(-1);
-    app_.state().OptionListIndex = -1;
+    app_.state().selection.OptionListIndex = -1;
     loadcmd.setEnabled(false);
     FillOptionList(app_, loadlist);
 }
@@ -39,7 +39,7 @@ void LoadOptionDialog::loadlist_Click()
 {
     const int row = loadlist.listIndex();
     loadcmd.setEnabled(row >= 0);
-    app_.state().OptionListIndex = static_cast<std::int16_t>(row);
+    app_.state().selection.OptionListIndex = static_cast<std::int16_t>(row);
 }
 
 // Reads the picked option into the board's record and the group's wizard, then closes. An
@@ -49,11 +49,11 @@ void LoadOptionDialog::LoadSelectedOption()
 {
     const int row = loadlist.listIndex();
     if (row < 0) return;
-    const std::int16_t board = app_.state().CurrentBoard;
-    if (app_.state().isBoard(board)) {
+    const std::int16_t board = app_.state().selection.CurrentBoard;
+    if (app_.state().boards.isBoard(board)) {
         const int option = row + 1;
         if (FileStatus read = LoadOption(app_, board, option); read) {
-            OptionOf(app_, *groupOf(app_.state().BoardType[static_cast<std::size_t>(board)])) =
+            OptionOf(app_, *groupOf(app_.state().boards.BoardType[static_cast<std::size_t>(board)])) =
                 static_cast<std::int16_t>(option);
             if (std::string report = OutOfRangeReport(app_, board, option); !report.empty())
                 ShowErrorMessage(app_, report);

@@ -55,8 +55,8 @@ float columnLeft(std::size_t column) { return kColumnLeft + static_cast<float>(c
 ServoAxisSettings* servoAxis(App& app, std::int16_t board, int axis)
 {
     ServoAxisSettings* found = nullptr;
-    if (!app.state().isBoard(board)) return nullptr;
-    visitAxis(app.state().Settings, app.state().BoardType[static_cast<std::size_t>(board)], board, axis, [&](auto& a) {
+    if (!app.state().boards.isBoard(board)) return nullptr;
+    visitAxis(app.state().Settings, app.state().boards.BoardType[static_cast<std::size_t>(board)], board, axis, [&](auto& a) {
         if constexpr (std::is_same_v<std::remove_cvref_t<decltype(a)>, ServoAxisSettings>) found = &a;
     });
     return found;
@@ -95,7 +95,7 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
             auto& field = column.fields[static_cast<std::size_t>(axis)];
             field = std::make_unique<EntryField>(app_, box, column.design->rule());
             field->checked = [this] {
-                app_.state().RangeCheckOff = false;
+                app_.state().selection.RangeCheckOff = false;
                 updateRun();
             };
         });
@@ -108,8 +108,8 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
 
 void LoadPidAllDialog::Form_Load()
 {
-    app_.state().BoardListMask = kServoGroups;
-    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().BoardListMask);
+    app_.state().selection.BoardListMask = kServoGroups;
+    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().selection.BoardListMask);
     if (preselected && board_ == -1) board_ = *preselected;
     if (bidlist.listIndex() < 0) showBoard();
 }
@@ -129,8 +129,8 @@ void LoadPidAllDialog::bidlist_Click()
 
 int LoadPidAllDialog::axisCount() const
 {
-    if (!app_.state().isBoard(board_)) return 0;
-    return axisCountOf(app_.state().BoardType[static_cast<std::size_t>(board_)]).value_or(0);
+    if (!app_.state().boards.isBoard(board_)) return 0;
+    return axisCountOf(app_.state().boards.BoardType[static_cast<std::size_t>(board_)]).value_or(0);
 }
 
 // Shows the selected board's values; the rows of axes the board lacks are hidden, and with no
@@ -178,7 +178,7 @@ void LoadPidAllDialog::runcmd_Click()
             ServoAxisSettings* axis = servoAxis(app_, board_, a);
             if (axis && axis->*column.design->field != value) {
                 axis->*column.design->field = value;
-                app_.state().SettingsChanged[static_cast<std::size_t>(board_)] = -1;
+                app_.state().boards.SettingsChanged[static_cast<std::size_t>(board_)] = -1;
             }
         }
     }

@@ -9,9 +9,9 @@ namespace tarvik {
 
 void FillOptionList(App& app, ListBox& list)
 {
-    if (!app.state().isBoard(app.state().CurrentBoard)) return;
+    if (!app.state().boards.isBoard(app.state().selection.CurrentBoard)) return;
     const FileResult<std::vector<FixedName>> names =
-        readOptionNames(app.state().BoardType[static_cast<std::size_t>(app.state().CurrentBoard)]);
+        readOptionNames(app.state().boards.BoardType[static_cast<std::size_t>(app.state().selection.CurrentBoard)]);
     if (!names) {
         ShowErrorMessage(app, names.error());
         return;

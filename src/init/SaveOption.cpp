@@ -20,7 +20,7 @@ std::string optionPlace(int typeCode, int recordNo)
 // Why the board or option number cannot be used; empty when both can.
 std::string refusal(const App& app, std::int16_t boardId, int recordNo)
 {
-    if (!app.state().isBoard(boardId)) return "There is no board with ID " + std::to_string(boardId) + ".";
+    if (!app.state().boards.isBoard(boardId)) return "There is no board with ID " + std::to_string(boardId) + ".";
     if (recordNo < 1 || recordNo > kOptionCount)
         return "There is no option " + std::to_string(recordNo) + "; options are numbered 1 to 10.";
     return {};
@@ -28,7 +28,7 @@ std::string refusal(const App& app, std::int16_t boardId, int recordNo)
 
 int typeOf(const App& app, std::int16_t boardId)
 {
-    return app.state().BoardType[static_cast<std::size_t>(boardId)];
+    return app.state().boards.BoardType[static_cast<std::size_t>(boardId)];
 }
 
 // The name the saved option gets: the given one, trimmed; for a blank one the record's own
@@ -48,11 +48,11 @@ FileResult<FixedName> nameToStore(const App& app, std::int16_t boardId, std::str
 
 } // namespace
 
-std::int16_t& OptionOf(App& app, BoardGroup group) { return app.state().GroupOption[group]; }
+std::int16_t& OptionOf(App& app, BoardGroup group) { return app.state().wizards.GroupOption[group]; }
 
-std::int16_t& BoardOf(App& app, BoardGroup group) { return app.state().WizardBoard[group]; }
+std::int16_t& BoardOf(App& app, BoardGroup group) { return app.state().wizards.WizardBoard[group]; }
 
-std::int16_t& BoardShownOf(App& app, BoardGroup group) { return app.state().WizardBoardShown[group]; }
+std::int16_t& BoardShownOf(App& app, BoardGroup group) { return app.state().wizards.WizardBoardShown[group]; }
 
 FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionName, int recordNo)
 {
@@ -69,7 +69,7 @@ FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionNam
     if (FileStatus written = writeOption(named, type, boardId, recordNo); !written) return written;
 
     app.state().Settings = std::move(named);
-    app.state().SettingsChanged[static_cast<std::size_t>(boardId)] = 0;
+    app.state().boards.SettingsChanged[static_cast<std::size_t>(boardId)] = 0;
     return fileOk();
 }
 

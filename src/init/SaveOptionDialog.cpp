@@ -40,14 +40,14 @@ SaveOptionDialog::SaveOptionDialog(App& app)
 void SaveOptionDialog::Form_Load()
 {
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
-    app_.state().OptionListIndex = -1;
+    app_.state().selection.OptionListIndex = -1;
     FillOptionList(app_, savelist);
 }
 
 void SaveOptionDialog::savelist_Click()
 {
     const int row = savelist.listIndex();
-    app_.state().OptionListIndex = static_cast<std::int16_t>(row);
+    app_.state().selection.OptionListIndex = static_cast<std::int16_t>(row);
     savecmd.setEnabled(row >= 0);
     if (row >= 0) nametxt.setText(trim(savelist.list(row)));
 }
@@ -63,8 +63,8 @@ void SaveOptionDialog::nametxt_Change()
 void SaveOptionDialog::savecmd_Click()
 {
     const int row = savelist.listIndex();
-    if (row < 0 || !app_.state().isBoard(app_.state().CurrentBoard)) return;
-    if (FileStatus saved = SaveOption(app_, app_.state().CurrentBoard, nametxt.text(), row + 1); !saved) {
+    if (row < 0 || !app_.state().boards.isBoard(app_.state().selection.CurrentBoard)) return;
+    if (FileStatus saved = SaveOption(app_, app_.state().selection.CurrentBoard, nametxt.text(), row + 1); !saved) {
         ShowErrorMessage(app_, saved.error());
         return;
     }

@@ -84,8 +84,8 @@ std::string FirstValueOutOfRange(const SettingsTables& tables, int typeCode, int
 
 std::string OutOfRangeReport(const App& app, std::int16_t boardId, int option)
 {
-    if (!app.state().isBoard(boardId)) return {};
-    const int type = app.state().BoardType[static_cast<std::size_t>(boardId)];
+    if (!app.state().boards.isBoard(boardId)) return {};
+    const int type = app.state().boards.BoardType[static_cast<std::size_t>(boardId)];
     const std::string problem = FirstValueOutOfRange(app.state().Settings, type, boardId);
     if (problem.empty()) return {};
     const std::optional<OptionFile> file = optionFileOf(type);

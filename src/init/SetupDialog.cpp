@@ -45,8 +45,8 @@ SetupDialog::SetupDialog(App& app, std::string name, SetupDialogDesign design)
 
 void SetupDialog::showFor(SetupMode mode, Opening how)
 {
-    const bool sameTarget = mode == mode_ && (mode == SetupMode::Menu || boardId_ == app_.state().CurrentBoard);
-    app_.state().*design_.panelFlag = mode == SetupMode::Wizard;
+    const bool sameTarget = mode == mode_ && (mode == SetupMode::Menu || boardId_ == app_.state().selection.CurrentBoard);
+    app_.state().wizards.*design_.panelFlag = mode == SetupMode::Wizard;
     if (!sameTarget) loadFor(mode);
     OpenChildWindow(*this, how);
 }
@@ -58,7 +58,7 @@ void SetupDialog::choiceClicked()
 
 void SetupDialog::Form_Load()
 {
-    loadFor(app_.state().*design_.panelFlag ? SetupMode::Wizard : SetupMode::Menu);
+    loadFor(app_.state().wizards.*design_.panelFlag ? SetupMode::Wizard : SetupMode::Menu);
 }
 
 void SetupDialog::Form_Click()
@@ -78,7 +78,7 @@ void SetupDialog::Form_Deactivate()
 
 void SetupDialog::Form_Unload(int&)
 {
-    app_.state().*design_.panelFlag = false;
+    app_.state().wizards.*design_.panelFlag = false;
 }
 
 // Everything a load decides is set here, so that loading an open dialog again for another board
@@ -101,8 +101,8 @@ void SetupDialog::loadFor(SetupMode mode)
         listWizardBoard();
         return;
     }
-    app_.state().BoardListMask = design_.menuMask;
-    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().BoardListMask);
+    app_.state().selection.BoardListMask = design_.menuMask;
+    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().selection.BoardListMask);
     if (preselected && boardId_ == -1) boardId_ = *preselected;
     if (!boards_.listed()) {
         showNoBoard();
@@ -115,7 +115,7 @@ void SetupDialog::loadFor(SetupMode mode)
 // Wizard mode: the wizard's board is the one row; selecting it lays out and loads that board.
 void SetupDialog::listWizardBoard()
 {
-    const std::int16_t board = app_.state().CurrentBoard;
+    const std::int16_t board = app_.state().selection.CurrentBoard;
     if (!isBoardId(board)) {
         showNoBoard();
         return;
@@ -151,7 +151,7 @@ void SetupDialog::bidlist_KeyDown(int keyCode)
 void SetupDialog::applyRunRule()
 {
     if (mode_ != SetupMode::Wizard || !isBoardId(boardId_)) return;
-    cmdRun.setVisible(app_.state().BoardInitState[static_cast<std::size_t>(boardId_)] == 1);
+    cmdRun.setVisible(app_.state().boards.BoardInitState[static_cast<std::size_t>(boardId_)] == 1);
 }
 
 void SetupDialog::loadRecord()
@@ -172,7 +172,7 @@ void SetupDialog::store(std::int16_t board)
     edited_ = false;
     const std::int16_t type = typeOf(board);
     if (!keepsSettingsFor(type)) return;
-    if (userEdited) app_.state().SettingsChanged[static_cast<std::size_t>(board)] = -1;
+    if (userEdited) app_.state().boards.SettingsChanged[static_cast<std::size_t>(board)] = -1;
     storeSettings(type, board);
 }
 
@@ -203,7 +203,7 @@ void SetupDialog::cmdCancel_Click()
 
 std::int16_t SetupDialog::typeOf(std::int16_t board) const
 {
-    return isBoardId(board) ? app_.state().BoardType[static_cast<std::size_t>(board)] : kNoBoardType;
+    return isBoardId(board) ? app_.state().boards.BoardType[static_cast<std::size_t>(board)] : kNoBoardType;
 }
 
 } // namespace tarvik

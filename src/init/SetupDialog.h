@@ -35,7 +35,7 @@ struct Place {
 struct SetupDialogDesign {
     FormDesign form;
     std::int16_t menuMask = -1;               // board groups the menu mode lists
-    bool SharedState::*panelFlag = nullptr;   // set while the dialog serves a wizard
+    bool WizardSlots::*panelFlag = nullptr;   // set while the dialog serves a wizard
     RunOrder runOrder = RunOrder::StoreThenSend;
     Place boardLabel;                          // "Board ID"
     Place boardList;

@@ -15,8 +15,8 @@ namespace {
 bool usedByABoard(const App& app, const OptionFile& file)
 {
     for (std::int16_t id = 0; id < kBoardIdCount; ++id) {
-        if (!app.state().isBoard(id)) continue;
-        const std::optional<OptionFile> own = optionFileOf(app.state().BoardType[static_cast<std::size_t>(id)]);
+        if (!app.state().boards.isBoard(id)) continue;
+        const std::optional<OptionFile> own = optionFileOf(app.state().boards.BoardType[static_cast<std::size_t>(id)]);
         if (own && own->name == file.name) return true;
     }
     return false;
@@ -46,11 +46,11 @@ PerBoard<bool> ReadStartUpOptions(App& app, const Preferences& preferences)
 
     PerBoard<bool> read{};
     for (std::int16_t id = 0; id < kBoardIdCount; ++id) {
-        if (!app.state().isBoard(id)) continue;
+        if (!app.state().boards.isBoard(id)) continue;
         const int option = preferences[static_cast<std::size_t>(id)].option();
         if (FileStatus loaded = LoadOption(app, id, option); !loaded) {
             // A missing file was reported once, with every file that could not be created.
-            const std::optional<OptionFile> file = optionFileOf(app.state().BoardType[static_cast<std::size_t>(id)]);
+            const std::optional<OptionFile> file = optionFileOf(app.state().boards.BoardType[static_cast<std::size_t>(id)]);
             if (!file || optionFileExists(*file))
                 ShowErrorMessage(app, "The settings of board ID " + std::to_string(id) +
                                           " keep their defaults: " + loaded.error());

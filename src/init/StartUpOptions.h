@@ -1,7 +1,7 @@
 #pragma once
 
 #include "program/PreferenceFile.h"
-#include "program/SharedState.h"
+#include "program/PerBoard.h"
 
 namespace tarvik {
 

@@ -53,7 +53,7 @@ float axisLeft(int axis) { return kAxisLeft + static_cast<float>(axis - 1) * (kA
 std::string initState(const App& app, std::int16_t board)
 {
     const auto b = static_cast<std::size_t>(board);
-    if (app.state().BoardInitState[b] == 1) return "Initialized using Option" + strSigned(app.state().BoardOption[b]);
+    if (app.state().boards.BoardInitState[b] == 1) return "Initialized using Option" + strSigned(app.state().boards.BoardOption[b]);
     return "Not Initialized";
 }
 
@@ -63,7 +63,7 @@ std::string InitStateCaption(App& app, std::int16_t board, std::string_view boar
 {
     if (!isBoardId(board)) return std::string(boardText);
     return "ID" + strSigned(board) + ": " + std::string(boardText) + ", " +
-           hex16(app.state().BoardAddress[static_cast<std::size_t>(board)]) + " -- " + initState(app, board);
+           hex16(app.state().boards.BoardAddress[static_cast<std::size_t>(board)]) + " -- " + initState(app, board);
 }
 
 Wizard::Wizard(App& app, const WizardDeclaration& declaration)
@@ -178,7 +178,7 @@ void Wizard::wireBox(BoxColumn& column, int axis)
     field->enterLeaves = kind().enterLeavesBox;
     field->checked = [this] {
         UpdateInitButton();
-        app_.state().RangeCheckOff = false;
+        app_.state().selection.RangeCheckOff = false;
     };
     text.onKeyDown = [this](int&, int) { markChanged(); };
     BoxColumn* c = &column;
@@ -298,7 +298,7 @@ void Wizard::RecordToForm(std::int16_t board)
             if (kind().stopModes) fillStopMode(a, axis->StopMode);
         }
     });
-    app_.state().SettingsChanged[static_cast<std::size_t>(board)] = 0;
+    app_.state().boards.SettingsChanged[static_cast<std::size_t>(board)] = 0;
 }
 
 // The list's rows are the stop modes a record may hold.
@@ -323,7 +323,7 @@ void Wizard::fillStopMode(int axis, std::int16_t stopMode)
 
 void Wizard::markChanged()
 {
-    if (const std::int16_t b = board(); isBoardId(b)) app_.state().SettingsChanged[static_cast<std::size_t>(b)] = -1;
+    if (const std::int16_t b = board(); isBoardId(b)) app_.state().boards.SettingsChanged[static_cast<std::size_t>(b)] = -1;
 }
 
 // The new number is the box's whole number minus the spinner's value; the spinner goes back
@@ -349,11 +349,11 @@ void Wizard::UpdateInitButton()
 void Wizard::cmdinit_Click()
 {
     const std::int16_t b = board();
-    if (!app_.state().isBoard(b)) return;
+    if (!app_.state().boards.isBoard(b)) return;
     if (ConfirmBoardInit(app_, b) != ConfirmContinue) return;
     FormToRecord(b);
     InitializeBoard(app_, b);
-    enableFindButtons(app_.state().BoardInitState[static_cast<std::size_t>(b)] == 1);
+    enableFindButtons(app_.state().boards.BoardInitState[static_cast<std::size_t>(b)] == 1);
     setCaption(InitStateCaption(app_, b, kind().boardText));
     ShowInitStateInMenu(app_, b);
 }
@@ -361,21 +361,21 @@ void Wizard::cmdinit_Click()
 void Wizard::cmdsave_Click()
 {
     const std::int16_t b = board();
-    if (!app_.state().isBoard(b)) return;
+    if (!app_.state().boards.isBoard(b)) return;
     FormToRecord(b);
     app_.form<SaveOptionDialog>().showModal();
 }
 
 void Wizard::cmdload_Click()
 {
-    if (!app_.state().isBoard(board())) return;
+    if (!app_.state().boards.isBoard(board())) return;
     app_.form<LoadOptionDialog>().showModal();
 }
 
 void Wizard::optionalButton_Click(WizardButton which)
 {
     const std::int16_t b = board();
-    if (!app_.state().isBoard(b)) return;
+    if (!app_.state().boards.isBoard(b)) return;
     OpenWizardPanel(app_, which, b);
 }
 
@@ -388,10 +388,10 @@ void Wizard::Form_Load()
 {
     setTop(0);
     setLeft(0);
-    if (kind().loadSetsCurrentBoard) app_.state().CurrentBoard = board();
+    if (kind().loadSetsCurrentBoard) app_.state().selection.CurrentBoard = board();
 }
 
-void Wizard::Form_Activate() { app_.state().CurrentBoard = board(); }
+void Wizard::Form_Activate() { app_.state().selection.CurrentBoard = board(); }
 
 void Wizard::Form_Deactivate() { SendBackgroundToBack(app_); }
 
@@ -402,7 +402,7 @@ void Wizard::Form_Resize() { SendBackgroundToBack(app_); }
 void Wizard::Form_Unload(int& cancel)
 {
     const std::int16_t b = board();
-    if (isBoardId(b) && app_.state().SettingsChanged[static_cast<std::size_t>(b)] != 0) {
+    if (isBoardId(b) && app_.state().boards.SettingsChanged[static_cast<std::size_t>(b)] != 0) {
         const std::int16_t option = OptionOf(app_, declaration_.group);
         const std::string question =
             "Save " + std::string(kind().boardText) + strSigned(b) + ", with Option" + strSigned(option) + "?";
@@ -420,12 +420,12 @@ void Wizard::Form_Unload(int& cancel)
                 return;
             }
         } else {
-            app_.state().SettingsChanged[static_cast<std::size_t>(b)] = 0;
+            app_.state().boards.SettingsChanged[static_cast<std::size_t>(b)] = 0;
         }
     }
     BoardShownOf(app_, declaration_.group) = -1;
     CloseWizardPanels(app_, kind().buttons);
-    if (!isBoardId(b) || app_.state().BoardInitState[static_cast<std::size_t>(b)] == 0)
+    if (!isBoardId(b) || app_.state().boards.BoardInitState[static_cast<std::size_t>(b)] == 0)
         BoardOf(app_, declaration_.group) = -1;
 }
 

@@ -16,23 +16,23 @@ void OpenWizardPanel(App& app, WizardButton which, std::int16_t board)
 {
     switch (which) {
     case WizardButton::FindHome:
-        app.state().HomingBoard = board;
+        app.state().wizards.HomingBoard = board;
         app.form<FindHomePanel>().showModal();
         break;
     case WizardButton::FindIndex:
-        app.state().HomingBoard = board;
+        app.state().wizards.HomingBoard = board;
         app.form<FindIndexPanel>().showModal();
         break;
     case WizardButton::IoSettings:
-        app.state().IoPanelOpen = true;
+        app.state().wizards.IoPanelOpen = true;
         app.form<IoPortSettingsDialog>().showFor(SetupMode::Wizard);
         break;
     case WizardButton::LimitSettings:
-        app.state().LimitPanelOpen = true;
+        app.state().wizards.LimitPanelOpen = true;
         app.form<LimitSwitchSettingsDialog>().showFor(SetupMode::Wizard);
         break;
     case WizardButton::StepOutput:
-        app.state().StepOutPanelOpen = true;
+        app.state().wizards.StepOutPanelOpen = true;
         app.form<StepOutputModeDialog>().showFor(SetupMode::Wizard, Opening::Restore);
         break;
     case WizardButton::PidGains:
@@ -46,9 +46,9 @@ void CloseWizardPanels(App& app, std::span<const WizardButtonDesign> buttons)
     auto has = [&](WizardButton which) {
         return std::any_of(buttons.begin(), buttons.end(), [&](const WizardButtonDesign& b) { return b.button == which; });
     };
-    if (has(WizardButton::StepOutput) && app.state().StepOutPanelOpen) app.runtime().unload<StepOutputModeDialog>();
-    if (has(WizardButton::IoSettings) && app.state().IoPanelOpen) app.runtime().unload<IoPortSettingsDialog>();
-    if (has(WizardButton::LimitSettings) && app.state().LimitPanelOpen)
+    if (has(WizardButton::StepOutput) && app.state().wizards.StepOutPanelOpen) app.runtime().unload<StepOutputModeDialog>();
+    if (has(WizardButton::IoSettings) && app.state().wizards.IoPanelOpen) app.runtime().unload<IoPortSettingsDialog>();
+    if (has(WizardButton::LimitSettings) && app.state().wizards.LimitPanelOpen)
         app.runtime().unload<LimitSwitchSettingsDialog>();
 }
 

@@ -165,7 +165,7 @@ bool MainWindowForm::readBoardConfiguration()
         app_.runtime().endProgram();
         return false;
     }
-    FillBoardTable(app_.state(), typeCodes, ioAddresses);
+    FillBoardTable(app_.state().boards, typeCodes, ioAddresses);
     listBoardsInMenu();
     if (auto unverified = UnverifiedBoards(typeCodes, ioAddresses); !unverified.empty())
         ShowBadConfiguration(app_, unverified);
@@ -175,16 +175,16 @@ bool MainWindowForm::readBoardConfiguration()
 void MainWindowForm::listBoardsInMenu()
 {
     for (int id = 0; id < kBoardIds; ++id) {
-        const std::int16_t type = app_.state().BoardType[static_cast<std::size_t>(id)];
+        const std::int16_t type = app_.state().boards.BoardType[static_cast<std::size_t>(id)];
         bidmu(id).setCaption(BoardMenuCaption(id, type));
-        bidmu(id).setEnabled(app_.state().isBoard(id));
-        if (app_.state().isBoard(id)) EnableMenusForBoardType(app_, type);
+        bidmu(id).setEnabled(app_.state().boards.isBoard(id));
+        if (app_.state().boards.isBoard(id)) EnableMenusForBoardType(app_, type);
     }
 }
 
 void MainWindowForm::Form_QueryUnload(int&, UnloadReason reason)
 {
-    if (reason == UnloadReason::User) app_.state().QuitRequested = true;
+    if (reason == UnloadReason::User) app_.state().windows.QuitRequested = true;
 }
 
 void MainWindowForm::Form_Unload(int&)

@@ -226,7 +226,7 @@ void RunPanel::addRunField(EntryField& field)
 void RunPanel::Form_Load()
 {
     move(0, 0);
-    app_.state().*design_.openFlag = true;
+    app_.state().windows.*design_.openFlag = true;
     LockPrestoreMenus(app_, true);
     RunMode = SingleMove;
     RunStopped = 1;
@@ -245,7 +245,7 @@ void RunPanel::Form_Load()
 
 void RunPanel::Form_Unload(int&)
 {
-    app_.state().*design_.openFlag = false;
+    app_.state().windows.*design_.openFlag = false;
     LockPrestoreMenus(app_, false);
 }
 
@@ -270,8 +270,8 @@ bool RunPanel::stopWatchedForClosing()
 
 std::optional<FieldBounds> RunPanel::axisBounds() const
 {
-    if (!app_.state().isBoard(BoardId)) return std::nullopt;
-    const std::optional<int> count = axisCountOf(app_.state().BoardType[static_cast<std::size_t>(BoardId)]);
+    if (!app_.state().boards.isBoard(BoardId)) return std::nullopt;
+    const std::optional<int> count = axisCountOf(app_.state().boards.BoardType[static_cast<std::size_t>(BoardId)]);
     if (!count) return std::nullopt;
     return FieldBounds{1, static_cast<double>(*count)};
 }
@@ -445,7 +445,7 @@ void RunPanel::endRun(std::optional<DriverStatus> failure)
     --runDepth_;
     if (runDepth_ == 0) runEnded();
     if (CloseRequested == 1 || !isLoaded()) {
-        if (app_.state().QuitRequested)
+        if (app_.state().windows.QuitRequested)
             if (Form* main = app_.runtime().mainForm(); main != nullptr && main->isLoaded()) main->unload();
         return;
     }
@@ -516,7 +516,7 @@ void RunPanel::reportFailure(DriverStatus status) const { ShowErrorMessage(app_,
 
 void RunPanel::reportPollFailure(DriverStatus status) const
 {
-    if (!app_.state().ErrorWindowOpen) reportFailure(status);
+    if (!app_.state().errors.ErrorWindowOpen) reportFailure(status);
 }
 
 // ---- poll ----

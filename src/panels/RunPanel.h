@@ -7,7 +7,7 @@
 #include "common/StatusLamp.h"
 #include "common/WatchedMotionPanel.h"
 #include "runtime/FormRuntime.h"
-#include "program/SharedState.h"
+#include "program/OpenWindows.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +24,7 @@ struct RunPanelDesign {
     std::string name{};
     std::string caption{};
     int helpTopic = 0; // F1 opens help here
-    bool SharedState::*openFlag = nullptr;         // ServoTestOpen or StepperTestOpen
+    bool OpenWindows::*openFlag = nullptr;         // ServoTestOpen or StepperTestOpen
     std::string trajectoryHeading{};               // caption above the position fields
     std::string position1Name{};
     std::string position2Name{};

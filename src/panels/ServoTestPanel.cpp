@@ -35,7 +35,7 @@ const RunPanelDesign kDesign{
     .name = "frmservtest",
     .caption = "Servo Test Panel",
     .helpTopic = 202,
-    .openFlag = &SharedState::ServoTestOpen,
+    .openFlag = &OpenWindows::ServoTestOpen,
     .trajectoryHeading = "Trajectory Inputs (Position in Counts)",
     .position1Name = "pos1txt",
     .position2Name = "pos2txt",
@@ -138,12 +138,12 @@ ServoTestPanel::ServoTestPanel(App& app)
 void ServoTestPanel::loadPanel()
 {
     BoardId = -1;
-    app().state().BoardListMask = kServoGroups;
-    boards_.fill(app().state().BoardListMask);
+    app().state().selection.BoardListMask = kServoGroups;
+    boards_.fill(app().state().selection.BoardListMask);
     // Boards never initialised are not offered; one whose initialisation did not finish is.
     for (int row = bidlist.listCount() - 1; row >= 0; --row) {
         const std::int16_t board = boards_.rows()[static_cast<std::size_t>(row)];
-        if (app().state().isBoard(board) && app().state().BoardInitState[static_cast<std::size_t>(board)] == 0)
+        if (app().state().boards.isBoard(board) && app().state().boards.BoardInitState[static_cast<std::size_t>(board)] == 0)
             boards_.removeRow(row);
     }
     if (!boards_.listed()) {
@@ -182,7 +182,7 @@ void ServoTestPanel::vr_Click()
 void ServoTestPanel::computeGaugeScale(double rpm)
 {
     const std::int16_t type =
-        app().state().isBoard(BoardId) ? app().state().BoardType[static_cast<std::size_t>(BoardId)] : kNoBoardType;
+        app().state().boards.isBoard(BoardId) ? app().state().boards.BoardType[static_cast<std::size_t>(BoardId)] : kNoBoardType;
     const double lines =
         axisSetting(app().state().Settings, type, BoardId, AxisNumber, AxisField::EncoderLines).value_or(0);
     RpmResolution = RpmResolutionOf(lines);

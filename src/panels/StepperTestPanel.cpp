@@ -22,7 +22,7 @@ const RunPanelDesign kDesign{
     .name = "frmsteptest",
     .caption = "Stepper Test",
     .helpTopic = 202,
-    .openFlag = &SharedState::StepperTestOpen,
+    .openFlag = &OpenWindows::StepperTestOpen,
     .trajectoryHeading = "Trajectory Inputs (Position in Steps)",
     .position1Name = "postxt1",
     .position2Name = "postxt2",
@@ -114,10 +114,10 @@ StepperTestPanel::StepperTestPanel(App& app)
 
 void StepperTestPanel::loadPanel()
 {
-    const SharedState& shared = app().state();
+    const ConfiguredBoards& boards = app().state().boards;
     for (std::int16_t id = 0; id < kBoardIdCount; ++id) {
         const auto b = static_cast<std::size_t>(id);
-        if (maskAdmits(kStepperGroups, shared.BoardType[b]) && shared.BoardInitState[b] == 1) boards_.addRow(id);
+        if (maskAdmits(kStepperGroups, boards.BoardType[b]) && boards.BoardInitState[b] == 1) boards_.addRow(id);
     }
     if (!boards_.listed()) {
         // Nothing to act on: the panel closes itself, as the servo panel does.
@@ -130,7 +130,7 @@ void StepperTestPanel::loadPanel()
         const std::int16_t board = boards_.rows()[static_cast<std::size_t>(r)];
         for (const BoardGroup group :
              {BoardGroup::ClosedLoop3, BoardGroup::ClosedLoop4, BoardGroup::OpenLoop3, BoardGroup::OpenLoop4})
-            if (board == shared.WizardBoard[group]) row = r;
+            if (board == app().state().wizards.WizardBoard[group]) row = r;
     }
     bidlist.setListIndex(row >= 0 ? row : bidlist.listCount() - 1);
     app().driver().end_prestore(BoardId);
@@ -139,7 +139,7 @@ void StepperTestPanel::loadPanel()
 
 void StepperTestPanel::boardSelected()
 {
-    const std::int16_t type = app().state().BoardType[static_cast<std::size_t>(BoardId)];
+    const std::int16_t type = app().state().boards.BoardType[static_cast<std::size_t>(BoardId)];
     if (isBoardOf(BoardClass::OpenLoopStepper, type))
         showNoEncoder();
     else if (isBoardOf(BoardClass::ClosedLoopStepper, type))

@@ -24,7 +24,8 @@ public:
     // The main window's menu bar; nullptr while no main window is loaded.
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* menuBar) { menuBar_ = menuBar; }
-    // The data several windows share (SharedState.h says who writes and who reads each part).
+    // The data several windows share, by concern (each part of SharedState says who writes and
+    // who reads it).
     SharedState& state() { return state_; }
     const SharedState& state() const { return state_; }
 

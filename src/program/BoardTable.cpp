@@ -2,7 +2,7 @@
 
 #include "base/NumberText.h"
 #include "driver/BoardTypes.h"
-#include "program/SharedState.h"
+#include "program/ConfiguredBoards.h"
 
 #include <algorithm>
 
@@ -30,14 +30,14 @@ bool anyBoardConfigured(std::span<const std::int16_t> typeCodes)
     return std::any_of(typeCodes.begin(), typeCodes.end(), configured);
 }
 
-void FillBoardTable(SharedState& state, std::span<const std::int16_t> typeCodes,
+void FillBoardTable(ConfiguredBoards& boards, std::span<const std::int16_t> typeCodes,
                     std::span<const std::int16_t> ioAddresses)
 {
-    for (std::size_t id = 0; id < state.BoardType.size(); ++id) {
+    for (std::size_t id = 0; id < boards.BoardType.size(); ++id) {
         const std::int16_t code = id < typeCodes.size() ? typeCodes[id] : kNoBoardType;
         const bool usable = id != 0 && groupOf(code).has_value();
-        state.BoardType[id] = usable ? code : kNoBoardType;
-        state.BoardAddress[id] = usable && id < ioAddresses.size() ? ioAddresses[id] : std::int16_t{0};
+        boards.BoardType[id] = usable ? code : kNoBoardType;
+        boards.BoardAddress[id] = usable && id < ioAddresses.size() ? ioAddresses[id] : std::int16_t{0};
     }
 }
 
@@ -45,7 +45,7 @@ std::vector<std::string> UnverifiedBoards(std::span<const std::int16_t> typeCode
                                           std::span<const std::int16_t> ioAddresses)
 {
     const std::size_t entries = std::min(typeCodes.size(), ioAddresses.size());
-    const std::size_t lastBoardId = SharedState{}.BoardType.size() - 1;
+    const std::size_t lastBoardId = kBoardIdCount - 1;
     std::vector<std::string> lines;
     for (std::size_t id = 0; id < entries; ++id) {
         const std::int16_t code = typeCodes[id];

@@ -7,7 +7,7 @@
 
 namespace tarvik {
 
-struct SharedState;
+struct ConfiguredBoards;
 
 // The Initialize Board caption of a board ID: "ID", the ID in signed form (" 3"), ": " and the
 // model name of the type code ("ID 3: ...").
@@ -18,7 +18,7 @@ bool anyBoardConfigured(std::span<const std::int16_t> typeCodes);
 
 // Fills BoardType and BoardAddress for board IDs 0..7 from the driver's configuration: ID 0 and
 // every code without a board-type group are recorded as no board (-1).
-void FillBoardTable(SharedState& state, std::span<const std::int16_t> typeCodes,
+void FillBoardTable(ConfiguredBoards& boards, std::span<const std::int16_t> typeCodes,
                     std::span<const std::int16_t> ioAddresses);
 
 // The configured boards the program cannot verify, one line each with the reason: a type code

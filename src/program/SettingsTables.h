@@ -7,11 +7,10 @@
 #include <type_traits>
 
 #include "driver/BoardTypes.h"
+#include "program/PerBoard.h"
 #include "program/SettingsRecords.h"
 
 namespace tarvik {
-
-inline constexpr int kBoardIdCount = 8;
 
 template <class Record>
 using BoardTable = std::array<Record, kBoardIdCount>;
@@ -32,11 +31,6 @@ struct SettingsTables {
 
 template <class T>
 concept SettingsTablesRef = std::same_as<std::remove_const_t<T>, SettingsTables>;
-
-inline bool isBoardId(int boardId)
-{
-    return boardId >= 0 && boardId < kBoardIdCount;
-}
 
 // Calls f with the table of `group` (a BoardTable<Record>, const when `tables` is).
 template <SettingsTablesRef Tables, class F>

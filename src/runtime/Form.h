@@ -57,7 +57,10 @@ public:
     void show();
     // Shows the form modally and runs a nested loop until it is hidden or unloaded. Returns
     // false when the loop was ended by program end: the caller must then return from its handler
-    // without further work (see Runtime::endProgram).
+    // without further work (see Runtime::endProgram). A form unloaded during the loop, by itself,
+    // its close box or the program's end, lives on until the runtime's next safe point, which
+    // comes only after the outermost handler has returned: the code that showed it can still read
+    // its answer from its members.
     bool showModal();
     void hide();
     // Unloads from code: QueryUnload, Unload (either may cancel). True when the form is gone.

@@ -21,14 +21,17 @@ AskSaveWindow::AskSaveWindow(App& app)
 
 void AskSaveWindow::Form_Load() { PlaceOverMainWindow(app_, *this, kQuestionWindowOffset); }
 
-void AskSaveWindow::Form_QueryUnload(int&, UnloadReason reason)
+std::int16_t AskSaveWindow::ask(const std::string& question)
 {
-    if (reason == UnloadReason::User) app_.state().SaveAnswer = AnswerCancel;
+    answer_ = AnswerCancel;
+    lblBoardOpt.setCaption(question);
+    showModal();
+    return answer_;
 }
 
 void AskSaveWindow::answer(std::int16_t code)
 {
-    app_.state().SaveAnswer = code;
+    answer_ = code;
     unload();
 }
 

@@ -2,16 +2,22 @@
 
 #include "runtime/FormRuntime.h"
 
+#include <cstdint>
+#include <string>
+
 namespace tarvik {
 
 class App;
 
-// The ask-to-save window: the question in `lblBoardOpt`; Save, Forget and Cancel leave
-// AnswerYes, AnswerNo and AnswerCancel in SaveAnswer, and so does the close box (Cancel).
-// Shown modally through AskSaveSettings.
+// The ask-to-save window: the question in `lblBoardOpt`; Save, Forget and Cancel answer AnswerYes,
+// AnswerNo and AnswerCancel and close the window. Shown modally through AskSaveSettings.
 class AskSaveWindow : public Form {
 public:
     explicit AskSaveWindow(App& app);
+
+    // Shows `question` modally and returns the answer: that of the button pressed, AnswerCancel
+    // when the window was closed otherwise (its close box, the program ending).
+    std::int16_t ask(const std::string& question);
 
     std::string messageText() const override { return lblBoardOpt.caption(); }
 
@@ -24,10 +30,10 @@ public:
 
 private:
     void Form_Load() override;
-    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     void answer(std::int16_t code);
 
     App& app_;
+    std::int16_t answer_ = 0;
 };
 
 } // namespace tarvik

@@ -20,20 +20,20 @@ ConfirmWindow::ConfirmWindow(App& app, std::string name, std::string caption, st
     cmdcan.onClick = [this] { answer(ConfirmCancel); };
 }
 
-void ConfirmWindow::Form_Load()
-{
-    PlaceOverMainWindow(app_, *this, offset_);
-    lblquestion.setCaption("Board " + InitializeBoardCaption(app_, app_.state().ConfirmBoard) + questionTail_);
-}
+void ConfirmWindow::Form_Load() { PlaceOverMainWindow(app_, *this, offset_); }
 
-void ConfirmWindow::Form_QueryUnload(int&, UnloadReason reason)
+std::int16_t ConfirmWindow::ask(std::int16_t board)
 {
-    if (reason == UnloadReason::User) app_.state().ConfirmAnswer = ConfirmCancel;
+    board_ = board;
+    answer_ = ConfirmCancel;
+    lblquestion.setCaption("Board " + InitializeBoardCaption(app_, board_) + questionTail_);
+    showModal();
+    return answer_;
 }
 
 void ConfirmWindow::answer(std::int16_t code)
 {
-    app_.state().ConfirmAnswer = code;
+    answer_ = code;
     unload();
 }
 

@@ -9,12 +9,19 @@ namespace tarvik {
 
 class App;
 
-// The frame of the two board confirmation windows: a question about ConfirmBoard in
-// `lblquestion`; `cmdcont` leaves ConfirmContinue in ConfirmAnswer, `cmdcan` and the close box
-// ConfirmCancel. The window opens at `offset` twips over the main window.
+// The frame of the two board confirmation windows: a question about a board in `lblquestion`;
+// `cmdcont` answers ConfirmContinue, `cmdcan` ConfirmCancel, and each closes the window. The
+// window opens at `offset` twips over the main window.
 class ConfirmWindow : public Form {
 public:
     std::string messageText() const override { return lblquestion.caption(); }
+
+    // Shows the question about `board` modally and returns the answer: that of the button
+    // pressed, ConfirmCancel when the window was closed otherwise (its close box, the program
+    // ending).
+    std::int16_t ask(std::int16_t board);
+    // The board of the last question, -1 before any.
+    std::int16_t board() const { return board_; }
 
     Label lblquestion{this, "lblquestion", {.left = 240, .top = 240, .width = 4695, .height = 855}};
     CommandButton cmdcont{this, "cmdcont", {.caption = "Continue", .left = 840, .top = 1320, .width = 1455, .height = 375}};
@@ -26,12 +33,13 @@ protected:
 
 private:
     void Form_Load() override;
-    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     void answer(std::int16_t code);
 
     App& app_;
     std::string questionTail_;
     float offset_;
+    std::int16_t board_ = -1;
+    std::int16_t answer_ = 0;
 };
 
 // Confirms an Initialize Board pick of another board than the wizard shows.

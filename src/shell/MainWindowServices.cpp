@@ -45,7 +45,7 @@ void EnableMenusForBoardType(App& app, int typeCode)
 
 void LockPrestoreMenus(App& app, bool locked)
 {
-    const bool panelOpen = app.state().ServoTestOpen || app.state().StepperTestOpen || app.state().XyDemoOpen;
+    const bool panelOpen = app.state().windows.ServoTestOpen || app.state().windows.StepperTestOpen || app.state().windows.XyDemoOpen;
     if (!locked && panelOpen) return;
     for (std::string_view name : {kBeginPrestoreItem, kEndPrestoreItem}) SwitchMenuItem(app, name, !locked);
 }
@@ -61,13 +61,13 @@ std::string InitializeBoardCaption(App& app, int boardId)
     if (MenuBar* bar = app.menuBar())
         if (MenuItem* item = bar->boardItem(boardId)) return item->caption();
     const int type =
-        app.state().isBoard(boardId) ? app.state().BoardType[static_cast<std::size_t>(boardId)] : kNoBoardType;
+        app.state().boards.isBoard(boardId) ? app.state().boards.BoardType[static_cast<std::size_t>(boardId)] : kNoBoardType;
     return BoardMenuCaption(boardId, type);
 }
 
 void QuitProgram(App& app)
 {
-    app.state().QuitRequested = true;
+    app.state().windows.QuitRequested = true;
     if (Form* main = app.runtime().mainForm()) main->unload();
 }
 

@@ -56,7 +56,7 @@ void PreferencesWindow::Form_Load()
     preferences_ = *loaded;
     for (int id = kFirstBoard; id <= kLastBoard; ++id) {
         const PreferenceRecord& record = preferences_[static_cast<std::size_t>(id)];
-        const bool board = app_.state().isBoard(id);
+        const bool board = app_.state().boards.isBoard(id);
         lblboard(id).setCaption(InitializeBoardCaption(app_, id));
         cbooption(id).setListIndex(record.option() - 1);
         chkautoinit(id).setValue(record.initialisesAtStartUp() ? CheckBox::Checked : CheckBox::Unchecked);

@@ -10,15 +10,12 @@ namespace tarvik {
 
 namespace {
 
-// Asks in confirmation window F about `board`; anything but Continue counts as Cancel.
+// Asks in confirmation window F about `board`.
 template <class F>
 std::int16_t confirm(App& app, std::int16_t board)
 {
-    app.state().ConfirmBoard = board;
-    app.state().ConfirmAnswer = 0;
-    if (!app.runtime().endRequested()) app.form<F>().showModal();
-    if (app.state().ConfirmAnswer != ConfirmContinue) app.state().ConfirmAnswer = ConfirmCancel;
-    return app.state().ConfirmAnswer;
+    if (app.runtime().endRequested()) return ConfirmCancel;
+    return app.form<F>().ask(board);
 }
 
 } // namespace
@@ -26,22 +23,22 @@ std::int16_t confirm(App& app, std::int16_t board)
 void ShowErrorMessage(App& app, const std::string& message)
 {
     if (app.runtime().endRequested()) return;
-    if (app.state().ErrorWindowOpen) {
-        app.state().PendingErrorMessages.push_back(message);
+    if (app.state().errors.ErrorWindowOpen) {
+        app.state().errors.PendingErrorMessages.push_back(message);
         return;
     }
     struct Open {
         App& app;
-        Open(App& a) : app(a) { app.state().ErrorWindowOpen = true; }
-        ~Open() { app.state().ErrorWindowOpen = false; }
+        Open(App& a) : app(a) { app.state().errors.ErrorWindowOpen = true; }
+        ~Open() { app.state().errors.ErrorWindowOpen = false; }
     } open{app};
     std::string text = message;
     for (;;) {
         ErrorWindow& window = app.form<ErrorWindow>();
         window.setMessage(text);
-        if (!window.showModal() || app.state().PendingErrorMessages.empty()) break;
-        text = std::move(app.state().PendingErrorMessages.front());
-        app.state().PendingErrorMessages.pop_front();
+        if (!window.showModal() || app.state().errors.PendingErrorMessages.empty()) break;
+        text = std::move(app.state().errors.PendingErrorMessages.front());
+        app.state().errors.PendingErrorMessages.pop_front();
     }
 }
 
@@ -62,12 +59,8 @@ void PlaceOverMainWindow(App& app, Form& form, float offsetTwips)
 
 std::int16_t AskSaveSettings(App& app, const std::string& question)
 {
-    app.state().SaveAnswer = AnswerCancel;
-    if (app.runtime().endRequested()) return app.state().SaveAnswer;
-    AskSaveWindow& window = app.form<AskSaveWindow>();
-    window.lblBoardOpt.setCaption(question);
-    window.showModal();
-    return app.state().SaveAnswer;
+    if (app.runtime().endRequested()) return AnswerCancel;
+    return app.form<AskSaveWindow>().ask(question);
 }
 
 std::int16_t ConfirmBoardSelection(App& app, std::int16_t board) { return confirm<ConfirmBoardWindow>(app, board); }

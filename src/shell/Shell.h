@@ -12,6 +12,13 @@ class Form;
 // main window and returns when the user has answered; while the program is ending they show
 // nothing and return the Cancel answer.
 
+// Answer codes of the program's question windows (the message-box codes).
+inline constexpr std::int16_t AnswerCancel = 2;
+inline constexpr std::int16_t AnswerYes = 6;
+inline constexpr std::int16_t AnswerNo = 7;
+inline constexpr std::int16_t ConfirmContinue = 1;
+inline constexpr std::int16_t ConfirmCancel = 2;
+
 // Offsets from the main window's top-left corner at which small windows open (twips).
 inline constexpr float kErrorWindowOffset = 2200;
 inline constexpr float kOptionWindowOffset = 3000;
@@ -32,14 +39,12 @@ void SendBackgroundToBack(App& app);
 // Form_Load calls it).
 void PlaceOverMainWindow(App& app, Form& form, float offsetTwips);
 
-// Asks `question` in `AskSaveWindow`. SaveAnswer is reset to AnswerCancel first; the answer,
-// AnswerYes (Save), AnswerNo (Forget) or AnswerCancel (Cancel or the close box), is left in
-// SaveAnswer and returned.
+// Asks `question` in `AskSaveWindow` and returns the answer: AnswerYes (Save), AnswerNo (Forget)
+// or AnswerCancel (Cancel or the close box).
 std::int16_t AskSaveSettings(App& app, const std::string& question);
 
-// Asks in `ConfirmBoardWindow` whether the Initialize Board pick of `board` goes on. Sets ConfirmBoard
-// and resets ConfirmAnswer to 0 first; returns ConfirmAnswer: ConfirmContinue or ConfirmCancel
-// (also for the close box).
+// Asks in `ConfirmBoardWindow` whether the Initialize Board pick of `board` goes on; returns
+// ConfirmContinue or ConfirmCancel (also for the close box).
 std::int16_t ConfirmBoardSelection(App& app, std::int16_t board);
 
 // Asks in `ConfirmInitWindow` whether `board` is to be initialised; as ConfirmBoardSelection.

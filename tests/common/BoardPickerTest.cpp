@@ -12,23 +12,23 @@ using BoardPickerTest = FormHelpersTest;
 TEST_F(BoardPickerTest, ListsTheMaskedGroupsInIdOrderAndPreselectsTheCurrentBoard)
 {
     configure({{1, 0}, {2, 1}, {3, 11}, {5, 25}, {6, 14}, {7, 3}});
-    app.state().BoardListMask = kServoGroups;
-    app.state().CurrentBoard = 5;
+    app.state().selection.BoardListMask = kServoGroups;
+    app.state().selection.CurrentBoard = 5;
     HelperTestForm& form = open();
 
     EXPECT_EQ(form.bidlist.items(), (std::vector<std::string>{"ID: 1", "ID: 3", "ID: 5", "ID: 7"}));
     EXPECT_EQ(form.boards.rows(), (BoardRowIds{1, 3, 5, 7, -1, -1, -1, -1}));
     EXPECT_EQ(form.listClicks, std::vector<int>{2});
     EXPECT_EQ(form.boardId, 5);
-    EXPECT_EQ(app.state().CurrentBoard, 5);
+    EXPECT_EQ(app.state().selection.CurrentBoard, 5);
     EXPECT_TRUE(program.host().messageBoxes().empty());
 }
 
 TEST_F(BoardPickerTest, FirstRowWhenTheCurrentBoardIsNotListed)
 {
     configure({{2, 1}, {4, 12}, {6, 13}});
-    app.state().BoardListMask = 16 | 32;
-    app.state().CurrentBoard = 2; // a 3-axis stepper: not in the mask
+    app.state().selection.BoardListMask = 16 | 32;
+    app.state().selection.CurrentBoard = 2; // a 3-axis stepper: not in the mask
     HelperTestForm& form = open();
     EXPECT_EQ(form.bidlist.listIndex(), 0);
     EXPECT_EQ(form.boardId, 4);
@@ -36,8 +36,8 @@ TEST_F(BoardPickerTest, FirstRowWhenTheCurrentBoardIsNotListed)
 
     form.bidlist.clear();
     form.listClicks.clear();
-    app.state().CurrentBoard = 6;
-    EXPECT_EQ(form.boards.fill(app.state().BoardListMask), std::optional<std::int16_t>{6});
+    app.state().selection.CurrentBoard = 6;
+    EXPECT_EQ(form.boards.fill(app.state().selection.BoardListMask), std::optional<std::int16_t>{6});
     EXPECT_EQ(form.listClicks, std::vector<int>{1});
 }
 
@@ -45,7 +45,7 @@ TEST_F(BoardPickerTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
 {
     // Codes without a group never appear, even for a mask that admits every group.
     configure({{2, 10}, {3, 16}, {4, 28}, {5, 31}});
-    app.state().BoardListMask = -1;
+    app.state().selection.BoardListMask = -1;
     HelperTestForm& form = open();
 
     ASSERT_EQ(program.host().messageBoxes().size(), 1U);
@@ -61,12 +61,12 @@ TEST_F(BoardPickerTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
 TEST_F(BoardPickerTest, RowsBeyondTheEighthAreNeverAddedToAFullList)
 {
     configure({{3, 11}, {4, 12}});
-    app.state().BoardListMask = 0; // nothing on load
+    app.state().selection.BoardListMask = 0; // nothing on load
     HelperTestForm& form = open();
     for (int row = 0; row < 7; ++row) form.bidlist.addItem("kept");
-    app.state().BoardListMask = -1;
+    app.state().selection.BoardListMask = -1;
 
-    EXPECT_EQ(form.boards.fill(app.state().BoardListMask), std::optional<std::int16_t>{3});
+    EXPECT_EQ(form.boards.fill(app.state().selection.BoardListMask), std::optional<std::int16_t>{3});
     EXPECT_EQ(form.bidlist.listCount(), 8);
     EXPECT_EQ(form.bidlist.list(7), "ID: 3");
     EXPECT_EQ(form.boards.rows(), (BoardRowIds{-1, -1, -1, -1, -1, -1, -1, 3}));
@@ -76,7 +76,7 @@ TEST_F(BoardPickerTest, RowsBeyondTheEighthAreNeverAddedToAFullList)
 TEST_F(BoardPickerTest, DigitKeysPickTheBoardsRowAndOtherKeysBeep)
 {
     configure({{1, 0}, {3, 11}, {6, 13}});
-    app.state().CurrentBoard = 1;
+    app.state().selection.CurrentBoard = 1;
     HelperTestForm& form = open();
     form.listClicks.clear();
 
@@ -100,7 +100,7 @@ TEST_F(BoardPickerTest, DigitKeysPickTheBoardsRowAndOtherKeysBeep)
 TEST_F(BoardPickerTest, OnlyASelectedRowOfAConfiguredBoardIsSelected)
 {
     configure({{1, 0}, {3, 11}});
-    app.state().CurrentBoard = 3;
+    app.state().selection.CurrentBoard = 3;
     HelperTestForm& form = open();
     EXPECT_EQ(form.boards.selected(), std::optional<std::int16_t>{3});
 
@@ -109,7 +109,7 @@ TEST_F(BoardPickerTest, OnlyASelectedRowOfAConfiguredBoardIsSelected)
     form.bidlist.setListIndex(2);
     EXPECT_EQ(form.boards.selected(), std::nullopt);
     form.bidlist.setListIndex(1);
-    app.state().BoardType[3] = -1;
+    app.state().boards.BoardType[3] = -1;
     EXPECT_EQ(form.boards.selected(), std::nullopt);
     form.bidlist.setListIndex(-1);
     EXPECT_EQ(form.boards.selected(), std::nullopt);

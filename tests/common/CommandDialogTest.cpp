@@ -17,9 +17,9 @@ constexpr const char* kStatusZero = "status 0: ZEVA_noError. No error.";
 
 TEST_F(CommandDialogTest, LoadPreselectsTheCurrentBoardAndRunSendsTheTypedValues)
 {
-    app().state().CurrentBoard = 2;
+    app().state().selection.CurrentBoard = 2;
     auto& dialog = open<AccelDialog>();
-    EXPECT_EQ(app().state().BoardListMask, 63);
+    EXPECT_EQ(app().state().selection.BoardListMask, 63);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 3"));
     EXPECT_EQ(dialog.bidlist.listIndex(), 1);
     EXPECT_EQ(dialog.state().BoardId, 2);

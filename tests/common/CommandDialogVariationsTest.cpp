@@ -121,10 +121,10 @@ TEST_F(CommandDialogTest, AModeListGivesTheValueOfItsRowAndChoosingOneKeepsTheSt
 
 TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
 {
-    app().state().CurrentAxis = 3;
+    app().state().selection.CurrentAxis = 3;
     auto& dialog = open<InPositionDialog>();
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 5"));
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
     EXPECT_EQ(dialog.valueValid(), (std::vector<std::int16_t>{0, 0}));
 
     type(dialog.dbtxt, "-10");
@@ -145,7 +145,7 @@ TEST_F(CommandDialogTest, TwoFieldsAndASharedAxisMustAllBeValidBeforeRun)
     EXPECT_EQ(dialog.postxt.text(), "-1073741824");
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith("in_pos(1, 2, -1073741824, 10, &")));
-    EXPECT_EQ(app().state().CurrentAxis, 2);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 2);
     EXPECT_THAT(dialog.readBack(0).caption(), ::testing::MatchesRegex("^( [0-9]+|-[0-9]+)$"));
 
     driver().injectFault("in_pos", ZEVA_boardTimeoutError, 1);
@@ -185,7 +185,7 @@ TEST_F(CommandDialogTest, ReadBackShowsASuccessfulReadAndKeepsItAfterAFailure)
 
 TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsTheSentOne)
 {
-    app().state().CurrentBoard = 2;
+    app().state().selection.CurrentBoard = 2;
     app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode = 3;
     app().state().Settings.ServoSettingsTable[2].Axis[1].StopMode = 7;
     auto& dialog = open<SetStopModeDialog>();
@@ -207,12 +207,12 @@ TEST_F(CommandDialogTest, OptionsShowTheStoredValueAndOnlyASuccessfulRunKeepsThe
     EXPECT_THAT(takeCalls(), ElementsAre("set_stop_mode(2, 2, 3)", "set_stop_mode(2, 2, 2)", "set_stop_mode(2, 2, 2)"));
     EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[1].StopMode, 2);
     EXPECT_EQ(app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode, 3);
-    EXPECT_EQ(app().state().SettingsChanged[2], 0);
+    EXPECT_EQ(app().state().boards.SettingsChanged[2], 0);
 }
 
 TEST_F(CommandDialogTest, OptionsShowingNoStoredValueLeaveRunToTheUsersChoice)
 {
-    app().state().CurrentBoard = 2;
+    app().state().selection.CurrentBoard = 2;
     app().state().Settings.ServoSettingsTable[2].Axis[0].StopMode = 9;
     auto& dialog = open<SetStopModeDialog>();
     EXPECT_FALSE(dialog.option(0).value() || dialog.option(1).value() || dialog.option(2).value());
@@ -230,7 +230,7 @@ TEST_F(CommandDialogTest, OptionsShowingNoStoredValueLeaveRunToTheUsersChoice)
 
 TEST_F(CommandDialogTest, AKeptValueFieldOpensWithTheStoredValueAndKeepsItsOwnHookLast)
 {
-    app().state().CurrentBoard = 1;
+    app().state().selection.CurrentBoard = 1;
     app().state().Settings.Servo4SettingsTable[1].Axis[0].FollowingError = 1200;
     app().state().Settings.Servo4SettingsTable[1].Axis[3].FollowingError = 40;
     auto& dialog = open<KeptCountDialog>();

@@ -74,14 +74,14 @@ TEST_F(EntryFieldTest, EnterLeavesOnlyWhenAskedAndClampLongLeavingTestsEvenWithR
     EXPECT_EQ(form.othertxt.text(), "65535");
 
     form.othertxt.setText("");
-    app.state().RangeCheckOff = true;
+    app.state().selection.RangeCheckOff = true;
     ASSERT_TRUE(user().type(form.othertxt, "0\r"));
     EXPECT_EQ(form.othertxt.text(), "0"); // Enter passes the key filter but does not leave
     EXPECT_EQ(f.valid(), 0);
 
     f.enterLeaves = true;
     ASSERT_TRUE(user().type(form.othertxt, "\r"));
-    EXPECT_FALSE(app.state().RangeCheckOff);
+    EXPECT_FALSE(app.state().selection.RangeCheckOff);
     EXPECT_EQ(form.othertxt.text(), "1");
     EXPECT_EQ(f.valid(), 1);
 }

@@ -22,20 +22,20 @@ HelperTestForm::HelperTestForm(App& app)
 
 void HelperTestForm::Form_Load()
 {
-    if (const auto preselected = boards.fill(app_.state().BoardListMask); preselected && boardId == -1)
+    if (const auto preselected = boards.fill(app_.state().selection.BoardListMask); preselected && boardId == -1)
         boardId = *preselected;
 }
 
 FormHelpersTest::FormHelpersTest()
     : program(HeadlessProgram::Options{.boards = sim::builtInBoards()}), app(program.app())
 {
-    app.state().BoardListMask = -1;
+    app.state().selection.BoardListMask = -1;
 }
 
 void FormHelpersTest::configure(const std::vector<std::pair<int, std::int16_t>>& boards)
 {
-    app.state().BoardType.fill(-1);
-    for (const auto& [id, type] : boards) app.state().BoardType.at(static_cast<std::size_t>(id)) = type;
+    app.state().boards.BoardType.fill(-1);
+    for (const auto& [id, type] : boards) app.state().boards.BoardType.at(static_cast<std::size_t>(id)) = type;
 }
 
 HelperTestForm& FormHelpersTest::open()

@@ -76,7 +76,7 @@ TEST_F(RangeChecksTest, EmptyTextAndALoneSignAreSkippedByEveryCheck)
     };
     HelperTestForm& form = open();
     for (bool rangeCheckOff : {false, true}) {
-        app.state().RangeCheckOff = rangeCheckOff;
+        app.state().selection.RangeCheckOff = rangeCheckOff;
         for (const Check& check : checks) {
             form.check = [this, check](TextBox& box) { return check(app, box); };
             for (const char* text : {"+", "", "-"}) {
@@ -93,7 +93,7 @@ TEST_F(RangeChecksTest, EmptyTextAndALoneSignAreSkippedByEveryCheck)
 TEST_F(RangeChecksTest, RangeCheckOffPassesOrRefusesWithoutATest)
 {
     HelperTestForm& form = open();
-    app.state().RangeCheckOff = true;
+    app.state().selection.RangeCheckOff = true;
     const auto flagFor = [&](std::function<std::int16_t(App&, TextBox&)> check, const std::string& text) {
         form.check = [this, check](TextBox& box) { return check(app, box); };
         form.valuetxt.setText(text);

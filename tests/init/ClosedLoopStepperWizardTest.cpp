@@ -39,9 +39,9 @@ TEST_F(ClosedLoopStepperWizardTest, PickFillsTheWizardFromTheOptionAndShowsIt)
     EXPECT_TRUE(w.cmdinit.enabled());
     EXPECT_FALSE(w.button(WizardButton::FindHome)->enabled());
     EXPECT_FALSE(w.button(WizardButton::FindIndex)->enabled());
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop3], kBoard);
-    EXPECT_EQ(app().state().WizardBoardShown[BoardGroup::ClosedLoop3], kBoard);
-    EXPECT_EQ(app().state().CurrentBoard, kBoard);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3], kBoard);
+    EXPECT_EQ(app().state().wizards.WizardBoardShown[BoardGroup::ClosedLoop3], kBoard);
+    EXPECT_EQ(app().state().selection.CurrentBoard, kBoard);
     EXPECT_EQ(changed(kBoard), 0);
 }
 
@@ -147,7 +147,7 @@ TEST_F(ClosedLoopStepperWizardTest, InitializeSendsTheWizardsValuesAndReportsThe
     EXPECT_EQ(axis(2).ClosedLoop, -1);
     EXPECT_EQ(axis(2).StopMode, 1);
     EXPECT_THAT(::testing::PrintToString(takeCalls()), HasSubstr("400"));
-    EXPECT_EQ(app().state().BoardInitState[kBoard], 1);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], 1);
     EXPECT_EQ(w.caption(), "ID 3: Closed Loop Stepper Board, 340 -- Initialized using Option 1");
     EXPECT_TRUE(w.button(WizardButton::FindHome)->enabled());
     EXPECT_TRUE(w.button(WizardButton::FindIndex)->enabled());
@@ -168,7 +168,7 @@ TEST_F(ClosedLoopStepperWizardTest, InitializeGoesOnOnlyOnContinue)
     EXPECT_TRUE(takeCalls().empty());
     EXPECT_EQ(w.caption(), caption);
     EXPECT_EQ(axis(1).StepsPerRev, 2000);
-    EXPECT_EQ(app().state().BoardInitState[kBoard], 0);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], 0);
 }
 
 TEST_F(ClosedLoopStepperWizardTest, AFailingSequenceLeavesTheBoardNotInitialized)
@@ -179,7 +179,7 @@ TEST_F(ClosedLoopStepperWizardTest, AFailingSequenceLeavesTheBoardNotInitialized
     EXPECT_THAT(lastError(), HasSubstr("status 5:"));
     EXPECT_EQ(w.caption(), "ID 3: Closed Loop Stepper Board, 340 -- Not Initialized");
     EXPECT_FALSE(w.button(WizardButton::FindHome)->enabled());
-    EXPECT_EQ(app().state().BoardInitState[kBoard], -1);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], -1);
 }
 
 TEST_F(ClosedLoopStepperWizardTest, AFindVelocityBeyondTheRecordsFieldIsKeptAtItsLimit)
@@ -228,8 +228,8 @@ TEST_F(ClosedLoopStepperWizardTest, ForgetClosesWithoutCopyingTheEdits)
     EXPECT_EQ(app().loaded<ClosedLoopStepperWizard>(), nullptr);
     EXPECT_EQ(axis(1).StepsPerRev, 2000);
     EXPECT_EQ(changed(kBoard), 0);
-    EXPECT_EQ(app().state().WizardBoardShown[BoardGroup::ClosedLoop3], -1);
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop3], -1) << "a board never initialised is let go";
+    EXPECT_EQ(app().state().wizards.WizardBoardShown[BoardGroup::ClosedLoop3], -1);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3], -1) << "a board never initialised is let go";
 }
 
 TEST_F(ClosedLoopStepperWizardTest, SaveOnCloseWritesTheCurrentOption)
@@ -241,7 +241,7 @@ TEST_F(ClosedLoopStepperWizardTest, SaveOnCloseWritesTheCurrentOption)
     click(w.cmdcancel);
     EXPECT_EQ(app().loaded<ClosedLoopStepperWizard>(), nullptr);
     EXPECT_EQ(le16(fileBytes("Moxel.scl"), 32), 300) << "record 1, axis 1 StepsPerRev";
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop3], kBoard)
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3], kBoard)
         << "an initialised board stays the wizard's board";
 }
 
@@ -250,7 +250,7 @@ TEST_F(ClosedLoopStepperWizardTest, ClosingUnloadsTheSetUpDialogsItOpened)
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     click(*w.button(WizardButton::LimitSettings));
     click(*w.button(WizardButton::StepOutput));
-    EXPECT_TRUE(app().state().LimitPanelOpen);
+    EXPECT_TRUE(app().state().wizards.LimitPanelOpen);
     EXPECT_NE(runtime().findForm("frmLimSwSettings"), nullptr);
     click(w.cmdcancel);
     EXPECT_EQ(runtime().findForm("frmLimSwSettings"), nullptr);

@@ -38,7 +38,7 @@ protected:
             inside(panel);
             if (panel.isLoaded() && !runtime().endRequested()) click(panel.cmdquit);
         });
-        app().state().HomingBoard = board;
+        app().state().wizards.HomingBoard = board;
         driver().mark();
         app().form<FindHomePanel>().showModal();
     }

@@ -142,7 +142,7 @@ TEST_F(InitSequencesTest, EveryGroupTakesItsStepsOfTheOneOrderOnEveryAxis)
         EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
                                 [](const std::string& call) { return entryOf(call) == "set_init_stat"; }),
                   static_cast<std::ptrdiff_t>(c.axes));
-        EXPECT_EQ(app().state().BoardInitState[static_cast<std::size_t>(c.board)], 1);
+        EXPECT_EQ(app().state().boards.BoardInitState[static_cast<std::size_t>(c.board)], 1);
     }
     EXPECT_EQ(errorWindows(), 0u);
 }
@@ -167,22 +167,22 @@ TEST_F(InitSequencesTest, AFailureAtAnyStepStopsTheSequenceWithItsStatusText)
             EXPECT_EQ(entryOf(calls.back()), entry);
             EXPECT_EQ(errorWindows(), windowsBefore + 1);
             EXPECT_EQ(lastErrorMessage(), StatusText(ZEVA_axisRunningError));
-            EXPECT_EQ(app().state().BoardInitState[static_cast<std::size_t>(board)], -1);
+            EXPECT_EQ(app().state().boards.BoardInitState[static_cast<std::size_t>(board)], -1);
         }
     }
 }
 
 TEST_F(InitSequencesTest, AFollowingErrorInTheTestMoveLeavesTheBoardNotInitialized)
 {
-    app().state().BoardOption[kServo4] = 3;
+    app().state().boards.BoardOption[kServo4] = 3;
     OptionOf(app(), BoardGroup::Servo4) = 5;
     ASSERT_TRUE(program().boards().failNextMove(kServo4, 2));
     EXPECT_FALSE(InitializeBoard(app(), kServo4));
     EXPECT_THAT(lastErrorMessage(), HasSubstr("Following error occurred on axis 2 of board ID 4"));
     const std::vector<std::string> calls = sequenceCalls();
     EXPECT_EQ(calls.back(), "start_motion(4, 2)");
-    EXPECT_EQ(app().state().BoardInitState[kServo4], -1);
-    EXPECT_EQ(app().state().BoardOption[kServo4], 3);
+    EXPECT_EQ(app().state().boards.BoardInitState[kServo4], -1);
+    EXPECT_EQ(app().state().boards.BoardOption[kServo4], 3);
 }
 
 TEST_F(InitSequencesTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence)
@@ -193,7 +193,7 @@ TEST_F(InitSequencesTest, ATestMoveThatNeverEndsIsReportedOnceAndEndsTheSequence
     EXPECT_EQ(errorWindows(), 1u);
     EXPECT_THAT(lastErrorMessage(), HasSubstr("Axis 1 of board 5 did not finish"));
     EXPECT_EQ(entryOf(takeCalls().back()), "read_axis_stat");
-    EXPECT_EQ(app().state().BoardInitState[kOpenLoop4], -1);
+    EXPECT_EQ(app().state().boards.BoardInitState[kOpenLoop4], -1);
 }
 
 TEST_F(InitSequencesTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
@@ -205,19 +205,19 @@ TEST_F(InitSequencesTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
     OptionOf(app(), BoardGroup::ClosedLoop4) = 4;
     OptionOf(app(), BoardGroup::OpenLoop4) = 9;   // another group's option is not taken
     ASSERT_TRUE(InitializeBoard(app(), kClosedLoop4));
-    EXPECT_EQ(app().state().BoardInitState[kClosedLoop4], 1);
-    EXPECT_EQ(app().state().BoardOption[kClosedLoop4], 4);
-    EXPECT_EQ(app().state().XCountsPerRev[kClosedLoop4], 400);
-    EXPECT_EQ(app().state().YCountsPerRev[kClosedLoop4], 800);
-    EXPECT_EQ(app().state().XFindRpm[kClosedLoop4], 60);
-    EXPECT_EQ(app().state().YFindRpm[kClosedLoop4], 90);
-    EXPECT_EQ(app().state().XHomeReverse[kClosedLoop4], -1);
-    EXPECT_EQ(app().state().YHomeReverse[kClosedLoop4], 0);
-    EXPECT_EQ(app().state().XIndexReverse[kClosedLoop4], -1);
-    EXPECT_EQ(app().state().XRefOffset[kClosedLoop4], 12);
-    EXPECT_EQ(app().state().YRefOffset[kClosedLoop4], -7);
-    EXPECT_EQ(app().state().XClosedLoop[kClosedLoop4], -1);
-    EXPECT_EQ(app().state().YClosedLoop[kClosedLoop4], 0);
+    EXPECT_EQ(app().state().boards.BoardInitState[kClosedLoop4], 1);
+    EXPECT_EQ(app().state().boards.BoardOption[kClosedLoop4], 4);
+    EXPECT_EQ(app().state().xy.XCountsPerRev[kClosedLoop4], 400);
+    EXPECT_EQ(app().state().xy.YCountsPerRev[kClosedLoop4], 800);
+    EXPECT_EQ(app().state().xy.XFindRpm[kClosedLoop4], 60);
+    EXPECT_EQ(app().state().xy.YFindRpm[kClosedLoop4], 90);
+    EXPECT_EQ(app().state().xy.XHomeReverse[kClosedLoop4], -1);
+    EXPECT_EQ(app().state().xy.YHomeReverse[kClosedLoop4], 0);
+    EXPECT_EQ(app().state().xy.XIndexReverse[kClosedLoop4], -1);
+    EXPECT_EQ(app().state().xy.XRefOffset[kClosedLoop4], 12);
+    EXPECT_EQ(app().state().xy.YRefOffset[kClosedLoop4], -7);
+    EXPECT_EQ(app().state().xy.XClosedLoop[kClosedLoop4], -1);
+    EXPECT_EQ(app().state().xy.YClosedLoop[kClosedLoop4], 0);
     EXPECT_THAT(sequenceCalls(), ::testing::Contains("set_loop_mode(6, 1, -1)"));
 
     // Servo boards count encoder lines as the record holds them; the find velocity is rounded.
@@ -226,9 +226,9 @@ TEST_F(InitSequencesTest, SuccessKeepsOptionAndAxisOneAndTwoValuesForTheDemo)
     servo.Axis[0].FindRpm = 250.5;
     servo.Axis[1].FindRpm = 251.5;
     ASSERT_TRUE(InitializeBoard(app(), kServo3));
-    EXPECT_EQ(app().state().XCountsPerRev[kServo3], 1024);
-    EXPECT_EQ(app().state().XFindRpm[kServo3], 250);
-    EXPECT_EQ(app().state().YFindRpm[kServo3], 252);
+    EXPECT_EQ(app().state().xy.XCountsPerRev[kServo3], 1024);
+    EXPECT_EQ(app().state().xy.XFindRpm[kServo3], 250);
+    EXPECT_EQ(app().state().xy.YFindRpm[kServo3], 252);
 }
 
 TEST_F(InitSequencesTest, TestAndDemoItemsFollowTheBoardClassOnceItsWindowExists)
@@ -259,7 +259,7 @@ TEST_F(InitSequencesTest, ARecordWithAValueOutOfRangeIsNotSent)
     EXPECT_FALSE(InitializeBoard(app(), kOpenLoop3));
     EXPECT_TRUE(takeCalls().empty());
     EXPECT_THAT(lastErrorMessage(), HasSubstr("axis 2: Steps/Rev is 0, outside 1 to 32767."));
-    EXPECT_EQ(app().state().BoardInitState[kOpenLoop3], 0);
+    EXPECT_EQ(app().state().boards.BoardInitState[kOpenLoop3], 0);
 
     app().state().Settings.ServoSettingsTable[kServo3].Axis[2].StopMode = 4;
     EXPECT_FALSE(InitializeBoard(app(), kServo3));

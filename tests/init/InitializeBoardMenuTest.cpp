@@ -32,8 +32,8 @@ TEST_F(InitializeBoardMenuTest, ClosingTheConfirmationCancelsThePick)
     onModal("frmconfbid", [this](Form& form) { close(form); });
     chooseMenu("bidmu", kBoard);
     EXPECT_EQ(app().loaded<ClosedLoopStepperWizard>(), nullptr);
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop3], -1);
-    EXPECT_EQ(app().state().CurrentBoard, 0);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3], -1);
+    EXPECT_EQ(app().state().selection.CurrentBoard, 0);
 }
 
 TEST_F(InitializeBoardMenuTest, ThePickLoadsTheOptionThePreferenceNames)
@@ -41,7 +41,7 @@ TEST_F(InitializeBoardMenuTest, ThePickLoadsTheOptionThePreferenceNames)
     storeClosedLoopOption(4, 1234);
     ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = 4, .AutoInit = 0}));
     Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::ClosedLoop3], 4);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::ClosedLoop3], 4);
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1234");
 }
 
@@ -50,7 +50,7 @@ TEST_F(InitializeBoardMenuTest, APreferredOptionOutsideOneToTenIsReadAsOne)
     storeClosedLoopOption(1, 1111);
     ASSERT_TRUE(PreferenceFile::store(kBoard, {.LoadOption = -1, .AutoInit = 0}));
     Wizard& w = pick<ClosedLoopStepperWizard>(kBoard);
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::ClosedLoop3], 1);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::ClosedLoop3], 1);
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1111");
 }
 
@@ -61,7 +61,6 @@ TEST_F(InitializeBoardMenuTest, PickingTheShownBoardAgainAsksOnlyAboutUnsavedEdi
     EXPECT_EQ(modalShows().back().form, "frmconfbid") << "no second confirmation, no save question";
 
     type(w.box("StepsRev", 1), "300");
-    app().state().SaveAnswer = AnswerYes;
     onModal("frmasksave", [this](Form& form) { close(form); });
     chooseMenu("bidmu", kBoard);
     EXPECT_EQ(w.box("StepsRev", 1).text(), "300") << "closing the question cancels the pick";
@@ -106,11 +105,11 @@ TEST_F(InitializeBoardMenuTest, AnOptionThatCannotBeReadLeavesTheOptionNumberWit
     writeFileBytes("Moxel.scl", bytes);
     chooseMenu("bidmu", kBoard);
     EXPECT_THAT(lastError(), HasSubstr("Moxel.scl"));
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::ClosedLoop3], 4);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::ClosedLoop3], 4);
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1234");
 
     initialize(w);
-    EXPECT_EQ(app().state().BoardOption[kBoard], 4);
+    EXPECT_EQ(app().state().boards.BoardOption[kBoard], 4);
     EXPECT_EQ(w.caption(), "ID 3: Closed Loop Stepper Board, 340 -- Initialized using Option 4");
 }
 
@@ -133,14 +132,14 @@ TEST_F(AutoInitTest, TheBoardIsInitialisedWithItsWizardLoadedHidden)
     ASSERT_TRUE(start());
     ASSERT_NE(wizard(), nullptr);
     EXPECT_FALSE(wizard()->visible());
-    EXPECT_EQ(app().state().BoardInitState[kBoard], 1);
-    EXPECT_EQ(app().state().BoardOption[kBoard], 2);
-    EXPECT_EQ(app().state().XCountsPerRev[kBoard], 800);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], 1);
+    EXPECT_EQ(app().state().boards.BoardOption[kBoard], 2);
+    EXPECT_EQ(app().state().xy.XCountsPerRev[kBoard], 800);
     EXPECT_EQ(wizard()->caption(), "ID 3: 3-Axis Closed-Loop Stepper Board, ISA, 340 -- Initialized using Option 2");
     EXPECT_EQ(menuCaption(), wizard()->caption());
     EXPECT_TRUE(wizard()->button(WizardButton::FindHome)->enabled());
     EXPECT_THAT(calls(), ::testing::Contains(::testing::StartsWith("set_init_stat(3,")));
-    EXPECT_EQ(app().state().BoardInitState[2], 0) << "only the boards whose preference asks for it";
+    EXPECT_EQ(app().state().boards.BoardInitState[2], 0) << "only the boards whose preference asks for it";
 
     chooseMenu("bidmu", kBoard);
     EXPECT_TRUE(wizard()->visible()) << "the board already shown needs no confirmation";
@@ -154,7 +153,7 @@ TEST_F(AutoInitTest, AnOptionHoldingAValueOutOfRangeIsReportedAndNotSent)
 {
     storeClosedLoopOption(2, 0);
     ASSERT_TRUE(start());
-    EXPECT_EQ(app().state().BoardInitState[kBoard], 0);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], 0);
     EXPECT_THAT(calls(), ::testing::ElementsAre(::testing::StartsWith("get_bd_config("))) << "nothing else is sent";
     const std::vector<std::string> errors = errorWindows();
     EXPECT_THAT(errors, ::testing::ElementsAre("The settings of board ID 3 (option 2 of the file \"Moxel.scl\") hold a "
@@ -175,15 +174,15 @@ TEST_F(AutoInitTest, AnOptionHoldingAValueOutOfRangeIsReportedAndNotSent)
     EXPECT_EQ(wizard()->box("StepsRev", 1).text(), "1");
     answer("frmconfinit", "cmdcont");
     click(wizard()->cmdinit);
-    EXPECT_EQ(app().state().BoardInitState[kBoard], 1);
-    EXPECT_EQ(app().state().BoardOption[kBoard], 2);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], 1);
+    EXPECT_EQ(app().state().boards.BoardOption[kBoard], 2);
 }
 
 TEST_F(AutoInitTest, AFailureAtStartUpLeavesTheBoardNotInitialized)
 {
     driver().injectFault("set_init_stat", 7);
     ASSERT_TRUE(start());
-    EXPECT_EQ(app().state().BoardInitState[kBoard], -1);
+    EXPECT_EQ(app().state().boards.BoardInitState[kBoard], -1);
     EXPECT_THAT(menuCaption(), ::testing::EndsWith(" -- Not Initialized"));
     EXPECT_FALSE(wizard()->button(WizardButton::FindHome)->enabled());
     EXPECT_THAT(modalShows().back().text, ::testing::StartsWith("Board ID 3 was not initialized at start-up with "

@@ -77,8 +77,8 @@ TEST_F(IoPortSettingsDialogTest, WizardModeKeepsSetAndRunInTheirOwnPlaces)
 {
     auto& dialog = openOn(1);
     EXPECT_EQ(dialog.cmdRun.left(), dialog.cmdOK.left());
-    app().state().BoardInitState[1] = 1;
-    fromWizard<IoPortSettingsDialog>(&SharedState::IoPanelOpen, 1);
+    app().state().boards.BoardInitState[1] = 1;
+    fromWizard<IoPortSettingsDialog>(&WizardSlots::IoPanelOpen, 1);
     EXPECT_TRUE(dialog.cmdOK.visible());
     EXPECT_TRUE(dialog.cmdRun.visible());
     EXPECT_GT(dialog.cmdRun.left(), dialog.cmdOK.left());

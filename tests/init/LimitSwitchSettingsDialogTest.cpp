@@ -23,7 +23,7 @@ protected:
     template <class F>
     void eachAxis(std::int16_t board, F&& f)
     {
-        const std::int16_t type = app().state().BoardType[static_cast<std::size_t>(board)];
+        const std::int16_t type = app().state().boards.BoardType[static_cast<std::size_t>(board)];
         visitRecord(app().state().Settings, type, board, [&](auto& record) {
             for (auto& axis : record.Axis) f(axis);
         });

@@ -21,7 +21,7 @@ protected:
     void storeOption(int board, int n, std::int16_t steps)
     {
         SettingsTables tables;
-        const int type = app().state().BoardType[static_cast<std::size_t>(board)];
+        const int type = app().state().boards.BoardType[static_cast<std::size_t>(board)];
         visitAxis(tables, type, board, 1, [&](auto& a) {
             if constexpr (requires { a.StepsPerRev; }) a.StepsPerRev = steps;
         });
@@ -38,15 +38,15 @@ TEST_F(LoadOptionDialogTest, ListsTheTenOptionsWithLoadDisabledUntilARowIsPicked
         EXPECT_EQ(window.loadlist.list(0), "option 1:" + std::string(23, ' '));
         EXPECT_EQ(window.loadlist.list(9), "option 10:" + std::string(22, ' '));
         EXPECT_FALSE(window.loadcmd.enabled());
-        EXPECT_EQ(app().state().OptionListIndex, -1);
+        EXPECT_EQ(app().state().selection.OptionListIndex, -1);
         select(window.loadlist, 4);
         EXPECT_TRUE(window.loadcmd.enabled());
-        EXPECT_EQ(app().state().OptionListIndex, 4);
+        EXPECT_EQ(app().state().selection.OptionListIndex, 4);
         click(window.cancelcmd);
     });
     click(w.cmdload);
     EXPECT_EQ(app().loaded<LoadOptionDialog>(), nullptr);
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::ClosedLoop3], 1) << "Cancel loads nothing";
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::ClosedLoop3], 1) << "Cancel loads nothing";
 }
 
 TEST_F(LoadOptionDialogTest, DoubleClickLoadsTheOptionIntoTheBoardsOwnWizard)
@@ -60,8 +60,8 @@ TEST_F(LoadOptionDialogTest, DoubleClickLoadsTheOptionIntoTheBoardsOwnWizard)
         doubleClick(window.loadlist);
     });
     click(w.cmdload);
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::OpenLoop4], 3);
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::OpenLoop3], 1)
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::OpenLoop4], 3);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::OpenLoop3], 1)
         << "the 3-axis open-loop wizard keeps its own option";
     EXPECT_EQ(w.box("StepsRev", 1).text(), "777");
     EXPECT_EQ(w.box("StepsRev", 2).text(), "2000");
@@ -99,7 +99,7 @@ TEST_F(LoadOptionDialogTest, AnOptionHoldingAValueOutOfRangeIsLoadedWithTheBound
                                                "value out of range, axis 1: Steps/Rev is 0, outside 1 to 32767. Nothing "
                                                "of them is sent to the board until they are mended in the wizard.",
                                                "Value needs to be between 1 and 32767."));
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::ClosedLoop3], 2);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::ClosedLoop3], 2);
     EXPECT_EQ(app().state().Settings.ClosedLoopSettingsTable[3].Axis[0].StepsPerRev, 0)
         << "the record as the file holds it";
     EXPECT_EQ(w.box("StepsRev", 1).text(), "1");
@@ -110,7 +110,7 @@ TEST_F(LoadOptionDialogTest, AnOptionHoldingAValueOutOfRangeIsLoadedWithTheBound
     initialize(w);
     EXPECT_EQ(app().state().Settings.ClosedLoopSettingsTable[3].Axis[0].StepsPerRev, 1);
     EXPECT_THAT(calls(), ::testing::Contains("load_steps_lines(3, 1, 32768001)"));
-    EXPECT_EQ(app().state().BoardInitState[3], 1);
+    EXPECT_EQ(app().state().boards.BoardInitState[3], 1);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST_F(SaveOptionDialogTest, SavesTheWizardAsThePickedOptionUnderTheTypedName)
     EXPECT_EQ(le16(after, at + 32 + 28), 1500) << "axis 2 StepsPerRev";
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + at, after.begin())) << "records 1 to 3 untouched";
     EXPECT_TRUE(std::equal(before.begin() + at + kRecord, before.end(), after.begin() + at + kRecord));
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::ClosedLoop3], 1) << "saving leaves the option global as it was";
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::ClosedLoop3], 1) << "saving leaves the option global as it was";
     EXPECT_EQ(changed(3), 0);
     EXPECT_EQ(app().loaded<SaveOptionDialog>(), nullptr);
 }

@@ -49,7 +49,7 @@ TEST_F(SaveOptionTest, SavedRecordLandsAtItsOffsetWithItsNamePaddedAndNothingEls
 {
     const std::vector<std::uint8_t> before = fileBytes("Moxel.scl");
     closedLoopRecord().Axis[0].StepsPerRev = 1234;
-    app().state().SettingsChanged[kClosedLoop3] = -1;
+    app().state().boards.SettingsChanged[kClosedLoop3] = -1;
     OptionOf(app(), BoardGroup::ClosedLoop3) = 2;
 
     ASSERT_TRUE(SaveOption(app(), kClosedLoop3, "  Gantry left  ", 4));
@@ -69,7 +69,7 @@ TEST_F(SaveOptionTest, SavedRecordLandsAtItsOffsetWithItsNamePaddedAndNothingEls
         }
     }
 
-    EXPECT_EQ(app().state().SettingsChanged[kClosedLoop3], 0);
+    EXPECT_EQ(app().state().boards.SettingsChanged[kClosedLoop3], 0);
     EXPECT_EQ(OptionOf(app(), BoardGroup::ClosedLoop3), 2);
     EXPECT_EQ(closedLoopRecord().Name.trimmed(), "Gantry left");
 }
@@ -104,12 +104,12 @@ TEST_F(SaveOptionTest, LoadReadsTheRecordAndLeavesTheWindowsStateAlone)
     ASSERT_TRUE(SaveOption(app(), kClosedLoop3, "five", 5));
     const ClosedLoopSettings saved = closedLoopRecord();
     closedLoopRecord() = ClosedLoopSettings{};
-    app().state().SettingsChanged[kClosedLoop3] = -1;
+    app().state().boards.SettingsChanged[kClosedLoop3] = -1;
     OptionOf(app(), BoardGroup::ClosedLoop3) = 1;
 
     ASSERT_TRUE(LoadOption(app(), kClosedLoop3, 5));
     EXPECT_EQ(closedLoopRecord(), saved);
-    EXPECT_EQ(app().state().SettingsChanged[kClosedLoop3], -1);
+    EXPECT_EQ(app().state().boards.SettingsChanged[kClosedLoop3], -1);
     EXPECT_EQ(OptionOf(app(), BoardGroup::ClosedLoop3), 1);
 }
 
@@ -131,11 +131,11 @@ TEST_F(SaveOptionTest, ARecordOutOfRangeIsNotSavedButIsLoadedToBeMended)
 {
     const std::vector<std::uint8_t> before = fileBytes("Moxel.scl");
     closedLoopRecord().Axis[1].StopMode = 0;
-    app().state().SettingsChanged[kClosedLoop3] = -1;
+    app().state().boards.SettingsChanged[kClosedLoop3] = -1;
     const FileStatus saved = SaveOption(app(), kClosedLoop3, "bad", 2);
     EXPECT_THAT(saved.error(), HasSubstr("axis 2: Stop Mode is 0, outside 1 to 3."));
     EXPECT_EQ(fileBytes("Moxel.scl"), before);
-    EXPECT_EQ(app().state().SettingsChanged[kClosedLoop3], -1);
+    EXPECT_EQ(app().state().boards.SettingsChanged[kClosedLoop3], -1);
 
     // Option 2 with LinesPerRev of axis 1 (name, then six 16-bit fields) set to 20000.
     std::vector<std::uint8_t> damaged = before;
@@ -175,12 +175,12 @@ TEST_F(SaveOptionTest, EachWizardGroupHasItsOwnGlobals)
     BoardOf(app(), BoardGroup::ClosedLoop3) = 3;
     BoardOf(app(), BoardGroup::ClosedLoop4) = 6;
     BoardShownOf(app(), BoardGroup::Encoder) = 7;
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::OpenLoop3], 3);
-    EXPECT_EQ(app().state().GroupOption[BoardGroup::OpenLoop4], 7);
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop3], 3);
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::ClosedLoop4], 6);
-    EXPECT_EQ(app().state().WizardBoardShown[BoardGroup::Encoder], 7);
-    EXPECT_EQ(app().state().WizardBoardShown[BoardGroup::Servo3], -1);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::OpenLoop3], 3);
+    EXPECT_EQ(app().state().wizards.GroupOption[BoardGroup::OpenLoop4], 7);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3], 3);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::ClosedLoop4], 6);
+    EXPECT_EQ(app().state().wizards.WizardBoardShown[BoardGroup::Encoder], 7);
+    EXPECT_EQ(app().state().wizards.WizardBoardShown[BoardGroup::Servo3], -1);
 }
 
 } // namespace

@@ -26,10 +26,10 @@ protected:
 
     // As a wizard opens it: panel flag set, CurrentBoard the wizard's board.
     template <class Dialog>
-    Dialog& fromWizard(bool SharedState::*panelFlag, std::int16_t board)
+    Dialog& fromWizard(bool WizardSlots::*panelFlag, std::int16_t board)
     {
-        app().state().CurrentBoard = board;
-        app().state().*panelFlag = true;
+        app().state().selection.CurrentBoard = board;
+        app().state().wizards.*panelFlag = true;
         Dialog& dialog = app().form<Dialog>();
         dialog.showFor(SetupMode::Wizard);
         return dialog;
@@ -46,14 +46,14 @@ protected:
     RecordBytes recordOf(std::int16_t board)
     {
         RecordBytes bytes;
-        visitRecord(app().state().Settings, app().state().BoardType[static_cast<std::size_t>(board)], board,
+        visitRecord(app().state().Settings, app().state().boards.BoardType[static_cast<std::size_t>(board)], board,
                     [&](const auto& record) { bytes = packRecord(record); });
         return bytes;
     }
 
     std::int16_t settingsChanged(std::int16_t board)
     {
-        return app().state().SettingsChanged[static_cast<std::size_t>(board)];
+        return app().state().boards.SettingsChanged[static_cast<std::size_t>(board)];
     }
 };
 

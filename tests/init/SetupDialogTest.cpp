@@ -16,21 +16,21 @@ namespace {
 struct LimitSwitches {
     using Dialog = LimitSwitchSettingsDialog;
     static constexpr std::string_view menu = "setlimpol";
-    static constexpr bool SharedState::*flag = &SharedState::LimitPanelOpen;
+    static constexpr bool WizardSlots::*flag = &WizardSlots::LimitPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.btnlimRni(1); }
 };
 
 struct StepOutput {
     using Dialog = StepOutputModeDialog;
     static constexpr std::string_view menu = "setstepmodepol1";
-    static constexpr bool SharedState::*flag = &SharedState::StepOutPanelOpen;
+    static constexpr bool WizardSlots::*flag = &WizardSlots::StepOutPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.ipn; }
 };
 
 struct IoPort {
     using Dialog = IoPortSettingsDialog;
     static constexpr std::string_view menu = "setiopol";
-    static constexpr bool SharedState::*flag = &SharedState::IoPanelOpen;
+    static constexpr bool WizardSlots::*flag = &WizardSlots::IoPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.pbni(1); }
 };
 
@@ -41,7 +41,7 @@ protected:
 
     Dialog& wizard(std::int16_t board) { return fromWizard<Dialog>(Traits::flag, board); }
     Dialog& menu() { return fromMenu<Dialog>(Traits::menu); }
-    bool panelFlag() { return app().state().*Traits::flag; }
+    bool panelFlag() { return app().state().wizards.*Traits::flag; }
 
     int rowOf(Dialog& dialog, std::int16_t board)
     {
@@ -58,7 +58,7 @@ TYPED_TEST_SUITE(SetupDialogTest, Dialogs);
 TYPED_TEST(SetupDialogTest, WizardModeListsTheWizardBoardAloneAndOffersRunOnlyOnceItIsInitialised)
 {
     for (std::int16_t state : std::initializer_list<std::int16_t>{0, -1}) {
-        this->app().state().BoardInitState[2] = state;
+        this->app().state().boards.BoardInitState[2] = state;
         auto& dialog = this->wizard(2);
         EXPECT_EQ(dialog.mode(), SetupMode::Wizard);
         EXPECT_TRUE(this->panelFlag());
@@ -72,7 +72,7 @@ TYPED_TEST(SetupDialogTest, WizardModeListsTheWizardBoardAloneAndOffersRunOnlyOn
         EXPECT_EQ(this->app().template loaded<typename TestFixture::Dialog>(), nullptr);
         EXPECT_FALSE(this->panelFlag());
     }
-    this->app().state().BoardInitState[2] = 1;
+    this->app().state().boards.BoardInitState[2] = 1;
     EXPECT_TRUE(this->wizard(2).cmdRun.visible());
 }
 
@@ -86,7 +86,7 @@ TYPED_TEST(SetupDialogTest, MenuModeHidesSetAndOffersRunForBoardsNeverInitialise
     EXPECT_FALSE(dialog.cmdOK.visible());
     EXPECT_TRUE(dialog.cmdRun.visible());
     EXPECT_TRUE(dialog.cmdRun.enabled());
-    EXPECT_EQ(this->app().state().BoardInitState[static_cast<std::size_t>(dialog.boardId())], 0);
+    EXPECT_EQ(this->app().state().boards.BoardInitState[static_cast<std::size_t>(dialog.boardId())], 0);
 
     // The digit keys pick a listed board.
     this->type(dialog.bidlist, "3");
@@ -145,12 +145,12 @@ TYPED_TEST(SetupDialogTest, WithoutABoardSetAndRunDoNothing)
         this->click(dialog.cmdCancel);
     }
     EXPECT_TRUE(this->takeCalls().empty());
-    for (std::int16_t changed : this->app().state().SettingsChanged) EXPECT_EQ(changed, 0);
+    for (std::int16_t changed : this->app().state().boards.SettingsChanged) EXPECT_EQ(changed, 0);
 }
 
 TYPED_TEST(SetupDialogTest, OnlyAStoreAfterAUserClickMarksTheRecordChanged)
 {
-    this->app().state().BoardInitState[2] = 1;
+    this->app().state().boards.BoardInitState[2] = 1;
     auto& dialog = this->wizard(2);
     this->click(dialog.cmdRun);
     EXPECT_EQ(dialog.msgtxt.text(), StatusText(ZEVA_noError));

@@ -49,7 +49,7 @@ TEST_F(StartUpOptionsTest, CreatesMissingFilesAndReadsEachBoardsPreferredOption)
     EXPECT_EQ(app().state().Settings.ClosedLoopSettingsTable[kClosedLoop3].Name.trimmed(), "option 4:");
     EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[kOpenLoop3].Name.trimmed(), "option 1:");
     for (std::int16_t id = 0; id < kBoardIdCount; ++id)
-        EXPECT_EQ(read[static_cast<std::size_t>(id)], app().state().isBoard(id)) << "board " << id;
+        EXPECT_EQ(read[static_cast<std::size_t>(id)], app().state().boards.isBoard(id)) << "board " << id;
 }
 
 TEST_F(StartUpOptionsTest, ADamagedFileKeptOnNoIsReportedByNameAndItsBoardKeepsItsRecord)

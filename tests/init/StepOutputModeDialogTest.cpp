@@ -90,12 +90,12 @@ TEST_F(StepOutputModeDialogTest, ARefusedWordLeavesTheRecordAndSettingsChangedAl
 TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpenLoopBoards)
 {
     for (std::int16_t board : std::initializer_list<std::int16_t>{2, 5}) {
-        app().state().BoardInitState[static_cast<std::size_t>(board)] = 0;
-        auto& dialog = fromWizard<StepOutputModeDialog>(&SharedState::StepOutPanelOpen, board);
+        app().state().boards.BoardInitState[static_cast<std::size_t>(board)] = 0;
+        auto& dialog = fromWizard<StepOutputModeDialog>(&WizardSlots::StepOutPanelOpen, board);
         click(dialog.cwCcwLabel); // "CW/CCW"
         click(dialog.outputNonInvertingLabel); // step outputs non-inverting
         click(dialog.cmdOK);
-        const std::int16_t type = app().state().BoardType[static_cast<std::size_t>(board)];
+        const std::int16_t type = app().state().boards.BoardType[static_cast<std::size_t>(board)];
         EXPECT_EQ(StepModeWordOf(app().state().Settings, type, board), 4);
         EXPECT_EQ(settingsChanged(board), -1);
     }

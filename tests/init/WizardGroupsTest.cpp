@@ -45,7 +45,7 @@ TEST_P(WizardGroupsTest, TheGroupsWizardInitialisesItsBoard)
     EXPECT_EQ(w.fraAxis.count(), c.axes);
     EXPECT_TRUE(w.cmdinit.enabled()) << "the default option fills every box";
     initialize(w);
-    EXPECT_EQ(app().state().BoardInitState[static_cast<std::size_t>(c.board)], 1) << lastError();
+    EXPECT_EQ(app().state().boards.BoardInitState[static_cast<std::size_t>(c.board)], 1) << lastError();
     EXPECT_EQ(w.caption(), "ID " + std::to_string(c.board) + ": " + c.boardText + ", " + c.address +
                                " -- Initialized using Option 1");
 }
@@ -120,7 +120,7 @@ TEST_F(WizardButtonsTest, FindHomeHandsTheWizardsBoardToThePanel)
     Wizard& w = pick<OpenLoopStepper4Wizard>(5);
     initialize(w);
     onModal("frmfindhome", [this](Form& form) {
-        EXPECT_EQ(app().state().HomingBoard, 5);
+        EXPECT_EQ(app().state().wizards.HomingBoard, 5);
         click(*form.findControl("cmdquit"));
     });
     click(*w.button(WizardButton::FindHome));
@@ -165,8 +165,8 @@ TEST_F(WizardButtonsTest, TheTwoOpenLoopWizardsKeepTheirOwnBoards)
 {
     Wizard& three = pick<OpenLoopStepperWizard>(2);
     Wizard& four = pick<OpenLoopStepper4Wizard>(5);
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::OpenLoop3], 2);
-    EXPECT_EQ(app().state().WizardBoard[BoardGroup::OpenLoop4], 5);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::OpenLoop3], 2);
+    EXPECT_EQ(app().state().wizards.WizardBoard[BoardGroup::OpenLoop4], 5);
     type(three.box("StepsRev", 1), "1234");
     EXPECT_EQ(changed(2), -1);
     EXPECT_EQ(changed(5), 0);
@@ -175,7 +175,7 @@ TEST_F(WizardButtonsTest, TheTwoOpenLoopWizardsKeepTheirOwnBoards)
     EXPECT_EQ(app().state().Settings.OpenLoop4SettingsTable[5].Axis[3].StepsPerRev, 4321);
     EXPECT_EQ(app().state().Settings.OpenLoopSettingsTable[2].Axis[0].StepsPerRev, 2000)
         << "not copied by the other wizard";
-    EXPECT_EQ(app().state().BoardInitState[2], 0);
+    EXPECT_EQ(app().state().boards.BoardInitState[2], 0);
 }
 
 } // namespace

@@ -41,7 +41,7 @@ protected:
     {
         answer("frmconfbid", "cmdcont");
         chooseMenu("bidmu", board);
-        return WizardOf(app(), *groupOf(app().state().BoardType[static_cast<std::size_t>(board)]));
+        return WizardOf(app(), *groupOf(app().state().boards.BoardType[static_cast<std::size_t>(board)]));
     }
 
     // Initialize, confirmed.
@@ -58,7 +58,7 @@ protected:
         return texts.empty() ? std::string() : texts.back();
     }
 
-    std::int16_t changed(int board) { return app().state().SettingsChanged[static_cast<std::size_t>(board)]; }
+    std::int16_t changed(int board) { return app().state().boards.SettingsChanged[static_cast<std::size_t>(board)]; }
 };
 
 } // namespace tarvik::testing

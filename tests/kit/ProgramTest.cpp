@@ -172,13 +172,13 @@ std::vector<std::string> ProgramTest::takeCalls()
 
 std::optional<double> ProgramTest::storedSetting(int board, int axis, AxisField field)
 {
-    const std::int16_t type = app().state().BoardType.at(static_cast<std::size_t>(board));
+    const std::int16_t type = app().state().boards.BoardType.at(static_cast<std::size_t>(board));
     return axisSetting(app().state().Settings, type, board, axis, field);
 }
 
 void ProgramTest::storeSetting(int board, int axis, AxisField field, double value)
 {
-    const std::int16_t type = app().state().BoardType.at(static_cast<std::size_t>(board));
+    const std::int16_t type = app().state().boards.BoardType.at(static_cast<std::size_t>(board));
     setAxisSetting(app().state().Settings, type, board, axis, field, value);
 }
 

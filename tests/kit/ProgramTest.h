@@ -95,7 +95,7 @@ protected:
     template <class F>
     F& openWithCurrentBoard(int board)
     {
-        app().state().CurrentBoard = static_cast<std::int16_t>(board);
+        app().state().selection.CurrentBoard = static_cast<std::int16_t>(board);
         F& window = app().form<F>();
         OpenChildWindow(window);
         return window;

@@ -36,7 +36,7 @@ TEST_F(MainWindowFormTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunni
     auto& stubborn = app().form<StubbornWindow>();
     OpenChildWindow(stubborn);
     EXPECT_TRUE(input().choose(item("filequitmu")));
-    EXPECT_TRUE(app().state().QuitRequested);
+    EXPECT_TRUE(app().state().windows.QuitRequested);
     EXPECT_FALSE(runtime().ended());
     EXPECT_TRUE(main().isLoaded());
     EXPECT_TRUE(stubborn.isLoaded());
@@ -49,7 +49,7 @@ TEST_F(MainWindowFormTest, QuitWaitsForEveryWindowAndACancelKeepsTheProgramRunni
 TEST_F(MainWindowFormTest, ClosingTheMainWindowQuitsToo)
 {
     EXPECT_TRUE(input().close(main()));
-    EXPECT_TRUE(app().state().QuitRequested);
+    EXPECT_TRUE(app().state().windows.QuitRequested);
     EXPECT_TRUE(runtime().ended());
 }
 
@@ -78,7 +78,7 @@ TEST_F(MainWindowFormTest, PrestoreItemsComeBackOnlyWhenTheLastPanelClosesAndThe
     for (auto name : prestoreItems) EXPECT_FALSE(item(name).enabled()) << name;
 
     // While any of the three panels is open, unlocking leaves them off.
-    for (bool* open : {&app().state().ServoTestOpen, &app().state().StepperTestOpen, &app().state().XyDemoOpen}) {
+    for (bool* open : {&app().state().windows.ServoTestOpen, &app().state().windows.StepperTestOpen, &app().state().windows.XyDemoOpen}) {
         *open = true;
         LockPrestoreMenus(app(), false);
         for (auto name : prestoreItems) EXPECT_FALSE(item(name).enabled()) << name;

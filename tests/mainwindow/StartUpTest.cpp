@@ -32,15 +32,15 @@ TEST_F(StartUpTest, BuiltInBoardsFillTheBoardTableAndTheInitializeBoardMenu)
     EXPECT_EQ(runtime().forms().back()->name(), "frmpicture");
 
     const std::array<std::int16_t, 8> types{-1, 0, 1, 2, 11, 12, 13, 14};
-    EXPECT_EQ(app().state().BoardType, types);
-    EXPECT_EQ(app().state().BoardAddress[1], 0x300);
+    EXPECT_EQ(app().state().boards.BoardType, types);
+    EXPECT_EQ(app().state().boards.BoardAddress[1], 0x300);
     EXPECT_EQ(main().bidmu(0).caption(), "ID 0: No Board");
     EXPECT_EQ(main().bidmu(1).caption(), "ID 1: 3-Axis Servo Board, ISA");
     EXPECT_EQ(main().bidmu(7).caption(), "ID 7: 4-Axis Encoder Board, PCI");
     EXPECT_FALSE(main().bidmu(0).enabled());
     EXPECT_EQ(app().loaded<BadConfigurationWindow>(), nullptr);
-    EXPECT_EQ(app().state().CurrentBoard, 0);
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentBoard, 0);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
     EXPECT_EQ(app().state().HelpFilePath.filename(), "contents.html");
     EXPECT_EQ(app().state().HelpFilePath.parent_path().parent_path().filename(), "Docs");
 }
@@ -96,9 +96,9 @@ TEST_F(StartUpTest, AnUnsupportedTypeCodeIsListedInTheBadConfigurationWindowAndL
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->visible());
     EXPECT_EQ(window->messageText(), "ID 2, type code 15, address 320: Tarvik does not support this board type");
-    EXPECT_EQ(app().state().BoardType[2], -1);
+    EXPECT_EQ(app().state().boards.BoardType[2], -1);
     EXPECT_EQ(main().bidmu(2).caption(), "ID 2: No Board");
-    EXPECT_EQ(app().state().BoardType[1], 0);
+    EXPECT_EQ(app().state().boards.BoardType[1], 0);
     EXPECT_TRUE(input().click(window->okcmd));
     EXPECT_EQ(app().loaded<BadConfigurationWindow>(), nullptr);
 }

@@ -30,7 +30,7 @@ protected:
     {
         ASSERT_TRUE(start());
         for (std::int16_t board : {kServo3, kServo4, kOpenLoop3, kClosedLoop3}) ASSERT_TRUE(InitializeBoard(app(), board));
-        app().state().CurrentBoard = kServo4;
+        app().state().selection.CurrentBoard = kServo4;
         takeCalls();
     }
 
@@ -60,8 +60,8 @@ protected:
 
 TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLocksThePrestoreItems)
 {
-    app().state().BoardInitState[kServo3] = -1; // an initialisation that did not finish still lists the board
-    app().state().BoardInitState[kServo4] = 0;  // the preselected board was never initialised
+    app().state().boards.BoardInitState[kServo3] = -1; // an initialisation that did not finish still lists the board
+    app().state().boards.BoardInitState[kServo4] = 0;  // the preselected board was never initialised
     ServoTestPanel& panel = openServo();
     EXPECT_EQ(panel.left(), 0);
     EXPECT_EQ(panel.top(), 0);
@@ -70,7 +70,7 @@ TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLo
     // The row of the current board went: the first remaining row is selected.
     EXPECT_EQ(panel.bidlist.listIndex(), 0);
     EXPECT_EQ(panel.BoardId, kServo3);
-    EXPECT_TRUE(app().state().ServoTestOpen);
+    EXPECT_TRUE(app().state().windows.ServoTestOpen);
     auto& menus = *app().menuBar();
     EXPECT_FALSE(menus.menu(kBeginPrestoreItem)->enabled());
     EXPECT_FALSE(menus.menu(kEndPrestoreItem)->enabled());
@@ -79,7 +79,7 @@ TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLo
     // The stepper panel keeps them locked after the servo panel closes.
     openStepper();
     EXPECT_TRUE(close(panel));
-    EXPECT_FALSE(app().state().ServoTestOpen);
+    EXPECT_FALSE(app().state().windows.ServoTestOpen);
     EXPECT_FALSE(menus.menu(kBeginPrestoreItem)->enabled());
     ASSERT_TRUE(close(*app().loaded<StepperTestPanel>()));
     EXPECT_TRUE(menus.menu(kBeginPrestoreItem)->enabled());
@@ -88,14 +88,14 @@ TEST_F(TestPanelsTest, TheServoPanelListsServoBoardsAnInitialisationReachedAndLo
 
 TEST_F(TestPanelsTest, PanelsWithoutABoardCloseThemselves)
 {
-    app().state().BoardInitState[kServo3] = 0;
-    app().state().BoardInitState[kServo4] = 0;
+    app().state().boards.BoardInitState[kServo3] = 0;
+    app().state().boards.BoardInitState[kServo4] = 0;
     chooseMenu("testservmu");
     EXPECT_EQ(app().loaded<ServoTestPanel>(), nullptr);
-    EXPECT_FALSE(app().state().ServoTestOpen);
+    EXPECT_FALSE(app().state().windows.ServoTestOpen);
 
-    app().state().BoardInitState[kOpenLoop3] = -1; // the stepper panel lists finished initialisations only
-    app().state().BoardInitState[kClosedLoop3] = 0;
+    app().state().boards.BoardInitState[kOpenLoop3] = -1; // the stepper panel lists finished initialisations only
+    app().state().boards.BoardInitState[kClosedLoop3] = 0;
     chooseMenu("teststepmu");
     EXPECT_EQ(app().loaded<StepperTestPanel>(), nullptr);
     EXPECT_TRUE(app().menuBar()->menu(kBeginPrestoreItem)->enabled());
@@ -104,8 +104,8 @@ TEST_F(TestPanelsTest, PanelsWithoutABoardCloseThemselves)
 
 TEST_F(TestPanelsTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherItHasAnEncoder)
 {
-    app().state().WizardBoard[BoardGroup::OpenLoop3] = kOpenLoop3;
-    app().state().WizardBoard[BoardGroup::ClosedLoop3] = kClosedLoop3;
+    app().state().wizards.WizardBoard[BoardGroup::OpenLoop3] = kOpenLoop3;
+    app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3] = kClosedLoop3;
     StepperTestPanel& panel = openStepper();
     EXPECT_THAT(std::vector<std::string>({panel.bidlist.list(0), panel.bidlist.list(1)}), ElementsAre("ID: 2", "ID: 3"));
     EXPECT_EQ(panel.BoardId, kClosedLoop3); // the later matching row wins
@@ -124,8 +124,8 @@ TEST_F(TestPanelsTest, TheStepperPanelPreselectsTheWizardsBoardAndShowsWhetherIt
 TEST_F(TestPanelsTest, AStepperBoardWithFewerAxesChecksTheAxisAgain)
 {
     ASSERT_TRUE(InitializeBoard(app(), kOpenLoop4));
-    app().state().WizardBoard[BoardGroup::ClosedLoop3] = -1;
-    app().state().WizardBoard[BoardGroup::OpenLoop3] = -1;
+    app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3] = -1;
+    app().state().wizards.WizardBoard[BoardGroup::OpenLoop3] = -1;
     StepperTestPanel& panel = openStepper();
     ASSERT_EQ(panel.BoardId, kOpenLoop4); // no wizard board: the last row
     retype(panel.axistxt, "4");
@@ -293,14 +293,14 @@ TEST_P(TestPanelsRunInterruptionTest, ClosingDeceleratesTheAxisAndTheWindowStays
     EXPECT_THAT(sent, Contains("set_stop_mode(4, 1, 1)"));
     EXPECT_THAT(sent, Not(Contains("kill_motion(4, 1)")));
     EXPECT_EQ(count(sent, "start_motion"), 1);
-    EXPECT_FALSE(app().state().ServoTestOpen);
+    EXPECT_FALSE(app().state().windows.ServoTestOpen);
 }
 
 TEST_P(TestPanelsRunInterruptionTest, QuitDuringARunEndsTheProgramOnceTheRunIsOver)
 {
     ServoTestPanel& panel = openServo();
     runWith(panel, [&] { chooseMenu("filequitmu"); });
-    EXPECT_TRUE(app().state().QuitRequested);
+    EXPECT_TRUE(app().state().windows.QuitRequested);
     EXPECT_TRUE(runtime().endRequested());
     EXPECT_THAT(calls(), Contains("stop_motion(4, 1)"));
 }
@@ -369,7 +369,7 @@ TEST_F(TestPanelsTest, AFailingPollShowsOneErrorWindowNotOnePerTick)
     driver().clearInjections();
     wait(200);
     EXPECT_EQ(errorWindows().size(), 1u);
-    EXPECT_TRUE(app().state().PendingErrorMessages.empty());
+    EXPECT_TRUE(app().state().errors.PendingErrorMessages.empty());
     EXPECT_NE(panel.readposlbl.caption(), "");
 }
 
@@ -406,8 +406,8 @@ TEST_F(TestPanelsTest, AnAxisWithoutEncoderLinesDrivesNoGauge)
 
 TEST_F(TestPanelsTest, TheStepperPanelAcceptsAnOpenLoopBoardsRefusalAndAveragesTheStepRate)
 {
-    app().state().WizardBoard[BoardGroup::OpenLoop3] = kOpenLoop3;
-    app().state().WizardBoard[BoardGroup::ClosedLoop3] = -1;
+    app().state().wizards.WizardBoard[BoardGroup::OpenLoop3] = kOpenLoop3;
+    app().state().wizards.WizardBoard[BoardGroup::ClosedLoop3] = -1;
     StepperTestPanel& panel = openStepper();
     click(panel.lmc);
     retype(panel.postxt1, "50");

@@ -172,7 +172,7 @@ protected:
     Panel& openPanel(std::string_view item, std::int16_t board)
     {
         EXPECT_TRUE(InitializeBoard(program.app, board));
-        program.app.state().CurrentBoard = board;
+        program.app.state().selection.CurrentBoard = board;
         program.runtime.input().choose(*program.main()->menu(item));
         settle();
         return *program.app.loaded<Panel>();
@@ -252,7 +252,7 @@ TEST_F(KeyboardRoadTest, AltIPicksABoardTabWalksTheWizardAndItIsInitializedSaved
         key(Qt::Key_Return);
     });
     steps.add("the wizard, with its board initialised",
-              [&] { return wizardActive() && app.state().BoardInitState[kBoard] == 1; }, [&] {
+              [&] { return wizardActive() && app.state().boards.BoardInitState[kBoard] == 1; }, [&] {
                   ASSERT_TRUE(tabTo(wizard->cmdcancel));
                   EXPECT_EQ(focusShown(*wizard), "");
                   key(Qt::Key_Return);
@@ -282,9 +282,9 @@ TEST_F(KeyboardRoadTest, AltIPicksABoardTabWalksTheWizardAndItIsInitializedSaved
         }
     EXPECT_TRUE(std::none_of(walked.begin(), walked.end(), [](const std::string& name) { return name.starts_with("scr"); }));
     EXPECT_TRUE(unshown.empty()) << "Tab stops where the focus was not shown:" << listed(unshown);
-    EXPECT_EQ(app.state().BoardInitState[kBoard], 1);
+    EXPECT_EQ(app.state().boards.BoardInitState[kBoard], 1);
     EXPECT_EQ(app.state().Settings.ClosedLoopSettingsTable[kBoard].Axis[0].StepsPerRev, 2001);
-    EXPECT_EQ(app.state().SettingsChanged[kBoard], 0);
+    EXPECT_EQ(app.state().boards.SettingsChanged[kBoard], 0);
 }
 
 TEST_F(KeyboardRoadTest, LoadOptionOpensWithNoRowPickedAndLoadOptionOffAndEscapeCancelsIt)

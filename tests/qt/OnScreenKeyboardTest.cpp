@@ -55,7 +55,7 @@ protected:
     Window& open(std::string_view item)
     {
         EXPECT_TRUE(InitializeBoard(program.app, kServoBoard));
-        program.app.state().CurrentBoard = kServoBoard;
+        program.app.state().selection.CurrentBoard = kServoBoard;
         program.runtime.input().choose(*program.main()->menu(item));
         settle();
         return *program.app.loaded<Window>();

@@ -59,8 +59,8 @@ TEST_F(ShellTest, AnErrorRaisedWhileTheErrorWindowIsOpenIsShownAfterIt)
     for (const auto& shown : host().modalShows()) texts.push_back(shown.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"first", "second", "third"}));
     EXPECT_EQ(deepest, 1);
-    EXPECT_TRUE(app().state().PendingErrorMessages.empty());
-    EXPECT_FALSE(app().state().ErrorWindowOpen);
+    EXPECT_TRUE(app().state().errors.PendingErrorMessages.empty());
+    EXPECT_FALSE(app().state().errors.ErrorWindowOpen);
 }
 
 TEST_F(ShellTest, QuitTarvikInTheErrorWindowEndsTheProgram)
@@ -81,16 +81,23 @@ TEST_F(ShellTest, AskSaveSettingsLeavesTheAnswerOfEachButtonAndTheCloseBoxCancel
     answerWith(&AskSaveWindow::cmdCancel);
     EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerCancel);
     host().onModal("frmasksave", [](Form& form) { form.runtime().input().close(form); });
-    app().state().SaveAnswer = AnswerYes;
     EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerCancel);
-    EXPECT_EQ(app().state().SaveAnswer, AnswerCancel);
+}
+
+TEST_F(ShellTest, AQuestionOpenWhenTheProgramEndsAnswersCancel)
+{
+    host().onModal("frmasksave", [](Form& form) { form.runtime().endProgram(); });
+    EXPECT_EQ(AskSaveSettings(app(), "q"), AnswerCancel);
+    EXPECT_TRUE(runtime().ended());
 }
 
 TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
 {
     float left = 0;
+    std::int16_t board = -1;
     host().onModal("frmconfinit", [&](Form& form) {
         left = form.left();
+        board = static_cast<ConfirmInitWindow&>(form).board();
         form.runtime().input().click(static_cast<ConfirmInitWindow&>(form).cmdcont);
     });
     EXPECT_EQ(ConfirmBoardInit(app(), 2), ConfirmContinue);
@@ -98,7 +105,7 @@ TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
     EXPECT_EQ(host().modalShows().back().text,
               "Board ID 2: 3-Axis Open-Loop Stepper Board, ISA is selected to be initialized. Please confirm this "
               "action or cancel.");
-    EXPECT_EQ(app().state().ConfirmBoard, 2);
+    EXPECT_EQ(board, 2);
 
     answerWith(&ConfirmBoardWindow::cmdcan);
     EXPECT_EQ(ConfirmBoardSelection(app(), 4), ConfirmCancel);
@@ -107,7 +114,6 @@ TEST_F(ShellTest, BoardConfirmationsNameTheBoardByItsMenuCaption)
 
     host().onModal("frmconfbid", [](Form& form) { form.runtime().input().close(form); });
     EXPECT_EQ(ConfirmBoardSelection(app(), 4), ConfirmCancel);
-    EXPECT_EQ(app().state().ConfirmAnswer, ConfirmCancel);
 }
 
 TEST_F(ShellTest, TheAboutBoxSaysTheBoardsAreSimulated)

@@ -62,8 +62,8 @@ void EnableBreakpointDialog::showModesOfBoard()
 {
     msgtxt.setText("");
     const std::int16_t board = state().BoardId;
-    if (!app_.state().isBoard(board)) return;
-    const bool encoder = groupOf(app_.state().BoardType[static_cast<std::size_t>(board)]) == BoardGroup::Encoder;
+    if (!app_.state().boards.isBoard(board)) return;
+    const bool encoder = groupOf(app_.state().boards.BoardType[static_cast<std::size_t>(board)]) == BoardGroup::Encoder;
     if (encoder) absol.setValue(true);
     choiceHeading().setVisible(!encoder);
     optionLabel(0).setVisible(!encoder);

@@ -91,8 +91,8 @@ void EnableIoTriggerInputsDialog::arrange()
 void EnableIoTriggerInputsDialog::layColumnsOut()
 {
     const std::int16_t board = state().BoardId;
-    if (!app_.state().isBoard(board)) return;
-    const std::optional<int> axes = axisCountOf(app_.state().BoardType[static_cast<std::size_t>(board)]);
+    if (!app_.state().boards.isBoard(board)) return;
+    const std::optional<int> axes = axisCountOf(app_.state().boards.BoardType[static_cast<std::size_t>(board)]);
     if (!axes) return;
     const bool six = *axes == 3;
     for (int i = 5; i <= kColumns; ++i) {

@@ -135,8 +135,8 @@ void ReadCommStatusDialog::arrange()
 void ReadCommStatusDialog::showLayoutOfBoard()
 {
     const std::int16_t board = state().BoardId;
-    if (!app_.state().isBoard(board)) return;
-    const Layout layout = layoutOfType(app_.state().BoardType[static_cast<std::size_t>(board)]);
+    if (!app_.state().boards.isBoard(board)) return;
+    const Layout layout = layoutOfType(app_.state().boards.BoardType[static_cast<std::size_t>(board)]);
     const bool wide = layout == Layout::Wide;
     const bool axisRows = layout != Layout::Encoder;
     b(7).setVisible(layout != Layout::Narrow);

@@ -69,7 +69,7 @@ void ReadIoPortDialog::arrange()
 int ReadIoPortDialog::bitsOfSelectedBoard() const
 {
     const std::int16_t board = state().BoardId;
-    return app_.state().isBoard(board) ? ioBitsOfType(app_.state().BoardType[static_cast<std::size_t>(board)]) : kBits;
+    return app_.state().boards.isBoard(board) ? ioBitsOfType(app_.state().boards.BoardType[static_cast<std::size_t>(board)]) : kBits;
 }
 
 void ReadIoPortDialog::showBitsOfBoard()

@@ -75,8 +75,8 @@ void ReadLimitSwitchStatusDialog::arrange()
 void ReadLimitSwitchStatusDialog::showRowsOfBoard()
 {
     const std::int16_t board = state().BoardId;
-    if (!app_.state().isBoard(board)) return;
-    const bool fourRows = rowsOfType(app_.state().BoardType[static_cast<std::size_t>(board)]) == kRows;
+    if (!app_.state().boards.isBoard(board)) return;
+    const bool fourRows = rowsOfType(app_.state().boards.BoardType[static_cast<std::size_t>(board)]) == kRows;
     axisCaptions(kRows).setVisible(fourRows);
     AR(kRows).setVisible(fourRows);
     AH(kRows).setVisible(fourRows);

@@ -23,9 +23,9 @@ CommandChoices searchDirectionChoices(SearchDirectionNames names)
 void showStoredDirection(const App& app, const CommandDialog& dialog, AxisField field)
 {
     const std::int16_t board = dialog.state().BoardId;
-    if (!app.state().isBoard(board)) return;
+    if (!app.state().boards.isBoard(board)) return;
     const std::optional<double> stored =
-        axisSetting(app.state().Settings, app.state().BoardType[static_cast<std::size_t>(board)], board, 1, field);
+        axisSetting(app.state().Settings, app.state().boards.BoardType[static_cast<std::size_t>(board)], board, 1, field);
     if (stored) dialog.option(*stored != 0 ? 1 : 0).setValue(true);
 }
 

@@ -119,8 +119,8 @@ void SetIoPortOutputDialog::arrange()
 void SetIoPortOutputDialog::ArrangeIoBitColumns()
 {
     const std::int16_t board = state().BoardId;
-    if (!app_.state().isBoard(board)) return;
-    const std::optional<ColumnLayout> layout = layoutFor(app_.state().BoardType[static_cast<std::size_t>(board)]);
+    if (!app_.state().boards.isBoard(board)) return;
+    const std::optional<ColumnLayout> layout = layoutFor(app_.state().boards.BoardType[static_cast<std::size_t>(board)]);
     if (!layout) return;
     for (int k = 1; k <= kColumns; ++k) {
         const bool shown = k <= layout->shown;

@@ -37,9 +37,9 @@ SetLoopModeDialog::SetLoopModeDialog(App& app) : CommandDialog(app, setLoopMode(
 void SetLoopModeDialog::showStoredMode(const App& app)
 {
     const std::int16_t board = state().BoardId;
-    if (!app.state().isBoard(board)) return;
+    if (!app.state().boards.isBoard(board)) return;
     const std::optional<double> closed =
-        axisSetting(app.state().Settings, app.state().BoardType[static_cast<std::size_t>(board)], board, 1,
+        axisSetting(app.state().Settings, app.state().boards.BoardType[static_cast<std::size_t>(board)], board, 1,
                     AxisField::ClosedLoop);
     if (closed) (*closed != 0 ? lmc : lmo).setValue(true);
 }

@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "program/App.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 
@@ -16,8 +17,7 @@ std::string RatioText(float newVelocity, float oldVelocity)
 
 SegmentVelocityDialog::SegmentVelocityDialog(App& app)
     : Form(app.runtime(), "frmScaleSegments",
-           {.caption = "Change Vector Velocity", .width = 5175, .height = 2415, .mdiChild = false, .helpTopic = 208}),
-      app_(app)
+           {.caption = "Change Vector Velocity", .width = 5175, .height = 2415, .mdiChild = false, .helpTopic = 208})
 {
     routineButton.onClick = [this] { answer(AnswerYes); };
     segmentButton.onClick = [this] { answer(AnswerNo); };
@@ -25,9 +25,16 @@ SegmentVelocityDialog::SegmentVelocityDialog(App& app)
     cancelButton.setCancel(true);
 }
 
+std::optional<std::int16_t> SegmentVelocityDialog::ask()
+{
+    answer_ = AnswerCancel;
+    if (!showModal()) return std::nullopt;
+    return answer_;
+}
+
 void SegmentVelocityDialog::answer(std::int16_t code)
 {
-    app_.state().SaveAnswer = code;
+    answer_ = code;
     unload();
 }
 

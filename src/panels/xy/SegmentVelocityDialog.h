@@ -2,6 +2,8 @@
 
 #include "runtime/FormRuntime.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvik {
@@ -14,11 +16,16 @@ class App;
 std::string RatioText(float newVelocity, float oldVelocity);
 
 // "Change Vector Velocity": asks whether a velocity typed after an Automatic run was stopped
-// changes the whole routine in proportion or the interrupted segment only. Each button leaves
-// its answer in SaveAnswer and closes the window; closing it otherwise answers Cancel.
+// changes the whole routine in proportion or the interrupted segment only. Each button answers
+// and closes the window.
 class SegmentVelocityDialog final : public Form {
 public:
     explicit SegmentVelocityDialog(App& app);
+
+    // Shows the window modally and returns the answer: AnswerYes (the entire routine), AnswerNo
+    // (this segment) or AnswerCancel (Cancel or the close box); nothing when the program is
+    // ending.
+    std::optional<std::int16_t> ask();
 
     Label questionLabel{this, "Label1", {.left = 120, .top = 120, .width = 4815, .height = 855}};
     Label ratioLabel{this, "Label2", {.caption = "Vector Velocity Ratio:", .left = 120, .top = 1080, .width = 4815, .height = 255}};
@@ -29,7 +36,7 @@ public:
 private:
     void answer(std::int16_t code);
 
-    App& app_;
+    std::int16_t answer_ = 0;
 };
 
 } // namespace tarvik

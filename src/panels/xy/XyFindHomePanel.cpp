@@ -29,12 +29,6 @@ XyFindHomePanel::XyFindHomePanel(App& app)
     quitcmd.onClick = [this] { quitcmd_Click(); };
 }
 
-void XyFindHomePanel::Form_Load()
-{
-    app_.state().XyHomeStarted = false;
-    loadPanel(app_.state().XyHomeBoard);
-}
-
 void XyFindHomePanel::contcmd_Click()
 {
     contcmd.setEnabled(false);
@@ -46,7 +40,7 @@ void XyFindHomePanel::contcmd_Click()
 void XyFindHomePanel::FindHome()
 {
     KillRequested = 0;
-    app_.state().XyHomeStarted = true;
+    searchStarted_ = true;
     MotionDriver& driver = app_.driver();
     const auto b = static_cast<std::size_t>(board_);
     const double rpmX = findRpm(1);
@@ -58,7 +52,7 @@ void XyFindHomePanel::FindHome()
     msgtxt.setText("Finding home in x and y directions...");
     WatchedMotion motion{.board = board_, .axes = {}, .name = "home search", .shortName = "search"};
     for (std::int16_t axis : kXyAxes) {
-        const std::int16_t reverse = axis == 1 ? app_.state().XHomeReverse[b] : app_.state().YHomeReverse[b];
+        const std::int16_t reverse = axis == 1 ? app_.state().xy.XHomeReverse[b] : app_.state().xy.YHomeReverse[b];
         if (DriverStatus status = driver.find_home(board_, axis, booleanArgument(reverse))) return showStatus(status);
         motion.axes.push_back(axis);
         motionStarted(motion);

@@ -4,7 +4,7 @@
 
 namespace tarvik {
 
-// "Find Home" of the XY demo: Continue searches home on axes 1 and 2 of XyHomeBoard at once,
+// "Find Home" of the XY demo: Continue searches home on axes 1 and 2 of its board at once,
 // with the find velocities and home directions of the board's last initialisation, waits for
 // both searches to end and zeroes both positions. Window events run during the wait, so that
 // Kill Motion (both axes) and Done act; closing the panel during a search kills both axes.
@@ -17,7 +17,6 @@ public:
     CommandButton killcmd{this, "killcmd", {.caption = "Kill Motion", .left = 1500, .top = 1320, .width = 1095, .height = 375, .tabIndex = 1}};
 
 private:
-    void Form_Load() override;
     void contcmd_Click() override;
     void quitcmd_Click();
     void FindHome();

@@ -15,12 +15,6 @@ XyFindIndexPanel::XyFindIndexPanel(App& app)
     quitcmd.onClick = [this] { unload(); };
 }
 
-void XyFindIndexPanel::Form_Load()
-{
-    app_.state().XyIndexStarted = false;
-    loadPanel(app_.state().XyIndexBoard);
-}
-
 void XyFindIndexPanel::contcmd_Click()
 {
     for (int axis : {1, 2}) {
@@ -50,9 +44,9 @@ bool XyFindIndexPanel::FindIndexOnAxis(int axis)
         {.statusBox = msgtxt,
          .values =
              [this, axis, b] {
-                 if (axis == 1) app_.state().XyIndexStarted = true;
-                 const std::int16_t reverse = axis == 1 ? app_.state().XIndexReverse[b] : app_.state().YIndexReverse[b];
-                 const std::int16_t offset = axis == 1 ? app_.state().XRefOffset[b] : app_.state().YRefOffset[b];
+                 if (axis == 1) searchStarted_ = true;
+                 const std::int16_t reverse = axis == 1 ? app_.state().xy.XIndexReverse[b] : app_.state().xy.YIndexReverse[b];
+                 const std::int16_t offset = axis == 1 ? app_.state().xy.XRefOffset[b] : app_.state().xy.YRefOffset[b];
                  return std::optional<IndexSearchValues>(IndexSearchValues{
                      .findRpm = findRpm(axis), .reverse = booleanArgument(reverse), .offset = offset});
              },

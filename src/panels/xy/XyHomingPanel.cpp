@@ -29,20 +29,24 @@ XyHomingPanel::XyHomingPanel(App& app, std::string name, std::string caption, in
     contcmd.onClick = [this] { contcmd_Click(); };
 }
 
-void XyHomingPanel::loadPanel(std::int16_t board)
+void XyHomingPanel::Form_Load() { PlaceOverMainWindow(app_, *this, kPanelOffset); }
+
+std::optional<bool> XyHomingPanel::showFor(std::int16_t board)
 {
     board_ = board;
-    PlaceOverMainWindow(app_, *this, kPanelOffset);
-    if (!app_.state().isBoard(board_)) {
+    searchStarted_ = false;
+    if (!app_.state().boards.isBoard(board_)) {
         contcmd.setEnabled(false);
         msgtxt.setText(NothingToSearchOn(board_));
     }
+    if (!showModal()) return std::nullopt;
+    return searchStarted_;
 }
 
 double XyHomingPanel::findRpm(int axis) const
 {
     const auto b = static_cast<std::size_t>(board_);
-    return static_cast<double>(axis == 1 ? app_.state().XFindRpm[b] : app_.state().YFindRpm[b]);
+    return static_cast<double>(axis == 1 ? app_.state().xy.XFindRpm[b] : app_.state().xy.YFindRpm[b]);
 }
 
 bool XyHomingPanel::loadSearchVelocity(int axis, double rpm)

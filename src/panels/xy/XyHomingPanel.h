@@ -13,7 +13,7 @@
 
 namespace tarvik {
 
-// What the XY demo's Find Home and Find Index panels share: the board handed over by the demo,
+// What the XY demo's Find Home and Find Index panels share: the board the demo shows them for,
 // "Continue", "Done" and the status box, the placement over the main window, the search
 // velocity of an axis and the bounded wait for a search's end. Searches run on axes 1 (X) and
 // 2 (Y) of the board and are watched motions: closing the panel kills them first.
@@ -22,6 +22,11 @@ public:
     CommandButton contcmd;
     CommandButton quitcmd;
     TextBox msgtxt;
+
+    // Shows the panel modally for `board` and returns whether a search was started in it;
+    // nothing when the program is ending. A board that is not configured leaves Continue
+    // disabled with a message.
+    std::optional<bool> showFor(std::int16_t board);
 
 protected:
     // A search covers at most the table's travel at the find velocity; ten minutes is far beyond
@@ -35,9 +40,6 @@ protected:
     // `greeting` is the status box's text at load; F1 opens `helpTopic`.
     XyHomingPanel(App& app, std::string name, std::string caption, int helpTopic, std::string greeting);
 
-    // Takes the board (`board`), places the panel; a board that is not configured leaves
-    // Continue disabled with a message.
-    void loadPanel(std::int16_t board);
     virtual void contcmd_Click() = 0;
 
     // The find velocity in RPM of axis 1 or 2 of the board.
@@ -59,6 +61,11 @@ protected:
     void settle();
 
     std::int16_t board_ = -1;
+    // Set by the panel as it starts a search.
+    bool searchStarted_ = false;
+
+private:
+    void Form_Load() override;
 };
 
 } // namespace tarvik

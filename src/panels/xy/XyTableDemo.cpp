@@ -70,14 +70,14 @@ XyTableDemo::XyTableDemo(App& app)
         text->setFontName("Times New Roman");
 
     // Each check leaves the range checks on, whatever set them off.
-    const auto settled = [this] { app_.state().RangeCheckOff = false; };
+    const auto settled = [this] { app_.state().selection.RangeCheckOff = false; };
     const auto runRule = [this] {
-        app_.state().RangeCheckOff = false;
+        app_.state().selection.RangeCheckOff = false;
         if (f_.Loaded == 1) UpdateRunButtons();
     };
     // The axis boxes reach only the axes the board has.
     const auto axisBounds = [this]() -> std::optional<FieldBounds> {
-        const int axes = app_.state().isBoard(f_.BoardId) ? axisCountOf(f_.BoardTypeCode).value_or(kMaxAxes) : kMaxAxes;
+        const int axes = app_.state().boards.isBoard(f_.BoardId) ? axisCountOf(f_.BoardTypeCode).value_or(kMaxAxes) : kMaxAxes;
         return FieldBounds{1, static_cast<double>(axes)};
     };
     xAxisField_.boundsNow = axisBounds;
@@ -144,7 +144,7 @@ void XyTableDemo::Form_Load()
     setHeight(kFormHeight);
     setWidth(kFormWidth);
     LockPrestoreMenus(app_, true);
-    app_.state().XyDemoOpen = true;
+    app_.state().windows.XyDemoOpen = true;
     runlight.setFillColor(kLampRed);
     stopcmd.setEnabled(false);
     f_.Running = 0;
@@ -159,7 +159,7 @@ void XyTableDemo::Form_Load()
 
     // The initialised boards, in ID order, the first selected.
     for (std::int16_t id = 0; id < kBoardIdCount; ++id)
-        if (app_.state().BoardInitState[static_cast<std::size_t>(id)] == 1 && app_.state().isBoard(id)) boards_.addRow(id);
+        if (app_.state().boards.BoardInitState[static_cast<std::size_t>(id)] == 1 && app_.state().boards.isBoard(id)) boards_.addRow(id);
     if (boards_.listed()) {
         bidlist.setListIndex(0);
     } else {
@@ -173,7 +173,7 @@ void XyTableDemo::Form_Load()
 void XyTableDemo::Form_Unload(int&)
 {
     // A move in progress goes on to its end: the table is left where the routine takes it.
-    app_.state().XyDemoOpen = false;
+    app_.state().windows.XyDemoOpen = false;
     LockPrestoreMenus(app_, false);
 }
 

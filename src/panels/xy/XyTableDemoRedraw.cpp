@@ -83,8 +83,8 @@ void XyTableDemo::RedrawTable()
         f_.PathColorB = kPathRed;
     }
     const auto b = static_cast<std::size_t>(f_.BoardId);
-    f_.CountsPerRevX = app_.state().XCountsPerRev[b];
-    f_.CountsPerRevY = app_.state().YCountsPerRev[b];
+    f_.CountsPerRevX = app_.state().xy.XCountsPerRev[b];
+    f_.CountsPerRevY = app_.state().xy.YCountsPerRev[b];
     f_.PitchX = static_cast<float>(valueOf(xrevsinchtxt.text()));
     f_.PitchY = static_cast<float>(valueOf(yrevsinchtxt.text()));
     readLimits();

@@ -34,7 +34,7 @@ void XyTableDemo::bidlist_Click()
     const std::optional<std::int16_t> board = boards_.selected();
     if (!board) return;
     f_.BoardId = *board;
-    f_.BoardTypeCode = app_.state().BoardType[static_cast<std::size_t>(f_.BoardId)];
+    f_.BoardTypeCode = app_.state().boards.BoardType[static_cast<std::size_t>(f_.BoardId)];
     setControlsForBoard();
     writeBoardDefaults();
     // The axis boxes keep their texts, brought within the axes of this board.
@@ -44,8 +44,8 @@ void XyTableDemo::bidlist_Click()
     f_.FindIndexAllowed = 0;
     setFindIndexForBoard();
     const auto b = static_cast<std::size_t>(f_.BoardId);
-    f_.CountsPerRevX = app_.state().XCountsPerRev[b];
-    f_.CountsPerRevY = app_.state().YCountsPerRev[b];
+    f_.CountsPerRevX = app_.state().xy.XCountsPerRev[b];
+    f_.CountsPerRevY = app_.state().xy.YCountsPerRev[b];
     f_.TargetCount = 0;
     f_.SegmentIndex = 0;
     RedrawTable();
@@ -99,7 +99,7 @@ void XyTableDemo::setFindIndexForBoard()
         // The copies hold -1 (closed) or 0 (open): the index search is offered on both, as a
         // closed-loop stepper's wizard lets each axis search.
         const auto b = static_cast<std::size_t>(f_.BoardId);
-        allowed = app_.state().XClosedLoop[b] != 1 && app_.state().YClosedLoop[b] != 1;
+        allowed = app_.state().xy.XClosedLoop[b] != 1 && app_.state().xy.YClosedLoop[b] != 1;
     } else if (!IsStepperType(type) && !IsEncoderType(type)) {
         return;
     }
@@ -186,18 +186,13 @@ void XyTableDemo::forgetTargets()
 
 void XyTableDemo::homecmd_Click()
 {
-    app_.state().XyHomeBoard = f_.BoardId;
-    app_.state().XyHomeStarted = false;
-    if (!app_.form<XyFindHomePanel>().showModal()) return;
-    if (app_.state().XyHomeStarted) forgetTargets();
+    // A search moves the table's axes away from the routine, so its targets are dropped.
+    if (app_.form<XyFindHomePanel>().showFor(f_.BoardId).value_or(false)) forgetTargets();
 }
 
 void XyTableDemo::indexcmd_Click()
 {
-    app_.state().XyIndexBoard = f_.BoardId;
-    app_.state().XyIndexStarted = false;
-    if (!app_.form<XyFindIndexPanel>().showModal()) return;
-    if (app_.state().XyIndexStarted) forgetTargets();
+    if (app_.form<XyFindIndexPanel>().showFor(f_.BoardId).value_or(false)) forgetTargets();
 }
 
 } // namespace tarvik

@@ -4,6 +4,7 @@
 #include "common/RangeChecks.h"
 #include "panels/xy/SegmentVelocityDialog.h"
 #include "program/App.h"
+#include "shell/Shell.h"
 
 namespace tarvik {
 
@@ -42,15 +43,14 @@ void XyTableDemo::askSegmentScaling()
     SegmentVelocityDialog& question = app_.form<SegmentVelocityDialog>();
     question.questionLabel.setCaption(ratio >= 1 ? kIncreaseQuestion : kDecreaseQuestion);
     question.ratioLabel.setCaption(question.ratioLabel.caption() + RatioText(f_.VectorVelocity, old));
-    // Closing the window without an answer is a Cancel.
-    app_.state().SaveAnswer = AnswerCancel;
-    if (!question.showModal()) return;
-    if (app_.state().SaveAnswer == AnswerYes) {
+    const std::optional<std::int16_t> answer = question.ask();
+    if (!answer) return;
+    if (*answer == AnswerYes) {
         for (int i = 0; i < f_.TargetCount; ++i) {
             float& velocity = f_.SegmentVelocity[static_cast<std::size_t>(i)];
             velocity = velocity * f_.VectorVelocity / old;
         }
-    } else if (app_.state().SaveAnswer == AnswerNo) {
+    } else if (*answer == AnswerNo) {
         f_.SegmentVelocity[s] = f_.VectorVelocity;
     }
     f_.ScaleQuestionPending = 0;

@@ -100,10 +100,10 @@ void XyTableRun::poll()
     }
     // A tick that falls inside another one's message, or inside a redraw's, waits for the next:
     // no segment goes out before a failure's STOP has run.
-    if (polling_ || f_.Redrawing || app_.state().ErrorWindowOpen) return;
+    if (polling_ || f_.Redrawing || app_.state().errors.ErrorWindowOpen) return;
     // An encoder board is watched without a run.
     if (f_.Running == 0 && !IsEncoderType(f_.BoardTypeCode)) return;
-    if (!app_.state().isBoard(f_.BoardId) || !window_.axesValid()) return;
+    if (!app_.state().boards.isBoard(f_.BoardId) || !window_.axesValid()) return;
     polling_ = true;
     bool doneX = false;
     bool doneY = false;

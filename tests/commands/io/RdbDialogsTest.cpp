@@ -121,15 +121,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RdbDialogsTest, ReadPositionToRdbKeepsItsAxisInTheSharedCurrentAxis)
 {
     auto& dialog = openFromMenu<ReadPositionToRdbDialog>("readpos");
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
     retype(dialog.axistxt(), "2");
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "typing alone changes nothing shared";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "typing alone changes nothing shared";
     click(dialog.runcmd);
-    EXPECT_EQ(app().state().CurrentAxis, 2);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 2);
     EXPECT_THAT(takeCalls(), ElementsAre("read_pos_rdb(1, 2)"));
     ASSERT_TRUE(close(dialog));
     openFromMenu<ReadPositionToRdbDialog>("readpos");
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
 }
 
 TEST_F(RdbDialogsTest, AFailedRequestShowsItsStatusAndAsksNothingMore)
@@ -307,7 +307,7 @@ TEST_F(RdbDialogsTest, TheCommandCountsOnlyOnceItsBoxIsLeft)
     retype(dialog.cmdtxt, "9A");
     EXPECT_FALSE(dialog.runcmd.enabled());
     EXPECT_THAT(modalShows(), IsEmpty());
-    EXPECT_FALSE(app().state().RangeCheckOff);
+    EXPECT_FALSE(app().state().selection.RangeCheckOff);
     const int beepsBefore = beeps();
     focus(dialog.wcounttxt);
     EXPECT_THAT(modalTexts(), ElementsAre("Value needs to be between 41 and 99."));

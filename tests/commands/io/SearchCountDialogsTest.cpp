@@ -44,10 +44,10 @@ protected:
 TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneAfterStatusZeroOnly)
 {
     storeSetting(4, 1, AxisField::HomeReverse, 1); // any non-zero value reads as reverse
-    const auto changedBefore = app().state().SettingsChanged;
-    app().state().BoardListMask = 45;
+    const auto changedBefore = app().state().boards.SettingsChanged;
+    app().state().selection.BoardListMask = 45;
     auto& dialog = openWithCurrentBoard<FindHomeCommandDialog>(4);
-    EXPECT_EQ(app().state().BoardListMask, 45) << "the mask stays in the dialog";
+    EXPECT_EQ(app().state().selection.BoardListMask, 45) << "the mask stays in the dialog";
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5", "ID: 6"));
     EXPECT_TRUE(dialog.reverse.value());
     retype(dialog.axistxt(), "2");
@@ -67,14 +67,14 @@ TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneA
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("find_home(4, 2, -1)", "find_home(4, 2, -1)", "find_home(4, 4, 0)"));
     EXPECT_EQ(storedSetting(4, 4, AxisField::HomeReverse), 0);
-    EXPECT_EQ(app().state().SettingsChanged, changedBefore);
+    EXPECT_EQ(app().state().boards.SettingsChanged, changedBefore);
 }
 
 TEST_F(SearchCountDialogsTest, FindIndexOnAThreeAxisBoardTakesTheDriversAnswerWithoutWaiting)
 {
     storeSetting(1, 1, AxisField::IndexReverse, -1);
     auto& dialog = openWithCurrentBoard<FindIndexCommandDialog>(1);
-    EXPECT_EQ(app().state().BoardListMask, 45);
+    EXPECT_EQ(app().state().selection.BoardListMask, 45);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 3", "ID: 4", "ID: 6"));
     EXPECT_TRUE(dialog.Reverse.value());
     EXPECT_EQ(dialog.indextxt.text(), "0");

@@ -265,7 +265,7 @@ TEST_F(TriggerBreakpointDialogsTest, EncoderBoardsLockTheChoiceOnAbsoluteWheneve
 
 TEST_F(TriggerBreakpointDialogsTest, RelativeIsReachableAfterLoadingOnAnEncoderBoard)
 {
-    app().state().CurrentBoard = 7;
+    app().state().selection.CurrentBoard = 7;
     auto& dialog = openFromMenu<EnableBreakpointDialog>("enablebrk");
     EXPECT_TRUE(dialog.lblPelto.visible());
     EXPECT_FALSE(dialog.choiceFrame().enabled());

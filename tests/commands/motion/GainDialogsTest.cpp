@@ -79,8 +79,8 @@ const std::vector<KeepCase> kKeepCases = {
 
 TEST_F(GainDialogsTest, EachKeepsOnlyItsFieldOfTheAxisSentToAndOnlyAfterSuccess)
 {
-    app().state().SettingsChanged = {0, -1, 0, -1, 0, -1, 0, 0};
-    const auto changedBefore = app().state().SettingsChanged;
+    app().state().boards.SettingsChanged = {0, -1, 0, -1, 0, -1, 0, 0};
+    const auto changedBefore = app().state().boards.SettingsChanged;
     for (const KeepCase& c : kKeepCases) {
         SCOPED_TRACE(::testing::PrintToString(c));
         Form& dialog = openFromMenu(c.item, c.form);
@@ -98,14 +98,14 @@ TEST_F(GainDialogsTest, EachKeepsOnlyItsFieldOfTheAxisSentToAndOnlyAfterSuccess)
 
         click(control<Control>(dialog, "runcmd"));
         SettingsTables expected = before;
-        ASSERT_EQ(setAxisSetting(expected, app().state().BoardType[static_cast<std::size_t>(c.board)], c.board,
+        ASSERT_EQ(setAxisSetting(expected, app().state().boards.BoardType[static_cast<std::size_t>(c.board)], c.board,
                                  std::stoi(std::string(c.axis)), c.field, c.sent),
                   Stored::Exactly);
         EXPECT_TRUE(app().state().Settings == expected) << "exactly the one field of the one axis changes";
         EXPECT_EQ(takeCalls().size(), 2u);
         ASSERT_TRUE(close(dialog));
     }
-    EXPECT_EQ(app().state().SettingsChanged, changedBefore);
+    EXPECT_EQ(app().state().boards.SettingsChanged, changedBefore);
 }
 
 TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAModeNobodyChose)
@@ -154,7 +154,7 @@ TEST_F(GainDialogsTest, StopModeOpensWithTheStoredModeOfAxisOneAndNeverSendsAMod
 
 TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
 {
-    app().state().CurrentBoard = 4;
+    app().state().selection.CurrentBoard = 4;
     auto& dialog = openFromMenu<LoadFollowingErrorDialog>("loadfolerr1");
     EXPECT_EQ(dialog.follerrtxt.text(), " 1000") << "the signed form";
     EXPECT_TRUE(dialog.runcmd.enabled());
@@ -171,7 +171,7 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
     ASSERT_TRUE(close(dialog));
 
     // Opening again shows what the record holds for axis 1 then, a count kept by a Run included.
-    app().state().CurrentBoard = 6;
+    app().state().selection.CurrentBoard = 6;
     auto& again = openFromMenu<LoadFollowingErrorDialog>("loadfolerr2");
     EXPECT_EQ(again.follerrtxt.text(), " 100") << "axis 1, not the axis of the Run";
     retype(again.follerrtxt, "3000");
@@ -184,7 +184,7 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
 
     // A count beyond the board's range (a damaged option) is answered as the dialog opens; the
     // record keeps it until a Run succeeds.
-    app().state().CurrentBoard = 1;
+    app().state().selection.CurrentBoard = 1;
     storeSetting(1, 1, AxisField::FollowingError, 40000);
     auto& beyond = openFromMenu<LoadFollowingErrorDialog>("loadfolerr1");
     EXPECT_EQ(lastModalText(), kServoRange);
@@ -196,7 +196,7 @@ TEST_F(GainDialogsTest, FollowingErrorOpensWithTheStoredCountCheckedAsIfTyped)
 
 TEST_F(GainDialogsTest, FollowingErrorIsCheckedAgainWhenABoardOfASmallerRangeIsChosen)
 {
-    app().state().CurrentBoard = 3;
+    app().state().selection.CurrentBoard = 3;
     auto& dialog = openFromMenu<LoadFollowingErrorDialog>("loadfolerr2");
     retype(dialog.follerrtxt, "50000");
     type(dialog.axistxt(), "3");

@@ -86,7 +86,7 @@ protected:
         takeCalls();
     }
 
-    int typeOf(int board) { return app().state().BoardType[static_cast<std::size_t>(board)]; }
+    int typeOf(int board) { return app().state().boards.BoardType[static_cast<std::size_t>(board)]; }
 
     // The bytes of the board's option file as they stand.
     std::string optionFileBytes(int board)
@@ -102,8 +102,8 @@ TEST_P(KeptSettingsDialogsRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordO
 {
     const KeptCase& c = GetParam();
     for (const KeptField& k : c.kept) storeSetting(c.board, c.axis, k.field, k.before);
-    app().state().SettingsChanged[static_cast<std::size_t>(c.board)] = -1;
-    const auto changedBefore = app().state().SettingsChanged;
+    app().state().boards.SettingsChanged[static_cast<std::size_t>(c.board)] = -1;
+    const auto changedBefore = app().state().boards.SettingsChanged;
     const std::string fileBefore = optionFileBytes(c.board);
 
     Form& dialog = openFromMenu(c.item, c.form);
@@ -126,7 +126,7 @@ TEST_P(KeptSettingsDialogsRunTest, KeepsWhatItSentInTheRunAxisOfTheBoardsRecordO
     EXPECT_EQ(control(dialog, "msgtxt").text(), StatusText(ZEVA_noError));
     EXPECT_TRUE(app().state().Settings == expected) << "only the sent fields of the Run's axis change";
     for (const KeptField& k : c.kept) EXPECT_EQ(storedSetting(c.board, c.axis, k.field), k.after);
-    EXPECT_EQ(app().state().SettingsChanged, changedBefore);
+    EXPECT_EQ(app().state().boards.SettingsChanged, changedBefore);
     EXPECT_EQ(optionFileBytes(c.board), fileBefore) << "no option file is written";
     EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith(std::string(c.entry) + "(" + std::to_string(c.board)),
                                          ::testing::StartsWith(std::string(c.entry))));
@@ -165,9 +165,9 @@ TEST_F(KeptSettingsDialogsTest, ValueBoxesOpenWithWhatTheRecordHoldsForAxisOneAn
 
 TEST_F(KeptSettingsDialogsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAxis)
 {
-    app().state().CurrentAxis = 3;
+    app().state().selection.CurrentAxis = 3;
     auto& dialog = openWithCurrentBoard<LoadStepsAndLinesDialog>(6);
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
     retype(dialog.axistxt(), "2");
     for (const auto& [steps, lines, packed] : {std::tuple{"2000", "500", 32770000}, {"1", "1", 65537}}) {
         retype(dialog.stepsrevtxt, steps);
@@ -175,9 +175,9 @@ TEST_F(KeptSettingsDialogsTest, StepsAndLinesArePackedIntoOneValueForTheSharedAx
         click(dialog.runcmd);
         EXPECT_THAT(takeCalls(), ElementsAre("load_steps_lines(6, 2, " + std::to_string(packed) + ")"));
     }
-    EXPECT_EQ(app().state().CurrentAxis, 2);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 2);
     ASSERT_TRUE(close(dialog));
-    EXPECT_EQ(app().state().CurrentAxis, 2) << "closing leaves the axis of the last Run";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 2) << "closing leaves the axis of the last Run";
 
     auto& reopened = openWithCurrentBoard<LoadStepsAndLinesDialog>(6);
     EXPECT_EQ(reopened.stepsrevtxt.text(), " 2000") << "axis 1 is shown, whatever the Runs kept on axis 2";

@@ -186,9 +186,9 @@ TEST_F(ReadBackDialogsVelocityByClassTest, SteppersReadStepsPerSecondAndServoAnd
 
 TEST_F(ReadBackDialogsTest, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
 {
-    app().state().CurrentAxis = 3;
+    app().state().selection.CurrentAxis = 3;
     auto& dialog = openFromMenu<InPositionDialog>("inpos");
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "loading sets it to 1";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "loading sets it to 1";
     type(dialog.bidlist, "4");
     type(dialog.dbtxt, "0");
     type(dialog.postxt, "+");
@@ -197,13 +197,13 @@ TEST_F(ReadBackDialogsTest, InPositionPassesTheTypedAxisThroughTheCurrentAxis)
     EXPECT_EQ(dialog.postxt.text(), "-15005") << "a position is whole: the point is dropped";
 
     retype(dialog.axistxt(), "4");
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "typing does not set it";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "typing does not set it";
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre(::testing::StartsWith("in_pos(4, 4, -15005, 0, &")));
-    EXPECT_EQ(app().state().CurrentAxis, 4);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 4);
     close(dialog);
     openFromMenu<InPositionDialog>("inpos");
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
 }
 
 TEST_F(ReadBackDialogsTest, InPositionNamesTheUnitsBesideBothFields)

@@ -121,9 +121,9 @@ TEST_F(StartStopModeDialogsTest, OptionsClearTheStatusWhenTheyChangeAndKeepTheir
 
 TEST_F(StartStopModeDialogsTest, ScaleFactorSharesItsAxisAndPacksBothParts)
 {
-    app().state().CurrentAxis = 3;
+    app().state().selection.CurrentAxis = 3;
     auto& dialog = openFromMenu<LoadPositionScaleFactorDialog>("loadposscale1");
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "a load with a board listed starts at axis 1";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "a load with a board listed starts at axis 1";
     EXPECT_FALSE(dialog.runcmd.enabled());
 
     // However a zero arrives, it is answered with the range message and the bound.
@@ -135,10 +135,10 @@ TEST_F(StartStopModeDialogsTest, ScaleFactorSharesItsAxisAndPacksBothParts)
     type(dialog.denomtxt, "32767");
     select(dialog.bidlist, 2);
     type(dialog.axistxt(), "4");
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "only a Run shares the typed axis";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "only a Run shares the typed axis";
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("load_pos_scale(4, 4, 98303)"));
-    EXPECT_EQ(app().state().CurrentAxis, 4);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 4);
 }
 
 // Only an encoder board: no dialog of this group but Reset Position lists it.

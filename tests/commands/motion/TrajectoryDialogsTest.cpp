@@ -121,10 +121,10 @@ protected:
 
 TEST_F(TrajectoryDialogsTest, LoadRpmKeepsDecimalsAndSharesItsAxisThroughCurrentAxis)
 {
-    app().state().CurrentAxis = 3;
+    app().state().selection.CurrentAxis = 3;
     chooseMenu("loadrpm");
     auto& dialog = app().form<LoadRpmDialog>();
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "loading resets the shared axis";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "loading resets the shared axis";
 
     retype(dialog.rpmtxt, ".");
     EXPECT_TRUE(dialog.runcmd.enabled()) << "a lone point is the value 0";
@@ -134,15 +134,15 @@ TEST_F(TrajectoryDialogsTest, LoadRpmKeepsDecimalsAndSharesItsAxisThroughCurrent
     retype(dialog.rpmtxt, "12.50");
     retype(dialog.axistxt(), "2");
     EXPECT_EQ(dialog.rpmtxt.text(), "12.5");
-    EXPECT_EQ(app().state().CurrentAxis, 1) << "typing the axis alone does not share it";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1) << "typing the axis alone does not share it";
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("load_rpm(1, 2, 12.5)"));
-    EXPECT_EQ(app().state().CurrentAxis, 2);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 2);
 
     ASSERT_TRUE(close(dialog));
-    EXPECT_EQ(app().state().CurrentAxis, 2) << "closing leaves the axis to the other dialogs";
+    EXPECT_EQ(app().state().selection.CurrentAxis, 2) << "closing leaves the axis to the other dialogs";
     chooseMenu("loadrpm");
-    EXPECT_EQ(app().state().CurrentAxis, 1);
+    EXPECT_EQ(app().state().selection.CurrentAxis, 1);
 }
 
 TEST_F(TrajectoryDialogsTest, LoadRpspsSendsWholeNumbersRoundedToEvenAndLeavesItsTextUnselectedOnEntry)

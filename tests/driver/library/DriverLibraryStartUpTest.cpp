@@ -88,7 +88,7 @@ TEST_F(DriverLibraryStartUp, ABoardNameTheLibraryCutsShortShowsOnlyWholeCharacte
 {
     startOn(TARVIK_LYING_DRIVER);
     ASSERT_TRUE(start());
-    app().state().CurrentBoard = 2;
+    app().state().selection.CurrentBoard = 2;
     auto& dialog = openFromMenu<BoardNameDialog>("GetBoardName");
     click(dialog.runcmd);
     EXPECT_EQ(dialog.BoardName.text(), "Achse ");

@@ -80,7 +80,7 @@ TEST_F(XyTableDemoTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPre
     EXPECT_TRUE(demo.startcmd.enabled());
     EXPECT_FALSE(demo.stopcmd.enabled());
     EXPECT_FALSE(menuEnabled("beginprestore"));
-    EXPECT_TRUE(app().state().XyDemoOpen);
+    EXPECT_TRUE(app().state().windows.XyDemoOpen);
 
     // The encoder board: every motion control off, its defaults still written, no driver call.
     select(demo.bidlist, 1);
@@ -92,7 +92,7 @@ TEST_F(XyTableDemoTest, OpensOnInitialisedBoardsWithTheBoardsDefaultsAndLocksPre
 
     EXPECT_TRUE(close(demo));
     EXPECT_TRUE(menuEnabled("beginprestore"));
-    EXPECT_FALSE(app().state().XyDemoOpen);
+    EXPECT_FALSE(app().state().windows.XyDemoOpen);
 }
 
 TEST_F(XyTableDemoTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
@@ -117,7 +117,7 @@ TEST_F(XyTableDemoTest, RefusedScalesAreReportedAndTheLastGoodLimitsComeBack)
 TEST_F(XyTableDemoTest, ABoardWithoutCountsPerRevolutionIsRefusedWithoutDividingByZero)
 {
     EXPECT_TRUE(InitializeBoard(app(), kStepper4));
-    app().state().XCountsPerRev[kStepper4] = 0;
+    app().state().xy.XCountsPerRev[kStepper4] = 0;
     XyTableDemo& demo = openFromMenu<XyTableDemo>("xytablemu");
     EXPECT_THAT(errorWindows(), Contains(HasSubstr("counts per inch are 0")));
     EXPECT_FALSE(demo.startcmd.enabled());
@@ -265,7 +265,6 @@ TEST_F(XyTableDemoTest, FindHomeSearchesBothAxesZeroesThemAndTheDemoForgetsItsTa
     EXPECT_THAT(commands(), ElementsAre("load_rpm(4, 1, 500)", "load_rpm(4, 2, 500)", "load_rpsps(4, 1, 100)", "load_rpsps(4, 2, 100)",
                                         "find_home(4, 1, 0)", "find_home(4, 2, 0)", "reset_pos(4, 1)",
                                         "reset_pos(4, 2)"));
-    EXPECT_TRUE(app().state().XyHomeStarted);
     EXPECT_EQ(demo.fields().TargetCount, 0);
 }
 
@@ -301,7 +300,6 @@ TEST_F(XyTableDemoTest, FindIndexRefusesARunningAxisAndKeepsTheTargets)
         click(panel.quitcmd);
     });
     click(demo.indexcmd);
-    EXPECT_FALSE(app().state().XyIndexStarted);
     EXPECT_EQ(demo.fields().TargetCount, 3);
 }
 
