@@ -21,6 +21,13 @@ inline std::vector<std::uint8_t> fileBytes(const std::string& name)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The whole text of a file; empty when it cannot be read.
+inline std::string fileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 inline void writeFileBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
 {
     std::ofstream out(name, std::ios::binary | std::ios::trunc);

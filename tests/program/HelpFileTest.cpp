@@ -1,6 +1,8 @@
 // The help pages as shipped: every topic a window names has its page, a real one, and every link
 // between the pages leads to a page.
 
+#include "kit/ScratchDirectory.h"
+#include "kit/ShippedHelp.h"
 #include "kit/WindowHelpTopics.h"
 #include "program/HelpFile.h"
 #include "program/HelpTopics.h"
@@ -8,10 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,15 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kHelpFolder = fs::path(__FILE__).parent_path() / "../../docs/help";
-
-std::string readPage(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+const fs::path kHelpFolder = shippedHelpFolder();
 
 std::string firstMatch(const std::string& text, const std::regex& pattern)
 {
@@ -41,15 +33,6 @@ std::string bodyText(const std::string& page)
 {
     const std::string body = firstMatch(page, std::regex(R"(<body>([\s\S]*)</body>)"));
     return std::regex_replace(body, std::regex("<[^>]*>"), " ");
-}
-
-std::vector<std::string> linksOf(const std::string& page)
-{
-    std::vector<std::string> links;
-    const std::regex href(R"re(href="([^"]*)")re");
-    for (auto it = std::sregex_iterator(page.begin(), page.end(), href); it != std::sregex_iterator(); ++it)
-        links.push_back((*it)[1].str());
-    return links;
 }
 
 // Every topic a window opens with F1: those of the windows' record and of the shell windows.
@@ -69,7 +52,7 @@ TEST(HelpPages, EveryTopicAWindowNamesHasARealPage)
         SCOPED_TRACE("topic " + std::to_string(topic));
         const fs::path page = helpTopicPage(contents, topic);
         ASSERT_FALSE(page.empty()) << helpPageName(topic) << " is missing";
-        const std::string html = readPage(page);
+        const std::string html = fileText(page);
         const std::string title = firstMatch(html, std::regex("<title>([^<]*)</title>"));
         EXPECT_FALSE(title.empty());
         EXPECT_EQ(firstMatch(html, std::regex("<h1>([^<]*)</h1>")), title);
@@ -84,7 +67,7 @@ TEST(HelpPages, EveryLinkLeadsToAPageAndTheContentsReachEveryTopic)
     std::set<std::string> linkedFromContents;
     for (const fs::directory_entry& entry : fs::directory_iterator(kHelpFolder)) {
         const std::string name = entry.path().filename().string();
-        for (const std::string& link : linksOf(readPage(entry.path()))) {
+        for (const std::string& link : linksOf(fileText(entry.path()))) {
             SCOPED_TRACE(name + " -> " + link);
             // Pages link to pages beside them, never out of the help.
             EXPECT_EQ(link.find_first_of(":/\\"), std::string::npos);
