@@ -24,9 +24,8 @@ void ConfirmWindow::Form_Load() { PlaceOverMainWindow(app_, *this, offset_); }
 
 std::int16_t ConfirmWindow::ask(std::int16_t board)
 {
-    board_ = board;
     answer_ = ConfirmCancel;
-    lblquestion.setCaption("Board " + InitializeBoardCaption(app_, board_) + questionTail_);
+    lblquestion.setCaption("Board " + InitializeBoardCaption(app_, board) + questionTail_);
     showModal();
     return answer_;
 }

@@ -20,8 +20,6 @@ public:
     // pressed, ConfirmCancel when the window was closed otherwise (its close box, the program
     // ending).
     std::int16_t ask(std::int16_t board);
-    // The board of the last question, -1 before any.
-    std::int16_t board() const { return board_; }
 
     Label lblquestion{this, "lblquestion", {.left = 240, .top = 240, .width = 4695, .height = 855}};
     CommandButton cmdcont{this, "cmdcont", {.caption = "Continue", .left = 840, .top = 1320, .width = 1455, .height = 375}};
@@ -38,7 +36,6 @@ private:
     App& app_;
     std::string questionTail_;
     float offset_;
-    std::int16_t board_ = -1;
     std::int16_t answer_ = 0;
 };
 
