@@ -6,14 +6,14 @@
 // Usage: bench_panel_run [SECONDS]   (default 5; QT_QPA_PLATFORM=offscreen without a display)
 
 #include "driver/sim/SimulatedDriver.h"
-#include "qt/QtProgram.h"
-#include "runtime/Runtime.h"
-#include "runtime/UserInput.h"
 #include "init/InitSequences.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
 #include "panels/ServoTestPanel.h"
 #include "program/App.h"
+#include "qt/QtProgram.h"
+#include "runtime/Runtime.h"
+#include "runtime/UserInput.h"
 #include "shell/MainWindowServices.h"
 
 #include <QCoreApplication>

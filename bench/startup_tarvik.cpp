@@ -2,10 +2,10 @@
 // Usage: bench_startup_tarvik [--rest]   (--rest: stays at rest until a signal ends it)
 
 #include "driver/sim/SimulatedDriver.h"
-#include "qt/QtProgram.h"
-#include "runtime/Runtime.h"
 #include "mainwindow/StartUp.h"
 #include "program/App.h"
+#include "qt/QtProgram.h"
+#include "runtime/Runtime.h"
 
 #include <cstring>
 

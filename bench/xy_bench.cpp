@@ -6,13 +6,13 @@
 // tick's paint at most 1 ms, as cheap at the lap's end as at its start; a still run's drawing
 // as large after its second hour as after its first.
 
-#include "qt/InputBridge.h"
-#include "qt/PictureBoxWidget.h"
 #include "init/InitSequences.h"
 #include "mainwindow/HeadlessProgram.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
 #include "panels/xy/XyTableDemo.h"
+#include "qt/InputBridge.h"
+#include "qt/PictureBoxWidget.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,11 +2,11 @@
 
 #include "driver/library/LibraryDriver.h"
 #include "driver/sim/SimulatedDriver.h"
-#include "qt/QtProgram.h"
-#include "runtime/Runtime.h"
 #include "mainwindow/StartUp.h"
 #include "program/App.h"
 #include "program/HelpFile.h"
+#include "qt/QtProgram.h"
+#include "runtime/Runtime.h"
 
 #include <cstdlib>
 #include <iostream>

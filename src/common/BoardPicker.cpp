@@ -2,8 +2,8 @@
 
 #include "base/NumberText.h"
 #include "driver/BoardTypes.h"
-#include "runtime/ListControls.h"
 #include "program/App.h"
+#include "runtime/ListControls.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "common/EntryField.h"
 #include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
-#include "common/EntryField.h"
-#include "runtime/Control.h"
 #include "program/AxisSettings.h"
+#include "runtime/Control.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "common/CommandDialog.h"
 
 #include "base/NumberText.h"
+#include "common/DialogMetrics.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
-#include "common/DialogMetrics.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
 #include "shell/Shell.h"

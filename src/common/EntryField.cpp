@@ -4,8 +4,8 @@
 #include "common/KeyFilter.h"
 #include "common/NormalizeField.h"
 #include "common/RangeChecks.h"
-#include "runtime/TextBox.h"
 #include "program/App.h"
+#include "runtime/TextBox.h"
 
 #include <algorithm>
 #include <string>

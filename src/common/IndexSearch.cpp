@@ -1,11 +1,11 @@
 #include "common/IndexSearch.h"
 
 #include "base/NumberText.h"
+#include "common/MotionWaits.h"
+#include "common/SearchVelocity.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/MotionWaits.h"
-#include "common/SearchVelocity.h"
 #include "program/App.h"
 
 namespace tarvik {

@@ -1,8 +1,8 @@
 #include "common/RangeChecks.h"
 
 #include "base/NumberText.h"
-#include "runtime/TextBox.h"
 #include "program/App.h"
+#include "runtime/TextBox.h"
 #include "shell/Shell.h"
 
 #include <bit>

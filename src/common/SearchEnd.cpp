@@ -1,9 +1,9 @@
 #include "common/SearchEnd.h"
 
 #include "base/NumberText.h"
+#include "common/MotionWaits.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/MotionWaits.h"
 #include "program/App.h"
 
 namespace tarvik {

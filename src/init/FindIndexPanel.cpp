@@ -1,9 +1,9 @@
 #include "init/FindIndexPanel.h"
 
 #include "base/NumberText.h"
-#include "driver/StatusText.h"
 #include "common/IndexSearch.h"
 #include "common/MotionWaits.h"
+#include "driver/StatusText.h"
 #include "program/App.h"
 
 namespace tarvik {

@@ -1,8 +1,8 @@
 #include "init/HomingPanel.h"
 
 #include "base/NumberText.h"
-#include "driver/StatusText.h"
 #include "common/SearchVelocity.h"
+#include "driver/StatusText.h"
 #include "init/SaveOption.h"
 #include "init/SettingsRanges.h"
 #include "program/App.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/WatchedMotionPanel.h"
 #include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
-#include "common/WatchedMotionPanel.h"
 #include "runtime/FormRuntime.h"
 
 #include <array>

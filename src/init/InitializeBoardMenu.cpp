@@ -1,7 +1,6 @@
 #include "init/InitializeBoardMenu.h"
 
 #include "base/NumberText.h"
-#include "runtime/MenuItem.h"
 #include "init/ClosedLoopStepper4Wizard.h"
 #include "init/ClosedLoopStepperWizard.h"
 #include "init/EncoderWizard.h"
@@ -14,6 +13,7 @@
 #include "init/Wizard.h"
 #include "program/App.h"
 #include "program/PreferenceFile.h"
+#include "runtime/MenuItem.h"
 #include "shell/Shell.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 #include "init/OptionList.h"
 
-#include "runtime/ListControls.h"
 #include "program/App.h"
 #include "program/OptionFiles.h"
+#include "runtime/ListControls.h"
 #include "shell/Shell.h"
 
 namespace tarvik {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "common/BoardPicker.h"
 #include "driver/BoardTypes.h"
 #include "driver/MotionDriver.h"
-#include "common/BoardPicker.h"
-#include "runtime/FormRuntime.h"
 #include "program/App.h"
+#include "runtime/FormRuntime.h"
 #include "shell/MainWindowServices.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/FormRuntime.h"
 #include "init/InitSteps.h"
+#include "runtime/FormRuntime.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "program/PreferenceFile.h"
 #include "program/PerBoard.h"
+#include "program/PreferenceFile.h"
 
 namespace tarvik {
 

@@ -1,7 +1,7 @@
 #include "init/StepOutputModeDialog.h"
 
-#include "driver/BoardTypes.h"
 #include "common/DialogMetrics.h"
+#include "driver/BoardTypes.h"
 #include "program/SettingsMasks.h"
 
 #include <optional>

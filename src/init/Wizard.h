@@ -1,7 +1,7 @@
 #pragma once
 
-#include "driver/BoardTypes.h"
 #include "common/EntryField.h"
+#include "driver/BoardTypes.h"
 #include "program/AxisSettings.h"
 #include "runtime/FormRuntime.h"
 

@@ -3,9 +3,9 @@
 #include "base/Clock.h"
 #include "driver/recording/RecordingDriver.h"
 #include "driver/sim/SimulatedDriver.h"
+#include "program/App.h"
 #include "runtime/HeadlessHost.h"
 #include "runtime/Runtime.h"
-#include "program/App.h"
 
 #include <filesystem>
 #include <memory>

@@ -6,15 +6,15 @@
 #include "init/InitializeBoardMenu.h"
 #include "mainwindow/MainMenus.h"
 #include "program/App.h"
-#include "shell/BackgroundWindow.h"
 #include "program/BoardTable.h"
 #include "program/DriverInfo.h"
 #include "program/HelpFile.h"
 #include "program/HelpTopics.h"
+#include "shell/BackgroundWindow.h"
+#include "shell/BadConfigurationWindow.h"
 #include "shell/MainWindowServices.h"
 #include "shell/PreferencesAsking.h"
 #include "shell/Shell.h"
-#include "shell/BadConfigurationWindow.h"
 
 #include <algorithm>
 #include <array>

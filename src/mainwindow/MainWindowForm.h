@@ -1,9 +1,9 @@
 #pragma once
 
-#include "runtime/FormRuntime.h"
 #include "mainwindow/InstanceLock.h"
 #include "mainwindow/StartUp.h"
 #include "program/MenuBar.h"
+#include "runtime/FormRuntime.h"
 
 #include <memory>
 #include <string_view>

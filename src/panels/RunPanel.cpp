@@ -1,11 +1,11 @@
 #include "panels/RunPanel.h"
 
 #include "base/NumberText.h"
+#include "common/FocusBackToStart.h"
+#include "common/MotionWaits.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/FocusBackToStart.h"
-#include "common/MotionWaits.h"
 #include "program/App.h"
 #include "shell/MainWindowServices.h"
 #include "shell/Shell.h"

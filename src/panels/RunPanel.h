@@ -1,13 +1,13 @@
 #pragma once
 
-#include "driver/MotionDriver.h"
 #include "common/BoardPicker.h"
 #include "common/EntryField.h"
 #include "common/MotionWaits.h"
 #include "common/StatusLamp.h"
 #include "common/WatchedMotionPanel.h"
-#include "runtime/FormRuntime.h"
+#include "driver/MotionDriver.h"
 #include "program/OpenWindows.h"
+#include "runtime/FormRuntime.h"
 
 #include <array>
 #include <cstdint>

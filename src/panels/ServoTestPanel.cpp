@@ -1,10 +1,10 @@
 #include "panels/ServoTestPanel.h"
 
+#include "common/KeyFilter.h"
 #include "driver/BoardRanges.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/KeyFilter.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "driver/MotionDriver.h"
-#include "runtime/Runtime.h"
 #include "program/MenuBar.h"
 #include "program/SharedState.h"
+#include "runtime/Runtime.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "shell/MainWindowServices.h"
 
 #include "driver/BoardTypes.h"
-#include "runtime/MenuItem.h"
 #include "program/BoardTable.h"
+#include "runtime/MenuItem.h"
 
 namespace tarvik {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/FormRuntime.h"
 #include "program/PreferenceFile.h"
+#include "runtime/FormRuntime.h"
 
 #include <array>
 

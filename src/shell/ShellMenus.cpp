@@ -2,8 +2,8 @@
 
 #include "program/App.h"
 #include "program/HelpTopics.h"
-#include "shell/MainWindowServices.h"
 #include "shell/AboutWindow.h"
+#include "shell/MainWindowServices.h"
 #include "shell/PreferencesWindow.h"
 
 #include <array>

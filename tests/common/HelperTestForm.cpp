@@ -1,7 +1,7 @@
 #include "common/HelperTestForm.h"
 
-#include "driver/sim/BoardConfigFile.h"
 #include "common/KeyFilter.h"
+#include "driver/sim/BoardConfigFile.h"
 
 namespace tarvik::testing {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/BoardPicker.h"
-#include "runtime/FormRuntime.h"
 #include "mainwindow/HeadlessProgram.h"
+#include "runtime/FormRuntime.h"
 
 #include <gtest/gtest.h>
 

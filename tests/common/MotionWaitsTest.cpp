@@ -1,8 +1,8 @@
 #include "common/HelperTestForm.h"
 
+#include "common/MotionWaits.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/MotionWaits.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 
 #include "common/HelperTestForm.h"
 
-#include "driver/StatusText.h"
-#include "driver/StatusWords.h"
 #include "common/MotionWaits.h"
 #include "common/WatchedMotionPanel.h"
+#include "driver/StatusText.h"
+#include "driver/StatusWords.h"
 
 #include <gmock/gmock.h>
 

@@ -4,8 +4,8 @@
 
 #include "SetupDialogFixture.h"
 
-#include "driver/StatusText.h"
 #include "common/BoardPicker.h"
+#include "driver/StatusText.h"
 #include "init/IoPortSettingsDialog.h"
 #include "init/LimitSwitchSettingsDialog.h"
 #include "init/StepOutputModeDialog.h"

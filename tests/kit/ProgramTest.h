@@ -1,11 +1,11 @@
 #pragma once
 
-#include "runtime/FormRuntime.h"
 #include "mainwindow/HeadlessProgram.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
 #include "program/App.h"
 #include "program/AxisSettings.h"
+#include "runtime/FormRuntime.h"
 #include "shell/MainWindowServices.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 
 #include "kit/ProgramTest.h"
 
-#include "shell/Shell.h"
 #include "shell/PreferencesWindow.h"
+#include "shell/Shell.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest-spi.h>

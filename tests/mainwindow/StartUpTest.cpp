@@ -4,10 +4,10 @@
 
 #include "driver/StatusText.h"
 #include "mainwindow/MainMenus.h"
-#include "shell/BackgroundWindow.h"
 #include "program/BoardTable.h"
-#include "shell/ErrorWindow.h"
+#include "shell/BackgroundWindow.h"
 #include "shell/BadConfigurationWindow.h"
+#include "shell/ErrorWindow.h"
 
 namespace tarvik::testing {
 namespace {

@@ -1,9 +1,9 @@
 #include "EveryBuiltForm.h"
 
-#include "runtime/MenuItem.h"
-#include "runtime/UserInput.h"
 #include "mainwindow/MainMenus.h"
 #include "program/PreferenceFile.h"
+#include "runtime/MenuItem.h"
+#include "runtime/UserInput.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -7,18 +7,18 @@
 
 #include "EveryBuiltForm.h"
 
-#include "qt/ControlWidget.h"
-#include "qt/FocusMark.h"
-#include "qt/MenuBarMirror.h"
-#include "runtime/FormRuntime.h"
 #include "init/ClosedLoopStepperWizard.h"
 #include "init/InitSequences.h"
 #include "init/LoadOptionDialog.h"
 #include "panels/ServoTestPanel.h"
 #include "panels/StepperTestPanel.h"
 #include "panels/xy/XyTableDemo.h"
-#include "shell/ErrorWindow.h"
 #include "program/MenuBar.h"
+#include "qt/ControlWidget.h"
+#include "qt/FocusMark.h"
+#include "qt/MenuBarMirror.h"
+#include "runtime/FormRuntime.h"
+#include "shell/ErrorWindow.h"
 #include "shell/Shell.h"
 
 #include <QAction>

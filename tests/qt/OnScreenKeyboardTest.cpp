@@ -7,11 +7,11 @@
 #include "OnScreenKit.h"
 #include "XTestInput.h"
 
-#include "qt/ControlWidget.h"
-#include "qt/QtHost.h"
 #include "init/InitSequences.h"
 #include "panels/ServoTestPanel.h"
 #include "panels/xy/XyTableDemo.h"
+#include "qt/ControlWidget.h"
+#include "qt/QtHost.h"
 
 #include <QApplication>
 #include <QImage>

@@ -5,16 +5,16 @@
 #include "RunningProgram.h"
 #include "commands/motion/SetStopModeDialog.h"
 #include "driver/sim/SimulatedDriver.h"
+#include "mainwindow/MainWindowForm.h"
+#include "mainwindow/StartUp.h"
+#include "mainwindow/TemporaryWorkingDirectory.h"
+#include "program/App.h"
 #include "qt/ControlWidget.h"
 #include "qt/MainWindow.h"
 #include "qt/MenuBarMirror.h"
 #include "qt/QtProgram.h"
 #include "qt/Renderer.h"
 #include "runtime/Runtime.h"
-#include "mainwindow/MainWindowForm.h"
-#include "mainwindow/StartUp.h"
-#include "mainwindow/TemporaryWorkingDirectory.h"
-#include "program/App.h"
 
 #include <QAction>
 #include <QApplication>

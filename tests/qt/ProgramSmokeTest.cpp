@@ -3,11 +3,6 @@
 #include "RunningProgram.h"
 #include "driver/sim/BoardConfigFile.h"
 #include "driver/sim/SimulatedDriver.h"
-#include "qt/MainWindow.h"
-#include "qt/MenuBarMirror.h"
-#include "qt/QtProgram.h"
-#include "qt/Renderer.h"
-#include "runtime/Runtime.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindowForm.h"
 #include "mainwindow/StartUp.h"
@@ -15,6 +10,11 @@
 #include "program/App.h"
 #include "program/BoardTable.h"
 #include "program/PreferenceFile.h"
+#include "qt/MainWindow.h"
+#include "qt/MenuBarMirror.h"
+#include "qt/QtProgram.h"
+#include "qt/Renderer.h"
+#include "runtime/Runtime.h"
 #include "shell/PreferencesWindow.h"
 
 #include <QAction>

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "driver/sim/SimulatedDriver.h"
-#include "qt/MainWindow.h"
-#include "qt/QtProgram.h"
-#include "qt/Renderer.h"
-#include "runtime/Runtime.h"
 #include "mainwindow/MainWindowForm.h"
 #include "mainwindow/StartUp.h"
 #include "mainwindow/TemporaryWorkingDirectory.h"
 #include "program/App.h"
+#include "qt/MainWindow.h"
+#include "qt/QtProgram.h"
+#include "qt/Renderer.h"
+#include "runtime/Runtime.h"
 
 #include <QApplication>
 

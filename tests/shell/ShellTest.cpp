@@ -1,9 +1,9 @@
 #include "kit/AppFixture.h"
 
+#include "shell/AboutWindow.h"
 #include "shell/AskSaveWindow.h"
 #include "shell/ConfirmWindow.h"
 #include "shell/Shell.h"
-#include "shell/AboutWindow.h"
 
 namespace tarvik::testing {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "TestWindow.h"
 
-#include "runtime/FormRuntime.h"
 #include "mainwindow/StartUp.h"
+#include "runtime/FormRuntime.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include "commands/io/AuxIoDesign.h"
 #include "commands/io/AuxIoWord.h"
 #include "commands/io/ReadBackLamps.h"
-#include "driver/StatusText.h"
 #include "common/DialogMetrics.h"
+#include "driver/StatusText.h"
 
 #include <array>
 #include <string>

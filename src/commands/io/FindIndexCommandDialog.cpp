@@ -1,9 +1,9 @@
 #include "commands/io/FindIndexCommandDialog.h"
 
 #include "commands/io/SearchDirection.h"
+#include "common/MotionWaits.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
-#include "common/MotionWaits.h"
 
 namespace tarvik {
 

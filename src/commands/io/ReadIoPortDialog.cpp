@@ -2,9 +2,9 @@
 
 #include "commands/io/IoPortWord.h"
 #include "commands/io/ReadBackLamps.h"
+#include "common/DialogMetrics.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
-#include "common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <string>

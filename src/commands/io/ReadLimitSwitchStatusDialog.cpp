@@ -1,10 +1,10 @@
 #include "commands/io/ReadLimitSwitchStatusDialog.h"
 
 #include "commands/io/ReadBackLamps.h"
+#include "common/DialogMetrics.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/DialogMetrics.h"
 #include "program/App.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 #include "commands/io/ReturnDataBufferViewer.h"
 
 #include "base/NumberText.h"
-#include "driver/StatusText.h"
 #include "common/DialogMetrics.h"
+#include "driver/StatusText.h"
 #include "program/App.h"
 
 #include <utility>

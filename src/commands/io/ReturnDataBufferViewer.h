@@ -1,8 +1,8 @@
 #pragma once
 
-#include "driver/MotionDriver.h"
 #include "common/CommandDialog.h"
 #include "common/EntryField.h"
+#include "driver/MotionDriver.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "commands/io/SearchDirection.h"
 
-#include "driver/StatusWords.h"
 #include "common/CommandDialog.h"
+#include "driver/StatusWords.h"
 #include "program/App.h"
 
 #include <optional>

@@ -2,8 +2,8 @@
 
 #include "commands/io/IoBitColumns.h"
 #include "commands/io/IoPortWord.h"
-#include "driver/BoardTypes.h"
 #include "common/DialogMetrics.h"
+#include "driver/BoardTypes.h"
 #include "program/App.h"
 
 #include <array>

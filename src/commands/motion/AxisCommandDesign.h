@@ -1,7 +1,7 @@
 #pragma once
 
-#include "driver/MotionDriver.h"
 #include "common/CommandDesign.h"
+#include "driver/MotionDriver.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/NumberText.h"
-#include "driver/MotionDriver.h"
 #include "common/CommandDesign.h"
+#include "driver/MotionDriver.h"
 
 #include <cstdint>
 #include <functional>

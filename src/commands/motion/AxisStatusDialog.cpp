@@ -1,9 +1,9 @@
 #include "commands/motion/AxisStatusDialog.h"
 
+#include "common/DialogMetrics.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
-#include "common/DialogMetrics.h"
 
 #include <array>
 #include <bit>

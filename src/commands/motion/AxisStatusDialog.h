@@ -1,8 +1,8 @@
 #pragma once
 
-#include "driver/MotionDriver.h"
 #include "common/CommandDialog.h"
 #include "common/StatusLamp.h"
+#include "driver/MotionDriver.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "driver/MotionDriver.h"
 #include "common/CommandDialog.h"
+#include "driver/MotionDriver.h"
 
 #include <cstdint>
 

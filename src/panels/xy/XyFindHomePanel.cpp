@@ -1,8 +1,8 @@
 #include "panels/xy/XyFindHomePanel.h"
 
 #include "base/NumberText.h"
-#include "driver/StatusWords.h"
 #include "common/SearchVelocity.h"
+#include "driver/StatusWords.h"
 #include "program/App.h"
 #include "program/SettingsRecords.h"
 

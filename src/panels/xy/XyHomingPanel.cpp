@@ -1,7 +1,7 @@
 #include "panels/xy/XyHomingPanel.h"
 
-#include "driver/StatusText.h"
 #include "common/SearchVelocity.h"
+#include "driver/StatusText.h"
 #include "program/App.h"
 #include "shell/Shell.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "driver/MotionDriver.h"
 #include "common/SearchEnd.h"
 #include "common/WatchedMotionPanel.h"
+#include "driver/MotionDriver.h"
 #include "runtime/FormRuntime.h"
 
 #include <cstdint>

@@ -1,10 +1,10 @@
 #include "panels/xy/XySegmentMove.h"
 
 #include "base/NumberText.h"
+#include "common/MotionWaits.h"
 #include "driver/BoardRanges.h"
 #include "driver/BoardTypes.h"
 #include "driver/StatusWords.h"
-#include "common/MotionWaits.h"
 #include "program/App.h"
 
 #include <cmath>

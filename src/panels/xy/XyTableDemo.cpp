@@ -1,8 +1,8 @@
 #include "panels/xy/XyTableDemo.h"
 
 #include "base/NumberText.h"
-#include "driver/BoardTypes.h"
 #include "common/DialogMetrics.h"
+#include "driver/BoardTypes.h"
 #include "program/App.h"
 #include "shell/MainWindowServices.h"
 #include "shell/Shell.h"

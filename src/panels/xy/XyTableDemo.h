@@ -2,9 +2,9 @@
 
 #include "common/BoardPicker.h"
 #include "common/EntryField.h"
-#include "runtime/FormRuntime.h"
 #include "panels/xy/XyTableFields.h"
 #include "panels/xy/XyTableRun.h"
+#include "runtime/FormRuntime.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "panels/xy/XyTableDemo.h"
 
-#include "driver/StatusText.h"
-#include "driver/StatusWords.h"
 #include "common/KeyFilter.h"
 #include "common/NormalizeField.h"
+#include "driver/StatusText.h"
+#include "driver/StatusWords.h"
 #include "panels/xy/XyFindHomePanel.h"
 #include "panels/xy/XyFindIndexPanel.h"
 #include "panels/xy/XySegmentMove.h"

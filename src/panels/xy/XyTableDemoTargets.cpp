@@ -1,8 +1,8 @@
 #include "panels/xy/XyTableDemo.h"
 
 #include "base/NumberText.h"
-#include "driver/StatusText.h"
 #include "common/MotionWaits.h"
+#include "driver/StatusText.h"
 #include "panels/xy/XyScale.h"
 #include "panels/xy/XySegmentMove.h"
 #include "program/App.h"

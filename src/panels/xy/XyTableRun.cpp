@@ -1,7 +1,7 @@
 #include "panels/xy/XyTableRun.h"
 
-#include "driver/StatusWords.h"
 #include "common/MotionWaits.h"
+#include "driver/StatusWords.h"
 #include "panels/xy/XyScale.h"
 #include "panels/xy/XySegmentMove.h"
 #include "program/App.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/Control.h"
 #include "panels/xy/XyTableFields.h"
+#include "runtime/Control.h"
 
 #include <cstdint>
 

@@ -12,8 +12,8 @@
 #include "commands/motion/StoreStepsPerRevDialog.h"
 #include "driver/StatusText.h"
 #include "program/AxisSettings.h"
-#include "shell/MainWindowServices.h"
 #include "program/OptionFiles.h"
+#include "shell/MainWindowServices.h"
 
 #include <gmock/gmock.h>
 

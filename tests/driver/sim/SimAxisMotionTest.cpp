@@ -1,5 +1,5 @@
-#include "driver/sim/SimDriverFixture.h"
 #include "driver/sim/RawCommand.h"
+#include "driver/sim/SimDriverFixture.h"
 #include "driver/sim/SimUnits.h"
 
 #include <algorithm>
