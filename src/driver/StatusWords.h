@@ -61,7 +61,7 @@ struct CsrLayout {
 
 private:
     static constexpr std::uint16_t axisBit(std::uint16_t first, int axes, int axis) {
-        return axis >= 1 && axis <= axes ? static_cast<std::uint16_t>(first << (axis - 1)) : 0;
+        return axis >= 1 && axis <= axes ? static_cast<std::uint16_t>(first << (axis - 1)) : std::uint16_t{0};
     }
 };
 
@@ -88,13 +88,13 @@ const CsrLayout& csrLayoutOfType(int typeCode);
 // On a board of `axisCount` axes, axis 1 holds the highest pair and home bit, the last axis
 // bits 0 and 1 and home bit 8. Axes outside 1..axisCount give 0.
 constexpr std::uint16_t LimitReverse(int axis, int axisCount) {
-    return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(1u << (2 * (axisCount - axis))) : 0;
+    return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(1u << (2 * (axisCount - axis))) : std::uint16_t{0};
 }
 constexpr std::uint16_t LimitForward(int axis, int axisCount) {
-    return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(2u << (2 * (axisCount - axis))) : 0;
+    return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(2u << (2 * (axisCount - axis))) : std::uint16_t{0};
 }
 constexpr std::uint16_t LimitHome(int axis, int axisCount) {
-    return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(0x100u << (axisCount - axis)) : 0;
+    return axis >= 1 && axis <= axisCount ? static_cast<std::uint16_t>(0x100u << (axisCount - axis)) : std::uint16_t{0};
 }
 
 // ---- Value codes ----
