@@ -69,7 +69,7 @@ void HomingPanel::Form_Load()
 
 std::int16_t HomingPanel::boardType() const
 {
-    return app_.state().boards.isBoard(board_) ? app_.state().boards.BoardType[static_cast<std::size_t>(board_)] : kNoBoardType;
+    return app_.state().boards.typeOf(board_);
 }
 
 int HomingPanel::axisCount() const

@@ -83,20 +83,10 @@ Outcome testMove(App& app, const BoardInitValues& v, I16 axis)
     return testMoveLeg(app, v.board, axis, -kTestMoveCounts, v.watch);
 }
 
-// The groups a step serves, as board-list mask bits.
-constexpr I16 bit(BoardGroup g) { return static_cast<I16>(1 << static_cast<int>(g)); }
-constexpr I16 kServos = bit(BoardGroup::Servo3) | bit(BoardGroup::Servo4);
-constexpr I16 kOpenLoops = bit(BoardGroup::OpenLoop3) | bit(BoardGroup::OpenLoop4);
-constexpr I16 kClosedLoops = bit(BoardGroup::ClosedLoop3) | bit(BoardGroup::ClosedLoop4);
-constexpr I16 kEncoders = bit(BoardGroup::Encoder);
-constexpr I16 kSteppers = kOpenLoops | kClosedLoops;
-constexpr I16 kMotion = kServos | kSteppers;
-constexpr I16 kAll = kMotion | kEncoders;
-
 enum class Scope { Board, EachAxis };
 
 struct InitStep {
-    I16 groups;
+    I16 groups; // the groups the step serves, as board-list mask bits
     Scope scope;
     std::string_view what; // as the start-up's initialisation window shows it
     Outcome (*run)(App& app, const BoardInitValues& v, I16 axis);
@@ -106,46 +96,46 @@ using V = BoardInitValues;
 
 // Every group's initialisation, in its one order; each group takes the steps that name it.
 constexpr InitStep kInitSteps[] = {
-    {kMotion, Scope::EachAxis, "kill motion",
+    {kMotionGroups, Scope::EachAxis, "kill motion",
      [](App& app, const V& v, I16 a) { return sent(app.driver().kill_motion(v.board, a)); }},
-    {kOpenLoops, Scope::EachAxis, "steps per revolution",
+    {kOpenLoopStepperGroups, Scope::EachAxis, "steps per revolution",
      [](App& app, const V& v, I16 a) { return sent(app.driver().store_steps_rev(v.board, a, v.axis(a).countsPerRev)); }},
-    {kClosedLoops, Scope::EachAxis, "steps and lines per revolution",
+    {kClosedLoopStepperGroups, Scope::EachAxis, "steps and lines per revolution",
      [](App& app, const V& v, I16 a) {
          // Lines in the high word, steps in the low word.
          const std::int32_t packed = std::int32_t{v.axis(a).linesPerRev} * 65536 + v.axis(a).countsPerRev;
          return sent(app.driver().load_steps_lines(v.board, a, packed));
      }},
-    {kServos | kEncoders, Scope::EachAxis, "encoder lines per revolution",
+    {kServoGroups | kEncoderGroup, Scope::EachAxis, "encoder lines per revolution",
      [](App& app, const V& v, I16 a) { return sent(app.driver().store_elc(v.board, a, v.axis(a).countsPerRev)); }},
-    {kAll, Scope::Board, "limit switch polarity",
+    {kEveryGroup, Scope::Board, "limit switch polarity",
      [](App& app, const V& v, I16) { return sent(app.driver().set_lim_pol(v.board, v.limitPolarity)); }},
-    {kAll, Scope::Board, "limit switch enables",
+    {kEveryGroup, Scope::Board, "limit switch enables",
      [](App& app, const V& v, I16) { return sent(app.driver().enable_limits(v.board, v.limitEnable)); }},
-    {kServos | kClosedLoops, Scope::EachAxis, "following error",
+    {kServoGroups | kClosedLoopStepperGroups, Scope::EachAxis, "following error",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_fol_err(v.board, a, v.axis(a).followingError)); }},
-    {kServos, Scope::EachAxis, "proportional gain",
+    {kServoGroups, Scope::EachAxis, "proportional gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_prop_gain(v.board, a, v.axis(a).propGain)); }},
-    {kServos, Scope::EachAxis, "integral gain",
+    {kServoGroups, Scope::EachAxis, "integral gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_intg_gain(v.board, a, v.axis(a).intgGain)); }},
-    {kServos, Scope::EachAxis, "derivative gain",
+    {kServoGroups, Scope::EachAxis, "derivative gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_deriv_gain(v.board, a, v.axis(a).derivGain)); }},
-    {kServos, Scope::EachAxis, "derivative sample period",
+    {kServoGroups, Scope::EachAxis, "derivative sample period",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_deriv_per(v.board, a, v.axis(a).derivPeriod)); }},
-    {kServos, Scope::EachAxis, "integration limit",
+    {kServoGroups, Scope::EachAxis, "integration limit",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_intg_lim(v.board, a, v.axis(a).intgLimit)); }},
-    {kMotion, Scope::EachAxis, "stop mode",
+    {kMotionGroups, Scope::EachAxis, "stop mode",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_stop_mode(v.board, a, v.axis(a).stopMode)); }},
-    {kClosedLoops, Scope::EachAxis, "loop mode",
+    {kClosedLoopStepperGroups, Scope::EachAxis, "loop mode",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_loop_mode(v.board, a, v.axis(a).loopMode)); }},
-    {kAll, Scope::Board, "I/O port polarity",
+    {kEveryGroup, Scope::Board, "I/O port polarity",
      [](App& app, const V& v, I16) { return sent(app.driver().set_io_pol(v.board, v.ioPolarity)); }},
-    {kSteppers, Scope::Board, "step output mode",
+    {kStepperGroups, Scope::Board, "step output mode",
      [](App& app, const V& v, I16) { return sent(app.driver().set_step_mode_pol(v.board, v.stepMode)); }},
-    {kMotion, Scope::EachAxis, "relative position mode",
+    {kMotionGroups, Scope::EachAxis, "relative position mode",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_pos_mode(v.board, a, PosModeRelative)); }},
-    {kMotion, Scope::EachAxis, "test move", &testMove},
-    {kAll, Scope::EachAxis, "initialized mark",
+    {kMotionGroups, Scope::EachAxis, "test move", &testMove},
+    {kEveryGroup, Scope::EachAxis, "initialized mark",
      [](App& app, const V& v, I16 a) { return sent(app.driver().set_init_stat(v.board, a)); }},
 };
 
@@ -182,7 +172,7 @@ std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId
 
 std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values)
 {
-    const I16 groupBit = bit(values.group);
+    const I16 groupBit = maskBitOf(values.group);
     for (const InitStep& step : kInitSteps) {
         if ((step.groups & groupBit) == 0) continue;
         if (step.scope == Scope::Board) {

@@ -33,9 +33,7 @@ void StartUpInitWindow::showBoard(std::int16_t board, int option)
     board_ = board;
     option_ = option;
     step_.clear();
-    const bool configured = app_.state().boards.isBoard(board);
-    const int type = configured ? app_.state().boards.BoardType[static_cast<std::size_t>(board)] : kNoBoardType;
-    lblboard.setCaption("Board " + BoardMenuCaption(board, type));
+    lblboard.setCaption("Board " + BoardMenuCaption(board, app_.state().boards.typeOf(board)));
     lbloption.setCaption("Option" + strSigned(option));
     lblstep.setCaption("");
 }

@@ -181,8 +181,7 @@ void ServoTestPanel::vr_Click()
 
 void ServoTestPanel::computeGaugeScale(double rpm)
 {
-    const std::int16_t type =
-        app().state().boards.isBoard(BoardId) ? app().state().boards.BoardType[static_cast<std::size_t>(BoardId)] : kNoBoardType;
+    const std::int16_t type = app().state().boards.typeOf(BoardId);
     const double lines =
         axisSetting(app().state().Settings, type, BoardId, AxisNumber, AxisField::EncoderLines).value_or(0);
     RpmResolution = RpmResolutionOf(lines);

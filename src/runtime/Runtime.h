@@ -82,9 +82,9 @@ public:
     // `deadlineMicros`, whichever comes first, and lets what ended the sleep and what fell due run;
     // the result is doEvents()'s. A wait that lets events run loops on it rather than pausing for a
     // fixed time, so that a click, a close, a quit or a timer ends the sleep at once and the program
-    // does not spin meanwhile. Pending input or anything already due, and a deadline already reached, end the
-    // sleep before it starts. On the virtual clock the sleep moves the clock on to the earlier of
-    // the deadline and the next due time, as Clock::spend would.
+    // does not spin meanwhile. Pending input or anything already due, and a deadline already
+    // reached, end the sleep before it starts. On the virtual clock the sleep moves the clock on to
+    // the earlier of the deadline and the next due time, as Clock::spend would.
     bool awaitEvents(std::int64_t deadlineMicros);
     void requestHelp(int topic);
     // The last help topic requested, 0 before any.

@@ -60,8 +60,7 @@ std::string InitializeBoardCaption(App& app, int boardId)
 {
     if (MenuBar* bar = app.menuBar())
         if (MenuItem* item = bar->boardItem(boardId)) return item->caption();
-    const int type =
-        app.state().boards.isBoard(boardId) ? app.state().boards.BoardType[static_cast<std::size_t>(boardId)] : kNoBoardType;
+    const int type = app.state().boards.typeOf(boardId);
     return BoardMenuCaption(boardId, type);
 }
 

@@ -31,7 +31,7 @@ XyHomingPanel::XyHomingPanel(App& app, std::string name, std::string caption, in
 
 void XyHomingPanel::Form_Load() { PlaceOverMainWindow(app_, *this, kPanelOffset); }
 
-std::optional<bool> XyHomingPanel::showFor(std::int16_t board)
+bool XyHomingPanel::showFor(std::int16_t board)
 {
     board_ = board;
     searchStarted_ = false;
@@ -39,8 +39,7 @@ std::optional<bool> XyHomingPanel::showFor(std::int16_t board)
         contcmd.setEnabled(false);
         msgtxt.setText(NothingToSearchOn(board_));
     }
-    if (!showModal()) return std::nullopt;
-    return searchStarted_;
+    return showModal() && searchStarted_;
 }
 
 double XyHomingPanel::findRpm(int axis) const

@@ -23,10 +23,10 @@ public:
     CommandButton quitcmd;
     TextBox msgtxt;
 
-    // Shows the panel modally for `board` and returns whether a search was started in it;
-    // nothing when the program is ending. A board that is not configured leaves Continue
-    // disabled with a message.
-    std::optional<bool> showFor(std::int16_t board);
+    // Shows the panel modally for `board` and returns whether a search was started in it (false
+    // when the program ends meanwhile). A board that is not configured leaves Continue disabled
+    // with a message.
+    bool showFor(std::int16_t board);
 
 protected:
     // A search covers at most the table's travel at the find velocity; ten minutes is far beyond

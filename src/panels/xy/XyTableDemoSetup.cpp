@@ -187,12 +187,12 @@ void XyTableDemo::forgetTargets()
 void XyTableDemo::homecmd_Click()
 {
     // A search moves the table's axes away from the routine, so its targets are dropped.
-    if (app_.form<XyFindHomePanel>().showFor(f_.BoardId).value_or(false)) forgetTargets();
+    if (app_.form<XyFindHomePanel>().showFor(f_.BoardId)) forgetTargets();
 }
 
 void XyTableDemo::indexcmd_Click()
 {
-    if (app_.form<XyFindIndexPanel>().showFor(f_.BoardId).value_or(false)) forgetTargets();
+    if (app_.form<XyFindIndexPanel>().showFor(f_.BoardId)) forgetTargets();
 }
 
 } // namespace tarvik
