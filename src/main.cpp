@@ -6,6 +6,7 @@
 #include "program/App.h"
 #include "program/HelpFile.h"
 #include "qt/QtProgram.h"
+#include "runtime/EndSignals.h"
 #include "runtime/Runtime.h"
 
 #include <cstdlib>
@@ -27,8 +28,11 @@ int main(int argc, char** argv)
         std::cerr << "tarvik: " << line.error << " (tarvik --help)\n";
         return 2;
     }
+    // SIGTERM, SIGINT and SIGHUP end the program as File > Quit does, asking nothing.
+    EndSignals endSignals;
     QtProgram qt(argc, argv);
     Runtime runtime(qt.clock(), qt.host());
+    runtime.watchEndSignals(&endSignals);
     std::unique_ptr<MotionDriver> boards;
     if (line.driverLibrary.empty())
         boards = std::make_unique<SimulatedDriver>(qt.clock());

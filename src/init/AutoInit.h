@@ -16,11 +16,9 @@ class App;
 // show the outcome, and a failure names the board and the option. A test move that never ends
 // gives up on its board after kMoveDoneTimeoutMicros, reported once, and the next board follows.
 //
-// Meanwhile StartUpInitWindow shows the board, the option and the step, and holds the user's
-// input (Runtime::InputHold): only its Stop, the main window's close box and File > Quit are in
-// reach. A stop kills the motion of the board mid-sequence and leaves it and the boards after it
-// not initialised, said in one message; closing the main window or File > Quit stops the same way
-// and the program then ends. The window goes when the initialisation ends.
+// It runs under the progress window (InitializeWatched): a stop kills the motion of the board
+// mid-sequence and leaves it and the boards after it not initialised, said in one message;
+// closing the main window or File > Quit stops the same way and the program then ends.
 // Without preferences (the file could not be read) no board is initialised.
 void PrepareBoardOptions(App& app, const std::optional<Preferences>& preferences);
 

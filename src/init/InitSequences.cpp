@@ -47,7 +47,7 @@ void enableTestItems(App& app, BoardGroup group)
 
 } // namespace
 
-bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* startUp)
+bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* watch, InitOccasion occasion)
 {
     const std::optional<BoardInitValues> values = InitValuesOf(app, boardId);
     if (!values) {
@@ -65,11 +65,11 @@ bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* startUp)
 
     app.state().boards.BoardInitState[b] = -1;
     BoardInitValues sending = *values;
-    sending.watch = startUp;
+    sending.watch = watch;
     if (std::optional<std::string> failure = SendInitSteps(app, sending)) {
         // At start-up one board's failure may follow another's before the user has seen any
         // board: each names its board and option.
-        if (startUp && !failure->empty())
+        if (occasion == InitOccasion::StartUp && !failure->empty())
             failure->insert(0, "Board ID " + std::to_string(boardId) + " was not initialized at start-up with option " +
                                    std::to_string(option) + ": ");
         if (!failure->empty()) ShowErrorMessage(app, *failure);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "init/WatchedInitialization.h"
+
 #include <cstdint>
 
 namespace tarvik {
@@ -9,10 +11,11 @@ class App;
 class InitWatch;
 
 // Runs the initialisation sequence of the board's group with its settings record, for a wizard's
-// Initialize or, given the start-up's watch (`startUp`, InitWatch), for start-up on a board whose
-// preference asks for it. Returns true on success; on failure the status text is shown in the
-// error window, at start-up after "Board ID n was not initialized at start-up with option k: ".
-// A sequence the watch stopped shows nothing and leaves the board as a failure does.
+// Initialize or, at start-up, on a board whose preference asks for it; `watch`, when given, is
+// told of each step and may stop the sequence (the progress window, InitializeWatched). Returns
+// true on success; on failure the status text is shown in the error window, at start-up after
+// "Board ID n was not initialized at start-up with option k: ". A sequence the watch stopped
+// shows nothing and leaves the board as a failure does.
 //
 // The steps and their order are those of SendInitSteps (InitSteps.h). BoardInitState of the
 // board is -1 while the sequence runs; on success it is 1, BoardOption takes the group's option
@@ -22,6 +25,7 @@ class InitWatch;
 // record holding a value out of range is not sent at all: the error window names the board,
 // the option, the field and the value (OutOfRangeReport), and the board's state stays as it was.
 // The wizard's own controls (find buttons, caption) are left to the caller.
-bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* startUp = nullptr);
+bool InitializeBoard(App& app, std::int16_t boardId, InitWatch* watch = nullptr,
+                     InitOccasion occasion = InitOccasion::Request);
 
 } // namespace tarvik

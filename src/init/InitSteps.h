@@ -12,7 +12,7 @@ namespace tarvik {
 
 class App;
 
-// What follows a sequence as it runs (the start-up's initialisation window): it is told of each
+// What follows a sequence as it runs (the initialisation's progress window): it is told of each
 // step as the step begins, then asked whether to go on, and asked again between two polls of
 // the test move's waits; it lets events run meanwhile.
 class InitWatch {
@@ -56,7 +56,7 @@ struct BoardInitValues {
     std::int16_t limitEnable = 0;
     std::int16_t ioPolarity = 0;
     std::int16_t stepMode = 0;               // steppers only
-    // Start-up's watch of the sequence (InitWatch); none for a wizard's Initialize.
+    // The watch of the sequence (InitWatch); none when nothing follows it (tests).
     InitWatch* watch = nullptr;
 
     const AxisInitValues& axis(std::int16_t a) const { return axes[static_cast<std::size_t>(a - 1)]; }

@@ -7,6 +7,7 @@
 #include "init/SaveOption.h"
 #include "init/SaveOptionDialog.h"
 #include "init/SettingsRanges.h"
+#include "init/WatchedInitialization.h"
 #include "init/WizardPanels.h"
 #include "program/App.h"
 #include "shell/Shell.h"
@@ -352,10 +353,15 @@ void Wizard::cmdinit_Click()
     if (!app_.state().boards.isBoard(b)) return;
     if (ConfirmBoardInit(app_, b) != ConfirmContinue) return;
     FormToRecord(b);
-    InitializeBoard(app_, b);
-    enableFindButtons(app_.state().boards.BoardInitState[static_cast<std::size_t>(b)] == 1);
-    setCaption(InitStateCaption(app_, b, kind().boardText));
-    ShowInitStateInMenu(app_, b);
+    const BoardToInitialize board{.board = b, .option = OptionOf(app_, declaration_.group)};
+    InitializeWatched(
+        app_, {&board, 1}, InitOccasion::Request,
+        [this](std::int16_t id, InitWatch& watch) { InitializeBoard(app_, id, &watch); },
+        [this](std::int16_t id) {
+            enableFindButtons(app_.state().boards.BoardInitState[static_cast<std::size_t>(id)] == 1);
+            setCaption(InitStateCaption(app_, id, kind().boardText));
+            ShowInitStateInMenu(app_, id);
+        });
 }
 
 void Wizard::cmdsave_Click()

@@ -182,11 +182,6 @@ void MainWindowForm::listBoardsInMenu()
     }
 }
 
-void MainWindowForm::Form_QueryUnload(int&, UnloadReason reason)
-{
-    if (reason == UnloadReason::User) app_.state().windows.QuitRequested = true;
-}
-
 void MainWindowForm::Form_Unload(int&)
 {
     app_.setMenuBar(nullptr);

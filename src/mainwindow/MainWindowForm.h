@@ -35,7 +35,6 @@ private:
     };
 
     void Form_Load() override;
-    void Form_QueryUnload(int& cancel, UnloadReason reason) override;
     void Form_Unload(int& cancel) override;
 
     bool claimSingleInstance();

@@ -444,11 +444,7 @@ void RunPanel::endRun(std::optional<DriverStatus> failure)
     RunStopped = 1;
     --runDepth_;
     if (runDepth_ == 0) runEnded();
-    if (CloseRequested == 1 || !isLoaded()) {
-        if (app_.state().windows.QuitRequested)
-            if (Form* main = app_.runtime().mainForm(); main != nullptr && main->isLoaded()) main->unload();
-        return;
-    }
+    if (CloseRequested == 1 || !isLoaded()) return;
     const FocusBackToStart focus(startcmd, {&decelcmd, &haltcmd, &killcmd});
     enableRunInputs(true);
     focus.apply();

@@ -4,6 +4,7 @@
 #include "qt/QtUnits.h"
 #include "runtime/Form.h"
 #include "runtime/MenuItem.h"
+#include "runtime/Runtime.h"
 #include "runtime/UserInput.h"
 
 #include <QAction>
@@ -87,7 +88,7 @@ void MenuBarMirror::mirror(const MenuItem& item, QAction& action) const
     action.setSeparator(item.isSeparator());
     // Styles that draw a separator's text show it as a section heading: a separator has none.
     action.setText(item.isSeparator() ? QString() : toQString(item.caption()));
-    action.setEnabled(item.enabled());
+    action.setEnabled(item.enabled() && !bridge_.runtime().keptFromUser(item));
     action.setVisible(item.visible());
     if (action.menu()) return;
     action.setCheckable(item.checked());
@@ -98,6 +99,11 @@ void MenuBarMirror::mirror(const MenuItem& item, QAction& action) const
 void MenuBarMirror::changed(const MenuItem& item)
 {
     if (QAction* action = made(item)) mirror(item, *action);
+}
+
+void MenuBarMirror::reachChanged()
+{
+    for (const auto& [item, action] : actions_) mirror(*item, *action);
 }
 
 QAction* MenuBarMirror::made(const MenuItem& item) const

@@ -18,7 +18,8 @@ class InputBridge;
 class MenuItem;
 
 // The menu bar of the main window, built from a form's menu items: nested menus, separators,
-// captions with their "&" access keys, Enabled, Visible and Checked. Opening a menu opens it in
+// captions with their "&" access keys, Enabled, Visible and Checked; an item an input hold keeps
+// from the user shows disabled until the hold ends. Opening a menu opens it in
 // the runtime (its Click) and choosing an item picks it there. A menu's items are made the first
 // time it opens, so that the start-up builds the bar alone. Property changes update the items made
 // in place; new control-array elements rebuild the bar (the old menus are deleted later, so a menu
@@ -34,6 +35,8 @@ public:
     void build(Form* form);
     // One item's caption, state or check mark changed.
     void changed(const MenuItem& item);
+    // An input hold began or ended: every item made shows whether the user can choose it now.
+    void reachChanged();
     // The Qt action standing for a menu item, nullptr when it has none; the menus holding it are
     // filled first if they never opened.
     QAction* actionOf(const MenuItem& item);

@@ -7,12 +7,14 @@
 #include "qt/QtHost.h"
 #include "qt/Renderer.h"
 #include "qt/TimerPump.h"
+#include "runtime/EndSignals.h"
 #include "runtime/Runtime.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QSocketNotifier>
 
 #include <stdexcept>
 
@@ -58,6 +60,7 @@ struct QtProgram::Parts {
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<TimerPump> pump;
     std::unique_ptr<Renderer> renderer;
+    std::unique_ptr<QSocketNotifier> endSignals;
     Runtime* runtime = nullptr;
     bool looping = false;
 };
@@ -77,6 +80,7 @@ QtProgram::QtProgram(int& argc, char** argv)
 QtProgram::~QtProgram()
 {
     if (parts_->pump) parts_->pump->stop();
+    parts_->endSignals.reset();
     parts_->renderer.reset();
     parts_->host.setMainWindow(nullptr);
     parts_->host.setTimerPump(nullptr);
@@ -112,6 +116,12 @@ void QtProgram::start(Runtime& runtime, const std::function<void()>& startUp)
         parts.mainWindow->hide();
         if (parts.looping) QCoreApplication::exit(0);
     });
+    // An end signal wakes the loop wherever it runs, start-up and modal windows included.
+    if (EndSignals* caught = runtime.endSignals()) {
+        parts.endSignals = std::make_unique<QSocketNotifier>(caught->readFd(), QSocketNotifier::Read);
+        QObject::connect(parts.endSignals.get(), &QSocketNotifier::activated, parts.endSignals.get(),
+                         [&runtime] { runtime.takeEndSignal(); });
+    }
     if (startUp) {
         BusyCursor busy;
         startUp();

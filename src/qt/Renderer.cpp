@@ -130,6 +130,11 @@ void Renderer::controlChanged(Control& control, Property property)
     }
 }
 
+void Renderer::inputHoldChanged()
+{
+    if (boundMain_) main_.menus().reachChanged();
+}
+
 void Renderer::programEnded()
 {
     views_.clear();

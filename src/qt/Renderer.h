@@ -51,6 +51,7 @@ public:
     void formChanged(Form& form, Property property) override;
     void controlAdded(Control& control) override;
     void controlChanged(Control& control, Property property) override;
+    void inputHoldChanged() override;
     void programEnded() override;
 
 private:

@@ -1,6 +1,7 @@
 #include "runtime/Runtime.h"
 
 #include "runtime/Control.h"
+#include "runtime/EndSignals.h"
 #include "runtime/Timer.h"
 #include "runtime/UserInput.h"
 
@@ -138,6 +139,7 @@ void Runtime::showForm(Form& form)
 bool Runtime::runModal(Form& form)
 {
     if (form.modal_) throw std::logic_error("form " + form.name() + " is already shown modally");
+    if (unasked_) return false;
     return dispatchQuiet([&] {
         form.modal_ = true;
         modalStack_.push_back(&form);
@@ -257,7 +259,7 @@ void Runtime::beep() { host_.beep(); }
 
 int Runtime::msgBox(const std::string& prompt, int buttons, const std::string& title)
 {
-    if (endRequested()) return msgbox::dismissAnswer(buttons);
+    if (endRequested() || unasked_) return msgbox::dismissAnswer(buttons);
     return dispatchQuiet([&] { return host_.messageBox(*this, prompt, buttons, title); });
 }
 
@@ -293,6 +295,19 @@ void Runtime::endProgram()
     if (endRequested_ || ended_) return;
     endRequested_ = true;
     settle(false);
+}
+
+void Runtime::endUnasked()
+{
+    unasked_ = true;
+    endProgram();
+}
+
+bool Runtime::takeEndSignal()
+{
+    if (!endSignals_ || !endSignals_->arrived() || ended_) return false;
+    endUnasked();
+    return true;
 }
 
 void Runtime::settle(bool safePoint)
@@ -332,9 +347,24 @@ void Runtime::shutdown()
 Runtime::InputHold::InputHold(Runtime& runtime, Reach reach) : runtime_(runtime), outer_(std::move(runtime.held_))
 {
     runtime_.held_ = std::move(reach);
+    runtime_.heldChanged();
 }
 
-Runtime::InputHold::~InputHold() { runtime_.held_ = std::move(outer_); }
+Runtime::InputHold::~InputHold()
+{
+    runtime_.held_ = std::move(outer_);
+    runtime_.heldChanged();
+}
+
+bool Runtime::keptFromUser(const Control& control) const
+{
+    return held_ && held_->window != &control.form() && std::ranges::find(held_->controls, &control) == held_->controls.end();
+}
+
+void Runtime::heldChanged()
+{
+    for (auto* observer : observers_) observer->inputHoldChanged();
+}
 
 Runtime::InputHold Runtime::holdInputFor(const Form& window, const Form* closable, std::vector<const Control*> controls)
 {
@@ -377,7 +407,7 @@ std::optional<std::int64_t> Runtime::nextDueMicros() const
 
 void Runtime::runDue()
 {
-    if (endRequested()) return;
+    if (takeEndSignal() || endRequested()) return;
     dispatch([&] {
         const std::int64_t now = clock_.nowMicros();
         for (;;) {

@@ -22,6 +22,7 @@
 namespace tarvik {
 
 class Control;
+class EndSignals;
 class Timer;
 class UserInput;
 
@@ -98,6 +99,16 @@ public:
     // UnloadReason::ProgramEnd, cancels ignored; modal windows work again during that phase) and
     // the observers hear programEnded().
     void endProgram();
+    // Ends the program as endProgram() does, for a request nobody may be there to follow up (a
+    // signal): from now on no question waits for an answer. A modal show returns false at once
+    // without showing the window, a message box returns msgbox::dismissAnswer.
+    void endUnasked();
+    // The end signals (EndSignals) this runtime ends on; none by default (tests). Once set, every
+    // run of due work (runDue) first reads them, and a host that sleeps wakes when they arrive.
+    void watchEndSignals(EndSignals* caught) { endSignals_ = caught; }
+    EndSignals* endSignals() const { return endSignals_; }
+    // Reads the end signals: one that came ends the program (endUnasked). True when it did.
+    bool takeEndSignal();
     // Program end requested or done: handlers should wind up.
     bool endRequested() const { return endRequested_ || ended_; }
     bool ended() const { return ended_; }
@@ -129,6 +140,10 @@ public:
     };
     [[nodiscard]] InputHold holdInputFor(const Form& window, const Form* closable,
                                          std::vector<const Control*> controls);
+    // An input hold keeps the control from the user now: it is neither on the hold's window nor
+    // one of the controls left in reach. A renderer shows such a menu item disabled, whatever its
+    // own state; that state is untouched and shows again when the hold ends.
+    bool keptFromUser(const Control& control) const;
 
     // ---- Time ----------------------------------------------------------------------------
     // Lets `ms` of time pass as an idle program would: scheduled actions and timers run at their
@@ -183,6 +198,8 @@ private:
     void formHidden(Form& form);
     void activate(Form* form);
     void activateTop();
+    // Tells the observers the input hold began or ended.
+    void heldChanged();
     void reorder(Form& form, ZOrder position);
     // What the user can reach now (see InputHold): a form's controls and keys, one control, a
     // form's close box.
@@ -218,6 +235,8 @@ private:
     std::optional<std::int64_t> toldDue_;
     std::vector<RuntimeObserver*> observers_;
     std::optional<InputHold::Reach> held_;
+    EndSignals* endSignals_ = nullptr;
+    bool unasked_ = false;
     int depth_ = 0;
     bool endRequested_ = false;
     bool shuttingDown_ = false;

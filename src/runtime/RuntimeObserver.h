@@ -50,6 +50,8 @@ public:
     // A control-array element added while its form was loaded.
     virtual void controlAdded(Control&) {}
     virtual void controlChanged(Control&, Property) {}
+    // An input hold began or ended (Runtime::keptFromUser changed).
+    virtual void inputHoldChanged() {}
     // Every form is unloaded and the program is over.
     virtual void programEnded() {}
 };

@@ -66,7 +66,6 @@ std::string InitializeBoardCaption(App& app, int boardId)
 
 void QuitProgram(App& app)
 {
-    app.state().windows.QuitRequested = true;
     if (Form* main = app.runtime().mainForm()) main->unload();
 }
 

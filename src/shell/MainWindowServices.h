@@ -42,7 +42,7 @@ void LockPrestoreMenus(App& app, bool locked);
 // The caption of a board's Initialize Board item as the menu shows it.
 std::string InitializeBoardCaption(App& app, int boardId);
 
-// File > Quit: sets QuitRequested and unloads the main window, which ends the program once every
+// File > Quit: unloads the main window, which ends the program once every
 // open window has agreed to close (one that cancels keeps the program running).
 void QuitProgram(App& app);
 

@@ -83,7 +83,7 @@
 #include "init/SaveOptionDialog.h"
 #include "init/Servo4Wizard.h"
 #include "init/ServoWizard.h"
-#include "init/StartUpInitWindow.h"
+#include "init/InitProgressWindow.h"
 #include "init/StepOutputModeDialog.h"
 #include "mainwindow/MainWindowForm.h"
 #include "panels/ServoTestPanel.h"
@@ -176,7 +176,7 @@ const auto kTopics = std::to_array<WindowHelpTopic>({
     {"frmStepOutMode", 320, &built<StepOutputModeDialog>},
     {"frmabout", 305, &built<AboutWindow>},
     {"frmasksave", 302, &built<AskSaveWindow>},
-    {"frmautoinit", 325, &built<StartUpInitWindow>},
+    {"frmautoinit", 325, &built<InitProgressWindow>},
     {"frmaxstat", 338, &built<AxisStatusDialog>},
     {"frmbadconfig", 306, &built<BadConfigurationWindow>},
     {"frmbreakmod", 65, &built<LoadBreakpointModulusDialog>},

@@ -21,6 +21,7 @@ Step::Action parseFault(Words& words);
 Step::Action parseMachine(Words& words);
 Step::Action parseAnswer(Words& words);
 Step::Action parseMark(Words& words);
+Step::Action parseSignal(Words& words);
 
 // Scripted outputs of driver calls (ReturnsCommand.cpp).
 Step::Action parseReturns(Words& words);

@@ -134,6 +134,8 @@ Time
                                     clock has advanced MS more
   mark                              consume every driver call, modal window, message box and
                                     beep so far
+  signal TERM|INT|HUP               the program gets the signal, as from outside (use with
+                                    after to send it during a run)
 
 Expectations
   expect CONTROL.PROPERTY "VALUE"   Text Caption Enabled Visible Value ListIndex ListCount List(i)

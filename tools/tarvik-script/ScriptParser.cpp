@@ -15,7 +15,7 @@ struct CommandEntry {
     Step::Action (*parse)(Words&);
 };
 
-constexpr std::array<CommandEntry, 29> kCommands{{
+constexpr std::array<CommandEntry, 30> kCommands{{
     {"boards", parseBoards},
     {"file", parseFile},
     {"start", parseStart},
@@ -44,6 +44,7 @@ constexpr std::array<CommandEntry, 29> kCommands{{
     {"returns", parseReturns},
     {"machine", parseMachine},
     {"mark", parseMark},
+    {"signal", parseSignal},
     {"expect", parseExpect},
 }};
 

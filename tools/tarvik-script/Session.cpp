@@ -75,6 +75,7 @@ void Session::start()
     created->timeLimitMs = timeLimitMs_;
     HeadlessProgram& program = *created->program;
     program.runtime().setProgramFolder(options_.programFolder);
+    program.runtime().watchEndSignals(options_.endSignals);
     instances_.push_back(std::move(created));
     armTimeLimit(*instances_.back());
     for (Pending& pending : pending_) pending.setup(*instances_.back());

@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+namespace tarvik {
+class EndSignals;
+}
+
 namespace tarvik::script {
 
 // How long a program may run by default, in ms of virtual time from its start: an hour, far
@@ -32,6 +36,8 @@ struct SessionOptions {
     std::int64_t timeLimitMs = kDefaultTimeLimitMs;
     // The driver library the programs drive their boards through (--driver); empty: simulated.
     std::filesystem::path driverLibrary{};
+    // The end signals the programs end on, as the program does (none: the default handlers).
+    EndSignals* endSignals = nullptr;
 };
 
 // One started program and what the script has checked of it so far.

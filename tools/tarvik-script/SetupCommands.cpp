@@ -9,9 +9,13 @@
 #include "driver/sim/BoardConfigFile.h"
 #include "runtime/MsgBox.h"
 
+#include <algorithm>
+#include <csignal>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace tarvik::script {
 
@@ -216,6 +220,20 @@ Step::Action parseAnswer(Words& words)
     const ControlRef button = parseControlRef(words.word("FORM.BUTTON or msgbox"));
     words.end();
     return [button](Session& session) { session.onModal(button.form, {{session.line(), clickControl(button)}}); };
+}
+
+Step::Action parseSignal(Words& words)
+{
+    static constexpr std::pair<std::string_view, int> kSignals[] = {{"TERM", SIGTERM}, {"INT", SIGINT}, {"HUP", SIGHUP}};
+    const std::string name = words.word("the signal (TERM, INT or HUP)");
+    words.end();
+    const auto known = std::ranges::find(kSignals, name, &std::pair<std::string_view, int>::first);
+    if (known == std::end(kSignals)) throw SyntaxError("expected TERM, INT or HUP after signal, got " + name);
+    return [number = known->second](Session& session) {
+        session.instance();
+        // Delivered to this process at once, as from outside: the program's handler takes it.
+        if (::raise(number) != 0) throw StepFailure("the signal could not be raised");
+    };
 }
 
 Step::Action parseMark(Words& words)

@@ -5,6 +5,8 @@
 #include "ScriptFile.h"
 #include "Tokens.h"
 
+#include "runtime/EndSignals.h"
+
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -58,6 +60,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // The sessions' programs end on SIGTERM, SIGINT and SIGHUP as the program does.
+    tarvik::EndSignals endSignals;
+    options.endSignals = &endSignals;
     tarvik::script::Reporter reporter(std::cout);
     for (std::string_view file : arguments) {
         try {

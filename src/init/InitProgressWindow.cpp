@@ -1,4 +1,4 @@
-#include "init/StartUpInitWindow.h"
+#include "init/InitProgressWindow.h"
 
 #include "base/NumberText.h"
 #include "program/App.h"
@@ -7,7 +7,7 @@
 
 namespace tarvik {
 
-StartUpInitWindow::StartUpInitWindow(App& app)
+InitProgressWindow::InitProgressWindow(App& app)
     : Form(app.runtime(), "frmautoinit",
            {.caption = "Initializing Boards", .width = 6480, .height = 2280, .mdiChild = false, .helpTopic = 325,
             .minButton = false, .maxButton = false, .borderStyle = BorderStyle::FixedDialog}),
@@ -18,17 +18,17 @@ StartUpInitWindow::StartUpInitWindow(App& app)
     cmdstop.onClick = [this] { stopPressed_ = true; };
 }
 
-void StartUpInitWindow::Form_Load() { PlaceOverMainWindow(app_, *this, kErrorWindowOffset); }
+void InitProgressWindow::Form_Load() { PlaceOverMainWindow(app_, *this, kErrorWindowOffset); }
 
 // The close box stops the initialisation as Stop does; the window stays until it has ended.
-void StartUpInitWindow::Form_QueryUnload(int& cancel, UnloadReason reason)
+void InitProgressWindow::Form_QueryUnload(int& cancel, UnloadReason reason)
 {
     if (reason != UnloadReason::User) return;
     stopPressed_ = true;
     cancel = 1;
 }
 
-void StartUpInitWindow::showBoard(std::int16_t board, int option)
+void InitProgressWindow::showBoard(std::int16_t board, int option)
 {
     board_ = board;
     option_ = option;
@@ -38,21 +38,21 @@ void StartUpInitWindow::showBoard(std::int16_t board, int option)
     lblstep.setCaption("");
 }
 
-void StartUpInitWindow::stepBegins(std::string_view step, std::int16_t axis)
+void InitProgressWindow::stepBegins(std::string_view step, std::int16_t axis)
 {
     step_ = std::string(step);
     if (axis != 0) step_ += ", axis" + strSigned(axis);
     lblstep.setCaption("Step: " + step_);
 }
 
-bool StartUpInitWindow::goOn()
+bool InitProgressWindow::goOn()
 {
     // The window unloads past its close box only when the main window closes: that stops too.
     if (!stopped_) stopped_ = !app_.runtime().doEvents() || stopPressed_ || !isLoaded();
     return !stopped_;
 }
 
-std::string StartUpInitWindow::whereItStands() const
+std::string InitProgressWindow::whereItStands() const
 {
     std::string where = "board ID" + strSigned(board_) + " with option" + strSigned(option_);
     if (!step_.empty()) where += " (step: " + step_ + ")";

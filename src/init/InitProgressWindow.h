@@ -11,14 +11,15 @@ namespace tarvik {
 
 class App;
 
-// The window start-up shows while it initialises the boards whose preference asks for it: the
-// board (`lblboard`), the option (`lbloption`) and the step being run (`lblstep`), and `cmdstop`,
-// which has the keyboard (Space, Enter and Escape press it). Stop, like the window's close box,
-// stops the initialisation at the next step or poll; so do the window's unloading and the
-// program's end. It is the watch start-up hands each board's sequence.
-class StartUpInitWindow final : public Form, public InitWatch {
+// The window shown while boards are initialised (at start-up, by a wizard's Initialize, which the
+// Initialize Board menu leads to): the board (`lblboard`), the option (`lbloption`) and the step
+// being run (`lblstep`), and `cmdstop`, which has the keyboard (Space, Enter and Escape press
+// it). Stop, like the window's close box, stops the initialisation at the next step or poll; so
+// do the window's unloading and the program's end. It is the watch each board's sequence is
+// handed (InitializeWatched).
+class InitProgressWindow final : public Form, public InitWatch {
 public:
-    explicit StartUpInitWindow(App& app);
+    explicit InitProgressWindow(App& app);
 
     // The board whose sequence begins, with its option.
     void showBoard(std::int16_t board, int option);
