@@ -1,6 +1,8 @@
 // The real program under Qt on the offscreen platform, started as src/main.cpp starts it.
 
 #include "RunningProgram.h"
+#include "driver/StatusWords.h"
+#include "driver/recording/RecordingDriver.h"
 #include "driver/sim/BoardConfigFile.h"
 #include "driver/sim/SimulatedDriver.h"
 #include "mainwindow/MainMenus.h"
@@ -14,6 +16,7 @@
 #include "qt/MenuBarMirror.h"
 #include "qt/QtProgram.h"
 #include "qt/Renderer.h"
+#include "runtime/EndSignals.h"
 #include "runtime/Runtime.h"
 #include "shell/PreferencesWindow.h"
 
@@ -27,7 +30,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tarvik::testing {
 namespace {
@@ -88,6 +95,45 @@ TEST(ProgramSmokeTest, TheRealMainWindowShowsItsMenusOpensAWindowAndQuits)
     EXPECT_EQ(qt.exec(), 0);
     EXPECT_TRUE(runtime.ended());
     EXPECT_FALSE(window.isVisible());
+}
+
+// SIGTERM while start-up's initialisation waits on a test move that never ends: the program
+// kills the motion of the board mid-sequence and ends from its own loop within a second, asking
+// nothing.
+TEST(ProgramSmokeTest, SigtermDuringStartUpInitialisationKillsTheBoardsMotionAndEndsWithinASecond)
+{
+    TemporaryWorkingDirectory scratch;
+    ASSERT_TRUE(PreferenceFile::createIfMissing());
+    ASSERT_TRUE(PreferenceFile::store(1, {.LoadOption = 1, .AutoInit = 1}));
+    EndSignals endSignals;
+    int argc = 1;
+    char programName[8] = "test_qt";
+    char* argv[2] = {programName, nullptr};
+    QtProgram qt(argc, argv);
+    Runtime runtime(qt.clock(), qt.host());
+    runtime.watchEndSignals(&endSignals);
+    SimulatedDriver boards(qt.clock());
+    RecordingDriver driver(boards, qt.clock());
+    driver.scriptReturns("read_axis_stat", {AxisStatusRunning});
+    App app(runtime, driver);
+
+    using Steady = std::chrono::steady_clock;
+    Steady::time_point signalled;
+    QTimer::singleShot(300, [&] {
+        signalled = Steady::now();
+        std::raise(SIGTERM);
+    });
+    qt.start(runtime, [&] { startProgram(app, {.lockFile = scratch.path() / "tarvik.lock"}); });
+    const auto took = Steady::now() - signalled;
+
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_LT(took, std::chrono::seconds(1));
+    std::vector<std::string> sent;
+    for (const CallRecord& call : driver.calls()) sent.push_back(call.text());
+    ASSERT_GE(sent.size(), 3U);
+    EXPECT_EQ(std::vector(sent.end() - 3, sent.end()),
+              (std::vector<std::string>{"kill_motion(1, 1)", "kill_motion(1, 2)", "kill_motion(1, 3)"}));
+    EXPECT_EQ(runtime.findForm("frmerrmsg"), nullptr);
 }
 
 } // namespace

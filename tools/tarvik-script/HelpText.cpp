@@ -156,6 +156,8 @@ Expectations
                                     its items; separators and hidden items keep their places
                                     and count. Array elements added at run time stand after
                                     the items declared, in the order they were added.
+                                    Enabled is what the menu shows: False while an
+                                    initialisation keeps the item from the user.
   expect modal FORM "TEXT"          FORM was shown modally with this message text, searching
   expect modal FORM like "PATTERN"  forward from the last matched one
   expect modals none                no modal window since the last matched one

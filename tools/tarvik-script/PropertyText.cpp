@@ -4,6 +4,7 @@
 #include "ValueText.h"
 
 #include "runtime/FormRuntime.h"
+#include "runtime/Runtime.h"
 
 #include <algorithm>
 #include <array>
@@ -48,7 +49,10 @@ const std::vector<ControlProperty>& controlProperties()
         {"Text", of<TextBox, ComboBox, ListBox>([](const auto& c, int) { return std::string(c.text()); })},
         {"Caption", of<Label, CommandButton, CheckBox, OptionButton, Frame, MenuItem>(
                         [](const auto& c, int) { return c.caption(); })},
-        {"Enabled", of<Control>([](const Control& c, int) { return c.enabled(); })},
+        // A menu item shows disabled while an input hold keeps it from the user.
+        {"Enabled", of<Control>([](const Control& c, int) {
+             return c.enabled() && !(c.kind() == ControlKind::Menu && c.form().runtime().keptFromUser(c));
+         })},
         {"Visible", of<Control>([](const Control& c, int) { return c.visible(); })},
         {"Value", of<CheckBox, OptionButton, ScrollBar, Gauge>([](const auto& c, int) { return c.value(); })},
         {"ListIndex", of<ListControl>([](const ListControl& c, int) { return c.listIndex(); })},
