@@ -3,12 +3,15 @@
 // are those of the board configuration file in the working directory (or the built-in set),
 // read afresh by each get_bd_config, the first call a program makes.
 //
-// Built five times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
+// Built eight times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
 // send_command; with TARVIK_FAKE_DRIVER_LIES, handing back a packet count beyond every array
 // from read_rdb and a board name that runs past its buffer without a terminator (board 2's
 // name comes back shorter than its length said); with
 // TARVIK_FAKE_DRIVER_STUCK, whose axes never report a move done; with TARVIK_FAKE_DRIVER_DATA,
-// exporting every entry point as a 16-bit variable instead of a function.
+// exporting every entry point as a 16-bit variable instead of a function; with
+// TARVIK_FAKE_DRIVER_ABSOLUTE or TARVIK_FAKE_DRIVER_MISPLACED, whose get_bd_config is typed as a
+// function but is a fixed address it does not hold or lies among its data; with
+// TARVIK_FAKE_DRIVER_UNRESOLVED, whose enable_limits is an indirect function that resolves to none.
 
 #include "base/Clock.h"
 #include "driver/StatusWords.h"
@@ -53,11 +56,18 @@ tarvik::SimulatedDriver& sim()
 
 } // namespace
 
+#if defined(TARVIK_FAKE_DRIVER_ABSOLUTE)
+asm(".globl get_bd_config\n.type get_bd_config, %function\n.set get_bd_config, 0x1234\n");
+#elif defined(TARVIK_FAKE_DRIVER_MISPLACED)
+asm(".pushsection .data\n.globl get_bd_config\n.type get_bd_config, %function\nget_bd_config:\n.long 0\n"
+    ".popsection\n");
+#else
 TARVIK_EXPORT I16 get_bd_config(I16* typeCodes, I16* ioAddresses)
 {
     simulated().reset();
     return sim().get_bd_config({typeCodes, kBoardConfigEntries}, {ioAddresses, kBoardConfigEntries});
 }
+#endif
 
 #ifndef TARVIK_FAKE_DRIVER_LIES
 TARVIK_EXPORT I16 get_motion_board_name(I16 board, char* name, I32* length)
@@ -107,7 +117,12 @@ TARVIK_EXPORT I16 send_command(I16 board, I16 axis, I16 command, I16 wordCount, 
 
 TARVIK_EXPORT I16 set_init_stat(I16 board, I16 axis) { return sim().set_init_stat(board, axis); }
 TARVIK_EXPORT I16 set_lim_pol(I16 board, I16 mask) { return sim().set_lim_pol(board, mask); }
+#ifdef TARVIK_FAKE_DRIVER_UNRESOLVED
+extern "C" I16 (*resolveEnableLimits())(I16, I16) { return nullptr; }
+TARVIK_EXPORT I16 enable_limits(I16 board, I16 mask) __attribute__((ifunc("resolveEnableLimits")));
+#else
 TARVIK_EXPORT I16 enable_limits(I16 board, I16 mask) { return sim().enable_limits(board, mask); }
+#endif
 TARVIK_EXPORT I16 set_io_pol(I16 board, I16 mask) { return sim().set_io_pol(board, mask); }
 TARVIK_EXPORT I16 set_step_mode_pol(I16 board, I16 word) { return sim().set_step_mode_pol(board, word); }
 TARVIK_EXPORT I16 start_motion(I16 board, I16 axis) { return sim().start_motion(board, axis); }

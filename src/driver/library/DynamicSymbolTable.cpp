@@ -120,9 +120,29 @@ bool isFunction(const Symbol& symbol)
     return type == STT_FUNC || type == STT_GNU_IFUNC;
 }
 
+// Whether a function's address lies in the library's code: in the part of an executable loaded
+// segment that the file holds (the rest is filled with zeros). An absolute symbol is a fixed
+// address that the loader does not move with the library, so it lies in none of them.
+bool inCode(std::span<const ProgramHeader> segments, const Symbol& symbol)
+{
+    if (symbol.st_shndx == SHN_ABS) return false;
+    return std::any_of(segments.begin(), segments.end(), [&](const ProgramHeader& segment) {
+        return segment.p_type == PT_LOAD && (segment.p_flags & PF_X) != 0 && symbol.st_value >= segment.p_vaddr &&
+               symbol.st_value - segment.p_vaddr < segment.p_filesz;
+    });
+}
+
+// The group an exported symbol belongs to when no call can go to it; nullptr for a callable one.
+SymbolNames* uncallableGroup(std::span<const ProgramHeader> segments, const Symbol& symbol, UncallableNames& names)
+{
+    if (!isFunction(symbol)) return &names.nonFunctions;
+    if (!inCode(segments, symbol)) return &names.outsideCode;
+    return nullptr;
+}
+
 } // namespace
 
-std::string readNonFunctionNames(int fd, std::span<const ProgramHeader> segments, NonFunctionNames& names)
+std::string readUncallableNames(int fd, std::span<const ProgramHeader> segments, UncallableNames& names)
 {
     const auto dynamicSegment =
         std::find_if(segments.begin(), segments.end(), [](const ProgramHeader& s) { return s.p_type == PT_DYNAMIC; });
@@ -144,13 +164,14 @@ std::string readNonFunctionNames(int fd, std::span<const ProgramHeader> segments
         !readItems(fd, segments, *tables->strings, *tables->stringsSize, strings))
         return kBeyondItsEnd;
     for (const Symbol& symbol : symbols) {
-        if (!exported(symbol) || isFunction(symbol)) continue;
+        SymbolNames* group = exported(symbol) ? uncallableGroup(segments, symbol, names) : nullptr;
+        if (group == nullptr) continue;
         if (symbol.st_name >= strings.size()) return kMalformed;
         const char* name = strings.data() + symbol.st_name;
         const std::size_t room = strings.size() - symbol.st_name;
         const std::size_t length = strnlen(name, room);
         if (length == room) return kMalformed;
-        names.emplace(name, length);
+        group->emplace(name, length);
     }
     return {};
 }

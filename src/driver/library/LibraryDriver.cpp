@@ -26,22 +26,49 @@ constexpr bool tableListsEveryEntryPoint()
 }
 static_assert(tableListsEveryEntryPoint(), "the library's table and the entry-point table differ");
 
+using Export = SharedLibrary::Export;
+
 template <typename Function>
-bool bindFunction(const SharedLibrary& library, const char* name, Function& function)
+Export::Kind bindFunction(const SharedLibrary& library, const char* name, Function& function)
 {
-    void* address = library.function(name);
-    if (address == nullptr) return false;
+    const Export found = library.function(name);
     // POSIX guarantees that a function's address from dlsym converts to a function pointer.
-    function = reinterpret_cast<Function>(address);
-    return true;
+    if (found.kind == Export::Function) function = reinterpret_cast<Function>(found.address);
+    return found.kind;
 }
 
-std::string joined(const std::vector<std::string_view>& names)
+// How the entry points of each kind that cannot be bound are reported, in this order.
+struct Refusal {
+    Export::Kind kind;
+    std::string_view before;
+    std::string_view after;
+};
+constexpr Refusal kRefusals[] = {
+    {Export::Missing, "does not export the entry points ", ""},
+    {Export::NotAFunction, "exports the entry points ", ", but not as functions"},
+    {Export::OutsideCode, "exports the entry points ", ", but not in its code"},
+    {Export::NoAddress, "exports the entry points ", ", but they resolve to no address"},
+};
+
+struct Unbound {
+    Export::Kind kind;
+    std::string_view name;
+};
+
+// "does not export the entry points A, B and exports the entry points C, but not as functions".
+std::string refusalText(const std::vector<Unbound>& unbound)
 {
     std::string text;
-    for (std::string_view name : names) {
-        if (!text.empty()) text += ", ";
-        text += name;
+    for (const Refusal& refusal : kRefusals) {
+        std::string names;
+        for (const Unbound& entry : unbound) {
+            if (entry.kind != refusal.kind) continue;
+            if (!names.empty()) names += ", ";
+            names += entry.name;
+        }
+        if (names.empty()) continue;
+        if (!text.empty()) text += " and ";
+        text.append(refusal.before).append(names).append(refusal.after);
     }
     return text;
 }
@@ -60,18 +87,13 @@ LibraryDriver::LibraryDriver(std::filesystem::path path) : path_(std::move(path)
 
 std::string LibraryDriver::bind()
 {
-    std::vector<std::string_view> missing;
-    std::vector<std::string_view> notFunctions;
+    std::vector<Unbound> unbound;
 #define TARVIK_BIND_ENTRY_POINT(name, parameters, arguments) \
-    if (!bindFunction(library_, #name, functions_.name)) \
-        (library_.exportsAsNonFunction(#name) ? notFunctions : missing).push_back(#name);
+    if (const Export::Kind kind = bindFunction(library_, #name, functions_.name); kind != Export::Function) \
+        unbound.push_back({kind, #name});
     TARVIK_ENTRY_POINTS(TARVIK_BIND_ENTRY_POINT, TARVIK_BIND_ENTRY_POINT)
 #undef TARVIK_BIND_ENTRY_POINT
-    std::string unbound;
-    if (!missing.empty()) unbound = "does not export the entry points " + joined(missing);
-    if (!missing.empty() && !notFunctions.empty()) unbound += " and ";
-    if (!notFunctions.empty()) unbound += "exports the entry points " + joined(notFunctions) + ", but not as functions";
-    return unbound;
+    return refusalText(unbound);
 }
 
 // The entry points without buffers, each straight to its function; those with buffers are in

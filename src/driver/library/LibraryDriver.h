@@ -16,9 +16,10 @@ namespace tarvik::library {
 // with the parameters of MotionDriver (by-reference outputs and buffers as pointers).
 //
 // The library is loaded and all its entry points are bound when this is made; a library that
-// cannot be loaded, lacks any entry point or exports one as anything but a function (data,
-// which a call would jump into) is not used at all (loadError() says why, naming every missing
-// entry point and every one that is not a function) and every call then fails with
+// cannot be loaded, lacks any entry point, exports one as anything but a function (data, which a
+// call would jump into) or as a function outside its code (at an absolute address, among its
+// data), or has one resolve to no address, is not used at all (loadError() says why, naming
+// every entry point that cannot be bound) and every call then fails with
 // ZEVA_interfaceUnavailableError.
 //
 // The library is handed buffers of the sizes its entry points are defined with (32 board slots,
@@ -52,8 +53,8 @@ private:
     };
 
     // Binds every entry point; empty when all are bound, otherwise why not: "does not export the
-    // entry points A, B", "exports the entry points C, D, but not as functions", or both joined
-    // by "and".
+    // entry points A, B", "exports the entry points C, D, but not as functions", "... E, but not
+    // in its code", "... F, but they resolve to no address", those that apply joined by "and".
     std::string bind();
     bool usable() const { return loadError_.empty(); }
 

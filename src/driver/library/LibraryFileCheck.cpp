@@ -60,8 +60,8 @@ private:
 std::string damaged(const std::string& why) { return "is a damaged or foreign library: " + why; }
 
 // The ELF header, the program headers and the dynamic symbol table of an opened regular file of
-// `fileSize` bytes; the names that table defines as anything but a function go to `nonFunctions`.
-std::string elfProblem(int fd, std::uint64_t fileSize, NonFunctionNames& nonFunctions)
+// `fileSize` bytes; the names that table exports that no call can go to go to `uncallable`.
+std::string elfProblem(int fd, std::uint64_t fileSize, UncallableNames& uncallable)
 {
     Header header{};
     if (fileSize < SELFMAG || !readAt(fd, &header, SELFMAG, 0) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
@@ -83,7 +83,7 @@ std::string elfProblem(int fd, std::uint64_t fileSize, NonFunctionNames& nonFunc
         const std::uint64_t end = std::uint64_t{segment.p_offset} + std::uint64_t{segment.p_filesz};
         if (end < segment.p_offset || end > fileSize) return damaged("it ends before the parts it describes");
     }
-    if (const std::string problem = readNonFunctionNames(fd, segments, nonFunctions); !problem.empty())
+    if (const std::string problem = readUncallableNames(fd, segments, uncallable); !problem.empty())
         return damaged(problem);
     return {};
 }
@@ -103,8 +103,8 @@ LibraryFileCheck checkLibraryFile(const std::filesystem::path& path)
     else if (!S_ISREG(status.st_mode))
         check.problem = "is not a regular file";
     else
-        check.problem = elfProblem(file.get(), static_cast<std::uint64_t>(status.st_size), check.nonFunctions);
-    if (!check.problem.empty()) check.nonFunctions.clear();
+        check.problem = elfProblem(file.get(), static_cast<std::uint64_t>(status.st_size), check.uncallable);
+    if (!check.problem.empty()) check.uncallable = {};
     return check;
 }
 

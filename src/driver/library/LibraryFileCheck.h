@@ -7,21 +7,30 @@
 
 namespace tarvik::library {
 
+using SymbolNames = std::set<std::string, std::less<>>;
+
 // The names that a shared library's dynamic symbol table, the one the system loader looks names
-// up in, defines as anything but a function: data, thread-local storage, untyped symbols. An
-// indirect function (one the loader resolves when it binds it) is a function. A name defined
-// more than once (under several versions) is among them when any of its definitions is; the
-// library's other symbol tables, which the loader never reads, are not looked at.
-using NonFunctionNames = std::set<std::string, std::less<>>;
+// up in, exports in a way no call can go to. A name defined more than once (under several
+// versions) is among them when any of its definitions is; the library's other symbol tables,
+// which the loader never reads, are not looked at.
+struct UncallableNames {
+    // Defined as anything but a function: data, thread-local storage, untyped symbols. An
+    // indirect function (one the loader resolves when it binds it) is a function.
+    SymbolNames nonFunctions;
+    // Defined as a function whose address (an indirect function's: its resolver's) lies outside
+    // the library's code, the part of its executable loaded segments that the file holds: an
+    // absolute address, or one among its data.
+    SymbolNames outsideCode;
+};
 
 // What looking at a driver library file found.
 struct LibraryFileCheck {
     // Why the file is not a sound library for this machine, as "is not a regular file" or "is a
     // damaged or foreign library: ..."; empty when it is.
     std::string problem;
-    // The names its dynamic symbol table defines as anything but a function; empty when the file
-    // is not a sound library.
-    NonFunctionNames nonFunctions;
+    // The names its dynamic symbol table exports that no call can go to; empty when the file is
+    // not a sound library.
+    UncallableNames uncallable;
 };
 
 // Looks at a driver library file before the system loader does, which would wait for ever on a

@@ -16,7 +16,7 @@ SharedLibrary::SharedLibrary(const std::filesystem::path& path)
         error_ = "it " + check.problem;
         return;
     }
-    nonFunctions_ = std::move(check.nonFunctions);
+    uncallable_ = std::move(check.uncallable);
     handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* reason = dlerror();
@@ -29,11 +29,17 @@ SharedLibrary::~SharedLibrary()
     if (handle_ != nullptr) dlclose(handle_);
 }
 
-void* SharedLibrary::function(const char* name) const
+SharedLibrary::Export SharedLibrary::function(const char* name) const
 {
-    if (handle_ == nullptr || exportsAsNonFunction(name)) return nullptr;
+    if (handle_ == nullptr) return {Export::Missing};
+    if (uncallable_.nonFunctions.contains(name)) return {Export::NotAFunction};
+    if (uncallable_.outsideCode.contains(name)) return {Export::OutsideCode};
     dlerror();
-    return dlsym(handle_, name);
+    void* address = dlsym(handle_, name);
+    if (address != nullptr) return {Export::Function, address};
+    // The loader reports a name it does not find; one it finds gets a null address only from an
+    // indirect function's resolver.
+    return {dlerror() == nullptr ? Export::NoAddress : Export::Missing};
 }
 
 } // namespace tarvik::library

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace tarvik::library {
 
@@ -19,18 +18,30 @@ public:
     SharedLibrary(const SharedLibrary&) = delete;
     SharedLibrary& operator=(const SharedLibrary&) = delete;
 
+    // What the library exports under a name: a function to call, or why there is none.
+    struct Export {
+        enum Kind {
+            Function,     // `address` is the function's
+            Missing,      // nothing under that name
+            NotAFunction, // data or the like, which a call would jump into
+            OutsideCode,  // a function whose address lies outside the library's code
+            NoAddress,    // a function the loader resolves to no address: an indirect function
+                          // whose resolver gave none
+        };
+        Kind kind = Missing;
+        void* address = nullptr;
+    };
+
     bool isOpen() const { return handle_ != nullptr; }
     const std::string& error() const { return error_; }
-    // The address of the function the library exports as `name`; nullptr when it exports none,
-    // or exports the name as something else (exportsAsNonFunction), which a call would jump into.
-    void* function(const char* name) const;
-    // Whether the library's dynamic symbol table defines `name` as anything but a function.
-    bool exportsAsNonFunction(std::string_view name) const { return nonFunctions_.contains(name); }
+    // The function the library exports as `name`, or why a call cannot go to it (see
+    // UncallableNames); Missing when the library is not open.
+    Export function(const char* name) const;
 
 private:
     void* handle_ = nullptr;
     std::string error_;
-    NonFunctionNames nonFunctions_;
+    UncallableNames uncallable_;
 };
 
 } // namespace tarvik::library

@@ -137,5 +137,25 @@ TEST_F(LibraryDriverTest, AnUnusableLibraryAnswersEveryCallAsAnUnreachableInterf
     }
 }
 
+// A function-typed symbol at a fixed address the library does not hold, or among its data: a
+// call would jump there.
+TEST_F(LibraryDriverTest, AnEntryPointOutsideTheLibrarysCodeIsRefusedByName)
+{
+    for (const char* path : {TARVIK_ABSOLUTE_DRIVER, TARVIK_MISPLACED_DRIVER}) {
+        LibraryDriver stray(path);
+        EXPECT_EQ(stray.loadError(), std::string("the driver library \"") + path +
+                                         "\" exports the entry points get_bd_config, but not in its code");
+        std::array<std::int16_t, kBoardConfigEntries> types{};
+        EXPECT_EQ(stray.get_bd_config(types, types), ZEVA_interfaceUnavailableError);
+    }
+}
+
+TEST_F(LibraryDriverTest, AnEntryPointThatResolvesToNoAddressIsRefusedAsSuch)
+{
+    LibraryDriver unresolved(TARVIK_UNRESOLVED_DRIVER);
+    EXPECT_EQ(unresolved.loadError(), std::string("the driver library \"") + TARVIK_UNRESOLVED_DRIVER +
+                                          "\" exports the entry points enable_limits, but they resolve to no address");
+}
+
 } // namespace
 } // namespace tarvik
