@@ -52,6 +52,8 @@ bool RunIndexSearch(App& app, std::int16_t board, int axis, const IndexSearchSty
     // zeroed.
     if (IsClosedLoop4AType(app.state().boards.BoardType[static_cast<std::size_t>(board)])) {
         if (const DriverStatus status = WaitIndexSearch(app, board, a, found)) {
+            // The wait has killed the axis and said so; the panel gives the search up as well,
+            // which keeps the axis watched while a kill fails.
             box.setText(panel.abandon(StatusText(status)));
             return false;
         }

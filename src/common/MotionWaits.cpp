@@ -7,6 +7,7 @@
 #include "shell/Shell.h"
 
 #include <string>
+#include <string_view>
 
 namespace tarvik {
 
@@ -76,10 +77,21 @@ std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWait
     return timeoutText(board, axis, "its move", kMoveDoneTimeoutMicros);
 }
 
+std::string StopGivenUpMotion(App& app, std::int16_t board, std::int16_t axis, const std::string& reason,
+                              std::string_view what)
+{
+    const DriverStatus status = app.driver().kill_motion(board, axis);
+    const std::string outcome =
+        status == ZEVA_noError ? " was stopped." : " could not be stopped: " + StatusText(status);
+    return reason + "\r\nThe " + std::string(what) + outcome;
+}
+
 DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis)
 {
     const MoveWaitEnd end = PollMoveDone(app, board, axis);
-    if (end.kind == MoveWaitEnd::Kind::TimedOut) ShowErrorMessage(app, MoveWaitReport(board, axis, end));
+    // Without a caller's stop the wait ends only done, on a failing read or at its bound.
+    if (end.kind != MoveWaitEnd::Kind::Done)
+        ShowErrorMessage(app, StopGivenUpMotion(app, board, axis, MoveWaitReport(board, axis, end), "move"));
     return end.status;
 }
 
@@ -100,21 +112,29 @@ DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, st
     const std::uint16_t running = CsrAxisRunning(axis);
     const std::uint16_t complete = CsrAxisMoveComplete(axis);
     std::int16_t commStatus = 0;
+    // A search whose end can no longer be seen is killed, with one message.
+    const auto giveUp = [&](const std::string& reason, DriverStatus status) {
+        ShowErrorMessage(app, StopGivenUpMotion(app, board, axis, reason, "search"));
+        return status;
+    };
+    const auto readFailed = [&](DriverStatus status) {
+        return giveUp(MoveWaitReport(board, axis, {MoveWaitEnd::Kind::ReadFailed, status}), status);
+    };
 
     clock.spend(kIndexSearchSettleMicros);
     for (int poll = 0; poll < kIndexSearchStartPolls; ++poll) {
-        if (const DriverStatus result = driver.read_csr(board, commStatus)) return result;
+        if (const DriverStatus result = driver.read_csr(board, commStatus)) return readFailed(result);
         if (hasBits(commStatus, running)) break;
     }
 
     const std::int64_t start = clock.nowMicros();
     for (;;) {
-        if (const DriverStatus result = driver.read_csr(board, commStatus)) return result;
+        if (const DriverStatus result = driver.read_csr(board, commStatus)) return readFailed(result);
         if (!hasBits(commStatus, running) && hasBits(commStatus, complete)) break;
         if (clock.nowMicros() - start >= kIndexSearchTimeoutMicros) {
-            ShowErrorMessage(app, timeoutText(board, axis, "its index search", kIndexSearchTimeoutMicros));
             found = -1;
-            return ZEVA_boardTimeoutError;
+            return giveUp(timeoutText(board, axis, "its index search", kIndexSearchTimeoutMicros),
+                          ZEVA_boardTimeoutError);
         }
         clock.spend(kPollIntervalMicros);
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tarvik {
 
@@ -53,9 +54,17 @@ MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const 
 // board and the axis.
 std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWaitEnd& end);
 
-// Polls the axis, letting no events run, until its move is done; 0 then. A failing read returns
-// its status at once. An axis still not done after kMoveDoneTimeoutMicros is reported in the
-// error window (naming board and axis) and gives ZEVA_boardTimeoutError.
+// Kills the motion of an axis that a wait gave up on, and returns what the user is told of it:
+// `reason`, then "\r\nThe move was stopped." (`what` names the motion: "move", "search") or,
+// when the board refuses the kill, "\r\nThe move could not be stopped: " and the refusal's
+// status text.
+std::string StopGivenUpMotion(App& app, std::int16_t board, std::int16_t axis, const std::string& reason,
+                              std::string_view what);
+
+// Polls the axis, letting no events run, until its move is done; 0 then. A failing read, or an
+// axis still not done after kMoveDoneTimeoutMicros (ZEVA_boardTimeoutError), ends the wait: the
+// axis is killed and one message in the error window names board and axis and says whether the
+// move was stopped (StopGivenUpMotion); the read's status or the time-out's is returned.
 DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis);
 
 // Lets pending events run, then polls the axis, until its move is done (as PollMoveDone: a failing
@@ -69,10 +78,13 @@ MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
 // closed-loop stepper board (IsClosedLoop4AType) through its communication status register:
 // a settling delay; up to kIndexSearchStartPolls reads until the axis shows running; reads until
 // it shows not running and move complete; then one axis status read: `found` := 0 when the index
-// was found, -1 when not. A failing read returns its status at once and leaves `found` as it was;
-// an axis outside 1..4 gives ZEVA_badDeviceOrAxisError. A search not complete after
-// kIndexSearchTimeoutMicros is reported in the error window (naming board and axis), sets `found`
-// to -1 (nothing was found) and gives ZEVA_boardTimeoutError.
+// was found, -1 when not. An axis outside 1..4 gives ZEVA_badDeviceOrAxisError. A register read
+// that fails while the search may still run, or a search not complete after
+// kIndexSearchTimeoutMicros, ends the wait: the axis is killed and one message in the error
+// window names board and axis and says whether the search was stopped (StopGivenUpMotion); a
+// failing read returns its status and leaves `found` as it was, the time bound sets `found` to
+// -1 (nothing was found) and gives ZEVA_boardTimeoutError. The status read after the search's
+// end returns its status alone when it fails, `found` as it was.
 DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found);
 
 } // namespace tarvik

@@ -65,8 +65,10 @@ Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance, InitWa
     const MoveWaitEnd end = PollMoveDone(app, board, axis, between);
     switch (end.kind) {
     case MoveWaitEnd::Kind::Done: break;
-    case MoveWaitEnd::Kind::ReadFailed: return sent(end.status);
-    case MoveWaitEnd::Kind::TimedOut: return MoveWaitReport(board, axis, end);
+    // A test move the sequence can no longer follow is not left running.
+    case MoveWaitEnd::Kind::ReadFailed:
+    case MoveWaitEnd::Kind::TimedOut:
+        return StopGivenUpMotion(app, board, axis, MoveWaitReport(board, axis, end), "move");
     case MoveWaitEnd::Kind::Stopped: return std::string{};
     }
     I16 word = 0;

@@ -74,9 +74,10 @@ std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId
 //   back, each watched for a following error; the initialised mark of each axis.
 // Encoder boards take no motion steps. Stops at the first failure and returns what to show in
 // the error window: the status text of the failing call, the following error found by a test
-// move, or a test move that did not end within kMoveDoneTimeoutMicros (naming board and axis);
-// an empty text when the watch stopped it (what it leaves moving is the watch's to stop). None
-// when every step succeeded.
+// move, or a test move whose status could not be read or that did not end within
+// kMoveDoneTimeoutMicros (naming board and axis, and saying whether its kill stopped it:
+// StopGivenUpMotion); an empty text when the watch stopped it (what it leaves moving is the
+// watch's to stop). None when every step succeeded.
 std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values);
 
 // Distance of each half of the test move, in counts.

@@ -78,27 +78,36 @@ TEST_F(MotionWaitsTest, WaitMoveDoneReturnsWhenTheMoveEndsWithoutLettingEventsRu
     EXPECT_TRUE(errorMessages().empty());
 }
 
-TEST_F(MotionWaitsTest, WaitMoveDoneReturnsAFailingReadAtOnce)
+TEST_F(MotionWaitsTest, WaitMoveDoneGivesUpOnAFailingReadAtOnceAndKillsTheAxis)
 {
     startServoMove(kServo4, 2);
     program.driver().injectFault("read_axis_stat", ZEVA_boardNotConfiguredError, 1, 3);
     EXPECT_EQ(WaitMoveDone(app, kServo4, 2), ZEVA_boardNotConfiguredError);
     EXPECT_EQ(callsOf("read_axis_stat"), 4U);
+    EXPECT_EQ(callsOf("kill_motion"), 1U);
+    DriverStatus read = ZEVA_noError;
+    EXPECT_EQ(CheckMoveState(app, kServo4, 2, read), MoveEndedClean);
+    EXPECT_EQ(errorMessages(), std::vector<std::string>{"The status of axis 2 of board 4 could not be read: " +
+                                                        StatusText(ZEVA_boardNotConfiguredError) +
+                                                        "\r\nThe move was stopped."});
     EXPECT_EQ(WaitMoveDone(app, -1, 2), ZEVA_badDeviceOrAxisError);
-    EXPECT_TRUE(errorMessages().empty());
 }
 
-TEST_F(MotionWaitsTest, WaitMoveDoneGivesUpAfterItsBoundAndNamesBoardAndAxis)
+TEST_F(MotionWaitsTest, WaitMoveDoneGivesUpAfterItsBoundKillsTheAxisAndNamesBoardAndAxis)
 {
     program.driver().scriptReturns("read_axis_stat", {AxisStatusRunning});
+    program.driver().injectFault("kill_motion", ZEVA_boardTimeoutError, 1);
     answerErrorWindow();
     const std::int64_t start = now();
 
     EXPECT_EQ(WaitMoveDone(app, kServo4, 3), ZEVA_boardTimeoutError);
     EXPECT_GE(now() - start, kMoveDoneTimeoutMicros);
     EXPECT_LT(now() - start, kMoveDoneTimeoutMicros + 10'000);
-    EXPECT_EQ(errorMessages(),
-              std::vector<std::string>{"Axis 3 of board 4 did not finish its move within 60 seconds."});
+    EXPECT_EQ(callsOf("kill_motion"), 1U);
+    // A board that refuses the kill is named with its refusal.
+    EXPECT_EQ(errorMessages(), std::vector<std::string>{"Axis 3 of board 4 did not finish its move within 60 seconds."
+                                                        "\r\nThe move could not be stopped: " +
+                                                        StatusText(ZEVA_boardTimeoutError)});
 }
 
 TEST_F(MotionWaitsTest, WaitMoveDoneEventsLetsEventsRunUntilTheMoveEnds)
@@ -177,14 +186,21 @@ TEST_F(MotionWaitsTest, WaitIndexSearchGoesOnWhenTheAxisNeverShowsRunning)
 TEST_F(MotionWaitsTest, WaitIndexSearchReturnsAFailingReadAndKeepsTheFlag)
 {
     std::int16_t found = 7;
+    // The register read fails while the search may run: the axis is killed.
     program.driver().injectFault("read_csr", ZEVA_boardNotConfiguredError, 1, 2);
     EXPECT_EQ(WaitIndexSearch(app, kServo4, 1, found), ZEVA_boardNotConfiguredError);
     EXPECT_EQ(found, 7);
+    EXPECT_EQ(callsOf("kill_motion"), 1U);
+    EXPECT_EQ(errorMessages(), std::vector<std::string>{"The status of axis 1 of board 4 could not be read: " +
+                                                        StatusText(ZEVA_boardNotConfiguredError) +
+                                                        "\r\nThe search was stopped."});
 
+    // The status read after the search's end fails: nothing runs any more.
     program.driver().scriptReturns("read_csr", {CsrAxisMoveComplete(1)});
     program.driver().injectFault("read_axis_stat", ZEVA_hardwareFailureError, 1);
     EXPECT_EQ(WaitIndexSearch(app, kServo4, 1, found), ZEVA_hardwareFailureError);
     EXPECT_EQ(found, 7);
+    EXPECT_EQ(callsOf("kill_motion"), 1U);
 
     program.driver().clearLog();
     for (std::int16_t axis : std::initializer_list<std::int16_t>{0, 5, -1})
@@ -193,7 +209,7 @@ TEST_F(MotionWaitsTest, WaitIndexSearchReturnsAFailingReadAndKeepsTheFlag)
     EXPECT_EQ(found, 7);
 }
 
-TEST_F(MotionWaitsTest, WaitIndexSearchGivesUpAfterItsBoundAndReportsNoIndex)
+TEST_F(MotionWaitsTest, WaitIndexSearchGivesUpAfterItsBoundKillsTheAxisAndReportsNoIndex)
 {
     program.driver().scriptReturns("read_csr", {CsrAxisRunning(2)});
     answerErrorWindow();
@@ -204,9 +220,10 @@ TEST_F(MotionWaitsTest, WaitIndexSearchGivesUpAfterItsBoundAndReportsNoIndex)
     EXPECT_EQ(found, -1);
     EXPECT_GE(now() - start, kIndexSearchTimeoutMicros);
     EXPECT_LT(now() - start, kIndexSearchTimeoutMicros + 20'000);
-    EXPECT_EQ(errorMessages(),
-              std::vector<std::string>{"Axis 2 of board 4 did not finish its index search within 120 seconds."});
+    EXPECT_EQ(errorMessages(), std::vector<std::string>{"Axis 2 of board 4 did not finish its index search within "
+                                                        "120 seconds.\r\nThe search was stopped."});
     EXPECT_EQ(callsOf("read_axis_stat"), 0U);
+    EXPECT_EQ(callsOf("kill_motion"), 1U);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "panels/xy/XyFindHomePanel.h"
 
 #include "base/NumberText.h"
+#include "common/FocusBackToStart.h"
 #include "common/SearchVelocity.h"
 #include "driver/StatusWords.h"
 #include "program/App.h"
@@ -31,10 +32,15 @@ XyFindHomePanel::XyFindHomePanel(App& app)
 
 void XyFindHomePanel::contcmd_Click()
 {
+    // Continue goes grey for the search, so the keyboard passes on to Kill Motion; it comes back
+    // to Continue when the search is over.
     contcmd.setEnabled(false);
     FindHome();
     runEnded();
-    if (isLoaded()) contcmd.setEnabled(true);
+    if (!isLoaded()) return;
+    const FocusBackToStart focus(contcmd, {&killcmd});
+    contcmd.setEnabled(true);
+    focus.apply();
 }
 
 void XyFindHomePanel::FindHome()

@@ -9,7 +9,8 @@ namespace tarvik {
 // both searches to end and zeroes both positions. Window events run during the wait, so that
 // Kill Motion (both axes) and Done act; closing the panel during a search kills both axes.
 // A search that ends on a limit switch, on a following error or without completing its profile
-// is reported and nothing is zeroed.
+// is reported and nothing is zeroed. When the search is over, a keyboard on Kill Motion goes back
+// to Continue (FocusBackToStart).
 class XyFindHomePanel final : public XyHomingPanel {
 public:
     explicit XyFindHomePanel(App& app);

@@ -26,6 +26,8 @@ XyHomingPanel::XyHomingPanel(App& app, std::string name, std::string caption, in
 {
     msgtxt.setMultiLine(true);
     msgtxt.setLocked(true);
+    // Escape is Done, before, during and after a search.
+    quitcmd.setCancel(true);
     contcmd.onClick = [this] { contcmd_Click(); };
 }
 

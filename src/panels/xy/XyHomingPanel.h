@@ -14,9 +14,9 @@
 namespace tarvik {
 
 // What the XY demo's Find Home and Find Index panels share: the board the demo shows them for,
-// "Continue", "Done" and the status box, the placement over the main window, the search
-// velocity of an axis and the bounded wait for a search's end. Searches run on axes 1 (X) and
-// 2 (Y) of the board and are watched motions: closing the panel kills them first.
+// "Continue", "Done" (also Escape) and the status box, the placement over the main window, the
+// search velocity of an axis and the bounded wait for a search's end. Searches run on axes 1 (X)
+// and 2 (Y) of the board and are watched motions: closing the panel kills them first.
 class XyHomingPanel : public WatchedMotionPanel {
 public:
     CommandButton contcmd;
