@@ -24,6 +24,10 @@ std::string timeoutText(std::int16_t board, std::int16_t axis, const std::string
            seconds(bound) + " seconds.";
 }
 
+// The program is ending, or an end signal (Runtime::takeEndSignal) has just ended it: a wait
+// that lets no events run reads the signals itself, so that it never holds the end back.
+bool programEnding(Runtime& runtime) { return runtime.takeEndSignal() || runtime.endRequested(); }
+
 // Polls the axis until its move is done, within kMoveDoneTimeoutMicros. `awaitPoll` runs before
 // every poll, handed the time the poll is due (the start for the first, `interval` after the
 // previous poll for the others); it pauses until then and gives false to end the wait as Stopped.
@@ -63,8 +67,11 @@ std::int16_t CheckMoveState(App& app, std::int16_t board, std::int16_t axis, Dri
 MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& goOn)
 {
     Clock& clock = app.clock();
+    Runtime& runtime = app.runtime();
     return pollUntilDone(app, board, axis, kPollIntervalMicros, [&](std::int64_t pollDue) {
         clock.spend(pollDue - clock.nowMicros());
+        // An end signal ends the program without waiting for the move.
+        if (programEnding(runtime)) return false;
         return !goOn || goOn();
     });
 }
@@ -77,12 +84,12 @@ std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWait
     return timeoutText(board, axis, "its move", kMoveDoneTimeoutMicros);
 }
 
-std::string StopGivenUpMotion(App& app, std::int16_t board, std::int16_t axis, const std::string& reason,
+std::string KillGivenUpMotion(App& app, std::int16_t board, std::int16_t axis, const std::string& reason,
                               std::string_view what)
 {
     const DriverStatus status = app.driver().kill_motion(board, axis);
     const std::string outcome =
-        status == ZEVA_noError ? " was stopped." : " could not be stopped: " + StatusText(status);
+        status == ZEVA_noError ? " was killed." : " could not be killed: " + StatusText(status);
     return reason + "\r\nThe " + std::string(what) + outcome;
 }
 
@@ -91,7 +98,7 @@ DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis)
     const MoveWaitEnd end = PollMoveDone(app, board, axis);
     // Without a caller's stop the wait ends only done, on a failing read or at its bound.
     if (end.kind != MoveWaitEnd::Kind::Done)
-        ShowErrorMessage(app, StopGivenUpMotion(app, board, axis, MoveWaitReport(board, axis, end), "move"));
+        ShowErrorMessage(app, KillGivenUpMotion(app, board, axis, MoveWaitReport(board, axis, end), "move"));
     return end.status;
 }
 
@@ -114,7 +121,7 @@ DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, st
     std::int16_t commStatus = 0;
     // A search whose end can no longer be seen is killed, with one message.
     const auto giveUp = [&](const std::string& reason, DriverStatus status) {
-        ShowErrorMessage(app, StopGivenUpMotion(app, board, axis, reason, "search"));
+        ShowErrorMessage(app, KillGivenUpMotion(app, board, axis, reason, "search"));
         return status;
     };
     const auto readFailed = [&](DriverStatus status) {
@@ -129,6 +136,10 @@ DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, st
 
     const std::int64_t start = clock.nowMicros();
     for (;;) {
+        if (programEnding(app.runtime())) {
+            found = -1;
+            return giveUp("", ZEVA_boardTimeoutError);
+        }
         if (const DriverStatus result = driver.read_csr(board, commStatus)) return readFailed(result);
         if (!hasBits(commStatus, running) && hasBits(commStatus, complete)) break;
         if (clock.nowMicros() - start >= kIndexSearchTimeoutMicros) {

@@ -47,7 +47,8 @@ struct MoveWaitEnd {
 };
 
 // Polls the axis until its move is done, within kMoveDoneTimeoutMicros. `goOn`, when given, runs
-// before every poll (letting events run, say); its false ends the wait as Stopped.
+// before every poll (letting events run, say); its false ends the wait as Stopped, as does the
+// program's end, an end signal included (read here, since the wait may let no events run).
 MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const std::function<bool()>& goOn = {});
 
 // What the user is told of a wait that ended on a failing read or on its time bound, naming the
@@ -55,16 +56,17 @@ MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const 
 std::string MoveWaitReport(std::int16_t board, std::int16_t axis, const MoveWaitEnd& end);
 
 // Kills the motion of an axis that a wait gave up on, and returns what the user is told of it:
-// `reason`, then "\r\nThe move was stopped." (`what` names the motion: "move", "search") or,
-// when the board refuses the kill, "\r\nThe move could not be stopped: " and the refusal's
+// `reason`, then "\r\nThe move was killed." (`what` names the motion: "move", "search") or,
+// when the board refuses the kill, "\r\nThe move could not be killed: " and the refusal's
 // status text.
-std::string StopGivenUpMotion(App& app, std::int16_t board, std::int16_t axis, const std::string& reason,
+std::string KillGivenUpMotion(App& app, std::int16_t board, std::int16_t axis, const std::string& reason,
                               std::string_view what);
 
 // Polls the axis, letting no events run, until its move is done; 0 then. A failing read, or an
 // axis still not done after kMoveDoneTimeoutMicros (ZEVA_boardTimeoutError), ends the wait: the
 // axis is killed and one message in the error window names board and axis and says whether the
-// move was stopped (StopGivenUpMotion); the read's status or the time-out's is returned.
+// move was killed (KillGivenUpMotion); the read's status or the time-out's is returned. The
+// program's end (PollMoveDone) ends it too, with the axis killed and nothing said.
 DriverStatus WaitMoveDone(App& app, std::int16_t board, std::int16_t axis);
 
 // Lets pending events run, then polls the axis, until its move is done (as PollMoveDone: a failing
@@ -81,9 +83,10 @@ MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
 // was found, -1 when not. An axis outside 1..4 gives ZEVA_badDeviceOrAxisError. A register read
 // that fails while the search may still run, or a search not complete after
 // kIndexSearchTimeoutMicros, ends the wait: the axis is killed and one message in the error
-// window names board and axis and says whether the search was stopped (StopGivenUpMotion); a
+// window names board and axis and says whether the search was killed (KillGivenUpMotion); a
 // failing read returns its status and leaves `found` as it was, the time bound sets `found` to
-// -1 (nothing was found) and gives ZEVA_boardTimeoutError. The status read after the search's
+// -1 (nothing was found) and gives ZEVA_boardTimeoutError, as the program's end does (an end
+// signal read here too; the axis is killed and nothing said). The status read after the search's
 // end returns its status alone when it fails, `found` as it was.
 DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found);
 

@@ -68,7 +68,7 @@ Outcome testMoveLeg(App& app, I16 board, I16 axis, std::int32_t distance, InitWa
     // A test move the sequence can no longer follow is not left running.
     case MoveWaitEnd::Kind::ReadFailed:
     case MoveWaitEnd::Kind::TimedOut:
-        return StopGivenUpMotion(app, board, axis, MoveWaitReport(board, axis, end), "move");
+        return KillGivenUpMotion(app, board, axis, MoveWaitReport(board, axis, end), "move");
     case MoveWaitEnd::Kind::Stopped: return std::string{};
     }
     I16 word = 0;

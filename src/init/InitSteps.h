@@ -76,7 +76,7 @@ std::optional<BoardInitValues> InitValuesOf(const App& app, std::int16_t boardId
 // the error window: the status text of the failing call, the following error found by a test
 // move, or a test move whose status could not be read or that did not end within
 // kMoveDoneTimeoutMicros (naming board and axis, and saying whether its kill stopped it:
-// StopGivenUpMotion); an empty text when the watch stopped it (what it leaves moving is the
+// KillGivenUpMotion); an empty text when the watch stopped it (what it leaves moving is the
 // watch's to stop). None when every step succeeded.
 std::optional<std::string> SendInitSteps(App& app, const BoardInitValues& values);
 

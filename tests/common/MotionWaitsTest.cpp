@@ -3,8 +3,10 @@
 #include "common/MotionWaits.h"
 #include "driver/StatusText.h"
 #include "driver/StatusWords.h"
+#include "runtime/EndSignals.h"
 
 #include <algorithm>
+#include <csignal>
 
 namespace tarvik::testing {
 namespace {
@@ -89,7 +91,7 @@ TEST_F(MotionWaitsTest, WaitMoveDoneGivesUpOnAFailingReadAtOnceAndKillsTheAxis)
     EXPECT_EQ(CheckMoveState(app, kServo4, 2, read), MoveEndedClean);
     EXPECT_EQ(errorMessages(), std::vector<std::string>{"The status of axis 2 of board 4 could not be read: " +
                                                         StatusText(ZEVA_boardNotConfiguredError) +
-                                                        "\r\nThe move was stopped."});
+                                                        "\r\nThe move was killed."});
     EXPECT_EQ(WaitMoveDone(app, -1, 2), ZEVA_badDeviceOrAxisError);
 }
 
@@ -106,8 +108,26 @@ TEST_F(MotionWaitsTest, WaitMoveDoneGivesUpAfterItsBoundKillsTheAxisAndNamesBoar
     EXPECT_EQ(callsOf("kill_motion"), 1U);
     // A board that refuses the kill is named with its refusal.
     EXPECT_EQ(errorMessages(), std::vector<std::string>{"Axis 3 of board 4 did not finish its move within 60 seconds."
-                                                        "\r\nThe move could not be stopped: " +
+                                                        "\r\nThe move could not be killed: " +
                                                         StatusText(ZEVA_boardTimeoutError)});
+}
+
+// A wait that lets no events run still hears an end signal: it ends the program at once and
+// kills the axis it was waiting on, saying nothing.
+TEST_F(MotionWaitsTest, AnEndSignalEndsAWaitWithoutEventsAndKillsItsAxis)
+{
+    program.driver().scriptReturns("read_axis_stat", {AxisStatusRunning});
+    EndSignals endSignals;
+    program.runtime().watchEndSignals(&endSignals);
+    std::raise(SIGTERM);
+    const std::int64_t start = now();
+
+    WaitMoveDone(app, kServo4, 3);
+    program.runtime().watchEndSignals(nullptr);
+    EXPECT_LT(now() - start, 10'000);
+    EXPECT_TRUE(program.runtime().endRequested());
+    EXPECT_EQ(callsOf("kill_motion"), 1U);
+    EXPECT_TRUE(errorMessages().empty());
 }
 
 TEST_F(MotionWaitsTest, WaitMoveDoneEventsLetsEventsRunUntilTheMoveEnds)
@@ -193,7 +213,7 @@ TEST_F(MotionWaitsTest, WaitIndexSearchReturnsAFailingReadAndKeepsTheFlag)
     EXPECT_EQ(callsOf("kill_motion"), 1U);
     EXPECT_EQ(errorMessages(), std::vector<std::string>{"The status of axis 1 of board 4 could not be read: " +
                                                         StatusText(ZEVA_boardNotConfiguredError) +
-                                                        "\r\nThe search was stopped."});
+                                                        "\r\nThe search was killed."});
 
     // The status read after the search's end fails: nothing runs any more.
     program.driver().scriptReturns("read_csr", {CsrAxisMoveComplete(1)});
@@ -221,7 +241,7 @@ TEST_F(MotionWaitsTest, WaitIndexSearchGivesUpAfterItsBoundKillsTheAxisAndReport
     EXPECT_GE(now() - start, kIndexSearchTimeoutMicros);
     EXPECT_LT(now() - start, kIndexSearchTimeoutMicros + 20'000);
     EXPECT_EQ(errorMessages(), std::vector<std::string>{"Axis 2 of board 4 did not finish its index search within "
-                                                        "120 seconds.\r\nThe search was stopped."});
+                                                        "120 seconds.\r\nThe search was killed."});
     EXPECT_EQ(callsOf("read_axis_stat"), 0U);
     EXPECT_EQ(callsOf("kill_motion"), 1U);
 }

@@ -170,7 +170,7 @@ TEST_F(InitSequencesTest, AFailureAtAnyStepStopsTheSequenceWithItsStatusText)
                 EXPECT_EQ(calls.back(), "kill_motion(" + std::to_string(board) + ", 1)");
                 EXPECT_EQ(lastErrorMessage(), "The status of axis 1 of board " + std::to_string(board) +
                                                   " could not be read: " + StatusText(ZEVA_axisRunningError) +
-                                                  "\r\nThe move was stopped.");
+                                                  "\r\nThe move was killed.");
             } else {
                 EXPECT_EQ(entryOf(calls.back()), entry);
                 EXPECT_EQ(lastErrorMessage(), StatusText(ZEVA_axisRunningError));
@@ -199,7 +199,7 @@ TEST_F(InitSequencesTest, ATestMoveThatNeverEndsIsKilledReportedOnceAndEndsTheSe
     EXPECT_FALSE(InitializeBoard(app(), kOpenLoop4));
     driver().clearInjections();
     EXPECT_EQ(errorWindows(), 1u);
-    EXPECT_EQ(lastErrorMessage(), "Axis 1 of board 5 did not finish its move within 60 seconds.\r\nThe move was stopped.");
+    EXPECT_EQ(lastErrorMessage(), "Axis 1 of board 5 did not finish its move within 60 seconds.\r\nThe move was killed.");
     EXPECT_EQ(takeCalls().back(), "kill_motion(5, 1)");
     EXPECT_EQ(app().state().boards.BoardInitState[kOpenLoop4], -1);
 }
