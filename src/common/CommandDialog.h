@@ -37,9 +37,8 @@
 // constructor. Handlers a member adds call applyRunRule() when they change what Run may do.
 //
 // Behaviour:
-// - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the member's mask
-//   (into BoardListMask unless the member keeps it local), the board list filled by the board
-//   picker, which preselects CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
+// - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the board list
+//   filled by the board picker with the member's mask, which preselects CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
 //   CurrentAxis 1 for a shared axis), a board-level dialog empties msgtxt, fields with a load
 //   text get it, the stored values are shown (axis 1 of the preselected board, once), then the
 //   member's own load steps (`loaded`) run. With

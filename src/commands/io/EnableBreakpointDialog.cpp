@@ -24,7 +24,6 @@ EnableBreakpointDialog::EnableBreakpointDialog(App& app)
                           .caption = "Enable Breakpoint Function",
                           .helpTopic = 50,
                           .mask = kServoGroups | kClosedLoopStepperGroups | kEncoderGroup,
-                          .maskInShared = false,
                           .choices = CommandChoices{.frameName = "Frame1",
                                                     .headingName = "Label2",
                                                     .heading = "Breakpoint Selector",
