@@ -23,7 +23,7 @@ EnableBreakpointDialog::EnableBreakpointDialog(App& app)
     : CommandDialog(app, {.name = "frm66",
                           .caption = "Enable Breakpoint Function",
                           .helpTopic = 50,
-                          .mask = kServoGroups | kClosedLoopStepperGroups | kEncoderGroup,
+                          .mask = kClosedLoopCapableGroups | kEncoderGroup,
                           .choices = CommandChoices{.frameName = "Frame1",
                                                     .headingName = "Label2",
                                                     .heading = "Breakpoint Selector",
