@@ -21,7 +21,7 @@ public:
     explicit FindIndexPanel(App& app);
 
 private:
-    void panelLoaded() override { enableAxisButtonsByLoopMode(); }
+    void shownForBoard() override { enableAxisButtonsByLoopMode(); }
     void cmdaxis_Click(int axis) override;
 
     // The index search of the axis with the record's values (RunIndexSearch); an open-loop

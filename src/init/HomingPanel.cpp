@@ -74,7 +74,7 @@ void HomingPanel::layOutForBoard()
         cmdaxis(3).setLeft(cmdaxis(4).left());
         cmdaxis(4).setVisible(false);
     }
-    panelLoaded();
+    shownForBoard();
 }
 
 std::int16_t HomingPanel::boardType() const
