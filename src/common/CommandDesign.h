@@ -181,8 +181,7 @@ struct CommandDesign {
     std::string name{};            // the form's name, e.g. "frm62"
     std::string caption{};
     int helpTopic = 0;           // F1 opens help here; 0 none
-    std::int16_t mask = -1;      // board-type groups listed (BoardListMask bits; -1 all)
-    bool maskInShared = true;    // the mask is stored into BoardListMask at load
+    std::int16_t mask = -1;      // board-type groups listed (board-list mask bits; -1 all)
     std::string boardLabelName = "Label4";
     std::string boardLabel = "Board ID";
     std::optional<CommandAxisField> axis = CommandAxisField{}; // none: a board-level dialog

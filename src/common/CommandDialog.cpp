@@ -351,7 +351,6 @@ void CommandDialog::Form_Load()
     if (axis_.field) axis_.field->setValid(0);
     for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i].field->setValid(design_.fields[i].designText.empty() ? 0 : 1);
     state_.BoardId = -1;
-    if (design_.maskInShared) app_.state().selection.BoardListMask = design_.mask;
     const std::optional<std::int16_t> preselected = boards_.fill(design_.mask);
     if (preselected && state_.BoardId == -1) state_.BoardId = *preselected;
     if (!boardListed()) {

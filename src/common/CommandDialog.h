@@ -37,14 +37,13 @@
 // constructor. Handlers a member adds call applyRunRule() when they change what Run may do.
 //
 // Behaviour:
-// - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the member's mask
-//   (into BoardListMask unless the member keeps it local), the board list filled by the board
-//   picker, which preselects CurrentBoard's row. With a board listed: the axis field reads "1" (AxisNumber 1, and
-//   CurrentAxis 1 for a shared axis), a board-level dialog empties msgtxt, fields with a load
-//   text get it, the stored values are shown (axis 1 of the preselected board, once), then the
-//   member's own load steps (`loaded`) run. With
-//   none: the list, the entry fields and Run stay disabled, so no path reaches the driver, and
-//   nothing is read from the settings.
+// - Load: every valid flag 0 (a field with a design-time text 1), BoardId -1, the board list
+//   filled by the board picker with the member's mask, which preselects CurrentBoard's row.
+//   With a board listed: the axis field reads "1" (AxisNumber 1, and CurrentAxis 1 for a shared
+//   axis), a board-level dialog empties msgtxt, fields with a load text get it, the stored
+//   values are shown (axis 1 of the preselected board, once), then the member's own load steps
+//   (`loaded`) run. With none: the list, the entry fields and Run stay disabled, so no path
+//   reaches the driver, and nothing is read from the settings.
 // - Board selection: BoardId and AxisCount from the row; the axis field, and fields whose bounds
 //   depend on the board, are checked again (an axis above the new count is clamped at once).
 // - Fields (EntryField): keys filtered by the field's set, entry empties msgtxt and selects the

@@ -33,25 +33,25 @@ std::string textAfterKey(const TextBox& box, char key)
 
 } // namespace
 
-std::int16_t CheckField(App& app, TextBox& box, FieldCheck check, FieldBounds bounds)
+std::int16_t CheckField(App& app, TextBox& box, FieldCheck check, FieldBounds bounds, RangeTest test)
 {
     switch (check) {
     case FieldCheck::ValidateInteger:
-        return ValidateRangeInteger(app, box, toInt16Saturated(bounds.min), toInt16Saturated(bounds.max));
+        return ValidateRangeInteger(app, box, toInt16Saturated(bounds.min), toInt16Saturated(bounds.max), test);
     case FieldCheck::ValidateDouble:
-        return ValidateRangeDouble(app, box, bounds.min, bounds.max);
+        return ValidateRangeDouble(app, box, bounds.min, bounds.max, test);
     case FieldCheck::ValidateDoubleOrBlank:
-        return ValidateRangeDoubleOrBlank(app, box, bounds.min, bounds.max);
+        return ValidateRangeDoubleOrBlank(app, box, bounds.min, bounds.max, test);
     case FieldCheck::ValidateHex:
-        return ValidateRangeHex(app, box, toInt16Saturated(bounds.min), toInt16Saturated(bounds.max));
+        return ValidateRangeHex(app, box, toInt16Saturated(bounds.min), toInt16Saturated(bounds.max), test);
     case FieldCheck::ClampInteger:
         return ClampRangeInteger(app, box, toInt16Saturated(bounds.min), toInt16Saturated(bounds.max));
     case FieldCheck::ClampLong:
-        return ClampRangeLong(app, box, toInt32Saturated(bounds.min), toInt32Saturated(bounds.max));
+        return ClampRangeLong(app, box, toInt32Saturated(bounds.min), toInt32Saturated(bounds.max), test);
     case FieldCheck::ClampDouble:
         break;
     }
-    return ClampRangeDouble(app, box, bounds.min, bounds.max);
+    return ClampRangeDouble(app, box, bounds.min, bounds.max, test);
 }
 
 EntryField::EntryField(App& app, TextBox& box, const FieldRule& rule) : app_(app), box_(box), rule_(rule)
@@ -70,7 +70,9 @@ EntryField::EntryField(App& app, TextBox& box, const FieldRule& rule) : app_(app
         box_.setSelStart(0);
         box_.setSelLength(static_cast<int>(box_.text().size()));
     };
-    box_.onChange = [this] { settleWith(rule_.check, rule_.quietChange); };
+    box_.onChange = [this] {
+        settleWith(rule_.check, rule_.quietChange || writingQuietly_ ? RangeTest::Off : RangeTest::On);
+    };
     if (rule_.leaving != FieldLeaving::Keep) box_.onLostFocus = [this] { leave(); };
 }
 
@@ -79,6 +81,13 @@ void EntryField::check()
     // The check may rewrite the text, whose Change checks the new text first (nested); the
     // outer check's flag is the one kept.
     settleWith(rule_.check);
+}
+
+void EntryField::writeQuietly(std::string text)
+{
+    writingQuietly_ = true;
+    box_.setText(std::move(text));
+    writingQuietly_ = false;
 }
 
 void EntryField::leave()
@@ -96,20 +105,17 @@ void EntryField::leave()
         check();
         break;
     case FieldLeaving::ClampLong:
-        app_.state().selection.RangeCheckOff = false;
         settleWith(FieldCheck::ClampLong);
         break;
     }
 }
 
-void EntryField::settleWith(FieldCheck check, bool quietly)
+void EntryField::settleWith(FieldCheck check, RangeTest test)
 {
     const std::optional<FieldBounds> bounds = boundsNow ? boundsNow() : rule_.bounds;
     const unsigned runsBefore = checkedRuns_;
-    if (quietly) app_.state().selection.RangeCheckOff = true;
     if (rule_.signFirstOnly && signMisplaced(box_.text())) valid_ = 0;
-    else valid_ = bounds ? CheckField(app_, box_, check, *bounds) : std::int16_t{0};
-    if (quietly) app_.state().selection.RangeCheckOff = false;
+    else valid_ = bounds ? CheckField(app_, box_, check, *bounds, test) : std::int16_t{0};
     // A clamp that rewrote the text has had the window's rule run for the new text already: a
     // second run for the same edit would show its messages twice.
     if (checkedRuns_ != runsBefore && valid_ == lastCheckedValid_) return;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/RangeChecks.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tarvik {
@@ -36,7 +39,7 @@ enum class FieldLeaving {
     Whole,     // NormalizeWhole: the text becomes its whole number
     Decimal,   // NormalizeDecimal: the text becomes its decimal form
     Recheck,   // the field's check runs again on the text as it stands
-    ClampLong, // RangeCheckOff is cleared, then a silent clamp to the bounds (ClampRangeLong)
+    ClampLong, // a silent clamp to the bounds (ClampRangeLong)
 };
 
 struct FieldBounds {
@@ -55,15 +58,15 @@ struct FieldRule {
     // anywhere else is dropped, and a text that holds one elsewhere (pasted) is not valid, so
     // that "5-" or "--" never reach a command as 5 or 0.
     bool signFirstOnly = false;
-    // Change only reads the text: its check runs with RangeCheckOff set (no range test, no
-    // message, no rewrite; RangeCheckOff is False afterwards), so the field counts as valid only
-    // once leaving it has run the full check (FieldLeaving::Recheck).
+    // Change only reads the text: its check runs with RangeTest::Off (no range test, no message,
+    // no rewrite), so the field counts as valid only once leaving it has run the full check
+    // (FieldLeaving::Recheck).
     bool quietChange = false;
 };
 
 // Runs the range check `check` on the box with the bounds; returns the field's valid flag.
 // Bounds outside a whole-number check's type are brought to the type's limits.
-std::int16_t CheckField(App& app, TextBox& box, FieldCheck check, FieldBounds bounds);
+std::int16_t CheckField(App& app, TextBox& box, FieldCheck check, FieldBounds bounds, RangeTest test = RangeTest::On);
 
 // A text box run by its rule. It takes over the box's KeyPress (the key set; Enter passes, and
 // does what leaving does when `enterLeaves` is set), GotFocus (`entered`, then the text selected
@@ -85,6 +88,9 @@ public:
 
     // Runs the check on the text as it stands, with the bounds of the moment; then `checked`.
     void check();
+    // Puts a text the program chose into the box: the check its Change runs makes no range test
+    // (no message, no rewrite), as for a field that only reads its text as it changes.
+    void writeQuietly(std::string text);
     // What leaving the field does; a spinner beside the box calls it when it loses the focus.
     void leave();
 
@@ -101,12 +107,14 @@ public:
 
 private:
     // Runs `check` with the bounds of the moment (none: flag 0 without a check), then `checked`.
-    void settleWith(FieldCheck check, bool quietly = false);
+    void settleWith(FieldCheck check, RangeTest test = RangeTest::On);
 
     App& app_;
     TextBox& box_;
     FieldRule rule_;
     std::int16_t valid_ = 0;
+    // True while writeQuietly puts its text in.
+    bool writingQuietly_ = false;
     // How often `checked` has run, and the flag it last ran with.
     unsigned checkedRuns_ = 0;
     std::int16_t lastCheckedValid_ = 0;

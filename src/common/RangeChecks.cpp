@@ -83,34 +83,34 @@ std::optional<std::int16_t> hexValue16(std::string_view text)
 
 } // namespace
 
-std::int16_t ValidateRangeInteger(App& app, TextBox& box, std::int16_t min, std::int16_t max)
+std::int16_t ValidateRangeInteger(App& app, TextBox& box, std::int16_t min, std::int16_t max, RangeTest test)
 {
     if (box.text() == "000" || box.text() == "00") box.setText("0");
     // The rewrite above may have run this check (and its rewrite) already: take the text now.
     const std::string text = box.text();
     if (isSkipped(text)) return 0;
-    if (app.state().selection.RangeCheckOff) return 1;
+    if (test == RangeTest::Off) return 1;
     return keepInRange(app, box, wholeValueOf(text), decimalBound(min), decimalBound(max), Report::ErrorWindow);
 }
 
-std::int16_t ValidateRangeDouble(App& app, TextBox& box, double min, double max)
+std::int16_t ValidateRangeDouble(App& app, TextBox& box, double min, double max, RangeTest test)
 {
     const std::string text = box.text();
-    if (isSkipped(text) || app.state().selection.RangeCheckOff) return 0;
+    if (isSkipped(text) || test == RangeTest::Off) return 0;
     return keepInRange(app, box, valueOf(text), decimalBound(min), decimalBound(max), Report::ErrorWindow);
 }
 
-std::int16_t ValidateRangeDoubleOrBlank(App& app, TextBox& box, double min, double max)
+std::int16_t ValidateRangeDoubleOrBlank(App& app, TextBox& box, double min, double max, RangeTest test)
 {
     if (box.text() == " ") return 0;
-    return ValidateRangeDouble(app, box, min, max);
+    return ValidateRangeDouble(app, box, min, max, test);
 }
 
-std::int16_t ValidateRangeHex(App& app, TextBox& box, std::int16_t min, std::int16_t max)
+std::int16_t ValidateRangeHex(App& app, TextBox& box, std::int16_t min, std::int16_t max, RangeTest test)
 {
     // With the range test off this is a quiet read: the text is never touched.
     const std::string text = box.text();
-    if (text.empty() || app.state().selection.RangeCheckOff) return 0;
+    if (text.empty() || test == RangeTest::Off) return 0;
     const std::optional<std::int16_t> value = hexValue16(text);
     if (!value) {
         box.setText("");
@@ -126,19 +126,19 @@ std::int16_t ClampRangeInteger(App& app, TextBox& box, std::int16_t min, std::in
     return keepInRange(app, box, wholeValueOf(text), decimalBound(min), decimalBound(max), Report::Silent);
 }
 
-std::int16_t ClampRangeLong(App& app, TextBox& box, std::int32_t min, std::int32_t max)
+std::int16_t ClampRangeLong(App& app, TextBox& box, std::int32_t min, std::int32_t max, RangeTest test)
 {
     const std::string text = box.text();
     if (isSkipped(text)) return 0;
-    if (app.state().selection.RangeCheckOff) return 1;
+    if (test == RangeTest::Off) return 1;
     return keepInRange(app, box, wholeValueOf(text), decimalBound(min), decimalBound(max), Report::Silent);
 }
 
-std::int16_t ClampRangeDouble(App& app, TextBox& box, double min, double max)
+std::int16_t ClampRangeDouble(App& app, TextBox& box, double min, double max, RangeTest test)
 {
     const std::string text = box.text();
     if (isSkipped(text)) return 0;
-    if (app.state().selection.RangeCheckOff) return 1;
+    if (test == RangeTest::Off) return 1;
     return keepInRange(app, box, valueOf(text), decimalBound(min), decimalBound(max), Report::Silent);
 }
 

@@ -80,10 +80,18 @@ inline constexpr std::int16_t kClosedLoopStepperGroups =
 inline constexpr std::int16_t kStepperGroups = kOpenLoopStepperGroups | kClosedLoopStepperGroups;
 // Every group but the encoder boards.
 inline constexpr std::int16_t kMotionGroups = kServoGroups | kStepperGroups;
+// The boards that can close the position loop: servo and closed-loop stepper boards.
+inline constexpr std::int16_t kClosedLoopCapableGroups = kServoGroups | kClosedLoopStepperGroups;
 inline constexpr std::int16_t kEncoderGroup = maskBitOf(BoardGroup::Encoder);
 // The boards of four (or two) axes.
 inline constexpr std::int16_t kFourAxisGroups =
     maskBitOf(BoardGroup::Servo4) | maskBitOf(BoardGroup::OpenLoop4) | maskBitOf(BoardGroup::ClosedLoop4);
+// The 2/4-axis servo boards alone.
+inline constexpr std::int16_t kFourAxisServoGroup = maskBitOf(BoardGroup::Servo4);
+// Servo and encoder boards.
+inline constexpr std::int16_t kServoAndEncoderGroups = kServoGroups | kEncoderGroup;
+// Every board but the 3-axis ones: the 2/4-axis boards and the encoder boards.
+inline constexpr std::int16_t kFourAxisAndEncoderGroups = kFourAxisGroups | kEncoderGroup;
 // Mask bit of a type code's group; 0 when the code has no group.
 std::int16_t maskBitOf(int typeCode);
 // True when `mask` admits the type code's group (-1 admits every group).

@@ -8,7 +8,7 @@
 namespace tarvik {
 
 // The modal Find Home panel of the initialisation wizards: one button per axis runs the home
-// search of that axis on the board in HomingBoard, with the find velocity and home direction of
+// search of that axis on the board it is shown for, with the find velocity and home direction of
 // the board's settings record; it waits for the search to end, lets the axis settle and sets its
 // position to zero. A record holding a value out of range starts no search: the status box says
 // which. "Kill Motion" aborts a running search; "Done" closes the panel.

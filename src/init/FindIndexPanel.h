@@ -5,9 +5,9 @@
 namespace tarvik {
 
 // The modal Find Index panel of the servo and closed-loop stepper initialisation wizards: one
-// button per axis runs the index search of that axis on the board in HomingBoard, with the find
-// velocity, index direction and index offset of the board's settings record; it waits for the
-// search to end, reports whether the index was found and sets the position to zero. A record
+// button per axis runs the index search of that axis on the board it is shown for, with the
+// find velocity, index direction and index offset of the board's settings record; it waits for
+// the search to end, reports whether the index was found and sets the position to zero. A record
 // holding a value out of range starts no search: the status box says which. "Done" closes the
 // panel.
 //
@@ -21,7 +21,7 @@ public:
     explicit FindIndexPanel(App& app);
 
 private:
-    void panelLoaded() override { enableAxisButtonsByLoopMode(); }
+    void shownForBoard() override { enableAxisButtonsByLoopMode(); }
     void cmdaxis_Click(int axis) override;
 
     // The index search of the axis with the record's values (RunIndexSearch); an open-loop

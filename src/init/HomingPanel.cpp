@@ -48,8 +48,18 @@ HomingPanel::HomingPanel(App& app, const HomingPanelLayout& layout)
 
 void HomingPanel::Form_Load()
 {
-    board_ = app_.state().wizards.HomingBoard;
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
+}
+
+bool HomingPanel::showFor(std::int16_t board)
+{
+    board_ = board;
+    layOutForBoard();
+    return showModal();
+}
+
+void HomingPanel::layOutForBoard()
+{
     if (!app_.state().boards.isBoard(board_)) {
         enableAxisButtons(kAxisButtons, false);
         msgtxt.setText(NothingToSearchOn(board_));
@@ -64,7 +74,7 @@ void HomingPanel::Form_Load()
         cmdaxis(3).setLeft(cmdaxis(4).left());
         cmdaxis(4).setVisible(false);
     }
-    panelLoaded();
+    shownForBoard();
 }
 
 std::int16_t HomingPanel::boardType() const

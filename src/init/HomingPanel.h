@@ -35,30 +35,35 @@ struct SearchSettings {
     std::int16_t refOffset = 0;
 };
 
-// What the find-home and find-index panels share: the board handed over in HomingBoard, one
-// button per axis, "Done" and the status box, the placement over the main window, the re-spacing
-// of the buttons on a 3-axis board, and the search velocity loaded before a search. A search is
-// a watched motion of one axis (WatchedMotionPanel): closing the panel kills it first, and
-// another search starts only once it has been killed.
+// What the find-home and find-index panels share: the board they are shown for, one button per
+// axis, "Done" and the status box, the placement over the main window, the re-spacing of the
+// buttons on a 3-axis board, and the search velocity loaded before a search. A search is a
+// watched motion of one axis (WatchedMotionPanel): closing the panel kills it first, and another
+// search starts only once it has been killed.
 //
-// The board is copied once, at load. A HomingBoard that names no configured board leaves the axis
-// buttons disabled with a message in the status box, so no search reaches the driver.
+// A board that names no configured board leaves the axis buttons disabled with a message in the
+// status box, so no search reaches the driver.
 class HomingPanel : public WatchedMotionPanel {
 public:
     ControlArray<CommandButton> cmdaxis{this, "cmdaxis"};
     CommandButton cmdquit;
     TextBox msgtxt;
 
+    // Shows the panel modally for `board` (a wizard's Find Home or Find Index button): lays out
+    // the axis buttons for it and, for a configured board, runs shownForBoard(). The panel is
+    // shown once per load: it unloads as it closes. The result is showModal()'s.
+    bool showFor(std::int16_t board);
+
     std::int16_t boardId() const { return board_; }
 
 protected:
     HomingPanel(App& app, const HomingPanelLayout& layout);
 
-    // Copies the board, places the panel and lays out the axis buttons; then, for a configured
-    // board, panelLoaded().
+    // Places the panel over the main window.
     void Form_Load() override;
     void Form_Click() override { msgtxt.setText(""); }
-    virtual void panelLoaded() {}
+    // What a panel does once its axis buttons are laid out for a configured board.
+    virtual void shownForBoard() {}
     virtual void cmdaxis_Click(int axis) = 0;
 
     // The board's type code; -1 when the panel has no board.
@@ -91,6 +96,10 @@ protected:
     std::int16_t board_ = -1;
 
 private:
+    // Without a configured board: the axis buttons disabled and the message. With one: the
+    // buttons of a 3-axis board spread over the width of four, then shownForBoard().
+    void layOutForBoard();
+
     std::string searchName_;
 };
 

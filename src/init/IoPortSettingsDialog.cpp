@@ -49,7 +49,6 @@ constexpr float kLowerRowOffset = 360;
 const SetupDialogDesign kDesign{
     .form = {.caption = "Set IO Port Polarity And Direction", .width = 5400, .height = 3900, .helpTopic = 321},
     .menuMask = kEveryGroup,
-    .panelFlag = &WizardSlots::IoPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
     .boardLabel = {120, 180, 855, 255},
     .boardList = {1020, 120, kBoardListWidth, kDropDownHeight},

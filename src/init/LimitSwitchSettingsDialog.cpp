@@ -39,7 +39,6 @@ constexpr float kEnableLegendOffset = 1140;
 const SetupDialogDesign kDesign{
     .form = {.caption = "Set Limit Switch Input Polarity", .width = 6360, .height = 4380, .helpTopic = 319},
     .menuMask = kEveryGroup,
-    .panelFlag = &WizardSlots::LimitPanelOpen,
     .runOrder = RunOrder::StoreThenSend,
     .boardLabel = {4680, 720, 1215, 255},
     .boardList = {4680, 990, kBoardListWidth, kDropDownHeight},

@@ -30,16 +30,19 @@ void LoadOptionDialog::Form_Load()
 {
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
     loadlist.setListIndex(-1);
-    app_.state().selection.OptionListIndex = -1;
     loadcmd.setEnabled(false);
-    FillOptionList(app_, loadlist);
+}
+
+bool LoadOptionDialog::showFor(std::int16_t board)
+{
+    board_ = board;
+    FillOptionList(app_, loadlist, board_);
+    return showModal();
 }
 
 void LoadOptionDialog::loadlist_Click()
 {
-    const int row = loadlist.listIndex();
-    loadcmd.setEnabled(row >= 0);
-    app_.state().selection.OptionListIndex = static_cast<std::int16_t>(row);
+    loadcmd.setEnabled(loadlist.listIndex() >= 0);
 }
 
 // Reads the picked option into the board's record and the group's wizard, then closes. An
@@ -49,15 +52,13 @@ void LoadOptionDialog::LoadSelectedOption()
 {
     const int row = loadlist.listIndex();
     if (row < 0) return;
-    const std::int16_t board = app_.state().selection.CurrentBoard;
-    if (app_.state().boards.isBoard(board)) {
+    if (app_.state().boards.isBoard(board_)) {
         const int option = row + 1;
-        if (FileStatus read = LoadOption(app_, board, option); read) {
-            OptionOf(app_, *groupOf(app_.state().boards.BoardType[static_cast<std::size_t>(board)])) =
-                static_cast<std::int16_t>(option);
-            if (std::string report = OutOfRangeReport(app_, board, option); !report.empty())
+        if (FileStatus read = LoadOption(app_, board_, option); read) {
+            OptionOf(app_, *groupOf(app_.state().boards.typeOf(board_))) = static_cast<std::int16_t>(option);
+            if (std::string report = OutOfRangeReport(app_, board_, option); !report.empty())
                 ShowErrorMessage(app_, report);
-            RecordToForm(app_, board);
+            RecordToForm(app_, board_);
         } else {
             ShowErrorMessage(app_, read.error());
         }

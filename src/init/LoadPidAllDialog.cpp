@@ -94,10 +94,7 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
         column.boxes->each([this, &column](int axis, TextBox& box) {
             auto& field = column.fields[static_cast<std::size_t>(axis)];
             field = std::make_unique<EntryField>(app_, box, column.design->rule());
-            field->checked = [this] {
-                app_.state().selection.RangeCheckOff = false;
-                updateRun();
-            };
+            field->checked = [this] { updateRun(); };
         });
     }
     bidlist.onClick = [this] { bidlist_Click(); };
@@ -108,8 +105,7 @@ LoadPidAllDialog::LoadPidAllDialog(App& app)
 
 void LoadPidAllDialog::Form_Load()
 {
-    app_.state().selection.BoardListMask = kServoGroups;
-    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().selection.BoardListMask);
+    const std::optional<std::int16_t> preselected = boards_.fill(kServoGroups);
     if (preselected && board_ == -1) board_ = *preselected;
     if (bidlist.listIndex() < 0) showBoard();
 }

@@ -7,11 +7,10 @@
 
 namespace tarvik {
 
-void FillOptionList(App& app, ListBox& list)
+void FillOptionList(App& app, ListBox& list, std::int16_t board)
 {
-    if (!app.state().boards.isBoard(app.state().selection.CurrentBoard)) return;
-    const FileResult<std::vector<FixedName>> names =
-        readOptionNames(app.state().boards.BoardType[static_cast<std::size_t>(app.state().selection.CurrentBoard)]);
+    if (!app.state().boards.isBoard(board)) return;
+    const FileResult<std::vector<FixedName>> names = readOptionNames(app.state().boards.typeOf(board));
     if (!names) {
         ShowErrorMessage(app, names.error());
         return;

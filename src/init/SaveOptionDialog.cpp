@@ -40,14 +40,18 @@ SaveOptionDialog::SaveOptionDialog(App& app)
 void SaveOptionDialog::Form_Load()
 {
     PlaceOverMainWindow(app_, *this, kOptionWindowOffset);
-    app_.state().selection.OptionListIndex = -1;
-    FillOptionList(app_, savelist);
+}
+
+bool SaveOptionDialog::showFor(std::int16_t board)
+{
+    board_ = board;
+    FillOptionList(app_, savelist, board_);
+    return showModal();
 }
 
 void SaveOptionDialog::savelist_Click()
 {
     const int row = savelist.listIndex();
-    app_.state().selection.OptionListIndex = static_cast<std::int16_t>(row);
     savecmd.setEnabled(row >= 0);
     if (row >= 0) nametxt.setText(trim(savelist.list(row)));
 }
@@ -63,8 +67,8 @@ void SaveOptionDialog::nametxt_Change()
 void SaveOptionDialog::savecmd_Click()
 {
     const int row = savelist.listIndex();
-    if (row < 0 || !app_.state().boards.isBoard(app_.state().selection.CurrentBoard)) return;
-    if (FileStatus saved = SaveOption(app_, app_.state().selection.CurrentBoard, nametxt.text(), row + 1); !saved) {
+    if (row < 0 || !app_.state().boards.isBoard(board_)) return;
+    if (FileStatus saved = SaveOption(app_, board_, nametxt.text(), row + 1); !saved) {
         ShowErrorMessage(app_, saved.error());
         return;
     }

@@ -43,22 +43,26 @@ SetupDialog::SetupDialog(App& app, std::string name, SetupDialogDesign design)
     cmdCancel.onClick = [this] { cmdCancel_Click(); };
 }
 
-void SetupDialog::showFor(SetupMode mode, Opening how)
+void SetupDialog::showFor(std::int16_t board, Opening how)
 {
-    const bool sameTarget = mode == mode_ && (mode == SetupMode::Menu || boardId_ == app_.state().selection.CurrentBoard);
-    app_.state().wizards.*design_.panelFlag = mode == SetupMode::Wizard;
-    if (!sameTarget) loadFor(mode);
+    open(SetupMode::Wizard, board, how);
+}
+
+void SetupDialog::showFromMenu(Opening how)
+{
+    open(SetupMode::Menu, -1, how);
+}
+
+void SetupDialog::open(SetupMode mode, std::int16_t wizardBoard, Opening how)
+{
+    const bool sameTarget = prepared_ && mode == mode_ && (mode == SetupMode::Menu || boardId_ == wizardBoard);
+    if (!sameTarget) loadFor(mode, wizardBoard);
     OpenChildWindow(*this, how);
 }
 
 void SetupDialog::choiceClicked()
 {
     if (!loading_) edited_ = true;
-}
-
-void SetupDialog::Form_Load()
-{
-    loadFor(app_.state().wizards.*design_.panelFlag ? SetupMode::Wizard : SetupMode::Menu);
 }
 
 void SetupDialog::Form_Click()
@@ -76,15 +80,11 @@ void SetupDialog::Form_Deactivate()
     if (design_.backgroundToBackOnDeactivate) SendBackgroundToBack(app_);
 }
 
-void SetupDialog::Form_Unload(int&)
-{
-    app_.state().wizards.*design_.panelFlag = false;
-}
-
 // Everything a load decides is set here, so that loading an open dialog again for another board
 // or mode leaves nothing of the previous one behind.
-void SetupDialog::loadFor(SetupMode mode)
+void SetupDialog::loadFor(SetupMode mode, std::int16_t wizardBoard)
 {
+    prepared_ = true;
     mode_ = mode;
     boardId_ = -1;
     edited_ = false;
@@ -98,11 +98,10 @@ void SetupDialog::loadFor(SetupMode mode)
     cmdRun.setEnabled(true);
 
     if (mode == SetupMode::Wizard) {
-        listWizardBoard();
+        listWizardBoard(wizardBoard);
         return;
     }
-    app_.state().selection.BoardListMask = design_.menuMask;
-    const std::optional<std::int16_t> preselected = boards_.fill(app_.state().selection.BoardListMask);
+    const std::optional<std::int16_t> preselected = boards_.fill(design_.menuMask);
     if (preselected && boardId_ == -1) boardId_ = *preselected;
     if (!boards_.listed()) {
         showNoBoard();
@@ -113,9 +112,8 @@ void SetupDialog::loadFor(SetupMode mode)
 }
 
 // Wizard mode: the wizard's board is the one row; selecting it lays out and loads that board.
-void SetupDialog::listWizardBoard()
+void SetupDialog::listWizardBoard(std::int16_t board)
 {
-    const std::int16_t board = app_.state().selection.CurrentBoard;
     if (!isBoardId(board)) {
         showNoBoard();
         return;

@@ -15,7 +15,7 @@ namespace tarvik {
 
 // How a set-up dialog serves the user. From the main window's menu it lists every board of its
 // groups and offers "RUN" (no "Set"); for an initialisation wizard it shows the wizard's board
-// (CurrentBoard) alone, offers "Set", and offers "RUN" only once that board is initialised.
+// alone, offers "Set", and offers "RUN" only once that board is initialised.
 enum class SetupMode { Menu, Wizard };
 
 // Whether RUN keeps the choice in the settings record before it sends it, or only after the
@@ -31,11 +31,10 @@ struct Place {
 };
 
 // What one set-up dialog tells the shared frame: its window, where the shared controls stand,
-// which boards it lists from the menu, its panel flag and the handlers it has.
+// which boards it lists from the menu and the handlers it has.
 struct SetupDialogDesign {
     FormDesign form;
     std::int16_t menuMask = -1;               // board groups the menu mode lists
-    bool WizardSlots::*panelFlag = nullptr;   // set while the dialog serves a wizard
     RunOrder runOrder = RunOrder::StoreThenSend;
     Place boardLabel;                          // "Board ID"
     Place boardList;
@@ -56,18 +55,21 @@ struct SetupDialogDesign {
 // board type, the copy between its controls and the board's settings record, and its driver
 // calls.
 //
-// The mode is taken from the dialog's panel flag when it loads. An open dialog that is shown
-// again for another mode or, in wizard mode, another board loads that board and mode afresh
-// (showFor), so a choice never lands in the record of a board the dialog no longer shows.
-// "Set" and "RUN" act only on a listed board: with none, both are disabled and do nothing.
+// The board list is filled as the dialog is shown, for the mode and board it is shown for. An
+// open dialog that is shown again for another mode or, in wizard mode, another board loads that
+// board and mode afresh, so a choice never lands in the record of a board the dialog no longer
+// shows. "Set" and "RUN" act only on a listed board: with none, both are disabled and do nothing.
 class SetupDialog : public Form {
 public:
-    // Shows the dialog for `mode` and keeps the panel flag in step with it: a wizard calls
-    // showFor(SetupMode::Wizard) after its activation made its board the CurrentBoard; the menu
-    // items call showFor(SetupMode::Menu, their opening). When the dialog shows another mode, or
-    // in wizard mode another board, it is loaded afresh first; otherwise it comes forward as it is.
-    void showFor(SetupMode mode, Opening how = Opening::ShowOnly);
+    // A wizard shows the dialog for its board, the menu items for the boards of the dialog's
+    // groups, each as `how` says. When the dialog was not shown yet since it loaded, or shows
+    // another mode, or in wizard mode another board, it is loaded afresh first; otherwise it
+    // comes forward as it is.
+    void showFor(std::int16_t board, Opening how = Opening::ShowOnly);
+    void showFromMenu(Opening how);
 
+    // Wizard mode while the dialog serves a wizard: a closing wizard closes the dialogs still
+    // serving it.
     SetupMode mode() const { return mode_; }
     // The board whose record is shown; -1 while none is.
     std::int16_t boardId() const { return boardId_; }
@@ -101,11 +103,9 @@ protected:
     virtual DriverStatus sendSettings(std::int16_t typeCode, std::int16_t board) = 0;
 
 private:
-    void Form_Load() override;
     void Form_Click() override;
     void Form_Resize() override;
     void Form_Deactivate() override;
-    void Form_Unload(int& cancel) override;
 
     void bidlist_Click();
     void bidlist_KeyDown(int keyCode);
@@ -114,8 +114,9 @@ private:
     void cmdCancel_Click();
     void clearStatus() { msgtxt.setText(""); }
 
-    void loadFor(SetupMode mode);
-    void listWizardBoard();
+    void open(SetupMode mode, std::int16_t wizardBoard, Opening how);
+    void loadFor(SetupMode mode, std::int16_t wizardBoard);
+    void listWizardBoard(std::int16_t board);
     void showNoBoard();
     void loadRecord();
     void store(std::int16_t board);
@@ -124,6 +125,8 @@ private:
 
     App& app_;
     SetupDialogDesign design_;
+    // False until a show has loaded the dialog for its mode and board.
+    bool prepared_ = false;
     SetupMode mode_ = SetupMode::Menu;
     std::int16_t boardId_ = -1;
     BoardPicker boards_;
@@ -135,7 +138,7 @@ private:
 template <class Dialog, Opening how>
 void openSetupDialogFromMenu(App& app)
 {
-    app.form<Dialog>().showFor(SetupMode::Menu, how);
+    app.form<Dialog>().showFromMenu(how);
 }
 
 } // namespace tarvik

@@ -14,7 +14,6 @@ namespace {
 const SetupDialogDesign kDesign{
     .form = {.caption = "Set Step Output Mode and Polarity", .width = 5640, .height = 3360, .helpTopic = 320},
     .menuMask = kStepperGroups,
-    .panelFlag = &WizardSlots::StepOutPanelOpen,
     .runOrder = RunOrder::SendThenStoreOnSuccess,
     .boardLabel = {120, 180, 855, 255},
     .boardList = {1080, 120, kBoardListWidth, kDropDownHeight},

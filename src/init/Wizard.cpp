@@ -177,10 +177,7 @@ void Wizard::wireBox(BoxColumn& column, int axis)
     auto& field = column.fields[static_cast<std::size_t>(axis)];
     field = std::make_unique<EntryField>(app_, text, column.design->rule);
     field->enterLeaves = kind().enterLeavesBox;
-    field->checked = [this] {
-        UpdateInitButton();
-        app_.state().selection.RangeCheckOff = false;
-    };
+    field->checked = [this] { UpdateInitButton(); };
     text.onKeyDown = [this](int&, int) { markChanged(); };
     BoxColumn* c = &column;
     spin.onChange = [this, c, axis] {
@@ -369,13 +366,13 @@ void Wizard::cmdsave_Click()
     const std::int16_t b = board();
     if (!app_.state().boards.isBoard(b)) return;
     FormToRecord(b);
-    app_.form<SaveOptionDialog>().showModal();
+    app_.form<SaveOptionDialog>().showFor(b);
 }
 
 void Wizard::cmdload_Click()
 {
     if (!app_.state().boards.isBoard(board())) return;
-    app_.form<LoadOptionDialog>().showModal();
+    app_.form<LoadOptionDialog>().showFor(board());
 }
 
 void Wizard::optionalButton_Click(WizardButton which)

@@ -16,24 +16,19 @@ void OpenWizardPanel(App& app, WizardButton which, std::int16_t board)
 {
     switch (which) {
     case WizardButton::FindHome:
-        app.state().wizards.HomingBoard = board;
-        app.form<FindHomePanel>().showModal();
+        app.form<FindHomePanel>().showFor(board);
         break;
     case WizardButton::FindIndex:
-        app.state().wizards.HomingBoard = board;
-        app.form<FindIndexPanel>().showModal();
+        app.form<FindIndexPanel>().showFor(board);
         break;
     case WizardButton::IoSettings:
-        app.state().wizards.IoPanelOpen = true;
-        app.form<IoPortSettingsDialog>().showFor(SetupMode::Wizard);
+        app.form<IoPortSettingsDialog>().showFor(board);
         break;
     case WizardButton::LimitSettings:
-        app.state().wizards.LimitPanelOpen = true;
-        app.form<LimitSwitchSettingsDialog>().showFor(SetupMode::Wizard);
+        app.form<LimitSwitchSettingsDialog>().showFor(board);
         break;
     case WizardButton::StepOutput:
-        app.state().wizards.StepOutPanelOpen = true;
-        app.form<StepOutputModeDialog>().showFor(SetupMode::Wizard, Opening::Restore);
+        app.form<StepOutputModeDialog>().showFor(board, Opening::Restore);
         break;
     case WizardButton::PidGains:
         app.form<LoadPidAllDialog>().showFor(board);
@@ -41,15 +36,25 @@ void OpenWizardPanel(App& app, WizardButton which, std::int16_t board)
     }
 }
 
+namespace {
+
+// Unloads the loaded set-up dialog while it serves a wizard.
+template <class Dialog>
+void closeServingWizard(App& app)
+{
+    if (Dialog* dialog = app.loaded<Dialog>(); dialog && dialog->mode() == SetupMode::Wizard) dialog->unload();
+}
+
+} // namespace
+
 void CloseWizardPanels(App& app, std::span<const WizardButtonDesign> buttons)
 {
     auto has = [&](WizardButton which) {
         return std::any_of(buttons.begin(), buttons.end(), [&](const WizardButtonDesign& b) { return b.button == which; });
     };
-    if (has(WizardButton::StepOutput) && app.state().wizards.StepOutPanelOpen) app.runtime().unload<StepOutputModeDialog>();
-    if (has(WizardButton::IoSettings) && app.state().wizards.IoPanelOpen) app.runtime().unload<IoPortSettingsDialog>();
-    if (has(WizardButton::LimitSettings) && app.state().wizards.LimitPanelOpen)
-        app.runtime().unload<LimitSwitchSettingsDialog>();
+    if (has(WizardButton::StepOutput)) closeServingWizard<StepOutputModeDialog>(app);
+    if (has(WizardButton::IoSettings)) closeServingWizard<IoPortSettingsDialog>(app);
+    if (has(WizardButton::LimitSettings)) closeServingWizard<LimitSwitchSettingsDialog>(app);
 }
 
 } // namespace tarvik

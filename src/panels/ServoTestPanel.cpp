@@ -138,8 +138,7 @@ ServoTestPanel::ServoTestPanel(App& app)
 void ServoTestPanel::loadPanel()
 {
     BoardId = -1;
-    app().state().selection.BoardListMask = kServoGroups;
-    boards_.fill(app().state().selection.BoardListMask);
+    boards_.fill(kServoGroups);
     // Boards never initialised are not offered; one whose initialisation did not finish is.
     for (int row = bidlist.listCount() - 1; row >= 0; --row) {
         const std::int16_t board = boards_.rows()[static_cast<std::size_t>(row)];

@@ -26,7 +26,7 @@ const RunPanelDesign kDesign{
     .trajectoryHeading = "Trajectory Inputs (Position in Steps)",
     .position1Name = "postxt1",
     .position2Name = "postxt2",
-    .positionBounds = {-2147483648.0, 2147483647.0},
+    .positionBounds = {kPosition32Min, kPosition32Max},
     .positionMaxLength = 11,
     .dwellBounds = {0, 64},
     .dwellMaxLength = 2,

@@ -60,14 +60,6 @@ std::string ListControl::list(int index) const
     return items_[static_cast<std::size_t>(index)];
 }
 
-void ListControl::setList(int index, std::string item)
-{
-    checkRow(index, listCount() - 1);
-    items_[static_cast<std::size_t>(index)] = std::move(item);
-    changed(Property::Items);
-    if (index == listIndex_) selectionMoved();
-}
-
 void ListControl::setListIndex(int index)
 {
     if (index != -1) checkRow(index, listCount() - 1);

@@ -18,7 +18,6 @@ public:
     // Empties the list; nothing is selected afterwards. Raises nothing.
     void clear();
     std::string list(int index) const;
-    void setList(int index, std::string item);
     int listCount() const { return static_cast<int>(items_.size()); }
     const std::vector<std::string>& items() const { return items_; }
     int listIndex() const { return listIndex_; }

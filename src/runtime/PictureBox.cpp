@@ -14,42 +14,6 @@ double PictureBox::scaleHeight() const { return userScale_ ? scale_.height : hei
 
 ScaleRect PictureBox::scaleRect() const { return {scale_.left, scale_.top, scaleWidth(), scaleHeight()}; }
 
-void PictureBox::setScaleLeft(double left)
-{
-    scale_ = scaleRect();
-    scale_.left = left;
-    userScale_ = true;
-    changed(Property::Scale);
-}
-
-void PictureBox::setScaleTop(double top)
-{
-    scale_ = scaleRect();
-    scale_.top = top;
-    userScale_ = true;
-    changed(Property::Scale);
-}
-
-bool PictureBox::setScaleWidth(double width)
-{
-    if (width == 0) return false;
-    scale_ = scaleRect();
-    scale_.width = width;
-    userScale_ = true;
-    changed(Property::Scale);
-    return true;
-}
-
-bool PictureBox::setScaleHeight(double height)
-{
-    if (height == 0) return false;
-    scale_ = scaleRect();
-    scale_.height = height;
-    userScale_ = true;
-    changed(Property::Scale);
-    return true;
-}
-
 bool PictureBox::scale(double x1, double y1, double x2, double y2)
 {
     if (x1 == x2 || y1 == y2) return false;
@@ -57,13 +21,6 @@ bool PictureBox::scale(double x1, double y1, double x2, double y2)
     userScale_ = true;
     changed(Property::Scale);
     return true;
-}
-
-void PictureBox::resetScale()
-{
-    scale_ = {};
-    userScale_ = false;
-    changed(Property::Scale);
 }
 
 void PictureBox::cls()

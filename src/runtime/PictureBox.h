@@ -54,16 +54,9 @@ public:
     double scaleWidth() const;
     double scaleHeight() const;
     ScaleRect scaleRect() const;
-    void setScaleLeft(double left);
-    void setScaleTop(double top);
-    // A zero extent is refused (false) and leaves the scale as it was.
-    bool setScaleWidth(double width);
-    bool setScaleHeight(double height);
     // Scale (x1, y1)-(x2, y2): the upper-left corner gets (x1, y1), the lower-right (x2, y2).
     // Refused (false, nothing changed) when x1 = x2 or y1 = y2.
     bool scale(double x1, double y1, double x2, double y2);
-    // Back to twips.
-    void resetScale();
 
     // Clears the drawing; the current point goes to the scale's upper-left corner.
     void cls();

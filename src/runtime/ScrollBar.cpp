@@ -47,7 +47,6 @@ void ScrollBar::setValue(int value)
 }
 
 void ScrollBar::setSmallChange(int change) { assign(smallChange_, std::max(change, 1), Property::Range); }
-void ScrollBar::setLargeChange(int change) { assign(largeChange_, std::max(change, 1), Property::Range); }
 
 void ScrollBar::step(int steps)
 {

@@ -26,7 +26,6 @@ public:
     int smallChange() const { return smallChange_; }
     void setSmallChange(int change);
     int largeChange() const { return largeChange_; }
-    void setLargeChange(int change);
     // Moves Value by `steps` small changes, negative towards Min.
     void step(int steps);
 

@@ -31,9 +31,6 @@ DrawnControl::DrawnControl(Form* form, std::string name, Design design, ControlK
 {
 }
 
-void DrawnControl::setBorderColor(Color color) { assign(borderColor_, color, Property::Colors); }
-void DrawnControl::setBorderWidth(int width) { assign(borderWidth_, std::max(width, 1), Property::Style); }
-
 Shape::Shape(Form* form, std::string name, Design design, Kind kind)
     : DrawnControl(form, std::move(name), design, ControlKind::Shape), shape_(kind)
 {
@@ -50,17 +47,6 @@ Line::Line(Form* form, std::string name, float x1, float y1, float x2, float y2,
                    ControlKind::Line),
       x1_(x1), y1_(y1), x2_(x2), y2_(y2)
 {
-}
-
-void Line::setEnds(float x1, float y1, float x2, float y2)
-{
-    if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_) return;
-    x1_ = x1;
-    y1_ = y1;
-    x2_ = x2;
-    y2_ = y2;
-    move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
-    changed(Property::Geometry);
 }
 
 Image::Image(Form* form, std::string name, Design design)

@@ -47,9 +47,7 @@ private:
 class DrawnControl : public Control {
 public:
     Color borderColor() const { return borderColor_; }
-    void setBorderColor(Color color);
     int borderWidth() const { return borderWidth_; }
-    void setBorderWidth(int width);
 
 protected:
     DrawnControl(Form* form, std::string name, Design design, ControlKind kind);
@@ -94,7 +92,6 @@ public:
     float y1() const { return y1_; }
     float x2() const { return x2_; }
     float y2() const { return y2_; }
-    void setEnds(float x1, float y1, float x2, float y2);
 
 private:
     float x1_;

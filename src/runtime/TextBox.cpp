@@ -31,8 +31,6 @@ void TextBox::setText(std::string text)
     edited(true);
 }
 
-void TextBox::setMaxLength(int maxLength) { assign(maxLength_, maxLength < 0 ? 0 : maxLength, Property::Style); }
-
 void TextBox::setSelStart(int start)
 {
     edit_.setSelStart(start);
@@ -44,8 +42,6 @@ void TextBox::setSelLength(int length)
     edit_.setSelLength(length);
     changed(Property::Selection);
 }
-
-void TextBox::setSelText(std::string_view text) { edited(edit_.replaceSelection(text)); }
 
 void TextBox::setLocked(bool locked) { assign(locked_, locked, Property::Locked); }
 void TextBox::setMultiLine(bool multiLine) { assign(multiLine_, multiLine, Property::Style); }

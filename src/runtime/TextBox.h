@@ -19,14 +19,11 @@ public:
     const std::string& text() const { return edit_.text(); }
     void setText(std::string text);
     int maxLength() const { return maxLength_; }
-    void setMaxLength(int maxLength);
     int selStart() const { return edit_.selStart(); }
     void setSelStart(int start);
     int selLength() const { return edit_.selLength(); }
     void setSelLength(int length);
     std::string selText() const { return edit_.selText(); }
-    // Replaces the selection from code (no MaxLength limit); Change when the text changes.
-    void setSelText(std::string_view text);
     bool locked() const { return locked_; }
     void setLocked(bool locked);
     bool multiLine() const { return multiLine_; }

@@ -12,9 +12,8 @@ using BoardPickerTest = FormHelpersTest;
 TEST_F(BoardPickerTest, ListsTheMaskedGroupsInIdOrderAndPreselectsTheCurrentBoard)
 {
     configure({{1, 0}, {2, 1}, {3, 11}, {5, 25}, {6, 14}, {7, 3}});
-    app.state().selection.BoardListMask = kServoGroups;
     app.state().selection.CurrentBoard = 5;
-    HelperTestForm& form = open();
+    HelperTestForm& form = open(kServoGroups);
 
     EXPECT_EQ(form.bidlist.items(), (std::vector<std::string>{"ID: 1", "ID: 3", "ID: 5", "ID: 7"}));
     EXPECT_EQ(form.boards.rows(), (BoardRowIds{1, 3, 5, 7, -1, -1, -1, -1}));
@@ -27,9 +26,9 @@ TEST_F(BoardPickerTest, ListsTheMaskedGroupsInIdOrderAndPreselectsTheCurrentBoar
 TEST_F(BoardPickerTest, FirstRowWhenTheCurrentBoardIsNotListed)
 {
     configure({{2, 1}, {4, 12}, {6, 13}});
-    app.state().selection.BoardListMask = 16 | 32;
+    constexpr std::int16_t kFourAxisSteppers = 16 | 32;
     app.state().selection.CurrentBoard = 2; // a 3-axis stepper: not in the mask
-    HelperTestForm& form = open();
+    HelperTestForm& form = open(kFourAxisSteppers);
     EXPECT_EQ(form.bidlist.listIndex(), 0);
     EXPECT_EQ(form.boardId, 4);
     EXPECT_EQ(form.boards.selected(), std::optional<std::int16_t>{4});
@@ -37,7 +36,7 @@ TEST_F(BoardPickerTest, FirstRowWhenTheCurrentBoardIsNotListed)
     form.bidlist.clear();
     form.listClicks.clear();
     app.state().selection.CurrentBoard = 6;
-    EXPECT_EQ(form.boards.fill(app.state().selection.BoardListMask), std::optional<std::int16_t>{6});
+    EXPECT_EQ(form.boards.fill(kFourAxisSteppers), std::optional<std::int16_t>{6});
     EXPECT_EQ(form.listClicks, std::vector<int>{1});
 }
 
@@ -45,8 +44,7 @@ TEST_F(BoardPickerTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
 {
     // Codes without a group never appear, even for a mask that admits every group.
     configure({{2, 10}, {3, 16}, {4, 28}, {5, 31}});
-    app.state().selection.BoardListMask = -1;
-    HelperTestForm& form = open();
+    HelperTestForm& form = open(-1);
 
     ASSERT_EQ(program.host().messageBoxes().size(), 1U);
     EXPECT_EQ(program.host().messageBoxes()[0].text, "There are no valid boards configured for this command.");
@@ -61,12 +59,10 @@ TEST_F(BoardPickerTest, NoBoardOfTheMaskTellsTheUserAndSelectsNothing)
 TEST_F(BoardPickerTest, RowsBeyondTheEighthAreNeverAddedToAFullList)
 {
     configure({{3, 11}, {4, 12}});
-    app.state().selection.BoardListMask = 0; // nothing on load
-    HelperTestForm& form = open();
+    HelperTestForm& form = open(0); // nothing listed on opening
     for (int row = 0; row < 7; ++row) form.bidlist.addItem("kept");
-    app.state().selection.BoardListMask = -1;
 
-    EXPECT_EQ(form.boards.fill(app.state().selection.BoardListMask), std::optional<std::int16_t>{3});
+    EXPECT_EQ(form.boards.fill(-1), std::optional<std::int16_t>{3});
     EXPECT_EQ(form.bidlist.listCount(), 8);
     EXPECT_EQ(form.bidlist.list(7), "ID: 3");
     EXPECT_EQ(form.boards.rows(), (BoardRowIds{-1, -1, -1, -1, -1, -1, -1, 3}));

@@ -19,7 +19,7 @@ TEST_F(CommandDialogTest, LoadPreselectsTheCurrentBoardAndRunSendsTheTypedValues
 {
     app().state().selection.CurrentBoard = 2;
     auto& dialog = open<AccelDialog>();
-    EXPECT_EQ(app().state().selection.BoardListMask, 63);
+    EXPECT_EQ(dialog.boards().mask(), 63);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 3"));
     EXPECT_EQ(dialog.bidlist.listIndex(), 1);
     EXPECT_EQ(dialog.state().BoardId, 2);

@@ -6,7 +6,7 @@
 namespace tarvik::testing {
 
 HelperTestForm::HelperTestForm(App& app)
-    : Form(app.runtime(), "frmhelpers", {.caption = "Helpers"}), boards(app, bidlist), app_(app)
+    : Form(app.runtime(), "frmhelpers", {.caption = "Helpers"}), boards(app, bidlist)
 {
     bidlist.onClick = [this] { listClicks.push_back(bidlist.listIndex()); };
     bidlist.onKeyDown = [this](int& keyCode, int) { boards.pickByKey(keyCode); };
@@ -20,16 +20,14 @@ HelperTestForm::HelperTestForm(App& app)
     };
 }
 
-void HelperTestForm::Form_Load()
+void HelperTestForm::listBoards(std::int16_t mask)
 {
-    if (const auto preselected = boards.fill(app_.state().selection.BoardListMask); preselected && boardId == -1)
-        boardId = *preselected;
+    if (const auto preselected = boards.fill(mask); preselected && boardId == -1) boardId = *preselected;
 }
 
 FormHelpersTest::FormHelpersTest()
     : program(HeadlessProgram::Options{.boards = sim::builtInBoards()}), app(program.app())
 {
-    app.state().selection.BoardListMask = -1;
 }
 
 void FormHelpersTest::configure(const std::vector<std::pair<int, std::int16_t>>& boards)
@@ -38,9 +36,10 @@ void FormHelpersTest::configure(const std::vector<std::pair<int, std::int16_t>>&
     for (const auto& [id, type] : boards) app.state().boards.BoardType.at(static_cast<std::size_t>(id)) = type;
 }
 
-HelperTestForm& FormHelpersTest::open()
+HelperTestForm& FormHelpersTest::open(std::int16_t mask)
 {
     HelperTestForm& form = app.form<HelperTestForm>();
+    form.listBoards(mask);
     form.show();
     return form;
 }

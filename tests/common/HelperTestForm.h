@@ -15,8 +15,7 @@
 namespace tarvik::testing {
 
 // A dialog with a board list and an entry field whose check, key set and lost-focus rewrite a
-// test chooses. Its load fills the board list with BoardListMask; the handlers record what they
-// saw.
+// test chooses. The test fills the board list as it opens it; the handlers record what they saw.
 class HelperTestForm : public Form {
 public:
     explicit HelperTestForm(App& app);
@@ -36,10 +35,8 @@ public:
     TextBox valuetxt{this, "valuetxt", {.left = 1440, .top = 360, .width = 1500, .height = 285}};
     TextBox othertxt{this, "othertxt", {.left = 1440, .top = 840, .width = 1500, .height = 285}};
 
-private:
-    void Form_Load() override;
-
-    App& app_;
+    // Fills the board list with the groups of `mask`; the preselected board becomes boardId.
+    void listBoards(std::int16_t mask);
 };
 
 // A fresh headless program with the built-in simulated boards (1 to 7: type codes 0, 1, 2, 11,
@@ -50,8 +47,8 @@ protected:
 
     // Sets BoardType: the given (ID, type code) pairs, -1 everywhere else.
     void configure(const std::vector<std::pair<int, std::int16_t>>& boards);
-    // Loads and shows the test dialog (its board list is filled on load).
-    HelperTestForm& open();
+    // Loads the test dialog, fills its board list with the groups of `mask` and shows it.
+    HelperTestForm& open(std::int16_t mask = -1);
     // The next error window is closed with its OK button.
     void answerErrorWindow();
     // The messages of the error windows shown so far.

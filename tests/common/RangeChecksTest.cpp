@@ -65,20 +65,19 @@ TEST_F(RangeChecksTest, ClampIntegerRoundsHalvesToEvenAndNeverOverflows)
 
 TEST_F(RangeChecksTest, EmptyTextAndALoneSignAreSkippedByEveryCheck)
 {
-    using Check = std::function<std::int16_t(App&, TextBox&)>;
+    using Check = std::function<std::int16_t(App&, TextBox&, RangeTest)>;
     const std::vector<Check> checks{
-        [](App& a, TextBox& b) { return ClampRangeInteger(a, b, 1, 3); },
-        [](App& a, TextBox& b) { return ClampRangeLong(a, b, 1, 3); },
-        [](App& a, TextBox& b) { return ClampRangeDouble(a, b, 1, 3); },
-        [](App& a, TextBox& b) { return ValidateRangeInteger(a, b, 1, 3); },
-        [](App& a, TextBox& b) { return ValidateRangeDouble(a, b, 1, 3); },
-        [](App& a, TextBox& b) { return ValidateRangeDoubleOrBlank(a, b, 1, 3); },
+        [](App& a, TextBox& b, RangeTest) { return ClampRangeInteger(a, b, 1, 3); },
+        [](App& a, TextBox& b, RangeTest t) { return ClampRangeLong(a, b, 1, 3, t); },
+        [](App& a, TextBox& b, RangeTest t) { return ClampRangeDouble(a, b, 1, 3, t); },
+        [](App& a, TextBox& b, RangeTest t) { return ValidateRangeInteger(a, b, 1, 3, t); },
+        [](App& a, TextBox& b, RangeTest t) { return ValidateRangeDouble(a, b, 1, 3, t); },
+        [](App& a, TextBox& b, RangeTest t) { return ValidateRangeDoubleOrBlank(a, b, 1, 3, t); },
     };
     HelperTestForm& form = open();
-    for (bool rangeCheckOff : {false, true}) {
-        app.state().selection.RangeCheckOff = rangeCheckOff;
+    for (RangeTest test : {RangeTest::On, RangeTest::Off}) {
         for (const Check& check : checks) {
-            form.check = [this, check](TextBox& box) { return check(app, box); };
+            form.check = [this, check, test](TextBox& box) { return check(app, box, test); };
             for (const char* text : {"+", "", "-"}) {
                 form.valid = -1;
                 form.valuetxt.setText(text);
@@ -90,22 +89,22 @@ TEST_F(RangeChecksTest, EmptyTextAndALoneSignAreSkippedByEveryCheck)
     EXPECT_EQ(beeps(), 0);
 }
 
-TEST_F(RangeChecksTest, RangeCheckOffPassesOrRefusesWithoutATest)
+TEST_F(RangeChecksTest, RangeTestOffPassesOrRefusesWithoutATest)
 {
     HelperTestForm& form = open();
-    app.state().selection.RangeCheckOff = true;
+    constexpr RangeTest kOff = RangeTest::Off;
     const auto flagFor = [&](std::function<std::int16_t(App&, TextBox&)> check, const std::string& text) {
         form.check = [this, check](TextBox& box) { return check(app, box); };
         form.valuetxt.setText(text);
         EXPECT_EQ(form.valuetxt.text(), text);
         return form.valid;
     };
-    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeInteger(a, b, 1, 3); }, "50"), 1);
-    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ClampRangeLong(a, b, 1, 3); }, "60"), 1);
-    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ClampRangeDouble(a, b, 1, 3); }, "70"), 1);
-    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeDouble(a, b, 1, 3); }, "2"), 0);
-    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeDoubleOrBlank(a, b, 1, 3); }, "80"), 0);
-    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeHex(a, b, 0x41, 0x99); }, "12345"), 0);
+    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeInteger(a, b, 1, 3, kOff); }, "50"), 1);
+    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ClampRangeLong(a, b, 1, 3, kOff); }, "60"), 1);
+    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ClampRangeDouble(a, b, 1, 3, kOff); }, "70"), 1);
+    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeDouble(a, b, 1, 3, kOff); }, "2"), 0);
+    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeDoubleOrBlank(a, b, 1, 3, kOff); }, "80"), 0);
+    EXPECT_EQ(flagFor([](App& a, TextBox& b) { return ValidateRangeHex(a, b, 0x41, 0x99, kOff); }, "12345"), 0);
     EXPECT_EQ(beeps(), 0);
 
     // ClampRangeInteger does not look at it.

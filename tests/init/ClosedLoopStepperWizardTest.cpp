@@ -5,6 +5,7 @@
 
 #include "init/ClosedLoopStepperWizard.h"
 #include "init/InitializeBoardMenu.h"
+#include "init/LimitSwitchSettingsDialog.h"
 
 #include <gmock/gmock.h>
 
@@ -250,7 +251,7 @@ TEST_F(ClosedLoopStepperWizardTest, ClosingUnloadsTheSetUpDialogsItOpened)
     ClosedLoopStepperWizard& w = pick<ClosedLoopStepperWizard>(kBoard);
     click(*w.button(WizardButton::LimitSettings));
     click(*w.button(WizardButton::StepOutput));
-    EXPECT_TRUE(app().state().wizards.LimitPanelOpen);
+    EXPECT_EQ(app().loaded<LimitSwitchSettingsDialog>()->mode(), SetupMode::Wizard);
     EXPECT_NE(runtime().findForm("frmLimSwSettings"), nullptr);
     click(w.cmdcancel);
     EXPECT_EQ(runtime().findForm("frmLimSwSettings"), nullptr);

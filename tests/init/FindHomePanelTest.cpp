@@ -38,9 +38,8 @@ protected:
             inside(panel);
             if (panel.isLoaded() && !runtime().endRequested()) click(panel.cmdquit);
         });
-        app().state().wizards.HomingBoard = board;
         driver().mark();
-        app().form<FindHomePanel>().showModal();
+        app().form<FindHomePanel>().showFor(board);
     }
 
     // The calls since the panel opened, the status polls left out.

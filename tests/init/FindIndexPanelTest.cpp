@@ -38,9 +38,8 @@ protected:
             inside(panel);
             if (panel.isLoaded()) click(panel.cmdquit);
         });
-        app().state().wizards.HomingBoard = board;
         driver().mark();
-        app().form<FindIndexPanel>().showModal();
+        app().form<FindIndexPanel>().showFor(board);
     }
 
     // The calls since the panel opened, the status polls left out.

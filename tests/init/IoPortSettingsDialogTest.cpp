@@ -78,7 +78,7 @@ TEST_F(IoPortSettingsDialogTest, WizardModeKeepsSetAndRunInTheirOwnPlaces)
     auto& dialog = openOn(1);
     EXPECT_EQ(dialog.cmdRun.left(), dialog.cmdOK.left());
     app().state().boards.BoardInitState[1] = 1;
-    fromWizard<IoPortSettingsDialog>(&WizardSlots::IoPanelOpen, 1);
+    fromWizard<IoPortSettingsDialog>(1);
     EXPECT_TRUE(dialog.cmdOK.visible());
     EXPECT_TRUE(dialog.cmdRun.visible());
     EXPECT_GT(dialog.cmdRun.left(), dialog.cmdOK.left());

@@ -38,10 +38,10 @@ TEST_F(LoadOptionDialogTest, ListsTheTenOptionsWithLoadDisabledUntilARowIsPicked
         EXPECT_EQ(window.loadlist.list(0), "option 1:" + std::string(23, ' '));
         EXPECT_EQ(window.loadlist.list(9), "option 10:" + std::string(22, ' '));
         EXPECT_FALSE(window.loadcmd.enabled());
-        EXPECT_EQ(app().state().selection.OptionListIndex, -1);
+        EXPECT_EQ(window.loadlist.listIndex(), -1);
         select(window.loadlist, 4);
         EXPECT_TRUE(window.loadcmd.enabled());
-        EXPECT_EQ(app().state().selection.OptionListIndex, 4);
+        EXPECT_EQ(window.loadlist.listIndex(), 4);
         click(window.cancelcmd);
     });
     click(w.cmdload);

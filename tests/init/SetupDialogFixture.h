@@ -24,15 +24,23 @@ protected:
         takeCalls();
     }
 
-    // As a wizard opens it: panel flag set, CurrentBoard the wizard's board.
+    // As a wizard opens it: for the wizard's board, which the wizard's activation made the
+    // current board.
     template <class Dialog>
-    Dialog& fromWizard(bool WizardSlots::*panelFlag, std::int16_t board)
+    Dialog& fromWizard(std::int16_t board)
     {
         app().state().selection.CurrentBoard = board;
-        app().state().wizards.*panelFlag = true;
         Dialog& dialog = app().form<Dialog>();
-        dialog.showFor(SetupMode::Wizard);
+        dialog.showFor(board);
         return dialog;
+    }
+
+    // True while the dialog is loaded and serves a wizard.
+    template <class Dialog>
+    bool servesWizard()
+    {
+        const Dialog* dialog = app().loaded<Dialog>();
+        return dialog && dialog->mode() == SetupMode::Wizard;
     }
 
     template <class Dialog>

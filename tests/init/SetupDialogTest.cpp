@@ -16,21 +16,18 @@ namespace {
 struct LimitSwitches {
     using Dialog = LimitSwitchSettingsDialog;
     static constexpr std::string_view menu = "setlimpol";
-    static constexpr bool WizardSlots::*flag = &WizardSlots::LimitPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.btnlimRni(1); }
 };
 
 struct StepOutput {
     using Dialog = StepOutputModeDialog;
     static constexpr std::string_view menu = "setstepmodepol1";
-    static constexpr bool WizardSlots::*flag = &WizardSlots::StepOutPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.ipn; }
 };
 
 struct IoPort {
     using Dialog = IoPortSettingsDialog;
     static constexpr std::string_view menu = "setiopol";
-    static constexpr bool WizardSlots::*flag = &WizardSlots::IoPanelOpen;
     static Control& choice(Dialog& dialog) { return dialog.pbni(1); }
 };
 
@@ -39,9 +36,9 @@ class SetupDialogTest : public SetupDialogFixture {
 protected:
     using Dialog = typename Traits::Dialog;
 
-    Dialog& wizard(std::int16_t board) { return fromWizard<Dialog>(Traits::flag, board); }
+    Dialog& wizard(std::int16_t board) { return fromWizard<Dialog>(board); }
     Dialog& menu() { return fromMenu<Dialog>(Traits::menu); }
-    bool panelFlag() { return app().state().wizards.*Traits::flag; }
+    bool panelFlag() { return servesWizard<Dialog>(); }
 
     int rowOf(Dialog& dialog, std::int16_t board)
     {

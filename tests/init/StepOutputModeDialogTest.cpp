@@ -91,7 +91,7 @@ TEST_F(StepOutputModeDialogTest, SetKeepsTheChoiceForTheNextInitialisationOfOpen
 {
     for (std::int16_t board : std::initializer_list<std::int16_t>{2, 5}) {
         app().state().boards.BoardInitState[static_cast<std::size_t>(board)] = 0;
-        auto& dialog = fromWizard<StepOutputModeDialog>(&WizardSlots::StepOutPanelOpen, board);
+        auto& dialog = fromWizard<StepOutputModeDialog>(board);
         click(dialog.cwCcwLabel); // "CW/CCW"
         click(dialog.outputNonInvertingLabel); // step outputs non-inverting
         click(dialog.cmdOK);

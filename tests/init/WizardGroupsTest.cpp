@@ -7,6 +7,7 @@
 #include "init/ClosedLoopStepper4Wizard.h"
 #include "init/ClosedLoopStepperWizard.h"
 #include "init/EncoderWizard.h"
+#include "init/FindHomePanel.h"
 #include "init/InitializeBoardMenu.h"
 #include "init/LoadPidAllDialog.h"
 #include "init/OpenLoopStepper4Wizard.h"
@@ -120,7 +121,7 @@ TEST_F(WizardButtonsTest, FindHomeHandsTheWizardsBoardToThePanel)
     Wizard& w = pick<OpenLoopStepper4Wizard>(5);
     initialize(w);
     onModal("frmfindhome", [this](Form& form) {
-        EXPECT_EQ(app().state().wizards.HomingBoard, 5);
+        EXPECT_EQ(static_cast<FindHomePanel&>(form).boardId(), 5);
         click(*form.findControl("cmdquit"));
     });
     click(*w.button(WizardButton::FindHome));

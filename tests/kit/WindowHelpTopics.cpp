@@ -115,7 +115,7 @@ Form& built(App& app)
 
 Form& startedMainWindow(App& app) { return *app.loaded<MainWindowForm>(); }
 
-// Sorted by form name. Windows that share a help page share a number.
+// Sorted by form name. Windows that share a help page share a number, declared in kSharedTopics.
 const auto kTopics = std::to_array<WindowHelpTopic>({
     {"Frm71", 89, &built<AuxPortADialog>},
     {"Frm72", 101, &built<AuxPortBOutputDialog>},
@@ -219,8 +219,20 @@ const auto kTopics = std::to_array<WindowHelpTopic>({
     {"mstrslav", 358, &built<MasterSlaveDialog>},
 });
 
+// Sorted by topic.
+const std::vector<SharedHelpTopic> kSharedTopics{
+    {55, {"frmfindhmdir", "frmxyhome"}},  // Find Home: the command dialog and the XY demo's panel
+    {56, {"frmFindIndex", "frmxyindex"}}, // Find Index: the same
+    {90, {"frm47", "frm47ret"}},          // the I/O port read, to the buffer and shown
+    {91, {"frm42", "frm42ret"}},          // the limit switch status read, to the buffer and shown
+    {202, {"frmservtest", "frmsteptest"}}, // the servo and stepper test panels
+    {300, {"frmpicture", "mditarvik"}},    // the main window and its background
+};
+
 } // namespace
 
 std::span<const WindowHelpTopic> windowHelpTopics() { return kTopics; }
+
+std::span<const SharedHelpTopic> sharedHelpTopics() { return kSharedTopics; }
 
 } // namespace tarvik::testing

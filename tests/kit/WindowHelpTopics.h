@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace tarvik {
 class App;
@@ -19,5 +20,14 @@ struct WindowHelpTopic {
 
 // Every window that has a help topic: the record of the topics the windows declare themselves.
 std::span<const WindowHelpTopic> windowHelpTopics();
+
+// A help page that more than one window opens on purpose, and the windows that share it.
+struct SharedHelpTopic {
+    int topic;
+    std::vector<std::string_view> forms;
+};
+
+// The only topics two windows may share; every other window's topic is its own.
+std::span<const SharedHelpTopic> sharedHelpTopics();
 
 } // namespace tarvik::testing

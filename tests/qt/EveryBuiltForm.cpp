@@ -135,7 +135,8 @@ const PanelRoad kPanelRoads[] = {
 
 class Visitor {
 public:
-    Visitor(RunningProgram& program, const std::function<void(Form&)>& visit) : program_(program), visit_(visit)
+    Visitor(RunningProgram& program, const std::function<void(Form&, const MenuItem&)>& visit)
+        : program_(program), visit_(visit)
     {
         // Modal windows run their own loop: they are visited and closed from inside it.
         QObject::connect(&watcher_, &QTimer::timeout, [this] { answerModal(); });
@@ -144,6 +145,7 @@ public:
 
     void choose(MenuItem& item)
     {
+        chosen_ = &item;
         watcher_.start();
         program_.runtime.input().choose(item);
         settle();
@@ -166,7 +168,7 @@ private:
         if (visiting_) return;
         visiting_ = true;
         for (Form* form : program_.runtime.forms())
-            if (isVisitable(form) && seen_.insert(form->name()).second) visit_(*form);
+            if (isVisitable(form) && seen_.insert(form->name()).second) visit_(*form, *chosen_);
         visiting_ = false;
     }
 
@@ -217,7 +219,8 @@ private:
     static constexpr int kMostWindows = 50;
 
     RunningProgram& program_;
-    const std::function<void(Form&)>& visit_;
+    const std::function<void(Form&, const MenuItem&)>& visit_;
+    const MenuItem* chosen_ = nullptr;
     QTimer watcher_;
     std::set<std::string> seen_;
     bool visiting_ = false;
@@ -234,6 +237,11 @@ void initialiseAtStartUp(std::initializer_list<std::int16_t> boardIds)
 }
 
 void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&)>& visit)
+{
+    visitEveryBuiltForm(program, [&visit](Form& form, const MenuItem&) { visit(form); });
+}
+
+void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&, const MenuItem&)>& visit)
 {
     Visitor visitor(program, visit);
     MainWindowForm* main = program.main();

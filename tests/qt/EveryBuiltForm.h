@@ -21,6 +21,8 @@ void initialiseAtStartUp(std::initializer_list<std::int16_t> boardIds);
 // later are covered without naming them here; a few that only a panel's own buttons open are
 // reached by walking that panel as a user would.
 void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&)>& visit);
+// The same, with the menu item whose choice showed the window.
+void visitEveryBuiltForm(RunningProgram& program, const std::function<void(Form&, const MenuItem& chosen)>& visit);
 
 // True while `form` is one of the runtime's loaded forms (a visit that waits may see it go; the
 // form is not touched, it may be gone).

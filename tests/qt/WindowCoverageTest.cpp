@@ -1,7 +1,9 @@
 // Every window the menus reach has what the README's recipe for a new window asks of it: a
 // command dialog its row in a family's *RowsTest.cpp, every window its help topic in
-// tests/kit/WindowHelpTopics.cpp and its help page, linked from the help contents. The windows
-// are those the every-window walk opens (EveryBuiltForm.h), so a new one is checked unnamed.
+// tests/kit/WindowHelpTopics.cpp, a topic of its own unless it is declared shared there, and its
+// help page, linked from the help contents under the heading of the menu that opens it. The
+// windows are those the every-window walk opens (EveryBuiltForm.h), so a new one is checked
+// unnamed.
 
 #include "EveryBuiltForm.h"
 
@@ -10,12 +12,16 @@
 #include "kit/ShippedHelp.h"
 #include "kit/WindowHelpTopics.h"
 #include "program/HelpFile.h"
+#include "runtime/Caption.h"
+#include "runtime/MenuItem.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <regex>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,16 +47,50 @@ std::set<std::string> formsWithARow()
     return forms;
 }
 
-std::set<std::string> pagesLinkedFrom(const fs::path& page)
+// Each page the contents link to, with the headings (<h2> and <h3>) its links stand under.
+std::map<std::string, std::set<std::string>> headingsOfLinks(const fs::path& contents)
 {
-    const std::vector<std::string> links = linksOf(fileText(page));
-    return {links.begin(), links.end()};
+    std::map<std::string, std::set<std::string>> headings;
+    const std::regex heading(R"re(<h([23])>(.*)</h[23]>)re");
+    std::string section;
+    std::string subsection;
+    std::istringstream lines(fileText(contents));
+    for (std::string line; std::getline(lines, line);) {
+        if (std::smatch found; std::regex_search(line, found, heading)) {
+            (found[1] == "2" ? section : subsection) = found[2].str();
+            if (found[1] == "2") subsection.clear();
+            continue;
+        }
+        for (const std::string& link : linksOf(line)) {
+            if (!section.empty()) headings[link].insert(section);
+            if (!subsection.empty()) headings[link].insert(subsection);
+        }
+    }
+    return headings;
 }
 
-// What the recipe asks of `form` and it lacks, "" when nothing.
+// The windows of WindowHelpTopics.cpp other than `form` that open its topic.
+std::vector<std::string_view> othersOnTopicOf(const Form& form)
+{
+    std::vector<std::string_view> others;
+    for (const WindowHelpTopic& window : windowHelpTopics())
+        if (window.topic == form.helpTopic() && window.form != form.name()) others.push_back(window.form);
+    return others;
+}
+
+// True when a declared shared topic lists `form` and every window in `others`.
+bool declaredShared(const Form& form, const std::vector<std::string_view>& others)
+{
+    return std::ranges::any_of(sharedHelpTopics(), [&](const SharedHelpTopic& shared) {
+        const auto lists = [&shared](std::string_view name) { return std::ranges::count(shared.forms, name) > 0; };
+        return shared.topic == form.helpTopic() && lists(form.name()) && std::ranges::all_of(others, lists);
+    });
+}
+
+// What the recipe asks of `form`, shown from `chosen`, and it lacks, "" when nothing.
 class Coverage {
 public:
-    std::string lacksOf(const Form& form) const
+    std::string lacksOf(const Form& form, const MenuItem& chosen) const
     {
         std::string lacks;
         const auto lack = [&lacks](const std::string& what) { lacks += (lacks.empty() ? "" : "; ") + what; };
@@ -61,17 +101,25 @@ public:
         const auto topics = windowHelpTopics();
         if (std::ranges::none_of(topics, [&form](const WindowHelpTopic& pinned) { return pinned.form == form.name(); }))
             lack("its help topic in tests/kit/WindowHelpTopics.cpp");
+        // F1 would open another window's page.
+        if (const auto others = othersOnTopicOf(form); !others.empty() && !declaredShared(form, others))
+            lack("a help topic of its own (" + std::to_string(form.helpTopic()) + " is " + std::string(others.front()) +
+                 "'s; a page two windows share is declared in tests/kit/WindowHelpTopics.cpp)");
         const std::string page = helpPageName(form.helpTopic());
+        const MenuItem* menu = chosen.parentMenu();
+        const std::string heading = menu ? displayCaption(menu->caption()) : "";
         if (helpTopicPage(contents_, form.helpTopic()).empty()) lack("its help page docs/help/" + page);
-        else if (page != kHelpContentsPage && !linked_.contains(page))
-            lack("a link to " + page + " in docs/help/contents.html");
+        else if (page == kHelpContentsPage) return lacks;
+        else if (!headings_.contains(page)) lack("a link to " + page + " in docs/help/contents.html");
+        else if (!heading.empty() && !headings_.at(page).contains(heading))
+            lack("a link to " + page + " under the heading \"" + heading + "\" of docs/help/contents.html");
         return lacks;
     }
 
 private:
     fs::path contents_ = shippedHelpFolder() / kHelpContentsPage;
     std::set<std::string> withARow_ = formsWithARow();
-    std::set<std::string> linked_ = pagesLinkedFrom(contents_);
+    std::map<std::string, std::set<std::string>> headings_ = headingsOfLinks(contents_);
 };
 
 TEST(WindowCoverage, EveryWindowTheMenusReachHasItsRowsTestRowHelpTopicAndLinkedHelpPage)
@@ -83,8 +131,8 @@ TEST(WindowCoverage, EveryWindowTheMenusReachHasItsRowsTestRowHelpTopicAndLinked
     ASSERT_TRUE(program.start());
     const Coverage coverage;
     std::vector<std::string> uncovered;
-    visitEveryBuiltForm(program, [&](Form& form) {
-        if (const std::string lacks = coverage.lacksOf(form); !lacks.empty())
+    visitEveryBuiltForm(program, [&](Form& form, const MenuItem& chosen) {
+        if (const std::string lacks = coverage.lacksOf(form, chosen); !lacks.empty())
             uncovered.push_back("\"" + form.caption() + "\" (" + form.name() + ") lacks " + lacks);
     });
     EXPECT_TRUE(uncovered.empty()) << "Windows the menus reach without what a new window needs:" << listed(uncovered);

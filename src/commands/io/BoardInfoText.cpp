@@ -1,6 +1,7 @@
 #include "commands/io/BoardInfoText.h"
 
 #include "base/NumberText.h"
+#include "driver/BoardInfoAttributes.h"
 
 #include <array>
 
@@ -9,12 +10,12 @@ namespace tarvik {
 namespace {
 
 constexpr std::array kRows{
-    InfoAttributeRow{"Board Family", 1100, InfoShown::Family},
-    InfoAttributeRow{"Number Of Axes", 1510, InfoShown::Number},
-    InfoAttributeRow{"Bus Type", 1130, InfoShown::Bus},
-    InfoAttributeRow{"Board Type", 1120, InfoShown::Number},
-    InfoAttributeRow{"Ostrel Board Class", 2020, InfoShown::BoardClass},
-    InfoAttributeRow{"Closed-Loop Capable", 1150, InfoShown::YesNo},
+    InfoAttributeRow{"Board Family", kInfoFamily, InfoShown::Family},
+    InfoAttributeRow{"Number Of Axes", kInfoAxisCount, InfoShown::Number},
+    InfoAttributeRow{"Bus Type", kInfoBus, InfoShown::Bus},
+    InfoAttributeRow{"Board Type", kInfoBoardType, InfoShown::Number},
+    InfoAttributeRow{"Ostrel Board Class", kInfoBoardClass, InfoShown::BoardClass},
+    InfoAttributeRow{"Closed-Loop Capable", kInfoClosedLoopCapable, InfoShown::YesNo},
 };
 
 // The text of a value that names one of `names` by its index.

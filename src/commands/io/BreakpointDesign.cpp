@@ -44,7 +44,7 @@ DriverStatus linkTrigger(CommandRun& run)
 
 const std::array kMembers{
     MemberRow{BreakpointMember::Position, "frm65", "Load Position Breakpoint", 71,
-              kServoGroups | kClosedLoopStepperGroups | kEncoderGroup,
+              kClosedLoopCapableGroups | kEncoderGroup,
               {.name = "brkpostxt",
                .label = "Breakpoint Position",
                .maxLength = 11,

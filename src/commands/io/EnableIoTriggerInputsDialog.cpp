@@ -41,7 +41,6 @@ EnableIoTriggerInputsDialog::EnableIoTriggerInputsDialog(App& app)
                           .caption = "Enable I/O Port Trigger Inputs",
                           .helpTopic = 51,
                           .mask = kEveryGroup,
-                          .maskInShared = false,
                           .boardLabelName = "Label14",
                           .axis = std::nullopt,
                           .call = [this](CommandRun& run) { return enableInputs(run); },

@@ -9,7 +9,6 @@ FindHomeCommandDialog::FindHomeCommandDialog(App& app)
                           .caption = "Find Home",
                           .helpTopic = 55,
                           .mask = kMotionGroups,
-                          .maskInShared = false,
                           .boardLabelName = "Label1",
                           .axis = CommandAxisField{.labelName = "Label2", .maxLength = 2},
                           .choices = searchDirectionChoices({.headingName = "Label3",

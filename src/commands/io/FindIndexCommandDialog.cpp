@@ -11,7 +11,7 @@ FindIndexCommandDialog::FindIndexCommandDialog(App& app)
     : CommandDialog(app, {.name = "frmFindIndex",
                           .caption = "Find Index",
                           .helpTopic = 56,
-                          .mask = 45,
+                          .mask = kClosedLoopCapableGroups,
                           .axis = CommandAxisField{},
                           .fields = {{.name = "indextxt",
                                       .label = "Index Offset",

@@ -1,6 +1,7 @@
 #include "commands/io/LoadRotaryCountsDialog.h"
 
 #include "driver/BoardRanges.h"
+#include "driver/BoardTypes.h"
 
 namespace tarvik {
 
@@ -8,7 +9,7 @@ LoadRotaryCountsDialog::LoadRotaryCountsDialog(App& app)
     : CommandDialog(app, {.name = "frmRotaryCount",
                           .caption = "Load Rotary Counts",
                           .helpTopic = 75,
-                          .mask = 8,
+                          .mask = kFourAxisServoGroup,
                           .axis = CommandAxisField{.keys = "", .selectOnFocus = false, .fixedCount = 4},
                           .fields = {{.name = "rotcnttxt",
                                       .label = "Rotary Counts",

@@ -21,7 +21,6 @@ struct RdbRequest {
     std::string_view caption;
     int helpTopic; // F1 opens help here
     std::int16_t mask;
-    bool maskInShared;
     AxisKind axis;
     bool boardKeys;    // digit keys in the board list pick a board
     bool messageClick; // focus or a click into msgtxt empties it
@@ -34,19 +33,19 @@ constexpr Color kWarningBackColor = 0xFFFF80;
 
 // clang-format off
 constexpr RdbRequest kRequests[] = {
-    {"frm54s", "Read Velocity to RDB", 96, kEveryGroup, true, AxisKind::Own, true, false, true, WarningBreak::None,
+    {"frm54s", "Read Velocity to RDB", 96, kEveryGroup, AxisKind::Own, true, false, true, WarningBreak::None,
      [](CommandRun& run) { return run.driver.read_vel_rdb(run.board, run.axis); }},
-    {"frm47", "Read I/O Port to RDB", 90, kEveryGroup, true, AxisKind::None, false, true, true, WarningBreak::None,
+    {"frm47", "Read I/O Port to RDB", 90, kEveryGroup, AxisKind::None, false, true, true, WarningBreak::None,
      [](CommandRun& run) { return run.driver.read_io_port_rdb(run.board); }},
-    {"frm49", "Read Per Axis H/W Status to RDB", 86, kMotionGroups, true, AxisKind::Own, true, true, true,
+    {"frm49", "Read Per Axis H/W Status to RDB", 86, kMotionGroups, AxisKind::Own, true, true, true,
      WarningBreak::AfterWhileThe,
      [](CommandRun& run) { return run.driver.read_axis_stat_rdb(run.board, run.axis); }},
-    {"frm53", "Read Position to RDB", 92, kEveryGroup, true, AxisKind::Shared, true, false, true, WarningBreak::None,
+    {"frm53", "Read Position to RDB", 92, kEveryGroup, AxisKind::Shared, true, false, true, WarningBreak::None,
      [](CommandRun& run) { return run.driver.read_pos_rdb(run.board, run.axis); }},
-    {"frm42", "Read Limit Switch Status to RDB", 91, kEveryGroup, true, AxisKind::None, false, true, true,
+    {"frm42", "Read Limit Switch Status to RDB", 91, kEveryGroup, AxisKind::None, false, true, true,
      WarningBreak::AfterWhile,
      [](CommandRun& run) { return run.driver.read_lim_stat_rdb(run.board); }},
-    {"frmfrdb", "Flush Return Data Buffer", 57, kEveryGroup, false, AxisKind::None, false, true, false, WarningBreak::None,
+    {"frmfrdb", "Flush Return Data Buffer", 57, kEveryGroup, AxisKind::None, false, true, false, WarningBreak::None,
      [](CommandRun& run) { return run.driver.flush_rdb(run.board); }},
 };
 // clang-format on
@@ -74,7 +73,6 @@ CommandDesign rdbRequestDesign(std::string_view form)
                              .caption = std::string(request.caption),
                              .helpTopic = request.helpTopic,
                              .mask = request.mask,
-                             .maskInShared = request.maskInShared,
                              .clearing = {.messageBox = request.messageClick},
                              .boardKeys = request.boardKeys,
                              .call = request.call};

@@ -1,6 +1,7 @@
 #include "commands/io/ReadAdConverterDialog.h"
 
 #include "base/NumberText.h"
+#include "driver/BoardTypes.h"
 
 namespace tarvik {
 
@@ -8,7 +9,7 @@ ReadAdConverterDialog::ReadAdConverterDialog(App& app)
     : CommandDialog(app, {.name = "frmreadadc",
                           .caption = "Read A/D Converter Value",
                           .helpTopic = 85,
-                          .mask = 120,
+                          .mask = kFourAxisAndEncoderGroups,
                           .axis = std::nullopt,
                           .fields = {{.name = "channeltxt",
                                       .labelName = "Label5",

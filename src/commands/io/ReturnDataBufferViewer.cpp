@@ -133,9 +133,7 @@ DriverStatus ReturnDataBufferViewer::fetch(CommandRun& run)
 // rewrite, and it is valid only as a count the user could have typed (1 to 2000).
 void ReturnDataBufferViewer::writeCount()
 {
-    app_.state().selection.RangeCheckOff = true;
-    numptxt.setText(strTrimmed(PacketCount_));
-    app_.state().selection.RangeCheckOff = false;
+    fieldEntry(0).writeQuietly(strTrimmed(PacketCount_));
     fieldEntry(0).setValid(isCount(PacketCount_) ? 1 : 0);
     applyRunRule();
 }

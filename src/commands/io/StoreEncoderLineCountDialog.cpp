@@ -1,12 +1,14 @@
 #include "commands/io/StoreEncoderLineCountDialog.h"
 
+#include "driver/BoardTypes.h"
+
 namespace tarvik {
 
 StoreEncoderLineCountDialog::StoreEncoderLineCountDialog(App& app)
     : CommandDialog(app, {.name = "frmstoreelc",
                           .caption = "Store Encoder Line Count",
                           .helpTopic = 114,
-                          .mask = 73,
+                          .mask = kServoAndEncoderGroups,
                           .axis = CommandAxisField{},
                           .fields = {{.name = "elctxt",
                                       .label = "Encoder Line Count",

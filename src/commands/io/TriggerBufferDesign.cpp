@@ -25,7 +25,6 @@ struct MemberRow {
     std::string_view name;
     std::string_view caption;
     int helpTopic; // F1 opens help here
-    bool maskInShared; // EndTriggerPrestoreDialog keeps its mask in the load handler
     bool boardKeys;    // digit keys in the board list pick a board
     std::optional<NumberField> number;
     DriverStatus (*call)(CommandRun&);
@@ -40,13 +39,13 @@ DriverStatus delimit(CommandRun& run) { return run.driver.trig_buff_delim(run.bo
 DriverStatus triggerIo(CommandRun& run) { return run.driver.trigger_io(run.board, run.value<std::int16_t>(0)); }
 
 const std::array kMembers{
-    MemberRow{TriggerBufferMember::BeginPrestore, "frm5F", "Begin Trigger # Prestore", 48, true, false,
+    MemberRow{TriggerBufferMember::BeginPrestore, "frm5F", "Begin Trigger # Prestore", 48, false,
               NumberField{"tnumtxt", "Trigger #", FieldLeaving::Recheck}, &beginPrestore},
-    MemberRow{TriggerBufferMember::EndPrestore, "frm60", "End Trigger Prestore", 54, false, false, std::nullopt,
+    MemberRow{TriggerBufferMember::EndPrestore, "frm60", "End Trigger Prestore", 54, false, std::nullopt,
               &endPrestore},
-    MemberRow{TriggerBufferMember::Delimiter, "frm5D", "Trigger Buffer Delimiter", 117, true, true, std::nullopt,
+    MemberRow{TriggerBufferMember::Delimiter, "frm5D", "Trigger Buffer Delimiter", 117, true, std::nullopt,
               &delimit},
-    MemberRow{TriggerBufferMember::TriggerIo, "frm48", "Trigger I/O Port #", 118, true, true,
+    MemberRow{TriggerBufferMember::TriggerIo, "frm48", "Trigger I/O Port #", 118, true,
               NumberField{"pnumtxt", "Port #", FieldLeaving::Keep}, &triggerIo},
 };
 
@@ -65,7 +64,6 @@ CommandDesign triggerBufferDesign(TriggerBufferMember member)
                          .caption = std::string(row->caption),
                          .helpTopic = row->helpTopic,
                          .mask = kEveryGroup,
-                         .maskInShared = row->maskInShared,
                          .boardLabelName = "Label1",
                          .axis = std::nullopt,
                          .boardKeys = row->boardKeys,

@@ -19,7 +19,7 @@ struct AxisCommandDialog {
     std::string name{};     // the form, e.g. "frm61"
     std::string caption{};
     int helpTopic = 0;      // F1 opens help here
-    std::int16_t mask = -1; // board-type groups listed (BoardListMask bits)
+    std::int16_t mask = -1; // board-type groups listed (board-list mask bits)
     CommandClearing clearing{};
 };
 

@@ -21,7 +21,7 @@ struct AxisReadDialog {
     std::string name{};         // the form, e.g. "frm53ret"
     std::string caption{};
     int helpTopic = 0;          // F1 opens help here
-    std::int16_t mask = -1;     // board-type groups listed (BoardListMask bits)
+    std::int16_t mask = -1;     // board-type groups listed (board-list mask bits)
     std::string valueCaption{}; // the caption label beside the value
     std::string valueName{};    // the value label, e.g. "poslbl"
     // The status box is emptied by the axis field's focus and a click on the form; the board

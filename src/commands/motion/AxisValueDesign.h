@@ -21,7 +21,7 @@ struct AxisValueDialog {
     std::string name{};     // the form, e.g. "frm62"
     std::string caption{};
     int helpTopic = 0;      // F1 opens help here
-    std::int16_t mask = -1; // board-type groups listed (BoardListMask bits)
+    std::int16_t mask = -1; // board-type groups listed (board-list mask bits)
     bool sharedAxis = false; // the axis goes through CurrentAxis
     std::optional<CommandNotice> notice{};
     std::vector<CommandKept> kept{}; // what a successful Run keeps in the settings record

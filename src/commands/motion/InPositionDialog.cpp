@@ -40,7 +40,7 @@ InPositionDialog::InPositionDialog(App& app)
     : CommandDialog(app, {.name = "frminpos",
                           .caption = "In Position",
                           .helpTopic = 342,
-                          .mask = kServoGroups | kClosedLoopStepperGroups | kEncoderGroup,
+                          .mask = kClosedLoopCapableGroups | kEncoderGroup,
                           .axis = CommandAxisField{.sharedAxis = true},
                           .fields = {countsField("postxt", "Label1", "Position", kSignedKeys),
                                      countsField("dbtxt", "Label2", "Deadband", kUnsignedKeys)},

@@ -22,7 +22,7 @@ FieldBounds followingErrorBounds(std::int16_t typeCode)
 LoadFollowingErrorDialog::LoadFollowingErrorDialog(App& app)
     : CommandDialog(app, axisValueDesign(
           &MotionDriver::load_fol_err,
-          {.name = "frm56s", .caption = "Load Following Error Count", .helpTopic = 354, .mask = kServoGroups | kClosedLoopStepperGroups,
+          {.name = "frm56s", .caption = "Load Following Error Count", .helpTopic = 354, .mask = kClosedLoopCapableGroups,
            .kept = {{.field = AxisField::FollowingError, .shownAtLoad = true}}},
           {.name = "follerrtxt", .label = "Error Count", .maxLength = 6,
            .rule = {.check = FieldCheck::ValidateDoubleOrBlank}, .boundsByType = followingErrorBounds}))

@@ -20,7 +20,7 @@ LoadPositionScaleFactorDialog::LoadPositionScaleFactorDialog(App& app)
     : CommandDialog(app, {.name = "frm69",
                           .caption = "Load Position Scale Factor",
                           .helpTopic = 355,
-                          .mask = kServoGroups | kClosedLoopStepperGroups,
+                          .mask = kClosedLoopCapableGroups,
                           .axis = CommandAxisField{.sharedAxis = true},
                           .fields = {scalePart("numertxt", "Label3", "Numerator"),
                                      scalePart("denomtxt", "Label1", "Denominator")},

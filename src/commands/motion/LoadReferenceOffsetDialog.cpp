@@ -21,7 +21,7 @@ CommandDesign loadReferenceOffset()
 {
     CommandDesign design = axisValueDesign(
         &MotionDriver::load_pos_ref,
-        {.name = "frm68", .caption = "Load Position Reference Offset", .helpTopic = 356, .mask = kServoGroups | kClosedLoopStepperGroups,
+        {.name = "frm68", .caption = "Load Position Reference Offset", .helpTopic = 356, .mask = kClosedLoopCapableGroups,
          .kept = {{.field = AxisField::RefOffset, .shownAtLoad = true}}},
         {.name = "offsettxt", .label = "Reference Offset", .maxLength = 11,
          .rule = {.keys = kSignedKeys, .check = FieldCheck::ValidateDoubleOrBlank,

@@ -1,6 +1,7 @@
 #include "commands/motion/LoadTargetPositionDialog.h"
 
 #include "commands/motion/AxisValueDesign.h"
+#include "driver/BoardRanges.h"
 
 namespace tarvik {
 
@@ -10,7 +11,7 @@ LoadTargetPositionDialog::LoadTargetPositionDialog(App& app)
           {.name = "frm4E", .caption = "Load Target Position", .helpTopic = 330, .mask = kMotionGroups},
           {.name = "postxt", .label = "Target Position", .maxLength = 11,
            .rule = {.keys = kSignedKeys, .check = FieldCheck::ValidateDoubleOrBlank,
-                    .bounds = {-2147483648.0, 2147483647.0}}}))
+                    .bounds = {kPosition32Min, kPosition32Max}}}))
 {
 }
 

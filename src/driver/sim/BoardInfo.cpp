@@ -1,5 +1,6 @@
 #include "driver/sim/BoardInfo.h"
 
+#include "driver/BoardInfoAttributes.h"
 #include "driver/StatusText.h"
 
 #include <algorithm>

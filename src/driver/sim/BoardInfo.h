@@ -9,19 +9,11 @@
 
 namespace tarvik::sim {
 
-// Information attributes of get_motion_board_info.
-inline constexpr std::int16_t kInfoFamily = 1100;
-inline constexpr std::int16_t kInfoBoardType = 1120;
-inline constexpr std::int16_t kInfoBus = 1130;
-inline constexpr std::int16_t kInfoClosedLoopCapable = 1150;
-inline constexpr std::int16_t kInfoAxisCount = 1510;
-inline constexpr std::int16_t kInfoBoardClass = 2020;
-
-// The value of `attribute` for a board of `kind`. Family, bus and the model's axis count come
-// from the board table; class and closed-loop capability from the kind, so a code without a
-// group answers as the 4-axis servo board it is modelled as, with the axes it is driven with.
-// Family and bus of such a code are unknown (ZEVA_infoAttributeError). Encoder boards have no
-// motion board class (ZEVA_motionOnlyError).
+// The value of `attribute` (driver/BoardInfoAttributes.h) for a board of `kind`. Family, bus
+// and the model's axis count come from the board table; class and closed-loop capability from
+// the kind, so a code without a group answers as the 4-axis servo board it is modelled as, with
+// the axes it is driven with. Family and bus of such a code are unknown
+// (ZEVA_infoAttributeError). Encoder boards have no motion board class (ZEVA_motionOnlyError).
 DriverStatus boardInfo(const BoardKind& kind, std::int16_t attribute, std::int32_t& value);
 
 // Copies `name` into `buffer` the way get_motion_board_name does: with an empty buffer only the

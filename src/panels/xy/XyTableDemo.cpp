@@ -69,10 +69,7 @@ XyTableDemo::XyTableDemo(App& app)
                           &vectveltxt, &xmaxtxt, &xmintxt, &ymaxtxt, &ymintxt})
         text->setFontName("Times New Roman");
 
-    // Each check leaves the range checks on, whatever set them off.
-    const auto settled = [this] { app_.state().selection.RangeCheckOff = false; };
     const auto runRule = [this] {
-        app_.state().selection.RangeCheckOff = false;
         if (f_.Loaded == 1) UpdateRunButtons();
     };
     // The axis boxes reach only the axes the board has.
@@ -95,18 +92,16 @@ XyTableDemo::XyTableDemo(App& app)
     };
     gearXField_.checked = [this, positiveChecked, runRule] { positiveChecked(gearXField_, f_.GearX); runRule(); };
     gearYField_.checked = [this, positiveChecked, runRule] { positiveChecked(gearYField_, f_.GearY); runRule(); };
-    gridXField_.checked = [this, positiveChecked, settled] { positiveChecked(gridXField_, f_.GridX); settled(); };
-    gridYField_.checked = [this, positiveChecked, settled] { positiveChecked(gridYField_, f_.GridY); settled(); };
+    gridXField_.checked = [this, positiveChecked] { positiveChecked(gridXField_, f_.GridX); };
+    gridYField_.checked = [this, positiveChecked] { positiveChecked(gridYField_, f_.GridY); };
     const auto pitchChecked = [runRule](EntryField& field, float& value) {
         if (field.valid() == 1) value = static_cast<float>(valueOf(field.box().text()));
         runRule();
     };
     pitchXField_.checked = [this, pitchChecked] { pitchChecked(pitchXField_, f_.PitchX); };
     pitchYField_.checked = [this, pitchChecked] { pitchChecked(pitchYField_, f_.PitchY); };
-    velocityField_.checked = settled;
     vectveltxt.onLostFocus = [this] { vectveltxt_LostFocus(); };
     for (EntryField* scale : {&maxXField_, &minXField_, &maxYField_, &minYField_}) {
-        scale->checked = settled;
         scale->box().onKeyDown = [this, scale](int& keyCode, int) { scaleBox_KeyDown(*scale, keyCode); };
         scale->box().onLostFocus = [this, scale] { scaleBox_LostFocus(scale->box()); };
     }

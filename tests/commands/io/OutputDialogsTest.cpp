@@ -156,7 +156,7 @@ TEST_F(OutputDialogsTest, AuxDialogsListSteppersOnlyAndTheirBoardListTakesNoKeys
 {
     auto& dialog = openWithCurrentBoard<AuxPortBOutputDialog>(1);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 2", "ID: 3", "ID: 5", "ID: 6"));
-    EXPECT_EQ(app().state().selection.BoardListMask, 54);
+    EXPECT_EQ(dialog.boards().mask(), 54);
     EXPECT_TRUE(dialog.runcmd.enabled());
     click(dialog.runcmd);
     EXPECT_THAT(takeCalls(), ElementsAre("set_gpio(2, 0)"));

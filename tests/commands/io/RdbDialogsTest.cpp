@@ -307,7 +307,6 @@ TEST_F(RdbDialogsTest, TheCommandCountsOnlyOnceItsBoxIsLeft)
     retype(dialog.cmdtxt, "9A");
     EXPECT_FALSE(dialog.runcmd.enabled());
     EXPECT_THAT(modalShows(), IsEmpty());
-    EXPECT_FALSE(app().state().selection.RangeCheckOff);
     const int beepsBefore = beeps();
     focus(dialog.wcounttxt);
     EXPECT_THAT(modalTexts(), ElementsAre("Value needs to be between 41 and 99."));

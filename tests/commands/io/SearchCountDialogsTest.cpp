@@ -45,9 +45,8 @@ TEST_F(SearchCountDialogsTest, FindHomeShowsAxisOnesDirectionAndKeepsTheSentOneA
 {
     storeSetting(4, 1, AxisField::HomeReverse, 1); // any non-zero value reads as reverse
     const auto changedBefore = app().state().boards.SettingsChanged;
-    app().state().selection.BoardListMask = 45;
     auto& dialog = openWithCurrentBoard<FindHomeCommandDialog>(4);
-    EXPECT_EQ(app().state().selection.BoardListMask, 45) << "the mask stays in the dialog";
+    EXPECT_EQ(dialog.boards().mask(), 63);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 2", "ID: 3", "ID: 4", "ID: 5", "ID: 6"));
     EXPECT_TRUE(dialog.reverse.value());
     retype(dialog.axistxt(), "2");
@@ -74,7 +73,7 @@ TEST_F(SearchCountDialogsTest, FindIndexOnAThreeAxisBoardTakesTheDriversAnswerWi
 {
     storeSetting(1, 1, AxisField::IndexReverse, -1);
     auto& dialog = openWithCurrentBoard<FindIndexCommandDialog>(1);
-    EXPECT_EQ(app().state().selection.BoardListMask, 45);
+    EXPECT_EQ(dialog.boards().mask(), 45);
     EXPECT_THAT(dialog.bidlist.items(), ElementsAre("ID: 1", "ID: 3", "ID: 4", "ID: 6"));
     EXPECT_TRUE(dialog.Reverse.value());
     EXPECT_EQ(dialog.indextxt.text(), "0");
