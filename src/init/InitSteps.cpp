@@ -114,7 +114,7 @@ constexpr InitStep kInitSteps[] = {
      [](App& app, const V& v, I16) { return sent(app.driver().set_lim_pol(v.board, v.limitPolarity)); }},
     {kEveryGroup, Scope::Board, "limit switch enables",
      [](App& app, const V& v, I16) { return sent(app.driver().enable_limits(v.board, v.limitEnable)); }},
-    {kServoGroups | kClosedLoopStepperGroups, Scope::EachAxis, "following error",
+    {kClosedLoopCapableGroups, Scope::EachAxis, "following error",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_fol_err(v.board, a, v.axis(a).followingError)); }},
     {kServoGroups, Scope::EachAxis, "proportional gain",
      [](App& app, const V& v, I16 a) { return sent(app.driver().load_prop_gain(v.board, a, v.axis(a).propGain)); }},
