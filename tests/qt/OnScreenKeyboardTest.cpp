@@ -1,7 +1,8 @@
 // The keyboard on a real X server with a window manager (run by the qt.OnScreen test, skipped on
 // other platforms), driven by real keys: a run ending leaves the keyboard in the window the user
-// went to, a disabled field looks disabled, Ctrl+F4 and Ctrl+W close a child window, and Tab
-// scrolls the control it reaches into view.
+// went to, a disabled field looks disabled, Ctrl+F4 and Ctrl+W close a child window, Tab scrolls
+// the control it reaches into view, and an error window coming while another application has
+// the keyboard leaves it there.
 
 #include "EveryBuiltForm.h"
 #include "OnScreenKit.h"
@@ -12,9 +13,12 @@
 #include "panels/xy/XyTableDemo.h"
 #include "qt/ControlWidget.h"
 #include "qt/QtHost.h"
+#include "shell/Shell.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
@@ -173,6 +177,27 @@ TEST_F(OnScreenKeyboard, TabScrollsTheControlItReachesIntoViewInAWindowSmallerTh
         if (fits && !visible.contains(seen)) unseen.push_back(demo.activeControl()->qualifiedName() + " at " + text(seen));
     }
     EXPECT_TRUE(unseen.empty()) << "Tab reached, outside the visible " << text(visible) << ":" << listed(unseen);
+}
+
+TEST_F(OnScreenKeyboard, AnErrorWindowComingWhileAnotherApplicationHasTheKeyboardLeavesItThereAndAsksForAttention)
+{
+    OtherApplication other;
+    ASSERT_TRUE(waitFor([&] { return other.hasKeyboard() && QGuiApplication::applicationState() != Qt::ApplicationActive; }));
+    std::vector<std::string> findings;
+    QTimer::singleShot(0, [&] {
+        Form* shown = program.runtime.modalForm();
+        QPointer<QWidget> window = shown ? program.qt.renderer()->windowOf(*shown) : nullptr;
+        if (!waitUntil(window, placed) || !windowManagerCaughtUp()) findings.push_back("never shown");
+        else {
+            if (!other.hasKeyboard()) findings.push_back("took the keyboard");
+            if (!other.above(*window)) findings.push_back("rose above the other application");
+            if (!other.above(program.window())) findings.push_back("raised the main window above the other application");
+            if (!asksForAttention(*window)) findings.push_back("asks for no attention");
+        }
+        if (Form* left = program.runtime.modalForm()) left->unload();
+    });
+    ShowErrorMessage(program.app, "The board did not answer.");
+    EXPECT_TRUE(findings.empty()) << "the error window:" << listed(findings);
 }
 
 } // namespace
