@@ -1,5 +1,6 @@
 #include "qt/FormView.h"
 
+#include "qt/AreaFit.h"
 #include "qt/EventHook.h"
 #include "qt/MainWindow.h"
 #include "qt/QtUnits.h"
@@ -17,21 +18,6 @@
 // as its controls so that a smaller frame scrolls.
 
 namespace tarvik {
-
-namespace {
-
-// `wanted` shrunk to fit `area` where it is larger, then moved inside it.
-QRect within(const QRect& wanted, const QRect& area)
-{
-    QRect shown = wanted;
-    shown.setWidth(std::min(shown.width(), area.width()));
-    shown.setHeight(std::min(shown.height(), area.height()));
-    shown.moveLeft(std::clamp(shown.left(), area.left(), area.right() + 1 - shown.width()));
-    shown.moveTop(std::clamp(shown.top(), area.top(), area.bottom() + 1 - shown.height()));
-    return shown;
-}
-
-} // namespace
 
 void FormView::applyGeometry()
 {

@@ -1,8 +1,8 @@
 // The keyboard on a real X server with a window manager (run by the qt.OnScreen test, skipped on
 // other platforms), driven by real keys: a run ending leaves the keyboard in the window the user
 // went to, a disabled field looks disabled, Ctrl+F4 and Ctrl+W close a child window, Tab scrolls
-// the control it reaches into view, and an error window coming while another application has
-// the keyboard leaves it there.
+// the control it reaches into view, an error window coming while another application has the
+// keyboard leaves it there, and the help window opens inside the screen.
 
 #include "EveryBuiltForm.h"
 #include "OnScreenKit.h"
@@ -198,6 +198,17 @@ TEST_F(OnScreenKeyboard, AnErrorWindowComingWhileAnotherApplicationHasTheKeyboar
     });
     ShowErrorMessage(program.app, "The board did not answer.");
     EXPECT_TRUE(findings.empty()) << "the error window:" << listed(findings);
+}
+
+TEST_F(OnScreenKeyboard, F1OpensTheHelpWindowInsideTheScreensAvailableArea)
+{
+    pressKeys({XK_F1});
+    // Framed once the window manager has put its border and title bar around it.
+    ASSERT_TRUE(waitFor([&] { return helpWindow() && helpWindow()->frameGeometry() != helpWindow()->geometry(); }));
+    ASSERT_TRUE(windowManagerCaughtUp());
+    QWidget& help = *helpWindow();
+    EXPECT_TRUE(placed(help)) << "help window " << text(help.frameGeometry()) << " outside the screen's "
+                              << text(help.screen()->availableGeometry());
 }
 
 } // namespace
