@@ -2,7 +2,7 @@
 // other platforms), driven by real keys: a run ending leaves the keyboard in the window the user
 // went to, a disabled field looks disabled, Ctrl+F4 and Ctrl+W close a child window, Tab scrolls
 // the control it reaches into view, an error window coming while another application has the
-// keyboard leaves it there, and the help window opens inside the screen.
+// keyboard leaves it there, and the help window and a test panel open whole where there is room.
 
 #include "EveryBuiltForm.h"
 #include "OnScreenKit.h"
@@ -209,6 +209,26 @@ TEST_F(OnScreenKeyboard, F1OpensTheHelpWindowInsideTheScreensAvailableArea)
     QWidget& help = *helpWindow();
     EXPECT_TRUE(placed(help)) << "help window " << text(help.frameGeometry()) << " outside the screen's "
                               << text(help.screen()->availableGeometry());
+}
+
+TEST_F(OnScreenKeyboard, ATestPanelOpensAtItsWholeWidthWhereTheMainWindowsAreaHasRoom)
+{
+    ASSERT_TRUE(InitializeBoard(program.app, kServoBoard));
+    program.app.state().selection.CurrentBoard = kServoBoard;
+    // Test, then its first item: Servo Single Axis.
+    pressKeys({XK_Alt_L, XK_t});
+    ASSERT_TRUE(waitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    pressKeys({XK_Return});
+    ASSERT_TRUE(waitFor([&] {
+        const auto* panel = program.app.loaded<ServoTestPanel>();
+        return panel && program.qt.renderer()->windowOf(*panel);
+    }));
+    settle();
+    QWidget& frame = *program.qt.renderer()->windowOf(*program.app.loaded<ServoTestPanel>());
+    const QWidget& area = *frame.parentWidget();
+    ASSERT_LT(frame.width(), area.width()) << "no room beside the panel";
+    EXPECT_FALSE(frame.findChild<QScrollArea*>()->horizontalScrollBar()->isVisible())
+        << "panel " << text(frame.geometry()) << " scrolls sideways in the main window's area " << text(area.rect());
 }
 
 } // namespace
