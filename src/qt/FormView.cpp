@@ -7,6 +7,7 @@
 #include "qt/FormFont.h"
 #include "qt/MainWindow.h"
 #include "qt/QtUnits.h"
+#include "qt/QuietShowing.h"
 #include "runtime/Buttons.h"
 #include "runtime/Control.h"
 #include "runtime/Form.h"
@@ -276,8 +277,14 @@ void FormView::showVisibility()
     if (!frame) return;
     // Child windows live in the main window, which shows with the first of them.
     if (kind_ == FrameKind::Child && !main_.isVisible()) main_.show();
-    opening_ = opening_ || !frame->isVisible();
-    frame->show();
+    const bool opens = !frame->isVisible();
+    opening_ = opening_ || opens;
+    // A window of its own that the program opens while the user is in another application
+    // leaves the user there.
+    if (opens && (kind_ == FrameKind::Dialog || kind_ == FrameKind::Window) && main_.inBackground())
+        showQuietly(*frame);
+    else
+        frame->show();
     applyWindowState();
 }
 
@@ -338,10 +345,17 @@ void FormView::showActive(Activation activation)
     if (!frame) return;
     auto scope = bridge_.mirrorScope();
     if (kind_ == FrameKind::Child && main_.mdiArea().activeSubWindow() != child_) main_.mdiArea().setActiveSubWindow(child_);
-    // A window just opened takes the keyboard once, as a window system gives it to a new window.
-    if (std::exchange(opening_, false)) activation = Activation::Allowed;
     // A child window has the keyboard through the main window.
     QWidget& outer = kind_ == FrameKind::Child ? static_cast<QWidget&>(main_) : *frame;
+    // A window just opened takes the keyboard once, as a window system gives it to a new window,
+    // unless the user is in another application: a child window then asks for attention through
+    // the main window (a window of its own was shown quietly).
+    if (std::exchange(opening_, false)) {
+        if (!main_.inBackground())
+            activation = Activation::Allowed;
+        else if (kind_ == FrameKind::Child)
+            QApplication::alert(&main_);
+    }
     if (activation == Activation::Allowed && !outer.isActiveWindow()) {
         outer.raise();
         outer.activateWindow();

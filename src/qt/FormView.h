@@ -69,6 +69,8 @@ private:
     // Where a frame may lie: its screen's available area, for a child window the main window's
     // area; empty while that is not known. A frame larger than the area is shrunk to it.
     QRect availableArea(const QWidget& frame) const;
+    // `wanted`, wider (taller) by a scroll bar where the area cuts its height (width).
+    QRect withRoomForScrollBars(QRect wanted, const QRect& area, const QWidget& frame) const;
     // The surface is at least as large as the controls on it, so that a frame smaller than that
     // (shrunk to the screen, maximised in a small main window, sized by the user) scrolls.
     void fitExtent();

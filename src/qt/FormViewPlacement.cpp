@@ -1,5 +1,6 @@
 #include "qt/FormView.h"
 
+#include "qt/AreaFit.h"
 #include "qt/EventHook.h"
 #include "qt/MainWindow.h"
 #include "qt/QtUnits.h"
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -18,21 +20,6 @@
 
 namespace tarvik {
 
-namespace {
-
-// `wanted` shrunk to fit `area` where it is larger, then moved inside it.
-QRect within(const QRect& wanted, const QRect& area)
-{
-    QRect shown = wanted;
-    shown.setWidth(std::min(shown.width(), area.width()));
-    shown.setHeight(std::min(shown.height(), area.height()));
-    shown.moveLeft(std::clamp(shown.left(), area.left(), area.right() + 1 - shown.width()));
-    shown.moveTop(std::clamp(shown.top(), area.top(), area.bottom() + 1 - shown.height()));
-    return shown;
-}
-
-} // namespace
-
 void FormView::applyGeometry()
 {
     QWidget* frame = frameWidget();
@@ -41,7 +28,7 @@ void FormView::applyGeometry()
     const QRect wanted(toPixels(form_.left()), toPixels(form_.top()), std::max(1, toPixels(form_.width())),
                        std::max(1, toPixels(form_.height())));
     const QRect area = availableArea(*frame);
-    const QRect shown = area.isEmpty() ? wanted : within(wanted, area);
+    const QRect shown = area.isEmpty() ? wanted : within(withRoomForScrollBars(wanted, area, *frame), area);
     frame->move(shown.topLeft());
     sizeFrame(*frame, shown.size());
     if (shown == wanted) return;
@@ -78,6 +65,23 @@ void FormView::watchDecoration(QWidget& frame)
         if (frameWidget() == &frame) applyGeometry();
         return false;
     });
+}
+
+// A frame cut short by the area in one direction scrolls in it, and its scroll bar takes room
+// from the other: there the frame grows by the bar, where the area has room, so that the surface
+// shows whole in that direction.
+QRect FormView::withRoomForScrollBars(QRect wanted, const QRect& area, const QWidget& frame) const
+{
+    if (!scroller_ || !surface_) return wanted;
+    // Around the scroll area: the window manager's border and title bar of a window of its own,
+    // the title bar and border a child window draws itself.
+    const QSize chrome = frame.isWindow() ? frame.frameGeometry().size() - frame.size() : frame.size() - frame.contentsRect().size();
+    const QSize whole = surface_->minimumSize() + chrome;
+    if (wanted.height() > area.height())
+        wanted.setWidth(std::max(wanted.width(), whole.width() + scroller_->verticalScrollBar()->sizeHint().width()));
+    if (wanted.width() > area.width())
+        wanted.setHeight(std::max(wanted.height(), whole.height() + scroller_->horizontalScrollBar()->sizeHint().height()));
+    return wanted;
 }
 
 QRect FormView::availableArea(const QWidget& frame) const

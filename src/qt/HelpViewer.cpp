@@ -1,5 +1,6 @@
 #include "qt/HelpViewer.h"
 
+#include "qt/AreaFit.h"
 #include "qt/EventHook.h"
 #include "qt/QtUnits.h"
 
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -35,9 +37,20 @@ QToolButton* toolButton(const QString& text, const QString& keys, QWidget& paren
 void HelpViewer::build()
 {
     window_ = new QWidget;
+    decoration_ = QSize();
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" Help"));
-    window_->resize(kViewerWidth, kViewerHeight);
+    fitScreen();
+    // Once the window manager has framed the window, it is fitted again with the frame counted.
+    new EventHook(*window_, [this](QEvent& event) {
+        if (event.type() != QEvent::Move && event.type() != QEvent::Resize) return false;
+        const QSize decoration = window_->frameGeometry().size() - window_->size();
+        if (decoration != decoration_) {
+            decoration_ = decoration;
+            fitScreen();
+        }
+        return false;
+    });
 
     browser_ = new QTextBrowser(window_);
     browser_->setOpenLinks(true);
@@ -69,6 +82,17 @@ void HelpViewer::build()
     auto* layout = new QVBoxLayout(window_);
     layout->addLayout(buttons);
     layout->addWidget(browser_, 1);
+}
+
+void HelpViewer::fitScreen()
+{
+    const QScreen* screen = window_->screen();
+    if (!screen || window_->windowState() != Qt::WindowNoState) return;
+    const QRect wanted(window_->frameGeometry().topLeft(), QSize(kViewerWidth, kViewerHeight) + decoration_);
+    const QRect shown = within(wanted, screen->availableGeometry());
+    window_->resize(shown.size() - decoration_);
+    // Until the window manager has placed the window, it chooses where.
+    if (window_->isVisible()) window_->move(shown.topLeft());
 }
 
 void HelpViewer::open(int topic)

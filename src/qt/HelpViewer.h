@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -34,12 +35,17 @@ public:
 
 private:
     void build();
+    // The window at its own size where the screen's available area has room for it, else as
+    // large as that area, and inside it, the window manager's border and title bar counted.
+    void fitScreen();
     // Opens topic `topic`'s page in the browser, as a step of its history.
     void open(int topic);
 
     Source source_;
     QPointer<QWidget> window_;
     QTextBrowser* browser_ = nullptr;
+    // The window manager's border and title bar around the window, as last seen.
+    QSize decoration_;
 };
 
 } // namespace tarvik

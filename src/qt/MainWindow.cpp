@@ -4,6 +4,7 @@
 #include "qt/QtUnits.h"
 #include "runtime/Form.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +34,10 @@ MainWindow::MainWindow(InputBridge& bridge)
         if (link && link->form()) bridge_.formActivated(*link->form());
     });
     addChildWindowKeys();
+    hadKeyboard_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        hadKeyboard_ = hadKeyboard_ || state == Qt::ApplicationActive;
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -53,6 +58,11 @@ void MainWindow::unbind()
     if (surface_) stripLayout_->removeWidget(surface_);
     surface_ = nullptr;
     strip_->hide();
+}
+
+bool MainWindow::inBackground() const
+{
+    return hadKeyboard_ && QGuiApplication::applicationState() != Qt::ApplicationActive;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

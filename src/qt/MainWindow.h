@@ -29,6 +29,11 @@ public:
     // The strip is as high as the lowest of the main form's visible controls.
     void fitStrip();
 
+    // Another application has the keyboard, taken after one of the program's windows had it: a
+    // window the program opens on its own then leaves it there. While the program starts, before
+    // it first has the keyboard, its windows take it as a started program's do.
+    bool inBackground() const;
+
 protected:
     // F1 that no child window's control took (the bare main window has the focus) asks for the
     // main form's help.
@@ -46,6 +51,7 @@ private:
     QVBoxLayout* stripLayout_;
     QWidget* surface_ = nullptr;
     std::unique_ptr<MenuBarMirror> menus_;
+    bool hadKeyboard_ = false;
 };
 
 } // namespace tarvik

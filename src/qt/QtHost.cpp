@@ -1,7 +1,9 @@
 #include "qt/QtHost.h"
 
 #include "qt/BusyCursor.h"
+#include "qt/MainWindow.h"
 #include "qt/QtUnits.h"
+#include "qt/QuietShowing.h"
 #include "qt/TimerPump.h"
 #include "runtime/MsgBox.h"
 #include "runtime/Runtime.h"
@@ -62,7 +64,7 @@ void QtHost::runModal(Runtime&, Form&, const std::function<bool()>& finished)
 
 int QtHost::messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title)
 {
-    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : mainWindow_;
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : static_cast<QWidget*>(mainWindow_);
     const QString caption = title.empty() ? QCoreApplication::applicationName() : toQString(title);
     QPointer<QMessageBox> box = new QMessageBox(iconOf(buttons), caption, toQString(prompt), QMessageBox::NoButton, parent);
     box->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -75,7 +77,11 @@ int QtHost::messageBox(Runtime& runtime, const std::string& prompt, int buttons,
         if (answer == dismissed) box->setEscapeButton(button);
     }
     BusyCursor::Pause waitingForTheUser;
-    box->show();
+    // A message that comes while the user is in another application leaves the user there.
+    if (mainWindow_ && mainWindow_->inBackground())
+        showQuietly(*box);
+    else
+        box->show();
     runEventsUntil([&] { return !box || !box->isVisible() || runtime.endRequested(); });
     int answer = dismissed;
     if (box) {

@@ -3,10 +3,9 @@
 #include "qt/HelpViewer.h"
 #include "runtime/Host.h"
 
-class QWidget;
-
 namespace tarvik {
 
+class MainWindow;
 class TimerPump;
 
 // The host under Qt: modal windows and waits run nested Qt event loops (user input, paints and
@@ -16,7 +15,7 @@ class QtHost final : public Host {
 public:
     HelpViewer& help() { return help_; }
     // The window message boxes and dialogs stand over.
-    void setMainWindow(QWidget* window) { mainWindow_ = window; }
+    void setMainWindow(MainWindow* window) { mainWindow_ = window; }
     // The pump that runs the runtime's due work from the event loop; the runtime's due times
     // re-time it.
     void setTimerPump(TimerPump* pump) { pump_ = pump; }
@@ -32,7 +31,7 @@ public:
 
 private:
     HelpViewer help_;
-    QWidget* mainWindow_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
     TimerPump* pump_ = nullptr;
 };
 

@@ -1,7 +1,8 @@
 // The keyboard on a real X server with a window manager (run by the qt.OnScreen test, skipped on
 // other platforms), driven by real keys: a run ending leaves the keyboard in the window the user
-// went to, a disabled field looks disabled, Ctrl+F4 and Ctrl+W close a child window, and Tab
-// scrolls the control it reaches into view.
+// went to, a disabled field looks disabled, Ctrl+F4 and Ctrl+W close a child window, Tab scrolls
+// the control it reaches into view, an error window coming while another application has the
+// keyboard leaves it there, and the help window and a test panel open whole where there is room.
 
 #include "EveryBuiltForm.h"
 #include "OnScreenKit.h"
@@ -12,9 +13,12 @@
 #include "panels/xy/XyTableDemo.h"
 #include "qt/ControlWidget.h"
 #include "qt/QtHost.h"
+#include "shell/Shell.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
@@ -173,6 +177,58 @@ TEST_F(OnScreenKeyboard, TabScrollsTheControlItReachesIntoViewInAWindowSmallerTh
         if (fits && !visible.contains(seen)) unseen.push_back(demo.activeControl()->qualifiedName() + " at " + text(seen));
     }
     EXPECT_TRUE(unseen.empty()) << "Tab reached, outside the visible " << text(visible) << ":" << listed(unseen);
+}
+
+TEST_F(OnScreenKeyboard, AnErrorWindowComingWhileAnotherApplicationHasTheKeyboardLeavesItThereAndAsksForAttention)
+{
+    OtherApplication other;
+    ASSERT_TRUE(waitFor([&] { return other.hasKeyboard() && QGuiApplication::applicationState() != Qt::ApplicationActive; }));
+    std::vector<std::string> findings;
+    QTimer::singleShot(0, [&] {
+        Form* shown = program.runtime.modalForm();
+        QPointer<QWidget> window = shown ? program.qt.renderer()->windowOf(*shown) : nullptr;
+        if (!waitUntil(window, placed) || !windowManagerCaughtUp()) findings.push_back("never shown");
+        else {
+            if (!other.hasKeyboard()) findings.push_back("took the keyboard");
+            if (!other.above(*window)) findings.push_back("rose above the other application");
+            if (!other.above(program.window())) findings.push_back("raised the main window above the other application");
+            if (!asksForAttention(*window)) findings.push_back("asks for no attention");
+        }
+        if (Form* left = program.runtime.modalForm()) left->unload();
+    });
+    ShowErrorMessage(program.app, "The board did not answer.");
+    EXPECT_TRUE(findings.empty()) << "the error window:" << listed(findings);
+}
+
+TEST_F(OnScreenKeyboard, F1OpensTheHelpWindowInsideTheScreensAvailableArea)
+{
+    pressKeys({XK_F1});
+    // Framed once the window manager has put its border and title bar around it.
+    ASSERT_TRUE(waitFor([&] { return helpWindow() && helpWindow()->frameGeometry() != helpWindow()->geometry(); }));
+    ASSERT_TRUE(windowManagerCaughtUp());
+    QWidget& help = *helpWindow();
+    EXPECT_TRUE(placed(help)) << "help window " << text(help.frameGeometry()) << " outside the screen's "
+                              << text(help.screen()->availableGeometry());
+}
+
+TEST_F(OnScreenKeyboard, ATestPanelOpensAtItsWholeWidthWhereTheMainWindowsAreaHasRoom)
+{
+    ASSERT_TRUE(InitializeBoard(program.app, kServoBoard));
+    program.app.state().selection.CurrentBoard = kServoBoard;
+    // Test, then its first item: Servo Single Axis.
+    pressKeys({XK_Alt_L, XK_t});
+    ASSERT_TRUE(waitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    pressKeys({XK_Return});
+    ASSERT_TRUE(waitFor([&] {
+        const auto* panel = program.app.loaded<ServoTestPanel>();
+        return panel && program.qt.renderer()->windowOf(*panel);
+    }));
+    settle();
+    QWidget& frame = *program.qt.renderer()->windowOf(*program.app.loaded<ServoTestPanel>());
+    const QWidget& area = *frame.parentWidget();
+    ASSERT_LT(frame.width(), area.width()) << "no room beside the panel";
+    EXPECT_FALSE(frame.findChild<QScrollArea*>()->horizontalScrollBar()->isVisible())
+        << "panel " << text(frame.geometry()) << " scrolls sideways in the main window's area " << text(area.rect());
 }
 
 } // namespace

@@ -46,7 +46,24 @@ Window outermost(Display* display, Window window)
     }
 }
 
-Window outermost(Display* display, QWidget& window) { return outermost(display, static_cast<Window>(window.winId())); }
+
+bool focusIn(Display* display, Window window)
+{
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus > PointerRoot && outermost(display, focus) == outermost(display, window);
+}
+
+bool stackedAbove(Display* display, Window upper, Window lower)
+{
+    const std::vector<Window> order = stackingOrder(display);
+    const auto above = std::find(order.begin(), order.end(), outermost(display, upper));
+    const auto below = std::find(order.begin(), order.end(), outermost(display, lower));
+    return above != order.end() && below != order.end() && above > below;
+}
+
+Window idOf(QWidget& window) { return static_cast<Window>(window.winId()); }
 
 } // namespace
 
@@ -121,21 +138,58 @@ bool windowManagerCaughtUp()
 bool hasKeyboard(QWidget& window)
 {
     Display* display = x11Display();
-    if (!display) return false;
-    Window focus = 0;
-    int revert = 0;
-    XGetInputFocus(display, &focus, &revert);
-    return focus > PointerRoot && outermost(display, focus) == outermost(display, window);
+    return display && focusIn(display, idOf(window));
 }
 
 bool stackedAbove(QWidget& upper, QWidget& lower)
 {
     Display* display = x11Display();
+    return display && stackedAbove(display, idOf(upper), idOf(lower));
+}
+
+bool asksForAttention(QWidget& window)
+{
+    Display* display = x11Display();
     if (!display) return false;
-    const std::vector<Window> order = stackingOrder(display);
-    const auto above = std::find(order.begin(), order.end(), outermost(display, upper));
-    const auto below = std::find(order.begin(), order.end(), outermost(display, lower));
-    return above != order.end() && below != order.end() && above > below;
+    const Atom demandsAttention = XInternAtom(display, "_NET_WM_STATE_DEMANDS_ATTENTION", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, idOf(window), XInternAtom(display, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM, &type,
+                       &format, &items, &left, &data);
+    const auto* states = reinterpret_cast<const Atom*>(data);
+    const bool asks = data && std::find(states, states + items, demandsAttention) != states + items;
+    if (data) XFree(data);
+    return asks;
+}
+
+OtherApplication::OtherApplication() : display_(XOpenDisplay(nullptr))
+{
+    if (!display_) return;
+    window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 400, 300, 0, 0, WhitePixel(display_, 0));
+    XStoreName(display_, window_, "Another application");
+    XMapWindow(display_, window_);
+    XSync(display_, False);
+}
+
+OtherApplication::~OtherApplication()
+{
+    if (!display_) return;
+    XDestroyWindow(display_, window_);
+    XCloseDisplay(display_);
+}
+
+bool OtherApplication::hasKeyboard() const
+{
+    Display* display = x11Display();
+    return display && focusIn(display, window_);
+}
+
+bool OtherApplication::above(QWidget& window) const
+{
+    Display* display = x11Display();
+    return display && stackedAbove(display, window_, idOf(window));
 }
 
 std::string text(const QRect& r)

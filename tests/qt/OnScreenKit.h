@@ -35,6 +35,27 @@ bool windowManagerCaughtUp();
 bool hasKeyboard(QWidget& window);
 bool stackedAbove(QWidget& upper, QWidget& lower);
 
+// The window asks the user's attention: the window manager marks it so (in the task bar).
+bool asksForAttention(QWidget& window);
+
+// A window of another application, a client of the X server of its own, shown for the life of
+// the object: the window manager gives it the keyboard as it gives it to any new window.
+class OtherApplication {
+public:
+    OtherApplication();
+    OtherApplication(const OtherApplication&) = delete;
+    OtherApplication& operator=(const OtherApplication&) = delete;
+    ~OtherApplication();
+
+    bool hasKeyboard() const;
+    // Its window is stacked above the program's `window`.
+    bool above(QWidget& window) const;
+
+private:
+    Display* display_;
+    unsigned long window_ = 0;
+};
+
 // "x,y wxh", as findings print a rectangle.
 std::string text(const QRect& r);
 
