@@ -18,6 +18,8 @@
 #include "driver/sim/SimulatedDriver.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -52,6 +54,19 @@ tarvik::SimulatedDriver& sim()
     static tarvik::RealClock clock;
     if (!simulated()) simulated() = std::make_unique<tarvik::SimulatedDriver>(clock);
     return *simulated();
+}
+
+// The commands that start and stop motion, one line each ("kill_motion(1, 2) = 0"), appended to
+// the file TARVIK_FAKE_DRIVER_LOG names, when it names one: how a run of the real program shows
+// which axes it left moving.
+I16 logged(const char* entry, I16 board, I16 axisOrMask, I16 status)
+{
+    if (const char* path = std::getenv("TARVIK_FAKE_DRIVER_LOG"))
+        if (std::FILE* log = std::fopen(path, "a")) {
+            std::fprintf(log, "%s(%d, %d) = %d\n", entry, board, axisOrMask, status);
+            std::fclose(log);
+        }
+    return status;
 }
 
 } // namespace
@@ -125,10 +140,22 @@ TARVIK_EXPORT I16 enable_limits(I16 board, I16 mask) { return sim().enable_limit
 #endif
 TARVIK_EXPORT I16 set_io_pol(I16 board, I16 mask) { return sim().set_io_pol(board, mask); }
 TARVIK_EXPORT I16 set_step_mode_pol(I16 board, I16 word) { return sim().set_step_mode_pol(board, word); }
-TARVIK_EXPORT I16 start_motion(I16 board, I16 axis) { return sim().start_motion(board, axis); }
-TARVIK_EXPORT I16 multi_start(I16 board, I16 mask) { return sim().multi_start(board, mask); }
-TARVIK_EXPORT I16 stop_motion(I16 board, I16 axis) { return sim().stop_motion(board, axis); }
-TARVIK_EXPORT I16 kill_motion(I16 board, I16 axis) { return sim().kill_motion(board, axis); }
+TARVIK_EXPORT I16 start_motion(I16 board, I16 axis)
+{
+    return logged("start_motion", board, axis, sim().start_motion(board, axis));
+}
+TARVIK_EXPORT I16 multi_start(I16 board, I16 mask)
+{
+    return logged("multi_start", board, mask, sim().multi_start(board, mask));
+}
+TARVIK_EXPORT I16 stop_motion(I16 board, I16 axis)
+{
+    return logged("stop_motion", board, axis, sim().stop_motion(board, axis));
+}
+TARVIK_EXPORT I16 kill_motion(I16 board, I16 axis)
+{
+    return logged("kill_motion", board, axis, sim().kill_motion(board, axis));
+}
 TARVIK_EXPORT I16 reset_pos(I16 board, I16 axis) { return sim().reset_pos(board, axis); }
 TARVIK_EXPORT I16 set_stop_mode(I16 board, I16 axis, I16 mode) { return sim().set_stop_mode(board, axis, mode); }
 TARVIK_EXPORT I16 set_pos_mode(I16 board, I16 axis, I16 mode) { return sim().set_pos_mode(board, axis, mode); }
