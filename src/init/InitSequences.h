@@ -1,10 +1,12 @@
 #pragma once
 
-#include "init/WatchedInitialization.h"
-
 #include <cstdint>
 
 namespace tarvik {
+
+// Why a board is being initialised: a failure at start-up names the board and option, and the
+// message of a stop says which it was.
+enum class InitOccasion { Request, StartUp };
 
 class App;
 

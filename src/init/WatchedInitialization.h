@@ -1,5 +1,7 @@
 #pragma once
 
+#include "init/InitSequences.h"
+
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -8,9 +10,6 @@ namespace tarvik {
 
 class App;
 class InitWatch;
-
-// Why boards are being initialised: the message of a stop says so.
-enum class InitOccasion { Request, StartUp };
 
 // A board to initialise and the option its settings record holds.
 struct BoardToInitialize {

@@ -225,16 +225,23 @@ bool Runtime::reachable(const Form& form) const
     return modalStack_.empty() || modalStack_.back() == &form;
 }
 
-bool Runtime::acceptsInput(const Form& form) const
+bool Runtime::keptFromUser(const Form& form) const
 {
     // A window shown modally during a hold takes the input as it always does.
-    return reachable(form) && (!held_ || held_->window == &form || form.modal_);
+    return held_ && held_->window != &form && !form.modal_;
 }
+
+bool Runtime::keptFromUser(const Control& control) const
+{
+    return keptFromUser(control.form()) &&
+           std::ranges::find(held_->controls, &control) == held_->controls.end();
+}
+
+bool Runtime::acceptsInput(const Form& form) const { return reachable(form) && !keptFromUser(form); }
 
 bool Runtime::acceptsInput(const Control& control) const
 {
-    if (acceptsInput(control.form())) return true;
-    return held_ && reachable(control.form()) && std::ranges::find(held_->controls, &control) != held_->controls.end();
+    return reachable(control.form()) && !keptFromUser(control);
 }
 
 bool Runtime::acceptsClose(const Form& form) const
@@ -354,11 +361,6 @@ Runtime::InputHold::~InputHold()
 {
     runtime_.held_ = std::move(outer_);
     runtime_.heldChanged();
-}
-
-bool Runtime::keptFromUser(const Control& control) const
-{
-    return held_ && held_->window != &control.form() && std::ranges::find(held_->controls, &control) == held_->controls.end();
 }
 
 void Runtime::heldChanged()

@@ -204,6 +204,8 @@ private:
     // What the user can reach now (see InputHold): a form's controls and keys, one control, a
     // form's close box.
     bool acceptsInput(const Form& form) const;
+    // An input hold keeps the form's controls and keys from the user (see keptFromUser).
+    bool keptFromUser(const Form& form) const;
     bool acceptsInput(const Control& control) const;
     bool acceptsClose(const Form& form) const;
     // Shown, enabled, no window modal over it, the program not ending.
