@@ -3,14 +3,17 @@
 // are those of the board configuration file in the working directory (or the built-in set),
 // read afresh by each get_bd_config, the first call a program makes.
 //
-// Built eight times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
+// Built eleven times: as a sound library; with TARVIK_FAKE_DRIVER_PARTIAL, without read_rdb and
 // send_command; with TARVIK_FAKE_DRIVER_LIES, handing back a packet count beyond every array
 // from read_rdb and a board name that runs past its buffer without a terminator (board 2's
 // name comes back shorter than its length said); with
 // TARVIK_FAKE_DRIVER_STUCK, whose axes never report a move done; with TARVIK_FAKE_DRIVER_DATA,
 // exporting every entry point as a 16-bit variable instead of a function; with
 // TARVIK_FAKE_DRIVER_ABSOLUTE or TARVIK_FAKE_DRIVER_MISPLACED, whose get_bd_config is typed as a
-// function but is a fixed address it does not hold or lies among its data; with
+// function but is a fixed address it does not hold or lies among its data (the latter once more
+// with that symbol then marked undefined in its dynamic symbol table, its value kept); with
+// TARVIK_FAKE_DRIVER_INDIRECT_DATA or TARVIK_FAKE_DRIVER_INDIRECT_FIXED, whose get_bd_config is an
+// indirect function that resolves to an address among its data or to a fixed one; with
 // TARVIK_FAKE_DRIVER_UNRESOLVED, whose enable_limits is an indirect function that resolves to none.
 
 #include "base/Clock.h"
@@ -76,6 +79,16 @@ asm(".globl get_bd_config\n.type get_bd_config, %function\n.set get_bd_config, 0
 #elif defined(TARVIK_FAKE_DRIVER_MISPLACED)
 asm(".pushsection .data\n.globl get_bd_config\n.type get_bd_config, %function\nget_bd_config:\n.long 0\n"
     ".popsection\n");
+#elif defined(TARVIK_FAKE_DRIVER_INDIRECT_DATA)
+static I16 boardTable[kBoardConfigEntries] = {1};
+extern "C" I16 (*resolveBoardConfig())(I16*, I16*) { return reinterpret_cast<I16 (*)(I16*, I16*)>(boardTable); }
+TARVIK_EXPORT I16 get_bd_config(I16*, I16*) __attribute__((ifunc("resolveBoardConfig")));
+#elif defined(TARVIK_FAKE_DRIVER_INDIRECT_FIXED)
+extern "C" I16 (*resolveBoardConfig())(I16*, I16*)
+{
+    return reinterpret_cast<I16 (*)(I16*, I16*)>(std::uintptr_t{0x1234});
+}
+TARVIK_EXPORT I16 get_bd_config(I16*, I16*) __attribute__((ifunc("resolveBoardConfig")));
 #else
 TARVIK_EXPORT I16 get_bd_config(I16* typeCodes, I16* ioAddresses)
 {

@@ -15,12 +15,13 @@ namespace tarvik::library {
 // exports every entry point under its own name as a C function returning the 16-bit status,
 // with the parameters of MotionDriver (by-reference outputs and buffers as pointers).
 //
-// The library is loaded and all its entry points are bound when this is made; a library that
-// cannot be loaded, lacks any entry point, exports one as anything but a function (data, which a
-// call would jump into) or as a function outside its code (at an absolute address, among its
-// data), or has one resolve to no address, is not used at all (loadError() says why, naming
-// every entry point that cannot be bound) and every call then fails with
-// ZEVA_interfaceUnavailableError.
+// The library is loaded and all its entry points are bound when this is made, each found as the
+// loader finds it, in the library or in one it depends on, and judged at the address a call would
+// go to. A library that cannot be loaded, lacks any entry point, exports one as anything but a
+// function (data, which a call would jump into) or at an address outside code (a fixed address,
+// one among data, wherever an indirect function's resolver points), or has one resolve to no
+// address, is not used at all (loadError() says why, naming every entry point that cannot be
+// bound) and every call then fails with ZEVA_interfaceUnavailableError.
 //
 // The library is handed buffers of the sizes its entry points are defined with (32 board slots,
 // kRdbCapacity packets, the board name's length plus its terminator), never the caller's own,

@@ -1,6 +1,5 @@
 #include "driver/library/LibraryFileCheck.h"
 
-#include "driver/library/DynamicSymbolTable.h"
 #include "driver/library/ElfReading.h"
 
 #include <cerrno>
@@ -59,9 +58,8 @@ private:
 
 std::string damaged(const std::string& why) { return "is a damaged or foreign library: " + why; }
 
-// The ELF header, the program headers and the dynamic symbol table of an opened regular file of
-// `fileSize` bytes; the names that table exports that no call can go to go to `uncallable`.
-std::string elfProblem(int fd, std::uint64_t fileSize, UncallableNames& uncallable)
+// The ELF header and the program headers of an opened regular file of `fileSize` bytes.
+std::string elfProblem(int fd, std::uint64_t fileSize)
 {
     Header header{};
     if (fileSize < SELFMAG || !readAt(fd, &header, SELFMAG, 0) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
@@ -83,29 +81,20 @@ std::string elfProblem(int fd, std::uint64_t fileSize, UncallableNames& uncallab
         const std::uint64_t end = std::uint64_t{segment.p_offset} + std::uint64_t{segment.p_filesz};
         if (end < segment.p_offset || end > fileSize) return damaged("it ends before the parts it describes");
     }
-    if (const std::string problem = readUncallableNames(fd, segments, uncallable); !problem.empty())
-        return damaged(problem);
     return {};
 }
 
 } // namespace
 
-LibraryFileCheck checkLibraryFile(const std::filesystem::path& path)
+std::string libraryFileProblem(const std::filesystem::path& path)
 {
     // Opened without blocking, so that a FIFO cannot hold the program, and looked at as opened.
-    LibraryFileCheck check;
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat status {};
-    if (file.get() < 0)
-        check.problem = std::string("could not be opened: ") + std::strerror(errno);
-    else if (::fstat(file.get(), &status) != 0)
-        check.problem = std::string("could not be looked at: ") + std::strerror(errno);
-    else if (!S_ISREG(status.st_mode))
-        check.problem = "is not a regular file";
-    else
-        check.problem = elfProblem(file.get(), static_cast<std::uint64_t>(status.st_size), check.uncallable);
-    if (!check.problem.empty()) check.uncallable = {};
-    return check;
+    if (file.get() < 0) return std::string("could not be opened: ") + std::strerror(errno);
+    if (::fstat(file.get(), &status) != 0) return std::string("could not be looked at: ") + std::strerror(errno);
+    if (!S_ISREG(status.st_mode)) return "is not a regular file";
+    return elfProblem(file.get(), static_cast<std::uint64_t>(status.st_size));
 }
 
 } // namespace tarvik::library

@@ -1,7 +1,9 @@
 #include "driver/library/SharedLibrary.h"
 
+#include "driver/library/CallTarget.h"
+#include "driver/library/LibraryFileCheck.h"
+
 #include <dlfcn.h>
-#include <utility>
 
 namespace tarvik::library {
 
@@ -11,12 +13,10 @@ SharedLibrary::SharedLibrary(const std::filesystem::path& path)
 {
     std::error_code ignored;
     const std::filesystem::path file = std::filesystem::absolute(path, ignored);
-    LibraryFileCheck check = checkLibraryFile(file);
-    if (!check.problem.empty()) {
-        error_ = "it " + check.problem;
+    if (const std::string problem = libraryFileProblem(file); !problem.empty()) {
+        error_ = "it " + problem;
         return;
     }
-    uncallable_ = std::move(check.uncallable);
     handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         const char* reason = dlerror();
@@ -32,14 +32,14 @@ SharedLibrary::~SharedLibrary()
 SharedLibrary::Export SharedLibrary::function(const char* name) const
 {
     if (handle_ == nullptr) return {Export::Missing};
-    if (uncallable_.nonFunctions.contains(name)) return {Export::NotAFunction};
-    if (uncallable_.outsideCode.contains(name)) return {Export::OutsideCode};
     dlerror();
     void* address = dlsym(handle_, name);
-    if (address != nullptr) return {Export::Function, address};
     // The loader reports a name it does not find; one it finds gets a null address only from an
-    // indirect function's resolver.
-    return {dlerror() == nullptr ? Export::NoAddress : Export::Missing};
+    // indirect function's resolver or as an absolute symbol of value 0.
+    if (address == nullptr) return {dlerror() == nullptr ? Export::NoAddress : Export::Missing};
+    const CallTarget target = callTargetOf(address, name);
+    if (target == CallTarget::Code) return {Export::Function, address};
+    return {target == CallTarget::Data ? Export::NotAFunction : Export::OutsideCode};
 }
 
 } // namespace tarvik::library

@@ -150,6 +150,41 @@ TEST_F(LibraryDriverTest, AnEntryPointOutsideTheLibrarysCodeIsRefusedByName)
     }
 }
 
+// What is judged is the address a call would go to: an indirect function's resolver's answer.
+TEST_F(LibraryDriverTest, AnIndirectEntryPointResolvingOutsideTheLibrarysCodeIsRefusedByName)
+{
+    for (const char* path : {TARVIK_INDIRECT_DATA_DRIVER, TARVIK_INDIRECT_FIXED_DRIVER}) {
+        LibraryDriver stray(path);
+        EXPECT_EQ(stray.loadError(), std::string("the driver library \"") + path +
+                                         "\" exports the entry points get_bd_config, but not in its code");
+    }
+}
+
+// The loader hands out the value of an undefined symbol that carries one.
+TEST_F(LibraryDriverTest, AnUndefinedEntryPointCarryingAnAddressAmongItsDataIsRefusedByName)
+{
+    LibraryDriver undefined(TARVIK_UNDEFINED_DRIVER);
+    EXPECT_EQ(undefined.loadError(), std::string("the driver library \"") + TARVIK_UNDEFINED_DRIVER +
+                                         "\" exports the entry points get_bd_config, but not in its code");
+}
+
+TEST_F(LibraryDriverTest, AWrapperLibraryIsBoundToTheFunctionsOfTheLibraryItDependsOn)
+{
+    LibraryDriver wrapper(TARVIK_SOUND_WRAPPER_DRIVER);
+    ASSERT_EQ(wrapper.loadError(), "");
+    EXPECT_EQ(typeCodes(wrapper), typeCodes(simulated));
+}
+
+TEST_F(LibraryDriverTest, AWrapperOverALibraryExportingDataIsRefusedNamingEveryEntryPoint)
+{
+    LibraryDriver wrapper(TARVIK_DATA_WRAPPER_DRIVER);
+    const std::string& error = wrapper.loadError();
+    EXPECT_TRUE(error.starts_with(std::string("the driver library \"") + TARVIK_DATA_WRAPPER_DRIVER +
+                                  "\" exports the entry points get_bd_config, set_init_stat, "))
+        << error;
+    EXPECT_TRUE(error.ends_with(", read_rdb, send_command, but not as functions")) << error;
+}
+
 TEST_F(LibraryDriverTest, AnEntryPointThatResolvesToNoAddressIsRefusedAsSuch)
 {
     LibraryDriver unresolved(TARVIK_UNRESOLVED_DRIVER);
