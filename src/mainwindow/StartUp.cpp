@@ -25,10 +25,14 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments, const c
                 path = arguments[++i];
             if (path.empty()) line.error = "--driver needs the path of a driver library";
             line.driverLibrary = path;
+        } else {
+            line.unknown.emplace_back(argument);
         }
     }
     return line;
 }
+
+std::string_view commandLineUsage() { return "Usage: tarvik [--driver PATH]   (tarvik --help)"; }
 
 std::string_view commandLineHelp()
 {
@@ -44,6 +48,9 @@ Tarvik, the set-up and test panel for multi-axis motion-control boards.
                 A library that cannot be loaded, or that does not export every entry point as
                 a function, is reported in the error window, naming the path and the reason or
                 the entry points missing or not functions, and the program ends.
+
+SIGTERM, SIGINT or SIGHUP ends the program as File > Quit does, killing the motion it watches
+and asking nothing; a second one ends it at once. One ignored when it starts stays ignored.
 )";
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvik {
 
@@ -21,6 +22,9 @@ struct CommandLine {
     bool showHelp = false;
     // What could not be understood; empty when everything was.
     std::string error{};
+    // The arguments the program does not know, in order: the window system's own ones until it
+    // has taken them, and after that the ones to refuse.
+    std::vector<std::string> unknown{};
 };
 
 // Reads `--driver PATH` (or `--driver=PATH`) and `--help` from the program's arguments and leaves
@@ -28,6 +32,8 @@ struct CommandLine {
 // variable TARVIK_DRIVER names (`driverVariable`, null when it is not set) is used.
 CommandLine readCommandLine(std::span<const std::string_view> arguments, const char* driverVariable);
 
+// The line that says how to start the program, for a command line it refuses.
+std::string_view commandLineUsage();
 // The text `tarvik --help` prints.
 std::string_view commandLineHelp();
 

@@ -1,5 +1,6 @@
 #include "runtime/HeadlessHost.h"
 
+#include "runtime/EndSignals.h"
 #include "runtime/Form.h"
 #include "runtime/MsgBox.h"
 #include "runtime/Runtime.h"
@@ -113,7 +114,15 @@ int HeadlessHost::messageBox(Runtime&, const std::string& prompt, int buttons, c
     return answer;
 }
 
-void HeadlessHost::idleWait(Runtime& runtime, std::int64_t micros) { runtime.clock().idle(micros); }
+void HeadlessHost::idleWait(Runtime& runtime, std::int64_t micros)
+{
+    // On real time (boards behind a driver library) an end signal cuts the wait short, as it
+    // wakes the Qt loop; virtual time passes at once.
+    if (EndSignals* caught = runtime.endSignals(); caught && !runtime.clock().isVirtual())
+        caught->sleepUntilArrival(micros);
+    else
+        runtime.clock().idle(micros);
+}
 
 void HeadlessHost::beep() { shown_.push_back({.kind = Shown::Kind::Beep}); }
 

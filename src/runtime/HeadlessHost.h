@@ -65,8 +65,10 @@ public:
     void runModal(Runtime& runtime, Form& form, const std::function<bool()>& finished) override;
     int messageBox(Runtime& runtime, const std::string& prompt, int buttons, const std::string& title) override;
     void processPendingInput(Runtime&) override {}
+    // The clock moves on by `micros`; on real time an end signal the runtime watches ends the
+    // wait early.
     void idleWait(Runtime& runtime, std::int64_t micros) override;
-    // No input arrives headless: the clock moves on by `micros`.
+    // No input arrives headless: the clock moves on by `micros` (see idleWait).
     void sleepUntilInput(Runtime& runtime, std::int64_t micros) override { idleWait(runtime, micros); }
     // Headless, time moves only when the runtime waits: nothing sleeps meanwhile.
     void wakeAt(Runtime&, std::optional<std::int64_t>) override {}

@@ -153,7 +153,8 @@ bool Runtime::runModal(Form& form)
             }
         } pop{*this, form};
         showForm(form);
-        auto finished = [&] { return !form.loaded_ || !form.visible_ || endRequested(); };
+        // An end signal ends the loop however the host runs it, answers scripted or not.
+        auto finished = [&] { return !form.loaded_ || !form.visible_ || takeEndSignal() || endRequested(); };
         try {
             if (!finished()) host_.runModal(*this, form, finished);
         } catch (...) {
@@ -312,7 +313,7 @@ void Runtime::endUnasked()
 
 bool Runtime::takeEndSignal()
 {
-    if (!endSignals_ || !endSignals_->arrived() || ended_) return false;
+    if (!endSignals_ || !endSignals_->drainArrivals() || ended_) return false;
     endUnasked();
     return true;
 }
@@ -378,15 +379,18 @@ Runtime::InputHold Runtime::holdInputFor(const Form& window, const Form* closabl
 void Runtime::wait(std::int64_t ms)
 {
     const std::int64_t target = clock_.nowMicros() + ms * 1000;
-    while (!endRequested()) {
-        const auto next = nextDueMicros();
-        if (!next || *next > target) break;
+    // Each turn first takes an end signal, which wakes the Qt loop with nothing due as well.
+    while (!takeEndSignal() && !endRequested()) {
         const std::int64_t now = clock_.nowMicros();
-        if (*next > now) host_.idleWait(*this, *next - now);
-        runDue();
+        if (const auto next = nextDueMicros(); next && *next <= target) {
+            if (*next > now) host_.idleWait(*this, *next - now);
+            runDue();
+        } else if (now < target) {
+            host_.idleWait(*this, target - now);
+        } else {
+            return;
+        }
     }
-    const std::int64_t now = clock_.nowMicros();
-    if (!endRequested() && now < target) host_.idleWait(*this, target - now);
 }
 
 void Runtime::schedule(std::int64_t ms, std::function<void()> action)

@@ -26,6 +26,10 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
 
 #define TARVIK_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -52,24 +56,48 @@ std::unique_ptr<tarvik::SimulatedDriver>& simulated()
     return boards;
 }
 
-tarvik::SimulatedDriver& sim()
-{
-    static tarvik::RealClock clock;
-    if (!simulated()) simulated() = std::make_unique<tarvik::SimulatedDriver>(clock);
-    return *simulated();
-}
-
-// The commands that start and stop motion, one line each ("kill_motion(1, 2) = 0"), appended to
-// the file TARVIK_FAKE_DRIVER_LOG names, when it names one: how a run of the real program shows
-// which axes it left moving.
-I16 logged(const char* entry, I16 board, I16 axisOrMask, I16 status)
+// Appends a line to the file TARVIK_FAKE_DRIVER_LOG names, when it names one: how a run of the
+// real program shows what it asked of its boards.
+void appendToLog(const std::string& line)
 {
     if (const char* path = std::getenv("TARVIK_FAKE_DRIVER_LOG"))
         if (std::FILE* log = std::fopen(path, "a")) {
-            std::fprintf(log, "%s(%d, %d) = %d\n", entry, board, axisOrMask, status);
+            std::fprintf(log, "%s\n", line.c_str());
             std::fclose(log);
         }
+}
+
+// The commands that start and stop motion are logged, one line each ("kill_motion(1, 2) = 0"):
+// which axes a program left moving.
+I16 logged(const char* entry, I16 board, I16 axisOrMask, I16 status)
+{
+    appendToLog(std::string(entry) + "(" + std::to_string(board) + ", " + std::to_string(axisOrMask) +
+                ") = " + std::to_string(status));
     return status;
+}
+
+// With TARVIK_FAKE_DRIVER_BLOCK set to ENTRY:N, the Nth call of that entry point never returns
+// (a library stuck in the hardware), once it has logged "ENTRY blocks".
+void blockWhenAsked(const char* entry)
+{
+    static const char* const asked = std::getenv("TARVIK_FAKE_DRIVER_BLOCK");
+    static int calls = 0;
+    if (asked == nullptr) return;
+    const std::string_view named(asked);
+    const std::size_t colon = named.rfind(':');
+    if (colon == std::string_view::npos || named.substr(0, colon) != entry) return;
+    if (std::to_string(++calls) != named.substr(colon + 1)) return;
+    appendToLog(std::string(entry) + " blocks");
+    for (;;) ::pause();
+}
+
+// The boards every entry point answers with; `entry` is the caller's name.
+tarvik::SimulatedDriver& sim(const char* entry = __builtin_FUNCTION())
+{
+    blockWhenAsked(entry);
+    static tarvik::RealClock clock;
+    if (!simulated()) simulated() = std::make_unique<tarvik::SimulatedDriver>(clock);
+    return *simulated();
 }
 
 } // namespace

@@ -25,6 +25,7 @@ TEST(CommandLineTest, TheDriverLibraryComesFromTheOptionOrElseTheEnvironment)
     EXPECT_EQ(withQt.driverLibrary, "a.so");
     EXPECT_EQ(withQt.error, "");
     EXPECT_FALSE(withQt.showHelp);
+    EXPECT_EQ(withQt.unknown, (std::vector<std::string>{"-platform", "offscreen", "-style", "fusion"}));
 }
 
 TEST(CommandLineTest, AMissingPathIsAnErrorAndHelpIsAsked)

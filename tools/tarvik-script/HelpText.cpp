@@ -17,6 +17,9 @@ where N counts the expectations met and M every failure: expectations not met, c
 could not be carried out, malformed lines (a file with one does not run) and scripted answers or
 timed commands that never came into play. The exit status is 0 only when M is 0.
 
+SIGTERM, SIGINT or SIGHUP ends the running script's program as it ends the program, and the
+runner goes on; a second one ends the runner at once (Ctrl-C twice).
+
 --time-limit MS bounds the virtual time each program a script starts may run (default 3600000,
 an hour; a script's own `timelimit` command overrides it). A program whose clock passes it, a
 wait that never ends, stops its script with a failure at the line that was running, as a prompt
@@ -135,7 +138,10 @@ Time
   mark                              consume every driver call, modal window, message box and
                                     beep so far
   signal TERM|INT|HUP               the program gets the signal, as from outside (use with
-                                    after to send it during a run)
+                                    after to send it during a run). Each one stands for a
+                                    first signal: it never ends the runner as a second real
+                                    one does. A signal ignored when the runner started stays
+                                    ignored, and the command fails.
 
 Expectations
   expect CONTROL.PROPERTY "VALUE"   Text Caption Enabled Visible Value ListIndex ListCount List(i)

@@ -50,6 +50,8 @@ void Session::run(const Step& step)
     line_ = step.line;
     try {
         step.run(*this);
+        // An end signal ends the program once the step is over, as it does once the Qt loop runs.
+        if (started()) program().runtime().takeEndSignal();
     } catch (const StepFailure& failure) {
         reporter_.fail(fileName_, step.line, failure.what());
     } catch (const ScriptAbort&) {

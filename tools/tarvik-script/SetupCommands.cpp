@@ -7,6 +7,7 @@
 
 #include "driver/StatusText.h"
 #include "driver/sim/BoardConfigFile.h"
+#include "runtime/EndSignals.h"
 #include "runtime/MsgBox.h"
 
 #include <algorithm>
@@ -229,10 +230,13 @@ Step::Action parseSignal(Words& words)
     words.end();
     const auto known = std::ranges::find(kSignals, name, &std::pair<std::string_view, int>::first);
     if (known == std::end(kSignals)) throw SyntaxError("expected TERM, INT or HUP after signal, got " + name);
-    return [number = known->second](Session& session) {
-        session.instance();
-        // Delivered to this process at once, as from outside: the program's handler takes it.
-        if (::raise(number) != 0) throw StepFailure("the signal could not be raised");
+    return [number = known->second, name](Session& session) {
+        EndSignals* caught = session.program().runtime().endSignals();
+        if (caught == nullptr) throw StepFailure("the end signals are not caught in this run");
+        // Delivered to this process at once, as from outside: the program's handler takes it, and
+        // the step's end hands it to the program (Session::run).
+        if (!caught->raiseAsFirst(number))
+            throw StepFailure("SIG" + name + " is ignored in this run: it was ignored when tarvik-script started");
     };
 }
 

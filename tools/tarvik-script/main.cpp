@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,9 +61,10 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    // The sessions' programs end on SIGTERM, SIGINT and SIGHUP as the program does.
-    tarvik::EndSignals endSignals;
-    options.endSignals = &endSignals;
+    // The sessions' programs end on SIGTERM, SIGINT and SIGHUP as the program does; a second
+    // signal from outside ends the run at once.
+    const std::unique_ptr<tarvik::EndSignals> endSignals = tarvik::catchEndSignals("tarvik-script", std::cerr);
+    options.endSignals = endSignals.get();
     tarvik::script::Reporter reporter(std::cout);
     for (std::string_view file : arguments) {
         try {
