@@ -24,9 +24,10 @@ std::string timeoutText(std::int16_t board, std::int16_t axis, const std::string
            seconds(bound) + " seconds.";
 }
 
-// The program is ending, or an end signal (Runtime::takeEndSignal) has just ended it: a wait
-// that lets no events run reads the signals itself, so that it never holds the end back.
-bool programEnding(Runtime& runtime) { return runtime.takeEndSignal() || runtime.endRequested(); }
+// Ends the program on an end signal that came (Runtime::takeEndSignal): a wait that lets no events
+// run reads the signals itself, so that it never holds the end back. True when the program is
+// ending, by that signal or before.
+bool endOnSignal(Runtime& runtime) { return runtime.takeEndSignal() || runtime.endRequested(); }
 
 // Polls the axis until its move is done, within kMoveDoneTimeoutMicros. `awaitPoll` runs before
 // every poll, handed the time the poll is due (the start for the first, `interval` after the
@@ -71,7 +72,7 @@ MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const 
     return pollUntilDone(app, board, axis, kPollIntervalMicros, [&](std::int64_t pollDue) {
         clock.spend(pollDue - clock.nowMicros());
         // An end signal ends the program without waiting for the move.
-        if (programEnding(runtime)) return false;
+        if (endOnSignal(runtime)) return false;
         return !goOn || goOn();
     });
 }
@@ -136,9 +137,11 @@ DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, st
 
     const std::int64_t start = clock.nowMicros();
     for (;;) {
-        if (programEnding(app.runtime())) {
+        if (endOnSignal(app.runtime())) {
+            // Nobody is left to read a message: the axis is only killed.
+            app.driver().kill_motion(board, axis);
             found = -1;
-            return giveUp("", ZEVA_boardTimeoutError);
+            return kIndexSearchEndedByProgramEnd;
         }
         if (const DriverStatus result = driver.read_csr(board, commStatus)) return readFailed(result);
         if (!hasBits(commStatus, running) && hasBits(commStatus, complete)) break;

@@ -85,9 +85,12 @@ MoveWaitEnd WaitMoveDoneEvents(App& app, std::int16_t board, std::int16_t axis,
 // kIndexSearchTimeoutMicros, ends the wait: the axis is killed and one message in the error
 // window names board and axis and says whether the search was killed (KillGivenUpMotion); a
 // failing read returns its status and leaves `found` as it was, the time bound sets `found` to
-// -1 (nothing was found) and gives ZEVA_boardTimeoutError, as the program's end does (an end
-// signal read here too; the axis is killed and nothing said). The status read after the search's
-// end returns its status alone when it fails, `found` as it was.
+// -1 (nothing was found) and gives ZEVA_boardTimeoutError. The program's end (an end signal is
+// read here too) kills the axis, says nothing, sets `found` to -1 and gives
+// kIndexSearchEndedByProgramEnd. The status read after the search's end returns its status alone
+// when it fails, `found` as it was.
 DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, std::int16_t& found);
+// What WaitIndexSearch gives when the program ends during the search: no status a board gives.
+inline constexpr DriverStatus kIndexSearchEndedByProgramEnd = -1;
 
 } // namespace tarvik

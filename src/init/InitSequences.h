@@ -20,8 +20,8 @@ class InitWatch;
 // shows nothing and leaves the board as a failure does.
 //
 // The steps and their order are those of SendInitSteps (InitSteps.h). BoardInitState of the
-// board is -1 while the sequence runs; on success it is 1, BoardOption takes the group's option
-// global, the axis 1 and axis 2 values are kept for the XY demo (XCountsPerRev .. YClosedLoop;
+// board is -1 while the sequence runs; on success it is 1, BoardOption takes the group's GroupOption
+// slot, the axis 1 and axis 2 values are kept for the XY demo (XCountsPerRev .. YClosedLoop;
 // counts per revolution are encoder lines as the record holds them on servo and encoder boards,
 // motor steps on steppers), and the Test and Demo items the board can use are switched on. A
 // record holding a value out of range is not sent at all: the error window names the board,

@@ -22,10 +22,10 @@ void RecordToForm(App& app, std::int16_t board);
 // board's record already (start-up has read it).
 enum class OptionSource { File, Record };
 
-// Makes `board` the one its group's wizard shows: the group's board and board-shown globals and
-// CurrentBoard; reads the option (one outside 1..10 counts as 1) into the board's record and
-// makes it the group's option global. An option that cannot be read is reported, and the record
-// and the option global stay as they were; one read from the file with a value out of range is
+// Makes `board` the one its group's wizard shows: the group's WizardBoard and WizardBoardShown
+// slots and CurrentBoard; reads the option (one outside 1..10 counts as 1) into the board's record
+// and makes it the group's GroupOption slot. An option that cannot be read is reported, and the
+// record and that slot stay as they were; one read from the file with a value out of range is
 // reported too (OutOfRangeReport) and kept, so that the wizard shows it to be mended. Then fills
 // the wizard and shows the board's initialisation state on it (ShowInitState). The wizard is not
 // shown. False when `board` is not a configured board.

@@ -10,7 +10,7 @@ class App;
 
 // The Load Initialization Option window (modal, from a wizard's Load button): the ten options
 // of the option file of the wizard's board's group; loading one reads it into the board's settings
-// record, sets the group's option global and fills the group's wizard. An option file that
+// record, sets the group's GroupOption slot and fills the group's wizard. An option file that
 // cannot be read is reported, naming it, and the list stays empty. An option holding a value
 // out of range is reported (OutOfRangeReport) and still loaded, for the wizard to mend it.
 class LoadOptionDialog : public Form {

@@ -16,7 +16,7 @@ class App;
 // option's name in the file when the record has none. On success
 // SettingsChanged of the board is 0. A record holding a value outside its range is not written
 // (it could not be loaded again). Nothing is shown: the caller reports an error. The group's
-// option global is left as it is.
+// GroupOption slot is left as it is.
 FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionName, int recordNo);
 
 // Reads option `recordNo` (1..10) of the board's option file into the board's table entry. A
@@ -24,7 +24,7 @@ FileStatus SaveOption(App& app, std::int16_t boardId, std::string_view optionNam
 // problem, and the table entry stays as it was. A record holding a value outside its range is
 // read as it stands, so that the option can be opened and mended: the caller reports it
 // (OutOfRangeReport), the wizard's fill shows the bound instead, and nothing sends it. Nothing is shown, and neither
-// SettingsChanged nor the group's option global changes: the caller does what its window says.
+// SettingsChanged nor the group's GroupOption slot changes: the caller does what its window says.
 FileStatus LoadOption(App& app, std::int16_t boardId, int recordNo);
 
 // The shared-state slots of each group's wizard (GroupOption, WizardBoard, WizardBoardShown): the

@@ -11,8 +11,8 @@ class App;
 // The Save Initialization Option window (modal, from a wizard's Save button): the ten option
 // names of the wizard's board's option file; picking a row puts its name into `nametxt` for editing
 // (control characters, typed or pasted, never stay in it), and Save writes the board's settings
-// record as that option under the name (SaveOption). Save needs a picked row; the group's option
-// global is left as it is. A file that cannot be read or written is reported, naming it, and the
+// record as that option under the name (SaveOption). Save needs a picked row; the group's GroupOption
+// slot is left as it is. A file that cannot be read or written is reported, naming it, and the
 // window stays open.
 class SaveOptionDialog : public Form {
 public:

@@ -37,7 +37,7 @@ std::vector<const Control*> programEndControls(App& app)
 
 // Kills every axis of the motion board a stop left mid-sequence (an encoder board has none), and
 // says where the stop left the initialisation, with a sentence for each axis that refused.
-StopPoint stoppedAt(App& app, std::size_t index, std::int16_t board, std::string where)
+StopPoint killBoardMotion(App& app, std::size_t index, std::int16_t board, std::string where)
 {
     StopPoint stop{.board = index, .where = std::move(where)};
     const std::optional<BoardInitValues> values = InitValuesOf(app, board);
@@ -92,7 +92,7 @@ bool InitializeWatched(App& app, std::span<const BoardToInitialize> boards, Init
             initialise(board, window);
             // The program may also end from the error window of a failure: the board is stopped too.
             if (window.stopped() || runtime.endRequested())
-                stop = stoppedAt(app, i, board, window.whereItStands());
+                stop = killBoardMotion(app, i, board, window.whereItStands());
             else
                 shown(board);
         }

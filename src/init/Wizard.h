@@ -111,7 +111,7 @@ public:
     const WizardDeclaration& declaration() const { return declaration_; }
     const WizardKind& kind() const { return declaration_.kind; }
     BoardGroup group() const { return declaration_.group; }
-    // The board the wizard acts on (its group's board global; -1 none).
+    // The board the wizard acts on (its group's WizardBoard slot; -1 none).
     std::int16_t board() const;
 
     // The window's controls by the names the declaration gives them; std::out_of_range for a

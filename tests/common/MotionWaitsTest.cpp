@@ -113,8 +113,8 @@ TEST_F(MotionWaitsTest, WaitMoveDoneGivesUpAfterItsBoundKillsTheAxisAndNamesBoar
 }
 
 // A wait that lets no events run still hears an end signal: it ends the program at once and
-// kills the axis it was waiting on, saying nothing.
-TEST_F(MotionWaitsTest, AnEndSignalEndsAWaitWithoutEventsAndKillsItsAxis)
+// kills the axis it was waiting on, saying nothing; an index search then gives no time-out.
+TEST_F(MotionWaitsTest, AnEndSignalEndsTheWaitsWithoutEventsAndKillsTheirAxes)
 {
     program.driver().scriptReturns("read_axis_stat", {AxisStatusRunning});
     EndSignals endSignals;
@@ -123,10 +123,13 @@ TEST_F(MotionWaitsTest, AnEndSignalEndsAWaitWithoutEventsAndKillsItsAxis)
     const std::int64_t start = now();
 
     WaitMoveDone(app, kServo4, 3);
-    program.runtime().watchEndSignals(nullptr);
     EXPECT_LT(now() - start, 10'000);
+    std::int16_t found = 0;
+    EXPECT_EQ(WaitIndexSearch(app, kClosedLoop4, 3, found), kIndexSearchEndedByProgramEnd);
+    program.runtime().watchEndSignals(nullptr);
     EXPECT_TRUE(program.runtime().endRequested());
-    EXPECT_EQ(callsOf("kill_motion"), 1U);
+    EXPECT_EQ(callsOf("kill_motion"), 2U);
+    EXPECT_EQ(found, -1);
     EXPECT_TRUE(errorMessages().empty());
 }
 
