@@ -147,7 +147,8 @@ public:
 
     // ---- Time ----------------------------------------------------------------------------
     // Lets `ms` of time pass as an idle program would: scheduled actions and timers run at their
-    // due times, in order. On the virtual clock this is how tests let time pass.
+    // due times, in order, and an end signal ends the program and the wait. On the virtual clock
+    // this is how tests let time pass.
     void wait(std::int64_t ms);
     // Runs `action` as pending input once `ms` more have passed (inside DoEvents, a wait or a
     // modal loop), e.g. a Stop click during a cyclic move.
