@@ -24,11 +24,6 @@ std::string timeoutText(std::int16_t board, std::int16_t axis, const std::string
            seconds(bound) + " seconds.";
 }
 
-// Ends the program on an end signal that came (Runtime::takeEndSignal): a wait that lets no events
-// run reads the signals itself, so that it never holds the end back. True when the program is
-// ending, by that signal or before.
-bool endOnSignal(Runtime& runtime) { return runtime.takeEndSignal() || runtime.endRequested(); }
-
 // Polls the axis until its move is done, within kMoveDoneTimeoutMicros. `awaitPoll` runs before
 // every poll, handed the time the poll is due (the start for the first, `interval` after the
 // previous poll for the others); it pauses until then and gives false to end the wait as Stopped.
@@ -72,7 +67,7 @@ MoveWaitEnd PollMoveDone(App& app, std::int16_t board, std::int16_t axis, const 
     return pollUntilDone(app, board, axis, kPollIntervalMicros, [&](std::int64_t pollDue) {
         clock.spend(pollDue - clock.nowMicros());
         // An end signal ends the program without waiting for the move.
-        if (endOnSignal(runtime)) return false;
+        if (runtime.endOnSignal()) return false;
         return !goOn || goOn();
     });
 }
@@ -137,7 +132,7 @@ DriverStatus WaitIndexSearch(App& app, std::int16_t board, std::int16_t axis, st
 
     const std::int64_t start = clock.nowMicros();
     for (;;) {
-        if (endOnSignal(app.runtime())) {
+        if (app.runtime().endOnSignal()) {
             // Nobody is left to read a message: the axis is only killed.
             app.driver().kill_motion(board, axis);
             found = -1;

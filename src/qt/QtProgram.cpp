@@ -120,7 +120,7 @@ void QtProgram::start(Runtime& runtime, const std::function<void()>& startUp)
     if (EndSignals* caught = runtime.endSignals()) {
         parts.endSignals = std::make_unique<QSocketNotifier>(caught->readFd(), QSocketNotifier::Read);
         QObject::connect(parts.endSignals.get(), &QSocketNotifier::activated, parts.endSignals.get(),
-                         [&runtime] { runtime.takeEndSignal(); });
+                         [&runtime] { runtime.endOnSignal(); });
     }
     if (startUp) {
         BusyCursor busy;

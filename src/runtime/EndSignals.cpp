@@ -97,18 +97,17 @@ EndSignals::EndSignals(const char* program)
         gIgnored[i] = read && (gPrevious[i].sa_flags & SA_SIGINFO) == 0 && gPrevious[i].sa_handler == SIG_IGN;
         if (read && (gIgnored[i] || ::sigaction(kEndSignals[i], &action, nullptr) == 0)) continue;
         const int error = errno;
-        for (std::size_t j = 0; j < i; ++j) ::sigaction(kEndSignals[j], &gPrevious[j], nullptr);
-        gWriteFd = -1;
-        ::close(readFd_);
-        ::close(writeFd_);
+        release(i);
         errno = error;
         fail("cannot catch the end signals");
     }
 }
 
-EndSignals::~EndSignals()
+EndSignals::~EndSignals() { release(kEndSignals.size()); }
+
+void EndSignals::release(std::size_t caught)
 {
-    for (std::size_t i = 0; i < kEndSignals.size(); ++i) ::sigaction(kEndSignals[i], &gPrevious[i], nullptr);
+    for (std::size_t i = 0; i < caught; ++i) ::sigaction(kEndSignals[i], &gPrevious[i], nullptr);
     gWriteFd = -1;
     ::close(readFd_);
     ::close(writeFd_);

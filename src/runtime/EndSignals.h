@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -38,6 +39,9 @@ public:
     bool raiseAsFirst(int number);
 
 private:
+    // Gives the first `caught` signals their former handlers back and closes the pipe.
+    void release(std::size_t caught);
+
     int readFd_ = -1;
     int writeFd_ = -1;
 };

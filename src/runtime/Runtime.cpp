@@ -154,7 +154,7 @@ bool Runtime::runModal(Form& form)
         } pop{*this, form};
         showForm(form);
         // An end signal ends the loop however the host runs it, answers scripted or not.
-        auto finished = [&] { return !form.loaded_ || !form.visible_ || takeEndSignal() || endRequested(); };
+        auto finished = [&] { return !form.loaded_ || !form.visible_ || endOnSignal(); };
         try {
             if (!finished()) host_.runModal(*this, form, finished);
         } catch (...) {
@@ -311,11 +311,10 @@ void Runtime::endUnasked()
     endProgram();
 }
 
-bool Runtime::takeEndSignal()
+bool Runtime::endOnSignal()
 {
-    if (!endSignals_ || !endSignals_->drainArrivals() || ended_) return false;
-    endUnasked();
-    return true;
+    if (endSignals_ && endSignals_->drainArrivals() && !ended_) endUnasked();
+    return endRequested();
 }
 
 void Runtime::settle(bool safePoint)
@@ -380,7 +379,7 @@ void Runtime::wait(std::int64_t ms)
 {
     const std::int64_t target = clock_.nowMicros() + ms * 1000;
     // Each turn first takes an end signal, which wakes the Qt loop with nothing due as well.
-    while (!takeEndSignal() && !endRequested()) {
+    while (!endOnSignal()) {
         const std::int64_t now = clock_.nowMicros();
         if (const auto next = nextDueMicros(); next && *next <= target) {
             if (*next > now) host_.idleWait(*this, *next - now);
@@ -413,7 +412,7 @@ std::optional<std::int64_t> Runtime::nextDueMicros() const
 
 void Runtime::runDue()
 {
-    if (takeEndSignal() || endRequested()) return;
+    if (endOnSignal()) return;
     dispatch([&] {
         const std::int64_t now = clock_.nowMicros();
         for (;;) {

@@ -104,11 +104,13 @@ public:
     // without showing the window, a message box returns msgbox::dismissAnswer.
     void endUnasked();
     // The end signals (EndSignals) this runtime ends on; none by default (tests). Once set, every
-    // run of due work (runDue) first reads them, and a host that sleeps wakes when they arrive.
+    // run of due work (runDue), wait and modal loop first reads them (endOnSignal), and a host
+    // that sleeps wakes when they arrive.
     void watchEndSignals(EndSignals* caught) { endSignals_ = caught; }
     EndSignals* endSignals() const { return endSignals_; }
-    // Reads the end signals: one that came ends the program (endUnasked). True when it did.
-    bool takeEndSignal();
+    // Reads the end signals: one that came ends the program (endUnasked). True when the program
+    // is ending, by that signal or before: a loop that lets no events run asks this between polls.
+    bool endOnSignal();
     // Program end requested or done: handlers should wind up.
     bool endRequested() const { return endRequested_ || ended_; }
     bool ended() const { return ended_; }

@@ -6,12 +6,11 @@
 
 #include "init/SaveOption.h"
 #include "kit/OptionFileSetUp.h"
+#include "kit/ScratchDirectory.h"
 #include "program/OptionFiles.h"
 
 #include <gmock/gmock.h>
 
-#include <fstream>
-#include <iterator>
 
 namespace tarvik::testing {
 namespace {
@@ -21,18 +20,6 @@ using ::testing::HasSubstr;
 constexpr std::int16_t kClosedLoop3 = 3;   // type 2, "Moxel.scl"
 constexpr std::int16_t kClosedLoop4 = 6;   // type 13, "moxpci13.scl"
 constexpr std::size_t kClosedLoopLength = ClosedLoopSettings::kPackedSize;
-
-std::vector<std::uint8_t> fileBytes(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 class SaveOptionTest : public ProgramTest {
 protected:
@@ -142,7 +129,7 @@ TEST_F(SaveOptionTest, ARecordOutOfRangeIsNotSavedButIsLoadedToBeMended)
     const std::size_t at = kClosedLoopLength + 32 + 7 * 2;
     damaged[at] = 20000 & 0xFF;
     damaged[at + 1] = 20000 >> 8;
-    writeBytes("Moxel.scl", damaged);
+    writeFileBytes("Moxel.scl", damaged);
     closedLoopRecord() = ClosedLoopSettings{};
     ASSERT_TRUE(LoadOption(app(), kClosedLoop3, 2));
     EXPECT_EQ(closedLoopRecord().Axis[0].LinesPerRev, 20000);
@@ -153,7 +140,7 @@ TEST_F(SaveOptionTest, AShortOrMissingFileIsReportedByNameAndLeftAsItIs)
 {
     std::vector<std::uint8_t> shortFile = fileBytes("Moxel.scl");
     shortFile.resize(shortFile.size() - 1);
-    writeBytes("Moxel.scl", shortFile);
+    writeFileBytes("Moxel.scl", shortFile);
     closedLoopRecord().Axis[0].StepsPerRev = 999;
     const ClosedLoopSettings held = closedLoopRecord();
 

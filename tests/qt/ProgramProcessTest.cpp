@@ -1,13 +1,12 @@
 // The program as a process, started as a shell starts it: its command line and its end signals.
 
-#include "mainwindow/TemporaryWorkingDirectory.h"
+#include "kit/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -22,19 +21,11 @@
 
 extern char** environ;
 
-namespace tarvik {
+namespace tarvik::testing {
 namespace {
 
 using namespace std::chrono_literals;
 using Steady = std::chrono::steady_clock;
-
-std::string fileText(const std::filesystem::path& path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Whether `holds` holds within `bound`: for what another process does, which says so only in
 // its files and its state.
@@ -130,4 +121,4 @@ TEST(ProgramProcessTest, AnOptionTheProgramDoesNotKnowIsRefusedWithTheUsageLine)
 }
 
 } // namespace
-} // namespace tarvik
+} // namespace tarvik::testing

@@ -51,7 +51,7 @@ void Session::run(const Step& step)
     try {
         step.run(*this);
         // An end signal ends the program once the step is over, as it does once the Qt loop runs.
-        if (started()) program().runtime().takeEndSignal();
+        if (started()) program().runtime().endOnSignal();
     } catch (const StepFailure& failure) {
         reporter_.fail(fileName_, step.line, failure.what());
     } catch (const ScriptAbort&) {

@@ -5,6 +5,7 @@
 // end to end in tests/scripts/motion-kept-*.tvs.
 
 #include "kit/DialogsWithoutBoards.h"
+#include "kit/ScratchDirectory.h"
 
 #include "commands/motion/LoadReferenceOffsetDialog.h"
 #include "commands/motion/LoadStepsAndLinesDialog.h"
@@ -17,10 +18,8 @@
 
 #include <gmock/gmock.h>
 
-#include <fstream>
 #include <optional>
 #include <tuple>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -91,8 +90,7 @@ protected:
     // The bytes of the board's option file as they stand.
     std::string optionFileBytes(int board)
     {
-        std::ifstream in(directory() / optionFileOf(typeOf(board))->name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return fileText(directory() / optionFileOf(typeOf(board))->name);
     }
 };
 
